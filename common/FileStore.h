@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+// Whole-file reads and crash-safe whole-file replacement, the storage under
+// our INI files.
+namespace FileStore {
+
+// The bytes of a regular file, or nothing when it is missing, is no regular
+// file or cannot be read.
+std::optional<std::string> read(const std::filesystem::path &path);
+
+enum class UpdateResult { Written, Unchanged, Failed };
+
+// Reads the file (nothing when it is missing), lets `edit` compute the new
+// content and puts it in place, all under an exclusive lock of the file's
+// folder, so that two processes editing the same file lose nothing. The new
+// content goes to a temporary file in the same folder that is flushed and then
+// renamed over the old one: a crash leaves either the old or the new file.
+// A file that exists but is not a writable regular file is left alone, and a
+// missing folder is created.
+UpdateResult update(const std::filesystem::path &path,
+                    const std::function<std::string(const std::optional<std::string> &)> &edit);
+
+} // namespace FileStore

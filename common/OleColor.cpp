@@ -1,0 +1,24 @@
+#include "OleColor.h"
+
+#include <charconv>
+
+std::optional<OleColor> oleColorFromText(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    int base = 10;
+    if (text.size() > 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {
+        base = 16;
+        text.remove_prefix(2);
+    } else if (text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    if (value < 0 || value > 0xFFFFFF)
+        return std::nullopt;
+    return static_cast<OleColor>(value);
+}

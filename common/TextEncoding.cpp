@@ -1,0 +1,125 @@
+#include "TextEncoding.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
+
+// One iconv conversion descriptor, opened once per thread and direction.
+class IconvHandle {
+public:
+    IconvHandle(const char *to, const char *from) : m_handle(iconv_open(to, from)) {
+        if (m_handle == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
+    }
+    ~IconvHandle() { iconv_close(m_handle); }
+    IconvHandle(const IconvHandle &) = delete;
+    IconvHandle &operator=(const IconvHandle &) = delete;
+
+    // Converts `input`, calling `onInvalid` with the unconvertible position;
+    // it returns how many input bytes to skip and appends its replacement.
+    template <typename OnInvalid>
+    std::string convert(std::string_view input, OnInvalid onInvalid) const {
+        iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+        std::string output;
+        output.reserve(input.size() * 3 / 2 + 8);
+        std::size_t consumed = 0;
+        char buffer[4096];
+        while (consumed < input.size()) {
+            char *in = const_cast<char *>(input.data() + consumed);
+            std::size_t inLeft = input.size() - consumed;
+            char *out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t result = iconv(m_handle, &in, &inLeft, &out, &outLeft);
+            const int error = errno;
+            output.append(buffer, static_cast<std::size_t>(out - buffer));
+            consumed = input.size() - inLeft;
+            if (result != static_cast<std::size_t>(-1) || error == E2BIG)
+                continue;
+            consumed += onInvalid(input, consumed, output);
+            iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+        }
+        return output;
+    }
+
+private:
+    iconv_t m_handle;
+};
+
+std::size_t utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+bool isCp932LeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool isCp932TrailByte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+} // namespace
+
+std::size_t characterLength(std::string_view bytes, std::size_t offset, TextEncoding encoding) {
+    const auto lead = static_cast<unsigned char>(bytes[offset]);
+    const std::size_t remaining = bytes.size() - offset;
+    if (encoding == TextEncoding::Cp932) {
+        if (isCp932LeadByte(lead) && remaining >= 2 &&
+            isCp932TrailByte(static_cast<unsigned char>(bytes[offset + 1])))
+            return 2;
+        return 1;
+    }
+    const std::size_t length = utf8SequenceLength(lead);
+    if (length > remaining)
+        return 1;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(bytes[offset + i]) & 0xC0) != 0x80)
+            return 1;
+    }
+    return length;
+}
+
+std::string_view truncateToCharacters(std::string_view bytes, std::size_t limit,
+                                      TextEncoding encoding) {
+    if (bytes.size() <= limit)
+        return bytes;
+    std::size_t end = 0;
+    while (end < limit) {
+        const std::size_t next = end + characterLength(bytes, end, encoding);
+        if (next > limit)
+            break;
+        end = next;
+    }
+    return bytes.substr(0, end);
+}
+
+std::string encodeText(std::string_view utf8, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8)
+        return std::string(utf8);
+    thread_local const IconvHandle toCp932("CP932", "UTF-8");
+    return toCp932.convert(utf8, [](std::string_view input, std::size_t at, std::string &out) {
+        out += '?';
+        return characterLength(input, at, TextEncoding::Utf8);
+    });
+}
+
+std::string decodeText(std::string_view bytes, TextEncoding encoding) {
+    thread_local const IconvHandle fromCp932("UTF-8", "CP932");
+    thread_local const IconvHandle fromUtf8("UTF-8", "UTF-8");
+    const IconvHandle &handle = encoding == TextEncoding::Cp932 ? fromCp932 : fromUtf8;
+    return handle.convert(bytes, [](std::string_view, std::size_t, std::string &out) {
+        out += replacementCharacter;
+        return std::size_t{1};
+    });
+}

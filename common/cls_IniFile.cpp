@@ -1,0 +1,63 @@
+#include "cls_IniFile.h"
+
+#include "FileStore.h"
+#include "IniText.h"
+
+namespace {
+
+constexpr std::string_view missingValue = "Error";
+
+// The raw value in the file's encoding, with the encoding to decode it by.
+struct StoredValue {
+    std::string bytes;
+    TextEncoding encoding;
+};
+
+std::optional<StoredValue> findStoredValue(const std::string &path, std::string_view section,
+                                           std::string_view key) {
+    const std::optional<std::string> content = FileStore::read(path);
+    if (!content)
+        return std::nullopt;
+    const TextEncoding encoding = IniText::encodingOf(*content);
+    auto value = IniText::findValue(*content, encodeText(section, encoding),
+                                    encodeText(key, encoding));
+    if (!value)
+        return std::nullopt;
+    return StoredValue{std::move(*value), encoding};
+}
+
+} // namespace
+
+std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view key) const {
+    const std::optional<StoredValue> stored = findStoredValue(m_name, section, key);
+    if (!stored)
+        return {};
+    std::string value = decodeText(stored->bytes, stored->encoding);
+    return value == missingValue ? std::string() : value;
+}
+
+void cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
+                             std::string_view value) {
+    if (m_name.empty())
+        return;
+    FileStore::update(m_name, [&](const std::optional<std::string> &old) {
+        const std::string content = old.value_or(std::string());
+        const TextEncoding encoding = IniText::encodingOf(content);
+        return IniText::withValue(content, encodeText(section, encoding),
+                                  encodeText(key, encoding), encodeText(value, encoding));
+    });
+}
+
+std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view key) const {
+    const std::optional<StoredValue> stored = findStoredValue(m_name, section, key);
+    if (!stored)
+        return 0;
+    const std::int32_t value = IniText::parseProfileInt(stored->bytes);
+    return value == -1 ? 0 : value;
+}
+
+cls_IniFile iniFileAt(const std::string &path) {
+    cls_IniFile ini;
+    ini.SetName(path);
+    return ini;
+}

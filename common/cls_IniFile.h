@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Reads and writes one INI file by section and key, the way the Windows profile
+// functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
+// between the platforms. Strings are UTF-8; the file holds CP932 (or UTF-8
+// when it begins with a byte-order mark). Nothing is cached: every call sees
+// the file as it is at that moment. Missing files, sections and keys read as
+// "" or 0, and failed writes are silent.
+class cls_IniFile {
+public:
+    const std::string &Name() const { return m_name; }
+    void SetName(std::string path) { m_name = std::move(path); }
+
+    // The value, or "" when the file, section or key is missing or the stored
+    // value is exactly "Error".
+    std::string GetDataStr(std::string_view section, std::string_view key) const;
+
+    // Creates the file, section or key where missing and replaces an existing
+    // value; every other byte of the file stays as it was.
+    void SetDataStr(std::string_view section, std::string_view key, std::string_view value);
+
+    // The value read as an integer; a missing key and the value -1 read as 0.
+    std::int32_t GetDataInt(std::string_view section, std::string_view key) const;
+
+private:
+    std::string m_name;
+};
+
+// An accessor on the file at `path`.
+cls_IniFile iniFileAt(const std::string &path);

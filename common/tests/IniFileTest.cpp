@@ -1,0 +1,119 @@
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniFileTest : public testing::Test {
+protected:
+    cls_IniFile iniAt(const std::string &name) const {
+        cls_IniFile ini;
+        ini.SetName((m_folder / name).string());
+        return ini;
+    }
+    TemporaryFolder m_folder;
+};
+
+TEST_F(IniFileTest, MissingFileReadsEmptyAndStaysMissing) {
+    const cls_IniFile ini = iniAt("Data.ini");
+    EXPECT_EQ(ini.GetDataStr("Start", "Year"), "");
+    EXPECT_EQ(ini.GetDataInt("EntSS", "Inf"), 0);
+    EXPECT_FALSE(fs::exists(m_folder / "Data.ini"));
+}
+
+TEST_F(IniFileTest, SpecialValuesReadAsTheOriginalDoes) {
+    writeBytes(m_folder / "Data.ini",
+               "[A]\r\nerr=Error\r\nlower=error\r\nminus=-1\r\npage= 1\r\nempty=\r\n");
+    const cls_IniFile ini = iniAt("Data.ini");
+    EXPECT_EQ(ini.GetDataStr("A", "err"), "");
+    EXPECT_EQ(ini.GetDataStr("A", "lower"), "error");
+    EXPECT_EQ(ini.GetDataStr("A", "minus"), "-1");
+    EXPECT_EQ(ini.GetDataInt("A", "minus"), 0);
+    EXPECT_EQ(ini.GetDataInt("A", "page"), 1);
+    EXPECT_EQ(ini.GetDataInt("A", "empty"), 0);
+    EXPECT_EQ(ini.GetDataInt("A", "missing"), 0);
+}
+
+TEST_F(IniFileTest, WriteCreatesTheFileWithSectionAndKey) {
+    cls_IniFile ini = iniAt("Data.ini");
+    ini.SetDataStr("EntSS", "Inf", " 0");
+    EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[EntSS]\r\nInf= 0\r\n");
+    ini.SetDataStr("EntSS", "Inf", " 1");
+    EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[EntSS]\r\nInf= 1\r\n");
+    EXPECT_EQ(ini.GetDataInt("EntSS", "Inf"), 1);
+}
+
+TEST_F(IniFileTest, JapaneseIsStoredAsShiftJis) {
+    cls_IniFile ini = iniAt("Calendar.ini");
+    ini.SetDataStr("2005/10/14(金)", "Text", "買い物#CR#散歩");
+    EXPECT_EQ(readBytes(m_folder / "Calendar.ini"),
+              "[2005/10/14(\x8B\xE0)]\r\nText=\x94\x83\x82\xA2\x95\xA8#CR#\x8E\x55\x95\xE0\r\n");
+    EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "買い物#CR#散歩");
+}
+
+TEST_F(IniFileTest, CharactersOutsideShiftJisBecomeQuestionMarks) {
+    cls_IniFile ini = iniAt("Calendar.ini");
+    ini.SetDataStr("A", "Text", "a😀b");
+    EXPECT_EQ(ini.GetDataStr("A", "Text"), "a?b");
+}
+
+TEST_F(IniFileTest, ByteOrderMarkKeepsTheFileInUtf8) {
+    writeBytes(m_folder / "Calendar.ini", "\xEF\xBB\xBF[A]\r\nText=x\r\n");
+    cls_IniFile ini = iniAt("Calendar.ini");
+    ini.SetDataStr("A", "Text", "😀日");
+    EXPECT_EQ(readBytes(m_folder / "Calendar.ini"), "\xEF\xBB\xBF[A]\r\nText=😀日\r\n");
+    EXPECT_EQ(ini.GetDataStr("A", "Text"), "😀日");
+}
+
+TEST_F(IniFileTest, InvalidShiftJisReadsAsReplacementCharacters) {
+    writeBytes(m_folder / "Calendar.ini", "[A]\r\nText=a\x81\x20" "b\xFF\r\n");
+    EXPECT_EQ(iniAt("Calendar.ini").GetDataStr("A", "Text"), "a\xEF\xBF\xBD b\xEF\xBF\xBD");
+}
+
+TEST_F(IniFileTest, ReadOnlyFileIsLeftAlone) {
+    const fs::path path = m_folder / "Data.ini";
+    writeBytes(path, "[A]\r\nx=1\r\n");
+    fs::permissions(path, fs::perms::owner_read);
+    cls_IniFile ini = iniAt("Data.ini");
+    ini.SetDataStr("A", "x", "2");
+    EXPECT_EQ(readBytes(path), "[A]\r\nx=1\r\n");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read);
+}
+
+TEST_F(IniFileTest, FolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
+    fs::create_directory(m_folder / "Data.ini");
+    cls_IniFile ini = iniAt("Data.ini");
+    ini.SetDataStr("A", "x", "1");
+    EXPECT_EQ(ini.GetDataStr("A", "x"), "");
+    EXPECT_TRUE(fs::is_directory(m_folder / "Data.ini"));
+}
+
+TEST_F(IniFileTest, WriteKeepsFileModeAndFollowsSymbolicLinks) {
+    const fs::path real = m_folder / "real.ini";
+    writeBytes(real, "[A]\r\nx=1\r\n");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(real, m_folder / "Data.ini");
+    iniAt("Data.ini").SetDataStr("A", "x", "2");
+    EXPECT_TRUE(fs::is_symlink(m_folder / "Data.ini"));
+    EXPECT_EQ(readBytes(real), "[A]\r\nx=2\r\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
+    cls_IniFile ini;
+    ini.SetName((m_folder / "config" / "dayglass" / "Data.ini").string());
+    ini.SetDataStr("A", "x", "1");
+    EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
+    writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");
+    ini.SetDataStr("A", "x", "2");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "config" / "dayglass"),
+                            fs::directory_iterator()),
+              1);
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "IniText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReadCase {
+    const char *name;
+    std::string content;
+    std::string section;
+    std::string key;
+    std::optional<std::string> expected;
+};
+
+void PrintTo(const ReadCase &row, std::ostream *out) { *out << row.name; }
+
+class IniTextReading : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(IniTextReading, FindsValuesAsTheProfileFunctionsDo) {
+    const ReadCase &row = GetParam();
+    EXPECT_EQ(IniText::findValue(row.content, row.section, row.key), row.expected);
+}
+
+const std::string jis(std::initializer_list<unsigned char> bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniTextReading,
+    testing::Values(
+        ReadCase{"plain", "[Start]\r\nYear=2006\r\n", "Start", "Year", "2006"},
+        ReadCase{"lf_only", "[Start]\nYear=2006\n", "Start", "Year", "2006"},
+        ReadCase{"no_final_newline", "[Start]\nYear=2006", "Start", "Year", "2006"},
+        ReadCase{"section_case", "[start]\nYEAR=7\n", "START", "year", "7"},
+        ReadCase{"missing_section", "[Start]\nYear=7\n", "End", "Year", std::nullopt},
+        ReadCase{"missing_key", "[Start]\nYear=7\n", "Start", "Month", std::nullopt},
+        ReadCase{"key_of_next_section", "[A]\nx=1\n[B]\ny=2\n", "A", "y", std::nullopt},
+        ReadCase{"first_section_wins", "[A]\nx=1\n[A]\nx=2\ny=3\n", "A", "y", std::nullopt},
+        ReadCase{"first_section_value", "[A]\nx=1\n[a]\nx=2\n", "A", "x", "1"},
+        ReadCase{"first_key_wins", "[A]\nx=1\nX=2\n", "A", "x", "1"},
+        ReadCase{"blanks_around", "  [ A ]  \n\t x \t=  a b \t\n", "A", "x", "a b"},
+        ReadCase{"blank_page_number", "[EntSS]\nInf= 1\n", "EntSS", "Inf", "1"},
+        ReadCase{"double_quotes", "[A]\nx=\" padded \"\n", "A", "x", " padded "},
+        ReadCase{"single_quotes", "[A]\nx='q'\n", "A", "x", "q"},
+        ReadCase{"mixed_quotes_stay", "[A]\nx=\"q'\n", "A", "x", "\"q'"},
+        ReadCase{"lone_quote_stays", "[A]\nx=\"\n", "A", "x", "\""},
+        ReadCase{"empty_value", "[A]\nx=\n", "A", "x", ""},
+        ReadCase{"comment", "[A]\n;x=1\nx=2\n", "A", "x", "2"},
+        ReadCase{"indented_comment", "[A]\n  ;x=1\n", "A", "x", std::nullopt},
+        ReadCase{"line_without_equals", "[A]\nx\n", "A", "x", std::nullopt},
+        ReadCase{"equals_in_value", "[A]\nx=a=b\n", "A", "x", "a=b"},
+        ReadCase{"key_before_any_section", "x=1\n[A]\n", "A", "x", std::nullopt},
+        ReadCase{"unclosed_section", "[A\nx=1\n", "A", "x", "1"},
+        ReadCase{"nul_cuts_value", std::string("[A]\nx=ab\0cd\n", 12), "A", "x", "ab"},
+        ReadCase{"bom_file", "\xEF\xBB\xBF[A]\nx=\xE6\x97\xA5\n", "A", "x", "\xE6\x97\xA5"},
+        // 0x8341 is the katakana "a" in CP932: its second byte is an ASCII 'A'
+        // and must not match a lower-case 'a'.
+        ReadCase{"dbcs_trail_not_folded", "[\x83\x41]\nx=1\n", "\x83\x61", "x", std::nullopt},
+        ReadCase{"dbcs_name", "[\x83\x41]\nx=1\n", "\x83\x41", "x", "1"},
+        // 0x835D has "]" as its second byte.
+        ReadCase{"dbcs_bracket_byte", jis({'[', 0x83, 0x5D, ']', '\n', 'x', '=', '1', '\n'}),
+                 jis({0x83, 0x5D}), "x", "1"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(IniTextReading, CutsLongValuesWithoutSplittingACharacter) {
+    const std::string ascii(1200, 'a');
+    EXPECT_EQ(IniText::findValue("[A]\nx=" + ascii + "\n", "A", "x")->size(), 999u);
+
+    std::string kanji = "a";
+    for (int i = 0; i < 600; ++i)
+        kanji += "\x93\xFA"; // 日
+    const std::string value = *IniText::findValue("[A]\nx=" + kanji + "\n", "A", "x");
+    EXPECT_EQ(value.size(), 999u);
+    EXPECT_EQ(value.substr(997), "\x93\xFA");
+
+    std::string kanjiEven;
+    for (int i = 0; i < 600; ++i)
+        kanjiEven += "\x93\xFA";
+    EXPECT_EQ(IniText::findValue("[A]\nx=" + kanjiEven + "\n", "A", "x")->size(), 998u);
+}
+
+struct WriteCase {
+    const char *name;
+    std::string before;
+    std::string section;
+    std::string key;
+    std::string value;
+    std::string after;
+};
+
+void PrintTo(const WriteCase &row, std::ostream *out) { *out << row.name; }
+
+class IniTextWriting : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(IniTextWriting, ChangesOnlyTheKey) {
+    const WriteCase &row = GetParam();
+    EXPECT_EQ(IniText::withValue(row.before, row.section, row.key, row.value), row.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IniTextWriting,
+    testing::Values(
+        WriteCase{"new_file", "", "EntSS", "Inf", " 0", "[EntSS]\r\nInf= 0\r\n"},
+        WriteCase{"replace_in_place", "; c\n[A]\nx=1\ny=2\n", "a", "X", "9",
+                  "; c\n[A]\nx=9\ny=2\n"},
+        WriteCase{"replace_keeps_crlf", "[A]\r\nx = old \r\n", "A", "x", "new",
+                  "[A]\r\nx =new\r\n"},
+        WriteCase{"add_after_last_key", "[A]\nx=1\n\n; note\n[B]\ny=2\n", "A", "z", "3",
+                  "[A]\nx=1\nz=3\r\n\n; note\n[B]\ny=2\n"},
+        WriteCase{"add_to_empty_section", "[A]\n[B]\n", "A", "z", "3", "[A]\nz=3\r\n[B]\n"},
+        WriteCase{"add_at_end_without_newline", "[A]\nx=1", "A", "z", "3",
+                  "[A]\nx=1\r\nz=3\r\n"},
+        WriteCase{"new_section_at_end", "[A]\nx=1\n", "B", "y", "2",
+                  "[A]\nx=1\n[B]\r\ny=2\r\n"},
+        WriteCase{"new_section_after_unterminated", "[A]\nx=1", "B", "y", "2",
+                  "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
+        WriteCase{"first_of_two_sections", "[A]\nx=1\n[A]\nx=2\n", "A", "x", "3",
+                  "[A]\nx=3\n[A]\nx=2\n"},
+        WriteCase{"line_breaks_become_blanks", "", "A", "x", "a\r\nb", "[A]\r\nx=a  b\r\n"},
+        WriteCase{"bom_kept", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(IniTextWriting, WrittenValuesReadBack) {
+    std::string content;
+    for (const char *key : {"Year", "Month", "Day"})
+        content = IniText::withValue(content, "Start", key, std::string(key) + "!");
+    content = IniText::withValue(content, "End", "Year", "2007");
+    content = IniText::withValue(content, "Start", "Month", "3");
+    EXPECT_EQ(content, "[Start]\r\nYear=Year!\r\nMonth=3\r\nDay=Day!\r\n[End]\r\nYear=2007\r\n");
+    EXPECT_EQ(IniText::findValue(content, "start", "day"), "Day!");
+}
+
+TEST(IniTextIntegers, ReadLikeTheProfileFunctions) {
+    const std::pair<const char *, std::int32_t> rows[] = {
+        {"42", 42},       {" 1", 1},         {"-7", -7},        {"+5", 5},
+        {"12abc", 12},    {"abc", 0},        {"", 0},           {"0x1F", 31},
+        {"0XfF", 255},    {"-0x10", -16},    {"0x", 0},         {"007", 7},
+        {"2147483647", 2147483647},          {"99999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},    {"-99999999999", -2147483647 - 1},
+    };
+    for (const auto &[text, expected] : rows)
+        EXPECT_EQ(IniText::parseProfileInt(text), expected) << text;
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Acts on the next modal window (a message box or a dialog) as soon as it is
+// shown, for tests of code that opens one and waits for it to close.
+// `action` receives the window and must close it.
+inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs = 5000) {
+    auto *timer = new QTimer(qApp);
+    auto elapsed = std::make_shared<int>(0);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action = std::move(action),
+                                               timeoutMs]() {
+        *elapsed += 10;
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        } else if (*elapsed > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}

@@ -1,0 +1,34 @@
+#include "ThreedPanel.h"
+
+#include <QMouseEvent>
+
+ThreedPanel::ThreedPanel(const QString &caption, QWidget *parent) : QLabel(caption, parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setColors(Qt::white, Qt::black);
+}
+
+void ThreedPanel::setColors(const QColor &text, const QColor &background) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, text);
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+}
+
+void ThreedPanel::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressed = true;
+    setFrameShadow(QFrame::Sunken);
+}
+
+void ThreedPanel::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    setFrameShadow(QFrame::Raised);
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}

@@ -1,0 +1,97 @@
+#include "PeriodStore.h"
+
+#include "cls_IniFile.h"
+
+#include <array>
+#include <charconv>
+
+namespace {
+
+constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month", "Day",
+                                                   "Hour", "Minute", "Second"};
+
+std::array<std::string *, 6> fieldsOf(DateTimeTexts &texts) {
+    return {&texts.year, &texts.month, &texts.day, &texts.hour, &texts.minute, &texts.second};
+}
+
+std::array<const std::string *, 6> fieldsOf(const DateTimeTexts &texts) {
+    return {&texts.year, &texts.month, &texts.day, &texts.hour, &texts.minute, &texts.second};
+}
+
+cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
+    return iniFileAt((dataFolder / dataFileName).string());
+}
+
+DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
+    DateTimeTexts texts;
+    const auto fields = fieldsOf(texts);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        *fields[i] = ini.GetDataStr(section, fieldKeys[i]);
+    return texts;
+}
+
+void writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
+    const auto fields = fieldsOf(texts);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        ini.SetDataStr(section, fieldKeys[i], *fields[i]);
+}
+
+// A text of decimal digits within [low, high].
+std::optional<int> numberIn(const std::string &text, int low, int high) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos)
+        return std::nullopt;
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// The last two characters of "0" followed by the text.
+std::string twoDigits(const std::string &text) {
+    const std::string padded = "0" + text;
+    return padded.substr(padded.size() - 2);
+}
+
+} // namespace
+
+PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
+    const cls_IniFile ini = dataFile(dataFolder);
+    return {readSide(ini, "Start"), readSide(ini, "End")};
+}
+
+void writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
+    cls_IniFile ini = dataFile(dataFolder);
+    writeSide(ini, "Start", texts.start);
+    writeSide(ini, "End", texts.end);
+}
+
+std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
+    using namespace std::chrono;
+    const auto year = numberIn(texts.year, 0, 9999);
+    const auto month = numberIn(texts.month, 1, 12);
+    const auto day = numberIn(texts.day, 1, 31);
+    const auto hour = numberIn(texts.hour, 0, 23);
+    const auto minute = numberIn(texts.minute, 0, 59);
+    const auto second = numberIn(texts.second, 0, 59);
+    if (!year || !month || !day || !hour || !minute || !second)
+        return std::nullopt;
+    const local_days firstOfMonth{std::chrono::year{*year} / *month / 1};
+    return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
+}
+
+std::string dateCaption(const DateTimeTexts &texts) {
+    if (!dateTimeFrom(texts))
+        return {};
+    return texts.year + "/" + twoDigits(texts.month) + "/" + twoDigits(texts.day);
+}
+
+LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {
+    const PeriodTexts texts = readPeriodTexts(dataFolder);
+    LoadedPeriod loaded{std::nullopt, dateCaption(texts.start), dateCaption(texts.end)};
+    const auto start = dateTimeFrom(texts.start);
+    const auto end = dateTimeFrom(texts.end);
+    if (start && end)
+        loaded.period = Period{*start, *end};
+    return loaded;
+}

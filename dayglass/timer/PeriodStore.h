@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Clock.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// One side of the period as Data.ini stores it: six texts as the user typed
+// them ("3" and "03" alike), converted to numbers only when computing.
+struct DateTimeTexts {
+    std::string year;
+    std::string month;
+    std::string day;
+    std::string hour;
+    std::string minute;
+    std::string second;
+
+    bool operator==(const DateTimeTexts &) const = default;
+};
+
+struct PeriodTexts {
+    DateTimeTexts start;
+    DateTimeTexts end;
+
+    bool operator==(const PeriodTexts &) const = default;
+};
+
+// The period in whole seconds of local time.
+struct Period {
+    LocalSeconds start;
+    LocalSeconds end;
+
+    bool operator==(const Period &) const = default;
+};
+
+// What LoadPeriod puts on the main window: the period, when the file holds a
+// usable one, and the captions of STime and ETime.
+struct LoadedPeriod {
+    std::optional<Period> period;
+    std::string startCaption;
+    std::string endCaption;
+
+    bool operator==(const LoadedPeriod &) const = default;
+};
+
+inline constexpr char dataFileName[] = "Data.ini";
+
+// The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
+PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);
+
+// Writes the twelve keys exactly as given, "Start" first, one key at a time.
+void writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts);
+
+// The moment the six texts name. Years are taken literally (6 is the year 6),
+// and a day past the month's end rolls over into the next month, as 30
+// February 2006 is 2 March 2006. Nothing when a text is empty or no number, or
+// a value lies outside year 0-9999, month 1-12, day 1-31, hour 0-23 or minute
+// and second 0-59.
+std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts);
+
+// The caption of STime or ETime: the year as stored, then the month and the
+// day with two digits, as 2006/03/15. Empty when the texts name no moment.
+std::string dateCaption(const DateTimeTexts &texts);
+
+// Reads Data.ini in `dataFolder` into the period and its captions.
+LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder);

@@ -1,0 +1,104 @@
+#include "PeriodStore.h"
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+
+namespace {
+
+LocalSeconds at(int y, unsigned m, unsigned d, int hh = 0, int mm = 0, int ss = 0) {
+    return local_days{year{y} / m / d} + hours{hh} + minutes{mm} + seconds{ss};
+}
+
+DateTimeTexts texts(std::string y, std::string mo, std::string d, std::string h = "0",
+                    std::string mi = "0", std::string s = "0") {
+    return {std::move(y), std::move(mo), std::move(d), std::move(h), std::move(mi), std::move(s)};
+}
+
+TEST(PeriodStore, ConvertsTheSixTexts) {
+    const std::pair<DateTimeTexts, std::optional<LocalSeconds>> rows[] = {
+        {texts("2006", "03", "05", "09", "00", "00"), at(2006, 3, 5, 9)},
+        {texts("2006", "3", "5", "9", "0", "0"), at(2006, 3, 5, 9)},
+        {texts("2006", "12", "31", "23", "59", "59"), at(2006, 12, 31, 23, 59, 59)},
+        {texts("2006", "2", "30"), at(2006, 3, 2)},   // the dialog accepts day 30 in February
+        {texts("2008", "2", "30"), at(2008, 3, 1)},   // leap year
+        {texts("2006", "4", "31"), at(2006, 5, 1)},   // hand-edited
+        {texts("6", "1", "1"), at(6, 1, 1)},          // short years are literal
+        {texts("06", "1", "1"), at(6, 1, 1)},
+        {texts("", "1", "1"), std::nullopt},
+        {texts("2006", "", "1"), std::nullopt},
+        {texts("2006", "x", "1"), std::nullopt},
+        {texts("2006", "-1", "1"), std::nullopt},
+        {texts("2006", "13", "1"), std::nullopt},
+        {texts("2006", "0", "1"), std::nullopt},
+        {texts("2006", "1", "0"), std::nullopt},
+        {texts("2006", "1", "32"), std::nullopt},
+        {texts("2006", "1", "1", "24"), std::nullopt},
+        {texts("2006", "1", "1", "0", "60"), std::nullopt},
+        {texts("2006", "1", "1", "0", "0", "60"), std::nullopt},
+        {texts("10000", "1", "1"), std::nullopt},
+        {texts("2006", "1", "1", "12345678901234567890"), std::nullopt},
+    };
+    for (const auto &[input, expected] : rows)
+        EXPECT_EQ(dateTimeFrom(input), expected)
+            << input.year << "/" << input.month << "/" << input.day << " " << input.hour << ":"
+            << input.minute << ":" << input.second;
+}
+
+TEST(PeriodStore, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
+    EXPECT_EQ(dateCaption(texts("2006", "3", "15")), "2006/03/15");
+    EXPECT_EQ(dateCaption(texts("2006", "03", "7")), "2006/03/07");
+    EXPECT_EQ(dateCaption(texts("2006", "12", "12")), "2006/12/12");
+    EXPECT_EQ(dateCaption(texts("6", "1", "1")), "6/01/01");
+    EXPECT_EQ(dateCaption(texts("", "1", "1")), "");
+}
+
+class LoadPeriodTest : public testing::Test {
+protected:
+    void store(const char *section, const DateTimeTexts &side) {
+        cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
+        ini.SetDataStr(section, "Year", side.year);
+        ini.SetDataStr(section, "Month", side.month);
+        ini.SetDataStr(section, "Day", side.day);
+        ini.SetDataStr(section, "Hour", side.hour);
+        ini.SetDataStr(section, "Minute", side.minute);
+        ini.SetDataStr(section, "Second", side.second);
+    }
+    TemporaryFolder m_folder;
+};
+
+TEST_F(LoadPeriodTest, ReadsThePeriodAndItsCaptions) {
+    store("Start", texts("2006", "3", "15", "8", "30", "0"));
+    store("End", texts("2007", "03", "01", "17", "00", "00"));
+    const LoadedPeriod loaded = LoadPeriod(m_folder.path());
+    EXPECT_EQ(loaded.period, (Period{at(2006, 3, 15, 8, 30), at(2007, 3, 1, 17)}));
+    EXPECT_EQ(loaded.startCaption, "2006/03/15");
+    EXPECT_EQ(loaded.endCaption, "2007/03/01");
+    EXPECT_EQ(LoadPeriod(m_folder.path()), loaded);
+}
+
+TEST_F(LoadPeriodTest, UnusablePeriodsLoadWithoutAPeriod) {
+    EXPECT_EQ(LoadPeriod(m_folder.path()), LoadedPeriod{});
+
+    store("Start", texts("2006", "3", "15"));
+    const LoadedPeriod startOnly = LoadPeriod(m_folder.path());
+    EXPECT_FALSE(startOnly.period);
+    EXPECT_EQ(startOnly.startCaption, "2006/03/15");
+    EXPECT_EQ(startOnly.endCaption, "");
+
+    store("End", texts("2007", "abc", "1"));
+    EXPECT_FALSE(LoadPeriod(m_folder.path()).period);
+}
+
+TEST_F(LoadPeriodTest, WritesTheTwelveTextsAsTyped) {
+    writePeriodTexts(m_folder.path(), {texts("2006", "3", "05", "9", "0", "00"),
+                                       texts("7", "12", "30", "23", "59", "59")});
+    EXPECT_EQ(readBytes(m_folder / "Data.ini"),
+              "[Start]\r\nYear=2006\r\nMonth=3\r\nDay=05\r\nHour=9\r\nMinute=0\r\nSecond=00\r\n"
+              "[End]\r\nYear=7\r\nMonth=12\r\nDay=30\r\nHour=23\r\nMinute=59\r\nSecond=59\r\n");
+    EXPECT_EQ(readPeriodTexts(m_folder.path()).start.day, "05");
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+#include "ApplicationSetup.h"
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    QWidget window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs, from Debian 12 packages, everything that building, running and
+# testing both programs needs. Safe to run again: apt-get skips what is there.
+set -eu
+
+PACKAGES="
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
+    libgtest-dev libgmock-dev
+    fonts-ipafont-gothic
+    xvfb xauth xdotool x11-utils imagemagick
+"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+fi
