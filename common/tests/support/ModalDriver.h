@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // Acts on the next modal window (a message box or a dialog) as soon as it is
 // shown, for tests of code that opens one and waits for it to close.
