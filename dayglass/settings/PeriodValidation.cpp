@@ -1,0 +1,89 @@
+#include "PeriodValidation.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+struct RangeCheck {
+    const std::string DateTimeTexts::*field;
+    double low;
+    double high;
+    const char *message;
+};
+
+struct SideChecks {
+    const DateTimeTexts PeriodTexts::*side;
+    const char *yearMessage;
+    std::array<RangeCheck, 5> ranges;
+};
+
+constexpr std::array<SideChecks, 2> sides = {{
+    {&PeriodTexts::start,
+     "開始年が不正です",
+     {{{&DateTimeTexts::month, 1, 12, "開始月が不正です"},
+       {&DateTimeTexts::day, 1, 30, "開始日が不正です"},
+       {&DateTimeTexts::hour, 0, 23, "開始時間が不正です"},
+       {&DateTimeTexts::minute, 0, 59, "開始分が不正です"},
+       {&DateTimeTexts::second, 0, 59, "開始秒が不正です"}}}},
+    {&PeriodTexts::end,
+     "終了年が不正です",
+     {{{&DateTimeTexts::month, 1, 12, "終了月が不正です"},
+       {&DateTimeTexts::day, 1, 30, "終了日が不正です"},
+       {&DateTimeTexts::hour, 0, 23, "終了時間が不正です"},
+       {&DateTimeTexts::minute, 0, 59, "終了分が不正です"},
+       {&DateTimeTexts::second, 0, 59, "終了秒が不正です"}}}},
+}};
+
+constexpr char orderMessage[] = "『開始≧終了』になっています";
+
+std::string withoutBlanks(const std::string &text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The value of a text of decimal digits; nothing for an empty text or one
+// that holds anything else, which no range can accept.
+std::optional<double> numberOf(const std::string &text) {
+    const std::string digits = withoutBlanks(text);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::strtod(digits.c_str(), nullptr);
+}
+
+// The last `width` characters of the text with "00" put in front.
+std::string lastDigits(const std::string &text, std::size_t width) {
+    const std::string padded = "00" + withoutBlanks(text);
+    return padded.substr(padded.size() - std::min(width, padded.size()));
+}
+
+} // namespace
+
+std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
+    for (const SideChecks &checks : sides) {
+        const DateTimeTexts &side = texts.*checks.side;
+        if (!numberOf(side.year))
+            return checks.yearMessage;
+        for (const RangeCheck &range : checks.ranges) {
+            const auto value = numberOf(side.*range.field);
+            if (!value || *value < range.low || *value > range.high)
+                return range.message;
+        }
+    }
+    if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))
+        return orderMessage;
+    return std::nullopt;
+}
+
+double periodOrderKey(const DateTimeTexts &texts) {
+    const std::string key = lastDigits(texts.year, 4) + lastDigits(texts.month, 2) +
+                            lastDigits(texts.day, 2) + lastDigits(texts.hour, 2) +
+                            lastDigits(texts.minute, 2) + lastDigits(texts.second, 2);
+    return std::strtod(key.c_str(), nullptr);
+}
+
+bool isAcceptedFieldCharacter(char32_t character) {
+    return character == U'\b' || (character >= U'0' && character <= U'9');
+}

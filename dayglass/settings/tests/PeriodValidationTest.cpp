@@ -1,0 +1,113 @@
+#include "PeriodValidation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A valid period: 2006/03/15 08:30:00 to 2007/03/01 17:00:00.
+PeriodTexts validPeriod() {
+    return {{"2006", "3", "15", "8", "30", "0"}, {"2007", "03", "01", "17", "00", "00"}};
+}
+
+struct Row {
+    const char *name;
+    void (*change)(PeriodTexts &);
+    std::optional<std::string> message;
+};
+
+TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
+    const Row rows[] = {
+        {"valid", [](PeriodTexts &) {}, std::nullopt},
+        {"start month 0", [](PeriodTexts &t) { t.start.month = "0"; }, "開始月が不正です"},
+        {"start month 13", [](PeriodTexts &t) { t.start.month = "13"; }, "開始月が不正です"},
+        {"start month 1", [](PeriodTexts &t) { t.start.month = "1"; }, std::nullopt},
+        {"start month 12", [](PeriodTexts &t) { t.start.month = "12"; }, std::nullopt},
+        {"start day 31", [](PeriodTexts &t) { t.start.day = "31"; }, "開始日が不正です"},
+        {"start day 0", [](PeriodTexts &t) { t.start.day = "0"; }, "開始日が不正です"},
+        {"start hour 24", [](PeriodTexts &t) { t.start.hour = "24"; }, "開始時間が不正です"},
+        {"start minute 60", [](PeriodTexts &t) { t.start.minute = "60"; }, "開始分が不正です"},
+        {"start second 60", [](PeriodTexts &t) { t.start.second = "60"; }, "開始秒が不正です"},
+        {"end month 13", [](PeriodTexts &t) { t.end.month = "13"; }, "終了月が不正です"},
+        {"end day 31", [](PeriodTexts &t) { t.end.day = "31"; }, "終了日が不正です"},
+        {"end hour 24", [](PeriodTexts &t) { t.end.hour = "24"; }, "終了時間が不正です"},
+        {"end minute 60", [](PeriodTexts &t) { t.end.minute = "60"; }, "終了分が不正です"},
+        {"end second 60", [](PeriodTexts &t) { t.end.second = "60"; }, "終了秒が不正です"},
+        {"bounds accepted",
+         [](PeriodTexts &t) {
+             t.start = {"2006", "1", "1", "0", "0", "0"};
+             t.end = {"2006", "12", "30", "23", "59", "59"};
+         },
+         std::nullopt},
+        {"day 30 of february",
+         [](PeriodTexts &t) {
+             t.start.month = "2";
+             t.start.day = "30";
+         },
+         std::nullopt},
+        {"only the first problem",
+         [](PeriodTexts &t) {
+             t.end.month = "13";
+             t.start.day = "31";
+         },
+         "開始日が不正です"},
+        {"empty start month", [](PeriodTexts &t) { t.start.month = ""; }, "開始月が不正です"},
+        {"empty end second", [](PeriodTexts &t) { t.end.second = ""; }, "終了秒が不正です"},
+        {"empty start year", [](PeriodTexts &t) { t.start.year = ""; }, "開始年が不正です"},
+        {"start year before the row",
+         [](PeriodTexts &t) {
+             t.start.year = "";
+             t.start.month = "13";
+         },
+         "開始年が不正です"},
+        {"empty end year after the start row",
+         [](PeriodTexts &t) {
+             t.end.year = "";
+             t.start.second = "60";
+         },
+         "開始秒が不正です"},
+        {"empty end year", [](PeriodTexts &t) { t.end.year = ""; }, "終了年が不正です"},
+        {"letters from a hand-edited file", [](PeriodTexts &t) { t.end.hour = "x"; }, "終了時間が不正です"},
+        {"start equals end", [](PeriodTexts &t) { t.end = t.start; }, "『開始≧終了』になっています"},
+        {"end one second later",
+         [](PeriodTexts &t) {
+             t.end = t.start;
+             t.end.second = "1";
+         },
+         std::nullopt},
+        {"start year after end year", [](PeriodTexts &t) { t.start.year = "2008"; },
+         "『開始≧終了』になっています"},
+        {"years 6 and 06 are one year",
+         [](PeriodTexts &t) {
+             t.start = {"6", "1", "1", "0", "0", "0"};
+             t.end = {"06", "1", "1", "0", "0", "0"};
+         },
+         "『開始≧終了』になっています"},
+        {"month 3 and 03 alike",
+         [](PeriodTexts &t) {
+             t.start = {"2006", "3", "1", "0", "0", "0"};
+             t.end = {"2006", "03", "1", "0", "0", "0"};
+         },
+         "『開始≧終了』になっています"},
+    };
+    for (const Row &row : rows) {
+        PeriodTexts texts = validPeriod();
+        row.change(texts);
+        EXPECT_EQ(firstPeriodProblem(texts), row.message) << row.name;
+    }
+}
+
+TEST(PeriodValidation, OrderKeyJoinsTheFieldsAsDigits) {
+    EXPECT_EQ(periodOrderKey({"2006", "3", "15", "8", "30", "0"}), 20060315083000.0);
+    EXPECT_EQ(periodOrderKey({"6", "03", "5", "0", "0", "59"}), 60305000059.0);
+    EXPECT_EQ(periodOrderKey({"9999", "12", "30", "23", "59", "59"}), 99991230235959.0);
+}
+
+TEST(PeriodValidation, FieldsTakeDigitsAndBackspaceOnly) {
+    for (char32_t c = U'0'; c <= U'9'; ++c)
+        EXPECT_TRUE(isAcceptedFieldCharacter(c));
+    EXPECT_TRUE(isAcceptedFieldCharacter(U'\b'));
+    for (const char32_t c : {U'a', U' ', U'-', U'.', U'\r', U'\x16', U'０', U'\t'})
+        EXPECT_FALSE(isAcceptedFieldCharacter(c)) << static_cast<unsigned>(c);
+}
+
+} // namespace

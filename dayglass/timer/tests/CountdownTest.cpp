@@ -1,0 +1,105 @@
+#include "Countdown.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+
+namespace {
+
+const LocalSeconds periodStart = local_days{2005y / October / 10} + 9h;
+const LocalSeconds periodEnd = local_days{2006y / December / 31} + 18h;
+const Period period{periodStart, periodEnd};
+
+using Units = std::array<std::int64_t, timeUnitCount>;
+
+struct UnitsRow {
+    const char *name;
+    seconds left;
+    Units expected;
+};
+
+TEST(Countdown, EachUnitIsTheTruncatedRemainingTime) {
+    const UnitsRow rows[] = {
+        {"400 days", days{400}, {1, 13, 57, 400, 9600, 576000, 34560000}},
+        {"365 days", days{365}, {1, 12, 52, 365, 8760, 525600, 31536000}},
+        {"364 days 23:59:59", days{365} - 1s, {0, 12, 52, 364, 8759, 525599, 31535999}},
+        {"7 days", days{7}, {0, 0, 1, 7, 168, 10080, 604800}},
+        {"1 day", days{1}, {0, 0, 0, 1, 24, 1440, 86400}},
+        {"60 s", 60s, {0, 0, 0, 0, 0, 1, 60}},
+        {"59 s", 59s, {0, 0, 0, 0, 0, 0, 59}},
+        {"1 s", 1s, {0, 0, 0, 0, 0, 0, 1}},
+        {"end second", 0s, {0, 0, 0, 0, 0, 0, 0}},
+        {"1 s past", -1s, {0, 0, 0, 0, 0, 0, -1}},
+        {"half a day past", -12h, {0, 0, 0, 0, -12, -720, -43200}},
+        {"a week and a day past", -days{8}, {0, 0, -1, -8, -192, -11520, -691200}},
+    };
+    for (const UnitsRow &row : rows)
+        EXPECT_EQ(countDown(period, periodEnd - row.left).units, row.expected) << row.name;
+}
+
+TEST(Countdown, StateAndBarFollowTheRemainingShare) {
+    const seconds length = periodEnd - periodStart;
+    const std::tuple<const char *, LocalSeconds, CountdownState, int> rows[] = {
+        {"before the start", periodStart - days{30}, CountdownState::Running, 100},
+        {"at the start", periodStart, CountdownState::Running, 100},
+        {"one second in", periodStart + 1s, CountdownState::Running, 100},
+        {"half way", periodStart + length / 2, CountdownState::Running, 50},
+        {"last second", periodEnd - 1s, CountdownState::Running, 0},
+        {"end second", periodEnd, CountdownState::Ended, 0},
+        {"half the period past", periodEnd + length / 2, CountdownState::Ended, -50},
+        {"a whole period past", periodEnd + length, CountdownState::Ended, -100},
+        {"ten periods past", periodEnd + 10 * length, CountdownState::Ended, -100},
+    };
+    for (const auto &[name, now, state, percent] : rows) {
+        const Countdown countdown = countDown(period, now);
+        EXPECT_EQ(countdown.state, state) << name;
+        EXPECT_EQ(countdown.barPercent, percent) << name;
+    }
+}
+
+TEST(Countdown, PercentRoundsHalvesToEven) {
+    // A period of 200 seconds: each second is half a percent.
+    const Period short_{periodEnd - 200s, periodEnd};
+    const std::pair<seconds, int> rows[] = {{101s, 50}, {103s, 52}, {1s, 0}, {3s, 2}, {199s, 100}};
+    for (const auto &[left, percent] : rows)
+        EXPECT_EQ(countDown(short_, periodEnd - left).barPercent, percent) << left.count();
+    EXPECT_EQ(countDown(short_, periodEnd + 101s).barPercent, -50);
+    EXPECT_EQ(countDown(short_, periodEnd + 103s).barPercent, -52);
+
+    const std::tuple<std::int64_t, std::int64_t, std::int64_t> rounding[] = {
+        {101, 2, 50}, {103, 2, 52}, {-101, 2, -50}, {-103, 2, -52},
+        {7, 3, 2},    {-7, 3, -2},  {5, -2, -2},    {0, 5, 0}};
+    for (const auto &[numerator, denominator, expected] : rounding)
+        EXPECT_EQ(roundHalfToEven(numerator, denominator), expected)
+            << numerator << "/" << denominator;
+}
+
+TEST(Countdown, DegenerateAndUnusablePeriodsStayCalm) {
+    const Period instant{periodEnd, periodEnd};
+    EXPECT_EQ(countDown(instant, periodEnd - 10s).state, CountdownState::Running);
+    EXPECT_EQ(countDown(instant, periodEnd - 10s).barPercent, 100);
+    EXPECT_EQ(countDown(instant, periodEnd).state, CountdownState::Ended);
+    EXPECT_EQ(countDown(instant, periodEnd).barPercent, 0);
+    EXPECT_EQ(countDown(instant, periodEnd + 10s).barPercent, -100);
+
+    const Countdown unusable = countDown(std::nullopt, periodEnd);
+    EXPECT_EQ(unusable.state, CountdownState::Unusable);
+    EXPECT_EQ(unusable.units, Units{});
+    EXPECT_EQ(unusable.barPercent, 0);
+
+    // A hand-edited period whose end lies before its start.
+    const Period reversed{periodEnd, periodStart};
+    EXPECT_EQ(countDown(reversed, periodStart - 1s).state, CountdownState::Ended);
+    EXPECT_EQ(countDown(reversed, periodStart + 1s).state, CountdownState::Running);
+}
+
+TEST(Countdown, ExtremePeriodsDoNotOverflow) {
+    const Period longest{local_days{0y / January / 1}, local_days{9999y / December / 31}};
+    const Countdown atStart = countDown(longest, local_days{0y / January / 1} - days{1});
+    EXPECT_EQ(atStart.barPercent, 100);
+    EXPECT_EQ(atStart[TimeUnit::Year], 10006);
+    const Period oneSecond{periodEnd - 1s, periodEnd};
+    EXPECT_EQ(countDown(oneSecond, local_days{9999y / December / 31}).barPercent, -100);
+}
+
+} // namespace
