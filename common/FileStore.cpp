@@ -89,8 +89,7 @@ bool replaceAtomically(const fs::path &path, const std::string &content, mode_t 
     if (!temporary.valid())
         return false;
     const bool ok = writeAll(temporary.get(), content) && ::fchmod(temporary.get(), mode) == 0 &&
-                    ::fsync(temporary.get()) == 0 &&
-                    ::rename(pattern.c_str(), path.c_str()) == 0;
+                    ::fsync(temporary.get()) == 0 && ::rename(pattern.c_str(), path.c_str()) == 0;
     if (!ok) {
         ::unlink(pattern.c_str());
         return false;

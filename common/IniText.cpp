@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -18,7 +20,9 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Compares names character by character, folding ASCII letters only, so that
 // the second byte of a CP932 character is never mistaken for a letter.
@@ -44,10 +48,10 @@ enum class LineKind { Other, Section, Key };
 // One line of the file; offsets are into the whole content.
 struct Line {
     std::size_t begin = 0;
-    std::size_t end = 0;     // end of the text, before CR LF or LF
-    std::size_t next = 0;    // beginning of the following line
+    std::size_t end = 0;  // end of the text, before CR LF or LF
+    std::size_t next = 0; // beginning of the following line
     LineKind kind = LineKind::Other;
-    std::string_view name;   // section or key name, trimmed
+    std::string_view name;      // section or key name, trimmed
     std::size_t valueBegin = 0; // for keys: just after the "="
 };
 
@@ -76,8 +80,7 @@ public:
 
 private:
     void classify(Line &line) const {
-        const std::string_view text =
-            trimmed(m_content.substr(line.begin, line.end - line.begin));
+        const std::string_view text = trimmed(m_content.substr(line.begin, line.end - line.begin));
         if (text.empty() || text.front() == ';')
             return;
         if (text.front() == '[') {
@@ -146,7 +149,8 @@ std::string_view withoutQuotes(std::string_view value) {
 // Names and values as a C string would carry them, on one line.
 std::string oneLine(std::string_view text) {
     std::string line(text.substr(0, text.find('\0')));
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return line;
 }
 
@@ -187,8 +191,8 @@ std::string withValue(std::string_view content, std::string_view section, std::s
 
     const std::string keyLine = keyName + '=' + valueText + "\r\n";
     if (location.sectionHeader) {
-        const Line &after = location.lastKeyOfSection ? *location.lastKeyOfSection
-                                                      : *location.sectionHeader;
+        const Line &after =
+            location.lastKeyOfSection ? *location.lastKeyOfSection : *location.sectionHeader;
         result.append(content.substr(0, after.next));
         if (after.next == after.end)
             result.append("\r\n");

@@ -15,9 +15,15 @@ inline constexpr OleColor oleBlack = 0;
 constexpr OleColor oleColor(unsigned red, unsigned green, unsigned blue) {
     return (blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF);
 }
-constexpr unsigned redOf(OleColor colour) { return colour & 0xFF; }
-constexpr unsigned greenOf(OleColor colour) { return colour >> 8 & 0xFF; }
-constexpr unsigned blueOf(OleColor colour) { return colour >> 16 & 0xFF; }
+constexpr unsigned redOf(OleColor colour) {
+    return colour & 0xFF;
+}
+constexpr unsigned greenOf(OleColor colour) {
+    return colour >> 8 & 0xFF;
+}
+constexpr unsigned blueOf(OleColor colour) {
+    return colour >> 16 & 0xFF;
+}
 
 // Reads a colour written as decimal text or in the "&H" hexadecimal notation,
 // blanks around it allowed. Nothing when the text is no integer or names no

@@ -19,8 +19,8 @@ std::optional<StoredValue> findStoredValue(const std::string &path, std::string_
     if (!content)
         return std::nullopt;
     const TextEncoding encoding = IniText::encodingOf(*content);
-    auto value = IniText::findValue(*content, encodeText(section, encoding),
-                                    encodeText(key, encoding));
+    auto value =
+        IniText::findValue(*content, encodeText(section, encoding), encodeText(key, encoding));
     if (!value)
         return std::nullopt;
     return StoredValue{std::move(*value), encoding};
@@ -43,8 +43,8 @@ void cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
     FileStore::update(m_name, [&](const std::optional<std::string> &old) {
         const std::string content = old.value_or(std::string());
         const TextEncoding encoding = IniText::encodingOf(content);
-        return IniText::withValue(content, encodeText(section, encoding),
-                                  encodeText(key, encoding), encodeText(value, encoding));
+        return IniText::withValue(content, encodeText(section, encoding), encodeText(key, encoding),
+                                  encodeText(value, encoding));
     });
 }
 

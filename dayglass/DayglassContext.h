@@ -11,5 +11,7 @@ struct DayglassContext {
     std::filesystem::path dataFolder;
     Clock clock;
 
-    std::string dataFilePath(const char *fileName) const { return (dataFolder / fileName).string(); }
+    std::string dataFilePath(const char *fileName) const {
+        return (dataFolder / fileName).string();
+    }
 };

@@ -70,7 +70,8 @@ TEST_F(IniFileTest, ByteOrderMarkKeepsTheFileInUtf8) {
 }
 
 TEST_F(IniFileTest, InvalidShiftJisReadsAsReplacementCharacters) {
-    writeBytes(m_folder / "Calendar.ini", "[A]\r\nText=a\x81\x20" "b\xFF\r\n");
+    writeBytes(m_folder / "Calendar.ini", "[A]\r\nText=a\x81\x20"
+                                          "b\xFF\r\n");
     EXPECT_EQ(iniAt("Calendar.ini").GetDataStr("A", "Text"), "a\xEF\xBF\xBD b\xEF\xBF\xBD");
 }
 

@@ -12,7 +12,9 @@ struct ReadCase {
     std::optional<std::string> expected;
 };
 
-void PrintTo(const ReadCase &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const ReadCase &row, std::ostream *out) {
+    *out << row.name;
+}
 
 class IniTextReading : public testing::TestWithParam<ReadCase> {};
 
@@ -88,7 +90,9 @@ struct WriteCase {
     std::string after;
 };
 
-void PrintTo(const WriteCase &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const WriteCase &row, std::ostream *out) {
+    *out << row.name;
+}
 
 class IniTextWriting : public testing::TestWithParam<WriteCase> {};
 
@@ -108,10 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"add_after_last_key", "[A]\nx=1\n\n; note\n[B]\ny=2\n", "A", "z", "3",
                   "[A]\nx=1\nz=3\r\n\n; note\n[B]\ny=2\n"},
         WriteCase{"add_to_empty_section", "[A]\n[B]\n", "A", "z", "3", "[A]\nz=3\r\n[B]\n"},
-        WriteCase{"add_at_end_without_newline", "[A]\nx=1", "A", "z", "3",
-                  "[A]\nx=1\r\nz=3\r\n"},
-        WriteCase{"new_section_at_end", "[A]\nx=1\n", "B", "y", "2",
-                  "[A]\nx=1\n[B]\r\ny=2\r\n"},
+        WriteCase{"add_at_end_without_newline", "[A]\nx=1", "A", "z", "3", "[A]\nx=1\r\nz=3\r\n"},
+        WriteCase{"new_section_at_end", "[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n[B]\r\ny=2\r\n"},
         WriteCase{"new_section_after_unterminated", "[A]\nx=1", "B", "y", "2",
                   "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
         WriteCase{"first_of_two_sections", "[A]\nx=1\n[A]\nx=2\n", "A", "x", "3",
@@ -132,11 +134,22 @@ TEST(IniTextWriting, WrittenValuesReadBack) {
 
 TEST(IniTextIntegers, ReadLikeTheProfileFunctions) {
     const std::pair<const char *, std::int32_t> rows[] = {
-        {"42", 42},       {" 1", 1},         {"-7", -7},        {"+5", 5},
-        {"12abc", 12},    {"abc", 0},        {"", 0},           {"0x1F", 31},
-        {"0XfF", 255},    {"-0x10", -16},    {"0x", 0},         {"007", 7},
-        {"2147483647", 2147483647},          {"99999999999", 2147483647},
-        {"-2147483648", -2147483647 - 1},    {"-99999999999", -2147483647 - 1},
+        {"42", 42},
+        {" 1", 1},
+        {"-7", -7},
+        {"+5", 5},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"0x1F", 31},
+        {"0XfF", 255},
+        {"-0x10", -16},
+        {"0x", 0},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"99999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-99999999999", -2147483647 - 1},
     };
     for (const auto &[text, expected] : rows)
         EXPECT_EQ(IniText::parseProfileInt(text), expected) << text;

@@ -68,7 +68,8 @@ TEST(IniWriterSafety, TwoWritersAtOnceLoseNoKey) {
     TemporaryFolder folder;
     const auto path = folder / "Calendar.ini";
     constexpr int keysPerWriter = 500;
-    const pid_t first = startWriter({path.string(), "Notes", "first", std::to_string(keysPerWriter)});
+    const pid_t first =
+        startWriter({path.string(), "Notes", "first", std::to_string(keysPerWriter)});
     const pid_t second =
         startWriter({path.string(), "Notes", "second", std::to_string(keysPerWriter)});
     EXPECT_EQ(waitFor(first), 0);

@@ -1,4 +1,5 @@
 #include "ProgramFolder.h"
+
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>

@@ -13,8 +13,7 @@ void setUpApplication(QApplication &application) {
     installJapaneseFontSubstitutes();
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     auto *translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
+    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }

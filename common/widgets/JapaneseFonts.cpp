@@ -11,11 +11,10 @@ const QString msPGothic = QStringLiteral(u"ＭＳ Ｐゴシック");
 } // namespace
 
 void installJapaneseFontSubstitutes() {
-    QFont::insertSubstitutions(msGothic, {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
-                                          QStringLiteral("Noto Sans Mono CJK JP"),
-                                          QStringLiteral("Noto Sans CJK JP"),
-                                          QStringLiteral("VL Gothic"),
-                                          QStringLiteral("TakaoGothic")});
+    QFont::insertSubstitutions(
+        msGothic, {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                   QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("Noto Sans CJK JP"),
+                   QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")});
     QFont::insertSubstitutions(msPGothic,
                                {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),

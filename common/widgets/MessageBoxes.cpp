@@ -11,8 +11,7 @@ void inform(QWidget *parent, const QString &caption, const QString &text) {
 }
 
 bool askYesNo(QWidget *parent, const QString &caption, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QRect>
 #include <QPoint>
+#include <QRect>
 
 // The original layout is given in twips, 15 to a logical pixel. Each edge is
 // rounded on its own, so neighbouring controls keep their overlaps and gaps.
@@ -15,4 +15,6 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
 }
 
-constexpr QPoint twipsPoint(int x, int y) { return QPoint(twipsToPixels(x), twipsToPixels(y)); }
+constexpr QPoint twipsPoint(int x, int y) {
+    return QPoint(twipsToPixels(x), twipsToPixels(y));
+}

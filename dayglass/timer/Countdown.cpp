@@ -13,7 +13,8 @@ constexpr std::array<std::int64_t, timeUnitCount> secondsPerUnit = {
 int sharePercent(std::int64_t remaining, std::int64_t length) {
     // Periods lie within the years 0-9999, so 100 times any span of them in
     // seconds stays far inside 64 bits.
-    return static_cast<int>(std::clamp<std::int64_t>(roundHalfToEven(remaining * 100, length), -100, 100));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(roundHalfToEven(remaining * 100, length), -100, 100));
 }
 
 int barPercentFor(std::int64_t remaining, std::int64_t length) {
@@ -28,7 +29,8 @@ CountdownState stateOf(std::int64_t remaining, std::int64_t length) {
     // The remaining share of the period decides: positive while running, so a
     // period stored with its end before its start counts as ended before its
     // end and as running after it.
-    const bool running = length == 0 ? remaining > 0 : (remaining > 0) == (length > 0) && remaining != 0;
+    const bool running =
+        length == 0 ? remaining > 0 : (remaining > 0) == (length > 0) && remaining != 0;
     return running ? CountdownState::Running : CountdownState::Ended;
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month", "Day",
+constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month",  "Day",
                                                    "Hour", "Minute", "Second"};
 
 std::array<std::string *, 6> fieldsOf(DateTimeTexts &texts) {

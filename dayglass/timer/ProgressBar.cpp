@@ -12,8 +12,12 @@ std::string hexPair(int value) {
 
 // The moving component of a quarter of the ramp: rising from 0 to 255 over
 // its 25 points, or falling from 255 to 0; truncated after the subtraction.
-int rising(int pointsIntoQuarter) { return pointsIntoQuarter * 255 / 25; }
-int falling(int pointsIntoQuarter) { return (25 - pointsIntoQuarter) * 255 / 25; }
+int rising(int pointsIntoQuarter) {
+    return pointsIntoQuarter * 255 / 25;
+}
+int falling(int pointsIntoQuarter) {
+    return (25 - pointsIntoQuarter) * 255 / 25;
+}
 
 } // namespace
 

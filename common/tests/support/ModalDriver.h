@@ -13,18 +13,18 @@ inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs 
     auto *timer = new QTimer(qApp);
     auto elapsed = std::make_shared<int>(0);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action = std::move(action),
-                                               timeoutMs]() {
-        *elapsed += 10;
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        } else if (*elapsed > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
+    QObject::connect(timer, &QTimer::timeout,
+                     [timer, elapsed, action = std::move(action), timeoutMs]() {
+                         *elapsed += 10;
+                         QWidget *modal = QApplication::activeModalWidget();
+                         if (modal && modal->isVisible()) {
+                             timer->stop();
+                             timer->deleteLater();
+                             action(modal);
+                         } else if (*elapsed > timeoutMs) {
+                             timer->stop();
+                             timer->deleteLater();
+                         }
+                     });
     timer->start();
 }

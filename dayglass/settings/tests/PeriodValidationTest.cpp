@@ -66,8 +66,10 @@ TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
          },
          "開始秒が不正です"},
         {"empty end year", [](PeriodTexts &t) { t.end.year = ""; }, "終了年が不正です"},
-        {"letters from a hand-edited file", [](PeriodTexts &t) { t.end.hour = "x"; }, "終了時間が不正です"},
-        {"start equals end", [](PeriodTexts &t) { t.end = t.start; }, "『開始≧終了』になっています"},
+        {"letters from a hand-edited file", [](PeriodTexts &t) { t.end.hour = "x"; },
+         "終了時間が不正です"},
+        {"start equals end", [](PeriodTexts &t) { t.end = t.start; },
+         "『開始≧終了』になっています"},
         {"end one second later",
          [](PeriodTexts &t) {
              t.end = t.start;

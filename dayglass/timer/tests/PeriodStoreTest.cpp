@@ -1,4 +1,5 @@
 #include "PeriodStore.h"
+
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -22,10 +23,10 @@ TEST(PeriodStore, ConvertsTheSixTexts) {
         {texts("2006", "03", "05", "09", "00", "00"), at(2006, 3, 5, 9)},
         {texts("2006", "3", "5", "9", "0", "0"), at(2006, 3, 5, 9)},
         {texts("2006", "12", "31", "23", "59", "59"), at(2006, 12, 31, 23, 59, 59)},
-        {texts("2006", "2", "30"), at(2006, 3, 2)},   // the dialog accepts day 30 in February
-        {texts("2008", "2", "30"), at(2008, 3, 1)},   // leap year
-        {texts("2006", "4", "31"), at(2006, 5, 1)},   // hand-edited
-        {texts("6", "1", "1"), at(6, 1, 1)},          // short years are literal
+        {texts("2006", "2", "30"), at(2006, 3, 2)}, // the dialog accepts day 30 in February
+        {texts("2008", "2", "30"), at(2008, 3, 1)}, // leap year
+        {texts("2006", "4", "31"), at(2006, 5, 1)}, // hand-edited
+        {texts("6", "1", "1"), at(6, 1, 1)},        // short years are literal
         {texts("06", "1", "1"), at(6, 1, 1)},
         {texts("", "1", "1"), std::nullopt},
         {texts("2006", "", "1"), std::nullopt},

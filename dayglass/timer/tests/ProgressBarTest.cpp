@@ -6,14 +6,10 @@ namespace {
 
 TEST(ProgressBar, PlacesTheBarForAPercentage) {
     const std::tuple<int, BarPlacement> rows[] = {
-        {100, {30, 3375, oleColor(0, 0, 255)}},
-        {50, {1717, 1687, oleColor(0, 255, 0)}},
-        {33, {2291, 1113, oleColor(173, 255, 0)}},
-        {0, {3405, 0, oleColor(255, 0, 0)}},
-        {-40, {2055, 1350, std::nullopt}},
-        {-1, {3371, 33, std::nullopt}},
-        {-99, {63, 3341, std::nullopt}},
-        {-100, {30, 3375, std::nullopt}},
+        {100, {30, 3375, oleColor(0, 0, 255)}},    {50, {1717, 1687, oleColor(0, 255, 0)}},
+        {33, {2291, 1113, oleColor(173, 255, 0)}}, {0, {3405, 0, oleColor(255, 0, 0)}},
+        {-40, {2055, 1350, std::nullopt}},         {-1, {3371, 33, std::nullopt}},
+        {-99, {63, 3341, std::nullopt}},           {-100, {30, 3375, std::nullopt}},
         {-250, {30, 3375, std::nullopt}},
     };
     for (const auto &[percent, placement] : rows)
@@ -22,10 +18,10 @@ TEST(ProgressBar, PlacesTheBarForAPercentage) {
 
 TEST(ProgressBar, ColourRampRunsFromRedToBlue) {
     const std::tuple<int, const char *, OleColor> rows[] = {
-        {0, "&H00FF", oleColor(255, 0, 0)},       {1, "&H0AFF", oleColor(255, 10, 0)},
-        {25, "&HFFFF", oleColor(255, 255, 0)},    {26, "&HFFF4", oleColor(244, 255, 0)},
-        {50, "&HFF00", oleColor(0, 255, 0)},      {51, "&H0AFF00", oleColor(0, 255, 10)},
-        {75, "&HFFFF00", oleColor(0, 255, 255)},  {76, "&HFFF400", oleColor(0, 244, 255)},
+        {0, "&H00FF", oleColor(255, 0, 0)},      {1, "&H0AFF", oleColor(255, 10, 0)},
+        {25, "&HFFFF", oleColor(255, 255, 0)},   {26, "&HFFF4", oleColor(244, 255, 0)},
+        {50, "&HFF00", oleColor(0, 255, 0)},     {51, "&H0AFF00", oleColor(0, 255, 10)},
+        {75, "&HFFFF00", oleColor(0, 255, 255)}, {76, "&HFFF400", oleColor(0, 244, 255)},
         {100, "&HFF0000", oleColor(0, 0, 255)},
     };
     for (const auto &[percent, text, colour] : rows) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "OleColor.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+inline QColor toQColor(OleColor colour) {
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+inline OleColor toOleColor(const QColor &colour) {
+    return oleColor(static_cast<unsigned>(colour.red()), static_cast<unsigned>(colour.green()),
+                    static_cast<unsigned>(colour.blue()));
+}
+
+// Sets one colour role of a widget's palette; nothing happens when it already
+// has that colour, so that a page repainted every tick does not flicker.
+inline void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
+    if (widget->palette().color(role) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}

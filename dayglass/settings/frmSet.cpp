@@ -1,0 +1,177 @@
+#include "frmSet.h"
+
+#include "JapaneseFonts.h"
+#include "MessageBoxes.h"
+#include "PeriodValidation.h"
+#include "QtColors.h"
+#include "ThreedPanel.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+
+namespace {
+
+struct FieldColumn {
+    const char *name;
+    int left;
+    int width;
+    int maximumLength;
+    const char *unit;
+    int unitLeft;
+};
+
+constexpr std::array<FieldColumn, 6> columns = {{
+    {"Year", 120, 765, 4, "年", 870},
+    {"Month", 1230, 405, 2, "月", 1650},
+    {"Day", 2010, 405, 2, "日", 2430},
+    {"Hour", 2820, 405, 2, "時", 3240},
+    {"Minute", 3630, 405, 2, "分", 4050},
+    {"Second", 4410, 405, 2, "秒", 4830},
+}};
+
+constexpr int rowDistance = 840; // twips between the start row and the end row
+const QString programTitle = QStringLiteral("dayglass");
+
+QFont dialogFont() {
+    return designFont(FontFace::MsGothic, 14.25, FontWeight::Bold);
+}
+
+QLabel *createCaption(const QString &text, QRect geometry, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(dialogFont());
+    setPaletteColor(label, QPalette::WindowText, Qt::white);
+    return label;
+}
+
+std::array<std::string *, 6> fieldsOf(DateTimeTexts &texts) {
+    return {&texts.year, &texts.month, &texts.day, &texts.hour, &texts.minute, &texts.second};
+}
+
+} // namespace
+
+frmSet::frmSet(const DayglassContext &context, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context) {
+    setObjectName(QStringLiteral("frmSet"));
+    setFixedSize(twipsRect(0, 0, 5295, 2400).size());
+    setAutoFillBackground(true);
+    setPaletteColor(this, QPalette::Window, Qt::black);
+    createRow(0, QStringLiteral("開始"), 0);
+    createRow(rowDistance, QStringLiteral("終了"), 6);
+    createSettingButton();
+    Form_Load();
+}
+
+void frmSet::createRow(int top, const QString &heading, int offset) {
+    createCaption(heading, twipsRect(120, 90 + top, 735, 315), this);
+    const QString prefix = offset == 0 ? QStringLiteral("S") : QStringLiteral("E");
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const FieldColumn &column = columns[i];
+        auto *field = new QLineEdit(this);
+        field->setObjectName(prefix + QString::fromLatin1(column.name));
+        field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
+        field->setMaxLength(column.maximumLength);
+        field->setFont(dialogFont());
+        field->setFrame(true);
+        field->setContextMenuPolicy(Qt::NoContextMenu);
+        // Typing is filtered key by key; the validator also stops text that
+        // arrives another way, such as a middle-click paste.
+        field->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+        setPaletteColor(field, QPalette::Base, Qt::white);
+        setPaletteColor(field, QPalette::Text, Qt::black);
+        field->installEventFilter(this);
+        m_fields[static_cast<std::size_t>(offset) + i] = field;
+        createCaption(QString::fromUtf8(column.unit),
+                      twipsRect(column.unitLeft, 480 + top, 405, 315), this);
+    }
+}
+
+void frmSet::createSettingButton() {
+    auto *setting = new ThreedPanel(QStringLiteral("設定更新"), this);
+    setting->setObjectName(QStringLiteral("Setting"));
+    setting->setGeometry(twipsRect(3000, 1830, 2145, 435));
+    setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+    connect(setting, &ThreedPanel::clicked, this, &frmSet::Setting_Click);
+}
+
+void frmSet::Form_Load() {
+    PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
+    const auto start = fieldsOf(texts.start);
+    const auto end = fieldsOf(texts.end);
+    for (std::size_t i = 0; i < 6; ++i) {
+        m_fields[i]->setText(QString::fromStdString(*start[i]));
+        m_fields[i + 6]->setText(QString::fromStdString(*end[i]));
+    }
+}
+
+void frmSet::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+    m_fields[0]->setFocus(Qt::TabFocusReason);
+}
+
+PeriodTexts frmSet::fieldTexts() const {
+    PeriodTexts texts;
+    const auto start = fieldsOf(texts.start);
+    const auto end = fieldsOf(texts.end);
+    for (std::size_t i = 0; i < 6; ++i) {
+        *start[i] = m_fields[i]->text().toStdString();
+        *end[i] = m_fields[i + 6]->text().toStdString();
+    }
+    return texts;
+}
+
+void frmSet::Setting_Click() {
+    const PeriodTexts texts = fieldTexts();
+    if (const auto problem = firstPeriodProblem(texts)) {
+        MessageBoxes::inform(this, programTitle, QString::fromStdString(*problem));
+        return;
+    }
+    writePeriodTexts(m_context.dataFolder, texts);
+    m_saved = true;
+    accept();
+}
+
+void frmSet::ClearFieldColors() {
+    for (QLineEdit *field : m_fields)
+        setPaletteColor(field, QPalette::Base, Qt::white);
+}
+
+bool frmSet::eventFilter(QObject *watched, QEvent *event) {
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (!field)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->text().isEmpty())
+            return false;
+        const char32_t character = key->text().toUcs4().value(0);
+        return !isAcceptedFieldCharacter(character);
+    }
+    if (event->type() == QEvent::FocusIn) {
+        ClearFieldColors();
+        setPaletteColor(field, QPalette::Base, toQColor(oleRed));
+        field->selectAll();
+    }
+    return false;
+}
+
+void frmSet::closeEvent(QCloseEvent *event) {
+    if (!m_saved)
+        event->ignore();
+}
+
+void frmSet::reject() {
+    // Escape must not close the dialog: only a save does.
+}

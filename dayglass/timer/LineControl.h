@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A straight one-pixel line between two points given in twips, like the
+// line controls of the original design. It takes no input.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    LineControl(QPoint fromTwips, QPoint toTwips, QWidget *parent);
+
+    QColor lineColor() const { return m_color; }
+    void setLineColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLine m_line;
+    QColor m_color = Qt::white;
+};

@@ -1,0 +1,196 @@
+#include "TimerPage.h"
+
+#include "JapaneseFonts.h"
+#include "LineControl.h"
+#include "ProgressBar.h"
+#include "QtColors.h"
+#include "ThreedPanel.h"
+#include "Twips.h"
+#include "frmSet.h"
+
+#include <QLabel>
+
+namespace {
+
+const QColor white = toQColor(oleWhite);
+const QColor red = toQColor(oleRed);
+
+struct UnitRow {
+    const char *numberName;
+    QRect number;
+    const char *caption;
+    QRect unit;
+};
+
+// The unit column: each number ends just left of its unit.
+const std::array<UnitRow, timeUnitCount> unitRows = {{
+    {"L_Year", twipsRect(1050, 990, 405, 285), "年", twipsRect(1560, 990, 255, 255)},
+    {"L_Month", twipsRect(-90, 1290, 1545, 255), "月", twipsRect(1560, 1275, 255, 255)},
+    {"L_Week", twipsRect(-90, 1575, 1545, 285), "週間", twipsRect(1560, 1575, 615, 255)},
+    {"L_Day", twipsRect(-90, 1875, 1545, 255), "日", twipsRect(1560, 1860, 255, 255)},
+    {"L_Hour", twipsRect(-90, 2175, 1545, 285), "時間", twipsRect(1560, 2175, 585, 255)},
+    {"L_Minute", twipsRect(-90, 2490, 1545, 255), "分", twipsRect(1560, 2475, 615, 255)},
+    {"L_Second", twipsRect(-90, 2790, 1545, 255), "秒", twipsRect(1560, 2790, 255, 255)},
+}};
+
+// Line1(0) to Line1(4), the marks at 100, 0, 50, 75 and 25 % beside the bar.
+const std::array<std::pair<QPoint, QPoint>, 5> barMarkLines = {{
+    {{2475, 180}, {2750, 180}},
+    {{2475, 3540}, {2750, 3540}},
+    {{2430, 1860}, {2705, 1860}},
+    {{2370, 1020}, {2645, 1020}},
+    {{2370, 2700}, {2645, 2700}},
+}};
+
+constexpr int barLeft = 30;
+constexpr int barWidth = 330;
+
+QString numberText(std::int64_t value) {
+    return QString::number(value);
+}
+
+} // namespace
+
+TimerPage::TimerPage(const DayglassContext &context, QWidget *parent)
+    : QFrame(parent), m_context(context) {
+    setObjectName(QStringLiteral("FRM_Timer"));
+    setGeometry(twipsRect(30, 420, 2745, 3615));
+    setAutoFillBackground(true);
+    setPaletteColor(this, QPalette::Window, Qt::black);
+    createDateLabels();
+    createUnitColumn();
+    createBar();
+    createSettingButton();
+}
+
+QLabel *TimerPage::createLabel(const char *objectName, const QString &caption, QRect geometry,
+                               Qt::Alignment alignment) {
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    label->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+    label->setAutoFillBackground(true);
+    setPaletteColor(label, QPalette::Window, Qt::black);
+    setPaletteColor(label, QPalette::WindowText, white);
+    return label;
+}
+
+void TimerPage::createDateLabels() {
+    m_dateLabels = {
+        createLabel("STimeT", QStringLiteral("開始"), twipsRect(120, 240, 765, 255)),
+        m_startCaption =
+            createLabel("STime", QStringLiteral("2005/10/10"), twipsRect(720, 240, 1485, 255)),
+        createLabel("ETimeT", QStringLiteral("終了"), twipsRect(120, 570, 1005, 255)),
+        m_endCaption = createLabel("ETime", QStringLiteral("0"), twipsRect(720, 570, 1485, 255)),
+    };
+}
+
+void TimerPage::createUnitColumn() {
+    m_unitLabels[0] =
+        createLabel("tLabel_0", QStringLiteral("残時間"), twipsRect(120, 990, 1185, 255));
+    for (std::size_t i = 0; i < timeUnitCount; ++i) {
+        const UnitRow &row = unitRows[i];
+        m_unitNumbers[i] = createLabel(row.numberName, QStringLiteral("0"), row.number,
+                                       Qt::AlignRight | Qt::AlignTop);
+        const QByteArray unitName = "tLabel_" + QByteArray::number(static_cast<int>(i + 1));
+        m_unitLabels[i + 1] =
+            createLabel(unitName.constData(), QString::fromUtf8(row.caption), row.unit);
+    }
+}
+
+void TimerPage::createBar() {
+    m_barFrame = new QFrame(this);
+    m_barFrame->setObjectName(QStringLiteral("SSFrame1"));
+    m_barFrame->setGeometry(twipsRect(2160, 150, 390, 3435));
+    m_barFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_barFrame->setAutoFillBackground(true);
+    setPaletteColor(m_barFrame, QPalette::Window, palette().color(QPalette::Button));
+
+    m_bar = new QFrame(m_barFrame);
+    m_bar->setObjectName(QStringLiteral("SSPanel1"));
+    m_bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_bar->setAutoFillBackground(true);
+    setPaletteColor(m_bar, QPalette::Window, toQColor(0xFF0000));
+    m_bar->setGeometry(twipsRect(barLeft, barTopMargin, barWidth, barFullHeight));
+
+    const auto createMark = [this](const char *name, const char *caption, QRect geometry) {
+        QLabel *mark = createLabel(name, QString::fromLatin1(caption), geometry);
+        mark->setFont(designFont(FontFace::MsGothic, 9.75, FontWeight::Bold));
+        return mark;
+    };
+    m_barMarks = {createMark("FullLabel", "F", twipsRect(2580, 210, 255, 255)),
+                  createMark("EmptyLabel", "E", twipsRect(2580, 3330, 255, 195))};
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        m_lines[i] = new LineControl(barMarkLines[i].first, barMarkLines[i].second, this);
+        m_lines[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+    }
+}
+
+void TimerPage::createSettingButton() {
+    auto *setting = new ThreedPanel(QStringLiteral("時間設定"), this);
+    setting->setObjectName(QStringLiteral("Setting"));
+    setting->setGeometry(twipsRect(90, 3150, 2025, 435));
+    setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+    connect(setting, &ThreedPanel::clicked, this, &TimerPage::Setting_Click);
+}
+
+void TimerPage::LoadPeriod() {
+    const LoadedPeriod loaded = ::LoadPeriod(m_context.dataFolder);
+    m_period = loaded.period;
+    m_startCaption->setText(QString::fromStdString(loaded.startCaption));
+    m_endCaption->setText(QString::fromStdString(loaded.endCaption));
+}
+
+void TimerPage::Timer_Timer() {
+    const Countdown countdown = countDown(m_period, m_context.clock());
+    showUnits(countdown);
+    if (countdown.state == CountdownState::Ended) {
+        paint(red);
+        SetBar(countdown.barPercent);
+        setPaletteColor(m_bar, QPalette::Window, red);
+    } else {
+        paint(white);
+        SetBar(countdown.barPercent);
+    }
+}
+
+void TimerPage::showUnits(const Countdown &countdown) {
+    // While the period runs, units whose count has reached zero leave the
+    // page, largest first; after the end every unit shows its overrun.
+    const bool hideZeros = countdown.state == CountdownState::Running;
+    for (std::size_t i = 0; i < timeUnitCount; ++i) {
+        m_unitNumbers[i]->setText(numberText(countdown.units[i]));
+        const bool visible = !hideZeros || countdown.units[i] != 0;
+        m_unitNumbers[i]->setVisible(visible);
+        m_unitLabels[i + 1]->setVisible(visible);
+    }
+}
+
+void TimerPage::paint(const QColor &textColor) {
+    for (QLabel *label : m_unitNumbers)
+        setPaletteColor(label, QPalette::WindowText, textColor);
+    for (QLabel *label : m_dateLabels)
+        setPaletteColor(label, QPalette::WindowText, textColor);
+    for (LineControl *line : m_lines)
+        line->setLineColor(textColor);
+    for (QLabel *mark : m_barMarks)
+        setPaletteColor(mark, QPalette::WindowText, textColor);
+    for (QLabel *label : m_unitLabels)
+        setPaletteColor(label, QPalette::WindowText, textColor);
+}
+
+void TimerPage::SetBar(int percent) {
+    const BarPlacement placement = barPlacementFor(percent);
+    if (placement.colour)
+        setPaletteColor(m_bar, QPalette::Window, toQColor(*placement.colour));
+    const QRect geometry = twipsRect(barLeft, placement.top, barWidth, placement.height);
+    m_bar->setGeometry(geometry);
+    m_bar->setVisible(geometry.height() > 0);
+}
+
+void TimerPage::Setting_Click() {
+    frmSet dialog(m_context);
+    dialog.exec();
+    LoadPeriod();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Countdown.h"
+#include "DayglassContext.h"
+
+#include <QFrame>
+#include <array>
+
+class LineControl;
+class QLabel;
+class ThreedPanel;
+
+// The TIMER page: the period's start and end, the remaining time in seven
+// units, and the bar of the remaining share.
+class TimerPage : public QFrame {
+    Q_OBJECT
+public:
+    TimerPage(const DayglassContext &context, QWidget *parent);
+
+    // Reads the period from Data.ini and shows its start and end dates.
+    void LoadPeriod();
+
+    // Recomputes and paints the whole page from the clock.
+    void Timer_Timer();
+
+private:
+    void createDateLabels();
+    void createUnitColumn();
+    void createBar();
+    void createSettingButton();
+    QLabel *createLabel(const char *objectName, const QString &caption, QRect geometry,
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+    void showUnits(const Countdown &countdown);
+    void paint(const QColor &textColor);
+    void SetBar(int percent);
+    void Setting_Click();
+
+    const DayglassContext m_context;
+    std::optional<Period> m_period;
+
+    QLabel *m_startCaption = nullptr;
+    QLabel *m_endCaption = nullptr;
+    std::array<QLabel *, timeUnitCount> m_unitNumbers{};
+    std::array<QLabel *, timeUnitCount + 1> m_unitLabels{}; // 0 is the column heading
+    std::vector<QLabel *> m_dateLabels;
+    std::array<LineControl *, 5> m_lines{};
+    std::array<QLabel *, 2> m_barMarks{};
+    QFrame *m_barFrame = nullptr;
+    QFrame *m_bar = nullptr;
+};

@@ -1,0 +1,119 @@
+#include "frmWeek.h"
+
+#include "CalendarPage.h"
+#include "JapaneseFonts.h"
+#include "QtColors.h"
+#include "TimerPage.h"
+#include "Twips.h"
+#include "cls_IniFile.h"
+
+#include <QButtonGroup>
+#include <QIcon>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int timerPageIndex = 0;
+constexpr int calendarPageIndex = 1;
+constexpr int tickMilliseconds = 100;
+
+const QString tabStyle =
+    QStringLiteral("QPushButton { color: white; background: black; border: 2px outset #a0a0a0; }"
+                   "QPushButton:checked { border: 2px inset #a0a0a0; background: #202020; }");
+
+// The page number as the original stored it: a blank in the place of the sign,
+// then the digit.
+std::string pageText(int index) {
+    return " " + std::to_string(index);
+}
+
+} // namespace
+
+frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_context(context), m_timerPage(new TimerPage(context, this)),
+      m_calendarPage(new CalendarPage(context, this)), m_timer(new QTimer(this)) {
+    setObjectName(QStringLiteral("frmWeek"));
+    setWindowTitle(QStringLiteral("DG"));
+    setWindowIcon(QIcon(QStringLiteral(":/dayglass/dayglass.png")));
+    setFixedSize(twipsRect(0, 0, 2850, 4080).size());
+    setAutoFillBackground(true);
+    setPaletteColor(this, QPalette::Window, Qt::black);
+    m_calendarPage->setGeometry(twipsRect(30, 420, 2745, 3585));
+    createTabButtons();
+
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    m_timer->setInterval(tickMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &frmWeek::Timer_Timer);
+    Form_Load();
+}
+
+void frmWeek::createTabButtons() {
+    auto *group = new QButtonGroup(this);
+    const std::array<std::pair<const char *, QRect>, 2> tabs = {{
+        {"TIMER", twipsRect(120, 90, 1305, 435)},
+        {"CALENDAR", twipsRect(1410, 90, 1305, 435)},
+    }};
+    for (int index = 0; index < 2; ++index) {
+        auto *tab = new QPushButton(QString::fromLatin1(tabs[index].first), this);
+        tab->setObjectName(QStringLiteral("CMD_Timer_%1").arg(index));
+        tab->setGeometry(tabs[index].second);
+        tab->setCheckable(true);
+        tab->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+        tab->setStyleSheet(tabStyle);
+        group->addButton(tab, index);
+        connect(tab, &QPushButton::clicked, this, [this, index] { CMD_Timer_Click(index); });
+        m_tabs[index] = tab;
+    }
+    setTabOrder(m_tabs[0], m_tabs[1]);
+}
+
+void frmWeek::Form_Load() {
+    m_timerPage->LoadPeriod();
+    Timer_Timer();
+    m_calendarPage->showCurrentMonth();
+    TodayFocusDone = false;
+    // A page number that names no tab shows the TIMER page.
+    const int page = savedPage() == calendarPageIndex ? calendarPageIndex : timerPageIndex;
+    m_tabs[page]->setChecked(true);
+    CMD_Timer_Click(page);
+}
+
+void frmWeek::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    m_timer->start();
+}
+
+int frmWeek::savedPage() const {
+    return iniFileAt(m_context.dataFilePath(dataFileName)).GetDataInt("EntSS", "Inf");
+}
+
+void frmWeek::CMD_Timer_Click(int index) {
+    const bool calendar = index == calendarPageIndex;
+    m_timerPage->setVisible(!calendar);
+    m_calendarPage->setVisible(calendar);
+    if (calendar) {
+        if (TodayFocusDone)
+            m_calendarPage->reselectSelectedDay();
+        else
+            m_calendarPage->selectToday();
+    }
+    iniFileAt(m_context.dataFilePath(dataFileName)).SetDataStr("EntSS", "Inf", pageText(index));
+}
+
+void frmWeek::Timer_Timer() {
+    m_timerPage->Timer_Timer();
+    if (!TodayFocusDone)
+        focusTodayOnce();
+}
+
+void frmWeek::focusTodayOnce() {
+    // Data.ini is read at every tick until the CALENDAR page is the saved
+    // page, so the focus follows a switch made at any time.
+    if (savedPage() != calendarPageIndex)
+        return;
+    m_calendarPage->focusToday();
+    TodayFocusDone = true;
+}

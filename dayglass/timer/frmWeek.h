@@ -1,0 +1,41 @@
+#pragma once
+
+#include "DayglassContext.h"
+
+#include <QWidget>
+#include <array>
+
+class CalendarPage;
+class QPushButton;
+class QTimer;
+class TimerPage;
+
+// The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
+// that refreshes the count-down ten times a second, and the page saved in
+// Data.ini between runs.
+class frmWeek : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmWeek(const DayglassContext &context, QWidget *parent = nullptr);
+
+    // One tick: the count-down, then, until it has once succeeded while the
+    // CALENDAR page is the saved page, the focus on today's day cell.
+    void Timer_Timer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createTabButtons();
+    void Form_Load();
+    void CMD_Timer_Click(int index);
+    void focusTodayOnce();
+    int savedPage() const;
+
+    const DayglassContext m_context;
+    TimerPage *const m_timerPage;
+    CalendarPage *const m_calendarPage;
+    QTimer *const m_timer;
+    std::array<QPushButton *, 2> m_tabs{};
+    bool TodayFocusDone = false;
+};

@@ -1,0 +1,200 @@
+#include "TimerPage.h"
+
+#include "ModalDriver.h"
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace std::chrono;
+
+namespace {
+
+const LocalSeconds periodStart = local_days{2005y / October / 10} + 9h;
+const LocalSeconds periodEnd = local_days{2006y / December / 30} + 18h;
+
+const QColor white(255, 255, 255);
+const QColor red(255, 0, 0);
+
+const char *const unitNames[] = {"L_Year", "L_Month",  "L_Week",  "L_Day",
+                                 "L_Hour", "L_Minute", "L_Second"};
+
+void storeSide(cls_IniFile &ini, const char *section, LocalSeconds moment) {
+    const year_month_day date{floor<days>(moment)};
+    const hh_mm_ss time{moment - floor<days>(moment)};
+    ini.SetDataStr(section, "Year", std::to_string(int(date.year())));
+    ini.SetDataStr(section, "Month", std::to_string(unsigned(date.month())));
+    ini.SetDataStr(section, "Day", std::to_string(unsigned(date.day())));
+    ini.SetDataStr(section, "Hour", std::to_string(time.hours().count()));
+    ini.SetDataStr(section, "Minute", std::to_string(time.minutes().count()));
+    ini.SetDataStr(section, "Second", std::to_string(time.seconds().count()));
+}
+
+} // namespace
+
+class TimerPageTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_folder;
+    LocalSeconds m_now{};
+    std::unique_ptr<TimerPage> m_page;
+
+    void storePeriod(LocalSeconds start, LocalSeconds end) {
+        cls_IniFile ini = iniFileAt((m_folder->path() / "Data.ini").string());
+        storeSide(ini, "Start", start);
+        storeSide(ini, "End", end);
+    }
+    void openPage() {
+        m_page = std::make_unique<TimerPage>(
+            DayglassContext{m_folder->path(), [this] { return m_now; }}, nullptr);
+        m_page->LoadPeriod();
+        m_page->show();
+    }
+    void tickAt(LocalSeconds now) {
+        m_now = now;
+        m_page->Timer_Timer();
+    }
+    QLabel *label(const char *name) const {
+        auto *found = m_page->findChild<QLabel *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no label %s", name);
+        return found;
+    }
+    QLabel *unitLabel(int index) const {
+        return label(QStringLiteral("tLabel_%1").arg(index).toLatin1().constData());
+    }
+    // The seven numbers of the unit column, separated by blanks.
+    QString unitTexts() const {
+        QStringList texts;
+        for (const char *name : unitNames)
+            texts << label(name)->text();
+        return texts.join(QLatin1Char(' '));
+    }
+    QFrame *bar() const { return m_page->findChild<QFrame *>(QStringLiteral("SSPanel1")); }
+    QColor barColour() const { return bar()->palette().color(QPalette::Window); }
+    QColor textColour(const char *name) const {
+        return label(name)->palette().color(QPalette::WindowText);
+    }
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<TemporaryFolder>();
+        storePeriod(periodStart, periodEnd);
+        m_now = periodStart;
+        openPage();
+    }
+    void cleanup() { m_page.reset(); }
+
+    void showsTheStoredDates() {
+        QCOMPARE(label("STime")->text(), QStringLiteral("2005/10/10"));
+        QCOMPARE(label("ETime")->text(), QStringLiteral("2006/12/30"));
+        QCOMPARE(label("STimeT")->text(), QStringLiteral("開始"));
+        QCOMPARE(label("tLabel_0")->text(), QStringLiteral("残時間"));
+    }
+
+    void countsEveryUnitOfTheWholeRemainingTime() {
+        storePeriod(periodEnd - days{500}, periodEnd);
+        m_page->LoadPeriod();
+        tickAt(periodEnd - days{400});
+        QCOMPARE(unitTexts(), QStringLiteral("1 13 57 400 9600 576000 34560000"));
+        for (int i = 0; i <= 7; ++i)
+            QVERIFY(unitLabel(i)->isVisible());
+    }
+
+    void hidesUnitsThatHaveRunOut() {
+        tickAt(periodEnd - 30s);
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY(!label(unitNames[i])->isVisible());
+            QVERIFY(!unitLabel(i + 1)->isVisible());
+        }
+        QVERIFY(label("L_Second")->isVisible());
+        QVERIFY(unitLabel(7)->isVisible());
+        QVERIFY(unitLabel(0)->isVisible());
+        QCOMPARE(label("L_Second")->text(), QStringLiteral("30"));
+        QCOMPARE(textColour("L_Second"), white);
+        QCOMPARE(textColour("tLabel_7"), white);
+    }
+
+    void endSecondTurnsThePageRed() {
+        tickAt(periodEnd);
+        QCOMPARE(unitTexts(), QStringLiteral("0 0 0 0 0 0 0"));
+        for (const char *name : unitNames) {
+            QVERIFY(label(name)->isVisible());
+            QCOMPARE(textColour(name), red);
+        }
+        for (const char *name : {"STime", "ETime", "STimeT", "ETimeT", "FullLabel", "tLabel_0"})
+            QCOMPARE(textColour(name), red);
+        QVERIFY(!bar()->isVisible());
+        QCOMPARE(barColour(), red);
+    }
+
+    void overrunCountsNegativeAndFillsTheBar() {
+        tickAt(periodEnd + 12h);
+        QCOMPARE(label("L_Day")->text(), QStringLiteral("0"));
+        QCOMPARE(label("L_Hour")->text(), QStringLiteral("-12"));
+
+        tickAt(periodEnd + (periodEnd - periodStart) / 2);
+        QCOMPARE(bar()->height(), 113);
+        QCOMPARE(barColour(), red);
+
+        tickAt(periodEnd + (periodEnd - periodStart) * 3);
+        QCOMPARE(bar()->geometry(), QRect(2, 2, 22, 225));
+        QCOMPARE(barColour(), red);
+    }
+
+    void beforeTheStartTheBarIsFullAndBlue() {
+        tickAt(periodStart - days{10});
+        QCOMPARE(bar()->geometry(), QRect(2, 2, 22, 225));
+        QCOMPARE(barColour(), QColor(0, 0, 255));
+        QCOMPARE(label("L_Day")->text(),
+                 QString::number(duration_cast<days>(periodEnd - periodStart).count() + 10));
+    }
+
+    void aNewPeriodTurnsAnEndedPageBackToWhite() {
+        tickAt(periodEnd + 1s);
+        QCOMPARE(textColour("L_Second"), red);
+        storePeriod(periodEnd, periodEnd + days{2});
+        m_page->LoadPeriod();
+        tickAt(periodEnd + days{1});
+        QCOMPARE(textColour("L_Second"), white);
+        QCOMPARE(barColour(), QColor(0, 255, 0));
+        QCOMPARE(bar()->height(), 113);
+    }
+
+    void unusableOrDegeneratePeriodsStayCalm() {
+        std::filesystem::remove(m_folder->path() / "Data.ini");
+        m_page->LoadPeriod();
+        tickAt(periodEnd);
+        QCOMPARE(label("STime")->text(), QString());
+        QCOMPARE(unitTexts(), QStringLiteral("0 0 0 0 0 0 0"));
+        QCOMPARE(textColour("L_Day"), white);
+        QVERIFY(!bar()->isVisible());
+
+        storePeriod(periodEnd, periodEnd);
+        m_page->LoadPeriod();
+        tickAt(periodEnd - 5s);
+        QCOMPARE(bar()->height(), 225);
+        tickAt(periodEnd + 5s);
+        QCOMPARE(textColour("L_Second"), red);
+        QCOMPARE(bar()->height(), 225);
+    }
+
+    void settingButtonReloadsThePeriodAfterTheDialog() {
+        whenModalShown([](QWidget *dialog) {
+            auto *endYear = dialog->findChild<QLineEdit *>(QStringLiteral("EYear"));
+            endYear->setText(QStringLiteral("2010"));
+            QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(m_page->findChild<QWidget *>(QStringLiteral("Setting")), Qt::LeftButton);
+        QCOMPARE(label("ETime")->text(), QStringLiteral("2010/12/30"));
+        tickAt(local_days{2010y / December / 30} + 18h - 1s);
+        QCOMPARE(label("L_Second")->text(), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(TimerPageTest)
+#include "TimerPageTest.moc"
