@@ -1,13 +1,20 @@
 #include "ApplicationSetup.h"
+#include "DayglassContext.h"
+#include "ProgramFolder.h"
+#include "frmWeek.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QFile>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("dayglass"));
     setUpApplication(application);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("DG"));
+
+    const std::filesystem::path programFolder =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const DayglassContext context{dataFolderFor(programFolder, userConfigHome()), systemLocalNow};
+    frmWeek window(context);
     window.show();
     return QApplication::exec();
 }
