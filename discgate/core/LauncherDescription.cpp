@@ -1,0 +1,126 @@
+#include "LauncherDescription.h"
+
+#include "MediumPath.h"
+#include "cls_IniFile.h"
+
+#include <fstream>
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr std::int64_t twipsPerPixel = 15;
+
+bool isReadableFile(const std::filesystem::path &path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && std::ifstream(path).good();
+}
+
+// One button as read, with the test that decides whether reading goes on.
+struct ButtonRecord {
+    PixelPoint position;
+    BtnData data;
+    bool namesPicture = false;
+};
+
+enum class ButtonKind { Close, Launch };
+
+class DescriptionReader {
+public:
+    DescriptionReader(const std::filesystem::path &programFolder, const std::string &file)
+        : m_programFolder(programFolder), m_file(file), m_ini(iniFileAt(file)) {}
+
+    DescriptionOrError read() {
+        LauncherDescription description;
+        description.widthTwips = twips("MainForm", "Width");
+        description.heightTwips = twips("MainForm", "Height");
+        description.backgroundPath = filePath("MainForm", "Background");
+        description.left = screenEdge("X");
+        description.top = screenEdge("Y");
+        append(description, readButton("CloseBtn", ButtonKind::Close));
+
+        // A launch button without a normal picture stops the window's load, so
+        // nothing after it is ever used; stopping there also keeps a huge "Num"
+        // from reading millions of missing sections.
+        const std::int32_t count = m_ini.GetDataInt("BtmMax", "Num");
+        for (std::int32_t k = 1; k <= count; ++k) {
+            const ButtonRecord record = readButton("Btn" + std::to_string(k), ButtonKind::Launch);
+            append(description, record);
+            if (!record.namesPicture)
+                break;
+        }
+        if (m_overflow)
+            return *m_overflow;
+        return description;
+    }
+
+private:
+    // The value times 15, or 0 after recording the first overflow.
+    std::int32_t twips(const std::string &section, const std::string &key) {
+        const std::int32_t pixels = m_ini.GetDataInt(section, key);
+        const std::int64_t product = std::int64_t{pixels} * twipsPerPixel;
+        if (product >= std::numeric_limits<std::int32_t>::min() &&
+            product <= std::numeric_limits<std::int32_t>::max())
+            return static_cast<std::int32_t>(product);
+        if (!m_overflow)
+            m_overflow = LoadError{LoadProblem::Overflow, m_file,
+                                   "[" + section + "] " + key + "=" + std::to_string(pixels)};
+        return 0;
+    }
+
+    ScreenEdge screenEdge(const std::string &key) {
+        if (m_ini.GetDataStr("OpenPosition", key) == "Center")
+            return {Placement::Centred, 0};
+        return {Placement::AtPosition, twips("OpenPosition", key)};
+    }
+
+    std::string filePath(const std::string &section, const std::string &key) const {
+        return mediumFilePath(m_programFolder, m_ini.GetDataStr(section, key));
+    }
+
+    // A target with a colon anywhere is a drive path or an address and is
+    // passed on unchanged; everything else lies on the medium.
+    std::string target(const std::string &section) const {
+        const std::string value = m_ini.GetDataStr(section, "ExeFile");
+        return value.find(':') != std::string::npos ? value
+                                                    : mediumFilePath(m_programFolder, value);
+    }
+
+    ButtonRecord readButton(const std::string &section, ButtonKind kind) const {
+        ButtonRecord record;
+        record.position = {m_ini.GetDataInt(section, "X"), m_ini.GetDataInt(section, "Y")};
+        BtnData &data = record.data;
+        if (kind == ButtonKind::Launch)
+            data.strExeFile = target(section);
+        const std::string pictureName = m_ini.GetDataStr(section, "DefaultBtn");
+        record.namesPicture = !pictureName.empty();
+        data.strDefaultBtn = mediumFilePath(m_programFolder, pictureName);
+        const std::string hoverName = m_ini.GetDataStr(section, "CrossBtn");
+        data.strCrossBtn =
+            hoverName.empty() ? data.strDefaultBtn : mediumFilePath(m_programFolder, hoverName);
+        data.strMessage = m_ini.GetDataStr(section, "Message");
+        data.strTitle = m_ini.GetDataStr(section, "Title");
+        if (kind == ButtonKind::Launch)
+            data.strClose = m_ini.GetDataStr(section, "Close");
+        return record;
+    }
+
+    static void append(LauncherDescription &description, const ButtonRecord &record) {
+        description.buttonPositions.push_back(record.position);
+        description.BtnList.push_back(record.data);
+    }
+
+    const std::filesystem::path &m_programFolder;
+    const std::string &m_file;
+    const cls_IniFile m_ini;
+    std::optional<LoadError> m_overflow;
+};
+
+} // namespace
+
+DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder) {
+    const std::string file = mediumFilePath(programFolder, descriptionFileName);
+    if (!isReadableFile(file))
+        return LoadError{LoadProblem::DescriptionMissing, file, {}};
+    return DescriptionReader(programFolder, file).read();
+}

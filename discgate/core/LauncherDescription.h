@@ -1,0 +1,46 @@
+#pragma once
+
+#include "BtnData.h"
+#include "LoadError.h"
+#include "PixelGeometry.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <variant>
+#include <vector>
+
+enum class Placement { AtPosition, Centred };
+
+// One edge of the launcher window on the screen: a position in twips, or the
+// request to centre the window along that axis.
+struct ScreenEdge {
+    Placement placement = Placement::AtPosition;
+    std::int32_t twips = 0;
+
+    bool operator==(const ScreenEdge &) const = default;
+};
+
+// Everything the launcher window is built from, as Autorun.inf gives it.
+struct LauncherDescription {
+    // The outer size of the window.
+    std::int32_t widthTwips = 0;
+    std::int32_t heightTwips = 0;
+    std::string backgroundPath;
+    ScreenEdge left;
+    ScreenEdge top;
+    // One position inside the window per record of BtnList, with the same
+    // index: 0 is the close button, k is launch button k.
+    std::vector<PixelPoint> buttonPositions;
+    std::vector<BtnData> BtnList;
+
+    bool operator==(const LauncherDescription &) const = default;
+};
+
+inline constexpr char descriptionFileName[] = "Autorun.inf";
+
+using DescriptionOrError = std::variant<LauncherDescription, LoadError>;
+
+// Reads Autorun.inf in `programFolder`. Fails when the file is missing or
+// unreadable, and when a window size or screen position times 15 does not fit
+// 32 bits. Pictures are not opened here: that is the window's work.
+DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+enum class LoadProblem { DescriptionMissing, Overflow, PictureMissing, PictureInvalid };
+
+// Why the launcher cannot build or keep its window, and the file to blame.
+struct LoadError {
+    LoadProblem problem = LoadProblem::DescriptionMissing;
+    std::string file;
+    // For an overflow, the value that caused it; for a picture, the reader's
+    // own explanation when it gave one.
+    std::string detail;
+
+    bool operator==(const LoadError &) const = default;
+};
+
+// The text of the message box that reports the error before the program ends.
+std::string loadErrorMessage(const LoadError &error);

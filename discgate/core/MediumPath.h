@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The full path of a file that Autorun.inf names relative to the program
+// folder. Media are authored on Windows, so "\" separates folders, and a name
+// may differ in letter case from the file on the medium (CD file systems often
+// store names in capitals). The name is joined as written, doubled separators
+// included; when nothing exists there, each component that does not exist as
+// written is replaced by an entry of its folder that differs only in ASCII
+// letter case. When no such entry exists either, the path as written comes
+// back, so that an error message can name it.
+std::string mediumFilePath(const std::filesystem::path &programFolder,
+                           std::string_view windowsName);

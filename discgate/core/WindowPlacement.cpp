@@ -1,0 +1,30 @@
+#include "WindowPlacement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double twipsPerPixel = 15.0;
+
+// Windows computes a centred edge in twips with fractions: half the screen
+// less half the window. The window then lands on the pixel at or before it.
+std::int32_t edgePixels(const ScreenEdge &edge, std::int32_t screenStart, std::int32_t screenExtent,
+                        std::int32_t windowTwips) {
+    if (edge.placement == Placement::AtPosition)
+        return static_cast<std::int32_t>(edge.twips / twipsPerPixel);
+    const double twips = screenExtent * twipsPerPixel / 2.0 - windowTwips / 2.0;
+    return screenStart + static_cast<std::int32_t>(std::floor(twips / twipsPerPixel));
+}
+
+std::int32_t sizePixels(std::int32_t twips) {
+    return static_cast<std::int32_t>(std::max(0.0, twips / twipsPerPixel));
+}
+
+} // namespace
+
+PixelRect launcherWindowRect(const LauncherDescription &description, const PixelRect &screen) {
+    return {edgePixels(description.left, screen.x, screen.width, description.widthTwips),
+            edgePixels(description.top, screen.y, screen.height, description.heightTwips),
+            sizePixels(description.widthTwips), sizePixels(description.heightTwips)};
+}

@@ -1,0 +1,22 @@
+#include "DesktopOpener.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+// A start that fails is not reported: the launcher has never told its users
+// about targets that would not open, and it stays as the click left it.
+void DesktopOpener::open(const LaunchAction &action) {
+    const QString target = QString::fromStdString(action.target);
+    switch (action.kind) {
+    case LaunchKind::OpenUrl:
+        QDesktopServices::openUrl(QUrl(target));
+        break;
+    case LaunchKind::OpenFile:
+        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+        break;
+    case LaunchKind::RunProgram:
+        QProcess::startDetached(target, {});
+        break;
+    }
+}

@@ -1,0 +1,41 @@
+#include "LauncherRun.h"
+
+#include "MessageBoxes.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr int successStatus = 0;
+constexpr int failureStatus = 1;
+
+void reportFailure(const LoadError &error) {
+    MessageBoxes::inform(nullptr, QStringLiteral("discgate"),
+                         QString::fromStdString(loadErrorMessage(error)));
+}
+
+// Ends the event loop first, so that hiding the last window cannot end it with
+// another status.
+void endWith(frmMain &window, int status) {
+    QCoreApplication::exit(status);
+    window.hide();
+}
+
+} // namespace
+
+int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
+    frmMain window(programFolder, opener);
+    if (const auto error = window.Form_Load()) {
+        reportFailure(*error);
+        return failureStatus;
+    }
+    QObject::connect(&window, &frmMain::ended, &window,
+                     [&window] { endWith(window, successStatus); });
+    QObject::connect(&window, &frmMain::failed, &window, [&window](const LoadError &error) {
+        reportFailure(error);
+        endWith(window, failureStatus);
+    });
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,444 @@
+#include "frmMain.h"
+
+#include "LauncherRun.h"
+#include "ModalDriver.h"
+#include "PictureButton.h"
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+// A medium whose pictures have one colour each, so a test can tell which one a
+// button shows. Button 2 overlaps button 1 between x 40-50, y 110-130.
+const std::string baseDescription =
+    "[MainForm]\r\nWidth=300\r\nHeight=200\r\nBackground=back.png\r\n"
+    "[OpenPosition]\r\nX=40\r\nY=50\r\n"
+    "[CloseBtn]\r\nX=260\r\nY=5\r\nDefaultBtn=off.png\r\nCrossBtn=on.png\r\n"
+    "[BtmMax]\r\nNum=2\r\n"
+    "[Btn1]\r\nX=10\r\nY=100\r\nExeFile=readme.txt\r\nDefaultBtn=off.png\r\nCrossBtn=on.png\r\n"
+    "[Btn2]\r\nX=40\r\nY=110\r\nExeFile=https://example.com/\r\nDefaultBtn=PICS\\Off2.BMP\r\n"
+    "CrossBtn=on.png\r\n";
+
+const QColor background(Qt::blue);
+const QColor normal(Qt::red);
+const QColor hover(Qt::green);
+const QColor normal2(Qt::darkRed);
+
+// The smallest GIF there is, one pixel, because Qt can read GIF but not write it.
+const std::string onePixelGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                              "\x21\xf9\x04\x01\x00\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00"
+                              "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+                              43);
+
+// A BMP header that claims 60000 × 60000 pixels and has no pixels behind it.
+const std::string hugeBmpHeader = std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0"
+                                              "\x60\xEA\0\0\x60\xEA\0\0\x01\0\x18\0",
+                                              30) +
+                                  std::string(24, '\0');
+
+class RecordingOpener : public Opener {
+public:
+    void open(const LaunchAction &action) override { actions.push_back(action); }
+    std::vector<LaunchAction> actions;
+};
+
+void writePicture(const std::filesystem::path &path, QSize size, const QColor &colour,
+                  const char *format = "PNG") {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(QString::fromStdString(path.string()), format));
+}
+
+QColor shownColour(const PictureButton *button) {
+    return button->picture().toImage().pixelColor(0, 0);
+}
+
+frmMain *visibleLauncher() {
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *launcher = qobject_cast<frmMain *>(widget); launcher && launcher->isVisible())
+            return launcher;
+    }
+    return nullptr;
+}
+
+PictureButton *buttonOf(const QWidget *window, int index) {
+    for (PictureButton *button : window->findChildren<PictureButton *>(QStringLiteral("imgBotton")))
+        if (button->index() == index)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<LoadError>(); }
+
+    void init() {
+        m_medium = std::make_unique<TemporaryFolder>();
+        m_opener = RecordingOpener();
+        writeBytes(*m_medium / "Autorun.inf", baseDescription);
+        std::filesystem::create_directory(*m_medium / "pics");
+        writePicture(*m_medium / "back.png", {200, 150}, background);
+        writePicture(*m_medium / "off.png", {40, 30}, normal);
+        writePicture(*m_medium / "on.png", {40, 30}, hover);
+        writePicture(*m_medium / "pics" / "off2.bmp", {40, 30}, normal2, "BMP");
+        writeBytes(*m_medium / "notes.txt", "This is not a picture.\n");
+        writeBytes(*m_medium / "huge.bmp", hugeBmpHeader);
+        m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_medium.reset();
+    }
+
+    void buildsTheWindowAsDescribed() {
+        QVERIFY(!m_window->Form_Load());
+        QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(m_window->geometry(), QRect(40, 50, 300, 200));
+        QCOMPARE(button(0)->geometry(), QRect(260, 5, 40, 30));
+        QCOMPARE(button(1)->geometry(), QRect(10, 100, 40, 30));
+        QCOMPARE(button(2)->geometry(), QRect(40, 110, 40, 30));
+        QCOMPARE(m_window->childAt(45, 120), button(2));
+
+        const QImage shown = m_window->grab().toImage();
+        QCOMPARE(shown.pixelColor(100, 50), background);
+        QCOMPARE(shown.pixelColor(199, 149), background);
+        QCOMPARE(shown.pixelColor(200, 50), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(100, 180), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(15, 105), normal);
+        QCOMPARE(shown.pixelColor(45, 120), normal2);
+    }
+
+    void centresOnTheScreen() {
+        set("OpenPosition", "X", "Center");
+        set("OpenPosition", "Y", "Center");
+        QVERIFY(!m_window->Form_Load());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(m_window->geometry().center(), screen.center());
+    }
+
+    void loadsEveryCommonPictureFormat_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("BMP") << "p.bmp" << QByteArray("BMP") << QSize(31, 17);
+        QTest::newRow("GIF") << "p.gif" << QByteArray() << QSize(1, 1);
+        QTest::newRow("JPEG") << "p.jpg" << QByteArray("JPEG") << QSize(33, 19);
+        QTest::newRow("PNG") << "p.png" << QByteArray("PNG") << QSize(35, 21);
+        QTest::newRow("ICO") << "p.ico" << QByteArray("ICO") << QSize(32, 32);
+        QTest::newRow("PNG named .bmp") << "png.bmp" << QByteArray("PNG") << QSize(12, 13);
+    }
+
+    void loadsEveryCommonPictureFormat() {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        const std::filesystem::path path = *m_medium / fileName.toStdString();
+        if (format.isEmpty())
+            writeBytes(path, onePixelGif);
+        else
+            writePicture(path, size, normal, format.constData());
+        set("Btn1", "DefaultBtn", fileName.toStdString());
+        QVERIFY(!m_window->Form_Load());
+        QCOMPARE(button(1)->size(), size);
+    }
+
+    void lightsOneButtonAtATime() {
+        showLoaded();
+        moveTo({20, 105});
+        QCOMPARE(shownColour(button(1)), hover);
+        moveTo({25, 110});
+        QCOMPARE(shownColour(button(1)), hover);
+        // Straight onto the overlapping button: the first stays lit.
+        moveTo({70, 135});
+        QCOMPARE(shownColour(button(1)), hover);
+        QCOMPARE(shownColour(button(2)), normal2);
+        moveTo({150, 50});
+        QCOMPARE(shownColour(button(1)), normal);
+        moveTo({70, 135});
+        QCOMPARE(shownColour(button(2)), hover);
+        moveTo({280, 80});
+        moveTo({280, 10});
+        QCOMPARE(shownColour(button(2)), normal2);
+        QCOMPARE(shownColour(button(0)), hover);
+    }
+
+    void reloadsPicturesAtEveryChange() {
+        set("Btn1", "CrossBtn", "");
+        showLoaded();
+        writePicture(*m_medium / "off.png", {40, 30}, Qt::yellow);
+        moveTo({20, 105});
+        QCOMPARE(shownColour(button(1)), QColor(Qt::yellow));
+        writePicture(*m_medium / "off.png", {40, 30}, Qt::cyan);
+        moveTo({150, 50});
+        QCOMPARE(shownColour(button(1)), QColor(Qt::cyan));
+    }
+
+    void reportsAHoverPictureThatFailsWhenFirstNeeded_data() {
+        QTest::addColumn<QString>("hoverName");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("missing") << "gone.png" << int(LoadProblem::PictureMissing);
+        QTest::newRow("no picture") << "notes.txt" << int(LoadProblem::PictureInvalid);
+    }
+
+    void reportsAHoverPictureThatFailsWhenFirstNeeded() {
+        QFETCH(QString, hoverName);
+        QFETCH(int, problem);
+        set("Btn1", "CrossBtn", hoverName.toStdString());
+        showLoaded();
+        QSignalSpy failures(m_window.get(), &frmMain::failed);
+        moveTo({20, 105});
+        QCOMPARE(failures.size(), 1);
+        const auto error = failures.at(0).at(0).value<LoadError>();
+        QCOMPARE(int(error.problem), problem);
+        QCOMPARE(error.file, onMedium(hoverName.toStdString()));
+        QCOMPARE(shownColour(button(1)), normal);
+    }
+
+    void answersClicks_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("close");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<int>("starts");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("close") << 0 << ""
+                               << ""
+                               << "" << false << 0 << true;
+        QTest::newRow("close, Close=No ignored") << 0 << ""
+                                                 << ""
+                                                 << "No" << false << 0 << true;
+        QTest::newRow("close, No") << 0 << "終了しますか？"
+                                   << "終了"
+                                   << "" << false << 0 << false;
+        QTest::newRow("close, Yes") << 0 << "終了しますか？"
+                                    << "終了"
+                                    << "" << true << 0 << true;
+        QTest::newRow("launch") << 1 << ""
+                                << ""
+                                << "" << false << 1 << false;
+        QTest::newRow("launch, Close=Yes") << 1 << ""
+                                           << ""
+                                           << "Yes" << false << 1 << true;
+        QTest::newRow("launch, Close=yes") << 1 << ""
+                                           << ""
+                                           << "yes" << false << 1 << false;
+        QTest::newRow("launch, Close=No") << 1 << ""
+                                          << ""
+                                          << "No" << false << 1 << false;
+        QTest::newRow("launch, No") << 2 << "開きますか？"
+                                    << ""
+                                    << "Yes" << false << 0 << false;
+        QTest::newRow("launch, Yes") << 2 << "開きますか？"
+                                     << ""
+                                     << "Yes" << true << 1 << true;
+    }
+
+    void answersClicks() {
+        QFETCH(int, index);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(QString, close);
+        QFETCH(bool, answerYes);
+        QFETCH(int, starts);
+        QFETCH(bool, ends);
+        const std::string section = index == 0 ? "CloseBtn" : "Btn" + std::to_string(index);
+        set(section, "Message", message.toStdString());
+        set(section, "Title", title.toStdString());
+        set(section, "Close", close.toStdString());
+        showLoaded();
+        QSignalSpy endings(m_window.get(), &frmMain::ended);
+
+        bool asked = false;
+        if (!message.isEmpty())
+            whenModalShown([&](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box);
+                asked = true;
+                QCOMPARE(box->windowTitle(), title.isEmpty() ? QStringLiteral("discgate") : title);
+                QCOMPARE(box->text(), message);
+                QCOMPARE(box->icon(), QMessageBox::NoIcon);
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+                box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+        QTest::mouseClick(button(index), Qt::LeftButton);
+        QCOMPARE(asked, !message.isEmpty());
+        QCOMPARE(int(m_opener.actions.size()), starts);
+        QCOMPARE(endings.size(), ends ? 1 : 0);
+    }
+
+    void startsTheSameTargetAgainWhileOpen() {
+        showLoaded();
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        QTest::mouseClick(button(2), Qt::LeftButton);
+        QTest::mouseClick(button(1), Qt::LeftButton);
+        const LaunchAction readme{LaunchKind::OpenFile, onMedium("readme.txt")};
+        const LaunchAction site{LaunchKind::OpenUrl, "https://example.com/"};
+        QVERIFY(m_opener.actions == (std::vector<LaunchAction>{readme, site, readme}));
+        QVERIFY(m_window->isVisible());
+    }
+
+    void ignoresAReleaseAwayFromTheButton() {
+        showLoaded();
+        QTest::mousePress(button(1), Qt::LeftButton);
+        QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(m_opener.actions.empty());
+    }
+
+    void failsToLoadWithoutShowing_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("file");
+        const int missing = int(LoadProblem::PictureMissing);
+        const int invalid = int(LoadProblem::PictureInvalid);
+        const int overflow = int(LoadProblem::Overflow);
+        QTest::newRow("no Autorun.inf")
+            << ""
+            << ""
+            << "" << int(LoadProblem::DescriptionMissing) << "Autorun.inf";
+        QTest::newRow("no background") << "MainForm"
+                                       << "Background"
+                                       << "" << missing << "";
+        QTest::newRow("background missing") << "MainForm"
+                                            << "Background"
+                                            << "gone.png" << missing << "gone.png";
+        QTest::newRow("background is text") << "MainForm"
+                                            << "Background"
+                                            << "notes.txt" << invalid << "notes.txt";
+        QTest::newRow("background claims a huge size") << "MainForm"
+                                                       << "Background"
+                                                       << "huge.bmp" << invalid << "huge.bmp";
+        QTest::newRow("close picture missing") << "CloseBtn"
+                                               << "DefaultBtn"
+                                               << "gone.png" << missing << "gone.png";
+        QTest::newRow("launch picture is text") << "Btn2"
+                                                << "DefaultBtn"
+                                                << "notes.txt" << invalid << "notes.txt";
+        QTest::newRow("Num 3 without Btn3") << "BtmMax"
+                                            << "Num"
+                                            << "3" << missing << "";
+        QTest::newRow("width overflows") << "MainForm"
+                                         << "Width"
+                                         << "143165577" << overflow << "Autorun.inf";
+        QTest::newRow("position overflows") << "OpenPosition"
+                                            << "Y"
+                                            << "-200000000" << overflow << "Autorun.inf";
+    }
+
+    void failsToLoadWithoutShowing() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(int, problem);
+        QFETCH(QString, file);
+        if (section.isEmpty())
+            std::filesystem::remove(*m_medium / "Autorun.inf");
+        else
+            set(section.toStdString(), key.toStdString(), value.toStdString());
+        const std::optional<LoadError> error = m_window->Form_Load();
+        QVERIFY(error);
+        QCOMPARE(int(error->problem), problem);
+        QCOMPARE(error->file, onMedium(file.toStdString()));
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void runReportsAFailedLoadAndNeverShowsTheWindow() {
+        set("CloseBtn", "DefaultBtn", "gone.png");
+        QString shownText;
+        bool windowVisible = true;
+        whenModalShown([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            shownText = box->text();
+            windowVisible = visibleLauncher() != nullptr;
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(runLauncher(m_medium->path(), m_opener), 1);
+        QVERIFY(shownText.contains(QString::fromStdString(onMedium("gone.png"))));
+        QVERIFY(!windowVisible);
+    }
+
+    void runEndsWithSuccessOnTheCloseButton() {
+        QTimer watchdog;
+        endRunAfterTenSeconds(watchdog);
+        QTimer::singleShot(0, [] {
+            frmMain *launcher = visibleLauncher();
+            QVERIFY(launcher);
+            QTest::mouseClick(buttonOf(launcher, 0), Qt::LeftButton);
+        });
+        QCOMPARE(runLauncher(m_medium->path(), m_opener), 0);
+        QVERIFY(!visibleLauncher());
+    }
+
+    void runEndsWithFailureOnABrokenHoverPicture() {
+        set("Btn1", "CrossBtn", "notes.txt");
+        bool reported = false;
+        whenModalShown([&](QWidget *modal) {
+            reported = true;
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Ok)->click();
+        });
+        QTimer watchdog;
+        endRunAfterTenSeconds(watchdog);
+        QTimer::singleShot(0, [] {
+            frmMain *launcher = visibleLauncher();
+            QVERIFY(launcher && QTest::qWaitForWindowExposed(launcher));
+            enterFromOutside(launcher);
+            QTest::mouseMove(launcher, QPoint(20, 105));
+        });
+        QCOMPARE(runLauncher(m_medium->path(), m_opener), 1);
+        QVERIFY(reported);
+    }
+
+private:
+    void set(const std::string &section, const std::string &key, const std::string &value) {
+        iniFileAt((*m_medium / "Autorun.inf").string()).SetDataStr(section, key, value);
+    }
+
+    std::string onMedium(const std::string &name) const {
+        return m_medium->path().string() + "/" + name;
+    }
+
+    PictureButton *button(int index) const { return buttonOf(m_window.get(), index); }
+
+    void showLoaded() {
+        QVERIFY(!m_window->Form_Load());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        enterFromOutside(m_window.get());
+    }
+
+    void moveTo(QPoint point) { QTest::mouseMove(m_window.get(), point); }
+
+    // Qt drops a move to where the pointer already is, and every test's window
+    // lies at the same place: start each test with the pointer outside.
+    static void enterFromOutside(QWidget *window) { QTest::mouseMove(window, QPoint(-20, -20)); }
+
+    // Ends a run that would otherwise wait forever for a click that never came.
+    static void endRunAfterTenSeconds(QTimer &watchdog) {
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(10000);
+    }
+
+    std::unique_ptr<TemporaryFolder> m_medium;
+    RecordingOpener m_opener;
+    std::unique_ptr<frmMain> m_window;
+};
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
