@@ -102,10 +102,9 @@ bool replaceAtomically(const fs::path &path, const std::string &content, mode_t 
 
 } // namespace
 
-std::optional<std::string> read(const fs::path &path) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+std::optional<std::string> readDescriptor(int descriptor) {
     struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     std::string content;
     content.resize(static_cast<std::size_t>(status.st_size));
@@ -113,7 +112,7 @@ std::optional<std::string> read(const fs::path &path) {
     for (;;) {
         if (done == content.size())
             content.resize(content.size() + 4096);
-        const ssize_t result = ::read(file.get(), content.data() + done, content.size() - done);
+        const ssize_t result = ::read(descriptor, content.data() + done, content.size() - done);
         if (result < 0 && errno == EINTR)
             continue;
         if (result < 0)
@@ -124,6 +123,14 @@ std::optional<std::string> read(const fs::path &path) {
     }
     content.resize(done);
     return content;
+}
+
+std::optional<std::string> read(const fs::path &path) {
+    // Non-blocking, so that a pipe put where a file should be cannot hang us.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid())
+        return std::nullopt;
+    return readDescriptor(file.get());
 }
 
 UpdateResult update(const fs::path &requestedPath,

@@ -13,6 +13,9 @@ namespace FileStore {
 // file or cannot be read.
 std::optional<std::string> read(const std::filesystem::path &path);
 
+// The bytes from an open file's current position to its end.
+std::optional<std::string> readDescriptor(int descriptor);
+
 enum class UpdateResult { Written, Unchanged, Failed };
 
 // Reads the file (nothing when it is missing), lets `edit` compute the new

@@ -43,6 +43,20 @@ bool namesMatch(std::string_view a, std::string_view b, TextEncoding encoding) {
     return true;
 }
 
+// The name with its ASCII letters in lower case, for comparing names the way
+// namesMatch does.
+std::string foldedName(std::string_view name, TextEncoding encoding) {
+    std::string folded(name);
+    std::size_t i = 0;
+    while (i < folded.size()) {
+        const std::size_t length = characterLength(folded, i, encoding);
+        if (length == 1)
+            folded[i] = asciiLower(folded[i]);
+        i += length;
+    }
+    return folded;
+}
+
 enum class LineKind { Other, Section, Key };
 
 // One line of the file; offsets are into the whole content.
@@ -146,6 +160,15 @@ std::string_view withoutQuotes(std::string_view value) {
     return value;
 }
 
+// A stored value as a read returns it: without blanks around it or one pair
+// of enclosing quotes, cut at a NUL and at the longest value a read returns.
+std::string valueText(std::string_view content, std::size_t begin, std::size_t end,
+                      TextEncoding encoding) {
+    std::string_view value = withoutQuotes(trimmed(content.substr(begin, end - begin)));
+    value = value.substr(0, value.find('\0'));
+    return std::string(truncateToCharacters(value, maximumValueLength, encoding));
+}
+
 // Names and values as a C string would carry them, on one line.
 std::string oneLine(std::string_view text) {
     std::string line(text.substr(0, text.find('\0')));
@@ -166,30 +189,51 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
     const KeyLocation location = locate(content, section, key, encoding);
     if (!location.key)
         return std::nullopt;
-    const Line &line = *location.key;
-    std::string_view value =
-        withoutQuotes(trimmed(content.substr(line.valueBegin, line.end - line.valueBegin)));
-    value = value.substr(0, value.find('\0'));
-    return std::string(truncateToCharacters(value, maximumValueLength, encoding));
+    return valueText(content, location.key->valueBegin, location.key->end, encoding);
+}
+
+Index::Index(std::string_view content) : m_content(content), m_encoding(encodingOf(content)) {
+    LineReader reader(content, m_encoding);
+    Keys *section = nullptr;
+    while (const auto line = reader.next()) {
+        if (line->kind == LineKind::Section) {
+            // A later section of a name already seen is skipped as a whole.
+            const auto [entry, isNew] = m_sections.try_emplace(foldedName(line->name, m_encoding));
+            section = isNew ? &entry->second : nullptr;
+        } else if (section && line->kind == LineKind::Key) {
+            section->try_emplace(foldedName(line->name, m_encoding),
+                                 ValueRange{line->valueBegin, line->end});
+        }
+    }
+}
+
+std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
+    const auto foundSection = m_sections.find(foldedName(section, m_encoding));
+    if (foundSection == m_sections.end())
+        return std::nullopt;
+    const auto foundKey = foundSection->second.find(foldedName(key, m_encoding));
+    if (foundKey == foundSection->second.end())
+        return std::nullopt;
+    return valueText(m_content, foundKey->second.begin, foundKey->second.end, m_encoding);
 }
 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value) {
     const std::string sectionName = oneLine(section);
     const std::string keyName = oneLine(key);
-    const std::string valueText = oneLine(value);
+    const std::string valueLine = oneLine(value);
     const KeyLocation location = locate(content, sectionName, keyName, encodingOf(content));
     std::string result;
-    result.reserve(content.size() + keyName.size() + valueText.size() + sectionName.size() + 8);
+    result.reserve(content.size() + keyName.size() + valueLine.size() + sectionName.size() + 8);
 
     if (location.key) {
         result.append(content.substr(0, location.key->valueBegin));
-        result.append(valueText);
+        result.append(valueLine);
         result.append(content.substr(location.key->end));
         return result;
     }
 
-    const std::string keyLine = keyName + '=' + valueText + "\r\n";
+    const std::string keyLine = keyName + '=' + valueLine + "\r\n";
     if (location.sectionHeader) {
         const Line &after =
             location.lastKeyOfSection ? *location.lastKeyOfSection : *location.sectionHeader;

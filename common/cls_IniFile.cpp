@@ -1,6 +1,7 @@
 #include "cls_IniFile.h"
 
 #include "FileStore.h"
+#include "IniFileCache.h"
 #include "IniText.h"
 
 namespace {

@@ -21,6 +21,7 @@ class IniTextReading : public testing::TestWithParam<ReadCase> {};
 TEST_P(IniTextReading, FindsValuesAsTheProfileFunctionsDo) {
     const ReadCase &row = GetParam();
     EXPECT_EQ(IniText::findValue(row.content, row.section, row.key), row.expected);
+    EXPECT_EQ(IniText::Index(row.content).findValue(row.section, row.key), row.expected);
 }
 
 const std::string jis(std::initializer_list<unsigned char> bytes) {

@@ -47,10 +47,15 @@ TEST(IniWriterSafety, KilledWriterLeavesTheOldOrTheNewFile) {
     writeBytes(path, base);
 
     std::mt19937 random(20051014);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 15000);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 3000);
     long lastSeen = 0;
     for (int round = 0; round < 300; ++round) {
         const pid_t writer = startWriter({path.string(), "Counter", "n", "forever"});
+        // Once the writer is busy, kill it at a random moment of its work.
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (IniText::findValue(readBytes(path), "Counter", "n") == std::to_string(lastSeen) &&
+               std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ::kill(writer, SIGKILL);
         waitFor(writer);

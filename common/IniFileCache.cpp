@@ -1,0 +1,140 @@
+#include "IniFileCache.h"
+
+#include "FileStore.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <list>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Longer than the coarsest change-time resolution of the file systems the
+// programs meet (two seconds on FAT media) plus the kernel's timestamp tick.
+constexpr std::chrono::nanoseconds settleTime = std::chrono::seconds(3);
+constexpr std::size_t cachedFiles = 8;
+
+std::chrono::nanoseconds sinceEpoch(const timespec &time) {
+    return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
+}
+
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::chrono::nanoseconds modified{};
+    std::chrono::nanoseconds changed{};
+
+    explicit FileIdentity(const struct stat &status)
+        : device(status.st_dev), inode(status.st_ino), size(status.st_size),
+          modified(sinceEpoch(status.st_mtim)), changed(sinceEpoch(status.st_ctim)) {}
+    bool operator==(const FileIdentity &) const = default;
+};
+
+std::chrono::nanoseconds wallClockNow() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return sinceEpoch(now);
+}
+
+struct CacheEntry {
+    std::string path;
+    int descriptor;
+    FileIdentity identity;
+    std::chrono::nanoseconds confirmedAt;
+    std::shared_ptr<const IniSnapshot> snapshot;
+
+    bool settled() const {
+        return std::max(identity.modified, identity.changed) + settleTime < confirmedAt;
+    }
+};
+
+class Cache {
+public:
+    ~Cache() {
+        for (const CacheEntry &entry : m_entries)
+            ::close(entry.descriptor);
+    }
+
+    std::shared_ptr<const IniSnapshot> snapshot(const std::string &path) {
+        const std::lock_guard lock(m_mutex);
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+            forget(path);
+            return nullptr;
+        }
+        const auto entry = find(path);
+        if (entry != m_entries.end() && entry->identity == FileIdentity(status)) {
+            if (entry->settled())
+                return entry->snapshot;
+            const std::chrono::nanoseconds readAt = wallClockNow();
+            if (const auto content = FileStore::read(path);
+                content && *content == entry->snapshot->content()) {
+                entry->confirmedAt = readAt;
+                return entry->snapshot;
+            }
+        }
+        forget(path);
+        return load(path);
+    }
+
+private:
+    std::list<CacheEntry>::iterator find(const std::string &path) {
+        for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
+            if (entry->path == path)
+                return entry;
+        }
+        return m_entries.end();
+    }
+
+    void forget(const std::string &path) {
+        if (const auto entry = find(path); entry != m_entries.end()) {
+            ::close(entry->descriptor);
+            m_entries.erase(entry);
+        }
+    }
+
+    std::shared_ptr<const IniSnapshot> load(const std::string &path) {
+        const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor < 0)
+            return nullptr;
+        struct stat before {};
+        struct stat after {};
+        struct stat named {};
+        const std::chrono::nanoseconds readAt = wallClockNow();
+        if (::fstat(descriptor, &before) != 0 || !S_ISREG(before.st_mode)) {
+            ::close(descriptor);
+            return nullptr;
+        }
+        auto content = FileStore::readDescriptor(descriptor);
+        if (!content || ::fstat(descriptor, &after) != 0 || ::stat(path.c_str(), &named) != 0 ||
+            FileIdentity(before) != FileIdentity(after) ||
+            FileIdentity(after) != FileIdentity(named)) {
+            // Changed or replaced while being read: serve what was read, but
+            // remember nothing of it.
+            ::close(descriptor);
+            return content ? std::make_shared<const IniSnapshot>(std::move(*content)) : nullptr;
+        }
+        auto snapshot = std::make_shared<const IniSnapshot>(std::move(*content));
+        if (m_entries.size() == cachedFiles) {
+            ::close(m_entries.back().descriptor);
+            m_entries.pop_back();
+        }
+        m_entries.push_front({path, descriptor, FileIdentity(before), readAt, snapshot});
+        return snapshot;
+    }
+
+    std::mutex m_mutex;
+    std::list<CacheEntry> m_entries;
+};
+
+} // namespace
+
+std::shared_ptr<const IniSnapshot> currentIniSnapshot(const std::string &path) {
+    // One cache for the process, as the platform keeps one for its profile
+    // files: accessors live for one handler only and could keep nothing.
+    static Cache cache;
+    return cache.snapshot(path);
+}

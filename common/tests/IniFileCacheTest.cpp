@@ -1,0 +1,66 @@
+#include "IniFileCache.h"
+
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Overwrites the file in place, keeping its inode and size, as an editor
+// that rewrites a file (or a program on another machine) may do.
+void overwriteInPlace(const std::filesystem::path &path, const std::string &bytes) {
+    const int file = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(::pwrite(file, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+    ::close(file);
+}
+
+class IniFileCacheTest : public testing::Test {
+protected:
+    std::string read(const char *key) const {
+        return iniFileAt((m_folder / "Data.ini").string()).GetDataStr("A", key);
+    }
+    TemporaryFolder m_folder;
+};
+
+TEST_F(IniFileCacheTest, EveryReadSeesTheLatestWrite) {
+    cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
+    for (int i = 0; i < 50; ++i) {
+        ini.SetDataStr("A", "x", std::to_string(i % 10));
+        ASSERT_EQ(read("x"), std::to_string(i % 10));
+    }
+    std::filesystem::remove(m_folder / "Data.ini");
+    EXPECT_EQ(read("x"), "");
+}
+
+TEST_F(IniFileCacheTest, ChangesInPlaceOfTheSameSizeAreSeen) {
+    writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
+    EXPECT_EQ(read("x"), "1");
+    overwriteInPlace(m_folder / "Data.ini", "[A]\r\nx=2\r\n");
+    EXPECT_EQ(read("x"), "2");
+}
+
+TEST_F(IniFileCacheTest, ChangesInPlaceToASettledFileAreSeen) {
+    writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
+    // Let the file's times fall well behind the read that caches it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+    EXPECT_EQ(read("x"), "1");
+    EXPECT_EQ(read("x"), "1");
+    overwriteInPlace(m_folder / "Data.ini", "[A]\r\nx=3\r\n");
+    EXPECT_EQ(read("x"), "3");
+}
+
+TEST_F(IniFileCacheTest, SnapshotsOfAnUnchangedFileAreShared) {
+    writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
+    const auto first = currentIniSnapshot((m_folder / "Data.ini").string());
+    const auto second = currentIniSnapshot((m_folder / "Data.ini").string());
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(currentIniSnapshot((m_folder / "missing.ini").string()), nullptr);
+}
+
+} // namespace
