@@ -70,10 +70,18 @@ fs::path resolved(const fs::path &path) {
     return path;
 }
 
+// Temporary files are named ".<file name>." and six random characters.
+std::string temporaryPrefix(const fs::path &path) {
+    std::string prefix(1, '.');
+    prefix.append(path.filename().string());
+    prefix.push_back('.');
+    return prefix;
+}
+
 // Temporary files are made only under the folder lock, so any that exist
 // while it is held were left by a writer that died before its rename.
 void removeLeftoverTemporaries(const fs::path &path) {
-    const std::string prefix = "." + path.filename().string() + ".";
+    const std::string prefix = temporaryPrefix(path);
     std::error_code error;
     for (const auto &entry : fs::directory_iterator(folderOf(path), error)) {
         const std::string name = entry.path().filename().string();
@@ -84,7 +92,7 @@ void removeLeftoverTemporaries(const fs::path &path) {
 }
 
 bool replaceAtomically(const fs::path &path, const std::string &content, mode_t mode) {
-    std::string pattern = folderOf(path) / ("." + path.filename().string() + ".XXXXXX");
+    std::string pattern = folderOf(path) / (temporaryPrefix(path) + "XXXXXX");
     const Descriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
         return false;

@@ -7,7 +7,8 @@
 #include <QWidget>
 
 inline QColor toQColor(OleColor colour) {
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+    return QColor(static_cast<int>(redOf(colour)), static_cast<int>(greenOf(colour)),
+                  static_cast<int>(blueOf(colour)));
 }
 
 inline OleColor toOleColor(const QColor &colour) {

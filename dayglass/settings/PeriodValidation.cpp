@@ -1,5 +1,7 @@
 #include "PeriodValidation.h"
 
+#include "PaddedText.h"
+
 #include <array>
 #include <cstdlib>
 
@@ -55,8 +57,7 @@ std::optional<double> numberOf(const std::string &text) {
 
 // The last `width` characters of the text with "00" put in front.
 std::string lastDigits(const std::string &text, std::size_t width) {
-    const std::string padded = "00" + withoutBlanks(text);
-    return padded.substr(padded.size() - std::min(width, padded.size()));
+    return paddedRight("00", withoutBlanks(text), width);
 }
 
 } // namespace

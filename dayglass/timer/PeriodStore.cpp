@@ -1,5 +1,6 @@
 #include "PeriodStore.h"
 
+#include "PaddedText.h"
 #include "cls_IniFile.h"
 
 #include <array>
@@ -47,12 +48,6 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
     return value;
 }
 
-// The last two characters of "0" followed by the text.
-std::string twoDigits(const std::string &text) {
-    const std::string padded = "0" + text;
-    return padded.substr(padded.size() - 2);
-}
-
 } // namespace
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
@@ -83,7 +78,8 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
 std::string dateCaption(const DateTimeTexts &texts) {
     if (!dateTimeFrom(texts))
         return {};
-    return texts.year + "/" + twoDigits(texts.month) + "/" + twoDigits(texts.day);
+    return texts.year + "/" + paddedRight("0", texts.month, 2) + "/" +
+           paddedRight("0", texts.day, 2);
 }
 
 LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -27,4 +29,14 @@ inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs 
                          }
                      });
     timer->start();
+}
+
+// Closes a modal window that a failed check left open, so that the test fails
+// instead of waiting for the window forever. Hold the result for as long as
+// the checks on the window run.
+inline auto closedAtEnd(QWidget *modal) {
+    return qScopeGuard([modal] {
+        if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    });
 }

@@ -1,0 +1,27 @@
+#include "TenYearCalendar.h"
+
+#include "DaySection.h"
+#include "TextEncoding.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+
+using namespace std::chrono;
+
+void writeTenYearCalendar(const std::filesystem::path &folder) {
+    std::string content;
+    for (local_days day{2000y / January / 1}; day < local_days{2010y / January / 1};
+         day += days{1}) {
+        const year_month_day date{day};
+        char name[32];
+        std::snprintf(name, sizeof name, "%04d/%02u/%02u", int(date.year()), unsigned(date.month()),
+                      unsigned(date.day()));
+
+        content += "[" + std::string(name) + WeekdayMark(weekday{day}) + "]\r\n";
+        content += "Text=" + std::string(name) + " の予定：買い物#CR#夜は友人と食事\r\n";
+        content += "Collar=" + std::to_string((int(date.day()) * 40503) % 16777216) + "\r\n";
+    }
+    std::ofstream(folder / "Calendar.ini", std::ios::binary)
+        << encodeText(content, TextEncoding::Cp932);
+}

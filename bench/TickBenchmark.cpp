@@ -1,0 +1,62 @@
+// How long one tick of the TIMER page takes: the count-down alone, and the
+// count-down with the page repainted on the offscreen platform.
+
+#include "Countdown.h"
+#include "TimerPage.h"
+#include "cls_IniFile.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+using namespace std::chrono;
+
+namespace {
+
+const LocalSeconds periodEnd = local_days{2027y / March / 30} + 18h;
+const Period period{local_days{2026y / November / 1}, periodEnd};
+
+void TickComputation(benchmark::State &state) {
+    LocalSeconds now = period.start;
+    for (auto _ : state) {
+        now += 1s;
+        benchmark::DoNotOptimize(countDown(period, now));
+    }
+}
+BENCHMARK(TickComputation);
+
+void TickWithPainting(benchmark::State &state) {
+    char folderName[] = "/tmp/dg-tick-XXXXXX";
+    const std::filesystem::path folder = ::mkdtemp(folderName);
+    cls_IniFile ini = iniFileAt((folder / "Data.ini").string());
+    for (const char *section : {"Start", "End"}) {
+        ini.SetDataStr(section, "Year", section[0] == 'S' ? "2026" : "2027");
+        ini.SetDataStr(section, "Month", section[0] == 'S' ? "11" : "3");
+        ini.SetDataStr(section, "Day", section[0] == 'S' ? "1" : "30");
+        ini.SetDataStr(section, "Hour", "18");
+        ini.SetDataStr(section, "Minute", "0");
+        ini.SetDataStr(section, "Second", "0");
+    }
+    LocalSeconds now = local_days{2026y / December / 7} + 12h;
+    TimerPage page(DayglassContext{folder, [&now] { return now; }}, nullptr);
+    page.LoadPeriod();
+    page.show();
+    for (auto _ : state) {
+        now += 1s;
+        page.Timer_Timer();
+        page.repaint();
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(TickWithPainting)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

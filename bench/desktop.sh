@@ -1,0 +1,98 @@
+#!/bin/bash
+# Desktop figures of dayglass against a bare Qt window that also updates a
+# label every 100 ms (the baseline), and of discgate on the sample medium,
+# all on one virtual display in one run:
+#   - start to first frame: from the start of the process until its window is
+#     mapped and viewable (Qt paints a window as soon as it is exposed);
+#   - resident memory two seconds after the start;
+#   - CPU time over an idle stretch of ticking.
+# Usage: bench/desktop.sh [RUNS] [IDLE_SECONDS]   (defaults: 5 runs, 60 s)
+# Needs the bench preset built: cmake --preset bench && cmake --build --preset bench
+set -eu
+cd "$(dirname "$0")/.."
+runs="${1:-5}"
+idle="${2:-60}"
+bin="$PWD/build-bench/bin"
+work="$(mktemp -d)"
+display=":73"
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+sleep 1
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
+
+# Prepares a program folder: dayglass with a running period, discgate beside
+# the sample medium, the baseline on its own.
+prepare() {
+    local name="$1" folder="$work/$1-$2"
+    mkdir -p "$folder"
+    case "$name" in
+    dayglass)
+        cp "$bin/dayglass" "$folder/"
+        printf '[Start]\r\nYear=2026\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2030\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n' >"$folder/Data.ini"
+        echo "$folder/dayglass" ;;
+    discgate)
+        cp -r examples/medium/. "$folder/"
+        cp "$bin/discgate" "$folder/"
+        echo "$folder/discgate" ;;
+    baseline)
+        cp "$bin/baseline_window" "$folder/"
+        echo "$folder/baseline_window" ;;
+    esac
+}
+
+title_of() { case "$1" in dayglass) echo '^DG$' ;; baseline) echo '^baseline$' ;; discgate) echo 'discgate' ;; esac; }
+
+# Starts a program and prints "pid start-ms".
+start_program() {
+    local name="$1" run="$2" executable started pid
+    executable="$(prepare "$name" "$run")"
+    started="$(now_ms)"
+    "$executable" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.005; done
+    echo "$pid $(( $(now_ms) - started ))"
+}
+
+declare -A startup rss cpu
+for run in $(seq "$runs"); do
+    for name in dayglass baseline discgate; do
+        read -r pid ms < <(start_program "$name" "$run")
+        startup[$name]+="$ms "
+        sleep 2
+        rss[$name]+="$(rss_kib "$pid") "
+        if [ "$name" = discgate ]; then kill "$pid"; continue; fi
+        eval "pid_$name=$pid"
+    done
+    # Both tick side by side through the same idle stretch.
+    before_d="$(cpu_ticks "$pid_dayglass")" before_b="$(cpu_ticks "$pid_baseline")"
+    sleep "$idle"
+    cpu[dayglass]+="$(( $(cpu_ticks "$pid_dayglass") - before_d )) "
+    cpu[baseline]+="$(( $(cpu_ticks "$pid_baseline") - before_b )) "
+    kill "$pid_dayglass" "$pid_baseline"
+    wait 2>/dev/null || true
+done
+
+hz="$(getconf CLK_TCK)"
+figure() { echo "${1}" | tr ' ' '\n' | grep . | median; }
+echo "runs: $runs, idle: ${idle} s, $(nproc) cores, $(uname -r)"
+printf '| figure | dayglass | baseline | ratio |\n|---|---|---|---|\n'
+for metric in startup rss cpu; do
+    declare -n values="$metric"
+    d="$(figure "${values[dayglass]}")"
+    b="$(figure "${values[baseline]}")"
+    case "$metric" in
+    startup) label="start to first frame (ms)" ;;
+    rss) label="resident memory (KiB)" ;;
+    cpu) label="CPU over ${idle} s idle (ms)"; d="$(( ${d%.*} * 1000 / hz ))"; b="$(( ${b%.*} * 1000 / hz ))" ;;
+    esac
+    ratio="$(awk -v d="$d" -v b="$b" 'BEGIN { if (b > 0) printf "%.2f", d / b; else print "-" }')"
+    printf '| %s | %s | %s | %s |\n' "$label" "$d" "$b" "$ratio"
+done
+printf '| discgate start to first frame (ms) | %s | | |\n' "$(figure "${startup[discgate]}")"

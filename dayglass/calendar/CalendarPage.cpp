@@ -1,0 +1,339 @@
+#include "CalendarPage.h"
+
+#include "DayCellButton.h"
+#include "DayNoteStore.h"
+#include "DaySection.h"
+#include "JapaneseFonts.h"
+#include "MessageBoxes.h"
+#include "NoteText.h"
+#include "QtColors.h"
+#include "ThreedPanel.h"
+#include "Twips.h"
+#include "frmCSet.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int daysInWeek = 7;
+
+// Notes keep carriage returns for line breaks; Qt's widgets break lines at
+// line feeds.
+QString displayText(const std::string &noteText) {
+    return QString::fromStdString(noteText).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+void paintWhiteOnBlack(QWidget *widget) {
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    colours.setColor(QPalette::Button, Qt::black);
+    colours.setColor(QPalette::ButtonText, Qt::white);
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
+}
+
+// A label that shows its text as given, never as markup, and lets clicks pass
+// to whatever lies beneath it.
+QLabel *plainLabel(const QString &objectName, const QRect &place, const QFont &font,
+                   QWidget *parent) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+} // namespace
+
+CalendarPage::CalendarPage(const DayglassContext &context, QWidget *parent)
+    : QFrame(parent), m_context(context), m_CalYear(monthOf(context.clock()).year()),
+      m_CalMonth(monthOf(context.clock()).month()), m_fraCal(new QFrame(this)),
+      m_lblDate(plainLabel(QStringLiteral("lblDate"), twipsRect(345, 165, 1785, 330),
+                           designFont(FontFace::MsPGothic, 12, FontWeight::Bold), this)),
+      m_lblText(plainLabel(QStringLiteral("lblText"), twipsRect(150, 2640, 2595, 945),
+                           designFont(FontFace::MsGothic, 9, FontWeight::Regular), this)),
+      m_CalendarSet(new ThreedPanel(QStringLiteral("設定"), m_fraCal)),
+      m_SclFormat(new ThreedPanel(QStringLiteral("初期化"), m_fraCal)) {
+    setObjectName(QStringLiteral("FRM_Calendar"));
+    setFrameShape(QFrame::NoFrame);
+    resize(twipsRect(0, 0, 2745, 3585).size());
+    paintWhiteOnBlack(this);
+    createHeading();
+    createWeekdayLabels();
+    createDayCells();
+    createPanels();
+    createNoteArea();
+}
+
+void CalendarPage::showCurrentMonth() {
+    const std::chrono::year_month month = monthOf(m_context.clock());
+    m_CalYear = month.year();
+    m_CalMonth = month.month();
+    ShowMonth();
+}
+
+void CalendarPage::selectToday() {
+    if (const auto today = cellOfDay(m_grid, dayOf(m_context.clock())))
+        setValue(*today);
+}
+
+void CalendarPage::reselectSelectedDay() {
+    if (const auto selected = selectedCell())
+        selectCell(*selected);
+}
+
+bool CalendarPage::focusToday() {
+    const auto today = cellOfDay(m_grid, dayOf(m_context.clock()));
+    if (!today)
+        return false;
+    selectCell(*today);
+    return true;
+}
+
+void CalendarPage::createHeading() {
+    m_lblDate->setAlignment(Qt::AlignCenter);
+    const auto addMonthButton = [this](const char *name, const QString &caption, int left,
+                                       FontFace face, void (CalendarPage::*handler)()) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(twipsRect(left, 150, 285, 270));
+        button->setFont(designFont(face, 8.25, FontWeight::Regular));
+        paintWhiteOnBlack(button);
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    addMonthButton("cmdL", QStringLiteral("▼"), 195, FontFace::MsPGothic,
+                   &CalendarPage::cmdL_Click);
+    addMonthButton("cmdR", QStringLiteral("▲"), 1965, FontFace::MsPGothic,
+                   &CalendarPage::cmdR_Click);
+    addMonthButton("cmdT", QStringLiteral("■"), 2280, FontFace::MsGothic,
+                   &CalendarPage::cmdT_Click);
+}
+
+void CalendarPage::createWeekdayLabels() {
+    // The labels are numbered 0 and 2 to 7; number 1 has never been used.
+    static constexpr std::array<int, daysInWeek> labelNumbers = {0, 2, 3, 4, 5, 6, 7};
+    static constexpr std::array<int, daysInWeek> lefts = {300, 600, 945, 1290, 1605, 1950, 2265};
+    const std::array<QString, daysInWeek> captions = {
+        QStringLiteral("日"), QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"),
+        QStringLiteral("木"), QStringLiteral("金"), QStringLiteral("土")};
+    const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
+    for (std::size_t column = 0; column < captions.size(); ++column) {
+        QLabel *label = plainLabel(QStringLiteral("Label_%1").arg(labelNumbers[column]),
+                                   twipsRect(lefts[column], 465, 255, 255), font, this);
+        label->setText(captions[column]);
+    }
+}
+
+void CalendarPage::createDayCells() {
+    m_fraCal->setObjectName(QStringLiteral("fraCal"));
+    m_fraCal->setFrameShape(QFrame::NoFrame);
+    m_fraCal->setGeometry(twipsRect(225, 675, 2340, 1830));
+    paintWhiteOnBlack(m_fraCal);
+    const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
+    for (int index = 1; index <= dayCellCount; ++index) {
+        auto *cell = new DayCellButton(m_fraCal);
+        cell->setObjectName(QStringLiteral("chkDays_%1").arg(index));
+        cell->setText(QString::fromLatin1(hiddenCellCaption));
+        cell->setFont(font);
+        const int row = (index - 1) / daysInWeek;
+        const int column = (index - 1) % daysInWeek;
+        cell->setGeometry(twipsRect(column * 330, 30 + row * 300, 350, 320));
+        // Every cell is a tab stop of its own, unlike the buttons of a Qt
+        // button group, so that Tab walks from day to day selecting each.
+        connect(cell, &DayCellButton::clicked, this, [this, index] { setValue(index); });
+        connect(cell, &DayCellButton::gotFocus, this, [this, index] { setValue(index); });
+        connect(cell, &DayCellButton::doubleClicked, this, &CalendarPage::CalendarSet_Click);
+        connect(cell, &DayCellButton::keyDown, this,
+                [this, index](int key, Qt::KeyboardModifiers modifiers) {
+                    chkDays_KeyDown(index, key, modifiers);
+                });
+        m_chkDays[static_cast<std::size_t>(index - 1)] = cell;
+    }
+}
+
+void CalendarPage::createPanels() {
+    const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
+    m_CalendarSet->setObjectName(QStringLiteral("CalendarSet"));
+    m_CalendarSet->setGeometry(twipsRect(960, 1560, 675, 255));
+    m_CalendarSet->setFont(font);
+    m_CalendarSet->hide();
+    connect(m_CalendarSet, &ThreedPanel::clicked, this, &CalendarPage::CalendarSet_Click);
+    m_SclFormat->setObjectName(QStringLiteral("SclFormat"));
+    m_SclFormat->setGeometry(twipsRect(1650, 1560, 675, 255));
+    m_SclFormat->setFont(font);
+    connect(m_SclFormat, &ThreedPanel::clicked, this, &CalendarPage::SclFormat_Click);
+}
+
+void CalendarPage::createNoteArea() {
+    // A long note shows its first lines; the rest stays in the file and in the
+    // editor.
+    m_lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblText->setWordWrap(true);
+    paintWhiteOnBlack(m_lblText);
+}
+
+DayCellButton *CalendarPage::dayCell(int index) const {
+    return m_chkDays.at(static_cast<std::size_t>(index - 1));
+}
+
+std::optional<int> CalendarPage::selectedCell() const {
+    for (int index = 1; index <= dayCellCount; ++index) {
+        if (dayCell(index)->isChecked())
+            return index;
+    }
+    return std::nullopt;
+}
+
+void CalendarPage::deselectAllCells() {
+    for (DayCellButton *cell : m_chkDays)
+        cell->setChecked(false);
+}
+
+void CalendarPage::setValue(int index) {
+    for (int other = 1; other <= dayCellCount; ++other)
+        dayCell(other)->setChecked(other == index);
+    chkDays_Click(index);
+}
+
+void CalendarPage::selectCell(int index) {
+    // The focus would select the cell too, but only once the window is
+    // active; the selection must not wait for that.
+    setValue(index);
+    dayCell(index)->setFocus(Qt::OtherFocusReason);
+}
+
+bool CalendarPage::stepMonth(MonthStep step) {
+    const auto month = steppedMonth(shownMonth(), step);
+    if (!month)
+        return false;
+    m_CalYear = month->year();
+    m_CalMonth = month->month();
+    return true;
+}
+
+void CalendarPage::ShowMonth() {
+    m_grid = buildMonthGrid(shownMonth(), m_context.dataFolder);
+    m_lblDate->setText(QString::fromStdString(m_grid.heading));
+    for (int index = 1; index <= dayCellCount; ++index) {
+        const DayCell &day = m_grid.cell(index);
+        DayCellButton *cell = dayCell(index);
+        cell->setText(QString::fromStdString(day.caption));
+        cell->setBackColor(toQColor(day.colour));
+        cell->setVisible(day.visible);
+    }
+    // Hiding the focused cell can move the focus, and with it the selection,
+    // to another cell; so the selection is dropped only after the cells are
+    // drawn.
+    deselectAllCells();
+    m_lblText->clear();
+    m_CalendarSet->hide();
+}
+
+void CalendarPage::ClearDay(int index) {
+    if (const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption))
+        clearDay(m_context.dataFolder, *section);
+}
+
+void CalendarPage::wipeDay(int index) {
+    ClearDay(index);
+    ShowMonth();
+    selectCell(index);
+}
+
+void CalendarPage::moveToNextDay(int index) {
+    if (monthEndsAfterCell(m_grid, index))
+        cmdR_Click();
+    else
+        selectCell(index + 1);
+}
+
+void CalendarPage::moveToPreviousDay(int index) {
+    if (!monthBeginsBeforeCell(m_grid, index)) {
+        selectCell(index - 1);
+        return;
+    }
+    if (!stepMonth(MonthStep::Previous))
+        return;
+    ShowMonth();
+    selectCell(lastDayCell(m_grid));
+}
+
+void CalendarPage::showSteppedMonth(MonthStep step) {
+    if (!stepMonth(step))
+        return;
+    ShowMonth();
+    if (const auto first = cellOfDay(m_grid, 1))
+        selectCell(*first);
+}
+
+void CalendarPage::cmdL_Click() {
+    showSteppedMonth(MonthStep::Previous);
+}
+
+void CalendarPage::cmdR_Click() {
+    showSteppedMonth(MonthStep::Next);
+}
+
+void CalendarPage::cmdT_Click() {
+    showCurrentMonth();
+    if (const auto today = cellOfDay(m_grid, dayOf(m_context.clock())))
+        selectCell(*today);
+}
+
+void CalendarPage::chkDays_Click(int index) {
+    m_lblText->setText(displayText(NoteToText(m_grid.cell(index).tag)));
+    m_CalendarSet->show();
+}
+
+void CalendarPage::chkDays_KeyDown(int index, int key, Qt::KeyboardModifiers modifiers) {
+    const bool withModifier =
+        modifiers.testAnyFlags(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        wipeDay(index);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (withModifier)
+            moveToPreviousDay(index);
+        else
+            moveToNextDay(index);
+        break;
+    default:
+        break;
+    }
+}
+
+void CalendarPage::CalendarSet_Click() {
+    const auto selected = selectedCell();
+    if (!selected)
+        return;
+    const int index = *selected;
+    const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
+    if (!section)
+        return;
+    frmCSet editor(m_context.dataFolder, QString::fromStdString(*section), m_lblText->text(),
+                   toQColor(m_grid.cell(index).colour));
+    editor.exec();
+    ShowMonth();
+    selectCell(index);
+}
+
+void CalendarPage::SclFormat_Click() {
+    if (!MessageBoxes::askYesNo(this, QStringLiteral("dayglass"),
+                                QStringLiteral("カレンダーを全初期化するよ？いいの？")))
+        return;
+    const std::optional<int> selected = selectedCell();
+    // A file that cannot be deleted stays; the redraw then shows its notes, so
+    // the user sees that nothing was wiped.
+    if (deleteCalendar(m_context.dataFolder) == CalendarDeletion::NoFile)
+        return;
+    ShowMonth();
+    if (const auto day = selected ? selected : cellOfDay(m_grid, 1))
+        selectCell(*day);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "CalendarNavigation.h"
+#include "DayglassContext.h"
+#include "MonthGrid.h"
+
+#include <QFrame>
+#include <array>
+#include <optional>
+
+class DayCellButton;
+class QLabel;
+class ThreedPanel;
+
+// The CALENDAR page of the main window (FRM_Calendar): one month of day cells,
+// the note of the selected day below them, buttons to change the month, and
+// the panels that open the note editor and wipe the whole calendar. Every
+// change of month or of notes redraws the month from Calendar.ini and then
+// selects a day again, so the user always ends with one day selected.
+class CalendarPage : public QFrame {
+    Q_OBJECT
+public:
+    CalendarPage(const DayglassContext &context, QWidget *parent);
+
+    // Draws the month of the clock's date, with no day selected.
+    void showCurrentMonth();
+
+    // Selects today's cell without moving the focus.
+    void selectToday();
+
+    // Selects the selected day again and gives it the focus.
+    void reselectSelectedDay();
+
+    // Gives the focus to today's cell, which selects it; false when the month
+    // shown does not hold today.
+    bool focusToday();
+
+private:
+    void createHeading();
+    void createWeekdayLabels();
+    void createDayCells();
+    void createPanels();
+    void createNoteArea();
+
+    DayCellButton *dayCell(int index) const;
+    std::optional<int> selectedCell() const;
+    void deselectAllCells();
+    // Value true: the cell becomes the only one selected and shows its note.
+    void setValue(int index);
+    // Value true, then the keyboard focus.
+    void selectCell(int index);
+    bool stepMonth(MonthStep step);
+    // The month before or after, with its day 1 selected.
+    void showSteppedMonth(MonthStep step);
+    std::chrono::year_month shownMonth() const { return m_CalYear / m_CalMonth; }
+
+    void ShowMonth();
+    void ClearDay(int index);
+    void wipeDay(int index);
+    void moveToNextDay(int index);
+    void moveToPreviousDay(int index);
+
+    void cmdL_Click();
+    void cmdR_Click();
+    void cmdT_Click();
+    void chkDays_Click(int index);
+    void chkDays_KeyDown(int index, int key, Qt::KeyboardModifiers modifiers);
+    void CalendarSet_Click();
+    void SclFormat_Click();
+
+    const DayglassContext m_context;
+    std::chrono::year m_CalYear;
+    std::chrono::month m_CalMonth;
+    MonthGrid m_grid;
+
+    QFrame *const m_fraCal;
+    QLabel *const m_lblDate;
+    QLabel *const m_lblText;
+    std::array<DayCellButton *, dayCellCount> m_chkDays{};
+    ThreedPanel *const m_CalendarSet;
+    ThreedPanel *const m_SclFormat;
+};

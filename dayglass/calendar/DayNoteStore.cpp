@@ -1,0 +1,47 @@
+#include "DayNoteStore.h"
+
+#include "NoteText.h"
+#include "cls_IniFile.h"
+
+namespace {
+
+constexpr char textKey[] = "Text";
+constexpr char colourKey[] = "Collar";
+
+cls_IniFile calendarFile(const std::filesystem::path &dataFolder) {
+    return iniFileAt((dataFolder / calendarFileName).string());
+}
+
+} // namespace
+
+OleColor colourFromCollar(std::string_view collar) {
+    return oleColorFromText(collar).value_or(oleBlack);
+}
+
+StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view section) {
+    const cls_IniFile file = calendarFile(dataFolder);
+    return {file.GetDataStr(section, textKey),
+            colourFromCollar(file.GetDataStr(section, colourKey))};
+}
+
+void clearDay(const std::filesystem::path &dataFolder, std::string_view section) {
+    cls_IniFile file = calendarFile(dataFolder);
+    file.SetDataStr(section, textKey, "");
+    file.SetDataStr(section, colourKey, "");
+}
+
+void saveDay(const std::filesystem::path &dataFolder, std::string_view section,
+             std::string_view editorText, OleColor colour) {
+    cls_IniFile file = calendarFile(dataFolder);
+    file.SetDataStr(section, textKey, TextToNote(editorText));
+    file.SetDataStr(section, colourKey, std::to_string(colour));
+}
+
+CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder) {
+    const std::filesystem::path file = dataFolder / calendarFileName;
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
+        return CalendarDeletion::NoFile;
+    return std::filesystem::remove(file, error) ? CalendarDeletion::Deleted
+                                                : CalendarDeletion::Failed;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "OleColor.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Calendar.ini: one section per annotated day, named by daySectionName(), with
+// the note under "Text" (stored form, see NoteText.h) and the colour of the
+// day's cell under "Collar" (sic) as a decimal colour value. Every operation
+// opens the file anew, so the file is the only place notes live.
+
+inline constexpr char calendarFileName[] = "Calendar.ini";
+
+// One day as the file holds it.
+struct StoredDay {
+    std::string note;
+    OleColor colour = oleBlack;
+
+    bool operator==(const StoredDay &) const = default;
+};
+
+// The colour of a "Collar" value. Empty text is black, as is anything that is
+// no colour at all (only a hand-edited file holds such values).
+OleColor colourFromCollar(std::string_view collar);
+
+// The day's note and colour; a missing file, section or key reads as no note
+// on black.
+StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view section);
+
+// Empties both keys of the day. The section stays, and reads back exactly like
+// a day that was never annotated.
+void clearDay(const std::filesystem::path &dataFolder, std::string_view section);
+
+// Writes both keys, whichever of them the user changed: the note in its stored
+// form and the colour as decimal text.
+void saveDay(const std::filesystem::path &dataFolder, std::string_view section,
+             std::string_view editorText, OleColor colour);
+
+enum class CalendarDeletion { Deleted, NoFile, Failed };
+
+// Deletes the whole file. When that fails the file is left as it was.
+CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "OleColor.h"
+
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+// The CALENDAR page's month: a heading and 37 day cells, seven to a row from
+// Sunday. Cells are numbered 1 to 37 as on the page.
+
+inline constexpr int dayCellCount = 37;
+
+// Cells outside the month carry this caption, which matches no day number.
+inline constexpr char hiddenCellCaption[] = "99";
+
+struct DayCell {
+    std::string caption = hiddenCellCaption;
+    bool visible = false;
+    // The note exactly as stored, "#CR#" marks included.
+    std::string tag;
+    OleColor colour = oleBlack;
+
+    bool operator==(const DayCell &) const = default;
+};
+
+struct MonthGrid {
+    std::string heading;
+    std::array<DayCell, dayCellCount> cells;
+
+    const DayCell &cell(int number) const { return cells.at(static_cast<std::size_t>(number - 1)); }
+
+    bool operator==(const MonthGrid &) const = default;
+};
+
+// A number as text, without blanks around it.
+std::string TStr(long long value);
+
+// "2005  /  03": the year with at least four digits, so that day section names
+// built from the heading stay well-formed in early years, and the month with
+// two.
+std::string monthHeading(std::chrono::year_month month);
+
+// The month as the page shows it, each day with its note and colour read from
+// Calendar.ini in `dataFolder`.
+MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::path &dataFolder);

@@ -1,0 +1,133 @@
+#include "frmCSet.h"
+
+#include "DayNoteStore.h"
+#include "JapaneseFonts.h"
+#include "QtColors.h"
+#include "ThreedPanel.h"
+#include "Twips.h"
+
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+bool isEnter(const QKeyEvent &event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool isShiftAlone(Qt::KeyboardModifiers modifiers) {
+    constexpr Qt::KeyboardModifiers held =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    return (modifiers & held) == Qt::ShiftModifier;
+}
+
+} // namespace
+
+frmCSet::frmCSet(const std::filesystem::path &dataFolder, const QString &daySection,
+                 const QString &noteText, const QColor &colour)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), m_dataFolder(dataFolder),
+      m_SettimeL(new QLabel(this)), m_Tex(new QPlainTextEdit(this)),
+      m_ColorSet(new ThreedPanel(QStringLiteral("色設定"), this)), m_ColorPanel(new QLabel(this)),
+      m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
+    setObjectName(QStringLiteral("frmCSet"));
+    setFixedSize(twipsRect(0, 0, 5295, 2190).size());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    // Without a title bar the raised edge is what sets the dialog apart from
+    // the black window beneath it.
+    auto *edge = new QFrame(this);
+    edge->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    edge->setGeometry(rect());
+    edge->lower();
+    createControls(daySection, noteText);
+    setPanelColour(colour);
+    centreOnScreen();
+}
+
+void frmCSet::reject() {}
+
+bool frmCSet::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != m_Tex || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (!isEnter(*key))
+        return false;
+    if (isShiftAlone(key->modifiers())) {
+        Setting_Click();
+        return true;
+    }
+    // Enter with or without Ctrl or Alt starts a new line, as Enter alone does.
+    m_Tex->insertPlainText(QStringLiteral("\n"));
+    return true;
+}
+
+void frmCSet::createControls(const QString &daySection, const QString &noteText) {
+    m_SettimeL->setObjectName(QStringLiteral("SettimeL"));
+    m_SettimeL->setTextFormat(Qt::PlainText);
+    m_SettimeL->setText(daySection);
+    m_SettimeL->setGeometry(twipsRect(60, 60, 3045, 315));
+    m_SettimeL->setFont(designFont(FontFace::MsGothic, 14.25, FontWeight::Bold));
+    QPalette headingColours = m_SettimeL->palette();
+    headingColours.setColor(QPalette::WindowText, Qt::white);
+    m_SettimeL->setPalette(headingColours);
+
+    m_Tex->setObjectName(QStringLiteral("Tex"));
+    m_Tex->setGeometry(twipsRect(120, 420, 3795, 1575));
+    m_Tex->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+    QPalette textColours = m_Tex->palette();
+    textColours.setColor(QPalette::Base, Qt::white);
+    textColours.setColor(QPalette::Text, Qt::black);
+    m_Tex->setPalette(textColours);
+    m_Tex->setPlainText(noteText);
+    m_Tex->installEventFilter(this);
+
+    m_ColorSet->setObjectName(QStringLiteral("ColorSet"));
+    m_ColorSet->setGeometry(twipsRect(3990, 450, 1215, 435));
+    m_ColorSet->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+    connect(m_ColorSet, &ThreedPanel::clicked, this, &frmCSet::ColorSet_Click);
+
+    m_ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
+    m_ColorPanel->setGeometry(twipsRect(3990, 960, 1215, 525));
+    m_ColorPanel->setAutoFillBackground(true);
+
+    m_Setting->setObjectName(QStringLiteral("Setting"));
+    m_Setting->setGeometry(twipsRect(3990, 1560, 1215, 435));
+    m_Setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
+    connect(m_Setting, &ThreedPanel::clicked, this, &frmCSet::Setting_Click);
+
+    m_Tex->setFocus();
+}
+
+void frmCSet::setPanelColour(const QColor &colour) {
+    QPalette colours = m_ColorPanel->palette();
+    colours.setColor(QPalette::Window, colour);
+    m_ColorPanel->setPalette(colours);
+}
+
+void frmCSet::centreOnScreen() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect screenArea = screen->geometry();
+    move(screenArea.left() + screenArea.width() / 2 - width() / 2,
+         screenArea.top() + screenArea.height() / 2 - height() / 2);
+}
+
+void frmCSet::ColorSet_Click() {
+    QColorDialog chooser(this);
+    chooser.setObjectName(QStringLiteral("CD"));
+    if (chooser.exec() == QDialog::Accepted)
+        setPanelColour(chooser.selectedColor());
+}
+
+void frmCSet::Setting_Click() {
+    saveDay(m_dataFolder, m_SettimeL->text().toStdString(), m_Tex->toPlainText().toStdString(),
+            toOleColor(m_ColorPanel->palette().color(QPalette::Window)));
+    accept();
+}

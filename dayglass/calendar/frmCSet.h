@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+
+class QLabel;
+class QPlainTextEdit;
+class ThreedPanel;
+
+// The note editor for one day: the day section name as heading, the note as
+// plain text and the colour of the day's cell. It has no title bar and no
+// cancel; it closes only by saving, with "設定更新" or Shift+Enter in the text,
+// and then both the note and the colour are written to Calendar.ini.
+class frmCSet : public QDialog {
+    Q_OBJECT
+public:
+    // `noteText` is the display text of the note, with line feeds between
+    // lines.
+    frmCSet(const std::filesystem::path &dataFolder, const QString &daySection,
+            const QString &noteText, const QColor &colour);
+
+    // Escape and the window system's close request would drop what the user
+    // typed; the editor only closes by saving.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls(const QString &daySection, const QString &noteText);
+    void setPanelColour(const QColor &colour);
+    void centreOnScreen();
+
+    void ColorSet_Click();
+    void Setting_Click();
+
+    const std::filesystem::path m_dataFolder;
+    QLabel *const m_SettimeL;
+    QPlainTextEdit *const m_Tex;
+    ThreedPanel *const m_ColorSet;
+    QLabel *const m_ColorPanel;
+    ThreedPanel *const m_Setting;
+};

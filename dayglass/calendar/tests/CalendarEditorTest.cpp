@@ -1,0 +1,128 @@
+#include "DayNoteStore.h"
+#include "JapaneseFonts.h"
+#include "ModalDriver.h"
+#include "TemporaryFolder.h"
+#include "frmCSet.h"
+
+#include <QColorDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+// 2005/10/14(金) in CP932, as the section heading of Calendar.ini.
+const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]\r\n";
+
+// An editor for 14 October 2005 on screen, with Calendar.ini in a fresh
+// folder.
+class OpenEditor {
+public:
+    explicit OpenEditor(const QString &noteText = {}, const QColor &colour = Qt::black)
+        : m_editor(m_folder.path(), QStringLiteral("2005/10/14(金)"), noteText, colour) {
+        m_editor.show();
+    }
+
+    frmCSet &editor() { return m_editor; }
+    QPlainTextEdit *text() { return m_editor.findChild<QPlainTextEdit *>(QStringLiteral("Tex")); }
+    QColor panelColour() {
+        return m_editor.findChild<QLabel *>(QStringLiteral("ColorPanel"))
+            ->palette()
+            .color(QPalette::Window);
+    }
+    void click(const char *name) {
+        QTest::mouseClick(m_editor.findChild<QWidget *>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    std::string saved() const { return readBytes(m_folder / calendarFileName); }
+
+private:
+    TemporaryFolder m_folder;
+    frmCSet m_editor;
+};
+
+std::string fridayWith(const std::string &text, const std::string &collar) {
+    return fridaySection + "Text=" + text + "\r\nCollar=" + collar + "\r\n";
+}
+
+void cancelColourChooser() {
+    whenModalShown([](QWidget *modal) {
+        const auto closer = closedAtEnd(modal);
+        auto *chooser = qobject_cast<QColorDialog *>(modal);
+        QVERIFY(chooser);
+        chooser->setCurrentColor(Qt::blue);
+        chooser->reject();
+    });
+}
+
+} // namespace
+
+class CalendarEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installJapaneseFontSubstitutes(); }
+
+    void opensCentredWithTheDayAndItsNote() {
+        OpenEditor open(QStringLiteral("first\nsecond"), QColor(255, 255, 0));
+        QCOMPARE(open.editor().findChild<QLabel *>(QStringLiteral("SettimeL"))->text(),
+                 QStringLiteral("2005/10/14(金)"));
+        QCOMPARE(open.text()->toPlainText(), QStringLiteral("first\nsecond"));
+        QCOMPARE(open.panelColour(), QColor(255, 255, 0));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY((open.editor().geometry().center() - screen.center()).manhattanLength() <= 2);
+    }
+
+    void shiftEnterSavesWithoutALineBreak() {
+        OpenEditor open;
+        QTest::keyClicks(open.text(), QStringLiteral("first"));
+        QTest::keyClick(open.text(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(!open.editor().isVisible());
+        QCOMPARE(open.saved(), fridayWith("first", "0"));
+    }
+
+    void otherEntersBreakTheLine_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+        QTest::newRow("Ctrl+Enter")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("Shift+Ctrl+Enter")
+            << int(Qt::Key_Return) << (Qt::ShiftModifier | Qt::ControlModifier);
+        QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier);
+    }
+    void otherEntersBreakTheLine() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        OpenEditor open;
+        QTest::keyClicks(open.text(), QStringLiteral("first"));
+        QTest::keyClick(open.text(), static_cast<Qt::Key>(key), modifiers);
+        QTest::keyClicks(open.text(), QStringLiteral("second"));
+        QVERIFY(open.editor().isVisible());
+        QCOMPARE(open.text()->toPlainText(), QStringLiteral("first\nsecond"));
+        open.click("Setting");
+        QCOMPARE(open.saved(), fridayWith("first#CR#second", "0"));
+    }
+
+    void cancellingTheColourChooserKeepsTheColour() {
+        OpenEditor open({}, QColor(255, 255, 0));
+        cancelColourChooser();
+        open.click("ColorSet");
+        QCOMPARE(open.panelColour(), QColor(255, 255, 0));
+        open.click("Setting");
+        QCOMPARE(open.saved(), fridayWith("", "65535"));
+    }
+
+    void closesOnlyBySaving() {
+        OpenEditor open(QStringLiteral("typed"));
+        QTest::keyClick(&open.editor(), Qt::Key_Escape);
+        QVERIFY(open.editor().isVisible());
+        open.editor().close();
+        QVERIFY(open.editor().isVisible());
+        QCOMPARE(open.saved(), std::string()); // nothing was written
+    }
+};
+
+QTEST_MAIN(CalendarEditorTest)
+#include "CalendarEditorTest.moc"

@@ -1,0 +1,401 @@
+#include "CalendarPage.h"
+
+#include "DayNoteStore.h"
+#include "JapaneseFonts.h"
+#include "ModalDriver.h"
+#include "TemporaryFolder.h"
+
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+
+using namespace std::chrono;
+
+namespace {
+
+// The page of a main window whose clock stands at ten in the morning of
+// `today`, showing the current month with today selected and focused, as the
+// main window leaves it after its start.
+class ShownPage {
+public:
+    explicit ShownPage(year_month_day today, const std::string &calendarBytes = {})
+        : m_now(local_days{today} + hours{10}) {
+        if (!calendarBytes.empty())
+            writeBytes(calendarFile(), calendarBytes);
+        m_page = std::make_unique<CalendarPage>(
+            DayglassContext{m_folder.path(), [this] { return m_now; }}, nullptr);
+        m_page->showCurrentMonth();
+        m_page->show();
+        m_page->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_page.get()))
+            qWarning("The page did not become the active window.");
+        m_page->selectToday();
+        m_page->focusToday();
+    }
+
+    CalendarPage &page() { return *m_page; }
+    std::filesystem::path calendarFile() const { return m_folder / calendarFileName; }
+
+    QAbstractButton *cell(int index) const {
+        return m_page->findChild<QAbstractButton *>(QStringLiteral("chkDays_%1").arg(index));
+    }
+    template <typename Widget = QWidget> Widget *child(const char *name) const {
+        return m_page->findChild<Widget *>(QString::fromLatin1(name));
+    }
+    QString heading() const { return child<QLabel>("lblDate")->text(); }
+    QString note() const { return child<QLabel>("lblText")->text(); }
+    bool editorPanelShown() const { return !child("CalendarSet")->isHidden(); }
+    QColor colourOf(int index) const { return cell(index)->palette().color(QPalette::Button); }
+
+    // The checked cell, 0 when none is.
+    int selectedCell() const {
+        for (int index = 1; index <= dayCellCount; ++index) {
+            if (cell(index)->isChecked())
+                return index;
+        }
+        return 0;
+    }
+    int focusedCell() const {
+        for (int index = 1; index <= dayCellCount; ++index) {
+            if (m_page->focusWidget() == cell(index))
+                return index;
+        }
+        return 0;
+    }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(cell(focusedCell()), static_cast<Qt::Key>(key), modifiers);
+    }
+    void click(const char *name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+
+private:
+    TemporaryFolder m_folder;
+    LocalSeconds m_now;
+    std::unique_ptr<CalendarPage> m_page;
+};
+
+// A Calendar.ini holding one note in the Shift-JIS the file is kept in.
+std::string calendarWith(const std::string &cp932Section, const std::string &text,
+                         const std::string &collar) {
+    return "[" + cp932Section + "]\r\nText=" + text + "\r\nCollar=" + collar + "\r\n";
+}
+
+// 2005/10/14(金), 2005/10/31(月) and 2005/11/01(火) in CP932.
+const std::string october14 = "2005/10/14\x28\x8B\xE0\x29";
+const std::string october31 = "2005/10/31\x28\x8C\x8E\x29";
+const std::string november1 = "2005/11/01\x28\x89\xCE\x29";
+
+// Sets or clears the immutable flag, which keeps even root from deleting a
+// file.
+bool setImmutable(const std::filesystem::path &path, bool immutable) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY);
+    if (descriptor < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = ::ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(descriptor);
+    return done;
+}
+
+void answerResetQuestion(QMessageBox::StandardButton answer) {
+    whenModalShown([answer](QWidget *modal) {
+        const auto closer = closedAtEnd(modal);
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
+        QCOMPARE(box->text(), QStringLiteral("カレンダーを全初期化するよ？いいの？"));
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+        box->button(answer)->click();
+    });
+}
+
+// Japanese reaches a text box through the input method, as committed text.
+void commitText(QWidget *textBox, const QString &text) {
+    QInputMethodEvent input;
+    input.setCommitString(text);
+    QApplication::sendEvent(textBox, &input);
+}
+
+} // namespace
+
+class CalendarPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installJapaneseFontSubstitutes(); }
+
+    void keysStepFromDayToDay_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("caption");
+
+        const auto row = [](const char *name, year_month_day start, Qt::Key key,
+                            Qt::KeyboardModifiers modifiers, const char *heading, int cell,
+                            const char *caption) {
+            QTest::newRow(name) << static_cast<int>(local_days{start}.time_since_epoch().count())
+                                << static_cast<int>(key) << modifiers
+                                << QString::fromLatin1(heading) << cell
+                                << QString::fromLatin1(caption);
+        };
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        row("Enter within the month", 2005y / October / 14, Qt::Key_Return, none, "2005  /  10", 21,
+            "15");
+        row("keypad Enter", 2005y / October / 14, Qt::Key_Enter, Qt::KeypadModifier, "2005  /  10",
+            21, "15");
+        row("Enter on 31 December 2005", 2005y / December / 31, Qt::Key_Return, none, "2006  /  01",
+            1, "1");
+        row("Enter on 31 October 2005 in cell 37", 2005y / October / 31, Qt::Key_Return, none,
+            "2005  /  11", 3, "1");
+        row("Shift+Enter within the month", 2005y / October / 14, Qt::Key_Return, Qt::ShiftModifier,
+            "2005  /  10", 19, "13");
+        row("Shift+Enter on 1 January 2006", 2006y / January / 1, Qt::Key_Return, Qt::ShiftModifier,
+            "2005  /  12", 35, "31");
+        row("Shift+Enter on 1 March 2005", 2005y / March / 1, Qt::Key_Return, Qt::ShiftModifier,
+            "2005  /  02", 30, "28");
+        row("Shift+Enter on 1 November 2005", 2005y / November / 1, Qt::Key_Return,
+            Qt::ShiftModifier, "2005  /  10", 37, "31");
+        row("Ctrl+Enter on 1 March 2005", 2005y / March / 1, Qt::Key_Return, Qt::ControlModifier,
+            "2005  /  02", 30, "28");
+        row("Alt+Enter on 1 March 2005", 2005y / March / 1, Qt::Key_Return, Qt::AltModifier,
+            "2005  /  02", 30, "28");
+        row("Shift+Enter on the calendar's first day", year{1} / January / 1, Qt::Key_Return,
+            Qt::ShiftModifier, "0001  /  01", 2, "1");
+        row("Enter on the calendar's last day", 9999y / December / 31, Qt::Key_Return, none,
+            "9999  /  12", 34, "31");
+        row("other keys change nothing", 2005y / October / 14, Qt::Key_A, none, "2005  /  10", 20,
+            "14");
+    }
+    void keysStepFromDayToDay() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, heading);
+        QFETCH(int, cell);
+        QFETCH(QString, caption);
+        ShownPage shown{year_month_day{local_days{days{start}}}};
+        shown.press(key, modifiers);
+        QCOMPARE(shown.heading(), heading);
+        QCOMPARE(shown.selectedCell(), cell);
+        QCOMPARE(shown.focusedCell(), cell);
+        QCOMPARE(shown.cell(cell)->text(), caption);
+        QVERIFY(shown.editorPanelShown());
+    }
+
+    void deleteAndBackspaceWipeTheDay_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers();
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers();
+        QTest::newRow("Shift+Delete")
+            << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Backspace")
+            << int(Qt::Key_Backspace) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    }
+    void deleteAndBackspaceWipeTheDay() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        ShownPage shown(2005y / October / 14, calendarWith(october14, "note", "255") +
+                                                  calendarWith(november1, "kept", "255"));
+        QCOMPARE(shown.colourOf(20), QColor(Qt::red));
+        shown.press(key, modifiers);
+        QCOMPARE(shown.note(), QString());
+        QCOMPARE(shown.colourOf(20), QColor(Qt::black));
+        QCOMPARE(shown.selectedCell(), 20);
+        QCOMPARE(shown.focusedCell(), 20);
+        QVERIFY(shown.editorPanelShown());
+        QCOMPARE(readBytes(shown.calendarFile()),
+                 calendarWith(october14, "", "") + calendarWith(november1, "kept", "255"));
+    }
+
+    void wipingADayWithoutNoteLeavesAnEmptySection() {
+        ShownPage shown(2005y / October / 14);
+        shown.press(Qt::Key_Backspace);
+        QCOMPARE(readBytes(shown.calendarFile()), calendarWith(october14, "", ""));
+        QCOMPARE(shown.selectedCell(), 20);
+    }
+
+    void clickAndFocusSelectADay() {
+        ShownPage shown(2005y / October / 14, calendarWith(november1, "first#CR#second", "0"));
+        shown.click("cmdR");
+        QTest::mouseClick(shown.cell(4), Qt::LeftButton);
+        QCOMPARE(shown.selectedCell(), 4);
+        QCOMPARE(shown.note(), QString());
+        QTest::keyClick(shown.cell(4), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(shown.focusedCell(), 3);
+        QCOMPARE(shown.selectedCell(), 3);
+        QCOMPARE(shown.note(), QStringLiteral("first\nsecond"));
+        QTest::keyClick(shown.cell(3), Qt::Key_Tab);
+        QCOMPARE(shown.selectedCell(), 4);
+        QCOMPARE(shown.note(), QString());
+    }
+
+    void monthButtonsChangeTheMonth() {
+        ShownPage shown(2005y / October / 14, calendarWith(october14, "today", "0"));
+        shown.click("cmdR");
+        QCOMPARE(shown.heading(), QStringLiteral("2005  /  11"));
+        QCOMPARE(shown.selectedCell(), 3);
+        QCOMPARE(shown.focusedCell(), 3);
+        shown.click("cmdL");
+        shown.click("cmdL");
+        QCOMPARE(shown.heading(), QStringLiteral("2005  /  09"));
+        QCOMPARE(shown.selectedCell(), 5);
+        QCOMPARE(shown.note(), QString());
+        shown.click("cmdT");
+        QCOMPARE(shown.heading(), QStringLiteral("2005  /  10"));
+        QCOMPARE(shown.selectedCell(), 20);
+        QCOMPARE(shown.focusedCell(), 20);
+        QCOMPARE(shown.note(), QStringLiteral("today"));
+    }
+
+    void theMainWindowSelectsTodayAndTheSelectedDay() {
+        ShownPage shown(2005y / October / 31, calendarWith(october31, "today", "0"));
+        shown.page().showCurrentMonth();
+        QCOMPARE(shown.selectedCell(), 0);
+        QCOMPARE(shown.note(), QString());
+        QVERIFY(!shown.editorPanelShown());
+        shown.child("cmdL")->setFocus();
+        shown.page().selectToday();
+        QCOMPARE(shown.selectedCell(), 37);
+        QCOMPARE(shown.focusedCell(), 0);
+        QCOMPARE(shown.note(), QStringLiteral("today"));
+        shown.page().reselectSelectedDay();
+        QCOMPARE(shown.focusedCell(), 37);
+        shown.click("cmdR");
+        QVERIFY(!shown.page().focusToday()); // November has no 31st
+        QCOMPARE(shown.selectedCell(), 3);
+    }
+
+    void resetAnsweredYesWipesEveryMonth() {
+        ShownPage shown(2005y / October / 14, calendarWith(october14, "note", "255") +
+                                                  calendarWith(november1, "next", "255"));
+        answerResetQuestion(QMessageBox::Yes);
+        shown.click("SclFormat");
+        QVERIFY(!std::filesystem::exists(shown.calendarFile()));
+        QCOMPARE(shown.colourOf(20), QColor(Qt::black));
+        QCOMPARE(shown.note(), QString());
+        QCOMPARE(shown.selectedCell(), 20);
+        QCOMPARE(shown.focusedCell(), 20);
+        QVERIFY(shown.editorPanelShown());
+        shown.click("cmdR");
+        QCOMPARE(shown.colourOf(3), QColor(Qt::black));
+        QCOMPARE(shown.note(), QString());
+    }
+
+    void resetAnsweredNoChangesNothing() {
+        const std::string notes = calendarWith(october14, "note", "255");
+        ShownPage shown(2005y / October / 14, notes);
+        answerResetQuestion(QMessageBox::No);
+        shown.click("SclFormat");
+        QCOMPARE(readBytes(shown.calendarFile()), notes);
+        QCOMPARE(shown.note(), QStringLiteral("note"));
+        QCOMPARE(shown.selectedCell(), 20);
+    }
+
+    void resetWithNothingSelectedSelectsDayOne() {
+        ShownPage shown(2005y / October / 14, calendarWith(october14, "note", "255"));
+        shown.page().showCurrentMonth();
+        answerResetQuestion(QMessageBox::Yes);
+        shown.click("SclFormat");
+        QCOMPARE(shown.selectedCell(), 7);
+        QCOMPARE(shown.focusedCell(), 7);
+    }
+
+    void resetOfAFileThatCannotBeDeletedShowsItsNotes() {
+        const std::string notes = calendarWith(october14, "kept", "255");
+        ShownPage shown(2005y / October / 14, notes);
+        if (!setImmutable(shown.calendarFile(), true))
+            QSKIP("This file system cannot make a file undeletable.");
+        const auto unlock = qScopeGuard([&] { setImmutable(shown.calendarFile(), false); });
+        QTest::mouseClick(shown.cell(7), Qt::LeftButton);
+        answerResetQuestion(QMessageBox::Yes);
+        shown.click("SclFormat");
+        QCOMPARE(readBytes(shown.calendarFile()), notes);
+        QCOMPARE(shown.colourOf(20), QColor(Qt::red));
+        QCOMPARE(shown.selectedCell(), 7);
+    }
+
+    void editorOpensForTheSelectedDayAndTheMonthIsRedrawnAfterwards() {
+        ShownPage shown(2005y / October / 14,
+                        calendarWith(october14, "#CR#first#CR#second", "65535"));
+        whenModalShown([](QWidget *editor) {
+            const auto closer = closedAtEnd(editor);
+            QCOMPARE(editor->objectName(), QStringLiteral("frmCSet"));
+            QVERIFY(editor->windowFlags().testFlag(Qt::FramelessWindowHint));
+            QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("SettimeL"))->text(),
+                     QStringLiteral("2005/10/14(金)"));
+            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+            QCOMPARE(text->toPlainText(), QStringLiteral("first\nsecond"));
+            QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("ColorPanel"))
+                         ->palette()
+                         .color(QPalette::Window),
+                     QColor(255, 255, 0));
+            text->moveCursor(QTextCursor::End);
+            QTest::keyClicks(text, QStringLiteral(" and more"));
+            QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("Setting")),
+                              Qt::LeftButton);
+        });
+        shown.click("CalendarSet");
+        QCOMPARE(readBytes(shown.calendarFile()),
+                 calendarWith(october14, "first#CR#second and more", "65535"));
+        QCOMPARE(shown.note(), QStringLiteral("first\nsecond and more"));
+        QCOMPARE(shown.selectedCell(), 20);
+        QCOMPARE(shown.focusedCell(), 20);
+        QVERIFY(shown.editorPanelShown());
+    }
+
+    void doubleClickEditsTheDayInJapaneseWithAColour() {
+        ShownPage shown(2005y / October / 14);
+        whenModalShown([](QWidget *editor) {
+            const auto closer = closedAtEnd(editor);
+            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+            commitText(text, QStringLiteral("今日は"));
+            QTest::keyClick(text, Qt::Key_Return);
+            QTest::keyClick(text, Qt::Key_Return);
+            commitText(text, QStringLiteral("晴れ"));
+            whenModalShown([](QWidget *chooser) {
+                const auto closer = closedAtEnd(chooser);
+                auto *colours = qobject_cast<QColorDialog *>(chooser);
+                QVERIFY(colours);
+                colours->setCurrentColor(QColor(0, 0, 255));
+                colours->accept();
+            });
+            QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("ColorSet")),
+                              Qt::LeftButton);
+            QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+        });
+        QTest::mouseDClick(shown.cell(20), Qt::LeftButton);
+        QCOMPARE(
+            readBytes(shown.calendarFile()),
+            calendarWith(october14, "\x8D\xA1\x93\xFA\x82\xCD#CR#\x90\xB0\x82\xEA", "16711680"));
+        QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));
+        QCOMPARE(shown.colourOf(20), QColor(0, 0, 255));
+        QCOMPARE(shown.selectedCell(), 20);
+        QCOMPARE(shown.focusedCell(), 20);
+
+        whenModalShown([](QWidget *editor) {
+            const auto closer = closedAtEnd(editor);
+            QCOMPARE(editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"))->toPlainText(),
+                     QStringLiteral("今日は\n晴れ"));
+            QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("Setting")),
+                              Qt::LeftButton);
+        });
+        shown.click("CalendarSet");
+        QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));
+    }
+};
+
+QTEST_MAIN(CalendarPageTest)
+#include "CalendarPageTest.moc"

@@ -1,0 +1,73 @@
+#include "DayNoteStore.h"
+
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 2005/10/14(金) in CP932.
+const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]";
+const std::string friday = "2005/10/14(金)";
+
+class DayNoteStoreTest : public testing::Test {
+protected:
+    std::filesystem::path file() const { return m_folder / calendarFileName; }
+    TemporaryFolder m_folder;
+};
+
+TEST(DayNoteStore, CollarValuesReadAsColours) {
+    const std::pair<const char *, OleColor> rows[] = {
+        {"", oleBlack},
+        {"0", oleBlack},
+        {"255", 255},
+        {"65535", 65535},
+        {"16711680", 16711680},
+        {"16777215", 16777215},
+        {"&HFF", 255},
+        {"&H00", oleBlack},
+        {"&HFF0000", 16711680},
+        {" 65535 ", 65535},
+        {"red", oleBlack}, // hand-edited values that name no colour
+                           // draw black
+        {"&H", oleBlack},
+        {"12.5", oleBlack},
+        {"-1", oleBlack},
+        {"16777216", oleBlack},
+    };
+    for (const auto &[collar, expected] : rows)
+        EXPECT_EQ(colourFromCollar(collar), expected) << collar;
+}
+
+TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
+    saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680);
+    EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=\x8D\xA1\x93\xFA\x82\xCD#CR#"
+                                                 "\x90\xB0\x82\xEA\r\nCollar=16711680\r\n");
+    EXPECT_EQ(readDay(m_folder.path(), friday), (StoredDay{"今日は#CR#晴れ", 16711680}));
+}
+
+TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
+    saveDay(m_folder.path(), friday, "note", 65535);
+    clearDay(m_folder.path(), friday);
+    EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=\r\nCollar=\r\n");
+    EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
+    EXPECT_EQ(readDay(m_folder.path(), "2005/10/15(土)"), StoredDay{});
+}
+
+TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
+    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
+    saveDay(m_folder.path(), friday, "note", 255);
+    saveDay(m_folder.path(), "2006/01/01(日)", "another", 65280);
+    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::Deleted);
+    EXPECT_FALSE(std::filesystem::exists(file()));
+    EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
+    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
+}
+
+TEST_F(DayNoteStoreTest, AFileThatCannotBeDeletedIsLeftAsItIs) {
+    std::filesystem::create_directories(file() / "inside");
+    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::Failed);
+    EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "MonthGrid.h"
+
+#include "DayNoteStore.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+
+namespace {
+
+struct MonthShape {
+    const char *name;
+    year_month month;
+    int firstCell;
+    int lastCell;
+    std::string heading;
+};
+
+void PrintTo(const MonthShape &shape, std::ostream *out) {
+    *out << shape.name;
+}
+
+class MonthGridShape : public testing::TestWithParam<MonthShape> {
+protected:
+    TemporaryFolder m_folder;
+};
+
+TEST_P(MonthGridShape, DaysFillTheirCellsAndTheRestIsHidden) {
+    const MonthShape &shape = GetParam();
+    const MonthGrid grid = buildMonthGrid(shape.month, m_folder.path());
+    EXPECT_EQ(grid.heading, shape.heading);
+    for (int cell = 1; cell <= dayCellCount; ++cell) {
+        const bool inMonth = cell >= shape.firstCell && cell <= shape.lastCell;
+        const std::string caption =
+            inMonth ? std::to_string(cell - shape.firstCell + 1) : hiddenCellCaption;
+        EXPECT_EQ(grid.cell(cell), (DayCell{caption, inMonth, "", oleBlack})) << "cell " << cell;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MonthGrid, MonthGridShape,
+    testing::Values(MonthShape{"May2005StartsOnSunday", 2005y / May, 1, 31, "2005  /  05"},
+                    MonthShape{"October2005UsesCell37", 2005y / October, 7, 37, "2005  /  10"},
+                    MonthShape{"September2007Has30DaysFromSaturday", 2007y / September, 7, 36,
+                               "2007  /  09"},
+                    MonthShape{"February2009FillsFourRows", 2009y / February, 1, 28, "2009  /  02"},
+                    MonthShape{"March2005", 2005y / March, 3, 33, "2005  /  03"},
+                    MonthShape{"December2005", 2005y / December, 5, 35, "2005  /  12"},
+                    MonthShape{"February2008IsALeapMonth", 2008y / February, 6, 34, "2008  /  02"},
+                    MonthShape{"January5HasAPaddedYear", year{5} / January, 7, 37, "0005  /  01"},
+                    MonthShape{"December9999", 9999y / December, 4, 34, "9999  /  12"}),
+    [](const testing::TestParamInfo<MonthShape> &shape) { return std::string(shape.param.name); });
+
+class MonthGridNotes : public testing::Test {
+protected:
+    TemporaryFolder m_folder;
+};
+
+TEST_F(MonthGridNotes, EachDayCarriesItsRawNoteAndColour) {
+    writeBytes(m_folder / calendarFileName,
+               "[2005/03/07\x28\x8C\x8E\x29]\r\nText=first line#CR#second line\r\nCollar=65535\r\n"
+               "[2005/03/08\x28\x89\xCE\x29]\r\nText=\r\nCollar=not a colour\r\n"
+               "[2005/03/31\x28\x96\xD8\x29]\r\nText=last\r\nCollar=&HFF0000\r\n"
+               "[2005/04/01\x28\x8B\xE0\x29]\r\nText=April\r\nCollar=255\r\n");
+    const MonthGrid grid = buildMonthGrid(2005y / March, m_folder.path());
+    EXPECT_EQ(grid.cell(9), (DayCell{"7", true, "first line#CR#second line", 65535}));
+    EXPECT_EQ(grid.cell(10), (DayCell{"8", true, "", oleBlack}));
+    EXPECT_EQ(grid.cell(33), (DayCell{"31", true, "last", 16711680}));
+    EXPECT_EQ(grid.cell(34), DayCell{}); // April's note stays out of March
+    EXPECT_EQ(buildMonthGrid(2005y / March, m_folder.path()), grid);
+}
+
+TEST_F(MonthGridNotes, EarlyYearsReadTheirZeroPaddedSections) {
+    saveDay(m_folder.path(), "0005/01/01(土)", "early", 255);
+    EXPECT_EQ(buildMonthGrid(year{5} / January, m_folder.path()).cell(7),
+              (DayCell{"1", true, "early", 255}));
+}
+
+} // namespace

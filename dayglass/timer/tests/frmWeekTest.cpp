@@ -1,0 +1,136 @@
+#include "frmWeek.h"
+
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace std::chrono;
+
+namespace {
+
+// Friday 14 October 2005: October 2005 begins on a Saturday, so day 14 is
+// cell 20.
+const LocalSeconds today = local_days{2005y / October / 14} + 12h;
+const QString todaysCell = QStringLiteral("chkDays_20");
+
+} // namespace
+
+class frmWeekTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_folder;
+    std::unique_ptr<frmWeek> m_window;
+
+    std::filesystem::path dataFile() const { return m_folder->path() / "Data.ini"; }
+    void savePage(const char *value) {
+        iniFileAt(dataFile().string()).SetDataStr("EntSS", "Inf", value);
+    }
+    void open() {
+        m_window =
+            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [] { return today; }});
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    QWidget *page(const char *name) const {
+        return m_window->findChild<QWidget *>(QString::fromLatin1(name));
+    }
+    QPushButton *tab(int index) const {
+        return m_window->findChild<QPushButton *>(QStringLiteral("CMD_Timer_%1").arg(index));
+    }
+    QAbstractButton *cell(const QString &name) const {
+        return m_window->findChild<QAbstractButton *>(name);
+    }
+    QAbstractButton *selectedCell() const {
+        for (int i = 1; i <= 37; ++i) {
+            if (QAbstractButton *candidate = cell(QStringLiteral("chkDays_%1").arg(i));
+                candidate->isChecked())
+                return candidate;
+        }
+        return nullptr;
+    }
+    std::string savedPage() const {
+        return iniFileAt(dataFile().string()).GetDataStr("EntSS", "Inf");
+    }
+
+private slots:
+    void init() { m_folder = std::make_unique<TemporaryFolder>(); }
+    void cleanup() { m_window.reset(); }
+
+    void firstStartShowsTheTimerPageAndSavesIt() {
+        open();
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("DG"));
+        QCOMPARE(m_window->size(), QSize(190, 272));
+        QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(m_window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(page("FRM_Timer")->isVisible());
+        QVERIFY(!page("FRM_Calendar")->isVisible());
+        QVERIFY(tab(0)->isChecked());
+        QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
+        auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer"));
+        QCOMPARE(timer->interval(), 100);
+        QVERIFY(timer->isActive());
+    }
+
+    void savedCalendarPageOpensOnTodayWithTheFocus() {
+        savePage(" 1");
+        open();
+        QVERIFY(page("FRM_Calendar")->isVisible());
+        QVERIFY(!page("FRM_Timer")->isVisible());
+        QVERIFY(tab(1)->isChecked());
+        QCOMPARE(selectedCell(), cell(todaysCell));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), cell(todaysCell), 1000);
+        QCOMPARE(savedPage(), "1");
+    }
+
+    void unknownPageNumbersShowTheTimerPage() {
+        for (const char *value : {"5", "-3", "x"}) {
+            savePage(value);
+            open();
+            QVERIFY(page("FRM_Timer")->isVisible());
+            QCOMPARE(savedPage(), "0");
+        }
+    }
+
+    void switchingPagesSelectsTodayOnceThenKeepsTheSelection() {
+        open();
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        QVERIFY(page("FRM_Calendar")->isVisible());
+        QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 1\r\n");
+        QCOMPARE(selectedCell(), cell(todaysCell));
+        m_window->Timer_Timer();
+        QCOMPARE(QApplication::focusWidget(), cell(todaysCell));
+
+        QTest::mouseClick(cell(QStringLiteral("chkDays_25")), Qt::LeftButton);
+        QTest::mouseClick(tab(0), Qt::LeftButton);
+        QVERIFY(page("FRM_Timer")->isVisible());
+        QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
+
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        QCOMPARE(selectedCell(), cell(QStringLiteral("chkDays_25")));
+        QCOMPARE(QApplication::focusWidget(), cell(QStringLiteral("chkDays_25")));
+    }
+
+    void focusStepFollowsTheFileUntilTheCalendarIsSaved() {
+        open();
+        m_window->Timer_Timer();
+        QVERIFY(QApplication::focusWidget() != cell(todaysCell));
+        // The first tick after the CALENDAR page has been saved moves the focus
+        // to today's cell, even when another day was chosen in between; later
+        // ticks leave the focus alone.
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        QTest::mouseClick(cell(QStringLiteral("chkDays_8")), Qt::LeftButton);
+        m_window->Timer_Timer();
+        QCOMPARE(QApplication::focusWidget(), cell(todaysCell));
+        QTest::mouseClick(cell(QStringLiteral("chkDays_8")), Qt::LeftButton);
+        m_window->Timer_Timer();
+        QCOMPARE(QApplication::focusWidget(), cell(QStringLiteral("chkDays_8")));
+    }
+};
+
+QTEST_MAIN(frmWeekTest)
+#include "frmWeekTest.moc"
