@@ -8,7 +8,7 @@ PACKAGES="
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick faketime
 "
 
 missing=""

@@ -1,0 +1,80 @@
+#!/bin/bash
+# Takes the README's screenshots of both programs on a virtual display, at a
+# fixed date (7 December 2026, noon). Needs the default build (scripts/build.sh).
+# Usage: scripts/screenshots.sh [SCALE]   (default 1; 2 for a high-DPI screen)
+set -eu
+cd "$(dirname "$0")/.."
+scale="${1:-1}"
+suffix=""
+[ "$scale" = 1 ] || suffix="@${scale}x"
+out="$PWD/docs/screenshots"
+work="$(mktemp -d)"
+display=":74"
+mkdir -p "$out"
+command -v faketime >/dev/null || apt-get install -y -qq faketime >/dev/null
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+sleep 1
+export DISPLAY="$display" QT_SCALE_FACTOR="$scale"
+
+period() { # start and end as "Y M D h m s"
+    set -- $1
+    printf '[Start]\r\nYear=%s\r\nMonth=%s\r\nDay=%s\r\nHour=%s\r\nMinute=%s\r\nSecond=%s\r\n' "$1" "$2" "$3" "$4" "$5" "$6"
+    shift 6
+    printf '[End]\r\nYear=%s\r\nMonth=%s\r\nDay=%s\r\nHour=%s\r\nMinute=%s\r\nSecond=%s\r\n' "$1" "$2" "$3" "$4" "$5" "$6"
+}
+
+# Starts dayglass in a fresh folder holding the given Data.ini and
+# Calendar.ini texts, and leaves its window id in $window.
+start_dayglass() {
+    rm -rf "$work/dayglass" && mkdir -p "$work/dayglass"
+    cp build/bin/dayglass "$work/dayglass/"
+    printf '%s' "$1" | iconv -t CP932 >"$work/dayglass/Data.ini"
+    printf '%s' "${2:-}" | iconv -t CP932 >"$work/dayglass/Calendar.ini"
+    # libfaketime directly, so that $! is the program itself.
+    LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='@2026-12-07 12:00:00' \
+        "$work/dayglass/dayglass" 2>/dev/null &
+    app=$!
+    window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
+    sleep 1
+}
+stop() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; }
+shot() { import -window "$1" "$out/$2$suffix.png"; }
+click() { xdotool mousemove --window "$window" "$(( $1 * scale ))" "$(( $2 * scale ))" click --repeat "${3:-1}" --delay 80 1; }
+
+running="$(period "2026 11 1 9 0 0 2027 3 30 18 0 0")"
+start_dayglass "$running"
+shot "$window" timer-running
+click 68 252 # 時間設定
+sleep 1
+shot root period-dialog-screen
+convert "$out/period-dialog-screen$suffix.png" -gravity center -crop "$((353 * scale))x$((160 * scale))+0+0" +repage "$out/period-dialog$suffix.png"
+rm "$out/period-dialog-screen$suffix.png"
+stop
+
+start_dayglass "$(period "2026 6 1 0 0 0 2026 11 20 18 0 0")"
+shot "$window" timer-ended
+stop
+
+notes='[2026/12/03(木)]\r\nText=歯医者 15:00#CR#薬局で薬を受け取る\r\nCollar=65535\r\n[2026/12/07(月)]\r\nText=締め切り#CR#資料を送る\r\nCollar=16744576\r\n[2026/12/24(木)]\r\nText=クリスマス\r\nCollar=16711935\r\n[2026/12/31(木)]\r\nText=大掃除\r\nCollar=8454016\r\n'
+start_dayglass "$running"$'\n''[EntSS]'$'\r\n''Inf= 1'$'\r\n' "$(printf "$notes")"
+shot "$window" calendar
+click 115 85 2 # double click on the 3rd: the note editor
+sleep 1
+shot root note-editor-screen
+convert "$out/note-editor-screen$suffix.png" -gravity center -crop "$((353 * scale))x$((146 * scale))+0+0" +repage "$out/note-editor$suffix.png"
+rm "$out/note-editor-screen$suffix.png"
+stop
+
+rm -rf "$work/medium" && cp -r examples/medium "$work/medium" && cp build/bin/discgate "$work/medium/"
+"$work/medium/discgate" 2>/dev/null &
+app=$!
+window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
+sleep 1
+xdotool mousemove --window "$window" "$(( 240 * scale ))" "$(( 162 * scale ))"
+sleep 0.5
+shot "$window" discgate
+stop
+echo "screenshots in $out"
