@@ -20,7 +20,7 @@ void writeTenYearCalendar(const std::filesystem::path &folder) {
 
         content += "[" + std::string(name) + WeekdayMark(weekday{day}) + "]\r\n";
         content += "Text=" + std::string(name) + " の予定：買い物#CR#夜は友人と食事\r\n";
-        content += "Collar=" + std::to_string((int(date.day()) * 40503) % 16777216) + "\r\n";
+        content += "Collar=" + std::to_string((unsigned(date.day()) * 40503u) % 16777216u) + "\r\n";
     }
     std::ofstream(folder / "Calendar.ini", std::ios::binary)
         << encodeText(content, TextEncoding::Cp932);

@@ -133,6 +133,28 @@ std::optional<std::string> readDescriptor(int descriptor) {
     return content;
 }
 
+bool holds(const fs::path &path, std::string_view expected) {
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::size_t>(status.st_size) != expected.size())
+        return false;
+    char chunk[65536];
+    std::size_t compared = 0;
+    for (;;) {
+        const ssize_t result = ::read(file.get(), chunk, sizeof chunk);
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result <= 0)
+            return result == 0 && compared == expected.size();
+        const auto length = static_cast<std::size_t>(result);
+        if (compared + length > expected.size() ||
+            expected.compare(compared, length, std::string_view(chunk, length)) != 0)
+            return false;
+        compared += length;
+    }
+}
+
 std::optional<std::string> read(const fs::path &path) {
     // Non-blocking, so that a pipe put where a file should be cannot hang us.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Whole-file reads and crash-safe whole-file replacement, the storage under
 // our INI files.
@@ -12,6 +13,10 @@ namespace FileStore {
 // The bytes of a regular file, or nothing when it is missing, is no regular
 // file or cannot be read.
 std::optional<std::string> read(const std::filesystem::path &path);
+
+// Whether the file holds exactly `expected`: cheaper than reading it whole,
+// and false when it is missing or unreadable.
+bool holds(const std::filesystem::path &path, std::string_view expected);
 
 // The bytes from an open file's current position to its end.
 std::optional<std::string> readDescriptor(int descriptor);

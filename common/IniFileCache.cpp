@@ -70,8 +70,7 @@ public:
             if (entry->settled())
                 return entry->snapshot;
             const std::chrono::nanoseconds readAt = wallClockNow();
-            if (const auto content = FileStore::read(path);
-                content && *content == entry->snapshot->content()) {
+            if (FileStore::holds(path, entry->snapshot->content())) {
                 entry->confirmedAt = readAt;
                 return entry->snapshot;
             }

@@ -16,12 +16,11 @@ struct StoredValue {
 
 std::optional<StoredValue> findStoredValue(const std::string &path, std::string_view section,
                                            std::string_view key) {
-    const std::optional<std::string> content = FileStore::read(path);
-    if (!content)
+    const std::shared_ptr<const IniSnapshot> file = currentIniSnapshot(path);
+    if (!file)
         return std::nullopt;
-    const TextEncoding encoding = IniText::encodingOf(*content);
-    auto value =
-        IniText::findValue(*content, encodeText(section, encoding), encodeText(key, encoding));
+    const TextEncoding encoding = file->encoding();
+    auto value = file->findValue(encodeText(section, encoding), encodeText(key, encoding));
     if (!value)
         return std::nullopt;
     return StoredValue{std::move(*value), encoding};
