@@ -27,27 +27,27 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 
-# Prepares a program folder: dayglass with a running period, discgate beside
+# Prepares a program folder (the copies share one neutral name, so that
+# nothing else on the machine mistakes them for a running program of its own): dayglass with a running period, discgate beside
 # the sample medium, the baseline on its own.
 prepare() {
     local name="$1" folder="$work/$1-$2"
     mkdir -p "$folder"
     case "$name" in
     dayglass)
-        cp "$bin/dayglass" "$folder/"
+        cp "$bin/dayglass" "$folder/program"
         printf '[Start]\r\nYear=2026\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2030\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n' >"$folder/Data.ini"
-        echo "$folder/dayglass" ;;
+        echo "$folder/program" ;;
     discgate)
         cp -r examples/medium/. "$folder/"
-        cp "$bin/discgate" "$folder/"
-        echo "$folder/discgate" ;;
+        cp "$bin/discgate" "$folder/program"
+        echo "$folder/program" ;;
     baseline)
-        cp "$bin/baseline_window" "$folder/"
-        echo "$folder/baseline_window" ;;
+        cp "$bin/baseline_window" "$folder/program"
+        echo "$folder/program" ;;
     esac
 }
 
-title_of() { case "$1" in dayglass) echo '^DG$' ;; baseline) echo '^baseline$' ;; discgate) echo 'discgate' ;; esac; }
 
 # Starts a program and prints "pid start-ms".
 start_program() {
@@ -76,7 +76,7 @@ for run in $(seq "$runs"); do
     cpu[dayglass]+="$(( $(cpu_ticks "$pid_dayglass") - before_d )) "
     cpu[baseline]+="$(( $(cpu_ticks "$pid_baseline") - before_b )) "
     kill "$pid_dayglass" "$pid_baseline"
-    wait 2>/dev/null || true
+    wait "$pid_dayglass" "$pid_baseline" 2>/dev/null || true
 done
 
 hz="$(getconf CLK_TCK)"
