@@ -114,12 +114,14 @@ std::optional<std::string> readDescriptor(int descriptor) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
+    // One byte more than the file's size, so that the read that finds the
+    // end needs no larger string; a file that grows meanwhile doubles it.
     std::string content;
-    content.resize(static_cast<std::size_t>(status.st_size));
+    content.resize(static_cast<std::size_t>(status.st_size) + 1);
     std::size_t done = 0;
     for (;;) {
         if (done == content.size())
-            content.resize(content.size() + 4096);
+            content.resize(content.size() * 2);
         const ssize_t result = ::read(descriptor, content.data() + done, content.size() - done);
         if (result < 0 && errno == EINTR)
             continue;

@@ -2,18 +2,37 @@
 
 #include "FileStore.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <fcntl.h>
 #include <list>
 #include <mutex>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
 
-// Longer than the coarsest change-time resolution of the file systems the
-// programs meet (two seconds on FAT media) plus the kernel's timestamp tick.
-constexpr std::chrono::nanoseconds settleTime = std::chrono::seconds(3);
+// How long after its last change a file's change time must lie before the
+// moment its content was confirmed, so that any later change shows in a new
+// change time: longer than the file system's time stamp resolution. Local
+// Linux file systems stamp with the kernel's clock tick (at most 10 ms);
+// for all others (FAT media with their two seconds, network file systems
+// with their servers' clocks) three seconds.
+std::chrono::nanoseconds settleTimeFor(const std::string &path) {
+    constexpr std::array<decltype(statfs::f_type), 4> fineGrained = {
+        0xEF53,     // ext2, ext3, ext4
+        0x01021994, // tmpfs
+        0x58465342, // XFS
+        0x9123683E, // Btrfs
+    };
+    struct statfs system {};
+    if (::statfs(path.c_str(), &system) == 0 &&
+        std::find(fineGrained.begin(), fineGrained.end(), system.f_type) != fineGrained.end())
+        return std::chrono::milliseconds(100);
+    return std::chrono::seconds(3);
+}
 constexpr std::size_t cachedFiles = 8;
 
 std::chrono::nanoseconds sinceEpoch(const timespec &time) {
@@ -44,6 +63,7 @@ struct CacheEntry {
     int descriptor;
     FileIdentity identity;
     std::chrono::nanoseconds confirmedAt;
+    std::chrono::nanoseconds settleTime;
     std::shared_ptr<const IniSnapshot> snapshot;
 
     bool settled() const {
@@ -121,7 +141,8 @@ private:
             ::close(m_entries.back().descriptor);
             m_entries.pop_back();
         }
-        m_entries.push_front({path, descriptor, FileIdentity(before), readAt, snapshot});
+        m_entries.push_front(
+            {path, descriptor, FileIdentity(before), readAt, settleTimeFor(path), snapshot});
         return snapshot;
     }
 

@@ -32,8 +32,8 @@ private:
 // keeps the file open, so its inode number cannot pass to a new file, and a
 // writer that replaces the file (as ours do) always shows as a new inode. Any
 // change in place moves the change time (ctime) to the present, which no
-// program can set back; so once a file's times lie well before the moment
-// its content was last confirmed, an unchanged ctime proves unchanged
-// content. A file changed more recently than that is read again at every
-// call and compared byte for byte, which still spares the parsing.
+// program can set back; so once a file's times lie before the moment its
+// content was last confirmed by more than the file system's time stamp
+// resolution, an unchanged ctime proves unchanged content. A file changed more recently than that
+// is read again at every call and compared byte for byte, which still spares the parsing.
 std::shared_ptr<const IniSnapshot> currentIniSnapshot(const std::string &path);

@@ -43,20 +43,6 @@ bool namesMatch(std::string_view a, std::string_view b, TextEncoding encoding) {
     return true;
 }
 
-// The name with its ASCII letters in lower case, for comparing names the way
-// namesMatch does.
-std::string foldedName(std::string_view name, TextEncoding encoding) {
-    std::string folded(name);
-    std::size_t i = 0;
-    while (i < folded.size()) {
-        const std::size_t length = characterLength(folded, i, encoding);
-        if (length == 1)
-            folded[i] = asciiLower(folded[i]);
-        i += length;
-    }
-    return folded;
-}
-
 enum class LineKind { Other, Section, Key };
 
 // One line of the file; offsets are into the whole content.
@@ -73,26 +59,67 @@ class LineReader {
 public:
     LineReader(std::string_view content, TextEncoding encoding)
         : m_content(content), m_encoding(encoding),
-          m_position(encoding == TextEncoding::Utf8 && content.starts_with(utf8ByteOrderMark)
-                         ? utf8ByteOrderMark.size()
-                         : 0) {}
+          m_firstLine(encoding == TextEncoding::Utf8 && content.starts_with(utf8ByteOrderMark)
+                          ? utf8ByteOrderMark.size()
+                          : 0),
+          m_position(m_firstLine), m_carriageReturnsFrom(content.rfind('\n') + 1) {}
 
+    // Continues at `position`, which must begin a line.
+    void seek(std::size_t position) { m_position = position; }
+
+    // The next line.
     std::optional<Line> next() {
         if (m_position >= m_content.size())
             return std::nullopt;
-        Line line;
-        line.begin = m_position;
-        const std::size_t newline = m_content.find('\n', m_position);
-        line.next = newline == std::string_view::npos ? m_content.size() : newline + 1;
-        line.end = newline == std::string_view::npos ? m_content.size() : newline;
-        if (line.end > line.begin && m_content[line.end - 1] == '\r')
-            --line.end;
+        const Line line = lineAt(m_position);
         m_position = line.next;
+        return line;
+    }
+
+    // The next section header, skipping every other line. It looks only at
+    // the "[" characters of the file, so that a file of millions of lines is
+    // crossed at the speed of memchr.
+    std::optional<Line> nextSection() {
+        while (m_position < m_content.size()) {
+            const std::size_t bracket = m_content.find('[', m_position);
+            if (bracket == std::string_view::npos)
+                break;
+            std::size_t start = bracket;
+            while (start > m_firstLine && isBlank(m_content[start - 1]))
+                --start;
+            m_position = bracket + 1;
+            if (start == m_firstLine || endsLine(start - 1)) {
+                const Line header = lineAt(start);
+                m_position = header.next;
+                return header;
+            }
+        }
+        m_position = m_content.size();
+        return std::nullopt;
+    }
+
+private:
+    // Lines end at LF (with or without a CR before it). Past the last LF, as
+    // in a file saved with the old Macintosh line ends, a lone CR ends a
+    // line. Neither byte occurs inside a double-byte character.
+    bool endsLine(std::size_t position) const {
+        const char c = m_content[position];
+        return c == '\n' || (c == '\r' && position >= m_carriageReturnsFrom);
+    }
+
+    Line lineAt(std::size_t position) const {
+        Line line;
+        line.begin = position;
+        const char terminator = position >= m_carriageReturnsFrom ? '\r' : '\n';
+        const std::size_t found = m_content.find(terminator, position);
+        line.end = found == std::string_view::npos ? m_content.size() : found;
+        line.next = found == std::string_view::npos ? m_content.size() : found + 1;
+        if (terminator == '\n' && line.end > line.begin && m_content[line.end - 1] == '\r')
+            --line.end;
         classify(line);
         return line;
     }
 
-private:
     void classify(Line &line) const {
         const std::string_view text = trimmed(m_content.substr(line.begin, line.end - line.begin));
         if (text.empty() || text.front() == ';')
@@ -121,7 +148,9 @@ private:
 
     std::string_view m_content;
     TextEncoding m_encoding;
+    std::size_t m_firstLine; // after a byte-order mark
     std::size_t m_position;
+    std::size_t m_carriageReturnsFrom; // just past the last LF; 0 when there is none
 };
 
 // Where a key stands, or where its section stands and it could go.
@@ -135,20 +164,20 @@ KeyLocation locate(std::string_view content, std::string_view section, std::stri
                    TextEncoding encoding) {
     KeyLocation location;
     LineReader reader(content, encoding);
-    bool inSection = false;
-    while (const auto line = reader.next()) {
-        if (line->kind == LineKind::Section) {
-            if (inSection)
+    while (const auto header = reader.nextSection()) {
+        if (!namesMatch(header->name, section, encoding))
+            continue;
+        location.sectionHeader = header;
+        while (const auto line = reader.next()) {
+            if (line->kind == LineKind::Section)
                 break;
-            if (!location.sectionHeader && namesMatch(line->name, section, encoding)) {
-                location.sectionHeader = line;
-                inSection = true;
-            }
-        } else if (inSection && line->kind == LineKind::Key) {
+            if (line->kind != LineKind::Key)
+                continue;
             location.lastKeyOfSection = line;
             if (!location.key && namesMatch(line->name, key, encoding))
                 location.key = line;
         }
+        break;
     }
     return location;
 }
@@ -167,6 +196,35 @@ std::string valueText(std::string_view content, std::size_t begin, std::size_t e
     std::string_view value = withoutQuotes(trimmed(content.substr(begin, end - begin)));
     value = value.substr(0, value.find('\0'));
     return std::string(truncateToCharacters(value, maximumValueLength, encoding));
+}
+
+// How a line put at `position` must end so that every line keeps its meaning.
+// Past the last LF lone CRs end the lines. A new line ended by LF there would
+// join all of them before it into one, so once one of them stands before
+// `position` (the CR just before it may still be completed to CR LF), new
+// lines end in CR alone; everywhere else in CR LF.
+std::string_view lineBreakAt(std::string_view content, std::size_t position) {
+    const std::size_t carriageReturnsFrom = content.rfind('\n') + 1;
+    const std::size_t lastLineEnd = position == 0 ? 0 : position - 1;
+    const bool joinsLines =
+        carriageReturnsFrom < lastLineEnd &&
+        content.substr(carriageReturnsFrom, lastLineEnd - carriageReturnsFrom).find('\r') !=
+            std::string_view::npos;
+    return joinsLines ? "\r" : "\r\n";
+}
+
+// What the line that ends at `position` lacks before another can follow it:
+// nothing after a complete line break, the LF after a lone CR in a file of
+// CR LF lines, or a whole line break where the file ends without one.
+std::string_view missingLineEnd(std::string_view content, std::size_t position,
+                                std::string_view lineBreak) {
+    if (position == 0 ||
+        (position == utf8ByteOrderMark.size() && content.starts_with(utf8ByteOrderMark)))
+        return {};
+    const char last = content[position - 1];
+    if (last == '\n' || (last == '\r' && lineBreak == "\r"))
+        return {};
+    return last == '\r' ? "\n" : lineBreak;
 }
 
 // Names and values as a C string would carry them, on one line.
@@ -192,29 +250,48 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
     return valueText(content, location.key->valueBegin, location.key->end, encoding);
 }
 
-Index::Index(std::string_view content) : m_content(content), m_encoding(encodingOf(content)) {
-    LineReader reader(content, m_encoding);
-    Keys *section = nullptr;
-    while (const auto line = reader.next()) {
-        if (line->kind == LineKind::Section) {
-            // A later section of a name already seen is skipped as a whole.
-            const auto [entry, isNew] = m_sections.try_emplace(foldedName(line->name, m_encoding));
-            section = isNew ? &entry->second : nullptr;
-        } else if (section && line->kind == LineKind::Key) {
-            section->try_emplace(foldedName(line->name, m_encoding),
-                                 ValueRange{line->valueBegin, line->end});
+std::size_t Index::NameHash::operator()(std::string_view name) const {
+    // FNV-1a over the name with its ASCII letters folded, as namesMatch
+    // compares them.
+    std::size_t hash = 14695981039346656037ull;
+    std::size_t i = 0;
+    while (i < name.size()) {
+        const std::size_t length = characterLength(name, i, encoding);
+        for (std::size_t j = i; j < i + length; ++j) {
+            const char c = length == 1 ? asciiLower(name[j]) : name[j];
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         }
+        i += length;
     }
+    return hash;
+}
+
+bool Index::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return namesMatch(a, b, encoding);
+}
+
+Index::Index(std::string_view content)
+    : m_content(content), m_encoding(encodingOf(content)),
+      m_sections(0, NameHash{m_encoding}, NameEqual{m_encoding}) {
+    LineReader reader(content, m_encoding);
+    // A later section of a name already seen is skipped as a whole.
+    while (const auto header = reader.nextSection())
+        m_sections.try_emplace(header->name, header->next);
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
-    const auto foundSection = m_sections.find(foldedName(section, m_encoding));
-    if (foundSection == m_sections.end())
+    const auto found = m_sections.find(section);
+    if (found == m_sections.end())
         return std::nullopt;
-    const auto foundKey = foundSection->second.find(foldedName(key, m_encoding));
-    if (foundKey == foundSection->second.end())
-        return std::nullopt;
-    return valueText(m_content, foundKey->second.begin, foundKey->second.end, m_encoding);
+    LineReader reader(m_content, m_encoding);
+    reader.seek(found->second);
+    while (const auto line = reader.next()) {
+        if (line->kind == LineKind::Section)
+            break;
+        if (line->kind == LineKind::Key && namesMatch(line->name, key, m_encoding))
+            return valueText(m_content, line->valueBegin, line->end, m_encoding);
+    }
+    return std::nullopt;
 }
 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
@@ -233,22 +310,23 @@ std::string withValue(std::string_view content, std::string_view section, std::s
         return result;
     }
 
-    const std::string keyLine = keyName + '=' + valueLine + "\r\n";
     if (location.sectionHeader) {
         const Line &after =
             location.lastKeyOfSection ? *location.lastKeyOfSection : *location.sectionHeader;
+        const std::string_view lineBreak = lineBreakAt(content, after.next);
+        const std::string keyLine = keyName + '=' + valueLine + std::string(lineBreak);
         result.append(content.substr(0, after.next));
-        if (after.next == after.end)
-            result.append("\r\n");
+        result.append(missingLineEnd(content, after.next, lineBreak));
         result.append(keyLine);
         result.append(content.substr(after.next));
         return result;
     }
 
+    const std::string_view lineBreak = lineBreakAt(content, content.size());
+    const std::string keyLine = keyName + '=' + valueLine + std::string(lineBreak);
     result.append(content);
-    if (!content.empty() && content.back() != '\n' && content != utf8ByteOrderMark)
-        result.append("\r\n");
-    result.append("[" + sectionName + "]\r\n");
+    result.append(missingLineEnd(content, content.size(), lineBreak));
+    result.append("[" + sectionName + "]" + std::string(lineBreak));
     result.append(keyLine);
     return result;
 }

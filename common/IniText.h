@@ -43,15 +43,23 @@ public:
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
 private:
-    struct ValueRange {
-        std::size_t begin;
-        std::size_t end;
+    // Names are views into the content, hashed and compared the way names
+    // match, so that a file of a million sections indexes without a copy of
+    // each.
+    struct NameHash {
+        TextEncoding encoding;
+        std::size_t operator()(std::string_view name) const;
     };
-    using Keys = std::unordered_map<std::string, ValueRange>;
+    struct NameEqual {
+        TextEncoding encoding;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
 
     std::string_view m_content;
     TextEncoding m_encoding;
-    std::unordered_map<std::string, Keys> m_sections; // by folded name, first of each name
+    // Where the lines of each section begin, for the first section of each
+    // name; a lookup reads the few lines of its section.
+    std::unordered_map<std::string_view, std::size_t, NameHash, NameEqual> m_sections;
 };
 
 // Reads a value as the profile functions read an integer: an optional sign,

@@ -1,11 +1,34 @@
 #include "ProgramFolder.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// Whether files may be made in the folder. Root passes every access test but
+// that of a read-only file system, yet a folder that nobody may write is one
+// the user has protected, as the files in it are.
+bool isWritableFolder(const std::filesystem::path &folder) {
+    if (::access(folder.c_str(), W_OK) != 0)
+        return false;
+    struct stat status {};
+    return ::geteuid() != 0 ||
+           (::stat(folder.c_str(), &status) == 0 && (status.st_mode & 0222) != 0);
+}
+
+// Whether the program was installed with the system: its folder belongs to
+// the package manager, even when root, who may write there, starts it.
+bool isSystemFolder(const std::filesystem::path &folder) {
+    const std::string path = folder.lexically_normal().string();
+    return path == "/usr" || path.starts_with("/usr/");
+}
+
+} // namespace
 
 std::filesystem::path dataFolderFor(const std::filesystem::path &programFolder,
                                     const std::filesystem::path &configHome) {
-    if (::access(programFolder.c_str(), W_OK) == 0)
+    if (!isSystemFolder(programFolder) && isWritableFolder(programFolder))
         return programFolder;
     return configHome / "dayglass";
 }

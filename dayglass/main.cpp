@@ -8,8 +8,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("dayglass"));
-    setUpApplication(application);
+    setUpApplication(application, QStringLiteral("dayglass"));
+    // The desktop joins the windows to the menu entry of this name.
+    QApplication::setDesktopFileName(QStringLiteral(DAYGLASS_APP_ID));
 
     const std::filesystem::path programFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

@@ -8,7 +8,7 @@
 // opens comes from the Autorun.inf beside the program.
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
-    setUpApplication(application);
+    setUpApplication(application, QStringLiteral("discgate"));
     DesktopOpener opener;
     return runLauncher(QCoreApplication::applicationDirPath().toStdString(), opener);
 }

@@ -10,6 +10,9 @@ PACKAGES="
     fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick faketime
 "
+# Packages that only one script needs (clang for the fuzz targets) are named
+# by that script as arguments.
+PACKAGES="$PACKAGES $*"
 
 missing=""
 for package in $PACKAGES; do

@@ -59,6 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
         // 0x8341 is the katakana "a" in CP932: its second byte is an ASCII 'A'
         // and must not match a lower-case 'a'.
         ReadCase{"dbcs_trail_not_folded", "[\x83\x41]\nx=1\n", "\x83\x61", "x", std::nullopt},
+        ReadCase{"cr_only_lines", "[A]\rx=1\ry=2\r", "A", "y", "2"},
+        ReadCase{"cr_inside_lf_line", "[A]\nx=a\rb\n", "A", "x", "a\rb"},
+        ReadCase{"cr_after_last_lf", "[A]\nx=1\ry=2", "A", "y", "2"},
         ReadCase{"dbcs_name", "[\x83\x41]\nx=1\n", "\x83\x41", "x", "1"},
         // 0x835D has "]" as its second byte.
         ReadCase{"dbcs_bracket_byte", jis({'[', 0x83, 0x5D, ']', '\n', 'x', '=', '1', '\n'}),
@@ -120,6 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"first_of_two_sections", "[A]\nx=1\n[A]\nx=2\n", "A", "x", "3",
                   "[A]\nx=3\n[A]\nx=2\n"},
         WriteCase{"line_breaks_become_blanks", "", "A", "x", "a\r\nb", "[A]\r\nx=a  b\r\n"},
+        WriteCase{"cr_only_file_keeps_cr", "[A]\rx=1\r", "A", "y", "2", "[A]\rx=1\ry=2\r"},
+        WriteCase{"cr_only_new_section", "[A]\rx=1", "B", "y", "2", "[A]\rx=1\r[B]\ry=2\r"},
+        WriteCase{"lone_cr_completed", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
         WriteCase{"bom_kept", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -1,6 +1,33 @@
 #include "ThreedPanel.h"
 
+#include "AccessibleButton.h"
+#include "AccessibleFactory.h"
+
+#include <QCoreApplication>
 #include <QMouseEvent>
+
+namespace {
+
+// A panel that acts as a button is read as a button named by its caption.
+class ThreedPanelAccessible : public AccessibleButton {
+public:
+    explicit ThreedPanelAccessible(ThreedPanel *panel)
+        : AccessibleButton(panel, [panel] { emit panel->clicked(); }) {}
+
+    QString text(QAccessible::Text which) const override {
+        if (which == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const ThreedPanel *>(widget())->text();
+        return AccessibleButton::text(which);
+    }
+};
+
+void installThreedPanelAccessible() {
+    installAccessibleInterface<ThreedPanel, ThreedPanelAccessible>();
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installThreedPanelAccessible)
 
 ThreedPanel::ThreedPanel(const QString &caption, QWidget *parent) : QLabel(caption, parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -1,5 +1,6 @@
 #include "CalendarPage.h"
 
+#include "AccessibleDayName.h"
 #include "DayCellButton.h"
 #include "DayNoteStore.h"
 #include "DaySection.h"
@@ -96,20 +97,24 @@ bool CalendarPage::focusToday() {
 
 void CalendarPage::createHeading() {
     m_lblDate->setAlignment(Qt::AlignCenter);
-    const auto addMonthButton = [this](const char *name, const QString &caption, int left,
-                                       FontFace face, void (CalendarPage::*handler)()) {
+    // The arrows say little when read aloud, so each button also tells what
+    // it does.
+    const auto addMonthButton = [this](const char *name, const QString &caption,
+                                       const QString &purpose, int left, FontFace face,
+                                       void (CalendarPage::*handler)()) {
         auto *button = new QPushButton(caption, this);
         button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleDescription(purpose);
         button->setGeometry(twipsRect(left, 150, 285, 270));
         button->setFont(designFont(face, 8.25, FontWeight::Regular));
         paintWhiteOnBlack(button);
         connect(button, &QPushButton::clicked, this, handler);
     };
-    addMonthButton("cmdL", QStringLiteral("▼"), 195, FontFace::MsPGothic,
+    addMonthButton("cmdL", QStringLiteral("▼"), QStringLiteral("前の月"), 195, FontFace::MsPGothic,
                    &CalendarPage::cmdL_Click);
-    addMonthButton("cmdR", QStringLiteral("▲"), 1965, FontFace::MsPGothic,
+    addMonthButton("cmdR", QStringLiteral("▲"), QStringLiteral("次の月"), 1965, FontFace::MsPGothic,
                    &CalendarPage::cmdR_Click);
-    addMonthButton("cmdT", QStringLiteral("■"), 2280, FontFace::MsGothic,
+    addMonthButton("cmdT", QStringLiteral("■"), QStringLiteral("今日"), 2280, FontFace::MsGothic,
                    &CalendarPage::cmdT_Click);
 }
 
@@ -224,6 +229,9 @@ void CalendarPage::ShowMonth() {
         cell->setText(QString::fromStdString(day.caption));
         cell->setBackColor(toQColor(day.colour));
         cell->setVisible(day.visible);
+        cell->setAccessibleName(
+            QString::fromStdString(accessibleDayName(shownMonth(), day).value_or(std::string())));
+        cell->setAccessibleDescription(displayText(NoteToText(day.tag)));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
     // to another cell; so the selection is dropped only after the cells are

@@ -2,7 +2,37 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <qdrawutil.h>
+
+namespace {
+
+// The two-pixel bevel of a Windows push button, drawn as qDrawWinButton draws
+// it but with lines one logical pixel wide: Qt's are one device pixel wide,
+// which would leave the cells' edges half as strong on a scaled screen.
+void drawBevel(QPainter &painter, const QRect &area, const QPalette &colours, bool sunken) {
+    const QColor outerTopLeft =
+        sunken ? colours.color(QPalette::Shadow) : colours.color(QPalette::Light);
+    const QColor outerBottomRight =
+        sunken ? colours.color(QPalette::Light) : colours.color(QPalette::Shadow);
+    const QColor innerTopLeft =
+        sunken ? colours.color(QPalette::Dark) : colours.color(QPalette::Button);
+    const QColor innerBottomRight =
+        sunken ? colours.color(QPalette::Button) : colours.color(QPalette::Dark);
+    const int left = area.x();
+    const int top = area.y();
+    const int width = area.width();
+    const int height = area.height();
+    painter.fillRect(left, top, width - 1, 1, outerTopLeft);
+    painter.fillRect(left, top, 1, height - 1, outerTopLeft);
+    painter.fillRect(left, top + height - 1, width, 1, outerBottomRight);
+    painter.fillRect(left + width - 1, top, 1, height, outerBottomRight);
+    painter.fillRect(left + 1, top + 1, width - 3, 1, innerTopLeft);
+    painter.fillRect(left + 1, top + 1, 1, height - 3, innerTopLeft);
+    painter.fillRect(left + 1, top + height - 2, width - 2, 1, innerBottomRight);
+    painter.fillRect(left + width - 2, top + 1, 1, height - 2, innerBottomRight);
+    painter.fillRect(left + 2, top + 2, width - 4, height - 4, colours.button());
+}
+
+} // namespace
 
 DayCellButton::DayCellButton(QWidget *parent) : QAbstractButton(parent) {
     setCheckable(true);
@@ -26,8 +56,7 @@ void DayCellButton::setBackColor(const QColor &colour) {
 void DayCellButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const bool pressed = isChecked() || isDown();
-    const QBrush background = palette().button();
-    qDrawWinButton(&painter, rect(), palette(), pressed, &background);
+    drawBevel(painter, rect(), palette(), pressed);
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(font());
     // A pressed button's caption moves down and right with its face.

@@ -40,7 +40,10 @@ void saveDay(const std::filesystem::path &dataFolder, std::string_view section,
 CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder) {
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)))
+    // Only a file (or a link to one) is a calendar; a folder of that name is
+    // the user's, and stays.
+    const auto status = std::filesystem::symlink_status(file, error);
+    if (!std::filesystem::exists(status) || std::filesystem::is_directory(status))
         return CalendarDeletion::NoFile;
     return std::filesystem::remove(file, error) ? CalendarDeletion::Deleted
                                                 : CalendarDeletion::Failed;

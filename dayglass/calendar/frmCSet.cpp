@@ -76,6 +76,11 @@ void frmCSet::createControls(const QString &daySection, const QString &noteText)
     QPalette headingColours = m_SettimeL->palette();
     headingColours.setColor(QPalette::WindowText, Qt::white);
     m_SettimeL->setPalette(headingColours);
+    // The note is read under the day it belongs to.
+    m_SettimeL->setBuddy(m_Tex);
+    // Without a title bar the dialog has no title to read; its heading stands
+    // in for one.
+    setAccessibleName(daySection);
 
     m_Tex->setObjectName(QStringLiteral("Tex"));
     m_Tex->setGeometry(twipsRect(120, 420, 3795, 1575));
@@ -108,6 +113,9 @@ void frmCSet::setPanelColour(const QColor &colour) {
     QPalette colours = m_ColorPanel->palette();
     colours.setColor(QPalette::Window, colour);
     m_ColorPanel->setPalette(colours);
+    // The panel shows its colour and nothing else; a screen reader says it as
+    // a number.
+    m_ColorPanel->setAccessibleName(colour.name().toUpper());
 }
 
 void frmCSet::centreOnScreen() {

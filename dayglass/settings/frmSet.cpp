@@ -60,6 +60,9 @@ std::array<std::string *, 6> fieldsOf(DateTimeTexts &texts) {
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context) {
     setObjectName(QStringLiteral("frmSet"));
+    // Without a title bar the dialog has no title to read; it is read under
+    // the caption of the button that opens it.
+    setAccessibleName(QStringLiteral("時間設定"));
     setFixedSize(twipsRect(0, 0, 5295, 2400).size());
     setAutoFillBackground(true);
     setPaletteColor(this, QPalette::Window, Qt::black);
@@ -76,6 +79,9 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
         const FieldColumn &column = columns[i];
         auto *field = new QLineEdit(this);
         field->setObjectName(prefix + QString::fromLatin1(column.name));
+        // A field is read under the captions that frame it on the screen: its
+        // row's heading and the unit beside it.
+        field->setAccessibleName(heading + QLatin1Char(' ') + QString::fromUtf8(column.unit));
         field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
         field->setMaxLength(column.maximumLength);
         field->setFont(dialogFont());

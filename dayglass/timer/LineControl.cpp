@@ -23,5 +23,9 @@ void LineControl::setLineColor(const QColor &color) {
 void LineControl::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setPen(QPen(m_color, 1));
+    // The line runs through the middle of its pixels rather than along their
+    // top edge, so that on a scaled screen the pen's full width lies inside
+    // the widget instead of half of it above.
+    painter.translate(0.5, 0.5);
     painter.drawLine(m_line);
 }

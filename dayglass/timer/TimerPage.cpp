@@ -1,5 +1,6 @@
 #include "TimerPage.h"
 
+#include "BarFrame.h"
 #include "JapaneseFonts.h"
 #include "LineControl.h"
 #include "ProgressBar.h"
@@ -100,7 +101,7 @@ void TimerPage::createUnitColumn() {
 }
 
 void TimerPage::createBar() {
-    m_barFrame = new QFrame(this);
+    m_barFrame = new BarFrame(this);
     m_barFrame->setObjectName(QStringLiteral("SSFrame1"));
     m_barFrame->setGeometry(twipsRect(2160, 150, 390, 3435));
     m_barFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -145,6 +146,7 @@ void TimerPage::LoadPeriod() {
 void TimerPage::Timer_Timer() {
     const Countdown countdown = countDown(m_period, m_context.clock());
     showUnits(countdown);
+    m_barFrame->showShare(countdown.state, countdown.barPercent);
     if (countdown.state == CountdownState::Ended) {
         paint(red);
         SetBar(countdown.barPercent);

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <array>
 
+class BarFrame;
 class LineControl;
 class QLabel;
 class ThreedPanel;
@@ -46,6 +47,6 @@ private:
     std::vector<QLabel *> m_dateLabels;
     std::array<LineControl *, 5> m_lines{};
     std::array<QLabel *, 2> m_barMarks{};
-    QFrame *m_barFrame = nullptr;
+    BarFrame *m_barFrame = nullptr;
     QFrame *m_bar = nullptr;
 };

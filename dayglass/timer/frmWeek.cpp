@@ -1,5 +1,7 @@
 #include "frmWeek.h"
 
+#include "AccessibleFactory.h"
+#include "AccessibleWindow.h"
 #include "CalendarPage.h"
 #include "JapaneseFonts.h"
 #include "QtColors.h"
@@ -8,7 +10,7 @@
 #include "cls_IniFile.h"
 
 #include <QButtonGroup>
-#include <QIcon>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -28,7 +30,13 @@ std::string pageText(int index) {
     return " " + std::to_string(index);
 }
 
+void installFrmWeekAccessible() {
+    installAccessibleInterface<frmWeek, AccessibleWindow>();
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installFrmWeekAccessible)
 
 frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -37,7 +45,6 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
       m_calendarPage(new CalendarPage(context, this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
-    setWindowIcon(QIcon(QStringLiteral(":/dayglass/dayglass.png")));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
     setAutoFillBackground(true);
     setPaletteColor(this, QPalette::Window, Qt::black);
@@ -56,8 +63,11 @@ void frmWeek::createTabButtons() {
         {"TIMER", twipsRect(120, 90, 1305, 435)},
         {"CALENDAR", twipsRect(1410, 90, 1305, 435)},
     }};
+    // Assistive technology reads each page under the caption of its tab.
+    const std::array<QWidget *, 2> pages = {m_timerPage, m_calendarPage};
     for (int index = 0; index < 2; ++index) {
         auto *tab = new QPushButton(QString::fromLatin1(tabs[index].first), this);
+        pages[index]->setAccessibleName(tab->text());
         tab->setObjectName(QStringLiteral("CMD_Timer_%1").arg(index));
         tab->setGeometry(tabs[index].second);
         tab->setCheckable(true);

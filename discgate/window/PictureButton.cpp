@@ -1,7 +1,29 @@
 #include "PictureButton.h"
 
+#include "AccessibleButton.h"
+#include "AccessibleFactory.h"
+
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// A picture button is read as a button under its accessible name, which the
+// window gives it, and can be pressed like a click.
+class PictureButtonAccessible : public AccessibleButton {
+public:
+    explicit PictureButtonAccessible(PictureButton *button)
+        : AccessibleButton(button, [button] { emit button->clicked(button->index()); }) {}
+};
+
+void installPictureButtonAccessible() {
+    installAccessibleInterface<PictureButton, PictureButtonAccessible>();
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installPictureButtonAccessible)
 
 PictureButton::PictureButton(int index, QWidget *parent) : QWidget(parent), m_index(index) {
     setObjectName(QStringLiteral("imgBotton"));

@@ -1,17 +1,39 @@
 #include "frmMain.h"
 
+#include "AccessibleFactory.h"
+#include "AccessibleWindow.h"
+#include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "MessageBoxes.h"
 #include "PictureButton.h"
 #include "PictureLoader.h"
 #include "WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 namespace {
+
+// What a screen reader calls a button: the close button what it does, a
+// launch button the file name of its target, or the whole address.
+QString accessibleButtonName(int index, const BtnData &button) {
+    if (index == 0)
+        return QStringLiteral("閉じる");
+    const LaunchAction action = classifyLaunchTarget(button.strExeFile);
+    if (action.kind == LaunchKind::OpenUrl)
+        return QString::fromStdString(action.target);
+    std::filesystem::path target(action.target);
+    if (!target.has_filename())
+        target = target.parent_path();
+    return QString::fromStdString(target.filename().string());
+}
+
+void installFrmMainAccessible() {
+    installAccessibleInterface<frmMain, AccessibleWindow>();
+}
 
 PixelRect primaryScreenRect() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -20,10 +42,14 @@ PixelRect primaryScreenRect() {
 
 } // namespace
 
+Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
+
 frmMain::frmMain(std::filesystem::path programFolder, Opener &opener)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       m_programFolder(std::move(programFolder)), m_opener(opener) {
     setObjectName(QStringLiteral("frmMain"));
+    // The window has no title to read; the program's name stands in for it.
+    setAccessibleName(QStringLiteral("discgate"));
     setMouseTracking(true);
 }
 
@@ -59,6 +85,11 @@ std::optional<LoadError> frmMain::createButton(int index, PixelPoint position) {
     imgBotton.push_back(button);
     connect(button, &PictureButton::mouseMoved, this, &frmMain::imgBotton_MouseMove);
     connect(button, &PictureButton::clicked, this, &frmMain::imgBotton_Click);
+    const QString name = accessibleButtonName(index, BtnList[index]);
+    const QString target = QString::fromStdString(BtnList[index].strExeFile);
+    button->setAccessibleName(name);
+    // An address is its own name already.
+    button->setAccessibleDescription(target == name ? QString() : target);
     button->move(position.x, position.y);
     if (auto error = showPicture(index, BtnList[index].strDefaultBtn))
         return error;

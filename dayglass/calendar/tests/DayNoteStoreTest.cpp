@@ -64,9 +64,12 @@ TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
     EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
 }
 
-TEST_F(DayNoteStoreTest, AFileThatCannotBeDeletedIsLeftAsItIs) {
+// A folder is no calendar: the reset leaves it, empty or not.
+TEST_F(DayNoteStoreTest, AFolderNamedLikeTheCalendarIsLeftAlone) {
+    std::filesystem::create_directories(file());
+    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
     std::filesystem::create_directories(file() / "inside");
-    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::Failed);
+    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
     EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
 }
 

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "HostilePictures.h"
 #include "LauncherRun.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
@@ -37,12 +38,6 @@ const std::string onePixelGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x0
                               "\x21\xf9\x04\x01\x00\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00"
                               "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
                               43);
-
-// A BMP header that claims 60000 × 60000 pixels and has no pixels behind it.
-const std::string hugeBmpHeader = std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0"
-                                              "\x60\xEA\0\0\x60\xEA\0\0\x01\0\x18\0",
-                                              30) +
-                                  std::string(24, '\0');
 
 class RecordingOpener : public Opener {
 public:

@@ -1,0 +1,137 @@
+#include "HostileInput.h"
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A file as people hand it to us: edited, cut off, carried between systems.
+struct HostileIni {
+    const char *name;
+    std::string (*content)();
+    // A key the test reads, and what the read must give.
+    const char *section;
+    const char *key;
+    std::string expected;
+};
+
+// Names the row in test names and messages instead of dumping its bytes.
+void PrintTo(const HostileIni &row, std::ostream *out) {
+    *out << row.name;
+}
+
+// Notes of about 90 bytes each, as a calendar kept for a very long time.
+std::string fiftyMegabyteCalendar() {
+    std::string content;
+    content.reserve(fiftyMegabytes + 100);
+    for (int day = 0; content.size() < fiftyMegabytes; ++day)
+        content += "[Day" + std::to_string(day) + "]\r\nText=" + std::string(60, 'n') +
+                   "#CR#\r\nCollar=255\r\n";
+    return content + "[Last]\r\nText=found\r\n";
+}
+
+const HostileIni hostileFiles[] = {
+    {"BinaryGarbage", [] { return binaryGarbage(64 << 10); }, "Start", "Year", ""},
+    {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, "Start", "Year", ""},
+    {"FiftyMegabytesOfEmptyLines", [] { return std::string(fiftyMegabytes, '\n'); }, "Start",
+     "Year", ""},
+    {"FiftyMegabyteCalendar", fiftyMegabyteCalendar, "Last", "Text", "found"},
+    {"OneLineOfOneMegabyte", [] { return "[A]\r\nText=" + std::string(oneMegabyte, 'x'); }, "A",
+     "Text", std::string(999, 'x')},
+    {"NulBytes", [] { return bytesOf("[A]\r\nText=ab\0cd\r\n\0\0\0\r\n[B\0]\r\nText=1\r\n"); }, "A",
+     "Text", "ab"},
+    {"InvalidShiftJis", [] { return std::string("[A]\r\nText=\x81\x20\xFF-\x82\r\n"); }, "A",
+     "Text", "\uFFFD \uFFFD-\uFFFD"},
+    // Read as Shift-JIS, as every file without a byte-order mark is.
+    {"Utf8WithoutByteOrderMark", [] { return std::string("[A]\r\nText=ok 日本語\r\n"); }, "A",
+     "Text", "ok 譌･譛ｬ隱\uFFFD"},
+    // A file cut off between the CR and the LF of its last line.
+    {"CutOffAfterCarriageReturn", [] { return std::string("[A]\r\nText=1\r"); }, "A", "Text", "1"},
+    // A file without LF, as saved with the old Macintosh line ends, has its
+    // lines end in CR alone.
+    {"ClassicMacLineEnds", [] { return std::string("[A]\rText=1\rCollar=255\r"); }, "A", "Text",
+     "1"},
+    // Lines added by a Macintosh editor to a Windows file, after its last LF.
+    {"MacLinesAfterWindowsLines", [] { return std::string("[A]\r\nText=1\rCollar=255"); }, "A",
+     "Text", "1"},
+};
+
+class HostileIniFile : public testing::TestWithParam<HostileIni> {
+protected:
+    void SetUp() override {
+        m_content = GetParam().content();
+        writeBytes(m_path, m_content);
+    }
+
+    std::string readInTime() const {
+        std::string value;
+        EXPECT_LT(timeOf([&] { value = m_ini.GetDataStr(GetParam().section, GetParam().key); }),
+                  hangLimit);
+        return value;
+    }
+
+    void writeInTime(const char *section, const char *key, const char *value) {
+        EXPECT_LT(timeOf([&] { m_ini.SetDataStr(section, key, value); }), hangLimit);
+    }
+
+    TemporaryFolder m_folder;
+    const fs::path m_path = m_folder / "Calendar.ini";
+    cls_IniFile m_ini = iniFileAt(m_path.string());
+    std::string m_content;
+};
+
+TEST_P(HostileIniFile, ReadsGiveTheDefinedValueInTimeAndChangeNothing) {
+    const auto modified = fs::last_write_time(m_path);
+    EXPECT_EQ(readInTime(), GetParam().expected);
+    EXPECT_LT(timeOf([&] { m_ini.GetDataInt(GetParam().section, GetParam().key); }), hangLimit);
+    EXPECT_TRUE(readBytes(m_path) == m_content);
+    EXPECT_EQ(fs::last_write_time(m_path), modified);
+}
+
+TEST_P(HostileIniFile, WritesChangeOnlyTheirKey) {
+    writeInTime(GetParam().section, "Probe", "new key");
+    const std::string withKey = readBytes(m_path);
+    writeInTime("Hostile", "Probe", "new section");
+    EXPECT_TRUE(readBytes(m_path).starts_with(withKey));
+    EXPECT_EQ(readInTime(), GetParam().expected);
+    EXPECT_EQ(m_ini.GetDataStr("Hostile", "Probe"), "new section");
+    EXPECT_EQ(m_ini.GetDataStr(GetParam().section, "Probe"), "new key");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileIniFile, testing::ValuesIn(hostileFiles),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The CALENDAR page reads the note and the colour of all 37 cells of a month.
+TEST(HostileIniFiles, AMonthOfReadsFromAFiftyMegabyteCalendarTakesUnderASecond) {
+    TemporaryFolder folder;
+    writeBytes(folder / "Calendar.ini", fiftyMegabyteCalendar());
+    const cls_IniFile ini = iniFileAt((folder / "Calendar.ini").string());
+    const auto elapsed = timeOf([&] {
+        for (int day = 0; day < 37; ++day) {
+            ini.GetDataStr("Day" + std::to_string(day), "Text");
+            ini.GetDataStr("Day" + std::to_string(day), "Collar");
+        }
+    });
+    EXPECT_LT(elapsed, hangLimit);
+}
+
+// Root may read and write any file, so only the missing write bits tell that
+// the user protected it; a file nobody may read or write must stay as it is.
+TEST(HostileIniFiles, FileWithoutPermissionsIsNeverChanged) {
+    TemporaryFolder folder;
+    const fs::path path = folder / "Data.ini";
+    writeBytes(path, "[A]\r\nx=1\r\n");
+    fs::permissions(path, fs::perms::none);
+    cls_IniFile ini = iniFileAt(path.string());
+    EXPECT_EQ(ini.GetDataStr("A", "x"), ::geteuid() == 0 ? "1" : "");
+    ini.SetDataStr("A", "x", "2");
+    ini.SetDataStr("B", "y", "3");
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_EQ(readBytes(path), "[A]\r\nx=1\r\n");
+}
+
+} // namespace

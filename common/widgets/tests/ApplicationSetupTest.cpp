@@ -1,0 +1,69 @@
+#include "ApplicationSetup.h"
+
+#include "JapaneseFonts.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QIcon>
+#include <QtTest>
+#include <algorithm>
+
+Q_DECLARE_METATYPE(FontFace)
+Q_DECLARE_METATYPE(FontWeight)
+
+class ApplicationSetupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // A desktop whose own font is anything but Japanese: the design's
+        // fonts must not follow it.
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+        setUpApplication(*qobject_cast<QApplication *>(QCoreApplication::instance()),
+                         QStringLiteral("dayglass"));
+    }
+
+    void designFontsResolveToJapaneseGothics_data() {
+        QTest::addColumn<FontFace>("face");
+        QTest::addColumn<FontWeight>("weight");
+        QTest::addColumn<QStringList>("expected");
+        // Qt reports a family under its Japanese name on a Japanese desktop.
+        const QStringList gothic = {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック")};
+        const QStringList pGothic = {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")};
+        QTest::newRow("ＭＳ ゴシック") << FontFace::MsGothic << FontWeight::Regular << gothic;
+        QTest::newRow("ＭＳ ゴシック bold") << FontFace::MsGothic << FontWeight::Bold << gothic;
+        QTest::newRow("ＭＳ Ｐゴシック") << FontFace::MsPGothic << FontWeight::Regular << pGothic;
+        QTest::newRow("ＭＳ Ｐゴシック bold") << FontFace::MsPGothic << FontWeight::Bold << pGothic;
+    }
+    void designFontsResolveToJapaneseGothics() {
+        QFETCH(FontFace, face);
+        QFETCH(FontWeight, weight);
+        QFETCH(QStringList, expected);
+        if (std::ranges::none_of(expected, QFontDatabase::hasFamily))
+            QSKIP("The IPA fonts (fonts-ipafont-gothic) are not installed.");
+        const QFontInfo resolved(designFont(face, 12, weight));
+        QVERIFY2(expected.contains(resolved.family()), qPrintable(resolved.family()));
+    }
+
+    // MS Gothic gives every half-width character the same width and every
+    // full-width character twice that, and the layout counts on it.
+    void gothicKeepsTheWidthsOfTheDesign() {
+        const QFontMetrics metrics(designFont(FontFace::MsGothic, 12, FontWeight::Regular));
+        const int halfWidth = metrics.horizontalAdvance(QStringLiteral("0"));
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("1")), halfWidth);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("W")), halfWidth);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("時")), 2 * halfWidth);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("2005/10/10")), 10 * halfWidth);
+    }
+
+    void everyWindowShowsTheProgramIconInEveryDrawnSize() {
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("dayglass"));
+        const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+};
+
+QTEST_MAIN(ApplicationSetupTest)
+#include "ApplicationSetupTest.moc"

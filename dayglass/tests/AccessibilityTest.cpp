@@ -1,0 +1,187 @@
+#include "AccessibleTree.h"
+#include "DayNoteStore.h"
+#include "ModalDriver.h"
+#include "PeriodStore.h"
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+#include "frmWeek.h"
+
+#include <QAccessibleValueInterface>
+#include <QtTest>
+
+using namespace std::chrono;
+
+namespace {
+
+// A period of ten days: each tenth of a day is one percent of it.
+const PeriodTexts tenDays{{"2005", "10", "1", "0", "0", "0"}, {"2005", "10", "11", "0", "0", "0"}};
+const LocalSeconds periodEnd = local_days{2005y / October / 11};
+
+// Friday 14 October 2005, which lies in cell 20 of its month.
+const LocalSeconds calendarDay = local_days{2005y / October / 14} + 12h;
+
+QStringList texts(std::initializer_list<const char *> utf8) {
+    QStringList list;
+    for (const char *text : utf8)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+} // namespace
+
+// What a screen reader finds in dayglass: every control under the text it
+// shows, the pages under their tabs, the bar's share, each day's date and note.
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_folder;
+    LocalSeconds m_now = calendarDay;
+    std::unique_ptr<frmWeek> m_window;
+
+    void open(const char *savedPage) {
+        writePeriodTexts(m_folder->path(), tenDays);
+        iniFileAt((m_folder->path() / "Data.ini").string()).SetDataStr("EntSS", "Inf", savedPage);
+        m_window =
+            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [this] { return m_now; }});
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    QAccessibleInterface *accessible(const QString &objectName) const {
+        return QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(objectName));
+    }
+    QAccessibleInterface *bar() const { return accessible(QStringLiteral("SSFrame1")); }
+    QString name(const QString &objectName) const {
+        return accessible(objectName)->text(QAccessible::Name);
+    }
+    // Presses a control through its accessible interface, as a screen reader
+    // does, and hands the modal window that opens to `inspect`, which must
+    // close it.
+    void pressAndInspect(const QString &buttonName, std::function<void(QWidget *)> inspect) {
+        bool inspected = false;
+        whenModalShown([&](QWidget *modal) {
+            inspect(modal);
+            inspected = true;
+        });
+        QAccessibleInterface *button = reachableByName(m_window.get(), buttonName);
+        QVERIFY2(button, qPrintable(buttonName));
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(inspected);
+    }
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<TemporaryFolder>();
+        m_now = calendarDay;
+    }
+    void cleanup() { m_window.reset(); }
+
+    void everyControlOfBothPagesIsReadWithItsText() {
+        saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed);
+        open(" 0");
+        QStringList faults = unreadableControls(m_window.get());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("CMD_Timer_1")),
+                          Qt::LeftButton);
+        faults = unreadableControls(m_window.get());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    void pagesAreReadUnderTheirTabs() {
+        open(" 1");
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("DG"));
+        QCOMPARE(name(QStringLiteral("FRM_Timer")), QStringLiteral("TIMER"));
+        QCOMPARE(name(QStringLiteral("FRM_Calendar")), QStringLiteral("CALENDAR"));
+        QVERIFY(accessible(QStringLiteral("CMD_Timer_1"))->state().checked);
+        QVERIFY(!accessible(QStringLiteral("CMD_Timer_0"))->state().checked);
+        // A screen reader finds the page shown, and not the one behind it.
+        QVERIFY(!accessible(QStringLiteral("FRM_Calendar"))->state().invisible);
+        QVERIFY(accessible(QStringLiteral("FRM_Timer"))->state().invisible);
+    }
+
+    void theBarSaysTheShareLeftAndThenTheOverrun() {
+        m_now = periodEnd - days{4} - hours{4} - minutes{48};
+        open(" 0");
+        QCOMPARE(bar()->role(), QAccessible::ProgressBar);
+        QCOMPARE(bar()->text(QAccessible::Name), QStringLiteral("残時間 42%"));
+        QAccessibleValueInterface *value = bar()->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->currentValue().toInt(), 42);
+        QCOMPARE(value->minimumValue().toInt(), 0);
+        QCOMPARE(value->maximumValue().toInt(), 100);
+
+        m_now = periodEnd + days{4};
+        m_window->Timer_Timer();
+        QCOMPARE(bar()->text(QAccessible::Name), QStringLiteral("超過 40%"));
+        QCOMPARE(value->currentValue().toInt(), 40);
+    }
+
+    void dayCellsSayTheirDateAndTheirNote() {
+        saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed);
+        open(" 1");
+        QAccessibleInterface *today = accessible(QStringLiteral("chkDays_20"));
+        QCOMPARE(today->text(QAccessible::Name), QStringLiteral("2005年10月14日(金)、メモあり"));
+        QCOMPARE(today->text(QAccessible::Description), QStringLiteral("歯医者\n15:00"));
+        QVERIFY(today->state().checked);
+        QCOMPARE(name(QStringLiteral("chkDays_21")), QStringLiteral("2005年10月15日(土)"));
+        QVERIFY(accessible(QStringLiteral("chkDays_1"))->state().invisible);
+
+        // The names follow the month shown.
+        QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("cmdR")), Qt::LeftButton);
+        QCOMPARE(name(QStringLiteral("chkDays_3")), QStringLiteral("2005年11月1日(火)"));
+        QCOMPARE(accessible(QStringLiteral("chkDays_3"))->text(QAccessible::Description),
+                 QString());
+    }
+
+    void thePeriodDialogReadsEachFieldUnderItsCaptions() {
+        open(" 0");
+        QString dialogName;
+        QStringList names;
+        QStringList values;
+        pressAndInspect(QStringLiteral("時間設定"), [&](QWidget *dialog) {
+            const auto closeAtEnd = closedAtEnd(dialog);
+            dialogName = QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
+            for (QAccessibleInterface *node : reachableInterfaces(dialog)) {
+                if (node->role() == QAccessible::EditableText) {
+                    names << node->text(QAccessible::Name);
+                    values << node->text(QAccessible::Value);
+                }
+            }
+        });
+        QCOMPARE(dialogName, QStringLiteral("時間設定"));
+        QCOMPARE(names, texts({"開始 年", "開始 月", "開始 日", "開始 時", "開始 分", "開始 秒",
+                               "終了 年", "終了 月", "終了 日", "終了 時", "終了 分", "終了 秒"}));
+        QCOMPARE(values,
+                 texts({"2005", "10", "1", "0", "0", "0", "2005", "10", "11", "0", "0", "0"}));
+    }
+
+    void theNoteEditorReadsTheNoteUnderItsDay() {
+        saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed);
+        open(" 1");
+        QStringList faults;
+        QStringList names; // the editor's, the note's and the colour's
+        QString note;
+        pressAndInspect(QStringLiteral("設定"), [&](QWidget *editor) {
+            const auto closeAtEnd = closedAtEnd(editor);
+            faults = unreadableControls(editor);
+            const auto nameOf = [editor](const QString &objectName) {
+                QWidget *widget =
+                    objectName.isEmpty() ? editor : editor->findChild<QWidget *>(objectName);
+                return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            };
+            names = {nameOf({}), nameOf(QStringLiteral("Tex")),
+                     nameOf(QStringLiteral("ColorPanel"))};
+            note = QAccessible::queryAccessibleInterface(
+                       editor->findChild<QWidget *>(QStringLiteral("Tex")))
+                       ->text(QAccessible::Value);
+        });
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QCOMPARE(names, texts({"2005/10/14(金)", "2005/10/14(金)", "#FF0000"}));
+        QCOMPARE(note, QStringLiteral("歯医者\n15:00"));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"

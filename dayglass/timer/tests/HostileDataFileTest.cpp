@@ -1,0 +1,68 @@
+#include "HostileInput.h"
+#include "PeriodStore.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string goodPeriod =
+    "[Start]\r\nYear=2005\r\nMonth=10\r\nDay=10\r\nHour=0\r\nMinute=0\r\n"
+    "Second=0\r\n[End]\r\nYear=2006\r\nMonth=3\r\nDay=31\r\nHour=23\r\n"
+    "Minute=59\r\nSecond=59\r\n";
+
+// A Data.ini as it may come back from another machine or a hand edit, and
+// whether LoadPeriod finds a period in it. Without one the TIMER page shows
+// no count-down; it never shows a wrong one.
+struct HostileDataFile {
+    const char *name;
+    std::string (*content)();
+    bool hasPeriod;
+};
+
+// Names the row in test names and messages instead of dumping its bytes.
+void PrintTo(const HostileDataFile &row, std::ostream *out) {
+    *out << row.name;
+}
+
+const HostileDataFile hostileFiles[] = {
+    {"BinaryGarbage", [] { return binaryGarbage(64 << 10); }, false},
+    {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, false},
+    {"YearOfOneMegabyte",
+     [] { return goodPeriod + "[Start]\r\nYear=" + std::string(oneMegabyte, '9'); }, true},
+    {"PeriodAfterAOneMegabyteLine",
+     [] { return "[Start]\r\nYear=" + std::string(oneMegabyte, '9') + "\r\n" + goodPeriod; },
+     false},
+    {"NulBytes", [] { return bytesOf("\0\0\r\n") + goodPeriod + bytesOf("\0"); }, true},
+    // The year reads as 20, cut at the NUL, and is taken literally.
+    {"NulInsideAValue",
+     [] {
+         std::string content = goodPeriod;
+         return content.insert(content.find("Year=2005") + 7, 1, '\0');
+     },
+     true},
+    {"InvalidShiftJis", [] { return "[Start]\r\nYear=\x82\xFF\r\n" + goodPeriod; }, false},
+    {"Utf8WithoutByteOrderMark", [] { return "; 期間の設定\r\n" + goodPeriod; }, true},
+    {"MaximumInteger",
+     [] { return "[Start]\r\nYear=2147483647\r\nMonth=2147483647\r\n" + goodPeriod; }, false},
+    {"MinusFive", [] { return "[End]\r\nDay=-5\r\n" + goodPeriod; }, false},
+};
+
+class HostileDataFileTest : public testing::TestWithParam<HostileDataFile> {
+protected:
+    TemporaryFolder m_folder;
+};
+
+TEST_P(HostileDataFileTest, LoadsInTimeAndChangesNothing) {
+    const std::string content = GetParam().content();
+    writeBytes(m_folder / dataFileName, content);
+    LoadedPeriod loaded;
+    EXPECT_LT(timeOf([&] { loaded = LoadPeriod(m_folder.path()); }), hangLimit);
+    EXPECT_EQ(loaded.period.has_value(), GetParam().hasPeriod);
+    EXPECT_TRUE(readBytes(m_folder / dataFileName) == content);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileDataFileTest, testing::ValuesIn(hostileFiles),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,104 @@
+#include "HostileInput.h"
+#include "LauncherDescription.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// What reading a hostile Autorun.inf must end in: a description with this
+// many button records (the close button and the launch buttons), or an error.
+using Outcome = std::variant<std::size_t, LoadProblem>;
+
+struct HostileAutorun {
+    const char *name;
+    std::string (*content)();
+    Outcome outcome;
+};
+
+// Names the row in test names and messages instead of dumping its bytes.
+void PrintTo(const HostileAutorun &row, std::ostream *out) {
+    *out << row.name;
+}
+
+// Launch buttons that each name a picture, so that reading goes on to the
+// next; the last one is the first without a section of its own.
+std::string manyButtons() {
+    std::string content = "[BtmMax]\r\nNum=2147483647\r\n";
+    for (int k = 1; k <= 100; ++k)
+        content += "[Btn" + std::to_string(k) + "]\r\nX=" + std::to_string(k) +
+                   "\r\nDefaultBtn=b.png\r\nExeFile=D:\\setup.exe\r\n";
+    return content;
+}
+
+const HostileAutorun hostileFiles[] = {
+    {"Empty", [] { return std::string(); }, 1u},
+    {"BinaryGarbage", [] { return binaryGarbage(64 << 10); }, 1u},
+    {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, 1u},
+    {"OneLineOfOneMegabyte",
+     [] { return "[MainForm]\r\nBackground=" + std::string(oneMegabyte, 'x'); }, 1u},
+    {"NulBytes",
+     [] {
+         return bytesOf("[BtmMax]\r\nNum=1\0"
+                        "5\r\n[Btn1]\r\n");
+     },
+     2u},
+    {"InvalidShiftJis", [] { return std::string("[CloseBtn]\r\nMessage=\x81\x20\xFF\r\n"); }, 1u},
+    {"Utf8WithoutByteOrderMark",
+     [] { return std::string("[BtmMax]\r\nNum=1\r\n[Btn1]\r\nTitle=起動\r\n"); }, 2u},
+    {"NumOfMaximumInteger",
+     [] { return std::string("[BtmMax]\r\nNum=2147483647\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"); },
+     3u},
+    {"NumOfMaximumIntegerWithAHundredButtons", manyButtons, 102u},
+    {"NumOfMinusFive", [] { return std::string("[BtmMax]\r\nNum=-5\r\n[Btn1]\r\n"); }, 1u},
+    {"WidthOfTwoHundredMillion", [] { return std::string("[MainForm]\r\nWidth=200000000\r\n"); },
+     LoadProblem::Overflow},
+};
+
+// Every file of the folder with its bytes, to show that reading changed none.
+std::map<fs::path, std::string> filesIn(const fs::path &folder) {
+    std::map<fs::path, std::string> files;
+    for (const auto &entry : fs::recursive_directory_iterator(folder))
+        files[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "(folder)";
+    return files;
+}
+
+Outcome outcomeOf(const DescriptionOrError &result) {
+    if (const auto *error = std::get_if<LoadError>(&result))
+        return error->problem;
+    return std::get<LauncherDescription>(result).BtnList.size();
+}
+
+class HostileAutorunFile : public testing::TestWithParam<HostileAutorun> {
+protected:
+    TemporaryFolder m_medium;
+};
+
+TEST_P(HostileAutorunFile, ReadsInTimeToTheDefinedOutcomeAndWritesNothing) {
+    writeBytes(m_medium / "Autorun.inf", GetParam().content());
+    const auto before = filesIn(m_medium.path());
+    std::optional<DescriptionOrError> result;
+    EXPECT_LT(timeOf([&] { result = readLauncherDescription(m_medium.path()); }), hangLimit);
+    EXPECT_EQ(outcomeOf(*result), GetParam().outcome);
+    EXPECT_TRUE(filesIn(m_medium.path()) == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileAutorunFile, testing::ValuesIn(hostileFiles),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// Root reads any file; anyone else finds an unreadable description missing.
+TEST(HostileAutorunFiles, UnreadableFileIsReportedOrReadButNeverChanged) {
+    TemporaryFolder medium;
+    writeBytes(medium / "Autorun.inf", "[MainForm]\r\nWidth=10\r\n");
+    fs::permissions(medium / "Autorun.inf", fs::perms::none);
+    const Outcome outcome = outcomeOf(readLauncherDescription(medium.path()));
+    EXPECT_EQ(outcome, ::geteuid() == 0 ? Outcome(1u) : Outcome(LoadProblem::DescriptionMissing));
+    fs::permissions(medium / "Autorun.inf", fs::perms::owner_read);
+    EXPECT_EQ(readBytes(medium / "Autorun.inf"), "[MainForm]\r\nWidth=10\r\n");
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+// Random Autorun.inf content beside a few pictures: reading it must end with
+// a description or an overflow, and the description must hold what the file
+// says.
+
+#include "FuzzCheck.h"
+#include "FuzzFolder.h"
+#include "LauncherDescription.h"
+#include "cls_IniFile.h"
+
+#include <filesystem>
+
+namespace {
+
+// A medium with pictures in a folder whose names differ in letter case from
+// what a file would likely say, so that the case-blind lookup runs too.
+const std::filesystem::path &medium() {
+    static const std::filesystem::path folder = [] {
+        const std::filesystem::path path = fuzzFolder().path();
+        std::filesystem::create_directories(path / "PICS");
+        writeBytes(path / "PICS" / "BACK.PNG", "not really a picture");
+        writeBytes(path / "close.bmp", "BM");
+        return path;
+    }();
+    return folder;
+}
+
+void checkButtons(const LauncherDescription &description, const cls_IniFile &ini) {
+    const std::size_t count = description.BtnList.size();
+    require(count >= 1 && description.buttonPositions.size() == count,
+            "every button needs its record and position, the close button first");
+    require(description.BtnList[0].strExeFile.empty(), "the close button opens nothing");
+    const std::int32_t declared = ini.GetDataInt("BtmMax", "Num");
+    require(count - 1 <= static_cast<std::size_t>(std::max(declared, 0)),
+            "no more launch buttons than Num");
+    const std::string folderPrefix = medium().string() + "/";
+    for (std::size_t k = 1; k < count; ++k) {
+        const std::string exeFile = ini.GetDataStr("Btn" + std::to_string(k), "ExeFile");
+        const std::string &target = description.BtnList[k].strExeFile;
+        require(exeFile.find(':') != std::string::npos ? target == exeFile
+                                                       : target.starts_with(folderPrefix),
+                "a target with a colon passes unchanged, any other lies on the medium");
+    }
+    for (const BtnData &button : description.BtnList)
+        require(button.strDefaultBtn.starts_with(folderPrefix) &&
+                    button.strCrossBtn.starts_with(folderPrefix),
+                "pictures always lie on the medium");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::filesystem::path file = medium() / descriptionFileName;
+    writeBytes(file, std::string(reinterpret_cast<const char *>(data), size));
+    const DescriptionOrError result = readLauncherDescription(medium());
+    const cls_IniFile ini = iniFileAt(file.string());
+    if (const auto *error = std::get_if<LoadError>(&result)) {
+        require(error->problem == LoadProblem::Overflow && !error->detail.empty(),
+                "an existing description fails only by overflow, and says where");
+        return 0;
+    }
+    const auto &description = std::get<LauncherDescription>(result);
+    require(description.widthTwips == ini.GetDataInt("MainForm", "Width") * 15,
+            "the width is the pixels times 15");
+    checkButtons(description, ini);
+    return 0;
+}

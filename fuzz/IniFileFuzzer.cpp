@@ -1,0 +1,162 @@
+// Random file bytes, then random reads and writes through cls_IniFile, each
+// checked against IniModel: a read must give what the model holds, and after
+// the writes every key of the model must still read back.
+
+#include "FuzzFolder.h"
+#include "IniModel.h"
+#include "cls_IniFile.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+// Names as the programs use them, and a few that test the matching: letter
+// case, Shift-JIS characters whose second byte is a letter ("ア" is 83 41),
+// "[" ("ゼ" is 83 5B) or "]" ("ゾ" is 83 5D), and a character beyond
+// Shift-JIS, which is stored as "?".
+constexpr std::array<const char *, 14> knownNames = {
+    "Start", "start", "Text", "Collar", "2005/10/14(金)", "Btn1", "ア", "ゼ", "[ゾ]", "a😀",
+    "a?",    "",      "x",    "X"};
+
+constexpr int mostOperations = 64;
+constexpr int mostCheckedKeys = 64;
+
+void fail(const char *what, const std::string &section, const std::string &key,
+          const std::string &read, const std::string &expected) {
+    std::fprintf(stderr, "%s: [%s] %s read \"%s\", expected \"%s\"\n", what, section.c_str(),
+                 key.c_str(), read.c_str(), expected.c_str());
+    std::abort();
+}
+
+class IniSession {
+public:
+    IniSession(FuzzedDataProvider &input, const std::string &path)
+        : m_input(input), m_ini(iniFileAt(path)), m_model(initialContent(path)) {}
+
+    void run() {
+        for (int operation = 0; operation < mostOperations && m_input.remaining_bytes() > 0;
+             ++operation) {
+            const int kind = m_input.ConsumeIntegralInRange(0, 2);
+            const std::string section = name();
+            const std::string key = name();
+            if (kind == 0)
+                checkRead(section, key);
+            else if (kind == 1)
+                checkInteger(section, key);
+            else
+                write(section, key, value());
+        }
+        checkEveryKey();
+    }
+
+private:
+    std::string initialContent(const std::string &path) {
+        std::remove(path.c_str());
+        if (!m_input.ConsumeBool())
+            return {};
+        std::string content = m_input.ConsumeRandomLengthString(8192);
+        writeBytes(path, content);
+        return content;
+    }
+
+    // A name in UTF-8, as callers pass it: a known one, one of the file, or
+    // any text.
+    std::string name() {
+        switch (m_input.ConsumeIntegralInRange(0, 3)) {
+        case 0:
+            return knownNames[m_input.ConsumeIntegralInRange<std::size_t>(0,
+                                                                          knownNames.size() - 1)];
+        case 1:
+            return nameFromFile();
+        default:
+            return m_input.ConsumeRandomLengthString(16);
+        }
+    }
+
+    std::string nameFromFile() {
+        const auto &sections = m_model.sections();
+        if (sections.empty())
+            return {};
+        const auto &section =
+            sections[m_input.ConsumeIntegralInRange<std::size_t>(0, sections.size() - 1)];
+        if (section.keys.empty() || m_input.ConsumeBool())
+            return decodeText(section.name, m_model.encoding());
+        return decodeText(
+            section.keys[m_input.ConsumeIntegralInRange<std::size_t>(0, section.keys.size() - 1)]
+                .name,
+            m_model.encoding());
+    }
+
+    std::string value() {
+        if (m_input.ConsumeIntegralInRange(0, 15) == 0)
+            return std::string(m_input.ConsumeIntegralInRange(990, 1100), 'v') + "日";
+        return m_input.ConsumeRandomLengthString(40);
+    }
+
+    std::string encoded(const std::string &text) const {
+        return encodeText(text, m_model.encoding());
+    }
+
+    std::string expectedText(const std::string &section, const std::string &key) const {
+        const auto stored = m_model.value(encoded(section), encoded(key));
+        const std::string text = stored ? decodeText(*stored, m_model.encoding()) : std::string();
+        return text == "Error" ? std::string() : text;
+    }
+
+    void checkRead(const std::string &section, const std::string &key) const {
+        const std::string read = m_ini.GetDataStr(section, key);
+        const std::string expected = expectedText(section, key);
+        if (read != expected)
+            fail("GetDataStr differs from the model", section, key, read, expected);
+    }
+
+    void checkInteger(const std::string &section, const std::string &key) const {
+        const auto stored = m_model.value(encoded(section), encoded(key));
+        const std::int32_t expected = stored ? profileInteger(*stored) : 0;
+        const std::int32_t read = m_ini.GetDataInt(section, key);
+        if (read != (expected == -1 ? 0 : expected))
+            fail("GetDataInt differs from the model", section, key, std::to_string(read),
+                 std::to_string(expected));
+    }
+
+    void write(const std::string &section, const std::string &key, const std::string &value) {
+        if (!m_model.isWritableSectionName(encoded(section)) ||
+            !m_model.isWritableKeyName(encoded(key)))
+            return;
+        m_ini.SetDataStr(section, key, value);
+        m_model.set(encoded(section), encoded(key), encoded(value));
+        checkRead(section, key);
+    }
+
+    // Every key that a caller can name must read as the model says, so that a
+    // write that damaged another line shows.
+    void checkEveryKey() const {
+        int checked = 0;
+        for (const auto &section : m_model.sections()) {
+            for (const auto &key : section.keys) {
+                const std::string sectionName = decodeText(section.name, m_model.encoding());
+                const std::string keyName = decodeText(key.name, m_model.encoding());
+                if (encoded(sectionName) != section.name || encoded(keyName) != key.name)
+                    continue;
+                checkRead(sectionName, keyName);
+                if (++checked == mostCheckedKeys)
+                    return;
+            }
+        }
+    }
+
+    FuzzedDataProvider &m_input;
+    cls_IniFile m_ini;
+    IniModel m_model;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    IniSession(input, (fuzzFolder() / "Calendar.ini").string()).run();
+    return 0;
+}

@@ -1,0 +1,24 @@
+# One Debian package with both programs, built by `cpack` in the build folder
+# (configure with -DCMAKE_BUILD_TYPE=Release). dpkg-shlibdeps derives the
+# libraries the programs link; the rest are what Qt loads at run time or what
+# the programs call on: the window system plugins, the image formats of the
+# launcher's pictures, the Japanese texts of Qt's dialogs, a Japanese Gothic
+# font for the fonts of the design, and the desktop's opener of files and
+# addresses.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dayglass-discgate)
+set(CPACK_PACKAGE_CONTACT "dayglass developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count-down timer with a calendar, and a start menu for media")
+set(CPACK_PACKAGE_DESCRIPTION
+    "dayglass counts down to the end of a period in seven units at once, with a
+bar that turns from blue to red, and keeps day notes in a month calendar.
+discgate is the skinned start menu of a distribution medium, built from the
+Autorun.inf beside it. Both have a Japanese user interface and keep their
+files in Shift-JIS.")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, xdg-utils")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

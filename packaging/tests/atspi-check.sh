@@ -1,0 +1,63 @@
+#!/bin/sh
+# Starts both programs on a virtual display with the desktop's accessibility
+# bus and checks what a screen reader reads of them: the labels, buttons and
+# fields under their texts, the bar's share, each day's date and note, the
+# launcher's buttons under their targets. Skipped (status 77) without Xvfb,
+# D-Bus, the AT-SPI bus (at-spi2-core) or pyatspi (python3-pyatspi).
+# Usage: atspi-check.sh PROGRAM_FOLDER SAMPLE_MEDIUM
+set -eu
+bin="$1"
+medium="$2"
+reader="$(cd "$(dirname "$0")" && pwd)/atspi_tree.py"
+python=/usr/bin/python3
+for tool in Xvfb dbus-run-session iconv "$python"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: pyatspi is not installed"; exit 77; }
+[ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||
+    { echo "SKIP: the AT-SPI bus (at-spi2-core) is not installed"; exit 77; }
+
+work="$(mktemp -d)"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+
+# Reads the program in a session bus of its own, which starts the
+# accessibility bus on the first request.
+status=0
+read_program() {
+    dbus-run-session -- "$python" "$reader" "$@" || status=1
+}
+
+# dayglass with a period and a note on today, once on each page.
+mkdir "$work/dayglass"
+cp "$bin/dayglass" "$work/dayglass/"
+period='[Start]\r\nYear=2000\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n'
+period="$period"'[End]\r\nYear=2999\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n'
+weekday="$(date +%w | sed 's/0/日/;s/1/月/;s/2/火/;s/3/水/;s/4/木/;s/5/金/;s/6/土/')"
+printf '[%s(%s)]\r\nText=締め切り#CR#資料を送る\r\nCollar=255\r\n' "$(date +%Y/%m/%d)" "$weekday" |
+    iconv -t CP932 >"$work/dayglass/Calendar.ini"
+
+printf "$period"'[EntSS]\r\nInf= 0\r\n' >"$work/dayglass/Data.ini"
+read_program "$work/dayglass/dayglass" \
+    "frame|DG" "check box|TIMER" "check box|CALENDAR" "frame|TIMER" \
+    "label|開始" "label|2000/01/01" "label|残時間" "label|\d+" "label|秒" \
+    "progress bar|残時間 \d+%" "push button|時間設定"
+
+printf "$period"'[EntSS]\r\nInf= 1\r\n' >"$work/dayglass/Data.ini"
+read_program "$work/dayglass/dayglass" \
+    "frame|CALENDAR" "label|\d{4}  /  \d\d" "label|日" "label|土" \
+    "push button|▼|前の月" "push button|■|今日" "push button|設定" "push button|初期化" \
+    "check box|\d+年\d+月1日\(.\)" \
+    "check box|\d+年\d+月\d+日\(.\)、メモあり|締め切り\n資料を送る" \
+    "label|締め切り\n資料を送る"
+
+# discgate on the sample medium.
+cp -r "$medium" "$work/medium"
+cp "$bin/discgate" "$work/medium/"
+read_program "$work/medium/discgate" \
+    "frame|discgate" "push button|閉じる" "push button|readme.txt" \
+    "push button|https://www.example.com/" "push button|guide.html"
+exit $status

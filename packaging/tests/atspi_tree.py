@@ -1,0 +1,78 @@
+"""Starts a program and reads its windows over the desktop's accessibility
+bus (AT-SPI), as a screen reader does, then checks what it finds against
+expectations given as regular expressions.
+
+Usage: atspi_tree.py PROGRAM_FILE EXPECTATION...
+
+Each expectation is "ROLE|NAME" or "ROLE|NAME|DESCRIPTION", where NAME and
+DESCRIPTION are regular expressions matched against the whole text; it is met
+when some showing node of the program has that role, name and description.
+The tree is printed for the log. Exit status 1 names the unmet expectations."""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def find_application(name, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.name == name:
+                return application
+        time.sleep(0.2)
+    return None
+
+
+def showing_nodes(node, depth=0):
+    yield depth, node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None and child.getState().contains(pyatspi.STATE_SHOWING):
+            yield from showing_nodes(child, depth + 1)
+
+
+def unmet_expectations(nodes, expectations):
+    unmet = []
+    for expectation in expectations:
+        role, name, *description = expectation.split("|")
+        if not any(entry[0] == role and re.fullmatch(name, entry[1], re.S)
+                   and (not description or re.fullmatch(description[0], entry[2], re.S))
+                   for _, entry in nodes):
+            unmet.append(expectation)
+    return unmet
+
+
+def main(program_file, expectations, seconds=15):
+    program = os.path.basename(program_file)
+    process = subprocess.Popen([program_file], stderr=subprocess.DEVNULL)
+    try:
+        application = find_application(program, seconds)
+        if application is None:
+            print(f"FAIL: {program} did not appear on the accessibility bus")
+            return 1
+        # The window fills in after the program has joined the bus.
+        deadline = time.monotonic() + seconds
+        while True:
+            nodes = [(depth, (node.getRoleName(), node.name, node.description))
+                     for depth, node in showing_nodes(application)]
+            unmet = unmet_expectations(nodes, expectations)
+            if not unmet or time.monotonic() > deadline:
+                break
+            time.sleep(0.3)
+    finally:
+        process.terminate()
+        process.wait()
+    for depth, entry in nodes:
+        print("  " * depth + "%s %r %r" % entry)
+    for expectation in unmet:
+        print(f"FAIL: nothing read as {expectation}")
+    return 1 if unmet else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2:]))

@@ -1,0 +1,56 @@
+#!/bin/sh
+# Installs the build into a temporary /usr and checks that the desktop finds
+# what it needs there: both programs, the menu entry and the AppStream file of
+# dayglass, and every icon size of both programs, each PNG as large as its
+# folder says.
+# Usage: check-install.sh BUILD_FOLDER APP_ID
+set -eu
+build="$1"
+app_id="$2"
+tree="$(mktemp -d)"
+trap 'rm -rf "$tree"' EXIT
+cmake --install "$build" --prefix "$tree/usr" >/dev/null
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# The width and height that a PNG file's header gives, as "WxH".
+png_size() {
+    set -- $(od -An -tu1 -j16 -N8 "$1")
+    echo "$(($1 << 24 | $2 << 16 | $3 << 8 | $4))x$(($5 << 24 | $6 << 16 | $7 << 8 | $8))"
+}
+
+for program in dayglass discgate; do
+    [ -x "$tree/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
+    [ -f "$tree/usr/share/icons/hicolor/scalable/apps/$program.svg" ] ||
+        fail "the scalable icon of $program is missing"
+    for size in 16 32 48 64 128 256; do
+        picture="$tree/usr/share/icons/hicolor/${size}x${size}/apps/$program.png"
+        if [ ! -f "$picture" ]; then
+            fail "the ${size}x${size} icon of $program is missing"
+        elif [ "$(png_size "$picture")" != "${size}x${size}" ]; then
+            fail "the ${size}x${size} icon of $program is $(png_size "$picture")"
+        fi
+    done
+done
+
+entry="$tree/usr/share/applications/$app_id.desktop"
+if [ -f "$entry" ]; then
+    grep -qx 'Exec=dayglass' "$entry" || fail "the menu entry does not start dayglass"
+    grep -qx 'Icon=dayglass' "$entry" || fail "the menu entry does not show the dayglass icon"
+else
+    fail "the menu entry $app_id.desktop is missing"
+fi
+metainfo="$tree/usr/share/metainfo/$app_id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+        fail "the AppStream file does not name the menu entry"
+else
+    fail "the AppStream file $app_id.metainfo.xml is missing"
+fi
+
+[ "$failures" -eq 0 ] && echo "installed tree complete"
+exit "$failures"

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Runs the desktop's own validators on the installed menu entry and AppStream
+# file: desktop-file-validate (desktop-file-utils) and appstreamcli
+# (appstream), which checks the two together, with the icons, as a software
+# centre reads them. Skipped (status 77) where either tool is missing.
+# Usage: validate.sh BUILD_FOLDER
+set -eu
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+tree="$(mktemp -d)"
+trap 'rm -rf "$tree"' EXIT
+cmake --install "$1" --prefix "$tree/usr" >/dev/null
+desktop-file-validate "$tree"/usr/share/applications/*.desktop
+appstreamcli validate-tree --no-net "$tree"
