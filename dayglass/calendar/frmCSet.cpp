@@ -35,9 +35,7 @@ frmCSet::frmCSet(const std::filesystem::path &dataFolder, const QString &daySect
       m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
     setFixedSize(twipsRect(0, 0, 5295, 2190).size());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    setPalette(colours);
+    setPaletteColor(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
     // Without a title bar the raised edge is what sets the dialog apart from
     // the black window beneath it.
@@ -73,9 +71,7 @@ void frmCSet::createControls(const QString &daySection, const QString &noteText)
     m_SettimeL->setText(daySection);
     m_SettimeL->setGeometry(twipsRect(60, 60, 3045, 315));
     m_SettimeL->setFont(designFont(FontFace::MsGothic, 14.25, FontWeight::Bold));
-    QPalette headingColours = m_SettimeL->palette();
-    headingColours.setColor(QPalette::WindowText, Qt::white);
-    m_SettimeL->setPalette(headingColours);
+    setPaletteColor(m_SettimeL, QPalette::WindowText, Qt::white);
     // The note is read under the day it belongs to.
     m_SettimeL->setBuddy(m_Tex);
     // Without a title bar the dialog has no title to read; its heading stands
@@ -85,10 +81,8 @@ void frmCSet::createControls(const QString &daySection, const QString &noteText)
     m_Tex->setObjectName(QStringLiteral("Tex"));
     m_Tex->setGeometry(twipsRect(120, 420, 3795, 1575));
     m_Tex->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
-    QPalette textColours = m_Tex->palette();
-    textColours.setColor(QPalette::Base, Qt::white);
-    textColours.setColor(QPalette::Text, Qt::black);
-    m_Tex->setPalette(textColours);
+    setPaletteColor(m_Tex, QPalette::Base, Qt::white);
+    setPaletteColor(m_Tex, QPalette::Text, Qt::black);
     m_Tex->setPlainText(noteText);
     m_Tex->installEventFilter(this);
 
@@ -110,9 +104,7 @@ void frmCSet::createControls(const QString &daySection, const QString &noteText)
 }
 
 void frmCSet::setPanelColour(const QColor &colour) {
-    QPalette colours = m_ColorPanel->palette();
-    colours.setColor(QPalette::Window, colour);
-    m_ColorPanel->setPalette(colours);
+    setPaletteColor(m_ColorPanel, QPalette::Window, colour);
     // The panel shows its colour and nothing else; a screen reader says it as
     // a number.
     m_ColorPanel->setAccessibleName(colour.name().toUpper());

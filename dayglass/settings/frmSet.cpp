@@ -51,10 +51,6 @@ QLabel *createCaption(const QString &text, QRect geometry, QWidget *parent) {
     return label;
 }
 
-std::array<std::string *, 6> fieldsOf(DateTimeTexts &texts) {
-    return {&texts.year, &texts.month, &texts.day, &texts.hour, &texts.minute, &texts.second};
-}
-
 } // namespace
 
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
@@ -110,8 +106,8 @@ void frmSet::createSettingButton() {
 
 void frmSet::Form_Load() {
     PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
-    const auto start = fieldsOf(texts.start);
-    const auto end = fieldsOf(texts.end);
+    const auto start = texts.start.fields();
+    const auto end = texts.end.fields();
     for (std::size_t i = 0; i < 6; ++i) {
         m_fields[i]->setText(QString::fromStdString(*start[i]));
         m_fields[i + 6]->setText(QString::fromStdString(*end[i]));
@@ -129,8 +125,8 @@ void frmSet::showEvent(QShowEvent *event) {
 
 PeriodTexts frmSet::fieldTexts() const {
     PeriodTexts texts;
-    const auto start = fieldsOf(texts.start);
-    const auto end = fieldsOf(texts.end);
+    const auto start = texts.start.fields();
+    const auto end = texts.end.fields();
     for (std::size_t i = 0; i < 6; ++i) {
         *start[i] = m_fields[i]->text().toStdString();
         *end[i] = m_fields[i + 6]->text().toStdString();

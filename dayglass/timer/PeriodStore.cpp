@@ -11,28 +11,20 @@ namespace {
 constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month",  "Day",
                                                    "Hour", "Minute", "Second"};
 
-std::array<std::string *, 6> fieldsOf(DateTimeTexts &texts) {
-    return {&texts.year, &texts.month, &texts.day, &texts.hour, &texts.minute, &texts.second};
-}
-
-std::array<const std::string *, 6> fieldsOf(const DateTimeTexts &texts) {
-    return {&texts.year, &texts.month, &texts.day, &texts.hour, &texts.minute, &texts.second};
-}
-
 cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
     return iniFileAt((dataFolder / dataFileName).string());
 }
 
 DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     DateTimeTexts texts;
-    const auto fields = fieldsOf(texts);
+    const auto fields = texts.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         *fields[i] = ini.GetDataStr(section, fieldKeys[i]);
     return texts;
 }
 
 void writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
-    const auto fields = fieldsOf(texts);
+    const auto fields = texts.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         ini.SetDataStr(section, fieldKeys[i], *fields[i]);
 }

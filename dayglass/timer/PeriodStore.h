@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,12 @@ struct DateTimeTexts {
     std::string hour;
     std::string minute;
     std::string second;
+
+    // The six texts in the order of the dialog's fields and of Data.ini's keys.
+    std::array<std::string *, 6> fields() { return {&year, &month, &day, &hour, &minute, &second}; }
+    std::array<const std::string *, 6> fields() const {
+        return {&year, &month, &day, &hour, &minute, &second};
+    }
 
     bool operator==(const DateTimeTexts &) const = default;
 };
