@@ -1,14 +1,24 @@
 #include "ApplicationSetup.h"
 #include "DesktopOpener.h"
 #include "LauncherRun.h"
+#include "MediumChooser.h"
 
 #include <QApplication>
+#include <QDir>
 
 // discgate is the start menu of a distribution medium: everything it shows and
-// opens comes from the Autorun.inf beside the program.
+// opens comes from the medium's Autorun.inf. The copy on the medium reads the
+// file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("discgate"));
+    QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
+    const MediumSearch search = mediumSearchOf(QApplication::arguments());
+    const auto folder = chooseMediumFolder(
+        search, mediaParentFolder("/", qEnvironmentVariable("USER").toStdString(),
+                                  QDir::homePath().toStdString()));
+    if (!folder)
+        return 0;
     DesktopOpener opener;
-    return runLauncher(QCoreApplication::applicationDirPath().toStdString(), opener);
+    return runLauncher(*folder, opener);
 }

@@ -7,16 +7,12 @@ cd "$(dirname "$0")/.."
 program="${1:-dayglass}"
 sh scripts/build.sh >/dev/null
 
-if [ "$program" = discgate ]; then
-    # discgate reads the Autorun.inf beside it: run it from the sample medium.
-    cp build/bin/discgate examples/medium/discgate
-    executable=examples/medium/discgate
-else
-    executable=build/bin/dayglass
-fi
+# discgate shows the menu of the sample medium.
+set -- "build/bin/$program"
+[ "$program" = discgate ] && set -- "$@" examples/medium
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec "$executable"
+    exec "$@"
 fi
 
 screenshot="$program-screenshot.png"
@@ -25,7 +21,7 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 sleep 1
-DISPLAY="$display" "$executable" &
+DISPLAY="$display" "$@" &
 app=$!
 sleep 3
 DISPLAY="$display" import -window root "$screenshot"

@@ -28,6 +28,7 @@ QIcon embeddedIcon(const QString &programName) {
 
 void setUpApplication(QApplication &application, const QString &programName) {
     QApplication::setApplicationName(programName);
+    QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
     QApplication::setWindowIcon(embeddedIcon(programName));
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installJapaneseFontSubstitutes();

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Installs the build into a temporary /usr and checks that the desktop finds
-# what it needs there: both programs, the menu entry and the AppStream file of
-# dayglass, and every icon size of both programs, each PNG as large as its
-# folder says.
-# Usage: check-install.sh BUILD_FOLDER APP_ID
+# what it needs there: both programs with their menu entries, the AppStream
+# file of dayglass, and every icon size of both programs, each PNG as large as
+# its folder says.
+# Usage: check-install.sh BUILD_FOLDER DAYGLASS_APP_ID DISCGATE_APP_ID
 set -eu
 build="$1"
 app_id="$2"
+discgate_id="$3"
 tree="$(mktemp -d)"
 trap 'rm -rf "$tree"' EXIT
 cmake --install "$build" --prefix "$tree/usr" >/dev/null
@@ -37,13 +38,19 @@ for program in dayglass discgate; do
     done
 done
 
-entry="$tree/usr/share/applications/$app_id.desktop"
-if [ -f "$entry" ]; then
-    grep -qx 'Exec=dayglass' "$entry" || fail "the menu entry does not start dayglass"
-    grep -qx 'Icon=dayglass' "$entry" || fail "the menu entry does not show the dayglass icon"
-else
-    fail "the menu entry $app_id.desktop is missing"
-fi
+# Usage: check_entry APP_ID PROGRAM EXEC_LINE
+check_entry() {
+    entry="$tree/usr/share/applications/$1.desktop"
+    if [ -f "$entry" ]; then
+        grep -qx "Exec=$3" "$entry" || fail "the menu entry of $2 does not start it"
+        grep -qx "Icon=$2" "$entry" || fail "the menu entry of $2 does not show its icon"
+    else
+        fail "the menu entry $1.desktop is missing"
+    fi
+}
+check_entry "$app_id" dayglass dayglass
+check_entry "$discgate_id" discgate 'discgate %f'
+
 metainfo="$tree/usr/share/metainfo/$app_id.metainfo.xml"
 if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||

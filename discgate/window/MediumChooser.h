@@ -1,0 +1,18 @@
+#pragma once
+
+#include "MediumFolder.h"
+
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+
+// What this run of the launcher knows of its medium: the program's folder,
+// the medium named by `arguments` (the program's command line), and the
+// removable media mounted now. Ends the program for --help and --version.
+MediumSearch mediumSearchOf(const QStringList &arguments);
+
+// The folder whose Autorun.inf the launcher reads. When the search finds none,
+// asks the user for it in a folder dialog that opens in `dialogFolder`;
+// nothing when the user cancels.
+std::optional<std::filesystem::path> chooseMediumFolder(const MediumSearch &search,
+                                                        const std::filesystem::path &dialogFolder);
