@@ -6,14 +6,14 @@
 # font for the fonts of the design, and the desktop's opener of files and
 # addresses.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME dayglass-discgate)
-set(CPACK_PACKAGE_CONTACT "dayglass developers")
+set(CPACK_PACKAGE_NAME ${PACKAGE_NAME})
+set(CPACK_PACKAGE_CONTACT ${PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count-down timer with a calendar, and a start menu for media")
 set(CPACK_PACKAGE_DESCRIPTION
     "dayglass counts down to the end of a period in seven units at once, with a
 bar that turns from blue to red, and keeps day notes in a month calendar.
 discgate is the skinned start menu of a distribution medium, built from the
-Autorun.inf beside it. Both have a Japanese user interface and keep their
+medium's Autorun.inf. Both have a Japanese user interface and keep their
 files in Shift-JIS.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

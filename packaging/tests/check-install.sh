@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary /usr and checks that the desktop finds
-# what it needs there: both programs with their menu entries, the AppStream
-# file of dayglass, and every icon size of both programs, each PNG as large as
-# its folder says.
+# what it needs there: both programs with their menu entries and manual pages,
+# the AppStream file of dayglass, every icon size of both programs, each PNG as
+# large as its folder says, and the package's copyright file.
 # Usage: check-install.sh BUILD_FOLDER DAYGLASS_APP_ID DISCGATE_APP_ID
 set -eu
 build="$1"
@@ -26,6 +26,8 @@ png_size() {
 
 for program in dayglass discgate; do
     [ -x "$tree/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
+    gzip -t "$tree/usr/share/man/man1/$program.1.gz" 2>/dev/null ||
+        fail "the manual page of $program is missing"
     [ -f "$tree/usr/share/icons/hicolor/scalable/apps/$program.svg" ] ||
         fail "the scalable icon of $program is missing"
     for size in 16 32 48 64 128 256; do
@@ -58,6 +60,8 @@ if [ -f "$metainfo" ]; then
 else
     fail "the AppStream file $app_id.metainfo.xml is missing"
 fi
+
+[ -f "$tree/usr/share/doc/dayglass-discgate/copyright" ] || fail "the copyright file is missing"
 
 [ "$failures" -eq 0 ] && echo "installed tree complete"
 exit "$failures"
