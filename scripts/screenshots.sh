@@ -31,8 +31,8 @@ period() { # start and end as "Y M D h m s"
 start_dayglass() {
     rm -rf "$work/dayglass" && mkdir -p "$work/dayglass"
     cp build/bin/dayglass "$work/dayglass/"
-    printf '%s' "$1" | iconv -t CP932 >"$work/dayglass/Data.ini"
-    printf '%s' "${2:-}" | iconv -t CP932 >"$work/dayglass/Calendar.ini"
+    printf '%s' "$1" | iconv -f UTF-8 -t CP932 >"$work/dayglass/Data.ini"
+    printf '%s' "${2:-}" | iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
     # libfaketime directly, so that $! is the program itself.
     LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='@2026-12-07 12:00:00' \
         "$work/dayglass/dayglass" 2>/dev/null &

@@ -38,16 +38,16 @@ period='[Start]\r\nYear=2000\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond
 period="$period"'[End]\r\nYear=2999\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n'
 weekday="$(date +%w | sed 's/0/日/;s/1/月/;s/2/火/;s/3/水/;s/4/木/;s/5/金/;s/6/土/')"
 printf '[%s(%s)]\r\nText=締め切り#CR#資料を送る\r\nCollar=255\r\n' "$(date +%Y/%m/%d)" "$weekday" |
-    iconv -t CP932 >"$work/dayglass/Calendar.ini"
+    iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
 
 printf "$period"'[EntSS]\r\nInf= 0\r\n' >"$work/dayglass/Data.ini"
-read_program "$work/dayglass/dayglass" \
+read_program "$work/dayglass/dayglass" -- \
     "frame|DG" "check box|TIMER" "check box|CALENDAR" "frame|TIMER" \
     "label|開始" "label|2000/01/01" "label|残時間" "label|\d+" "label|秒" \
     "progress bar|残時間 \d+%" "push button|時間設定"
 
 printf "$period"'[EntSS]\r\nInf= 1\r\n' >"$work/dayglass/Data.ini"
-read_program "$work/dayglass/dayglass" \
+read_program "$work/dayglass/dayglass" -- \
     "frame|CALENDAR" "label|\d{4}  /  \d\d" "label|日" "label|土" \
     "push button|▼|前の月" "push button|■|今日" "push button|設定" "push button|初期化" \
     "check box|\d+年\d+月1日\(.\)" \
@@ -55,9 +55,7 @@ read_program "$work/dayglass/dayglass" \
     "label|締め切り\n資料を送る"
 
 # discgate on the sample medium.
-cp -r "$medium" "$work/medium"
-cp "$bin/discgate" "$work/medium/"
-read_program "$work/medium/discgate" \
+read_program "$bin/discgate" "$medium" -- \
     "frame|discgate" "push button|閉じる" "push button|readme.txt" \
     "push button|https://www.example.com/" "push button|guide.html"
 exit $status

@@ -2,7 +2,7 @@
 bus (AT-SPI), as a screen reader does, then checks what it finds against
 expectations given as regular expressions.
 
-Usage: atspi_tree.py PROGRAM_FILE EXPECTATION...
+Usage: atspi_tree.py PROGRAM_FILE [ARGUMENT...] -- EXPECTATION...
 
 Each expectation is "ROLE|NAME" or "ROLE|NAME|DESCRIPTION", where NAME and
 DESCRIPTION are regular expressions matched against the whole text; it is met
@@ -47,9 +47,9 @@ def unmet_expectations(nodes, expectations):
     return unmet
 
 
-def main(program_file, expectations, seconds=15):
-    program = os.path.basename(program_file)
-    process = subprocess.Popen([program_file], stderr=subprocess.DEVNULL)
+def main(command, expectations, seconds=15):
+    program = os.path.basename(command[0])
+    process = subprocess.Popen(command, stderr=subprocess.DEVNULL)
     try:
         application = find_application(program, seconds)
         if application is None:
@@ -75,4 +75,5 @@ def main(program_file, expectations, seconds=15):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2:]))
+    split = sys.argv.index("--")
+    sys.exit(main(sys.argv[1:split], sys.argv[split + 1:]))
