@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -14,13 +16,18 @@ namespace {
 
 // The program's icon in every size that its executable embeds, so that the
 // window system can pick the one that fits the title bar, the task bar or the
-// window switcher.
+// window switcher. The pictures are read as PNG without guessing: a reader
+// that may guess asks every image plugin first, and loading them all delays
+// the first frame.
 QIcon embeddedIcon(const QString &programName) {
     QIcon icon;
     QDirIterator pictures(QStringLiteral(":/icons"), {programName + QStringLiteral(".png")},
                           QDir::Files, QDirIterator::Subdirectories);
-    while (pictures.hasNext())
-        icon.addFile(pictures.next());
+    while (pictures.hasNext()) {
+        QImageReader reader(pictures.next(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
