@@ -4,7 +4,6 @@
 #include "MediumChooser.h"
 
 #include <QApplication>
-#include <QDir>
 
 // discgate is the start menu of a distribution medium: everything it shows and
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
@@ -13,10 +12,8 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
-    const MediumSearch search = mediumSearchOf(QApplication::arguments());
-    const auto folder = chooseMediumFolder(
-        search, mediaParentFolder("/", qEnvironmentVariable("USER").toStdString(),
-                                  QDir::homePath().toStdString()));
+    const auto folder =
+        chooseMediumFolder(mediumSearchOf(QApplication::arguments()), mediaDialogFolder());
     if (!folder)
         return 0;
     DesktopOpener opener;

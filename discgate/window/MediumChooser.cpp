@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QStorageInfo>
 
@@ -9,10 +11,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A path as the file system spells it, whatever characters it holds.
+fs::path localPath(const QString &path) {
+    return QFile::encodeName(path).toStdString();
+}
+
 std::vector<fs::path> mediaMountPoints() {
     std::vector<fs::path> mountPoints;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const fs::path mountPoint = volume.rootPath().toStdString();
+        const fs::path mountPoint = localPath(volume.rootPath());
         if (volume.isReady() && isRemovableMediaMount(mountPoint))
             mountPoints.push_back(mountPoint);
     }
@@ -32,11 +39,16 @@ MediumSearch mediumSearchOf(const QStringList &arguments) {
                                  QStringLiteral("[medium]"));
     parser.process(arguments);
 
-    MediumSearch search{QCoreApplication::applicationDirPath().toStdString(), std::nullopt,
+    MediumSearch search{localPath(QCoreApplication::applicationDirPath()), std::nullopt,
                         mediaMountPoints()};
     if (const QStringList named = parser.positionalArguments(); !named.isEmpty())
-        search.named = named.first().toStdString();
+        search.named = localPath(named.first());
     return search;
+}
+
+fs::path mediaDialogFolder() {
+    return mediaParentFolder("/", localPath(qEnvironmentVariable("USER")).string(),
+                             localPath(QDir::homePath()));
 }
 
 std::optional<fs::path> chooseMediumFolder(const MediumSearch &search,
@@ -44,10 +56,10 @@ std::optional<fs::path> chooseMediumFolder(const MediumSearch &search,
     if (auto folder = findMediumFolder(search))
         return folder;
     QFileDialog dialog(nullptr, QStringLiteral("メニューのあるメディアを選んでください - discgate"),
-                       QString::fromStdString(dialogFolder.string()));
+                       QFile::decodeName(dialogFolder.c_str()));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return fs::path(dialog.selectedFiles().first().toStdString());
+    return localPath(dialog.selectedFiles().first());
 }

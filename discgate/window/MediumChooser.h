@@ -11,6 +11,10 @@
 // removable media mounted now. Ends the program for --help and --version.
 MediumSearch mediumSearchOf(const QStringList &arguments);
 
+// Where the user picks a medium: the folder where the desktop mounts the
+// user's media, or the home folder.
+std::filesystem::path mediaDialogFolder();
+
 // The folder whose Autorun.inf the launcher reads. When the search finds none,
 // asks the user for it in a folder dialog that opens in `dialogFolder`;
 // nothing when the user cancels.
