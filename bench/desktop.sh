@@ -27,16 +27,17 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 
-# Prepares a program folder (the copies share one neutral name, so that
-# nothing else on the machine mistakes them for a running program of its own): dayglass with a running period, discgate beside
-# the sample medium, the baseline on its own.
+# Prepares a program folder: dayglass with a running period, as it stands on
+# every start after the first, discgate beside the sample medium, the baseline
+# on its own. The copies share one neutral name, so that nothing else on the
+# machine mistakes them for a running program of its own.
 prepare() {
     local name="$1" folder="$work/$1-$2"
     mkdir -p "$folder"
     case "$name" in
     dayglass)
         cp "$bin/dayglass" "$folder/program"
-        printf '[Start]\r\nYear=2026\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2030\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n' >"$folder/Data.ini"
+        printf '[Start]\r\nYear=2026\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2030\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[EntSS]\r\nInf= 0\r\n' >"$folder/Data.ini"
         echo "$folder/program" ;;
     discgate)
         cp -r examples/medium/. "$folder/"
