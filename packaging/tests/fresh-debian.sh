@@ -12,9 +12,19 @@ mirror="${2:-http://deb.debian.org/debian}"
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(mktemp -d /var/tmp/fresh-debian-XXXXXX)"
 chmod 755 "$root"
+# Ends what still runs inside the system (a bus or display of the checks),
+# then takes the system apart without touching the machine's own folders.
 cleanup() {
-    for folder in dev/pts dev sys proc; do umount "$root/$folder" 2>/dev/null || true; done
+    status=$?
+    for process in /proc/[0-9]*; do
+        [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] && kill "${process#/proc/}" 2>/dev/null
+    done
+    sleep 1
+    for folder in dev/pts dev sys proc; do
+        umount "$root/$folder" 2>/dev/null || umount -l "$root/$folder" 2>/dev/null || true
+    done
     rm -rf --one-file-system "$root"
+    exit "$status"
 }
 trap cleanup EXIT
 in_root() { chroot "$root" env DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8 "$@"; }
