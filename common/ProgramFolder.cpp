@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include "LexicalPath.h"
+
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,8 +22,7 @@ bool isWritableFolder(const std::filesystem::path &folder) {
 // Whether the program was installed with the system: its folder belongs to
 // the package manager, even when root, who may write there, starts it.
 bool isSystemFolder(const std::filesystem::path &folder) {
-    const std::string path = folder.lexically_normal().string();
-    return path == "/usr" || path.starts_with("/usr/");
+    return folder.lexically_normal() == "/usr" || isLexicallyBelow(folder, "/usr");
 }
 
 } // namespace

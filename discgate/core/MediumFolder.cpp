@@ -1,6 +1,7 @@
 #include "MediumFolder.h"
 
 #include "LauncherDescription.h"
+#include "LexicalPath.h"
 #include "MediumPath.h"
 
 #include <algorithm>
@@ -10,17 +11,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A named file stands for its folder; anything else is taken as a folder, so
-// that a missing one is reported with the Autorun.inf it lacks.
+// A named file stands for the folder it lies in, through any link to it;
+// anything else is taken as a folder, so that a missing one is reported with
+// the Autorun.inf it lacks.
 fs::path namedFolder(const fs::path &named) {
     std::error_code error;
     const fs::path full = fs::absolute(named, error);
-    return fs::is_regular_file(full, error) ? full.parent_path() : full;
-}
-
-bool isBelow(const fs::path &path, const fs::path &folder) {
-    const auto [end, ignored] = std::ranges::mismatch(folder, path);
-    return end == folder.end() && path != folder;
+    if (!fs::is_regular_file(full, error))
+        return full;
+    const fs::path file = fs::canonical(full, error);
+    return error ? full.parent_path() : file.parent_path();
 }
 
 } // namespace
@@ -31,9 +31,9 @@ bool holdsLauncherDescription(const fs::path &folder) {
 }
 
 bool isRemovableMediaMount(const fs::path &mountPoint) {
-    const fs::path path = mountPoint.lexically_normal();
-    return std::ranges::any_of(std::initializer_list<fs::path>{"/media", "/run/media", "/mnt"},
-                               [&path](const fs::path &folder) { return isBelow(path, folder); });
+    return std::ranges::any_of(
+        std::initializer_list<fs::path>{"/media", "/run/media", "/mnt"},
+        [&mountPoint](const fs::path &folder) { return isLexicallyBelow(mountPoint, folder); });
 }
 
 std::optional<fs::path> findMediumFolder(const MediumSearch &search) {

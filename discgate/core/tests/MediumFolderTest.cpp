@@ -38,6 +38,9 @@ TEST_F(MediumFolder, TheCommandLineNamesTheMediumByFolderOrByFile) {
     const fs::path other = medium("other");
     EXPECT_EQ(findMediumFolder({program, other, {}}), other);
     EXPECT_EQ(findMediumFolder({program, other / "Autorun.inf", {}}), other);
+    // A link to the file stands for the medium that holds the file.
+    fs::create_symlink(other / "Autorun.inf", emptyFolder("links") / "menu.inf");
+    EXPECT_EQ(findMediumFolder({program, emptyFolder("links") / "menu.inf", {}}), other);
     // A folder without the file is still the one asked for, so that the error
     // names the file it lacks.
     const fs::path missing = emptyFolder("bare") / "not-there";
@@ -59,8 +62,8 @@ TEST(RemovableMedia, AreThoseMountedBelowTheMediaFolders) {
     for (const char *mountPoint : {"/media/user/DISC", "/run/media/user/DISC", "/mnt/cdrom",
                                    "/media/cdrom0", "/media/user/DISC/"})
         EXPECT_TRUE(isRemovableMediaMount(mountPoint)) << mountPoint;
-    for (const char *mountPoint :
-         {"/", "/media", "/home", "/mediadisc/x", "/run/user/1000", "/media/../home/user"})
+    for (const char *mountPoint : {"/", "/media", "/media/", "/mnt/.", "/home", "/mediadisc/x",
+                                   "/run/user/1000", "/media/../home/user"})
         EXPECT_FALSE(isRemovableMediaMount(mountPoint)) << mountPoint;
 }
 
