@@ -17,7 +17,9 @@ chmod 755 "$root"
 cleanup() {
     status=$?
     for process in /proc/[0-9]*; do
-        [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] && kill "${process#/proc/}" 2>/dev/null
+        if [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ]; then
+            kill "${process#/proc/}" 2>/dev/null || true
+        fi
     done
     sleep 1
     for folder in dev/pts dev sys proc; do
