@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QStorageInfo>
+#include <cstdlib>
 
 namespace fs = std::filesystem;
 
@@ -47,8 +48,8 @@ MediumSearch mediumSearchOf(const QStringList &arguments) {
 }
 
 fs::path mediaDialogFolder() {
-    return mediaParentFolder("/", localPath(qEnvironmentVariable("USER")).string(),
-                             localPath(QDir::homePath()));
+    const char *user = std::getenv("USER");
+    return mediaParentFolder("/", user ? user : "", localPath(QDir::homePath()));
 }
 
 std::optional<fs::path> chooseMediumFolder(const MediumSearch &search,
