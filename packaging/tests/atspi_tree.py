@@ -18,14 +18,27 @@ import time
 import pyatspi
 
 
-def find_application(name, seconds):
+def find_application(name, process, seconds):
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
+    while time.monotonic() < deadline and process.poll() is None:
         for application in pyatspi.Registry.getDesktop(0):
             if application is not None and application.name == name:
                 return application
         time.sleep(0.2)
     return None
+
+
+def start(command, seconds, attempts=3):
+    """Starts the program until it joins the bus. A program that ends at once,
+    because the display turned it away while it was still starting up, is
+    started again."""
+    program = os.path.basename(command[0])
+    for _ in range(attempts):
+        process = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+        application = find_application(program, process, seconds)
+        if application is not None or process.poll() is None:
+            return process, application
+    return process, None
 
 
 def showing_nodes(node, depth=0):
@@ -49,9 +62,8 @@ def unmet_expectations(nodes, expectations):
 
 def main(command, expectations, seconds=15):
     program = os.path.basename(command[0])
-    process = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+    process, application = start(command, seconds)
     try:
-        application = find_application(program, seconds)
         if application is None:
             print(f"FAIL: {program} did not appear on the accessibility bus")
             return 1
