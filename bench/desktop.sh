@@ -14,13 +14,11 @@ runs="${1:-5}"
 idle="${2:-60}"
 bin="$PWD/build-bench/bin"
 work="$(mktemp -d)"
-display=":73"
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+. scripts/virtual-display.sh
+start_virtual_display
+trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=xcb
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

@@ -16,14 +16,12 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 screenshot="$program-screenshot.png"
-display=":97"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-sleep 1
-DISPLAY="$display" "$@" &
+. scripts/virtual-display.sh
+start_virtual_display
+trap 'kill "$virtual_display" 2>/dev/null || true' EXIT
+"$@" &
 app=$!
 sleep 3
-DISPLAY="$display" import -window root "$screenshot"
+import -window root "$screenshot"
 kill "$app" 2>/dev/null || true
 echo "No display: $program ran on a virtual display; its screenshot is $screenshot"

@@ -9,15 +9,13 @@ suffix=""
 [ "$scale" = 1 ] || suffix="@${scale}x"
 out="$PWD/docs/screenshots"
 work="$(mktemp -d)"
-display=":74"
 mkdir -p "$out"
 command -v faketime >/dev/null || apt-get install -y -qq faketime >/dev/null
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY="$display" QT_SCALE_FACTOR="$scale"
+. scripts/virtual-display.sh
+start_virtual_display
+trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
+export QT_SCALE_FACTOR="$scale"
 
 period() { # start and end as "Y M D h m s"
     set -- $1

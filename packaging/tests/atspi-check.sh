@@ -8,7 +8,8 @@
 set -eu
 bin="$1"
 medium="$2"
-reader="$(cd "$(dirname "$0")" && pwd)/atspi_tree.py"
+here="$(cd "$(dirname "$0")" && pwd)"
+reader="$here/atspi_tree.py"
 python=/usr/bin/python3
 for tool in Xvfb dbus-run-session iconv "$python"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -18,11 +19,10 @@ done
     { echo "SKIP: the AT-SPI bus (at-spi2-core) is not installed"; exit 77; }
 
 work="$(mktemp -d)"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+. "$here/../../scripts/virtual-display.sh"
+start_virtual_display
+trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 
 # Reads the program in a session bus of its own, which starts the
 # accessibility bus on the first request.

@@ -51,14 +51,15 @@ echo "both menu entries and their icons are installed"
 # What the checks themselves need, installed only after the package.
 in_root apt-get install -y -qq xvfb xauth python3-pyatspi >/dev/null
 in_root useradd -m tester
-mkdir "$root/tmp/checks"
-cp -r "$here" "$root/tmp/checks/tests"
+mkdir -p "$root/tmp/checks/packaging" "$root/tmp/checks/scripts"
+cp -r "$here" "$root/tmp/checks/packaging/tests"
+cp "$here/../../scripts/virtual-display.sh" "$root/tmp/checks/scripts/"
 cp -r "$here/../../examples/medium" "$root/tmp/checks/medium"
 chmod -R a+rX "$root/tmp/checks"
 
 as_user 'timeout 5 xvfb-run -a dayglass 2>/dev/null' || test $? -eq 124
 test -f "$root/home/tester/.config/dayglass/Data.ini"
 echo "dayglass ran from the menu's command and keeps its files in ~/.config/dayglass"
-report="$(as_user 'sh /tmp/checks/tests/atspi-check.sh /usr/bin /tmp/checks/medium' 2>&1)" ||
+report="$(as_user 'sh /tmp/checks/packaging/tests/atspi-check.sh /usr/bin /tmp/checks/medium' 2>&1)" ||
     { echo "$report"; exit 1; }
 echo "every control of both programs reads through AT-SPI, discgate's on the sample medium"
