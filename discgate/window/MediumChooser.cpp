@@ -21,7 +21,7 @@ std::vector<fs::path> mediaMountPoints() {
     std::vector<fs::path> mountPoints;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         const fs::path mountPoint = localPath(volume.rootPath());
-        if (volume.isReady() && isRemovableMediaMount(mountPoint))
+        if (isRemovableMediaMount(mountPoint) && volume.isReady())
             mountPoints.push_back(mountPoint);
     }
     return mountPoints;
