@@ -91,21 +91,40 @@ void removeLeftoverTemporaries(const fs::path &path) {
     }
 }
 
-bool replaceAtomically(const fs::path &path, const std::string &content, mode_t mode) {
+WriteError errorFor(const fs::path &path, int systemError) {
+    switch (systemError) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return {WriteProblem::ReadOnly, path, systemError};
+    case ENOSPC:
+    case EDQUOT:
+        return {WriteProblem::DiskFull, path, systemError};
+    case EFBIG:
+        return {WriteProblem::TooLarge, path, systemError};
+    case EWOULDBLOCK:
+        return {WriteProblem::Busy, path, systemError};
+    default:
+        return {WriteProblem::Other, path, systemError};
+    }
+}
+
+WriteResult replaceAtomically(const fs::path &path, const std::string &content, mode_t mode) {
     std::string pattern = folderOf(path) / (temporaryPrefix(path) + "XXXXXX");
     const Descriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
-        return false;
+        return errorFor(path, errno);
     const bool ok = writeAll(temporary.get(), content) && ::fchmod(temporary.get(), mode) == 0 &&
                     ::fsync(temporary.get()) == 0 && ::rename(pattern.c_str(), path.c_str()) == 0;
     if (!ok) {
+        const int systemError = errno;
         ::unlink(pattern.c_str());
-        return false;
+        return errorFor(path, systemError);
     }
     const Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid())
         ::fsync(folder.get());
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
@@ -165,29 +184,31 @@ std::optional<std::string> read(const fs::path &path) {
     return readDescriptor(file.get());
 }
 
-UpdateResult update(const fs::path &requestedPath,
-                    const std::function<std::string(const std::optional<std::string> &)> &edit) {
+WriteResult update(const fs::path &requestedPath,
+                   const std::function<std::string(const std::optional<std::string> &)> &edit) {
     const fs::path path = resolved(requestedPath);
     std::error_code error;
     fs::create_directories(folderOf(path), error);
     const Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid() || ::flock(folder.get(), LOCK_EX) != 0)
-        return UpdateResult::Failed;
+        return errorFor(path, errno);
 
     struct stat status {};
     const bool exists = ::lstat(path.c_str(), &status) == 0;
-    if (exists && (!S_ISREG(status.st_mode) || !isWritable(path, status)))
-        return UpdateResult::Failed;
+    if (exists && !S_ISREG(status.st_mode))
+        return WriteError{WriteProblem::NotAFile, path, 0};
+    if (exists && !isWritable(path, status))
+        return WriteError{WriteProblem::ReadOnly, path, EACCES};
     const std::optional<std::string> old = exists ? read(path) : std::nullopt;
     if (exists && !old)
-        return UpdateResult::Failed;
+        return errorFor(path, errno);
 
     removeLeftoverTemporaries(path);
     const std::string content = edit(old);
     if (old && content == *old)
-        return UpdateResult::Unchanged;
+        return std::nullopt;
     const mode_t mode = exists ? status.st_mode & 07777 : modeForNewFile();
-    return replaceAtomically(path, content, mode) ? UpdateResult::Written : UpdateResult::Failed;
+    return replaceAtomically(path, content, mode);
 }
 
 } // namespace FileStore

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WriteError.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,16 +23,15 @@ bool holds(const std::filesystem::path &path, std::string_view expected);
 // The bytes from an open file's current position to its end.
 std::optional<std::string> readDescriptor(int descriptor);
 
-enum class UpdateResult { Written, Unchanged, Failed };
-
 // Reads the file (nothing when it is missing), lets `edit` compute the new
 // content and puts it in place, all under an exclusive lock of the file's
 // folder, so that two processes editing the same file lose nothing. The new
 // content goes to a temporary file in the same folder that is flushed and then
 // renamed over the old one: a crash leaves either the old or the new file.
 // A file that exists but is not a writable regular file is left alone, and a
-// missing folder is created.
-UpdateResult update(const std::filesystem::path &path,
-                    const std::function<std::string(const std::optional<std::string> &)> &edit);
+// missing folder is created. Nothing comes back when the file holds the new
+// content (also when it held it already); otherwise why it does not.
+WriteResult update(const std::filesystem::path &path,
+                   const std::function<std::string(const std::optional<std::string> &)> &edit);
 
 } // namespace FileStore

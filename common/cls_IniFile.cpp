@@ -36,11 +36,11 @@ std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view k
     return value == missingValue ? std::string() : value;
 }
 
-void cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
-                             std::string_view value) {
+WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
+                                    std::string_view value) {
     if (m_name.empty())
-        return;
-    FileStore::update(m_name, [&](const std::optional<std::string> &old) {
+        return WriteError{WriteProblem::NoFolder, {}, 0};
+    return FileStore::update(m_name, [&](const std::optional<std::string> &old) {
         const std::string content = old.value_or(std::string());
         const TextEncoding encoding = IniText::encodingOf(content);
         return IniText::withValue(content, encodeText(section, encoding), encodeText(key, encoding),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WriteError.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,7 +11,7 @@
 // between the platforms. Strings are UTF-8; the file holds CP932 (or UTF-8
 // when it begins with a byte-order mark). Nothing is cached: every call sees
 // the file as it is at that moment. Missing files, sections and keys read as
-// "" or 0, and failed writes are silent.
+// "" or 0; a write that fails says why.
 class cls_IniFile {
 public:
     const std::string &Name() const { return m_name; }
@@ -20,8 +22,9 @@ public:
     std::string GetDataStr(std::string_view section, std::string_view key) const;
 
     // Creates the file, section or key where missing and replaces an existing
-    // value; every other byte of the file stays as it was.
-    void SetDataStr(std::string_view section, std::string_view key, std::string_view value);
+    // value; every other byte of the file stays as it was. Says why when the
+    // file could not be written.
+    WriteResult SetDataStr(std::string_view section, std::string_view key, std::string_view value);
 
     // The value read as an integer; a missing key and the value -1 read as 0.
     std::int32_t GetDataInt(std::string_view section, std::string_view key) const;

@@ -8,7 +8,10 @@ PACKAGES="
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
-    xvfb xauth xdotool x11-utils imagemagick faketime
+    xvfb xauth xdotool x11-utils imagemagick faketime openbox
+    weston xwayland qt6-wayland
+    desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
+    libglib2.0-bin shared-mime-info
 "
 # Packages that only one script needs (clang for the fuzz targets) are named
 # by that script as arguments.

@@ -24,17 +24,19 @@ StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view sect
             colourFromCollar(file.GetDataStr(section, colourKey))};
 }
 
-void clearDay(const std::filesystem::path &dataFolder, std::string_view section) {
+WriteResult clearDay(const std::filesystem::path &dataFolder, std::string_view section) {
     cls_IniFile file = calendarFile(dataFolder);
-    file.SetDataStr(section, textKey, "");
-    file.SetDataStr(section, colourKey, "");
+    if (auto error = file.SetDataStr(section, textKey, ""))
+        return error;
+    return file.SetDataStr(section, colourKey, "");
 }
 
-void saveDay(const std::filesystem::path &dataFolder, std::string_view section,
-             std::string_view editorText, OleColor colour) {
+WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
+                    std::string_view editorText, OleColor colour) {
     cls_IniFile file = calendarFile(dataFolder);
-    file.SetDataStr(section, textKey, TextToNote(editorText));
-    file.SetDataStr(section, colourKey, std::to_string(colour));
+    if (auto error = file.SetDataStr(section, textKey, TextToNote(editorText)))
+        return error;
+    return file.SetDataStr(section, colourKey, std::to_string(colour));
 }
 
 CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder) {

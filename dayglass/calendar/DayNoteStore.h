@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OleColor.h"
+#include "WriteError.h"
 
 #include <filesystem>
 #include <string>
@@ -31,12 +32,13 @@ StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view sect
 
 // Empties both keys of the day. The section stays, and reads back exactly like
 // a day that was never annotated.
-void clearDay(const std::filesystem::path &dataFolder, std::string_view section);
+WriteResult clearDay(const std::filesystem::path &dataFolder, std::string_view section);
 
 // Writes both keys, whichever of them the user changed: the note in its stored
-// form and the colour as decimal text.
-void saveDay(const std::filesystem::path &dataFolder, std::string_view section,
-             std::string_view editorText, OleColor colour);
+// form and the colour as decimal text. The first write that fails ends the
+// save and says why.
+WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
+                    std::string_view editorText, OleColor colour);
 
 enum class CalendarDeletion { Deleted, NoFile, Failed };
 

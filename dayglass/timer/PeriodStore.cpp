@@ -23,10 +23,13 @@ DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     return texts;
 }
 
-void writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
+WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
     const auto fields = texts.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        ini.SetDataStr(section, fieldKeys[i], *fields[i]);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (auto error = ini.SetDataStr(section, fieldKeys[i], *fields[i]))
+            return error;
+    }
+    return std::nullopt;
 }
 
 // A text of decimal digits within [low, high].
@@ -47,10 +50,11 @@ PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
     return {readSide(ini, "Start"), readSide(ini, "End")};
 }
 
-void writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
+WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFile(dataFolder);
-    writeSide(ini, "Start", texts.start);
-    writeSide(ini, "End", texts.end);
+    if (auto error = writeSide(ini, "Start", texts.start))
+        return error;
+    return writeSide(ini, "End", texts.end);
 }
 
 std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {

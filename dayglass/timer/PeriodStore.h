@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "WriteError.h"
 
 #include <array>
 #include <filesystem>
@@ -56,8 +57,9 @@ inline constexpr char dataFileName[] = "Data.ini";
 // The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);
 
-// Writes the twelve keys exactly as given, "Start" first, one key at a time.
-void writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts);
+// Writes the twelve keys exactly as given, "Start" first, one key at a time;
+// the first write that fails ends it and says why.
+WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts);
 
 // The moment the six texts name. Years are taken literally (6 is the year 6),
 // and a day past the month's end rolls over into the next month, as 30

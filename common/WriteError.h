@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+// Why a save did not happen, so that the window that asked for it can tell
+// the user which file was not written and why.
+enum class WriteProblem {
+    ReadOnly,   // the file or its folder may not be written
+    Busy,       // another program holds the file's lock past the wait
+    DiskFull,   // no space left on the file system, or the user's quota is used up
+    TooLarge,   // the file would pass a size limit of the file system or the process
+    NotAFile,   // a folder, device or pipe stands where the file should be
+    UnsafeLink, // a link in a folder that others may write, not the user's own
+    NoFolder,   // there is nowhere to keep the file
+    Other,      // any other failure of the system, with its error number
+};
+
+struct WriteError {
+    WriteProblem problem = WriteProblem::Other;
+    std::filesystem::path path;
+    // The system's error number, where one applies; 0 otherwise.
+    int systemError = 0;
+
+    bool operator==(const WriteError &) const = default;
+};
+
+// What a write reports: nothing when the file holds what was asked for.
+using WriteResult = std::optional<WriteError>;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPoint>
+#include <QProcess>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+// Real X input for tests that run under scripts/with-desktop.sh: xdotool sends
+// the events through the X server (XTest), so keys carry the text that X gives
+// them and clicks reach the window through the window manager, exactly as a
+// user's do. Each call waits until the events have been handled.
+namespace RealInput {
+
+inline void xdotool(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(5000);
+    // X delivers the events to our connection; let Qt read and handle them.
+    QTest::qWait(150);
+}
+
+// Clicks `count` times (2 for a double click) at `local`, in the widget's own
+// coordinates; the widget's centre when none is given.
+inline void click(QWidget *widget, QPoint local = QPoint(-1, -1), int count = 1) {
+    const QPoint point =
+        widget->mapToGlobal(local == QPoint(-1, -1) ? widget->rect().center() : local);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(point.x()),
+             QString::number(point.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+             QString::number(count), QStringLiteral("--delay"), QStringLiteral("60"),
+             QStringLiteral("1")});
+}
+
+// Moves the pointer onto `local` in the widget's coordinates, without a click.
+inline void moveTo(QWidget *widget, QPoint local) {
+    const QPoint point = widget->mapToGlobal(local);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(point.x()),
+             QString::number(point.y())});
+}
+
+// Presses keys by their X names, as "Delete", "BackSpace", "Home", "Tab",
+// "shift+Return", to the window that has the keyboard focus.
+inline void key(const QString &keys) {
+    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"), keys});
+}
+
+// Types text as a user types it, one key at a time.
+inline void type(const QString &text) {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+}
+
+} // namespace RealInput
