@@ -2,6 +2,7 @@
 
 #include "WriteError.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -11,6 +12,11 @@
 // Whole-file reads and crash-safe whole-file replacement, the storage under
 // our INI files.
 namespace FileStore {
+
+// The largest file that is read or written at all. Real settings files and
+// menu descriptions are a few kilobytes; a larger one comes from a damaged or
+// hostile medium, and reading it whole could exhaust the memory.
+inline constexpr std::uintmax_t maximumFileSize = 64 * 1024 * 1024;
 
 // The bytes of a regular file, or nothing when it is missing, is no regular
 // file or cannot be read.
