@@ -18,6 +18,9 @@ inline constexpr char calendarFileName[] = "Calendar.ini";
 struct StoredDay {
     std::string note;
     OleColor colour = oleBlack;
+    // The file holds a longer note than a read returns (only another program
+    // writes one): `note` is its beginning, and saving it would lose the rest.
+    bool noteCut = false;
 
     bool operator==(const StoredDay &) const = default;
 };
