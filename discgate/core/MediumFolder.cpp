@@ -5,6 +5,7 @@
 #include "MediumPath.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -23,7 +24,103 @@ fs::path namedFolder(const fs::path &named) {
     return error ? full.parent_path() : file.parent_path();
 }
 
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::ranges::equal(text.substr(0, prefix.size()), prefix,
+                              [](char a, char b) { return asciiLower(a) == b; });
+}
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    const char lower = asciiLower(c);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+// The bytes that a URI's path stands for. An escaped "/" would be a separator
+// that the URI's author did not write, and a NUL would cut the path short.
+std::optional<std::string> percentDecoded(std::string_view text) {
+    std::string decoded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            decoded += text[i];
+            continue;
+        }
+        const int high = i + 1 < text.size() ? hexDigitValue(text[i + 1]) : -1;
+        const int low = i + 2 < text.size() ? hexDigitValue(text[i + 2]) : -1;
+        if (high < 0 || low < 0 || (high == 0 && low == 0) || (high == 2 && low == 15))
+            return std::nullopt;
+        decoded += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return decoded;
+}
+
+// A URI has a scheme of letters, digits, "+", "-" or "." that begins with a
+// letter, then "://". A path such as "D:\menu" or "disc:1" is no URI.
+bool isUri(std::string_view argument) {
+    const std::size_t colon = argument.find("://");
+    if (colon == 0 || colon == std::string_view::npos)
+        return false;
+    const std::string_view scheme = argument.substr(0, colon);
+    const auto isSchemeCharacter = [](char c) {
+        const char lower = asciiLower(c);
+        return (lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+               c == '.';
+    };
+    return asciiLower(scheme.front()) >= 'a' && asciiLower(scheme.front()) <= 'z' &&
+           std::ranges::all_of(scheme, isSchemeCharacter);
+}
+
+std::optional<dev_t> deviceOf(const fs::path &path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return status.st_dev;
+}
+
 } // namespace
+
+std::optional<fs::path> localPathOfArgument(std::string_view argument) {
+    if (!isUri(argument))
+        return fs::path(argument);
+    constexpr std::string_view fileScheme = "file://";
+    if (!startsWithIgnoringCase(argument, fileScheme))
+        return std::nullopt;
+    std::string_view rest = argument.substr(fileScheme.size());
+    const std::size_t pathStart = rest.find('/');
+    const std::string_view host = rest.substr(0, pathStart);
+    if (pathStart == std::string_view::npos || !(host.empty() || host == "localhost"))
+        return std::nullopt;
+    rest.remove_prefix(pathStart);
+    // A query or a fragment has no meaning for a local file; a "#" or "?" in
+    // a file name arrives escaped.
+    if (rest.find_first_of("?#") != std::string_view::npos)
+        return std::nullopt;
+    const std::optional<std::string> path = percentDecoded(rest);
+    if (!path)
+        return std::nullopt;
+    return fs::path(*path);
+}
+
+fs::path mediumRootOf(const fs::path &named) {
+    const fs::path normal = namedFolder(named).lexically_normal();
+    const fs::path start = normal.has_filename() ? normal : normal.parent_path();
+    const std::optional<dev_t> device = deviceOf(start);
+    if (!device)
+        return start;
+    for (fs::path folder = start;; folder = folder.parent_path()) {
+        if (holdsLauncherDescription(folder))
+            return folder;
+        const fs::path parent = folder.parent_path();
+        if (parent == folder || deviceOf(parent) != device)
+            return start;
+    }
+}
 
 bool holdsLauncherDescription(const fs::path &folder) {
     std::error_code error;
@@ -38,7 +135,7 @@ bool isRemovableMediaMount(const fs::path &mountPoint) {
 
 std::optional<fs::path> findMediumFolder(const MediumSearch &search) {
     if (search.named)
-        return namedFolder(*search.named);
+        return mediumRootOf(*search.named);
     if (holdsLauncherDescription(search.programFolder))
         return search.programFolder;
     std::optional<fs::path> found;

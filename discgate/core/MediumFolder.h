@@ -10,17 +10,29 @@
 // from the desktop's menu, looks for a mounted medium that holds one.
 struct MediumSearch {
     std::filesystem::path programFolder;
-    // The folder, or a file in the folder, named on the command line.
+    // The medium, a folder on it or a file on it, named on the command line.
     std::optional<std::filesystem::path> named;
     // Where removable media are mounted now.
     std::vector<std::filesystem::path> mediaMountPoints;
 };
 
-// The folder whose Autorun.inf the launcher reads: the folder named on the
-// command line, else the program folder when it holds Autorun.inf, else the
-// one removable medium that holds one. Nothing when the user has to choose,
-// because no medium or several hold one.
+// The folder whose Autorun.inf the launcher reads: the medium of the path
+// named on the command line (see mediumRootOf), else the program folder when it holds Autorun.inf,
+// else the one removable medium that holds one. Nothing when the user has to choose, because no
+// medium or several hold one.
 std::optional<std::filesystem::path> findMediumFolder(const MediumSearch &search);
+
+// The local path that a desktop hands over for a medium: a path as it stands,
+// or a file:// URI (percent-encoded, with no host or "localhost"), decoded to
+// the file system's bytes. Nothing for a URI that names no local file, or
+// whose escapes are broken or hide a separator or a NUL.
+std::optional<std::filesystem::path> localPathOfArgument(std::string_view argument);
+
+// The medium that `named` lies on: the nearest folder, from `named` (or the
+// folder of a named file, through any link to it) upwards, that holds
+// Autorun.inf. The walk stays on the file system where it starts, so it never
+// leaves the medium's mount. When no such folder exists, the folder named.
+std::filesystem::path mediumRootOf(const std::filesystem::path &named);
 
 // Whether `folder` holds Autorun.inf, in any letter case.
 bool holdsLauncherDescription(const std::filesystem::path &folder);

@@ -3,6 +3,8 @@
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -56,6 +58,61 @@ TEST_F(MediumFolder, AnInstalledCopyTakesTheOneMountedMediumWithAMenu) {
     EXPECT_EQ(findMediumFolder({installed, std::nullopt, {plain}}), std::nullopt);
     EXPECT_EQ(findMediumFolder({installed, std::nullopt, {menu, medium("media/second")}}),
               std::nullopt);
+}
+
+TEST_F(MediumFolder, APathInsideTheMediumLeadsUpToItsRoot) {
+    const fs::path disc = medium("media/ディスク", "AUTORUN.INF");
+    fs::create_directories(disc / "Docs/en");
+    writeBytes(disc / "Docs/en/guide.html", "");
+    for (const fs::path &inside : {disc, disc / "Docs/en", disc / "Docs/en/",
+                                   disc / "Docs/en/guide.html", disc / "Docs/en/../en"})
+        EXPECT_EQ(mediumRootOf(inside), disc) << inside;
+    // The nearest menu wins over one further up.
+    const fs::path inner = medium("media/ディスク/Extras");
+    EXPECT_EQ(mediumRootOf(inner / "."), inner);
+    // Without a menu anywhere above, the folder named is reported as it is.
+    const fs::path bare = emptyFolder("bare/sub");
+    EXPECT_EQ(mediumRootOf(bare), bare);
+}
+
+TEST_F(MediumFolder, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
+    // A link planted on the medium leads onto another file system; the walk
+    // from there must not come back through the link to the medium's menu.
+    const fs::path disc = medium("disc");
+    std::string pattern = "/dev/shm/dg-test-XXXXXX";
+    struct stat discStatus {
+    }, shmStatus{};
+    if (::mkdtemp(pattern.data()) == nullptr || ::stat(disc.c_str(), &discStatus) != 0 ||
+        ::stat(pattern.c_str(), &shmStatus) != 0 || discStatus.st_dev == shmStatus.st_dev)
+        GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+    const fs::path elsewhere = pattern;
+    fs::create_directories(elsewhere / "sub");
+    fs::create_directory_symlink(elsewhere, disc / "link");
+    EXPECT_EQ(mediumRootOf(disc / "link/sub"), disc / "link/sub");
+    fs::remove_all(elsewhere);
+}
+
+TEST(LocalPathOfArgument, TakesPathsAndLocalFileUris) {
+    const std::pair<const char *, const char *> rows[] = {
+        {"/media/user/DISC", "/media/user/DISC"},
+        {"relative/disc", "relative/disc"},
+        {"D:\\menu", "D:\\menu"},
+        {"/media/user/a%20b", "/media/user/a%20b"},
+        {"file:///media/user/DISC", "/media/user/DISC"},
+        {"FILE://localhost/media/user/My%20Disc/", "/media/user/My Disc/"},
+        {"file:///media/user/%E3%83%87%E3%82%A3%E3%82%B9%E3%82%AF", "/media/user/ディスク"},
+        {"file:///media/%e3%83%87%e3%82%a3%e3%82%b9%e3%82%af%25", "/media/ディスク%"},
+    };
+    for (const auto &[argument, expected] : rows)
+        EXPECT_EQ(localPathOfArgument(argument), fs::path(expected)) << argument;
+}
+
+TEST(LocalPathOfArgument, RefusesUrisThatNameNoLocalFile) {
+    for (const char *argument :
+         {"smb://server/share", "http://example.com/disc", "file://server/share", "file://",
+          "file:///a%2Fb", "file:///a%2f..%2fetc", "file:///a%00b", "file:///a%G1", "file:///a%4",
+          "file:///a%", "file:///a#b", "file:///a?b"})
+        EXPECT_EQ(localPathOfArgument(argument), std::nullopt) << argument;
 }
 
 TEST(RemovableMedia, AreThoseMountedBelowTheMediaFolders) {
