@@ -12,8 +12,10 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
-    const auto folder =
-        chooseMediumFolder(mediumSearchOf(QApplication::arguments()), mediaDialogFolder());
+    const auto search = mediumSearchOf(QApplication::arguments());
+    if (!search)
+        return 1;
+    const auto folder = chooseMediumFolder(*search, mediaDialogFolder());
     if (!folder)
         return 0;
     DesktopOpener opener;

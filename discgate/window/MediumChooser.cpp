@@ -1,5 +1,7 @@
 #include "MediumChooser.h"
 
+#include "MessageBoxes.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +31,7 @@ std::vector<fs::path> mediaMountPoints() {
 
 } // namespace
 
-MediumSearch mediumSearchOf(const QStringList &arguments) {
+std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("メディアの Autorun.inf に書かれたメニューを開きます。"));
@@ -42,8 +44,17 @@ MediumSearch mediumSearchOf(const QStringList &arguments) {
 
     MediumSearch search{localPath(QCoreApplication::applicationDirPath()), std::nullopt,
                         mediaMountPoints()};
-    if (const QStringList named = parser.positionalArguments(); !named.isEmpty())
-        search.named = localPath(named.first());
+    const QStringList named = parser.positionalArguments();
+    if (named.isEmpty())
+        return search;
+    search.named = localPathOfArgument(QFile::encodeName(named.first()).toStdString());
+    if (!search.named) {
+        MessageBoxes::inform(nullptr, QStringLiteral("discgate"),
+                             QStringLiteral("「%1」はこのコンピューター上のフォルダーではないため、"
+                                            "メニューを開けません。")
+                                 .arg(named.first()));
+        return std::nullopt;
+    }
     return search;
 }
 

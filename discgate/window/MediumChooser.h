@@ -7,9 +7,11 @@
 #include <optional>
 
 // What this run of the launcher knows of its medium: the program's folder,
-// the medium named by `arguments` (the program's command line), and the
-// removable media mounted now. Ends the program for --help and --version.
-MediumSearch mediumSearchOf(const QStringList &arguments);
+// the medium named by `arguments` (the program's command line) as a path or a
+// file:// URI, and the removable media mounted now. Ends the program for
+// --help and --version. Nothing, after telling the user, when the argument
+// names no local file.
+std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments);
 
 // Where the user picks a medium: the folder where the desktop mounts the
 // user's media, or the home folder.

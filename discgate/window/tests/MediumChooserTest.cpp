@@ -4,7 +4,9 @@
 #include "TemporaryFolder.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTest>
+#include <QUrl>
 
 namespace fs = std::filesystem;
 
@@ -44,6 +46,31 @@ private slots:
         });
         QCOMPARE(chooseMediumFolder({media / "bin", std::nullopt, {}}, media.path()),
                  std::optional(media / "DISC"));
+    }
+
+    // What GNOME's and KDE's device handlers pass: the mount point as a
+    // percent-encoded URI, in the file system's bytes for a Japanese name.
+    void theDesktopNamesTheMediumByUri() {
+        TemporaryFolder media;
+        const fs::path disc = media / "ディスク 1";
+        fs::create_directories(disc / "docs");
+        writeBytes(disc / "AUTORUN.INF", "");
+        const QString uri = QUrl::fromLocalFile(QFile::decodeName((disc / "docs").c_str()))
+                                .toString(QUrl::FullyEncoded);
+        const auto search = mediumSearchOf({QStringLiteral("discgate"), uri});
+        QVERIFY(search);
+        QCOMPARE(chooseMediumFolder(*search, media.path()), std::optional(disc));
+    }
+
+    void aUriOfAnotherComputerIsRefusedWithAMessage() {
+        QString text;
+        whenModalShown([&text](QWidget *modal) {
+            text = qobject_cast<QMessageBox *>(modal)->text();
+            modal->close();
+        });
+        QCOMPARE(mediumSearchOf({QStringLiteral("discgate"), QStringLiteral("smb://server/disc")}),
+                 std::nullopt);
+        QVERIFY2(text.contains(QStringLiteral("smb://server/disc")), qPrintable(text));
     }
 
     void cancellingThePickEndsWithoutAMedium() {
