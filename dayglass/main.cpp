@@ -7,6 +7,7 @@
 #include <QFile>
 
 int main(int argc, char *argv[]) {
+    chooseWindowSystem();
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("dayglass"));
     // The desktop joins the windows to the menu entry of this name.

@@ -9,6 +9,7 @@
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
 // file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
+    chooseWindowSystem();
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));

@@ -4,7 +4,9 @@
 # the programs call on: the window system plugins, the image formats of the
 # launcher's pictures, the Japanese texts of Qt's dialogs, a Japanese Gothic
 # font for the fonts of the design, and the desktop's opener of files and
-# addresses.
+# addresses. Recommended: the Wayland platform plugin (where a desktop offers
+# X11 too, both programs run there) and desktop-file-utils, whose trigger
+# tells the desktop that discgate handles media with an Autorun.inf.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PACKAGE_NAME})
 set(CPACK_PACKAGE_CONTACT ${PACKAGE_MAINTAINER})
@@ -20,5 +22,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, desktop-file-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -8,3 +8,12 @@ class QString;
 // every desktop, the Japanese texts of Qt's standard buttons and dialogs, and
 // the font substitutes.
 void setUpApplication(QApplication &application, const QString &programName);
+
+// Chooses the window system before the QApplication is made. Both programs
+// place their windows themselves, which a Wayland compositor never lets a
+// client do, so where the desktop also offers X11 (through XWayland, with
+// DISPLAY set) they run there and look as on X11; without X11 they run on
+// Wayland natively and the compositor places their windows. An X server that
+// cannot be reached falls back to Wayland. A platform that the user set in
+// QT_QPA_PLATFORM, or with -platform, is left alone.
+void chooseWindowSystem();

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary /usr and checks that the desktop finds
 # what it needs there: both programs with their menu entries and manual pages,
+# discgate's handling of media with an Autorun.inf in GNOME and in Plasma,
 # the AppStream file of dayglass, every icon size of both programs, each PNG as
 # large as its folder says, and the package's copyright file.
 # Usage: check-install.sh BUILD_FOLDER DAYGLASS_APP_ID DISCGATE_APP_ID
@@ -52,6 +53,10 @@ check_entry() {
 }
 check_entry "$app_id" dayglass dayglass
 check_entry "$discgate_id" discgate 'discgate %f'
+grep -qx 'MimeType=x-content/win32-software;' "$tree/usr/share/applications/$discgate_id.desktop" ||
+    fail "the menu entry of discgate is not offered for media with an Autorun.inf"
+grep -qx 'Exec=discgate %f' "$tree/usr/share/solid/actions/$discgate_id.desktop" 2>/dev/null ||
+    fail "Plasma's device notifier has no action that starts discgate"
 
 metainfo="$tree/usr/share/metainfo/$app_id.metainfo.xml"
 if [ -f "$metainfo" ]; then

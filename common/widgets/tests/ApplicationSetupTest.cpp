@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIcon>
+#include <QScopeGuard>
 #include <QtTest>
 #include <algorithm>
 
@@ -55,6 +56,34 @@ private slots:
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("W")), halfWidth);
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("時")), 2 * halfWidth);
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("2005/10/10")), 10 * halfWidth);
+    }
+
+    // The choice each kind of desktop session gets: an unset variable is
+    // written here as an empty text.
+    void theWindowSystemIsX11WhereverTheDesktopOffersIt_data() {
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::newRow("X11 or XWayland")
+            << QByteArray() << QByteArray(":0") << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland alone") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("the user's choice")
+            << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland");
+    }
+    void theWindowSystemIsX11WhereverTheDesktopOffersIt() {
+        QFETCH(QByteArray, platform);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        const QByteArray savedPlatform = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray savedDisplay = qgetenv("DISPLAY");
+        const auto restore = qScopeGuard([&] {
+            qputenv("QT_QPA_PLATFORM", savedPlatform);
+            qputenv("DISPLAY", savedDisplay);
+        });
+        qputenv("QT_QPA_PLATFORM", platform);
+        qputenv("DISPLAY", display);
+        chooseWindowSystem();
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), chosen);
     }
 
     void everyWindowShowsTheProgramIconInEveryDrawnSize() {

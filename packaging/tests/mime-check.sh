@@ -1,0 +1,53 @@
+#!/bin/sh
+# Checks what a GNOME desktop decides when a medium with an Autorun.inf goes
+# in: the shared MIME database, asked through GIO as the file manager asks it,
+# gives the medium the content type x-content/win32-software, and with the
+# build installed, discgate's menu entry is among the handlers of that type.
+# Skipped (status 77) without gio (libglib2.0-bin), update-desktop-database
+# (desktop-file-utils), python3-gi or the shared MIME database
+# (shared-mime-info).
+# Usage: mime-check.sh BUILD_FOLDER DISCGATE_APP_ID
+set -eu
+build="$1"
+app_id="$2"
+python=/usr/bin/python3
+for tool in gio update-desktop-database; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+"$python" -c 'import gi' 2>/dev/null || { echo "SKIP: python3-gi is not installed"; exit 77; }
+[ -f /usr/share/mime/treemagic ] || { echo "SKIP: shared-mime-info is not installed"; exit 77; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+status=0
+
+# The file name in capitals, as ISO 9660 media often store it.
+mkdir "$work/medium"
+printf '[autorun]\r\nopen=discgate.exe\r\n' >"$work/medium/AUTORUN.INF"
+types="$("$python" - "$work/medium" <<'PYTHON'
+import sys
+import gi
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio
+print(" ".join(Gio.content_type_guess_for_tree(Gio.File.new_for_path(sys.argv[1]))))
+PYTHON
+)"
+echo "content types of the medium: $types"
+case " $types " in
+*" x-content/win32-software "*) ;;
+*) echo "FAIL: a medium with AUTORUN.INF is not x-content/win32-software"; status=1 ;;
+esac
+
+# GIO reads the handlers from the cache that dpkg's trigger of
+# desktop-file-utils builds, and takes only entries whose program is on PATH.
+# The user's own folders are left empty so that nothing of this machine's
+# desktop counts.
+cmake --install "$build" --prefix "$work/usr" >/dev/null
+update-desktop-database "$work/usr/share/applications"
+mkdir "$work/data" "$work/config"
+handlers="$(PATH="$work/usr/bin:$PATH" XDG_DATA_DIRS="$work/usr/share:/usr/share" \
+    XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" gio mime x-content/win32-software)"
+echo "$handlers"
+echo "$handlers" | grep -qF "$app_id.desktop" ||
+    { echo "FAIL: $app_id.desktop is not among the handlers of x-content/win32-software"; status=1; }
+exit $status
