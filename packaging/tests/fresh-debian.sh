@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the Debian package on a fresh, minimal Debian 12 made with
 # debootstrap and checks it there as a user would meet it: the install brings
-# every dependency, both menu entries and icons are in place, dayglass keeps
-# its files in ~/.config/dayglass, discgate opens a medium, and every control
+# every dependency, both menu entries and icons are in place, discgate handles
+# media with an Autorun.inf, dayglass keeps its files in ~/.config/dayglass,
+# discgate opens a medium, and every control
 # reads through the accessibility bus. Stops at the first check that fails. Needs root, debootstrap and Debian's
 # package mirror; takes a few minutes. Not part of the test suite.
 # Usage: fresh-debian.sh PACKAGE.deb [MIRROR]
@@ -47,9 +48,13 @@ for program in dayglass discgate; do
     test -f "$root/usr/share/icons/hicolor/scalable/apps/$program.svg"
 done
 echo "both menu entries and their icons are installed"
+test -f "$root/usr/share/solid/actions/org.dayglass.discgate.desktop"
+echo "Plasma's device notifier offers discgate"
 
 # What the checks themselves need, installed only after the package.
-in_root apt-get install -y -qq xvfb xauth python3-pyatspi >/dev/null
+in_root apt-get install -y -qq xvfb xauth python3-pyatspi libglib2.0-bin >/dev/null
+in_root gio mime x-content/win32-software | grep -qF org.dayglass.discgate.desktop
+echo "a medium with an Autorun.inf opens with discgate"
 in_root useradd -m tester
 mkdir -p "$root/tmp/checks/packaging" "$root/tmp/checks/scripts"
 cp -r "$here" "$root/tmp/checks/packaging/tests"
