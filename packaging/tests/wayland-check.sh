@@ -77,13 +77,13 @@ disc_uri="$("$python" -c 'import pathlib, sys; print(pathlib.Path(sys.argv[1]).a
 mkdir "$work/dayglass"
 cp "$bin/dayglass" "$work/dayglass/"
 
-# Usage: check_session NAME PLATFORM
+# Usage: check_session NAME PLATFORM [ASAN_OPTIONS]
 check_session() {
     echo "== $1"
     # A headless weston has no seat, and Qt's Wayland input method then fails
     # on the first key that reaches a text field; a desktop always has a seat.
-    QT_IM_MODULE=none EXPECTED_PLATFORM="$2" "$session_test" ||
-        fail "the windows do not work on $1"
+    QT_IM_MODULE=none EXPECTED_PLATFORM="$2" ASAN_OPTIONS="${3:-${ASAN_OPTIONS:-}}" \
+        "$session_test" || fail "the windows do not work on $1"
     dbus-run-session -- "$python" "$here/atspi_tree.py" "$bin/discgate" "$disc_uri" -- \
         "frame|discgate" "push button|閉じる" "push button|readme.txt" ||
         fail "discgate shows no menu of the medium $disc_uri on $1"
@@ -91,8 +91,11 @@ check_session() {
         "frame|DG" "push button|時間設定" || fail "dayglass shows no window on $1"
 }
 
+# Qt's Wayland plugin, unloaded at exit, leaves allocations that the leak
+# checker of a sanitizer build can neither name nor be told to ignore; leaks
+# are looked for in the XWayland session.
 start_compositor
-check_session "Wayland" wayland
+check_session "Wayland" wayland "${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 stop_compositor
 
 start_compositor --xwayland
