@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
-#include <QUrl>
 
 namespace fs = std::filesystem;
 
@@ -46,20 +45,6 @@ private slots:
         });
         QCOMPARE(chooseMediumFolder({media / "bin", std::nullopt, {}}, media.path()),
                  std::optional(media / "DISC"));
-    }
-
-    // What GNOME's and KDE's device handlers pass: the mount point as a
-    // percent-encoded URI, in the file system's bytes for a Japanese name.
-    void theDesktopNamesTheMediumByUri() {
-        TemporaryFolder media;
-        const fs::path disc = media / "ディスク 1";
-        fs::create_directories(disc / "docs");
-        writeBytes(disc / "AUTORUN.INF", "");
-        const QString uri = QUrl::fromLocalFile(QFile::decodeName((disc / "docs").c_str()))
-                                .toString(QUrl::FullyEncoded);
-        const auto search = mediumSearchOf({QStringLiteral("discgate"), uri});
-        QVERIFY(search);
-        QCOMPARE(chooseMediumFolder(*search, media.path()), std::optional(disc));
     }
 
     void aUriOfAnotherComputerIsRefusedWithAMessage() {
