@@ -11,7 +11,7 @@ PACKAGES="
     xvfb xauth xdotool x11-utils imagemagick faketime openbox
     weston xwayland qt6-wayland
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
-    libglib2.0-bin shared-mime-info
+    libglib2.0-bin shared-mime-info python3-gi
 "
 # Packages that only one script needs (clang for the fuzz targets) are named
 # by that script as arguments.
