@@ -1,3 +1,4 @@
+#include "FolderLock.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -112,9 +113,12 @@ TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");
     ini.SetDataStr("A", "x", "2");
+    // The lock file stays: removing it while another writer waits for it
+    // would let a third take a new one.
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "config" / "dayglass"),
                             fs::directory_iterator()),
-              1);
+              2);
+    EXPECT_TRUE(fs::exists(m_folder / "config" / "dayglass" / folderLockName));
 }
 
 } // namespace
