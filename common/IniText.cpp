@@ -285,18 +285,16 @@ Index::Index(std::string_view content)
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
-    const auto value = storedValue(section, key);
-    if (!value)
-        return std::nullopt;
-    return valueText(*value, m_encoding);
+    if (const auto value = storedValue(section, key))
+        return valueText(*value, m_encoding);
+    return std::nullopt;
 }
 
 std::optional<std::size_t> Index::valueLength(std::string_view section,
                                               std::string_view key) const {
-    const auto value = storedValue(section, key);
-    if (!value)
-        return std::nullopt;
-    return value->size();
+    if (const auto value = storedValue(section, key))
+        return value->size();
+    return std::nullopt;
 }
 
 std::optional<std::string_view> Index::storedValue(std::string_view section,
