@@ -60,50 +60,39 @@ TEST(SaveOwnership, NewFilesArePrivateOnlyInAPrivateFolder) {
 }
 
 // In a folder that everybody may write, with the sticky bit, another user
-// can plant the file as a link to one of ours. Only links of our own or of
-// the folder's owner are followed there, as the kernel's protected-links rule
-// does.
-class PlantedLink : public testing::Test {
-protected:
-    void SetUp() override {
-        if (::geteuid() != 0)
-            GTEST_SKIP() << "planting a link of another user needs root";
-        ASSERT_EQ(::chmod(m_shared.path().c_str(), 01777), 0);
-        writeBytes(m_victim, "echo hello\n");
-        fs::create_symlink(m_victim, m_link);
+// can plant the file as a link to one of ours. There a link is followed only
+// when it is ours or the folder owner's, as the kernel's protected-links rule
+// does; elsewhere only the folder's owner could have planted it.
+TEST(SaveOwnership, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "planting a link of another user needs root";
+    struct Row {
+        mode_t folderMode;
+        uid_t folderOwner;
+        uid_t linkOwner;
+        bool followed;
+    };
+    const Row rows[] = {
+        {01777, 0, otherUser, false},
+        {01777, 0, 0, true},
+        {01777, otherUser, otherUser, true},
+        {0755, 0, otherUser, true},
+    };
+    for (const Row &row : rows) {
+        TemporaryFolder shared;
+        TemporaryFolder home;
+        writeBytes(home / ".bashrc", "echo hello\n");
+        fs::create_symlink(home / ".bashrc", shared / "Calendar.ini");
+        ASSERT_EQ(::chmod(shared.path().c_str(), row.folderMode), 0);
+        ASSERT_EQ(::chown(shared.path().c_str(), row.folderOwner, row.folderOwner), 0);
+        ASSERT_EQ(::lchown((shared / "Calendar.ini").c_str(), row.linkOwner, row.linkOwner), 0);
+        const WriteResult result = write(shared / "Calendar.ini");
+        EXPECT_EQ(!result, row.followed) << row.folderMode << " " << row.linkOwner;
+        EXPECT_TRUE(row.followed || (result && result->problem == WriteProblem::UnsafeLink));
+        EXPECT_EQ(readBytes(home / ".bashrc"),
+                  row.followed ? "echo hello\n[A]\r\nx=new\r\n" : "echo hello\n");
+        EXPECT_TRUE(fs::is_symlink(shared / "Calendar.ini"));
     }
-
-    TemporaryFolder m_shared;
-    TemporaryFolder m_home;
-    const fs::path m_victim = m_home / ".bashrc";
-    const fs::path m_link = m_shared / "Calendar.ini";
-};
-
-TEST_F(PlantedLink, LinkOfAnotherUserIsNotWrittenThrough) {
-    ASSERT_EQ(::lchown(m_link.c_str(), otherUser, otherGroup), 0);
-    const WriteResult result = write(m_link);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->problem, WriteProblem::UnsafeLink);
-    EXPECT_EQ(readBytes(m_victim), "echo hello\n");
-    EXPECT_TRUE(fs::is_symlink(m_link));
-}
-
-TEST_F(PlantedLink, OwnLinkOrLinkOfTheFolderOwnerIsFollowed) {
-    EXPECT_EQ(write(m_link), std::nullopt);
-    EXPECT_EQ(readBytes(m_victim), "echo hello\n[A]\r\nx=new\r\n");
-    ASSERT_EQ(::chown(m_shared.path().c_str(), otherUser, otherGroup), 0);
-    ASSERT_EQ(::lchown(m_link.c_str(), otherUser, otherGroup), 0);
-    EXPECT_EQ(iniFileAt(m_link.string()).SetDataStr("A", "x", "again"), std::nullopt);
-    EXPECT_EQ(readBytes(m_victim), "echo hello\n[A]\r\nx=again\r\n");
-}
-
-// A link in an ordinary folder is followed whoever made it: only a folder
-// that others may write lets them plant one.
-TEST_F(PlantedLink, LinksInOtherFoldersAreFollowed) {
-    ASSERT_EQ(::chmod(m_shared.path().c_str(), 0755), 0);
-    ASSERT_EQ(::lchown(m_link.c_str(), otherUser, otherGroup), 0);
-    EXPECT_EQ(write(m_link), std::nullopt);
-    EXPECT_EQ(readBytes(m_victim), "echo hello\n[A]\r\nx=new\r\n");
 }
 
 } // namespace

@@ -133,21 +133,4 @@ TEST(WriteFailures, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
     EXPECT_EQ(fs::file_size(path), std::uintmax_t{1} << 40);
 }
 
-// Without a folder nothing may land in the current folder.
-TEST(WriteFailures, NamesWithoutAFolderAreNeverWritten) {
-    TemporaryFolder folder;
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder.path());
-    for (const std::string name : {"", "Data.ini", "sub/Data.ini"}) {
-        const WriteResult result = iniFileAt(name).SetDataStr("A", "x", "1");
-        ASSERT_TRUE(result) << name;
-        EXPECT_EQ(result->problem, WriteProblem::NoFolder) << name;
-    }
-    EXPECT_TRUE(fs::is_empty(folder.path()));
-    const WriteResult result = iniFileIn("", "Data.ini").SetDataStr("A", "x", "1");
-    EXPECT_TRUE(result && result->problem == WriteProblem::NoFolder);
-    EXPECT_EQ(iniFileIn("", "Data.ini").GetDataStr("A", "x"), "");
-    fs::current_path(previous);
-}
-
 } // namespace
