@@ -1,8 +1,13 @@
 #include "FileStore.h"
 
+#include "FileDescriptor.h"
+#include "FolderLock.h"
+#include "WriteAccess.h"
+#include "WriteTarget.h"
+
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,29 +16,14 @@ namespace fs = std::filesystem;
 namespace FileStore {
 namespace {
 
-// A file descriptor that closes itself.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
-
 bool writeAll(int fd, const std::string &bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t result = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (result < 0 && errno == EINTR)
             continue;
+        if (result == 0)
+            errno = EIO;
         if (result <= 0)
             return false;
         written += static_cast<std::size_t>(result);
@@ -41,33 +31,30 @@ bool writeAll(int fd, const std::string &bytes) {
     return true;
 }
 
-mode_t modeForNewFile() {
+bool isTooLarge(const struct stat &status) {
+    return static_cast<std::uintmax_t>(status.st_size) > maximumFileSize;
+}
+
+// The user's umask, and no access for group and others where the folder
+// grants them none: the user's own settings folder keeps its files private.
+mode_t modeForNewFileIn(const fs::path &folder) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    struct stat status {};
+    const bool privateFolder = ::stat(folder.c_str(), &status) == 0 && (status.st_mode & 077) == 0;
+    return 0666 & ~mask & (privateFolder ? 0700 : 0777);
 }
 
-fs::path folderOf(const fs::path &path) {
-    return path.has_parent_path() ? path.parent_path() : fs::path(".");
-}
-
-// Whether the file's permissions let us change it. Root passes every access
-// test, yet a file that nobody may write is one the user has protected.
-bool isWritable(const fs::path &path, const struct stat &status) {
-    if (::geteuid() == 0)
-        return (status.st_mode & 0222) != 0;
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
-// Follows a symbolic link so that the file it names is replaced, not the link.
-fs::path resolved(const fs::path &path) {
-    std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        const fs::path target = fs::canonical(path, error);
-        if (!error)
-            return target;
+// Makes the folder and every missing folder above it, for their owner only.
+// Returns the error that stopped it, or 0.
+int makeFolders(const fs::path &folder) {
+    fs::path partial;
+    for (const fs::path &part : folder) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
+            return errno;
     }
-    return path;
+    return 0;
 }
 
 // Temporary files are named ".<file name>." and six random characters.
@@ -83,7 +70,7 @@ std::string temporaryPrefix(const fs::path &path) {
 void removeLeftoverTemporaries(const fs::path &path) {
     const std::string prefix = temporaryPrefix(path);
     std::error_code error;
-    for (const auto &entry : fs::directory_iterator(folderOf(path), error)) {
+    for (const auto &entry : fs::directory_iterator(path.parent_path(), error)) {
         const std::string name = entry.path().filename().string();
         if (name.size() == prefix.size() + 6 && name.starts_with(prefix) &&
             entry.is_regular_file(error))
@@ -96,6 +83,7 @@ WriteError errorFor(const fs::path &path, int systemError) {
     case EACCES:
     case EPERM:
     case EROFS:
+    case ETXTBSY:
         return {WriteProblem::ReadOnly, path, systemError};
     case ENOSPC:
     case EDQUOT:
@@ -104,43 +92,134 @@ WriteError errorFor(const fs::path &path, int systemError) {
         return {WriteProblem::TooLarge, path, systemError};
     case EWOULDBLOCK:
         return {WriteProblem::Busy, path, systemError};
+    case EISDIR:
+        return {WriteProblem::NotAFile, path, systemError};
+    case ELOOP:
+        return {WriteProblem::UnsafeLink, path, systemError};
+    case ENOENT:
+    case ENOTDIR:
+        return {WriteProblem::NoFolder, path, systemError};
     default:
         return {WriteProblem::Other, path, systemError};
     }
 }
 
-WriteResult replaceAtomically(const fs::path &path, const std::string &content, mode_t mode) {
-    std::string pattern = folderOf(path) / (temporaryPrefix(path) + "XXXXXX");
-    const Descriptor temporary(::mkstemp(pattern.data()));
+// Gives the new file the old one's owner, group and mode. Only root may give
+// a file away, so a user's own write keeps at least the group where the user
+// belongs to it; the owner's is no failure of the save. The mode comes last,
+// as a change of owner clears the set-user-ID bit.
+bool keepOwnerAndMode(int fd, const struct stat &old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.st_gid));
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+WriteResult replaceAtomically(const fs::path &path, const std::string &content,
+                              const struct stat *old) {
+    std::string pattern = path.parent_path() / (temporaryPrefix(path) + "XXXXXX");
+    const FileDescriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
         return errorFor(path, errno);
-    const bool ok = writeAll(temporary.get(), content) && ::fchmod(temporary.get(), mode) == 0 &&
+    const bool ok = writeAll(temporary.get(), content) &&
+                    (old ? keepOwnerAndMode(temporary.get(), *old)
+                         : ::fchmod(temporary.get(), modeForNewFileIn(path.parent_path())) == 0) &&
                     ::fsync(temporary.get()) == 0 && ::rename(pattern.c_str(), path.c_str()) == 0;
     if (!ok) {
         const int systemError = errno;
         ::unlink(pattern.c_str());
         return errorFor(path, systemError);
     }
-    const Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor folder(
+        ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid())
         ::fsync(folder.get());
     return std::nullopt;
 }
 
+// The old content of the write target, read under the folder lock without
+// following a link that was planted after the target was chosen.
+struct OldFile {
+    std::optional<std::string> content;
+    struct stat status {};
+    WriteResult error;
+};
+
+OldFile readOldFile(const fs::path &path) {
+    OldFile old;
+    if (::lstat(path.c_str(), &old.status) != 0) {
+        if (errno != ENOENT)
+            old.error = errorFor(path, errno);
+        return old;
+    }
+    if (S_ISLNK(old.status.st_mode))
+        old.error = errorFor(path, ELOOP);
+    else if (!S_ISREG(old.status.st_mode))
+        old.error = WriteError{WriteProblem::NotAFile, path, 0};
+    else if (isTooLarge(old.status))
+        old.error = errorFor(path, EFBIG);
+    else if (const int error = writeAccessError(path))
+        old.error = errorFor(path, error);
+    if (old.error)
+        return old;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!file.valid() || ::fstat(file.get(), &opened) != 0) {
+        old.error = errorFor(path, errno);
+        return old;
+    }
+    // Another program replaced the file between the two looks.
+    if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino) {
+        old.error = errorFor(path, EWOULDBLOCK);
+        return old;
+    }
+    old.content = readDescriptor(file.get());
+    if (!old.content)
+        old.error = errorFor(path, errno == 0 ? EFBIG : errno);
+    return old;
+}
+
+WriteResult
+updateLocked(const fs::path &path,
+             const std::function<std::string(const std::optional<std::string> &)> &edit) {
+    const OldFile old = readOldFile(path);
+    if (old.error)
+        return old.error;
+    if (const int error = writeAccessError(path.parent_path()))
+        return errorFor(path, error);
+    removeLeftoverTemporaries(path);
+    const std::string content = edit(old.content);
+    if (old.content && content == *old.content)
+        return std::nullopt;
+    if (content.size() > maximumFileSize)
+        return errorFor(path, EFBIG);
+    return replaceAtomically(path, content, old.content ? &old.status : nullptr);
+}
+
 } // namespace
+
+void ignoreFileSizeSignal() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+        ::signal(SIGXFSZ, SIG_IGN);
+}
 
 std::optional<std::string> readDescriptor(int descriptor) {
     struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+    errno = 0;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || isTooLarge(status))
         return std::nullopt;
     // One byte more than the file's size, so that the read that finds the
-    // end needs no larger string; a file that grows meanwhile doubles it.
+    // end needs no larger string; a file that grows meanwhile doubles it, up
+    // to the largest file that is read at all.
     std::string content;
     content.resize(static_cast<std::size_t>(status.st_size) + 1);
     std::size_t done = 0;
     for (;;) {
-        if (done == content.size())
-            content.resize(content.size() * 2);
+        if (done == content.size()) {
+            if (done > maximumFileSize)
+                return std::nullopt;
+            content.resize(std::min<std::size_t>(content.size() * 2, maximumFileSize + 1));
+        }
         const ssize_t result = ::read(descriptor, content.data() + done, content.size() - done);
         if (result < 0 && errno == EINTR)
             continue;
@@ -155,7 +234,7 @@ std::optional<std::string> readDescriptor(int descriptor) {
 }
 
 bool holds(const fs::path &path, std::string_view expected) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         static_cast<std::size_t>(status.st_size) != expected.size())
@@ -178,7 +257,7 @@ bool holds(const fs::path &path, std::string_view expected) {
 
 std::optional<std::string> read(const fs::path &path) {
     // Non-blocking, so that a pipe put where a file should be cannot hang us.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid())
         return std::nullopt;
     return readDescriptor(file.get());
@@ -186,29 +265,19 @@ std::optional<std::string> read(const fs::path &path) {
 
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit) {
-    const fs::path path = resolved(requestedPath);
-    std::error_code error;
-    fs::create_directories(folderOf(path), error);
-    const Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid() || ::flock(folder.get(), LOCK_EX) != 0)
-        return errorFor(path, errno);
-
-    struct stat status {};
-    const bool exists = ::lstat(path.c_str(), &status) == 0;
-    if (exists && !S_ISREG(status.st_mode))
-        return WriteError{WriteProblem::NotAFile, path, 0};
-    if (exists && !isWritable(path, status))
-        return WriteError{WriteProblem::ReadOnly, path, EACCES};
-    const std::optional<std::string> old = exists ? read(path) : std::nullopt;
-    if (exists && !old)
-        return errorFor(path, errno);
-
-    removeLeftoverTemporaries(path);
-    const std::string content = edit(old);
-    if (old && content == *old)
-        return std::nullopt;
-    const mode_t mode = exists ? status.st_mode & 07777 : modeForNewFile();
-    return replaceAtomically(path, content, mode);
+    ignoreFileSizeSignal();
+    if (!requestedPath.is_absolute() || !requestedPath.has_filename())
+        return WriteError{WriteProblem::NoFolder, requestedPath, 0};
+    const WriteTarget target = writeTargetFor(requestedPath);
+    if (target.error)
+        return target.error;
+    const fs::path &path = target.path;
+    if (const int error = makeFolders(path.parent_path()))
+        return errorFor(path, error);
+    const FolderLock lock = lockFolder(path.parent_path(), modeForNewFileIn(path.parent_path()));
+    if (!lock.descriptor.valid())
+        return errorFor(path, lock.systemError);
+    return updateLocked(path, edit);
 }
 
 } // namespace FileStore

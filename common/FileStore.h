@@ -19,25 +19,35 @@ namespace FileStore {
 inline constexpr std::uintmax_t maximumFileSize = 64 * 1024 * 1024;
 
 // The bytes of a regular file, or nothing when it is missing, is no regular
-// file or cannot be read.
+// file, is larger than maximumFileSize or cannot be read.
 std::optional<std::string> read(const std::filesystem::path &path);
 
 // Whether the file holds exactly `expected`: cheaper than reading it whole,
-// and false when it is missing or unreadable.
+// and false when it is missing, unreadable or larger than maximumFileSize.
 bool holds(const std::filesystem::path &path, std::string_view expected);
 
-// The bytes from an open file's current position to its end.
+// The bytes from an open file's current position to its end; nothing when
+// they are more than maximumFileSize.
 std::optional<std::string> readDescriptor(int descriptor);
 
 // Reads the file (nothing when it is missing), lets `edit` compute the new
-// content and puts it in place, all under an exclusive lock of the file's
-// folder, so that two processes editing the same file lose nothing. The new
-// content goes to a temporary file in the same folder that is flushed and then
-// renamed over the old one: a crash leaves either the old or the new file.
-// A file that exists but is not a writable regular file is left alone, and a
-// missing folder is created. Nothing comes back when the file holds the new
-// content (also when it held it already); otherwise why it does not.
+// content and puts it in place, all under the lock of the file's folder (see
+// FolderLock.h), so that two processes editing the same file lose nothing.
+// The new content goes to a temporary file in the same folder that is flushed
+// and then renamed over the old one: a crash or a failed write leaves the old
+// file byte for byte, and no temporary file stays behind. The new file keeps
+// the old one's mode and, where the writer may give it, its owner and group;
+// a new file gets the user's umask, and no access for others in a folder that
+// grants them none. Links are followed as WriteTarget.h says. A missing
+// folder is made, for its owner only. Nothing comes back when the file holds
+// the new content (also when it held it already); otherwise why it does not.
+// A path that is not absolute names no folder at all and is never written.
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit);
+
+// Lets a write beyond the process's file size limit (RLIMIT_FSIZE) fail with
+// EFBIG, which update() reports, instead of ending the process with SIGXFSZ.
+// A handler that someone else installed stays. update() calls it too.
+void ignoreFileSizeSignal();
 
 } // namespace FileStore

@@ -14,24 +14,36 @@
 
 namespace {
 
-// How long after its last change a file's change time must lie before the
-// moment its content was confirmed, so that any later change shows in a new
-// change time: longer than the file system's time stamp resolution. Local
-// Linux file systems stamp with the kernel's clock tick (at most 10 ms);
-// for all others (FAT media with their two seconds, network file systems
-// with their servers' clocks) three seconds.
-std::chrono::nanoseconds settleTimeFor(const std::string &path) {
+// How a file system stamps change times: the resolution of its stamps, and
+// whether they come from this machine's clock. Local Linux file systems stamp
+// with the kernel's clock tick (at most 10 ms), FAT and the other media file
+// systems to two seconds, all by this machine's clock; for every other (a
+// network share stamps by its server's clock) three seconds.
+struct ChangeStamps {
+    std::chrono::nanoseconds resolution;
+    bool byThisClock;
+};
+
+ChangeStamps changeStampsFor(const std::string &path) {
     constexpr std::array<decltype(statfs::f_type), 4> fineGrained = {
         0xEF53,     // ext2, ext3, ext4
         0x01021994, // tmpfs
         0x58465342, // XFS
         0x9123683E, // Btrfs
     };
+    constexpr std::array<decltype(statfs::f_type), 4> media = {
+        0x4D44,     // FAT
+        0x2011BAB0, // exFAT
+        0x7366746E, // NTFS (ntfs3)
+        0x5346544E, // NTFS
+    };
     struct statfs system {};
-    if (::statfs(path.c_str(), &system) == 0 &&
-        std::find(fineGrained.begin(), fineGrained.end(), system.f_type) != fineGrained.end())
-        return std::chrono::milliseconds(100);
-    return std::chrono::seconds(3);
+    if (::statfs(path.c_str(), &system) != 0)
+        return {std::chrono::seconds(3), false};
+    if (std::find(fineGrained.begin(), fineGrained.end(), system.f_type) != fineGrained.end())
+        return {std::chrono::milliseconds(100), true};
+    const bool medium = std::find(media.begin(), media.end(), system.f_type) != media.end();
+    return {std::chrono::seconds(3), medium};
 }
 constexpr std::size_t cachedFiles = 8;
 
@@ -58,16 +70,26 @@ std::chrono::nanoseconds wallClockNow() {
     return sinceEpoch(now);
 }
 
+// The moments of one look at the file, by the wall clock (to compare with
+// the file's stamps) and by the monotonic clock (to measure intervals).
+struct Moment {
+    std::chrono::nanoseconds wall = wallClockNow();
+    std::chrono::steady_clock::time_point steady = std::chrono::steady_clock::now();
+};
+
 struct CacheEntry {
     std::string path;
     int descriptor;
     FileIdentity identity;
-    std::chrono::nanoseconds confirmedAt;
-    std::chrono::nanoseconds settleTime;
+    Moment firstRead;
+    Moment confirmed;
+    ChangeStamps stamps;
     std::shared_ptr<const IniSnapshot> snapshot;
 
-    bool settled() const {
-        return std::max(identity.modified, identity.changed) + settleTime < confirmedAt;
+    bool settled(const Moment &now) const {
+        return isSettled({identity.changed, confirmed.wall, now.wall,
+                          confirmed.steady - firstRead.steady, stamps.resolution,
+                          stamps.byThisClock});
     }
 };
 
@@ -80,6 +102,7 @@ public:
 
     std::shared_ptr<const IniSnapshot> snapshot(const std::string &path) {
         const std::lock_guard lock(m_mutex);
+        const Moment now;
         struct stat status {};
         if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
             forget(path);
@@ -87,11 +110,10 @@ public:
         }
         const auto entry = find(path);
         if (entry != m_entries.end() && entry->identity == FileIdentity(status)) {
-            if (entry->settled())
+            if (entry->settled(now))
                 return entry->snapshot;
-            const std::chrono::nanoseconds readAt = wallClockNow();
             if (FileStore::holds(path, entry->snapshot->content())) {
-                entry->confirmedAt = readAt;
+                entry->confirmed = now;
                 return entry->snapshot;
             }
         }
@@ -122,11 +144,13 @@ private:
         struct stat before {};
         struct stat after {};
         struct stat named {};
-        const std::chrono::nanoseconds readAt = wallClockNow();
+        const Moment readAt;
         if (::fstat(descriptor, &before) != 0 || !S_ISREG(before.st_mode)) {
             ::close(descriptor);
             return nullptr;
         }
+        // The stamp seen above was made before this moment.
+        const Moment stampSeen;
         auto content = FileStore::readDescriptor(descriptor);
         if (!content || ::fstat(descriptor, &after) != 0 || ::stat(path.c_str(), &named) != 0 ||
             FileIdentity(before) != FileIdentity(after) ||
@@ -141,8 +165,8 @@ private:
             ::close(m_entries.back().descriptor);
             m_entries.pop_back();
         }
-        m_entries.push_front(
-            {path, descriptor, FileIdentity(before), readAt, settleTimeFor(path), snapshot});
+        m_entries.push_front({path, descriptor, FileIdentity(before), stampSeen, readAt,
+                              changeStampsFor(path), snapshot});
         return snapshot;
     }
 
@@ -151,6 +175,13 @@ private:
 };
 
 } // namespace
+
+bool isSettled(const SnapshotAge &age) {
+    const bool changedBeforeConfirmation = age.changed + age.stampResolution < age.confirmedAt;
+    const bool stampedAhead = age.stampedByThisClock && age.changed > age.now + age.stampResolution;
+    const bool confirmedAfterStamp = age.confirmedFor > age.stampResolution;
+    return changedBeforeConfirmation || stampedAhead || confirmedAfterStamp;
+}
 
 std::shared_ptr<const IniSnapshot> currentIniSnapshot(const std::string &path) {
     // One cache for the process, as the platform keeps one for its profile

@@ -12,14 +12,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -189,12 +181,17 @@ std::string_view withoutQuotes(std::string_view value) {
     return value;
 }
 
-// A stored value as a read returns it: without blanks around it or one pair
-// of enclosing quotes, cut at a NUL and at the longest value a read returns.
-std::string valueText(std::string_view content, std::size_t begin, std::size_t end,
-                      TextEncoding encoding) {
-    std::string_view value = withoutQuotes(trimmed(content.substr(begin, end - begin)));
-    value = value.substr(0, value.find('\0'));
+// A stored value without blanks around it or one pair of enclosing quotes,
+// cut at a NUL.
+std::string_view storedValueOf(std::string_view content, const Line &key) {
+    const std::string_view value =
+        withoutQuotes(trimmed(content.substr(key.valueBegin, key.end - key.valueBegin)));
+    return value.substr(0, value.find('\0'));
+}
+
+// A stored value as a read returns it, cut at the longest value a read
+// returns.
+std::string valueText(std::string_view value, TextEncoding encoding) {
     return std::string(truncateToCharacters(value, maximumValueLength, encoding));
 }
 
@@ -237,6 +234,14 @@ std::string oneLine(std::string_view text) {
 
 } // namespace
 
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 TextEncoding encodingOf(std::string_view content) {
     return content.starts_with(utf8ByteOrderMark) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
@@ -247,7 +252,7 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
     const KeyLocation location = locate(content, section, key, encoding);
     if (!location.key)
         return std::nullopt;
-    return valueText(content, location.key->valueBegin, location.key->end, encoding);
+    return valueText(storedValueOf(content, *location.key), encoding);
 }
 
 std::size_t Index::NameHash::operator()(std::string_view name) const {
@@ -280,6 +285,20 @@ Index::Index(std::string_view content)
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
+    if (const auto value = storedValue(section, key))
+        return valueText(*value, m_encoding);
+    return std::nullopt;
+}
+
+std::optional<std::size_t> Index::valueLength(std::string_view section,
+                                              std::string_view key) const {
+    if (const auto value = storedValue(section, key))
+        return value->size();
+    return std::nullopt;
+}
+
+std::optional<std::string_view> Index::storedValue(std::string_view section,
+                                                   std::string_view key) const {
     const auto found = m_sections.find(section);
     if (found == m_sections.end())
         return std::nullopt;
@@ -289,7 +308,7 @@ std::optional<std::string> Index::findValue(std::string_view section, std::strin
         if (line->kind == LineKind::Section)
             break;
         if (line->kind == LineKind::Key && namesMatch(line->name, key, m_encoding))
-            return valueText(m_content, line->valueBegin, line->end, m_encoding);
+            return storedValueOf(m_content, *line);
     }
     return std::nullopt;
 }

@@ -16,6 +16,10 @@ namespace IniText {
 // The longest value a read returns, in bytes of the file's encoding.
 inline constexpr std::size_t maximumValueLength = 999;
 
+// The text without the blanks (spaces and tabs) around it, as names and
+// values in a file are read.
+std::string_view trimmed(std::string_view text);
+
 // CP932 unless the content begins with a UTF-8 byte-order mark.
 TextEncoding encodingOf(std::string_view content);
 
@@ -42,7 +46,16 @@ public:
 
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
+    // The length in bytes of the value that findValue() finds, before it is
+    // cut at maximumValueLength; nothing when there is no such key.
+    std::optional<std::size_t> valueLength(std::string_view section, std::string_view key) const;
+
 private:
+    // The stored value without surrounding blanks or quotes, cut at a NUL
+    // but not yet at maximumValueLength.
+    std::optional<std::string_view> storedValue(std::string_view section,
+                                                std::string_view key) const;
+
     // Names are views into the content, hashed and compared the way names
     // match, so that a file of a million sections indexes without a copy of
     // each.

@@ -1,43 +1,53 @@
 #include "ProgramFolder.h"
 
 #include "LexicalPath.h"
+#include "WriteAccess.h"
 
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace fs = std::filesystem;
 
-// Whether files may be made in the folder. Root passes every access test but
-// that of a read-only file system, yet a folder that nobody may write is one
-// the user has protected, as the files in it are.
-bool isWritableFolder(const std::filesystem::path &folder) {
-    if (::access(folder.c_str(), W_OK) != 0)
-        return false;
-    struct stat status {};
-    return ::geteuid() != 0 ||
-           (::stat(folder.c_str(), &status) == 0 && (status.st_mode & 0222) != 0);
-}
+namespace {
 
 // Whether the program was installed with the system: its folder belongs to
 // the package manager, even when root, who may write there, starts it.
-bool isSystemFolder(const std::filesystem::path &folder) {
+bool isSystemFolder(const fs::path &folder) {
     return folder.lexically_normal() == "/usr" || isLexicallyBelow(folder, "/usr");
+}
+
+std::optional<fs::path> absoluteEnvironmentPath(const char *name) {
+    const char *value = std::getenv(name);
+    if (!value || !fs::path(value).is_absolute())
+        return std::nullopt;
+    return fs::path(value);
 }
 
 } // namespace
 
-std::filesystem::path dataFolderFor(const std::filesystem::path &programFolder,
-                                    const std::filesystem::path &configHome) {
-    if (!isSystemFolder(programFolder) && isWritableFolder(programFolder))
+fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::path> &configHome) {
+    if (programFolder.is_absolute() && !isSystemFolder(programFolder) &&
+        writeAccessError(programFolder) == 0)
         return programFolder;
-    return configHome / "dayglass";
+    return configHome ? *configHome / "dayglass" : fs::path();
 }
 
-std::filesystem::path userConfigHome() {
-    if (const char *xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+std::optional<fs::path> userConfigHome() {
+    if (auto xdg = absoluteEnvironmentPath("XDG_CONFIG_HOME"))
         return xdg;
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return std::filesystem::path(home) / ".config";
-    return std::filesystem::temp_directory_path();
+    if (auto home = absoluteEnvironmentPath("HOME"))
+        return *home / ".config";
+    return std::nullopt;
+}
+
+void keepDataFolderPrivate(const fs::path &dataFolder, const fs::path &programFolder) {
+    struct stat status {};
+    if (dataFolder.empty() || dataFolder == programFolder ||
+        ::stat(dataFolder.c_str(), &status) != 0 || status.st_uid != ::geteuid() ||
+        (status.st_mode & 077) == 0)
+        return;
+    // A folder that cannot be changed (on a read-only file system) stays as
+    // it is; every save into it reports its own failure.
+    ::chmod(dataFolder.c_str(), status.st_mode & 07700);
 }

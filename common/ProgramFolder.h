@@ -1,12 +1,24 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 // Where dayglass keeps Data.ini and Calendar.ini: beside the program when its
 // folder is writable (the portable use it was made for), otherwise in the
-// per-user folder `configHome`/dayglass, which the first write creates.
+// per-user folder `configHome`/dayglass, which the first write creates. With
+// neither, an empty path: there is no data folder, and nothing is read from
+// or written to any folder at all (never the temporary folder, where other
+// users could put files for us to read or to write through).
 std::filesystem::path dataFolderFor(const std::filesystem::path &programFolder,
-                                    const std::filesystem::path &configHome);
+                                    const std::optional<std::filesystem::path> &configHome);
 
-// The user's configuration home: $XDG_CONFIG_HOME, or ~/.config.
-std::filesystem::path userConfigHome();
+// The user's configuration home: $XDG_CONFIG_HOME, or ~/.config. Only an
+// absolute path counts, as the XDG base directory rules say; nothing when
+// there is none.
+std::optional<std::filesystem::path> userConfigHome();
+
+// Takes the access of group and others away from an existing per-user data
+// folder that belongs to the user, as desktop programs keep their settings
+// private. Earlier versions made it with the user's umask.
+void keepDataFolderPrivate(const std::filesystem::path &dataFolder,
+                           const std::filesystem::path &programFolder);

@@ -8,6 +8,11 @@ namespace {
 
 constexpr std::string_view missingValue = "Error";
 
+// A section or key name as the file carries it.
+std::string encodedName(std::string_view name, TextEncoding encoding) {
+    return encodeText(IniText::trimmed(name), encoding);
+}
+
 // The raw value in the file's encoding, with the encoding to decode it by.
 struct StoredValue {
     std::string bytes;
@@ -20,7 +25,7 @@ std::optional<StoredValue> findStoredValue(const std::string &path, std::string_
     if (!file)
         return std::nullopt;
     const TextEncoding encoding = file->encoding();
-    auto value = file->findValue(encodeText(section, encoding), encodeText(key, encoding));
+    auto value = file->findValue(encodedName(section, encoding), encodedName(key, encoding));
     if (!value)
         return std::nullopt;
     return StoredValue{std::move(*value), encoding};
@@ -38,13 +43,11 @@ std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view k
 
 WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
                                     std::string_view value) {
-    if (m_name.empty())
-        return WriteError{WriteProblem::NoFolder, {}, 0};
     return FileStore::update(m_name, [&](const std::optional<std::string> &old) {
         const std::string content = old.value_or(std::string());
         const TextEncoding encoding = IniText::encodingOf(content);
-        return IniText::withValue(content, encodeText(section, encoding), encodeText(key, encoding),
-                                  encodeText(value, encoding));
+        return IniText::withValue(content, encodedName(section, encoding),
+                                  encodedName(key, encoding), encodeText(value, encoding));
     });
 }
 
@@ -56,8 +59,21 @@ std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view 
     return value == -1 ? 0 : value;
 }
 
+std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_view key) const {
+    const std::shared_ptr<const IniSnapshot> file = currentIniSnapshot(m_name);
+    if (!file)
+        return 0;
+    const TextEncoding encoding = file->encoding();
+    return file->valueLength(encodedName(section, encoding), encodedName(key, encoding))
+        .value_or(0);
+}
+
 cls_IniFile iniFileAt(const std::string &path) {
     cls_IniFile ini;
     ini.SetName(path);
     return ini;
+}
+
+cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName) {
+    return iniFileAt(folder.is_absolute() ? (folder / fileName).string() : std::string());
 }

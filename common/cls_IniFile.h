@@ -3,6 +3,7 @@
 #include "WriteError.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,9 @@
 // between the platforms. Strings are UTF-8; the file holds CP932 (or UTF-8
 // when it begins with a byte-order mark). Nothing is cached: every call sees
 // the file as it is at that moment. Missing files, sections and keys read as
-// "" or 0; a write that fails says why.
+// "" or 0; a write that fails says why. Section and key names are taken
+// without the blanks around them, as the names in the file are read, so
+// " A " finds [A].
 class cls_IniFile {
 public:
     const std::string &Name() const { return m_name; }
@@ -23,11 +26,17 @@ public:
 
     // Creates the file, section or key where missing and replaces an existing
     // value; every other byte of the file stays as it was. Says why when the
-    // file could not be written.
+    // file could not be written; a Name that is not an absolute path names no
+    // folder to write in.
     WriteResult SetDataStr(std::string_view section, std::string_view key, std::string_view value);
 
     // The value read as an integer; a missing key and the value -1 read as 0.
     std::int32_t GetDataInt(std::string_view section, std::string_view key) const;
+
+    // The length in bytes of the file's encoding of the value as stored, which
+    // may be longer than GetDataStr() returns (IniText::maximumValueLength);
+    // 0 when the file, section or key is missing.
+    std::size_t GetDataLength(std::string_view section, std::string_view key) const;
 
 private:
     std::string m_name;
@@ -35,3 +44,8 @@ private:
 
 // An accessor on the file at `path`.
 cls_IniFile iniFileAt(const std::string &path);
+
+// An accessor on the file `fileName` in `folder`. Without a folder (an empty
+// or relative path) its Name stays empty: it reads nothing and writes nowhere,
+// never a file in whatever the current folder is.
+cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName);

@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 #include "DayglassContext.h"
+#include "FileStore.h"
 #include "ProgramFolder.h"
 #include "frmWeek.h"
 
@@ -8,6 +9,8 @@
 
 int main(int argc, char *argv[]) {
     chooseWindowSystem();
+    // A save beyond the file size limit must be reported, not end the program.
+    FileStore::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("dayglass"));
     // The desktop joins the windows to the menu entry of this name.
@@ -15,7 +18,9 @@ int main(int argc, char *argv[]) {
 
     const std::filesystem::path programFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    const DayglassContext context{dataFolderFor(programFolder, userConfigHome()), systemLocalNow};
+    const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
+    keepDataFolderPrivate(dataFolder, programFolder);
+    const DayglassContext context{dataFolder, systemLocalNow};
     frmWeek window(context);
     window.show();
     return QApplication::exec();

@@ -1,6 +1,8 @@
 // Random file bytes, then random reads and writes through cls_IniFile, each
-// checked against IniModel: a read must give what the model holds, and after
-// the writes every key of the model must still read back.
+// checked against IniModel: a read must give what the model holds (its stored
+// length too), and after the writes every key of the model must still read
+// back. Callers' names may carry blanks around them, which the accessor
+// drops as the file's names are read.
 
 #include "FuzzFolder.h"
 #include "IniModel.h"
@@ -17,9 +19,9 @@ namespace {
 // case, Shift-JIS characters whose second byte is a letter ("ア" is 83 41),
 // "[" ("ゼ" is 83 5B) or "]" ("ゾ" is 83 5D), and a character beyond
 // Shift-JIS, which is stored as "?".
-constexpr std::array<const char *, 14> knownNames = {
+constexpr std::array<const char *, 16> knownNames = {
     "Start", "start", "Text", "Collar", "2005/10/14(金)", "Btn1", "ア", "ゼ", "[ゾ]", "a😀",
-    "a?",    "",      "x",    "X"};
+    "a?",    "",      "x",    "X",      " Text\t",        "\t"};
 
 constexpr int mostOperations = 64;
 constexpr int mostCheckedKeys = 64;
@@ -39,13 +41,15 @@ public:
     void run() {
         for (int operation = 0; operation < mostOperations && m_input.remaining_bytes() > 0;
              ++operation) {
-            const int kind = m_input.ConsumeIntegralInRange(0, 2);
+            const int kind = m_input.ConsumeIntegralInRange(0, 3);
             const std::string section = name();
             const std::string key = name();
             if (kind == 0)
                 checkRead(section, key);
             else if (kind == 1)
                 checkInteger(section, key);
+            else if (kind == 2)
+                checkLength(section, key);
             else
                 write(section, key, value());
         }
@@ -96,8 +100,9 @@ private:
         return m_input.ConsumeRandomLengthString(40);
     }
 
+    // A caller's name as the file holds it.
     std::string encoded(const std::string &text) const {
-        return encodeText(text, m_model.encoding());
+        return encodeText(withoutBlanks(text), m_model.encoding());
     }
 
     std::string expectedText(const std::string &section, const std::string &key) const {
@@ -122,12 +127,25 @@ private:
                  std::to_string(expected));
     }
 
+    void checkLength(const std::string &section, const std::string &key) const {
+        const std::size_t expected =
+            m_model.wholeLength(encoded(section), encoded(key)).value_or(0);
+        const std::size_t read = m_ini.GetDataLength(section, key);
+        if (read != expected)
+            fail("GetDataLength differs from the model", section, key, std::to_string(read),
+                 std::to_string(expected));
+    }
+
     void write(const std::string &section, const std::string &key, const std::string &value) {
         if (!m_model.isWritableSectionName(encoded(section)) ||
             !m_model.isWritableKeyName(encoded(key)))
             return;
-        m_ini.SetDataStr(section, key, value);
-        m_model.set(encoded(section), encoded(key), encoded(value));
+        if (const WriteResult result = m_ini.SetDataStr(section, key, value)) {
+            std::fprintf(stderr, "SetDataStr failed: problem %d, error %d\n",
+                         static_cast<int>(result->problem), result->systemError);
+            std::abort();
+        }
+        m_model.set(encoded(section), encoded(key), encodeText(value, m_model.encoding()));
         checkRead(section, key);
     }
 

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t longestValue = 999;
-
 std::string_view withoutBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
+
+namespace {
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t longestValue = 999;
 
 enum class LineKind { Other, Section, Key };
 
@@ -82,6 +82,22 @@ IniModel::IniModel(std::string_view content)
 }
 
 std::optional<std::string> IniModel::value(std::string_view section, std::string_view key) const {
+    const auto whole = wholeValue(section, key);
+    if (!whole)
+        return std::nullopt;
+    return std::string(truncateToCharacters(*whole, longestValue, m_encoding));
+}
+
+std::optional<std::size_t> IniModel::wholeLength(std::string_view section,
+                                                 std::string_view key) const {
+    const auto whole = wholeValue(section, key);
+    if (!whole)
+        return std::nullopt;
+    return whole->size();
+}
+
+std::optional<std::string_view> IniModel::wholeValue(std::string_view section,
+                                                     std::string_view key) const {
     const Section *found = findSection(section);
     if (!found)
         return std::nullopt;
@@ -92,8 +108,7 @@ std::optional<std::string> IniModel::value(std::string_view section, std::string
         if (text.size() >= 2 && text.front() == text.back() &&
             (text.front() == '"' || text.front() == '\''))
             text = text.substr(1, text.size() - 2);
-        text = text.substr(0, text.find('\0'));
-        return std::string(truncateToCharacters(text, longestValue, m_encoding));
+        return text.substr(0, text.find('\0'));
     }
     return std::nullopt;
 }

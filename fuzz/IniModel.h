@@ -39,6 +39,9 @@ public:
     // when the key is not there.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
+    // The length of that value before it is cut at 999 bytes.
+    std::optional<std::size_t> wholeLength(std::string_view section, std::string_view key) const;
+
     // What a write leaves: the key's stored text replaced, or the key added to
     // its section, or the section added with the key. Names must be writable
     // (see isWritableSectionName and isWritableKeyName).
@@ -51,6 +54,8 @@ public:
     bool isWritableKeyName(std::string_view name) const;
 
 private:
+    std::optional<std::string_view> wholeValue(std::string_view section,
+                                               std::string_view key) const;
     Section *findSection(std::string_view name);
     const Section *findSection(std::string_view name) const;
     bool namesMatch(std::string_view a, std::string_view b) const;
@@ -58,6 +63,10 @@ private:
     TextEncoding m_encoding;
     std::vector<Section> m_sections;
 };
+
+// A text without the spaces and tabs around it, as names are read from the
+// file and taken from callers.
+std::string_view withoutBlanks(std::string_view text);
 
 // A value as a write stores it: cut at the first NUL, with line breaks turned
 // into blanks so that it stays on its line.

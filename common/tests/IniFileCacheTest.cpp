@@ -63,4 +63,57 @@ TEST_F(IniFileCacheTest, SnapshotsOfAnUnchangedFileAreShared) {
     EXPECT_EQ(currentIniSnapshot((m_folder / "missing.ini").string()), nullptr);
 }
 
+// Dates a file a day ahead, as a FAT medium written in another time zone or
+// a clock set wrong leaves it.
+void dateADayAhead(const std::filesystem::path &path) {
+    timespec times[2] = {};
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec += 24 * 60 * 60;
+    times[1] = times[0];
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+TEST_F(IniFileCacheTest, ChangesInPlaceToAFileDatedAheadAreSeen) {
+    writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
+    dateADayAhead(m_folder / "Data.ini");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(read("x"), "1");
+    EXPECT_EQ(read("x"), "1");
+    overwriteInPlace(m_folder / "Data.ini", "[A]\r\nx=4\r\n");
+    dateADayAhead(m_folder / "Data.ini");
+    EXPECT_EQ(read("x"), "4");
+}
+
+TEST(IniSnapshotAge, SettlesOnlyWhenNoChangeCouldHideInTheSameStamp) {
+    using namespace std::chrono_literals;
+    using std::chrono::nanoseconds;
+    constexpr nanoseconds now = 1'000'000s;
+    constexpr nanoseconds resolution = 100ms;
+    struct Row {
+        const char *name;
+        nanoseconds changed;
+        nanoseconds confirmedAt;
+        nanoseconds confirmedFor;
+        bool byThisClock;
+        bool settled;
+    };
+    const Row rows[] = {
+        {"changed long before the confirmation", now - 1h, now - 1s, 0s, true, true},
+        {"changed just before the confirmation", now - 150ms, now - 100ms, 0s, true, false},
+        {"changed after the confirmation", now - 50ms, now - 100ms, 0s, true, false},
+        {"stamped a day ahead by this clock", now + 24h, now - 1s, 0s, true, true},
+        {"stamped a day ahead by another clock", now + 24h, now - 1s, 0s, false, false},
+        {"stamp about to be reached", now + 50ms, now - 1s, 0s, true, false},
+        {"stamp ahead, confirmed a while after the first read", now + 24h, now, 150ms, false, true},
+        {"just changed, confirmed a while after the first read", now - 10ms, now, 150ms, true,
+         true},
+        {"just changed, confirmed at once", now - 10ms, now, 50ms, true, false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(isSettled({row.changed, row.confirmedAt, now, row.confirmedFor, resolution,
+                             row.byThisClock}),
+                  row.settled)
+            << row.name;
+}
+
 } // namespace

@@ -1,3 +1,4 @@
+#include "FolderLock.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -112,9 +113,43 @@ TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");
     ini.SetDataStr("A", "x", "2");
+    // The lock file stays: removing it while another writer waits for it
+    // would let a third take a new one.
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "config" / "dayglass"),
                             fs::directory_iterator()),
-              1);
+              2);
+    EXPECT_TRUE(fs::exists(m_folder / "config" / "dayglass" / folderLockName));
+}
+
+// Names in the file are read without the blanks around them, so the names
+// that callers give are taken the same way, for reading and for writing.
+TEST_F(IniFileTest, NamesAreTakenWithoutSurroundingBlanks) {
+    writeBytes(m_folder / "Data.ini", "[ A ]\r\n  x\t= 1\r\n");
+    cls_IniFile ini = iniAt("Data.ini");
+    for (const char *section : {"A", " A ", "\tA", "A  "}) {
+        EXPECT_EQ(ini.GetDataStr(section, " x "), "1") << section;
+        EXPECT_EQ(ini.GetDataInt(section, "x\t"), 1) << section;
+    }
+    ini.SetDataStr(" A", "x ", "2");
+    ini.SetDataStr(" B ", " y ", "3");
+    EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[ A ]\r\n  x\t=2\r\n[B]\r\ny=3\r\n");
+}
+
+// Only the length tells that a read cut a long value.
+TEST_F(IniFileTest, StoredLengthCountsTheWholeValue) {
+    const std::pair<std::string, std::size_t> rows[] = {
+        {"", 0},
+        {" short ", 5},
+        {std::string(999, 'x'), 999},
+        {std::string(1000, 'x'), 1000},
+        {std::string(500, '\x82') + "\xA0", 501}, // Shift-JIS bytes, counted as stored
+    };
+    for (const auto &[value, length] : rows) {
+        writeBytes(m_folder / "Calendar.ini", "[A]\r\nText=" + value + "\r\n");
+        EXPECT_EQ(iniAt("Calendar.ini").GetDataLength(" A ", "Text"), length) << value.size();
+    }
+    EXPECT_EQ(iniAt("Calendar.ini").GetDataLength("A", "Missing"), 0u);
+    EXPECT_EQ(iniAt("Missing.ini").GetDataLength("A", "Text"), 0u);
 }
 
 } // namespace

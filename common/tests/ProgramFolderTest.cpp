@@ -2,6 +2,7 @@
 
 #include "TemporaryFolder.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -31,4 +32,56 @@ TEST(ProgramFolder, SystemProgramFolderUsesTheUserConfiguration) {
     for (const char *folder : {"/usr/bin", "/usr/local/bin", "/usr/bin/../lib/dayglass/"})
         EXPECT_EQ(dataFolderFor(folder, "/root/.config"), fs::path("/root/.config/dayglass"))
             << folder;
+}
+
+// Without a home the temporary folder, where other users may put files, is
+// never used: the program folder when it is writable, otherwise none.
+TEST(ProgramFolder, WithoutAHomeThereIsNoUserFolder) {
+    TemporaryFolder folder;
+    EXPECT_EQ(dataFolderFor(folder.path(), std::nullopt), folder.path());
+    EXPECT_EQ(dataFolderFor("/usr/bin", std::nullopt), fs::path());
+    EXPECT_EQ(dataFolderFor("relative/bin", std::nullopt), fs::path());
+}
+
+TEST(ProgramFolder, ConfigHomeComesOnlyFromAbsolutePaths) {
+    struct Row {
+        const char *xdg;
+        const char *home;
+        std::optional<fs::path> expected;
+    };
+    const Row rows[] = {
+        {"/x/config", "/home/u", fs::path("/x/config")},
+        {"", "/home/u", fs::path("/home/u/.config")},
+        {"relative", "/home/u", fs::path("/home/u/.config")},
+        {nullptr, "/home/u", fs::path("/home/u/.config")},
+        {nullptr, "", std::nullopt},
+        {nullptr, "home", std::nullopt},
+        {nullptr, nullptr, std::nullopt},
+    };
+    const std::string savedXdg =
+        std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    for (const Row &row : rows) {
+        row.xdg ? ::setenv("XDG_CONFIG_HOME", row.xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
+        row.home ? ::setenv("HOME", row.home, 1) : ::unsetenv("HOME");
+        EXPECT_EQ(userConfigHome(), row.expected)
+            << (row.xdg ? row.xdg : "-") << " " << (row.home ? row.home : "-");
+    }
+    savedXdg.empty() ? ::unsetenv("XDG_CONFIG_HOME")
+                     : ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+    ::setenv("HOME", savedHome.c_str(), 1);
+}
+
+TEST(ProgramFolder, UserFolderIsMadePrivateButTheProgramFolderIsLeftAlone) {
+    TemporaryFolder folder;
+    const fs::path user = folder / "dayglass";
+    const fs::path program = folder / "program";
+    for (const fs::path &made : {user, program}) {
+        fs::create_directory(made);
+        fs::permissions(made, static_cast<fs::perms>(0755));
+    }
+    keepDataFolderPrivate(user, program);
+    keepDataFolderPrivate(program, program);
+    EXPECT_EQ(fs::status(user).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(program).permissions(), static_cast<fs::perms>(0755));
 }

@@ -1,5 +1,6 @@
 #include "DayNoteStore.h"
 
+#include "IniText.h"
 #include "NoteText.h"
 #include "cls_IniFile.h"
 
@@ -9,7 +10,7 @@ constexpr char textKey[] = "Text";
 constexpr char colourKey[] = "Collar";
 
 cls_IniFile calendarFile(const std::filesystem::path &dataFolder) {
-    return iniFileAt((dataFolder / calendarFileName).string());
+    return iniFileIn(dataFolder, calendarFileName);
 }
 
 } // namespace
@@ -21,7 +22,8 @@ OleColor colourFromCollar(std::string_view collar) {
 StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view section) {
     const cls_IniFile file = calendarFile(dataFolder);
     return {file.GetDataStr(section, textKey),
-            colourFromCollar(file.GetDataStr(section, colourKey))};
+            colourFromCollar(file.GetDataStr(section, colourKey)),
+            file.GetDataLength(section, textKey) > IniText::maximumValueLength};
 }
 
 WriteResult clearDay(const std::filesystem::path &dataFolder, std::string_view section) {
@@ -40,6 +42,8 @@ WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view se
 }
 
 CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder) {
+    if (!dataFolder.is_absolute())
+        return CalendarDeletion::NoFile;
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
     // Only a file (or a link to one) is a calendar; a folder of that name is

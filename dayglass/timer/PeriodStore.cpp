@@ -12,7 +12,7 @@ constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month",  "Day",
                                                    "Hour", "Minute", "Second"};
 
 cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
-    return iniFileAt((dataFolder / dataFileName).string());
+    return iniFileIn(dataFolder, dataFileName);
 }
 
 DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {

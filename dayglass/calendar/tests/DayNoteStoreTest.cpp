@@ -73,4 +73,32 @@ TEST_F(DayNoteStoreTest, AFolderNamedLikeTheCalendarIsLeftAlone) {
     EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
 }
 
+// Another program may store a longer note than a read returns; saving the
+// beginning over it would lose the rest, so the window must know.
+TEST_F(DayNoteStoreTest, NotesLongerThanAReadAreMarkedAsCut) {
+    const std::pair<std::size_t, bool> rows[] = {{0, false}, {999, false}, {1000, true}};
+    for (const auto &[length, cut] : rows) {
+        writeBytes(file(), fridaySection + "\r\nText=" + std::string(length, 'n') + "\r\n");
+        const StoredDay day = readDay(m_folder.path(), friday);
+        EXPECT_EQ(day.noteCut, cut) << length;
+        EXPECT_EQ(day.note, std::string(std::min<std::size_t>(length, 999), 'n'));
+    }
+}
+
+// Without a data folder nothing is read from or written to the current
+// folder.
+TEST_F(DayNoteStoreTest, WithoutAFolderNothingIsReadOrWritten) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(m_folder.path());
+    writeBytes(file(), fridaySection + "\r\nText=here\r\n");
+    for (const std::filesystem::path folder : {"", "."}) {
+        EXPECT_EQ(readDay(folder, friday), StoredDay{});
+        const WriteResult result = saveDay(folder, friday, "note", 255);
+        EXPECT_TRUE(result && result->problem == WriteProblem::NoFolder);
+        EXPECT_EQ(deleteCalendar(folder), CalendarDeletion::NoFile);
+    }
+    EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=here\r\n");
+    std::filesystem::current_path(previous);
+}
+
 } // namespace

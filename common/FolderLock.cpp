@@ -1,0 +1,89 @@
+#include "FolderLock.h"
+
+#include <cerrno>
+#include <condition_variable>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+// Opens the lock file, or makes it. A link or anything but a regular file in
+// its place is refused: in a shared folder another user may have put it there.
+FileDescriptor openLockFile(const std::filesystem::path &path, mode_t newFileMode) {
+    constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    FileDescriptor file(::open(path.c_str(), flags));
+    if (!file.valid() && errno == ENOENT)
+        file = FileDescriptor(::open(path.c_str(), flags | O_CREAT | O_EXCL, newFileMode));
+    if (!file.valid() && errno == EEXIST)
+        file = FileDescriptor(::open(path.c_str(), flags));
+    struct stat status {};
+    if (file.valid() && (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))) {
+        errno = EISDIR;
+        return FileDescriptor();
+    }
+    return file;
+}
+
+// A wait for the lock in a thread of its own, which the caller may abandon.
+struct PendingLock {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool abandoned = false;
+    int error = 0;
+    FileDescriptor file;
+};
+
+void takeLock(const std::shared_ptr<PendingLock> &pending) {
+    int error = 0;
+    while (::flock(pending->file.get(), LOCK_EX) != 0 && (error = errno) == EINTR)
+        error = 0;
+    const std::lock_guard lock(pending->mutex);
+    pending->done = true;
+    pending->error = error;
+    // Taken after the caller gave up: let it go at once.
+    if (pending->abandoned)
+        pending->file = FileDescriptor();
+    pending->finished.notify_one();
+}
+
+// flock() offers no time limit, and a waiter that only retries now and then
+// loses the lock, again and again, to a writer that takes it again at once,
+// as the kernel wakes a blocked waiter the moment the lock is free. So the
+// wait blocks in a thread of its own, which the caller leaves behind when its
+// patience ends; should the lock come later, that thread lets it go.
+FolderLock waitForLock(FileDescriptor file) {
+    auto pending = std::make_shared<PendingLock>();
+    pending->file = std::move(file);
+    try {
+        std::thread(takeLock, pending).detach();
+    } catch (const std::system_error &error) {
+        return {FileDescriptor(), error.code().value()};
+    }
+    std::unique_lock lock(pending->mutex);
+    if (!pending->finished.wait_for(lock, folderLockPatience, [&] { return pending->done; })) {
+        pending->abandoned = true;
+        return {FileDescriptor(), EWOULDBLOCK};
+    }
+    if (pending->error != 0)
+        return {FileDescriptor(), pending->error};
+    return {std::move(pending->file), 0};
+}
+
+} // namespace
+
+FolderLock lockFolder(const std::filesystem::path &folder, mode_t newFileMode) {
+    FileDescriptor file = openLockFile(folder / folderLockName, newFileMode);
+    if (!file.valid())
+        return {FileDescriptor(), errno};
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
+        return {std::move(file), 0};
+    if (errno != EWOULDBLOCK)
+        return {FileDescriptor(), errno};
+    return waitForLock(std::move(file));
+}

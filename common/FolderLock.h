@@ -1,0 +1,27 @@
+#pragma once
+
+#include "FileDescriptor.h"
+
+#include <chrono>
+#include <filesystem>
+#include <sys/types.h>
+
+// The lock under which our programs change the INI files of one folder, so
+// that two processes that save at once lose nothing. It is a file of its own
+// in the folder, never the folder itself: any user may open a shared folder
+// and hold a lock on it. Another user can still hold the lock file of a
+// shared folder, so the lock is waited for a bounded time only, and the save
+// then reports the file as busy (EWOULDBLOCK) instead of freezing the window.
+struct FolderLock {
+    // Open and locked; invalid when the lock was not taken.
+    FileDescriptor descriptor;
+    // Why it was not taken.
+    int systemError = 0;
+};
+
+inline constexpr char folderLockName[] = ".dayglass.lock";
+inline constexpr std::chrono::milliseconds folderLockPatience{1500};
+
+// Takes the lock of `folder`, making its lock file with `newFileMode` where
+// it is missing.
+FolderLock lockFolder(const std::filesystem::path &folder, mode_t newFileMode);

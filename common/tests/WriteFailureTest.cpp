@@ -1,0 +1,136 @@
+#include "FolderLock.h"
+#include "TemporaryFolder.h"
+#include "cls_IniFile.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string oldContent = "[2005/10/14(\x8B\xE0)]\r\nText=old note\r\nCollar=255\r\n";
+const std::string longNote(200 * 1024, 'n');
+
+std::set<std::string> namesIn(const fs::path &folder) {
+    std::set<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// A failed save must say why and leave the old file byte for byte, with no
+// temporary file beside it.
+void expectFailureKeepsTheOldFile(const fs::path &folder, WriteProblem problem, int systemError,
+                                  const WriteResult &result) {
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->problem, problem);
+    EXPECT_EQ(result->systemError, systemError);
+    EXPECT_EQ(readBytes(folder / "Calendar.ini"), oldContent);
+    EXPECT_EQ(namesIn(folder), (std::set<std::string>{"Calendar.ini", folderLockName}));
+}
+
+WriteResult saveLongNote(const fs::path &folder) {
+    return iniFileAt((folder / "Calendar.ini").string())
+        .SetDataStr("2005/10/14(金)", "Text", longNote);
+}
+
+// A small file system of its own, which root can fill or make read-only.
+class SmallFileSystem {
+public:
+    SmallFileSystem() {
+        if (::mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, "size=128k") == 0)
+            m_mounted = true;
+    }
+    ~SmallFileSystem() {
+        if (m_mounted)
+            ::umount2(m_folder.path().c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    const fs::path &path() const { return m_folder.path(); }
+
+private:
+    TemporaryFolder m_folder;
+    bool m_mounted = false;
+};
+
+TEST(WriteFailures, FullDiskAndReadOnlyFileSystemAreReported) {
+    SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    // The note alone is larger than the whole file system.
+    writeBytes(disk.path() / "Calendar.ini", oldContent);
+    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::DiskFull, ENOSPC,
+                                 saveLongNote(disk.path()));
+
+    ASSERT_EQ(::mount(nullptr, disk.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::ReadOnly, EROFS,
+                                 saveLongNote(disk.path()));
+}
+
+TEST(WriteFailures, ReadOnlyFileIsReported) {
+    TemporaryFolder folder;
+    writeBytes(folder / "Calendar.ini", oldContent);
+    fs::permissions(folder / "Calendar.ini", fs::perms::owner_read);
+    expectFailureKeepsTheOldFile(folder.path(), WriteProblem::ReadOnly, EACCES,
+                                 saveLongNote(folder.path()));
+}
+
+TEST(WriteFailures, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
+    TemporaryFolder folder;
+    writeBytes(folder / "Calendar.ini", oldContent);
+    const int lock = ::open((folder / folderLockName).c_str(), O_RDONLY | O_CREAT, 0600);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const WriteResult result = saveLongNote(folder.path());
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, folderLockPatience);
+    EXPECT_LT(waited, folderLockPatience + std::chrono::seconds(1));
+    expectFailureKeepsTheOldFile(folder.path(), WriteProblem::Busy, EWOULDBLOCK, result);
+    ::close(lock);
+    EXPECT_EQ(saveLongNote(folder.path()), std::nullopt);
+}
+
+// A process with a file size limit gets EFBIG instead of being killed by
+// SIGXFSZ; the child reports what the save said through its exit status.
+TEST(WriteFailures, FileSizeLimitOfTheProcessIsReported) {
+    TemporaryFolder folder;
+    writeBytes(folder / "Calendar.ini", oldContent);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{64 * 1024, 64 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const WriteResult result = saveLongNote(folder.path());
+        ::_exit(result && result->problem == WriteProblem::TooLarge && result->systemError == EFBIG
+                    ? 0
+                    : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readBytes(folder / "Calendar.ini"), oldContent);
+    EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"Calendar.ini", folderLockName}));
+}
+
+// A sparse file of a terabyte takes no space, yet reading it whole would take
+// all memory: it reads as missing and is never rewritten.
+TEST(WriteFailures, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
+    TemporaryFolder folder;
+    const fs::path path = folder / "Calendar.ini";
+    writeBytes(path, oldContent);
+    fs::resize_file(path, std::uintmax_t{1} << 40);
+    cls_IniFile ini = iniFileAt(path.string());
+    EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "");
+    const WriteResult result = ini.SetDataStr("2005/10/14(金)", "Text", "new");
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->problem, WriteProblem::TooLarge);
+    EXPECT_EQ(fs::file_size(path), std::uintmax_t{1} << 40);
+}
+
+} // namespace
