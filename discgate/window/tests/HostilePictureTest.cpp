@@ -1,6 +1,6 @@
 #include "HostileInput.h"
 #include "HostilePictures.h"
-#include "PictureLoader.h"
+#include "PictureStore.h"
 #include "TemporaryFolder.h"
 
 #include <QTest>
@@ -19,7 +19,8 @@ private slots:
         const int invalid = int(LoadProblem::PictureInvalid);
         QTest::newRow("BMP header of 60000 x 60000") << hugeBmpHeader << invalid;
         QTest::newRow("PNG header of 60000 x 60000") << hugePngHeader << invalid;
-        QTest::newRow("GIF header of 60000 x 60000") << hugeGifHeader << invalid;
+        QTest::newRow("GIF header of 60000 x 60000")
+            << hugeGifHeader << int(LoadProblem::PicturesOverBudget);
         QTest::newRow("JPEG header of 60000 x 60000") << hugeJpegHeader << invalid;
         QTest::newRow("text file") << std::string("This is not a picture.\n") << invalid;
         QTest::newRow("empty file") << std::string() << invalid;
@@ -38,7 +39,8 @@ private slots:
         else
             writeBytes(path, content);
         std::optional<std::variant<QPixmap, LoadError>> picture;
-        QVERIFY(timeOf([&] { picture = loadPicture(path.string()); }) < hangLimit);
+        PictureStore pictures(medium.path());
+        QVERIFY(timeOf([&] { picture = pictures.picture(path.string()); }) < hangLimit);
         const auto *error = std::get_if<LoadError>(&*picture);
         QVERIFY(error);
         QCOMPARE(int(error->problem), problem);
