@@ -29,6 +29,39 @@ private slots:
         QTest::newRow("folder") << std::string() << int(LoadProblem::PictureMissing);
     }
 
+    // A progressive JPEG of 1000 scans is refused before any is decoded; a
+    // picture outside the medium, through ".." or a link, is never read.
+    void refusesPicturesThatWouldFreezeTheWindowOrLeaveTheMedium() {
+        TemporaryFolder folder;
+        const std::filesystem::path medium = folder / "medium";
+        std::filesystem::create_directory(medium);
+        std::string scans = "\xFF\xD8";
+        for (int scan = 0; scan < 1000; ++scan)
+            scans += std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00\x12\x34", 12);
+        writeBytes(medium / "scans.jpg", scans + "\xFF\xD9");
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(QString::fromStdString((folder / "outside.png").string())));
+        std::filesystem::create_symlink(folder / "outside.png", medium / "link.png");
+        const struct {
+            std::string name;
+            LoadProblem problem;
+        } rows[] = {
+            {"scans.jpg", LoadProblem::PictureTooManyScans},
+            {"../outside.png", LoadProblem::PictureOffMedium},
+            {"link.png", LoadProblem::PictureOffMedium},
+        };
+        PictureStore pictures(medium);
+        for (const auto &row : rows) {
+            const std::string path = (medium / row.name).string();
+            std::optional<std::variant<QPixmap, LoadError>> result;
+            QVERIFY(timeOf([&] { result = pictures.picture(path); }) < hangLimit);
+            const auto *error = std::get_if<LoadError>(&*result);
+            QVERIFY2(error && error->problem == row.problem && error->file == path,
+                     row.name.c_str());
+        }
+    }
+
     void refusesInTime() {
         QFETCH(std::string, content);
         QFETCH(int, problem);
