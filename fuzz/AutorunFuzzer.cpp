@@ -1,9 +1,11 @@
 // Random Autorun.inf content beside a few pictures: reading it must end with
-// a description or an overflow, and the description must hold what the file
-// says.
+// a description, an overflow or a window too large, and the description must
+// hold what the file says: addresses unchanged, every other target and every
+// picture on the medium.
 
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
+#include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "cls_IniFile.h"
 
@@ -36,9 +38,8 @@ void checkButtons(const LauncherDescription &description, const cls_IniFile &ini
     for (std::size_t k = 1; k < count; ++k) {
         const std::string exeFile = ini.GetDataStr("Btn" + std::to_string(k), "ExeFile");
         const std::string &target = description.BtnList[k].strExeFile;
-        require(exeFile.find(':') != std::string::npos ? target == exeFile
-                                                       : target.starts_with(folderPrefix),
-                "a target with a colon passes unchanged, any other lies on the medium");
+        require(isAddress(exeFile) ? target == exeFile : target.starts_with(folderPrefix),
+                "an address passes unchanged, any other target lies on the medium");
     }
     for (const BtnData &button : description.BtnList)
         require(button.strDefaultBtn.starts_with(folderPrefix) &&
@@ -54,8 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const DescriptionOrError result = readLauncherDescription(medium());
     const cls_IniFile ini = iniFileAt(file.string());
     if (const auto *error = std::get_if<LoadError>(&result)) {
-        require(error->problem == LoadProblem::Overflow && !error->detail.empty(),
-                "an existing description fails only by overflow, and says where");
+        require((error->problem == LoadProblem::Overflow ||
+                 error->problem == LoadProblem::WindowTooLarge) &&
+                    !error->detail.empty(),
+                "an existing description fails only by its window's size, and says where");
         return 0;
     }
     const auto &description = std::get<LauncherDescription>(result);

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// The message boxes the programs show: a caption, the text, no icon.
+// The message boxes the programs show: a caption, the text as plain text
+// (markup is shown as written), no icon.
 namespace MessageBoxes {
 
 // One OK button.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <variant>
 
 enum class LaunchKind {
     // An address such as https: or mailto:, for the desktop's opener.
@@ -14,16 +16,38 @@ enum class LaunchKind {
 
 struct LaunchAction {
     LaunchKind kind = LaunchKind::OpenFile;
-    // The address as written, or the absolute path of the file.
+    // The address as written, or the real path of the file.
     std::string target;
 
     bool operator==(const LaunchAction &) const = default;
 };
 
+// Why a launch button's target is not opened at all.
+enum class LaunchRefusal {
+    // The target lies outside the medium, through ".." or a symbolic link.
+    OffMedium,
+    // The target is a program on a medium mounted without permission to run
+    // programs.
+    ProgramOnNoexecMedium,
+};
+
+using LaunchDecision = std::variant<LaunchAction, LaunchRefusal>;
+
+// Whether a target of Autorun.inf is an address for the desktop (https:,
+// mailto:, ms-settings: ...) rather than a file: it begins with a scheme of
+// two or more characters and a colon, so that a drive letter such as "D:" is
+// never taken for one. The one rule for addresses, wherever they matter.
+bool isAddress(std::string_view target);
+
 // How a launch button's target is opened on this system, in place of the
-// Windows shell's "Open" verb. An address needs a scheme of two or more
-// characters, so that a drive letter such as "D:" is never taken for one.
-// A file runs directly only when it is executable and really is a program (an
-// ELF binary or a script with "#!"): media formatted with FAT or ISO 9660 mark
-// every file executable, and a text file must still open in an editor.
-LaunchAction classifyLaunchTarget(std::string_view strExeFile);
+// Windows shell's "Open" verb, or why it is not. An address goes to the
+// desktop unchanged. A file is opened by its real path, and only when that lies
+// on the medium whose root is `mediumRoot`. It runs directly only when it is
+// executable and really is a program (an ELF binary or a script with "#!"):
+// media formatted with FAT or ISO 9660 mark every file executable, and a text
+// file must still open in an editor. A program on a medium mounted "noexec" is
+// refused rather than handed to the desktop, which might run it all the same.
+LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);
+
+// The text that tells the user why `target` was not opened.
+std::string launchRefusalMessage(LaunchRefusal refusal, std::string_view target);

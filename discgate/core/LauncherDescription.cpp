@@ -1,11 +1,14 @@
 #include "LauncherDescription.h"
 
+#include "FileStore.h"
+#include "LaunchTarget.h"
 #include "MediumPath.h"
 #include "cls_IniFile.h"
 
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -14,6 +17,12 @@ constexpr std::int64_t twipsPerPixel = 15;
 bool isReadableFile(const std::filesystem::path &path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error) && std::ifstream(path).good();
+}
+
+bool isTooLarge(const std::filesystem::path &path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size > FileStore::maximumFileSize;
 }
 
 // One button as read, with the test that decides whether reading goes on.
@@ -51,6 +60,8 @@ public:
         }
         if (m_overflow)
             return *m_overflow;
+        if (auto error = windowTooLarge(description))
+            return *error;
         return description;
     }
 
@@ -68,25 +79,42 @@ private:
         return 0;
     }
 
+    // The first side beyond what a window may measure, named as the file
+    // gives it. A window system asked for such a window would need gigabytes
+    // for its pixels alone.
+    std::optional<LoadError> windowTooLarge(const LauncherDescription &description) const {
+        const std::pair<const char *, std::int32_t> sides[] = {{"Width", description.widthTwips},
+                                                               {"Height", description.heightTwips}};
+        for (const auto &[key, sideTwips] : sides) {
+            if (const std::int64_t pixels = sideTwips / twipsPerPixel; pixels > maximumWindowSide)
+                return LoadError{LoadProblem::WindowTooLarge, m_file,
+                                 std::string("[MainForm] ") + key + "=" + std::to_string(pixels)};
+        }
+        return std::nullopt;
+    }
+
     ScreenEdge screenEdge(const std::string &key) {
         if (m_ini.GetDataStr("OpenPosition", key) == "Center")
             return {Placement::Centred, 0};
         return {Placement::AtPosition, twips("OpenPosition", key)};
     }
 
-    std::string filePath(const std::string &section, const std::string &key) const {
-        return mediumFilePath(m_programFolder, m_ini.GetDataStr(section, key));
+    std::string filePath(const std::string &section, const std::string &key) {
+        return onMedium(m_ini.GetDataStr(section, key));
     }
 
-    // A target with a colon anywhere is a drive path or an address and is
-    // passed on unchanged; everything else lies on the medium.
-    std::string target(const std::string &section) const {
+    std::string onMedium(std::string_view name) {
+        return mediumFilePath(m_programFolder, name, m_listings);
+    }
+
+    // An address passes on unchanged; everything else lies on the medium,
+    // a drive path included.
+    std::string target(const std::string &section) {
         const std::string value = m_ini.GetDataStr(section, "ExeFile");
-        return value.find(':') != std::string::npos ? value
-                                                    : mediumFilePath(m_programFolder, value);
+        return isAddress(value) ? value : onMedium(withoutDrive(value));
     }
 
-    ButtonRecord readButton(const std::string &section, ButtonKind kind) const {
+    ButtonRecord readButton(const std::string &section, ButtonKind kind) {
         ButtonRecord record;
         record.position = {m_ini.GetDataInt(section, "X"), m_ini.GetDataInt(section, "Y")};
         BtnData &data = record.data;
@@ -94,10 +122,9 @@ private:
             data.strExeFile = target(section);
         const std::string pictureName = m_ini.GetDataStr(section, "DefaultBtn");
         record.namesPicture = !pictureName.empty();
-        data.strDefaultBtn = mediumFilePath(m_programFolder, pictureName);
+        data.strDefaultBtn = onMedium(pictureName);
         const std::string hoverName = m_ini.GetDataStr(section, "CrossBtn");
-        data.strCrossBtn =
-            hoverName.empty() ? data.strDefaultBtn : mediumFilePath(m_programFolder, hoverName);
+        data.strCrossBtn = hoverName.empty() ? data.strDefaultBtn : onMedium(hoverName);
         data.strMessage = m_ini.GetDataStr(section, "Message");
         data.strTitle = m_ini.GetDataStr(section, "Title");
         if (kind == ButtonKind::Launch)
@@ -113,6 +140,7 @@ private:
     const std::filesystem::path &m_programFolder;
     const std::string &m_file;
     const cls_IniFile m_ini;
+    FolderListings m_listings;
     std::optional<LoadError> m_overflow;
 };
 
@@ -122,5 +150,8 @@ DescriptionOrError readLauncherDescription(const std::filesystem::path &programF
     const std::string file = mediumFilePath(programFolder, descriptionFileName);
     if (!isReadableFile(file))
         return LoadError{LoadProblem::DescriptionMissing, file, {}};
+    // Refused before it is read: reading it whole could exhaust the memory.
+    if (isTooLarge(file))
+        return LoadError{LoadProblem::DescriptionTooLarge, file, {}};
     return DescriptionReader(programFolder, file).read();
 }

@@ -38,9 +38,14 @@ struct LauncherDescription {
 
 inline constexpr char descriptionFileName[] = "Autorun.inf";
 
+// The largest outer width or height of the window, in pixels.
+inline constexpr std::int32_t maximumWindowSide = 16384;
+
 using DescriptionOrError = std::variant<LauncherDescription, LoadError>;
 
-// Reads Autorun.inf in `programFolder`. Fails when the file is missing or
-// unreadable, and when a window size or screen position times 15 does not fit
-// 32 bits. Pictures are not opened here: that is the window's work.
+// Reads Autorun.inf in `programFolder`. Fails when the file is missing,
+// unreadable or larger than any real description, when a window size or
+// screen position times 15 does not fit 32 bits, and when the window would be
+// larger than maximumWindowSide. Pictures are not opened here: that is the
+// window's work. Each folder of the medium is listed at most once.
 DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder);

@@ -6,12 +6,22 @@ std::string problemText(LoadProblem problem) {
     switch (problem) {
     case LoadProblem::DescriptionMissing:
         return "メニューの設定ファイルが見つからないか、読み込めません。";
+    case LoadProblem::DescriptionTooLarge:
+        return "メニューの設定ファイルが大きすぎます (64 MB まで)。";
     case LoadProblem::Overflow:
         return "オーバーフローしました。ウィンドウの大きさか位置が大きすぎます。";
+    case LoadProblem::WindowTooLarge:
+        return "ウィンドウが大きすぎます。幅と高さは 16384 ピクセルまでです。";
     case LoadProblem::PictureMissing:
         return "画像ファイルが見つかりません。";
     case LoadProblem::PictureInvalid:
         return "画像ファイルを読み込めません。";
+    case LoadProblem::PictureOffMedium:
+        return "画像ファイルがメディアの外にあります。";
+    case LoadProblem::PicturesOverBudget:
+        return "画像が大きすぎます。メニューの画像は合わせて 256 MB までです。";
+    case LoadProblem::PictureTooManyScans:
+        return "JPEG 画像のスキャンが多すぎます。読み込むと長い時間がかかります。";
     }
     return {};
 }

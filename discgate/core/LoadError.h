@@ -2,14 +2,24 @@
 
 #include <string>
 
-enum class LoadProblem { DescriptionMissing, Overflow, PictureMissing, PictureInvalid };
+enum class LoadProblem {
+    DescriptionMissing,
+    DescriptionTooLarge,
+    Overflow,
+    WindowTooLarge,
+    PictureMissing,
+    PictureInvalid,
+    PictureOffMedium,
+    PicturesOverBudget,
+    PictureTooManyScans,
+};
 
 // Why the launcher cannot build or keep its window, and the file to blame.
 struct LoadError {
     LoadProblem problem = LoadProblem::DescriptionMissing;
     std::string file;
-    // For an overflow, the value that caused it; for a picture, the reader's
-    // own explanation when it gave one.
+    // For an overflow or a window too large, the value that caused it; for a
+    // picture, the reader's own explanation when it gave one.
     std::string detail;
 
     bool operator==(const LoadError &) const = default;

@@ -1,44 +1,25 @@
 #include "MediumPath.h"
 
 #include <algorithm>
-#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
-
 bool existsAsWritten(const fs::path &path) {
     std::error_code error;
     return fs::exists(fs::symlink_status(path, error));
 }
 
-// The entry of `folder` whose name matches `name` but for letter case. When
-// several do, the first in byte order wins, so the choice never depends on the
-// order in which the file system lists them.
-std::optional<std::string> entryIgnoringCase(const fs::path &folder, std::string_view name) {
-    std::optional<std::string> found;
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        std::string entryName = entry->path().filename().string();
-        if (equalIgnoringAsciiCase(entryName, name) && (!found || entryName < *found))
-            found = std::move(entryName);
-    }
-    return found;
+bool isAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 } // namespace
 
-std::string mediumFilePath(const fs::path &programFolder, std::string_view windowsName) {
+std::string mediumFilePath(const fs::path &programFolder, std::string_view windowsName,
+                           FolderListings &listings) {
     std::string relative(windowsName);
     std::ranges::replace(relative, '\\', '/');
     const std::string written = programFolder.string() + '/' + relative;
@@ -57,10 +38,22 @@ std::string mediumFilePath(const fs::path &programFolder, std::string_view windo
             resolved /= component;
             continue;
         }
-        const std::optional<std::string> match = entryIgnoringCase(resolved, component);
+        const std::optional<std::string> match = listings.entryIgnoringCase(resolved, component);
         if (!match)
             return written;
         resolved /= *match;
     }
     return resolved.string();
+}
+
+std::string mediumFilePath(const fs::path &programFolder, std::string_view windowsName) {
+    FolderListings listings;
+    return mediumFilePath(programFolder, windowsName, listings);
+}
+
+std::string_view withoutDrive(std::string_view windowsPath) {
+    if (windowsPath.size() < 2 || !isAsciiLetter(windowsPath[0]) || windowsPath[1] != ':')
+        return windowsPath;
+    const std::size_t rest = windowsPath.find_first_not_of("\\/", 2);
+    return rest == std::string_view::npos ? std::string_view() : windowsPath.substr(rest);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FolderListings.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,7 +12,18 @@
 // store names in capitals). The name is joined as written, doubled separators
 // included; when nothing exists there, each component that does not exist as
 // written is replaced by an entry of its folder that differs only in ASCII
-// letter case. When no such entry exists either, the path as written comes
-// back, so that an error message can name it.
+// letter case, found in `listings`. When no such entry exists either, the path
+// as written comes back, so that an error message can name it.
+std::string mediumFilePath(const std::filesystem::path &programFolder, std::string_view windowsName,
+                           FolderListings &listings);
+
+// The same for a single lookup, with listings of its own.
 std::string mediumFilePath(const std::filesystem::path &programFolder,
                            std::string_view windowsName);
+
+// A target that Autorun.inf gives as a Windows drive path ("D:\setup.exe",
+// "E:docs\a.pdf") named a file on the medium itself on the systems the menus
+// were made for, whatever the drive letter: the rest of the path after the
+// drive and its separators, to be taken relative to the medium's root. Any
+// other value comes back unchanged.
+std::string_view withoutDrive(std::string_view windowsPath);

@@ -28,3 +28,9 @@ PixelRect launcherWindowRect(const LauncherDescription &description, const Pixel
             edgePixels(description.top, screen.y, screen.height, description.heightTwips),
             sizePixels(description.widthTwips), sizePixels(description.heightTwips)};
 }
+
+PixelRect clientAreaRect(std::int32_t outerWidth, std::int32_t outerHeight) {
+    constexpr std::int32_t frames = 2 * dialogFrameWidth;
+    return {dialogFrameWidth, dialogFrameWidth, std::max(0, outerWidth - frames),
+            std::max(0, outerHeight - frames)};
+}

@@ -32,10 +32,6 @@ int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
     }
     QObject::connect(&window, &frmMain::ended, &window,
                      [&window] { endWith(window, successStatus); });
-    QObject::connect(&window, &frmMain::failed, &window, [&window](const LoadError &error) {
-        reportFailure(error);
-        endWith(window, failureStatus);
-    });
     window.show();
     return QApplication::exec();
 }

@@ -30,15 +30,26 @@ PictureButton::PictureButton(int index, QWidget *parent) : QWidget(parent), m_in
     setMouseTracking(true);
 }
 
-void PictureButton::setPicture(const QPixmap &picture) {
-    m_picture = picture;
-    resize(picture.deviceIndependentSize().toSize());
+void PictureButton::setPictures(const QPixmap &normal, const QPixmap &hover) {
+    m_normal = normal;
+    m_hover = hover;
+    showSize();
+}
+
+void PictureButton::setLit(bool lit) {
+    m_lit = lit;
+    showSize();
+}
+
+// The button takes the size of the picture it shows, as an image control does.
+void PictureButton::showSize() {
+    resize(picture().deviceIndependentSize().toSize());
     update();
 }
 
 void PictureButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawPixmap(0, 0, picture());
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent *event) {
@@ -58,4 +69,13 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
     if (wasPressed && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint()))
         emit clicked(m_index);
+}
+
+// The second press of a double click reaches the button as a press and then as
+// a double click, and the release after it would make a second click: one
+// double click would start its target twice. A double click is no click of its
+// own, so its release is left without one.
+void PictureButton::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
+    m_pressed = false;
 }

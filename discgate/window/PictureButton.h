@@ -5,16 +5,21 @@
 
 // One member of the launcher's control array of picture buttons: a picture
 // without a frame that takes the size of the picture it shows and reports
-// pointer movement and clicks together with its index. Transparent parts of
-// the picture show the window's background.
+// pointer movement and clicks together with its index. It holds its normal
+// and its hover picture, both decoded before the window shows, so that
+// lighting it only swaps them. Transparent parts of the picture show the
+// window's background.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
     PictureButton(int index, QWidget *parent);
 
     int index() const { return m_index; }
-    const QPixmap &picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
+    // The picture shown now.
+    const QPixmap &picture() const { return m_lit ? m_hover : m_normal; }
+    void setPictures(const QPixmap &normal, const QPixmap &hover);
+    // Shows the hover picture, or the normal one again.
+    void setLit(bool lit);
 
 signals:
     void mouseMoved(int index);
@@ -25,9 +30,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void showSize();
+
     const int m_index;
-    QPixmap m_picture;
+    QPixmap m_normal;
+    QPixmap m_hover;
+    bool m_lit = false;
     bool m_pressed = false;
 };

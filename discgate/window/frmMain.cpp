@@ -2,18 +2,19 @@
 
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
+#include "ClientArea.h"
 #include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "MessageBoxes.h"
 #include "PictureButton.h"
-#include "PictureLoader.h"
+#include "PictureStore.h"
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -22,10 +23,9 @@ namespace {
 QString accessibleButtonName(int index, const BtnData &button) {
     if (index == 0)
         return QStringLiteral("閉じる");
-    const LaunchAction action = classifyLaunchTarget(button.strExeFile);
-    if (action.kind == LaunchKind::OpenUrl)
-        return QString::fromStdString(action.target);
-    std::filesystem::path target(action.target);
+    if (isAddress(button.strExeFile))
+        return QString::fromStdString(button.strExeFile);
+    std::filesystem::path target(button.strExeFile);
     if (!target.has_filename())
         target = target.parent_path();
     return QString::fromStdString(target.filename().string());
@@ -46,11 +46,11 @@ Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
 
 frmMain::frmMain(std::filesystem::path programFolder, Opener &opener)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      m_programFolder(std::move(programFolder)), m_opener(opener) {
+      m_programFolder(std::move(programFolder)), m_opener(opener), m_client(new ClientArea(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The window has no title to read; the program's name stands in for it.
     setAccessibleName(QStringLiteral("discgate"));
-    setMouseTracking(true);
+    connect(m_client, &ClientArea::mouseMoved, this, &frmMain::Form_MouseMove);
 }
 
 std::optional<LoadError> frmMain::Form_Load() {
@@ -59,19 +59,22 @@ std::optional<LoadError> frmMain::Form_Load() {
         return *error;
     LauncherDescription &description = std::get<LauncherDescription>(read);
 
-    auto background = loadPicture(description.backgroundPath);
+    PictureStore pictures(m_programFolder);
+    auto background = pictures.picture(description.backgroundPath);
     if (const auto *error = std::get_if<LoadError>(&background))
         return *error;
-    m_background = std::get<QPixmap>(background);
+    m_client->setBackground(std::get<QPixmap>(background));
 
     const PixelRect frame = launcherWindowRect(description, primaryScreenRect());
-    // Qt cannot make a window larger than this, and says so on every attempt.
-    setFixedSize(QSize(frame.width, frame.height).boundedTo({QWIDGETSIZE_MAX, QWIDGETSIZE_MAX}));
+    setFixedSize(frame.width, frame.height);
     move(frame.x, frame.y);
+    const PixelRect client = clientAreaRect(frame.width, frame.height);
+    m_client->setGeometry(client.x, client.y, client.width, client.height);
 
     BtnList = std::move(description.BtnList);
     for (std::size_t index = 0; index < BtnList.size(); ++index) {
-        if (auto error = createButton(static_cast<int>(index), description.buttonPositions[index]))
+        if (auto error =
+                createButton(static_cast<int>(index), description.buttonPositions[index], pictures))
             return error;
     }
     return std::nullopt;
@@ -80,8 +83,9 @@ std::optional<LoadError> frmMain::Form_Load() {
 // Qt stacks a widget's children in the order they are made, so later buttons
 // lie above earlier ones where they overlap, and every launch button lies above
 // the close button.
-std::optional<LoadError> frmMain::createButton(int index, PixelPoint position) {
-    auto *button = new PictureButton(index, this);
+std::optional<LoadError> frmMain::createButton(int index, PixelPoint position,
+                                               PictureStore &pictures) {
+    auto *button = new PictureButton(index, m_client);
     imgBotton.push_back(button);
     connect(button, &PictureButton::mouseMoved, this, &frmMain::imgBotton_MouseMove);
     connect(button, &PictureButton::clicked, this, &frmMain::imgBotton_Click);
@@ -91,29 +95,27 @@ std::optional<LoadError> frmMain::createButton(int index, PixelPoint position) {
     // An address is its own name already.
     button->setAccessibleDescription(target == name ? QString() : target);
     button->move(position.x, position.y);
-    if (auto error = showPicture(index, BtnList[index].strDefaultBtn))
-        return error;
+    // The hover picture is decoded now too, so that a bad one is reported
+    // before the window shows and hovering never waits for a decoder.
+    auto normal = pictures.picture(BtnList[index].strDefaultBtn);
+    if (const auto *error = std::get_if<LoadError>(&normal))
+        return *error;
+    auto hover = pictures.picture(BtnList[index].strCrossBtn);
+    if (const auto *error = std::get_if<LoadError>(&hover))
+        return *error;
+    button->setPictures(std::get<QPixmap>(normal), std::get<QPixmap>(hover));
     button->show();
     return std::nullopt;
 }
 
-// Pictures come from their files at every change, never from a cache.
-std::optional<LoadError> frmMain::showPicture(int index, const std::string &path) {
-    auto picture = loadPicture(path);
-    if (const auto *error = std::get_if<LoadError>(&picture))
-        return *error;
-    imgBotton[index]->setPicture(std::get<QPixmap>(picture));
-    return std::nullopt;
-}
-
+// The fixed dialog frame of the window: a raised edge two pixels wide in the
+// system's button colours, and one pixel of the button face inside it.
 void frmMain::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, m_background);
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent *) {
-    Form_MouseMove();
+    qDrawWinPanel(&painter, rect(), palette(), false);
+    painter.setPen(palette().color(QPalette::Button));
+    const int inner = dialogFrameWidth - 1;
+    painter.drawRect(rect().adjusted(inner, inner, -inner - 1, -inner - 1));
 }
 
 // Only one button is lit at a time, and a lit button goes dark only over the
@@ -121,20 +123,14 @@ void frmMain::mouseMoveEvent(QMouseEvent *) {
 void frmMain::imgBotton_MouseMove(int index) {
     if (lngHotButton != -1)
         return;
-    if (auto error = showPicture(index, BtnList[index].strCrossBtn)) {
-        emit failed(*error);
-        return;
-    }
+    imgBotton[index]->setLit(true);
     lngHotButton = index;
 }
 
 void frmMain::Form_MouseMove() {
     if (lngHotButton == -1)
         return;
-    if (auto error = showPicture(lngHotButton, BtnList[lngHotButton].strDefaultBtn)) {
-        emit failed(*error);
-        return;
-    }
+    imgBotton[lngHotButton]->setLit(false);
     lngHotButton = -1;
 }
 
@@ -150,11 +146,19 @@ void frmMain::imgBotton_Click(int index) {
         emit ended();
         return;
     }
-    shellexebyFileName(button.strExeFile);
-    if (button.strClose == "Yes")
+    // A refused target was not opened; the launcher stays for the user, who
+    // has just been told why.
+    if (shellexebyFileName(button.strExeFile) && button.strClose == "Yes")
         emit ended();
 }
 
-void frmMain::shellexebyFileName(const std::string &strPath) {
-    m_opener.open(classifyLaunchTarget(strPath));
+bool frmMain::shellexebyFileName(const std::string &strPath) {
+    const LaunchDecision decision = decideLaunch(strPath, m_programFolder);
+    if (const auto *refusal = std::get_if<LaunchRefusal>(&decision)) {
+        MessageBoxes::inform(this, QStringLiteral("discgate"),
+                             QString::fromStdString(launchRefusalMessage(*refusal, strPath)));
+        return false;
+    }
+    m_opener.open(std::get<LaunchAction>(decision));
+    return true;
 }

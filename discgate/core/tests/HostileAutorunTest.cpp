@@ -57,6 +57,16 @@ const HostileAutorun hostileFiles[] = {
     {"NumOfMinusFive", [] { return std::string("[BtmMax]\r\nNum=-5\r\n[Btn1]\r\n"); }, 1u},
     {"WidthOfTwoHundredMillion", [] { return std::string("[MainForm]\r\nWidth=200000000\r\n"); },
      LoadProblem::Overflow},
+    {"WindowOf32767Pixels",
+     [] { return std::string("[MainForm]\r\nWidth=32767\r\nHeight=32767\r\n"); },
+     LoadProblem::WindowTooLarge},
+    {"TargetsAndPicturesOffTheMedium",
+     [] {
+         return std::string("[MainForm]\r\nBackground=..\\..\\etc\\passwd\r\n[BtmMax]\r\nNum=2\r\n"
+                            "[Btn1]\r\nExeFile=..\\..\\elsewhere\\x.sh\r\nDefaultBtn=a.png\r\n"
+                            "[Btn2]\r\nExeFile=D:\\..\\..\\x.sh\r\nDefaultBtn=a.png\r\n");
+     },
+     3u},
 };
 
 // Every file of the folder with its bytes, to show that reading changed none.
@@ -89,6 +99,19 @@ TEST_P(HostileAutorunFile, ReadsInTimeToTheDefinedOutcomeAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileAutorunFile, testing::ValuesIn(hostileFiles),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// A description larger than any real one is refused before a byte of it is
+// read; the file is sparse, so the test writes nothing.
+TEST(HostileAutorunFiles, DescriptionAbove64MegabytesIsRefusedUnread) {
+    TemporaryFolder medium;
+    writeBytes(medium / "Autorun.inf", "[MainForm]\r\nWidth=10\r\n");
+    fs::resize_file(medium / "Autorun.inf", (64u << 20) + 1);
+    std::optional<DescriptionOrError> result;
+    EXPECT_LT(timeOf([&] { result = readLauncherDescription(medium.path()); }), hangLimit);
+    EXPECT_EQ(outcomeOf(*result), Outcome(LoadProblem::DescriptionTooLarge));
+    fs::resize_file(medium / "Autorun.inf", 64u << 20);
+    EXPECT_EQ(outcomeOf(readLauncherDescription(medium.path())), Outcome(1u));
+}
 
 // Root reads any file; anyone else finds an unreadable description missing.
 TEST(HostileAutorunFiles, UnreadableFileIsReportedOrReadButNeverChanged) {

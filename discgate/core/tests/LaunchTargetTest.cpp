@@ -12,17 +12,25 @@ void makeExecutable(const fs::path &path) {
     fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
 }
 
+LaunchDecision decision(const std::string &target, const fs::path &root = "/") {
+    return decideLaunch(target, root);
+}
+
 TEST(LaunchTarget, AddressesGoToTheDesktopOpenerUnchanged) {
     const std::string addresses[] = {"https://example.com/a b", "mailto:info@example.com",
                                      "ms-settings:display", "ftp:x", "svn+ssh://host/repo"};
-    for (const std::string &address : addresses)
-        EXPECT_EQ(classifyLaunchTarget(address), (LaunchAction{LaunchKind::OpenUrl, address}));
+    for (const std::string &address : addresses) {
+        EXPECT_TRUE(isAddress(address)) << address;
+        EXPECT_EQ(decision(address), LaunchDecision(LaunchAction{LaunchKind::OpenUrl, address}));
+    }
 }
 
 TEST(LaunchTarget, DriveLettersAndOtherColonsAreNoAddresses) {
     const std::string names[] = {"D:\\setup.exe", "a:b", "1ab:c", ":x", "docs\\a:b.txt", "ab c:d"};
-    for (const std::string &name : names)
-        EXPECT_EQ(classifyLaunchTarget(name).kind, LaunchKind::OpenFile) << name;
+    for (const std::string &name : names) {
+        EXPECT_FALSE(isAddress(name)) << name;
+        EXPECT_EQ(std::get<LaunchAction>(decision(name)).kind, LaunchKind::OpenFile) << name;
+    }
 }
 
 TEST(LaunchTarget, RunsOnlyRealProgramsDirectly) {
@@ -49,17 +57,21 @@ TEST(LaunchTarget, RunsOnlyRealProgramsDirectly) {
         writeBytes(path, row.content);
         if (row.executable)
             makeExecutable(path);
-        EXPECT_EQ(classifyLaunchTarget(path.string()), (LaunchAction{row.kind, path.string()}))
+        EXPECT_EQ(decision(path.string(), medium.path()),
+                  LaunchDecision(LaunchAction{row.kind, path.string()}))
             << row.name;
     }
     fs::create_directory(medium / "folder");
-    EXPECT_EQ(classifyLaunchTarget((medium / "folder").string()).kind, LaunchKind::OpenFile);
-    EXPECT_EQ(classifyLaunchTarget((medium / "missing").string()).kind, LaunchKind::OpenFile);
+    EXPECT_EQ(decision((medium / "folder").string(), medium.path()),
+              LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "folder").string()}));
+    EXPECT_EQ(decision((medium / "missing").string(), medium.path()),
+              LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "missing").string()}));
 }
 
 TEST(LaunchTarget, RelativeNamesBecomeAbsoluteSoThatNoSearchPathIsUsed) {
-    EXPECT_EQ(classifyLaunchTarget("a:b"),
-              (LaunchAction{LaunchKind::OpenFile, (fs::current_path() / "a:b").string()}));
+    EXPECT_EQ(
+        decision("a:b", fs::current_path()),
+        LaunchDecision(LaunchAction{LaunchKind::OpenFile, (fs::current_path() / "a:b").string()}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "LauncherDescription.h"
 
+#include "HostileInput.h"
 #include "TemporaryFolder.h"
 
 #include <chrono>
@@ -116,7 +117,7 @@ TEST_F(LauncherDescriptionTest, ButtonPositionsArePixelsWithMinusOneAsZero) {
     EXPECT_EQ(read().buttonPositions, (std::vector<PixelPoint>{{0, -2}, {0, 0}}));
 }
 
-TEST_F(LauncherDescriptionTest, TargetsWithAColonPassUnchanged) {
+TEST_F(LauncherDescriptionTest, AddressesPassUnchangedAndEverythingElseLiesOnTheMedium) {
     const struct {
         std::string value;
         std::string target;
@@ -125,9 +126,10 @@ TEST_F(LauncherDescriptionTest, TargetsWithAColonPassUnchanged) {
         {"docs\\manual.pdf", onMedium("docs/manual.pdf")},
         {"\\\\server\\share\\setup.exe", onMedium("//server/share/setup.exe")},
         {"", onMedium("")},
-        {"D:\\setup.exe", "D:\\setup.exe"},
+        {"D:\\setup.exe", onMedium("setup.exe")},
         {"https://example.com/a?b=c", "https://example.com/a?b=c"},
-        {"docs\\a:b.txt", "docs\\a:b.txt"},
+        {"mailto:info@example.com", "mailto:info@example.com"},
+        {"docs\\a:b.txt", onMedium("docs/a:b.txt")},
     };
     for (const auto &row : rows) {
         writeDescription("[BtmMax]\r\nNum=1\r\n[Btn1]\r\nExeFile=" + row.value +
@@ -169,7 +171,7 @@ TEST_F(LauncherDescriptionTest, ReportsSizesAndPositionsThatOverflowInTwips) {
         std::string text;
         std::optional<std::string> overflow;
     } rows[] = {
-        {"[MainForm]\r\nWidth=143165576\r\nHeight=-143165576\r\n", std::nullopt},
+        {"[MainForm]\r\nWidth=-143165576\r\nHeight=-143165576\r\n", std::nullopt},
         {"[MainForm]\r\nWidth=143165577\r\n", "[MainForm] Width=143165577"},
         {"[MainForm]\r\nHeight=-143165577\r\n", "[MainForm] Height=-143165577"},
         {"[OpenPosition]\r\nX=Center\r\nY=99999999999\r\n", "[OpenPosition] Y=2147483647"},
@@ -183,6 +185,43 @@ TEST_F(LauncherDescriptionTest, ReportsSizesAndPositionsThatOverflowInTwips) {
             expected = LoadError{LoadProblem::Overflow, onMedium("Autorun.inf"), *row.overflow};
         EXPECT_EQ(error(), expected) << row.text;
     }
+}
+
+TEST_F(LauncherDescriptionTest, RefusesWindowsLargerThanAnyScreen) {
+    const struct {
+        std::string size;
+        std::string tooLarge;
+    } rows[] = {
+        {"Width=16384\r\nHeight=16384", ""},
+        {"Width=16385\r\nHeight=10", "[MainForm] Width=16385"},
+        {"Width=32767\r\nHeight=32767", "[MainForm] Width=32767"},
+        {"Width=10\r\nHeight=143165576", "[MainForm] Height=143165576"},
+    };
+    for (const auto &row : rows) {
+        writeDescription("[MainForm]\r\n" + row.size + "\r\n");
+        std::optional<LoadError> expected;
+        if (!row.tooLarge.empty())
+            expected =
+                LoadError{LoadProblem::WindowTooLarge, onMedium("Autorun.inf"), row.tooLarge};
+        EXPECT_EQ(error(), expected) << row.size;
+    }
+}
+
+// A folder of many entries is listed once for all the names that are written in
+// another letter case, not once for each.
+TEST_F(LauncherDescriptionTest, LooksUpManyNamesInALargeFolderQuickly) {
+    std::filesystem::create_directory(m_folder / "PICS");
+    for (int entry = 0; entry < 4000; ++entry)
+        writeBytes(m_folder / "PICS" / ("FILLER" + std::to_string(entry) + ".PNG"), "");
+    std::string content = "[BtmMax]\r\nNum=300\r\n";
+    for (int k = 1; k <= 300; ++k)
+        content += "[Btn" + std::to_string(k) + "]\r\nDefaultBtn=pics\\filler" + std::to_string(k) +
+                   ".png\r\nCrossBtn=pics\\filler" + std::to_string(k + 300) + ".png\r\n";
+    writeDescription(content);
+    LauncherDescription description;
+    EXPECT_LT(timeOf([&] { description = read(); }), hangLimit);
+    ASSERT_EQ(description.BtnList.size(), 301u);
+    EXPECT_EQ(description.BtnList[300].strCrossBtn, onMedium("PICS/FILLER600.PNG"));
 }
 
 TEST_F(LauncherDescriptionTest, ReportsAMissingDescriptionFile) {

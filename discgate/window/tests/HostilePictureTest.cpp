@@ -1,6 +1,6 @@
 #include "HostileInput.h"
 #include "HostilePictures.h"
-#include "PictureLoader.h"
+#include "PictureStore.h"
 #include "TemporaryFolder.h"
 
 #include <QTest>
@@ -19,13 +19,47 @@ private slots:
         const int invalid = int(LoadProblem::PictureInvalid);
         QTest::newRow("BMP header of 60000 x 60000") << hugeBmpHeader << invalid;
         QTest::newRow("PNG header of 60000 x 60000") << hugePngHeader << invalid;
-        QTest::newRow("GIF header of 60000 x 60000") << hugeGifHeader << invalid;
+        QTest::newRow("GIF header of 60000 x 60000")
+            << hugeGifHeader << int(LoadProblem::PicturesOverBudget);
         QTest::newRow("JPEG header of 60000 x 60000") << hugeJpegHeader << invalid;
         QTest::newRow("text file") << std::string("This is not a picture.\n") << invalid;
         QTest::newRow("empty file") << std::string() << invalid;
         QTest::newRow("binary garbage") << binaryGarbage(64 << 10) << invalid;
         QTest::newRow("50 MB of garbage") << binaryGarbage(fiftyMegabytes) << invalid;
         QTest::newRow("folder") << std::string() << int(LoadProblem::PictureMissing);
+    }
+
+    // A progressive JPEG of 1000 scans is refused before any is decoded; a
+    // picture outside the medium, through ".." or a link, is never read.
+    void refusesPicturesThatWouldFreezeTheWindowOrLeaveTheMedium() {
+        TemporaryFolder folder;
+        const std::filesystem::path medium = folder / "medium";
+        std::filesystem::create_directory(medium);
+        std::string scans = "\xFF\xD8";
+        for (int scan = 0; scan < 1000; ++scan)
+            scans += std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00\x12\x34", 12);
+        writeBytes(medium / "scans.jpg", scans + "\xFF\xD9");
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(QString::fromStdString((folder / "outside.png").string())));
+        std::filesystem::create_symlink(folder / "outside.png", medium / "link.png");
+        const struct {
+            std::string name;
+            LoadProblem problem;
+        } rows[] = {
+            {"scans.jpg", LoadProblem::PictureTooManyScans},
+            {"../outside.png", LoadProblem::PictureOffMedium},
+            {"link.png", LoadProblem::PictureOffMedium},
+        };
+        PictureStore pictures(medium);
+        for (const auto &row : rows) {
+            const std::string path = (medium / row.name).string();
+            std::optional<std::variant<QPixmap, LoadError>> result;
+            QVERIFY(timeOf([&] { result = pictures.picture(path); }) < hangLimit);
+            const auto *error = std::get_if<LoadError>(&*result);
+            QVERIFY2(error && error->problem == row.problem && error->file == path,
+                     row.name.c_str());
+        }
     }
 
     void refusesInTime() {
@@ -38,7 +72,8 @@ private slots:
         else
             writeBytes(path, content);
         std::optional<std::variant<QPixmap, LoadError>> picture;
-        QVERIFY(timeOf([&] { picture = loadPicture(path.string()); }) < hangLimit);
+        PictureStore pictures(medium.path());
+        QVERIFY(timeOf([&] { picture = pictures.picture(path.string()); }) < hangLimit);
         const auto *error = std::get_if<LoadError>(&*picture);
         QVERIFY(error);
         QCOMPARE(int(error->problem), problem);

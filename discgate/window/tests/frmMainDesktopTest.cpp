@@ -99,6 +99,7 @@ private slots:
 
     // A picture keeps its own size in logical pixels, so a scaled screen shows
     // it scaled, pixel for pixel: neither shrunk to its device pixels nor cut.
+    // The client area starts inside the window's frame of 3 pixels.
     void picturesShowAtTheirPixelSizeScaledByTheScreen() {
         auto *button = m_window->findChildren<PictureButton *>().at(1);
         QCOMPARE(button->geometry(), QRect(QPoint(10, 20), pictureSize));
@@ -106,13 +107,15 @@ private slots:
         const int scale = qMax(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
         QCOMPARE(shown.devicePixelRatio(), qreal(scale));
         const QImage image = shown.toImage();
-        const int lastRedColumn = (10 + 3) * scale + scale - 1;
-        const int lastRow = (20 + 3) * scale + scale - 1;
-        QCOMPARE(image.pixelColor(10 * scale, 20 * scale), QColor(Qt::red));
+        const int left = (10 + 3) * scale;
+        const int top = (20 + 3) * scale;
+        const int lastRedColumn = left + 4 * scale - 1;
+        const int lastRow = top + 4 * scale - 1;
+        QCOMPARE(image.pixelColor(left, top), QColor(Qt::red));
         QCOMPARE(image.pixelColor(lastRedColumn, lastRow), QColor(Qt::red));
-        QCOMPARE(image.pixelColor(lastRedColumn + 1, 20 * scale), QColor(Qt::blue));
-        QCOMPARE(image.pixelColor((10 + 8) * scale - 1, lastRow), QColor(Qt::blue));
-        QCOMPARE(image.pixelColor((10 + 8) * scale, lastRow), QColor(Qt::green));
+        QCOMPARE(image.pixelColor(lastRedColumn + 1, top), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(left + 8 * scale - 1, lastRow), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(left + 8 * scale, lastRow), QColor(Qt::green));
     }
 };
 

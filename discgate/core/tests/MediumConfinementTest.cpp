@@ -1,0 +1,104 @@
+#include "MediumConfinement.h"
+
+#include "LaunchTarget.h"
+#include "LauncherDescription.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A medium in "medium/" beside a folder "elsewhere/" that holds a program, as
+// the rest of the system would.
+class MediumConfinementTest : public testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(m_medium / "docs");
+        fs::create_directories(m_outside);
+        writeProgram(m_outside / "x.sh");
+        writeProgram(m_medium / "setup.sh");
+        writeBytes(m_medium / "docs" / "a.pdf", "%PDF-1.4\n");
+    }
+
+    static void writeProgram(const fs::path &path) {
+        writeBytes(path, "#!/bin/sh\necho started\n");
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
+    }
+
+    // What a click on a launch button whose ExeFile is `value` does.
+    LaunchDecision clickOn(const std::string &value) const {
+        writeBytes(m_medium / "Autorun.inf",
+                   "[BtmMax]\r\nNum=1\r\n[Btn1]\r\nDefaultBtn=b.png\r\nExeFile=" + value + "\r\n");
+        const auto description = readLauncherDescription(m_medium);
+        return decideLaunch(std::get<LauncherDescription>(description).BtnList.at(1).strExeFile,
+                            m_medium);
+    }
+
+    TemporaryFolder m_folder;
+    const fs::path m_medium = m_folder / "medium";
+    const fs::path m_outside = m_folder / "elsewhere";
+};
+
+TEST_F(MediumConfinementTest, ParentFoldersCannotLeaveTheMedium) {
+    EXPECT_EQ(clickOn("..\\elsewhere\\x.sh"), LaunchDecision(LaunchRefusal::OffMedium));
+    EXPECT_EQ(clickOn("docs\\..\\..\\..\\..\\..\\bin\\sh"),
+              LaunchDecision(LaunchRefusal::OffMedium));
+    EXPECT_EQ(
+        clickOn("docs\\..\\setup.sh"),
+        LaunchDecision(LaunchAction{LaunchKind::RunProgram, (m_medium / "setup.sh").string()}));
+    EXPECT_FALSE(realPathOnMedium(m_medium / "../elsewhere/x.sh", m_medium));
+    EXPECT_FALSE(realPathOnMedium(m_medium / "missing/../../elsewhere", m_medium));
+}
+
+TEST_F(MediumConfinementTest, LinksAreFollowedAndMustStayOnTheMedium) {
+    fs::create_symlink(m_outside / "x.sh", m_medium / "start.sh");
+    fs::create_directory_symlink(m_outside, m_medium / "tools");
+    fs::create_symlink("docs/a.pdf", m_medium / "manual.pdf");
+    EXPECT_EQ(clickOn("start.sh"), LaunchDecision(LaunchRefusal::OffMedium));
+    EXPECT_EQ(clickOn("tools\\x.sh"), LaunchDecision(LaunchRefusal::OffMedium));
+    // A link inside the medium opens what it points to.
+    EXPECT_EQ(
+        clickOn("manual.pdf"),
+        LaunchDecision(LaunchAction{LaunchKind::OpenFile, (m_medium / "docs/a.pdf").string()}));
+    EXPECT_FALSE(realPathOnMedium(m_medium / "tools" / "x.sh", m_medium));
+}
+
+TEST_F(MediumConfinementTest, DrivePathsNameTheMediumItself) {
+    const std::string setup = (m_medium / "setup.sh").string();
+    const std::string pdf = (m_medium / "docs" / "a.pdf").string();
+    const struct {
+        std::string value;
+        LaunchAction action;
+    } rows[] = {
+        {"D:\\setup.sh", {LaunchKind::RunProgram, setup}},
+        {"q:/setup.sh", {LaunchKind::RunProgram, setup}},
+        {"E:\\DOCS\\A.PDF", {LaunchKind::OpenFile, pdf}},
+        {"E:docs\\a.pdf", {LaunchKind::OpenFile, pdf}},
+        {"D:\\", {LaunchKind::OpenFile, m_medium.string()}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(clickOn(row.value), LaunchDecision(row.action)) << row.value;
+    EXPECT_EQ(clickOn("D:\\..\\elsewhere\\x.sh"), LaunchDecision(LaunchRefusal::OffMedium));
+}
+
+// Only root can mount the medium; a medium mounted without permission to run
+// programs refuses its programs and still opens its documents.
+TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a noexec file system needs root";
+    if (::mount("tmpfs", m_medium.c_str(), "tmpfs", MS_NOEXEC, "size=1m") != 0)
+        GTEST_SKIP() << "this system does not let tests mount a tmpfs";
+    SetUp();
+    const LaunchDecision program = clickOn("setup.sh");
+    const LaunchDecision document = clickOn("docs\\a.pdf");
+    ::umount(m_medium.c_str());
+    EXPECT_EQ(program, LaunchDecision(LaunchRefusal::ProgramOnNoexecMedium));
+    EXPECT_EQ(document, LaunchDecision(LaunchAction{LaunchKind::OpenFile,
+                                                    (m_medium / "docs" / "a.pdf").string()}));
+}
+
+} // namespace

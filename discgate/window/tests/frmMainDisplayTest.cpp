@@ -1,0 +1,135 @@
+#include "ModalDriver.h"
+#include "PictureButton.h"
+#include "RealInput.h"
+#include "TemporaryFolder.h"
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleHints>
+#include <QtTest>
+#include <sys/stat.h>
+
+namespace {
+
+// A background drawn for the client area, (Width - 6) × (Height - 6), with a
+// marker square where launch button 1 is meant to sit; button 2 asks a
+// question full of markup, one part of which names a pipe that would block a
+// reader for ever.
+const std::string description =
+    "[MainForm]\r\nWidth=206\r\nHeight=156\r\nBackground=back.png\r\n"
+    "[OpenPosition]\r\nX=Center\r\nY=Center\r\n"
+    "[CloseBtn]\r\nX=180\r\nY=4\r\nDefaultBtn=button.png\r\n"
+    "[BtmMax]\r\nNum=2\r\n"
+    "[Btn1]\r\nX=20\r\nY=30\r\nExeFile=readme.txt\r\nDefaultBtn=button.png\r\n"
+    "[Btn2]\r\nX=20\r\nY=90\r\nExeFile=readme.txt\r\nDefaultBtn=button.png\r\n"
+    "Message=<b>Bold</b> &amp; <img src=\"pipe\">\r\nTitle=<i>Question</i>\r\n";
+
+const QString question = QStringLiteral("<b>Bold</b> &amp; <img src=\"pipe\">");
+
+class RecordingOpener : public Opener {
+public:
+    void open(const LaunchAction &action) override { actions.push_back(action); }
+    std::vector<LaunchAction> actions;
+};
+
+} // namespace
+
+// The launcher on a real X display with a window manager, driven by real
+// clicks: what a user sees and gets, where offscreen tests cannot tell.
+class frmMainDisplayTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporaryFolder> m_medium;
+    RecordingOpener m_opener;
+    std::unique_ptr<frmMain> m_window;
+
+    PictureButton *button(int index) const {
+        return m_window->findChildren<PictureButton *>().at(index);
+    }
+
+private slots:
+    void init() {
+        m_medium = std::make_unique<TemporaryFolder>();
+        writeBytes(*m_medium / "Autorun.inf", description);
+        QImage background(200, 150, QImage::Format_RGB32);
+        background.fill(Qt::blue);
+        QPainter(&background).fillRect(20, 30, 40, 30, Qt::yellow);
+        QVERIFY(background.save(QString::fromStdString((*m_medium / "back.png").string())));
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(QString::fromStdString((*m_medium / "button.png").string())));
+        writeBytes(*m_medium / "readme.txt", "Read me.\n");
+        QCOMPARE(::mkfifo((*m_medium / "pipe").c_str(), 0600), 0);
+        m_opener = RecordingOpener();
+        m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
+        QVERIFY(!m_window->Form_Load());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QTest::qWait(200);
+    }
+    void cleanup() { m_window.reset(); }
+
+    // The screen shows the background from the client area's corner to its
+    // far edges, with no white band, and button 1 exactly over its marker.
+    void backgroundFillsTheClientAreaAndButtonsSitWhereDrawn() {
+        const QRect frame = m_window->frameGeometry();
+        QCOMPARE(frame.size(), QSize(206, 156));
+        const QImage shown =
+            m_window->screen()->grabWindow(0, frame.x(), frame.y(), 206, 156).toImage();
+        const QRgb blue = QColor(Qt::blue).rgb();
+        QCOMPARE(shown.pixel(3, 3), blue);
+        QCOMPARE(shown.pixel(202, 152), blue);
+        QCOMPARE(shown.pixel(202, 3), blue);
+        QCOMPARE(shown.pixel(3, 152), blue);
+        const QPalette colours = m_window->palette();
+        QCOMPARE(shown.pixel(205, 80), colours.color(QPalette::Shadow).rgb());
+        QCOMPARE(shown.pixel(100, 155), colours.color(QPalette::Shadow).rgb());
+        QCOMPARE(shown.pixel(2, 80), colours.color(QPalette::Button).rgb());
+        QCOMPARE(shown.pixel(203, 80), colours.color(QPalette::Button).rgb());
+        const QRgb red = QColor(Qt::red).rgb();
+        QCOMPARE(shown.pixel(23, 33), red);
+        QCOMPARE(shown.pixel(62, 62), red);
+        QCOMPARE(shown.pixel(22, 33), blue);
+        QCOMPARE(shown.pixel(63, 62), blue);
+    }
+
+    void doubleClickStartsOnce() {
+        RealInput::click(button(1), QPoint(-1, -1), 2);
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 300);
+        QCOMPARE(m_opener.actions.size(), std::size_t(1));
+        // A later click starts it again (elsewhere on the button, because the
+        // pointer must move for the click to be sent).
+        RealInput::click(button(1), QPoint(5, 5));
+        QTRY_COMPARE(m_opener.actions.size(), std::size_t(2));
+    }
+
+    void questionShowsMarkupAsWritten() {
+        QString text;
+        QString caption;
+        Qt::TextFormat format = Qt::RichText;
+        whenModalShown([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            const auto closeAtEnd = closedAtEnd(box);
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label);
+            text = label->text();
+            format = label->textFormat();
+            caption = box->windowTitle();
+            box->button(QMessageBox::No)->click();
+        });
+        RealInput::click(button(2));
+        QTRY_COMPARE(text, question);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(caption, QStringLiteral("<i>Question</i>"));
+        QVERIFY(m_opener.actions.empty());
+    }
+};
+
+QTEST_MAIN(frmMainDisplayTest)
+#include "frmMainDisplayTest.moc"
