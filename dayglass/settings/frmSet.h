@@ -28,9 +28,13 @@ private:
     void Form_Load();
     void Setting_Click();
     void ClearFieldColors();
+    // Turns the field red and selects its whole text.
+    void highlight(QLineEdit *field);
     PeriodTexts fieldTexts() const;
 
     const DayglassContext m_context;
     std::array<QLineEdit *, 12> m_fields{}; // SYear … SSecond, EYear … ESecond
     bool m_saved = false;
+    // The field that a mouse press has just given the focus to.
+    QLineEdit *m_enteredByClick = nullptr;
 };
