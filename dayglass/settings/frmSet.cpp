@@ -75,6 +75,13 @@ frmSet::frmSet(const DayglassContext &context, QWidget *parent)
     Form_Load();
 }
 
+void frmSet::centreOnScreen() {
+    // Placed before it is shown, so that the window manager maps it where it
+    // stays.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+}
+
 void frmSet::createRow(int top, const QString &heading, int offset) {
     createCaption(heading, twipsRect(120, 90 + top, 735, 315), this);
     const QString prefix = offset == 0 ? QStringLiteral("S") : QStringLiteral("E");
@@ -112,6 +119,7 @@ void frmSet::createSettingButton() {
 }
 
 void frmSet::Form_Load() {
+    centreOnScreen();
     PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
     const auto start = texts.start.fields();
     const auto end = texts.end.fields();
@@ -123,10 +131,6 @@ void frmSet::Form_Load() {
 
 void frmSet::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
-    }
     // The dialog becomes active only after this, and a focus that comes with
     // the activation highlights nothing; so the first field is highlighted
     // here.
