@@ -65,18 +65,6 @@ TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
              t.end.minute = "60";
          },
          "終了分が不正です"},
-        {"empty start year before an empty end year",
-         [](PeriodTexts &t) {
-             t.start.year = "";
-             t.end.year = "";
-         },
-         "開始年が不正です"},
-        {"empty year before the order",
-         [](PeriodTexts &t) {
-             t.end.year = "";
-             t.start.year = "2008";
-         },
-         "終了年が不正です"},
         {"empty end year after the start row",
          [](PeriodTexts &t) {
              t.end.year = "";

@@ -203,7 +203,8 @@ private slots:
         QString message;
         answerMessageByKey(message);
         clickCentre(child<QWidget>(&editor, "Setting"));
-        QCOMPARE(message.section(QLatin1Char('\n'), 1), reason);
+        QCOMPARE(message, QString::fromStdString((folder / calendarFileName).string()) +
+                              QStringLiteral(" に保存できませんでした\n") + reason);
         QVERIFY(editor.isVisible());
         QCOMPARE(child<QPlainTextEdit>(&editor, "Tex")->toPlainText(), QStringLiteral("kept"));
     }
