@@ -4,20 +4,24 @@
 #include "DayCellButton.h"
 #include "DayNoteStore.h"
 #include "DaySection.h"
+#include "DeletionError.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteText.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
+#include "WriteErrorMessage.h"
 #include "frmCSet.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <cerrno>
 
 namespace {
 
 constexpr int daysInWeek = 7;
+const QString programTitle = QStringLiteral("dayglass");
 
 // Notes keep carriage returns for line breaks; Qt's widgets break lines at
 // line feeds.
@@ -241,15 +245,23 @@ void CalendarPage::ShowMonth() {
     m_CalendarSet->hide();
 }
 
-void CalendarPage::ClearDay(int index) {
-    if (const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption))
-        clearDay(m_context.dataFolder, *section);
+WriteResult CalendarPage::ClearDay(int index) {
+    const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
+    return section ? clearDay(m_context.dataFolder, *section) : std::nullopt;
 }
 
 void CalendarPage::wipeDay(int index) {
-    ClearDay(index);
+    const WriteResult error = ClearDay(index);
     ShowMonth();
     selectCell(index);
+    // The redraw already shows what the file still holds; the message says
+    // why the day kept it.
+    if (error) {
+        const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
+        const QString wipe = QStringLiteral("%1 のメモを消せませんでした")
+                                 .arg(QString::fromStdString(section.value_or(std::string())));
+        MessageBoxes::inform(this, programTitle, WriteErrorMessage::withReason(wipe, *error));
+    }
 }
 
 void CalendarPage::moveToNextDay(int index) {
@@ -325,23 +337,37 @@ void CalendarPage::CalendarSet_Click() {
     const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
     if (!section)
         return;
+    // The file is asked again whether it holds more of the note than the grid
+    // was given, since the editor must not save a shortened note unasked.
+    const StoredNote stored =
+        readDay(m_context.dataFolder, *section).noteCut ? StoredNote::Cut : StoredNote::Whole;
     frmCSet editor(m_context.dataFolder, QString::fromStdString(*section), m_lblText->text(),
-                   toQColor(m_grid.cell(index).colour));
+                   toQColor(m_grid.cell(index).colour), stored);
     editor.exec();
     ShowMonth();
     selectCell(index);
 }
 
 void CalendarPage::SclFormat_Click() {
-    if (!MessageBoxes::askYesNo(this, QStringLiteral("dayglass"),
+    if (!MessageBoxes::askYesNo(this, programTitle,
                                 QStringLiteral("カレンダーを全初期化するよ？いいの？")))
         return;
     const std::optional<int> selected = selectedCell();
-    // A file that cannot be deleted stays; the redraw then shows its notes, so
-    // the user sees that nothing was wiped.
-    if (deleteCalendar(m_context.dataFolder) == CalendarDeletion::NoFile)
+    // The deletion tells only that it failed; the system's error number of
+    // its last call says why.
+    errno = 0;
+    const CalendarDeletion deletion = deleteCalendar(m_context.dataFolder);
+    const int systemError = errno;
+    if (deletion == CalendarDeletion::NoFile)
         return;
+    // A file that cannot be deleted stays; the redraw then shows its notes.
     ShowMonth();
     if (const auto day = selected ? selected : cellOfDay(m_grid, 1))
         selectCell(*day);
+    if (deletion == CalendarDeletion::Failed)
+        MessageBoxes::inform(
+            this, programTitle,
+            WriteErrorMessage::withReason(
+                QStringLiteral("カレンダーを初期化できませんでした"),
+                deletionError(m_context.dataFolder / calendarFileName, systemError)));
 }

@@ -3,6 +3,7 @@
 #include "CalendarNavigation.h"
 #include "DayglassContext.h"
 #include "MonthGrid.h"
+#include "WriteError.h"
 
 #include <QFrame>
 #include <array>
@@ -55,7 +56,7 @@ private:
     std::chrono::year_month shownMonth() const { return m_CalYear / m_CalMonth; }
 
     void ShowMonth();
-    void ClearDay(int index);
+    WriteResult ClearDay(int index);
     void wipeDay(int index);
     void moveToNextDay(int index);
     void moveToPreviousDay(int index);

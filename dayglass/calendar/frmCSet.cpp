@@ -2,9 +2,12 @@
 
 #include "DayNoteStore.h"
 #include "JapaneseFonts.h"
+#include "MessageBoxes.h"
+#include "NoteStorage.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
+#include "WriteErrorMessage.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -14,6 +17,8 @@
 #include <QScreen>
 
 namespace {
+
+const QString programTitle = QStringLiteral("dayglass");
 
 bool isEnter(const QKeyEvent &event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -28,9 +33,9 @@ bool isShiftAlone(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 frmCSet::frmCSet(const std::filesystem::path &dataFolder, const QString &daySection,
-                 const QString &noteText, const QColor &colour)
+                 const QString &noteText, const QColor &colour, StoredNote storedNote)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), m_dataFolder(dataFolder),
-      m_SettimeL(new QLabel(this)), m_Tex(new QPlainTextEdit(this)),
+      m_storedNote(storedNote), m_SettimeL(new QLabel(this)), m_Tex(new QPlainTextEdit(this)),
       m_ColorSet(new ThreedPanel(QStringLiteral("色設定"), this)), m_ColorPanel(new QLabel(this)),
       m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
@@ -127,7 +132,18 @@ void frmCSet::ColorSet_Click() {
 }
 
 void frmCSet::Setting_Click() {
-    saveDay(m_dataFolder, m_SettimeL->text().toStdString(), m_Tex->toPlainText().toStdString(),
-            toOleColor(m_ColorPanel->palette().color(QPalette::Window)));
+    const std::string text = m_Tex->toPlainText().toStdString();
+    if (const auto refusal = noteRefusal(text, calendarEncoding(m_dataFolder))) {
+        MessageBoxes::inform(this, programTitle, QString::fromStdString(refusalMessage(*refusal)));
+        return;
+    }
+    if (m_storedNote == StoredNote::Cut &&
+        !MessageBoxes::askYesNo(this, programTitle, QString::fromUtf8(cutNoteQuestion)))
+        return;
+    if (const auto error = saveDay(m_dataFolder, m_SettimeL->text().toStdString(), text,
+                                   toOleColor(m_ColorPanel->palette().color(QPalette::Window)))) {
+        MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(*error));
+        return;
+    }
     accept();
 }

@@ -10,14 +10,25 @@ class ThreedPanel;
 // The note editor for one day: the day section name as heading, the note as
 // plain text and the colour of the day's cell. It has no title bar and no
 // cancel; it closes only by saving, with "設定更新" or Shift+Enter in the text,
-// and then both the note and the colour are written to Calendar.ini.
+// once both the note and the colour are written to Calendar.ini. A note that
+// the file could not give back as typed is refused, and a save that fails is
+// told; either way the editor stays open with the text as typed.
+// How much of the day's note the editor was given.
+enum class StoredNote {
+    Whole,
+    // The file holds more than a read returns; saving loses the rest, so the
+    // editor asks first.
+    Cut,
+};
+
 class frmCSet : public QDialog {
     Q_OBJECT
 public:
     // `noteText` is the display text of the note, with line feeds between
     // lines.
     frmCSet(const std::filesystem::path &dataFolder, const QString &daySection,
-            const QString &noteText, const QColor &colour);
+            const QString &noteText, const QColor &colour,
+            StoredNote storedNote = StoredNote::Whole);
 
     // Escape and the window system's close request would drop what the user
     // typed; the editor only closes by saving.
@@ -35,6 +46,7 @@ private:
     void Setting_Click();
 
     const std::filesystem::path m_dataFolder;
+    const StoredNote m_storedNote;
     QLabel *const m_SettimeL;
     QPlainTextEdit *const m_Tex;
     ThreedPanel *const m_ColorSet;

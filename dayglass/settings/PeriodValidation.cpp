@@ -65,13 +65,18 @@ std::string lastDigits(const std::string &text, std::size_t width) {
 std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
     for (const SideChecks &checks : sides) {
         const DateTimeTexts &side = texts.*checks.side;
-        if (!numberOf(side.year))
-            return checks.yearMessage;
         for (const RangeCheck &range : checks.ranges) {
             const auto value = numberOf(side.*range.field);
             if (!value || *value < range.low || *value > range.high)
                 return range.message;
         }
+    }
+    // A year that is no number would pass the order check as year 0 and be
+    // saved where the count-down cannot read it. It is checked only after all
+    // ten range checks, so that their messages keep their order.
+    for (const SideChecks &checks : sides) {
+        if (!numberOf((texts.*checks.side).year))
+            return checks.yearMessage;
     }
     if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))
         return orderMessage;
@@ -85,6 +90,8 @@ double periodOrderKey(const DateTimeTexts &texts) {
     return std::strtod(key.c_str(), nullptr);
 }
 
-bool isAcceptedFieldCharacter(char32_t character) {
-    return character == U'\b' || (character >= U'0' && character <= U'9');
+bool isRefusedFieldCharacter(char32_t character) {
+    const bool control = character < U' ' || (character >= U'\x7f' && character <= U'\x9f');
+    const bool digit = character >= U'0' && character <= U'9';
+    return !control && !digit;
 }

@@ -5,15 +5,17 @@
 #include <optional>
 #include <string>
 
-// Checks the twelve texts of the period dialog in the order the user reads
-// them, and returns the message of the first check that fails: a year must be
-// a number; month 1-12, day 1-30 (in every month), hour 0-23, minute and
-// second 0-59; and the start must lie strictly before the end.
+// Checks the twelve texts of the period dialog and returns the message of the
+// first check that fails: month 1-12, day 1-30 (in every month), hour 0-23,
+// minute and second 0-59, first of the start and then of the end; then each
+// year must be a number; and the start must lie strictly before the end.
 std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts);
 
 // The comparison key of one side: the year's last four digits and the other
 // five fields with two digits each, read as one decimal number.
 double periodOrderKey(const DateTimeTexts &texts);
 
-// Whether a typed character may enter a period field: digits and backspace.
-bool isAcceptedFieldCharacter(char32_t character);
+// Whether a typed character is kept out of a period field: every printable
+// character but the digits. Control characters, which keys such as Backspace
+// and Delete carry, are left to the field, which inserts none of them.
+bool isRefusedFieldCharacter(char32_t character);

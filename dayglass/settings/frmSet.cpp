@@ -6,6 +6,7 @@
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
+#include "WriteErrorMessage.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -62,10 +63,23 @@ frmSet::frmSet(const DayglassContext &context, QWidget *parent)
     setFixedSize(twipsRect(0, 0, 5295, 2400).size());
     setAutoFillBackground(true);
     setPaletteColor(this, QPalette::Window, Qt::black);
+    // The dialog has no title bar; its raised edge sets it apart from the
+    // black main window beneath it.
+    auto *border = new QFrame(this);
+    border->setObjectName(QStringLiteral("border"));
+    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    border->setGeometry(rect());
     createRow(0, QStringLiteral("開始"), 0);
     createRow(rowDistance, QStringLiteral("終了"), 6);
     createSettingButton();
     Form_Load();
+}
+
+void frmSet::centreOnScreen() {
+    // Placed before it is shown, so that the window manager maps it where it
+    // stays.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void frmSet::createRow(int top, const QString &heading, int offset) {
@@ -105,6 +119,7 @@ void frmSet::createSettingButton() {
 }
 
 void frmSet::Form_Load() {
+    centreOnScreen();
     PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
     const auto start = texts.start.fields();
     const auto end = texts.end.fields();
@@ -116,11 +131,11 @@ void frmSet::Form_Load() {
 
 void frmSet::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
-    }
+    // The dialog becomes active only after this, and a focus that comes with
+    // the activation highlights nothing; so the first field is highlighted
+    // here.
     m_fields[0]->setFocus(Qt::TabFocusReason);
+    highlight(m_fields[0]);
 }
 
 PeriodTexts frmSet::fieldTexts() const {
@@ -140,7 +155,10 @@ void frmSet::Setting_Click() {
         MessageBoxes::inform(this, programTitle, QString::fromStdString(*problem));
         return;
     }
-    writePeriodTexts(m_context.dataFolder, texts);
+    if (const auto error = writePeriodTexts(m_context.dataFolder, texts)) {
+        MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(*error));
+        return;
+    }
     m_saved = true;
     accept();
 }
@@ -150,23 +168,44 @@ void frmSet::ClearFieldColors() {
         setPaletteColor(field, QPalette::Base, Qt::white);
 }
 
+void frmSet::highlight(QLineEdit *field) {
+    ClearFieldColors();
+    setPaletteColor(field, QPalette::Base, toQColor(oleRed));
+    field->selectAll();
+}
+
 bool frmSet::eventFilter(QObject *watched, QEvent *event) {
     auto *field = qobject_cast<QLineEdit *>(watched);
     if (!field)
         return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->text().isEmpty())
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        return !text.isEmpty() && isRefusedFieldCharacter(text.toUcs4().value(0));
+    }
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // The dialog becoming active again, after a message or another
+        // window, returns the focus to where it was; the field stays exactly
+        // as the user left it.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             return false;
-        const char32_t character = key->text().toUcs4().value(0);
-        return !isAcceptedFieldCharacter(character);
+        highlight(field);
+        m_enteredByClick = reason == Qt::MouseFocusReason ? field : nullptr;
+        return false;
     }
-    if (event->type() == QEvent::FocusIn) {
-        ClearFieldColors();
-        setPaletteColor(field, QPalette::Base, toQColor(oleRed));
-        field->selectAll();
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // The click that brought the focus would put the caret where it hit
+        // and undo the selection; it is spent on entering the field, as Tab
+        // is, so that the first digit typed replaces the value.
+        if (m_enteredByClick != field)
+            return false;
+        m_enteredByClick = nullptr;
+        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void frmSet::closeEvent(QCloseEvent *event) {

@@ -26,11 +26,16 @@ private:
     void createRow(int top, const QString &heading, int offset);
     void createSettingButton();
     void Form_Load();
+    void centreOnScreen();
     void Setting_Click();
     void ClearFieldColors();
+    // Turns the field red and selects its whole text.
+    void highlight(QLineEdit *field);
     PeriodTexts fieldTexts() const;
 
     const DayglassContext m_context;
     std::array<QLineEdit *, 12> m_fields{}; // SYear … SSecond, EYear … ESecond
     bool m_saved = false;
+    // The field that a mouse press has just given the focus to.
+    QLineEdit *m_enteredByClick = nullptr;
 };

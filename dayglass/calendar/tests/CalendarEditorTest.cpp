@@ -4,8 +4,10 @@
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QtTest>
@@ -19,8 +21,9 @@ const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]\r\n";
 // folder.
 class OpenEditor {
 public:
-    explicit OpenEditor(const QString &noteText = {}, const QColor &colour = Qt::black)
-        : m_editor(m_folder.path(), QStringLiteral("2005/10/14(金)"), noteText, colour) {
+    explicit OpenEditor(const QString &noteText = {}, const QColor &colour = Qt::black,
+                        StoredNote stored = StoredNote::Whole)
+        : m_editor(m_folder.path(), QStringLiteral("2005/10/14(金)"), noteText, colour, stored) {
         m_editor.show();
     }
 
@@ -35,6 +38,24 @@ public:
         QTest::mouseClick(m_editor.findChild<QWidget *>(QString::fromLatin1(name)), Qt::LeftButton);
     }
     std::string saved() const { return readBytes(m_folder / calendarFileName); }
+    std::filesystem::path file() const { return m_folder / calendarFileName; }
+
+    // Saves with "設定更新", answers the message that follows with `answer`
+    // and returns its text.
+    QString messageOnSave(QMessageBox::StandardButton answer = QMessageBox::Ok) {
+        QString text;
+        whenModalShown([&text, answer](QWidget *modal) {
+            const auto closer = closedAtEnd(modal);
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            text = box->text();
+            box->button(answer)->click();
+        });
+        click("Setting");
+        return text;
+    }
 
 private:
     TemporaryFolder m_folder;
@@ -112,6 +133,43 @@ private slots:
         QCOMPARE(open.panelColour(), QColor(255, 255, 0));
         open.click("Setting");
         QCOMPARE(open.saved(), fridayWith("", "65535"));
+    }
+
+    // Each of these ends in a message, and the editor stays open with the
+    // text as typed.
+    void notesTheFileCannotKeepAreRefused_data() {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QByteArray>("fileBytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("emoji") << QStringLiteral("晴れ😀") << QByteArray()
+                               << QStringLiteral("Shift-JISにない文字（絵文字や韓国語など）は保存"
+                                                 "できません\n😀");
+        QTest::newRow("too long in UTF-8")
+            << QString(334, QChar(0x65E5)) << QByteArray("\xEF\xBB\xBF")
+            << QStringLiteral("メモが長すぎます（1002バイト、999バイトまでです）");
+    }
+    void notesTheFileCannotKeepAreRefused() {
+        QFETCH(QString, note);
+        QFETCH(QByteArray, fileBytes);
+        QFETCH(QString, message);
+        OpenEditor open(note);
+        writeBytes(open.file(), fileBytes.toStdString());
+        QCOMPARE(open.messageOnSave(), message);
+        QVERIFY(open.editor().isVisible());
+        QCOMPARE(open.text()->toPlainText(), note);
+        QCOMPARE(open.saved(), fileBytes.toStdString());
+    }
+
+    void aCutNoteIsSavedOnlyWhenTheUserAgrees() {
+        OpenEditor open(QStringLiteral("beginning"), Qt::black, StoredNote::Cut);
+        QCOMPARE(open.messageOnSave(QMessageBox::No),
+                 QStringLiteral("このメモは長すぎて、途中までしか読めていません。\n保存すると続き"
+                                "は消えるよ？いいの？"));
+        QVERIFY(open.editor().isVisible());
+        QCOMPARE(open.saved(), std::string());
+        open.messageOnSave(QMessageBox::Yes);
+        QVERIFY(!open.editor().isVisible());
+        QCOMPARE(open.saved(), fridayWith("beginning", "0"));
     }
 
     void closesOnlyBySaving() {

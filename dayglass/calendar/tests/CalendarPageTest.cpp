@@ -120,6 +120,18 @@ void answerResetQuestion(QMessageBox::StandardButton answer) {
     });
 }
 
+// Answers the next message box with OK and keeps its text in `text`.
+void readMessage(QString &text) {
+    whenModalShown([&text](QWidget *modal) {
+        const auto closer = closedAtEnd(modal);
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
 // Japanese reaches a text box through the input method, as committed text.
 void commitText(QWidget *textBox, const QString &text) {
     QInputMethodEvent input;
@@ -227,6 +239,48 @@ private slots:
         QCOMPARE(shown.selectedCell(), 20);
     }
 
+    void aDayThatCannotBeWipedKeepsItsNoteAndSaysWhy() {
+        const std::string notes = calendarWith(october14, "note", "255");
+        ShownPage shown(2005y / October / 14, notes);
+        std::filesystem::permissions(shown.calendarFile(), std::filesystem::perms::owner_read);
+        QString message;
+        readMessage(message);
+        shown.press(Qt::Key_Delete);
+        QCOMPARE(message, QStringLiteral("2005/10/14(金) のメモを消せませんでした\n書き込みが許され"
+                                         "ていません（読み取り専用です）"));
+        QCOMPARE(readBytes(shown.calendarFile()), notes);
+        QCOMPARE(shown.note(), QStringLiteral("note"));
+        QCOMPARE(shown.colourOf(20), QColor(Qt::red));
+        QCOMPARE(shown.selectedCell(), 20);
+    }
+
+    // The editor shows as much of a note as the file gives back and asks
+    // before a save would drop the rest.
+    void aNoteLongerThanAReadIsShownCutAndSavedOnlyWhenAgreed() {
+        const std::string longNote = std::string(990, 'a') + "#CR#" + std::string(300, 'b');
+        ShownPage shown(2005y / October / 14, calendarWith(october14, longNote, "0"));
+        if (!readDay(shown.calendarFile().parent_path(), "2005/10/14(金)").noteCut)
+            QSKIP("The store does not yet tell that a note was cut.");
+        QString question;
+        whenModalShown([&question](QWidget *editor) {
+            const auto closer = closedAtEnd(editor);
+            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+            QCOMPARE(text->toPlainText().size(), 999 - 4 + 1);
+            whenModalShown([&question](QWidget *modal) {
+                const auto closer = closedAtEnd(modal);
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box);
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+            QVERIFY(editor->isVisible());
+        });
+        shown.click("CalendarSet");
+        QVERIFY(question.contains(QStringLiteral("続きは消えるよ？いいの？")));
+        QCOMPARE(readBytes(shown.calendarFile()), calendarWith(october14, longNote, "0"));
+    }
+
     void clickAndFocusSelectADay() {
         ShownPage shown(2005y / October / 14, calendarWith(november1, "first#CR#second", "0"));
         shown.click("cmdR");
@@ -320,8 +374,14 @@ private slots:
             QSKIP("This file system cannot make a file undeletable.");
         const auto unlock = qScopeGuard([&] { setImmutable(shown.calendarFile(), false); });
         QTest::mouseClick(shown.cell(7), Qt::LeftButton);
-        answerResetQuestion(QMessageBox::Yes);
+        QString message;
+        whenModalShown([&message](QWidget *question) {
+            readMessage(message);
+            qobject_cast<QMessageBox *>(question)->button(QMessageBox::Yes)->click();
+        });
         shown.click("SclFormat");
+        QCOMPARE(message, QStringLiteral("カレンダーを初期化できませんでした\n書き込みが許されてい"
+                                         "ません（読み取り専用です）"));
         QCOMPARE(readBytes(shown.calendarFile()), notes);
         QCOMPARE(shown.colourOf(20), QColor(Qt::red));
         QCOMPARE(shown.selectedCell(), 7);

@@ -53,12 +53,18 @@ TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
         {"empty start month", [](PeriodTexts &t) { t.start.month = ""; }, "開始月が不正です"},
         {"empty end second", [](PeriodTexts &t) { t.end.second = ""; }, "終了秒が不正です"},
         {"empty start year", [](PeriodTexts &t) { t.start.year = ""; }, "開始年が不正です"},
-        {"start year before the row",
+        {"start month before an empty start year",
          [](PeriodTexts &t) {
              t.start.year = "";
              t.start.month = "13";
          },
-         "開始年が不正です"},
+         "開始月が不正です"},
+        {"end row before an empty start year",
+         [](PeriodTexts &t) {
+             t.start.year = "";
+             t.end.minute = "60";
+         },
+         "終了分が不正です"},
         {"empty end year after the start row",
          [](PeriodTexts &t) {
              t.end.year = "";
@@ -104,12 +110,14 @@ TEST(PeriodValidation, OrderKeyJoinsTheFieldsAsDigits) {
     EXPECT_EQ(periodOrderKey({"9999", "12", "30", "23", "59", "59"}), 99991230235959.0);
 }
 
-TEST(PeriodValidation, FieldsTakeDigitsAndBackspaceOnly) {
+TEST(PeriodValidation, FieldsRefusePrintableCharactersButDigits) {
     for (char32_t c = U'0'; c <= U'9'; ++c)
-        EXPECT_TRUE(isAcceptedFieldCharacter(c));
-    EXPECT_TRUE(isAcceptedFieldCharacter(U'\b'));
-    for (const char32_t c : {U'a', U' ', U'-', U'.', U'\r', U'\x16', U'０', U'\t'})
-        EXPECT_FALSE(isAcceptedFieldCharacter(c)) << static_cast<unsigned>(c);
+        EXPECT_FALSE(isRefusedFieldCharacter(c));
+    // Backspace, Delete (as X11 sends it), Enter, Tab, Escape, Ctrl+V, C1.
+    for (const char32_t c : {U'\b', U'\x7f', U'\r', U'\t', U'\x1b', U'\x16', U'\x85'})
+        EXPECT_FALSE(isRefusedFieldCharacter(c)) << static_cast<unsigned>(c);
+    for (const char32_t c : {U'a', U' ', U'-', U'.', U'０', U'\xa0', U'あ'})
+        EXPECT_TRUE(isRefusedFieldCharacter(c)) << static_cast<unsigned>(c);
 }
 
 } // namespace

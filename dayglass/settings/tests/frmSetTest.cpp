@@ -166,6 +166,19 @@ private slots:
                  "[End]\r\nYear=2007\r\nMonth=3\r\nDay=09\r\nHour=17\r\nMinute=30\r\nSecond=0\r\n");
     }
 
+    void aFailedSaveNamesTheFileAndKeepsTheDialogOpen() {
+        const std::filesystem::path file = m_folder->path() / "Data.ini";
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+        field("SMonth")->setText(QStringLiteral("7"));
+        QCOMPARE(messageOnSave(),
+                 QString::fromStdString(file.string()) +
+                     QStringLiteral(" に保存できませんでした\n書き込みが許されていません（読み取り"
+                                    "専用です）"));
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(field("SMonth")->text(), QStringLiteral("7"));
+        QCOMPARE(dataFile(), storedPeriod);
+    }
+
     void unchangedSaveRewritesTheSameValues() {
         clickSetting();
         QCOMPARE(dataFile(), storedPeriod);

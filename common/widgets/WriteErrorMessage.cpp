@@ -1,0 +1,51 @@
+#include "WriteErrorMessage.h"
+
+#include <QFile>
+#include <cstring>
+
+namespace WriteErrorMessage {
+
+namespace {
+
+// The system's own description of an error number, in the user's language
+// where the system has one.
+QString systemText(int systemError) {
+    if (systemError == 0)
+        return QStringLiteral("原因はわかりません");
+    return QString::fromLocal8Bit(std::strerror(systemError));
+}
+
+} // namespace
+
+QString reason(const WriteError &error) {
+    switch (error.problem) {
+    case WriteProblem::ReadOnly:
+        return QStringLiteral("書き込みが許されていません（読み取り専用です）");
+    case WriteProblem::Busy:
+        return QStringLiteral("ほかのプログラムが使っていて、待っても空きませんでした");
+    case WriteProblem::DiskFull:
+        return QStringLiteral("ディスクの空きがありません");
+    case WriteProblem::TooLarge:
+        return QStringLiteral("ファイルが大きくなりすぎます");
+    case WriteProblem::NotAFile:
+        return QStringLiteral("その名前でフォルダなど、ファイルでないものが置かれています");
+    case WriteProblem::UnsafeLink:
+        return QStringLiteral("ほかの人が書き換えられるリンクを通るため、書き込みませんでした");
+    case WriteProblem::NoFolder:
+        return QStringLiteral("保存するフォルダがありません");
+    case WriteProblem::Other:
+        break;
+    }
+    return QStringLiteral("システムのエラー：") + systemText(error.systemError);
+}
+
+QString withReason(const QString &whatFailed, const WriteError &error) {
+    return whatFailed + QLatin1Char('\n') + reason(error);
+}
+
+QString notSaved(const WriteError &error) {
+    const QString file = QFile::decodeName(error.path.c_str());
+    return withReason(QStringLiteral("%1 に保存できませんでした").arg(file), error);
+}
+
+} // namespace WriteErrorMessage

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "WriteError.h"
+
+#include <QString>
+
+// The texts that tell the user that a file was not written: one line that
+// says what was not done, and one line that says why.
+namespace WriteErrorMessage {
+
+// Why the write failed, as one line.
+QString reason(const WriteError &error);
+
+// "What was not done" and the reason below it.
+QString withReason(const QString &whatFailed, const WriteError &error);
+
+// The file that could not be saved, and why.
+QString notSaved(const WriteError &error);
+
+} // namespace WriteErrorMessage

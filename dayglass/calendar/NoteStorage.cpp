@@ -1,0 +1,65 @@
+#include "NoteStorage.h"
+
+#include "DayNoteStore.h"
+#include "IniFileCache.h"
+#include "IniText.h"
+#include "NoteText.h"
+
+#include <algorithm>
+
+namespace {
+
+// The few characters that a message names; a pasted page of Korean would not
+// fit on the screen.
+constexpr std::size_t namedCharacterLimit = 8;
+
+// The characters of the UTF-8 text that CP932 replaces with "?". A "?" in the
+// text stays a "?", and CP932 never uses its byte inside a double-byte
+// character, so counting them tells whether any character was replaced.
+std::string charactersOutsideCp932(std::string_view utf8) {
+    const auto questionMarks = [](std::string_view text) {
+        return std::count(text.begin(), text.end(), '?');
+    };
+    if (questionMarks(encodeText(utf8, TextEncoding::Cp932)) == questionMarks(utf8))
+        return {};
+    std::string found;
+    std::size_t named = 0;
+    for (std::size_t at = 0; at < utf8.size() && named < namedCharacterLimit;) {
+        const std::string_view character =
+            utf8.substr(at, characterLength(utf8, at, TextEncoding::Utf8));
+        at += character.size();
+        const bool ascii = character.size() == 1;
+        if (!ascii && encodeText(character, TextEncoding::Cp932) == "?" &&
+            found.find(character) == std::string::npos) {
+            found += character;
+            ++named;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+TextEncoding calendarEncoding(const std::filesystem::path &dataFolder) {
+    const auto file = currentIniSnapshot((dataFolder / calendarFileName).string());
+    return file ? file->encoding() : TextEncoding::Cp932;
+}
+
+std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding) {
+    const std::string note = TextToNote(editorText);
+    if (encoding == TextEncoding::Cp932) {
+        if (std::string characters = charactersOutsideCp932(note); !characters.empty())
+            return NoteRefusal{NoteProblem::NotInShiftJis, 0, std::move(characters)};
+    }
+    const std::size_t length = encodeText(note, encoding).size();
+    if (length > IniText::maximumValueLength)
+        return NoteRefusal{NoteProblem::TooLong, length, {}};
+    return std::nullopt;
+}
+
+std::string refusalMessage(const NoteRefusal &refusal) {
+    if (refusal.problem == NoteProblem::NotInShiftJis)
+        return "Shift-JISにない文字（絵文字や韓国語など）は保存できません\n" + refusal.characters;
+    return "メモが長すぎます（" + std::to_string(refusal.storedLength) + "バイト、" +
+           std::to_string(IniText::maximumValueLength) + "バイトまでです）";
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "TextEncoding.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Whether a note can be stored in Calendar.ini so that it reads back as it
+// was written. A read returns at most IniText::maximumValueLength bytes of a
+// value, and a CP932 file replaces every character that Shift-JIS lacks with
+// "?"; a note that either would change is refused before it is saved.
+
+enum class NoteProblem {
+    TooLong,      // its stored form passes the length that a read returns
+    NotInShiftJis // it holds characters that the CP932 file cannot keep
+};
+
+struct NoteRefusal {
+    NoteProblem problem = NoteProblem::TooLong;
+    // The length of the stored form in bytes, for a note too long.
+    std::size_t storedLength = 0;
+    // The characters the file cannot keep (UTF-8), each once, in the order
+    // of the text, for a note with such characters.
+    std::string characters;
+
+    bool operator==(const NoteRefusal &) const = default;
+};
+
+// The encoding of Calendar.ini in `dataFolder`: CP932, unless the file begins
+// with a UTF-8 byte-order mark.
+TextEncoding calendarEncoding(const std::filesystem::path &dataFolder);
+
+// Why the editor text cannot be stored in a file of that encoding; nothing
+// when it can. Characters are judged before the length, because the length
+// of a text that cannot be stored as it is means little.
+std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding);
+
+// The message that tells the user why the note was not saved.
+std::string refusalMessage(const NoteRefusal &refusal);
+
+// The question asked before a note that the file holds only in part is saved.
+inline constexpr char cutNoteQuestion[] =
+    "このメモは長すぎて、途中までしか読めていません。\n保存すると続きは消えるよ？いいの？";

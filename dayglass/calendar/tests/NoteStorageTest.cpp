@@ -1,0 +1,54 @@
+#include "NoteStorage.h"
+
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+TEST(NoteStorage, RefusesNotesThatWouldNotReadBackAsWritten) {
+    using enum TextEncoding;
+    struct Row {
+        const char *name;
+        std::string text;
+        TextEncoding encoding;
+        std::optional<NoteRefusal> refusal;
+    };
+    const Row rows[] = {
+        {"Japanese", "今日は晴れ\n明日は雨", Cp932, std::nullopt},
+        {"lookalikes that CP932 keeps", "〜～−¥①㈱?", Cp932, std::nullopt},
+        {"emoji", "晴れ😀", Cp932, NoteRefusal{NoteProblem::NotInShiftJis, 0, "😀"}},
+        {"Korean, each character once", "안녕?안", Cp932,
+         NoteRefusal{NoteProblem::NotInShiftJis, 0, "안녕"}},
+        {"emoji in a UTF-8 file", "晴れ😀", Utf8, std::nullopt},
+        {"1000 bytes", std::string(1000, 'a'), Cp932, NoteRefusal{NoteProblem::TooLong, 1000, {}}},
+        {"500 kanji", repeated("日", 500), Cp932, NoteRefusal{NoteProblem::TooLong, 1000, {}}},
+        {"333 kanji in UTF-8", repeated("日", 333), Utf8, std::nullopt},
+        {"334 kanji in UTF-8", repeated("日", 334), Utf8,
+         NoteRefusal{NoteProblem::TooLong, 1002, {}}},
+        {"a line break past the limit", std::string(996, 'a') + "\n\n\n", Cp932,
+         NoteRefusal{NoteProblem::TooLong, 1000, {}}},
+        {"characters before length", std::string(2000, 'a') + "😀", Cp932,
+         NoteRefusal{NoteProblem::NotInShiftJis, 0, "😀"}},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(noteRefusal(row.text, row.encoding), row.refusal) << row.name;
+}
+
+TEST(NoteStorage, TheFileIsUtf8OnlyWithAByteOrderMark) {
+    TemporaryFolder folder;
+    EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Cp932);
+    writeBytes(folder / "Calendar.ini", "[2005/10/14(\x8B\xE0)]\r\nText=a\r\n");
+    EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Cp932);
+    writeBytes(folder / "Calendar.ini", "\xEF\xBB\xBF[2005/10/14(金)]\r\nText=a\r\n");
+    EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Utf8);
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "CalendarPage.h"
+#include "DayNoteStore.h"
+#include "JapaneseFonts.h"
+#include "ModalDriver.h"
+#include "RealInput.h"
+#include "TemporaryFolder.h"
+#include "frmCSet.h"
+#include "frmSet.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace std::chrono;
+
+namespace {
+
+const std::string storedPeriod = "[Start]\r\nYear=2006\r\nMonth=03\r\nDay=5\r\nHour=9\r\n"
+                                 "Minute=0\r\nSecond=00\r\n[End]\r\nYear=2007\r\nMonth=3\r\n"
+                                 "Day=1\r\nHour=17\r\nMinute=30\r\nSecond=0\r\n";
+
+DayglassContext contextAt(const std::filesystem::path &folder) {
+    return {folder, [] { return local_days{2005y / October / 14} + hours{10}; }};
+}
+
+template <typename Widget> Widget *child(QWidget *parent, const char *name) {
+    return parent->findChild<Widget *>(QString::fromLatin1(name));
+}
+
+// Shows the window and waits until the window manager has made it active and
+// Qt knows where it was put: clicks are aimed through mapToGlobal, which may
+// still place the window at the screen's corner for a while after it is
+// shown. A stale position is asked for again by moving the window onto its
+// own place.
+void showActive(QWidget *window) {
+    window->show();
+    const auto placed = [window] {
+        return window->isActiveWindow() &&
+               window->mapToGlobal(QPoint(0, 0)) == window->geometry().topLeft();
+    };
+    for (int attempt = 0; attempt < 5 && !placed(); ++attempt) {
+        window->activateWindow();
+        if (QTest::qWaitForWindowActive(window) && QTest::qWaitFor(placed, 1000))
+            break;
+        window->move(window->pos());
+    }
+    QVERIFY2(placed(), "The window manager did not show the window where Qt placed it.");
+}
+
+// Clicks the centre of the widget. xdotool waits forever for a pointer that
+// is told to move where it already is, so it is first moved off the centre.
+void clickCentre(QWidget *widget) {
+    RealInput::moveTo(widget, QPoint(1, 1));
+    RealInput::click(widget);
+}
+
+// Presses Return on the next message box, as a user does, and keeps its text.
+void answerMessageByKey(QString &text) {
+    whenModalShown([&text](QWidget *modal) {
+        const auto closer = closedAtEnd(modal);
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        text = box->text();
+        RealInput::key(QStringLiteral("Return"));
+    });
+}
+
+// A tmpfs mounted over a fresh folder, filled to the last byte. Only root may
+// mount one.
+class FullFileSystem {
+public:
+    FullFileSystem() {
+        m_mounted = ::mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, "size=64k") == 0;
+        if (!m_mounted)
+            return;
+        const std::string block(4096, 'x');
+        std::FILE *filler = std::fopen((m_folder / "filler").c_str(), "wb");
+        while (filler && std::fwrite(block.data(), 1, block.size(), filler) == block.size() &&
+               std::fflush(filler) == 0) {
+        }
+        if (filler)
+            std::fclose(filler);
+    }
+    ~FullFileSystem() {
+        if (m_mounted)
+            ::umount2(m_folder.path().c_str(), MNT_DETACH);
+    }
+    FullFileSystem(const FullFileSystem &) = delete;
+    FullFileSystem &operator=(const FullFileSystem &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    const std::filesystem::path &path() const { return m_folder.path(); }
+
+private:
+    TemporaryFolder m_folder;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+class DayglassDesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installJapaneseFontSubstitutes(); }
+
+    void periodFieldsTakeClicksAndEditingKeys() {
+        TemporaryFolder folder;
+        writeBytes(folder / "Data.ini", storedPeriod);
+        frmSet dialog(contextAt(folder.path()));
+        showActive(&dialog);
+        auto *hour = child<QLineEdit>(&dialog, "SHour");
+
+        RealInput::click(hour, QPoint(hour->width() - 4, hour->height() / 2));
+        QTRY_COMPARE(hour->selectedText(), QStringLiteral("9"));
+        QCOMPARE(hour->palette().color(QPalette::Base), QColor(Qt::red));
+        RealInput::type(QStringLiteral("12"));
+        QTRY_COMPARE(hour->text(), QStringLiteral("12"));
+
+        RealInput::key(QStringLiteral("Home"));
+        RealInput::key(QStringLiteral("Delete"));
+        QTRY_COMPARE(hour->text(), QStringLiteral("2"));
+        RealInput::key(QStringLiteral("End"));
+        RealInput::key(QStringLiteral("BackSpace"));
+        QTRY_COMPARE(hour->text(), QString());
+        RealInput::type(QStringLiteral("a 7-"));
+        QTRY_COMPARE(hour->text(), QStringLiteral("7"));
+    }
+
+    void okOfAMessageLeavesTheFieldAsItWas() {
+        TemporaryFolder folder;
+        writeBytes(folder / "Data.ini", storedPeriod);
+        frmSet dialog(contextAt(folder.path()));
+        showActive(&dialog);
+        auto *day = child<QLineEdit>(&dialog, "SDay");
+        day->setText(QStringLiteral("31"));
+        RealInput::click(day);
+        RealInput::key(QStringLiteral("Home"));
+        RealInput::key(QStringLiteral("Right"));
+        QTRY_COMPARE(day->cursorPosition(), 1);
+
+        QString message;
+        answerMessageByKey(message);
+        RealInput::click(child<QWidget>(&dialog, "Setting"));
+        QCOMPARE(message, QStringLiteral("開始日が不正です"));
+        QTRY_VERIFY(dialog.isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), day);
+        QCOMPARE(day->selectedText(), QString());
+        QCOMPARE(day->cursorPosition(), 1);
+        QCOMPARE(day->palette().color(QPalette::Base), QColor(Qt::red));
+        QCOMPARE(readBytes(folder / "Data.ini"), storedPeriod);
+    }
+
+    void doubleClickOnADayOpensTheEditor() {
+        TemporaryFolder folder;
+        CalendarPage page(contextAt(folder.path()), nullptr);
+        page.showCurrentMonth();
+        showActive(&page);
+        page.focusToday();
+        QString heading;
+        whenModalShown([&heading](QWidget *editor) {
+            const auto closer = closedAtEnd(editor);
+            QVERIFY(QTest::qWaitForWindowActive(editor));
+            heading = editor->accessibleName();
+            RealInput::type(QStringLiteral("rain"));
+            RealInput::key(QStringLiteral("shift+Return"));
+        });
+        RealInput::click(child<QWidget>(&page, "chkDays_20"), QPoint(-1, -1), 2);
+        QCOMPARE(heading, QStringLiteral("2005/10/14(金)"));
+        QCOMPARE(readBytes(folder / calendarFileName),
+                 "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\nCollar=0\r\n");
+    }
+
+    // A save that fails ends in a message; the editor stays with the text.
+    void aFailedSaveKeepsTheEditorAndItsText_data() {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full file system") << true << QStringLiteral("ディスクの空きがありません");
+        QTest::newRow("read-only Calendar.ini")
+            << false << QStringLiteral("書き込みが許されていません（読み取り専用です）");
+    }
+    void aFailedSaveKeepsTheEditorAndItsText() {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, reason);
+        FullFileSystem full;
+        TemporaryFolder plain;
+        if (fullDisk && !full.mounted())
+            QSKIP("Mounting a small file system needs root.");
+        const std::filesystem::path folder = fullDisk ? full.path() : plain.path();
+        if (!fullDisk) {
+            writeBytes(folder / calendarFileName, "");
+            std::filesystem::permissions(folder / calendarFileName,
+                                         std::filesystem::perms::owner_read);
+        }
+        frmCSet editor(folder, QStringLiteral("2005/10/14(金)"), QString(), Qt::black);
+        showActive(&editor);
+        RealInput::type(QStringLiteral("kept"));
+        QString message;
+        answerMessageByKey(message);
+        clickCentre(child<QWidget>(&editor, "Setting"));
+        QCOMPARE(message, QString::fromStdString((folder / calendarFileName).string()) +
+                              QStringLiteral(" に保存できませんでした\n") + reason);
+        QVERIFY(editor.isVisible());
+        QCOMPARE(child<QPlainTextEdit>(&editor, "Tex")->toPlainText(), QStringLiteral("kept"));
+    }
+};
+
+QTEST_MAIN(DayglassDesktopTest)
+#include "DayglassDesktopTest.moc"
