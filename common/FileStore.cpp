@@ -78,32 +78,6 @@ void removeLeftoverTemporaries(const fs::path &path) {
     }
 }
 
-WriteError errorFor(const fs::path &path, int systemError) {
-    switch (systemError) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-        return {WriteProblem::ReadOnly, path, systemError};
-    case ENOSPC:
-    case EDQUOT:
-        return {WriteProblem::DiskFull, path, systemError};
-    case EFBIG:
-        return {WriteProblem::TooLarge, path, systemError};
-    case EWOULDBLOCK:
-        return {WriteProblem::Busy, path, systemError};
-    case EISDIR:
-        return {WriteProblem::NotAFile, path, systemError};
-    case ELOOP:
-        return {WriteProblem::UnsafeLink, path, systemError};
-    case ENOENT:
-    case ENOTDIR:
-        return {WriteProblem::NoFolder, path, systemError};
-    default:
-        return {WriteProblem::Other, path, systemError};
-    }
-}
-
 // Gives the new file the old one's owner, group and mode. Only root may give
 // a file away, so a user's own write keeps at least the group where the user
 // belongs to it; the owner's is no failure of the save. The mode comes last,
@@ -119,7 +93,7 @@ WriteResult replaceAtomically(const fs::path &path, const std::string &content,
     std::string pattern = path.parent_path() / (temporaryPrefix(path) + "XXXXXX");
     const FileDescriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
-        return errorFor(path, errno);
+        return writeErrorFor(path, errno);
     const bool ok = writeAll(temporary.get(), content) &&
                     (old ? keepOwnerAndMode(temporary.get(), *old)
                          : ::fchmod(temporary.get(), modeForNewFileIn(path.parent_path())) == 0) &&
@@ -127,7 +101,7 @@ WriteResult replaceAtomically(const fs::path &path, const std::string &content,
     if (!ok) {
         const int systemError = errno;
         ::unlink(pattern.c_str());
-        return errorFor(path, systemError);
+        return writeErrorFor(path, systemError);
     }
     const FileDescriptor folder(
         ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -148,33 +122,33 @@ OldFile readOldFile(const fs::path &path) {
     OldFile old;
     if (::lstat(path.c_str(), &old.status) != 0) {
         if (errno != ENOENT)
-            old.error = errorFor(path, errno);
+            old.error = writeErrorFor(path, errno);
         return old;
     }
     if (S_ISLNK(old.status.st_mode))
-        old.error = errorFor(path, ELOOP);
+        old.error = writeErrorFor(path, ELOOP);
     else if (!S_ISREG(old.status.st_mode))
         old.error = WriteError{WriteProblem::NotAFile, path, 0};
     else if (isTooLarge(old.status))
-        old.error = errorFor(path, EFBIG);
+        old.error = writeErrorFor(path, EFBIG);
     else if (const int error = writeAccessError(path))
-        old.error = errorFor(path, error);
+        old.error = writeErrorFor(path, error);
     if (old.error)
         return old;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened {};
     if (!file.valid() || ::fstat(file.get(), &opened) != 0) {
-        old.error = errorFor(path, errno);
+        old.error = writeErrorFor(path, errno);
         return old;
     }
     // Another program replaced the file between the two looks.
     if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino) {
-        old.error = errorFor(path, EWOULDBLOCK);
+        old.error = writeErrorFor(path, EWOULDBLOCK);
         return old;
     }
     old.content = readDescriptor(file.get());
     if (!old.content)
-        old.error = errorFor(path, errno == 0 ? EFBIG : errno);
+        old.error = writeErrorFor(path, errno == 0 ? EFBIG : errno);
     return old;
 }
 
@@ -185,13 +159,13 @@ updateLocked(const fs::path &path,
     if (old.error)
         return old.error;
     if (const int error = writeAccessError(path.parent_path()))
-        return errorFor(path, error);
+        return writeErrorFor(path, error);
     removeLeftoverTemporaries(path);
     const std::string content = edit(old.content);
     if (old.content && content == *old.content)
         return std::nullopt;
     if (content.size() > maximumFileSize)
-        return errorFor(path, EFBIG);
+        return writeErrorFor(path, EFBIG);
     return replaceAtomically(path, content, old.content ? &old.status : nullptr);
 }
 
@@ -273,10 +247,10 @@ WriteResult update(const fs::path &requestedPath,
         return target.error;
     const fs::path &path = target.path;
     if (const int error = makeFolders(path.parent_path()))
-        return errorFor(path, error);
+        return writeErrorFor(path, error);
     const FolderLock lock = lockFolder(path.parent_path(), modeForNewFileIn(path.parent_path()));
     if (!lock.descriptor.valid())
-        return errorFor(path, lock.systemError);
+        return writeErrorFor(path, lock.systemError);
     return updateLocked(path, edit);
 }
 

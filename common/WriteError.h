@@ -27,3 +27,6 @@ struct WriteError {
 
 // What a write reports: nothing when the file holds what was asked for.
 using WriteResult = std::optional<WriteError>;
+
+// The problem that a system error number of a failed write or deletion means.
+WriteError writeErrorFor(const std::filesystem::path &path, int systemError);

@@ -4,7 +4,6 @@
 #include "DayCellButton.h"
 #include "DayNoteStore.h"
 #include "DaySection.h"
-#include "DeletionError.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteText.h"
@@ -16,7 +15,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <cerrno>
 
 namespace {
 
@@ -352,22 +350,16 @@ void CalendarPage::SclFormat_Click() {
     if (!MessageBoxes::askYesNo(this, programTitle,
                                 QStringLiteral("カレンダーを全初期化するよ？いいの？")))
         return;
-    const std::optional<int> selected = selectedCell();
-    // The deletion tells only that it failed; the system's error number of
-    // its last call says why.
-    errno = 0;
-    const CalendarDeletion deletion = deleteCalendar(m_context.dataFolder);
-    const int systemError = errno;
-    if (deletion == CalendarDeletion::NoFile)
+    if (!holdsCalendar(m_context.dataFolder))
         return;
+    const std::optional<int> selected = selectedCell();
+    const WriteResult deletion = deleteCalendar(m_context.dataFolder);
     // A file that cannot be deleted stays; the redraw then shows its notes.
     ShowMonth();
     if (const auto day = selected ? selected : cellOfDay(m_grid, 1))
         selectCell(*day);
-    if (deletion == CalendarDeletion::Failed)
-        MessageBoxes::inform(
-            this, programTitle,
-            WriteErrorMessage::withReason(
-                QStringLiteral("カレンダーを初期化できませんでした"),
-                deletionError(m_context.dataFolder / calendarFileName, systemError)));
+    if (deletion)
+        MessageBoxes::inform(this, programTitle,
+                             WriteErrorMessage::withReason(
+                                 QStringLiteral("カレンダーを初期化できませんでした"), *deletion));
 }

@@ -41,16 +41,20 @@ WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view se
     return file.SetDataStr(section, colourKey, std::to_string(colour));
 }
 
-CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder) {
+bool holdsCalendar(const std::filesystem::path &dataFolder) {
     if (!dataFolder.is_absolute())
-        return CalendarDeletion::NoFile;
+        return false;
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(dataFolder / calendarFileName, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
+    if (!holdsCalendar(dataFolder))
+        return std::nullopt;
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
-    // Only a file (or a link to one) is a calendar; a folder of that name is
-    // the user's, and stays.
-    const auto status = std::filesystem::symlink_status(file, error);
-    if (!std::filesystem::exists(status) || std::filesystem::is_directory(status))
-        return CalendarDeletion::NoFile;
-    return std::filesystem::remove(file, error) ? CalendarDeletion::Deleted
-                                                : CalendarDeletion::Failed;
+    if (!std::filesystem::remove(file, error) && error)
+        return writeErrorFor(file, error.value());
+    return std::nullopt;
 }

@@ -43,7 +43,10 @@ WriteResult clearDay(const std::filesystem::path &dataFolder, std::string_view s
 WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
                     std::string_view editorText, OleColor colour);
 
-enum class CalendarDeletion { Deleted, NoFile, Failed };
+// Whether there is a calendar to delete: a file (or a link to one) of that
+// name. A folder of that name is the user's, and no calendar.
+bool holdsCalendar(const std::filesystem::path &dataFolder);
 
-// Deletes the whole file. When that fails the file is left as it was.
-CalendarDeletion deleteCalendar(const std::filesystem::path &dataFolder);
+// Deletes the whole file, where there is one. When that fails the file is
+// left as it was, and the result says why.
+WriteResult deleteCalendar(const std::filesystem::path &dataFolder);

@@ -25,17 +25,17 @@ inline void xdotool(const QStringList &arguments) {
 inline void click(QWidget *widget, QPoint local = QPoint(-1, -1), int count = 1) {
     const QPoint point =
         widget->mapToGlobal(local == QPoint(-1, -1) ? widget->rect().center() : local);
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(point.x()),
-             QString::number(point.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
-             QString::number(count), QStringLiteral("--delay"), QStringLiteral("60"),
-             QStringLiteral("1")});
+    // No --sync: it waits for the pointer to move, which it never does when
+    // it stands at the point already. The server handles the events in order.
+    xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+             QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
+             QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")});
 }
 
 // Moves the pointer onto `local` in the widget's coordinates, without a click.
 inline void moveTo(QWidget *widget, QPoint local) {
     const QPoint point = widget->mapToGlobal(local);
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(point.x()),
-             QString::number(point.y())});
+    xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
 }
 
 // Presses keys by their X names, as "Delete", "BackSpace", "Home", "Tab",

@@ -55,21 +55,22 @@ TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
 }
 
 TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
-    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
+    EXPECT_FALSE(holdsCalendar(m_folder.path()));
     saveDay(m_folder.path(), friday, "note", 255);
     saveDay(m_folder.path(), "2006/01/01(日)", "another", 65280);
-    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::Deleted);
+    EXPECT_TRUE(holdsCalendar(m_folder.path()));
+    EXPECT_EQ(deleteCalendar(m_folder.path()), std::nullopt);
     EXPECT_FALSE(std::filesystem::exists(file()));
     EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
-    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
+    EXPECT_FALSE(holdsCalendar(m_folder.path()));
 }
 
 // A folder is no calendar: the reset leaves it, empty or not.
 TEST_F(DayNoteStoreTest, AFolderNamedLikeTheCalendarIsLeftAlone) {
     std::filesystem::create_directories(file());
-    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
+    EXPECT_FALSE(holdsCalendar(m_folder.path()));
     std::filesystem::create_directories(file() / "inside");
-    EXPECT_EQ(deleteCalendar(m_folder.path()), CalendarDeletion::NoFile);
+    EXPECT_EQ(deleteCalendar(m_folder.path()), std::nullopt);
     EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
 }
 
@@ -95,7 +96,8 @@ TEST_F(DayNoteStoreTest, WithoutAFolderNothingIsReadOrWritten) {
         EXPECT_EQ(readDay(folder, friday), StoredDay{});
         const WriteResult result = saveDay(folder, friday, "note", 255);
         EXPECT_TRUE(result && result->problem == WriteProblem::NoFolder);
-        EXPECT_EQ(deleteCalendar(folder), CalendarDeletion::NoFile);
+        EXPECT_FALSE(holdsCalendar(folder));
+        EXPECT_EQ(deleteCalendar(folder), std::nullopt);
     }
     EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=here\r\n");
     std::filesystem::current_path(previous);

@@ -51,13 +51,6 @@ void showActive(QWidget *window) {
     QVERIFY2(placed(), "The window manager did not show the window where Qt placed it.");
 }
 
-// Clicks the centre of the widget. xdotool waits forever for a pointer that
-// is told to move where it already is, so it is first moved off the centre.
-void clickCentre(QWidget *widget) {
-    RealInput::moveTo(widget, QPoint(1, 1));
-    RealInput::click(widget);
-}
-
 // Presses Return on the next message box, as a user does, and keeps its text.
 void answerMessageByKey(QString &text) {
     whenModalShown([&text](QWidget *modal) {
@@ -202,7 +195,7 @@ private slots:
         RealInput::type(QStringLiteral("kept"));
         QString message;
         answerMessageByKey(message);
-        clickCentre(child<QWidget>(&editor, "Setting"));
+        RealInput::click(child<QWidget>(&editor, "Setting"));
         QCOMPARE(message, QString::fromStdString((folder / calendarFileName).string()) +
                               QStringLiteral(" に保存できませんでした\n") + reason);
         QVERIFY(editor.isVisible());

@@ -1,0 +1,30 @@
+#include "WriteError.h"
+
+#include <cerrno>
+
+WriteError writeErrorFor(const std::filesystem::path &path, int systemError) {
+    switch (systemError) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return {WriteProblem::ReadOnly, path, systemError};
+    case ENOSPC:
+    case EDQUOT:
+        return {WriteProblem::DiskFull, path, systemError};
+    case EFBIG:
+        return {WriteProblem::TooLarge, path, systemError};
+    case EWOULDBLOCK:
+    case EBUSY:
+        return {WriteProblem::Busy, path, systemError};
+    case EISDIR:
+        return {WriteProblem::NotAFile, path, systemError};
+    case ELOOP:
+        return {WriteProblem::UnsafeLink, path, systemError};
+    case ENOENT:
+    case ENOTDIR:
+        return {WriteProblem::NoFolder, path, systemError};
+    default:
+        return {WriteProblem::Other, path, systemError};
+    }
+}
