@@ -4,9 +4,11 @@
 #include "AccessibleWindow.h"
 #include "CalendarPage.h"
 #include "JapaneseFonts.h"
+#include "MessageBoxes.h"
 #include "QtColors.h"
 #include "TimerPage.h"
 #include "Twips.h"
+#include "WriteErrorMessage.h"
 #include "cls_IniFile.h"
 
 #include <QButtonGroup>
@@ -110,7 +112,21 @@ void frmWeek::CMD_Timer_Click(int index) {
         else
             m_calendarPage->selectToday();
     }
-    iniFileAt(m_context.dataFilePath(dataFileName)).SetDataStr("EntSS", "Inf", pageText(index));
+    savePage(index);
+}
+
+// A Data.ini that holds the page already is not written, so that one the user
+// protected from writing raises no message at every start.
+void frmWeek::savePage(int index) {
+    cls_IniFile data = iniFileAt(m_context.dataFilePath(dataFileName));
+    const std::string text = pageText(index);
+    if (data.GetDataStr("EntSS", "Inf") == text.substr(1))
+        return;
+    const WriteResult error = data.SetDataStr("EntSS", "Inf", text);
+    if (!error || m_pageSaveFailureShown)
+        return;
+    m_pageSaveFailureShown = true;
+    MessageBoxes::inform(this, QStringLiteral("dayglass"), WriteErrorMessage::notSaved(*error));
 }
 
 void frmWeek::Timer_Timer() {

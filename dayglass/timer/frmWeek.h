@@ -31,6 +31,7 @@ private:
     void CMD_Timer_Click(int index);
     void focusTodayOnce();
     int savedPage() const;
+    void savePage(int index);
 
     const DayglassContext m_context;
     TimerPage *const m_timerPage;
@@ -38,4 +39,6 @@ private:
     QTimer *const m_timer;
     std::array<QPushButton *, 2> m_tabs{};
     bool TodayFocusDone = false;
+    // A page that cannot be saved is told once a run, not at every switch.
+    bool m_pageSaveFailureShown = false;
 };

@@ -1,9 +1,11 @@
 #include "frmWeek.h"
 
+#include "ModalDriver.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
 #include <QAbstractButton>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -129,6 +131,28 @@ private slots:
         QTest::mouseClick(cell(QStringLiteral("chkDays_8")), Qt::LeftButton);
         m_window->Timer_Timer();
         QCOMPARE(QApplication::focusWidget(), cell(QStringLiteral("chkDays_8")));
+    }
+
+    // A Data.ini that may not be written starts without a word while it holds
+    // the page already; the first switch that cannot be saved says so, once.
+    void aPageThatCannotBeSavedIsToldOnce() {
+        savePage(" 0");
+        std::filesystem::permissions(dataFile(), std::filesystem::perms::owner_read);
+        open();
+        int messages = 0;
+        const auto countAndClose = [&messages](QWidget *modal) {
+            ++messages;
+            QVERIFY(qobject_cast<QMessageBox *>(modal)->text().contains(u"Data.ini"));
+            qobject_cast<QDialog *>(modal)->accept();
+        };
+        whenModalShown(countAndClose, 1000);
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        QTest::mouseClick(tab(0), Qt::LeftButton);
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        whenModalShown(countAndClose, 1000);
+        QTest::qWait(1200);
+        QCOMPARE(messages, 1);
+        QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
     }
 };
 
