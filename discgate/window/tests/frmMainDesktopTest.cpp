@@ -1,5 +1,6 @@
 #include "AccessibleTree.h"
 #include "PictureButton.h"
+#include "RecordingOpener.h"
 #include "TemporaryFolder.h"
 #include "frmMain.h"
 
@@ -32,12 +33,6 @@ void writePicture(const std::filesystem::path &path, QSize size, const QColor &l
     QPainter(&image).fillRect(QRect(half, 0, size.width() - half, size.height()), right);
     QVERIFY(image.save(QString::fromStdString(path.string()), "PNG"));
 }
-
-class RecordingOpener : public Opener {
-public:
-    void open(const LaunchAction &action) override { actions.push_back(action); }
-    std::vector<LaunchAction> actions;
-};
 
 } // namespace
 

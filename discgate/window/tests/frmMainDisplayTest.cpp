@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
 #include "PictureButton.h"
 #include "RealInput.h"
+#include "RecordingOpener.h"
 #include "TemporaryFolder.h"
 #include "frmMain.h"
 
@@ -29,12 +30,6 @@ const std::string description =
     "Message=<b>Bold</b> &amp; <img src=\"pipe\">\r\nTitle=<i>Question</i>\r\n";
 
 const QString question = QStringLiteral("<b>Bold</b> &amp; <img src=\"pipe\">");
-
-class RecordingOpener : public Opener {
-public:
-    void open(const LaunchAction &action) override { actions.push_back(action); }
-    std::vector<LaunchAction> actions;
-};
 
 } // namespace
 

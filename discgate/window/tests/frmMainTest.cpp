@@ -4,6 +4,7 @@
 #include "LauncherRun.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
+#include "RecordingOpener.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -38,12 +39,6 @@ const std::string onePixelGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x0
                               "\x21\xf9\x04\x01\x00\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00"
                               "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
                               43);
-
-class RecordingOpener : public Opener {
-public:
-    void open(const LaunchAction &action) override { actions.push_back(action); }
-    std::vector<LaunchAction> actions;
-};
 
 void writePicture(const std::filesystem::path &path, QSize size, const QColor &colour,
                   const char *format = "PNG") {
