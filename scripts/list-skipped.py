@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Lists the tests that ctest skipped, each with the reason its output gave.
+"""Lists the tests that were skipped, each with the reason its output gave:
+whole ctest tests that ended as skipped, and single cases that a Qt Test
+program skipped while the program as a whole passed.
 
 Usage: list-skipped.py JUNIT_FILE...   (files written by ctest --output-junit)
 """
@@ -14,12 +16,19 @@ def reason_of(output):
     return lines[-1] if lines else "(no reason given)"
 
 
+def skipped_cases(output):
+    # Qt Test reports a skipped case as "SKIP   : Class::case() reason".
+    return [line.strip() for line in output.splitlines() if line.startswith("SKIP   :")]
+
+
 skipped = []
 for path in sys.argv[1:]:
     for case in ElementTree.parse(path).getroot().iter("testcase"):
+        output = case.findtext("system-out") or ""
         if case.get("status") == "skipped" or case.find("skipped") is not None:
-            output = case.findtext("system-out") or ""
             skipped.append(f"  {case.get('name')}: {reason_of(output)}")
+        else:
+            skipped += [f"  {case.get('name')}: {line}" for line in skipped_cases(output)]
 
 if skipped:
     print(f"Skipped tests ({len(skipped)}):")
