@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -36,7 +37,12 @@ QIcon embeddedIcon(const QString &programName) {
 void setUpApplication(QApplication &application, const QString &programName) {
     QApplication::setApplicationName(programName);
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
-    QApplication::setWindowIcon(embeddedIcon(programName));
+    // Decoding the six pictures takes a few milliseconds, and a window that is
+    // created with an icon converts every size before it is mapped; so the
+    // icon follows once the event loop runs, when the first window is already
+    // on screen. Qt hands it to every window that is open by then.
+    QTimer::singleShot(0, &application,
+                       [programName] { QApplication::setWindowIcon(embeddedIcon(programName)); });
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installJapaneseFontSubstitutes();
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));

@@ -3,8 +3,9 @@
 class QApplication;
 class QString;
 
-// What both programs set up before their first window: their name and the
-// icon that every window shows, the Fusion style, so that they look alike on
+// What both programs set up before their first window: their name, the icon
+// that every window shows (given once the event loop has started), the Fusion
+// style, so that they look alike on
 // every desktop, the Japanese texts of Qt's standard buttons and dialogs, and
 // the font substitutes.
 void setUpApplication(QApplication &application, const QString &programName);

@@ -54,42 +54,59 @@ QLabel *plainLabel(const QString &objectName, const QRect &place, const QFont &f
 
 CalendarPage::CalendarPage(const DayglassContext &context, QWidget *parent)
     : QFrame(parent), m_context(context), m_CalYear(monthOf(context.clock()).year()),
-      m_CalMonth(monthOf(context.clock()).month()), m_fraCal(new QFrame(this)),
-      m_lblDate(plainLabel(QStringLiteral("lblDate"), twipsRect(345, 165, 1785, 330),
-                           designFont(FontFace::MsPGothic, 12, FontWeight::Bold), this)),
-      m_lblText(plainLabel(QStringLiteral("lblText"), twipsRect(150, 2640, 2595, 945),
-                           designFont(FontFace::MsGothic, 9, FontWeight::Regular), this)),
-      m_CalendarSet(new ThreedPanel(QStringLiteral("設定"), m_fraCal)),
-      m_SclFormat(new ThreedPanel(QStringLiteral("初期化"), m_fraCal)) {
+      m_CalMonth(monthOf(context.clock()).month()) {
     setObjectName(QStringLiteral("FRM_Calendar"));
     setFrameShape(QFrame::NoFrame);
     resize(twipsRect(0, 0, 2745, 3585).size());
     paintWhiteOnBlack(this);
+}
+
+void CalendarPage::setVisible(bool visible) {
+    if (visible)
+        build();
+    QFrame::setVisible(visible);
+}
+
+void CalendarPage::build() {
+    if (m_fraCal)
+        return;
+    m_fraCal = new QFrame(this);
+    m_lblDate = plainLabel(QStringLiteral("lblDate"), twipsRect(345, 165, 1785, 330),
+                           designFont(FontFace::MsPGothic, 12, FontWeight::Bold), this);
+    m_lblText = plainLabel(QStringLiteral("lblText"), twipsRect(150, 2640, 2595, 945),
+                           designFont(FontFace::MsGothic, 9, FontWeight::Regular), this);
+    m_CalendarSet = new ThreedPanel(QStringLiteral("設定"), m_fraCal);
+    m_SclFormat = new ThreedPanel(QStringLiteral("初期化"), m_fraCal);
     createHeading();
     createWeekdayLabels();
     createDayCells();
     createPanels();
     createNoteArea();
+    ShowMonth();
 }
 
 void CalendarPage::showCurrentMonth() {
     const std::chrono::year_month month = monthOf(m_context.clock());
     m_CalYear = month.year();
     m_CalMonth = month.month();
-    ShowMonth();
+    if (m_fraCal)
+        ShowMonth();
 }
 
 void CalendarPage::selectToday() {
+    build();
     if (const auto today = cellOfDay(m_grid, dayOf(m_context.clock())))
         setValue(*today);
 }
 
 void CalendarPage::reselectSelectedDay() {
+    build();
     if (const auto selected = selectedCell())
         selectCell(*selected);
 }
 
 bool CalendarPage::focusToday() {
+    build();
     const auto today = cellOfDay(m_grid, dayOf(m_context.clock()));
     if (!today)
         return false;

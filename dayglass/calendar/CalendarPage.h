@@ -18,12 +18,17 @@ class ThreedPanel;
 // the panels that open the note editor and wipe the whole calendar. Every
 // change of month or of notes redraws the month from Calendar.ini and then
 // selects a day again, so the user always ends with one day selected.
+//
+// The controls are built, and Calendar.ini first read, when the page is first
+// shown or asked to select a day: a start that shows the TIMER page pays
+// nothing for them. The month to show is set at start-up all the same.
 class CalendarPage : public QFrame {
     Q_OBJECT
 public:
     CalendarPage(const DayglassContext &context, QWidget *parent);
 
-    // Draws the month of the clock's date, with no day selected.
+    // Draws the month of the clock's date, with no day selected; a page not
+    // built yet keeps the month and draws it when it is built.
     void showCurrentMonth();
 
     // Selects today's cell without moving the focus.
@@ -36,7 +41,10 @@ public:
     // shown does not hold today.
     bool focusToday();
 
+    void setVisible(bool visible) override;
+
 private:
+    void build();
     void createHeading();
     void createWeekdayLabels();
     void createDayCells();
@@ -74,10 +82,11 @@ private:
     std::chrono::month m_CalMonth;
     MonthGrid m_grid;
 
-    QFrame *const m_fraCal;
-    QLabel *const m_lblDate;
-    QLabel *const m_lblText;
+    // Null until the page is built.
+    QFrame *m_fraCal = nullptr;
+    QLabel *m_lblDate = nullptr;
+    QLabel *m_lblText = nullptr;
     std::array<DayCellButton *, dayCellCount> m_chkDays{};
-    ThreedPanel *const m_CalendarSet;
-    ThreedPanel *const m_SclFormat;
+    ThreedPanel *m_CalendarSet = nullptr;
+    ThreedPanel *m_SclFormat = nullptr;
 };

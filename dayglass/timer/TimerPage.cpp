@@ -58,10 +58,22 @@ TimerPage::TimerPage(const DayglassContext &context, QWidget *parent)
     setGeometry(twipsRect(30, 420, 2745, 3615));
     setAutoFillBackground(true);
     setPaletteColor(this, QPalette::Window, Qt::black);
+}
+
+void TimerPage::setVisible(bool visible) {
+    if (visible)
+        build();
+    QFrame::setVisible(visible);
+}
+
+void TimerPage::build() {
+    if (m_barFrame)
+        return;
     createDateLabels();
     createUnitColumn();
     createBar();
     createSettingButton();
+    Timer_Timer();
 }
 
 QLabel *TimerPage::createLabel(const char *objectName, const QString &caption, QRect geometry,
@@ -80,10 +92,9 @@ QLabel *TimerPage::createLabel(const char *objectName, const QString &caption, Q
 void TimerPage::createDateLabels() {
     m_dateLabels = {
         createLabel("STimeT", QStringLiteral("開始"), twipsRect(120, 240, 765, 255)),
-        m_startCaption =
-            createLabel("STime", QStringLiteral("2005/10/10"), twipsRect(720, 240, 1485, 255)),
+        m_startCaption = createLabel("STime", m_startText, twipsRect(720, 240, 1485, 255)),
         createLabel("ETimeT", QStringLiteral("終了"), twipsRect(120, 570, 1005, 255)),
-        m_endCaption = createLabel("ETime", QStringLiteral("0"), twipsRect(720, 570, 1485, 255)),
+        m_endCaption = createLabel("ETime", m_endText, twipsRect(720, 570, 1485, 255)),
     };
 }
 
@@ -139,11 +150,21 @@ void TimerPage::createSettingButton() {
 void TimerPage::LoadPeriod() {
     const LoadedPeriod loaded = ::LoadPeriod(m_context.dataFolder);
     m_period = loaded.period;
-    m_startCaption->setText(QString::fromStdString(loaded.startCaption));
-    m_endCaption->setText(QString::fromStdString(loaded.endCaption));
+    m_startText = QString::fromStdString(loaded.startCaption);
+    m_endText = QString::fromStdString(loaded.endCaption);
+    if (m_barFrame)
+        showPeriodTexts();
+}
+
+void TimerPage::showPeriodTexts() {
+    m_startCaption->setText(m_startText);
+    m_endCaption->setText(m_endText);
 }
 
 void TimerPage::Timer_Timer() {
+    // The tick only paints; a page not built yet is filled when it is built.
+    if (!m_barFrame)
+        return;
     const Countdown countdown = countDown(m_period, m_context.clock());
     showUnits(countdown);
     m_barFrame->showShare(countdown.state, countdown.barPercent);

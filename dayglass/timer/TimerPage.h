@@ -12,7 +12,9 @@ class QLabel;
 class ThreedPanel;
 
 // The TIMER page: the period's start and end, the remaining time in seven
-// units, and the bar of the remaining share.
+// units, and the bar of the remaining share. Its controls are built when it is
+// first shown, so that a start on the CALENDAR page pays nothing for them; the
+// period is read at start-up all the same.
 class TimerPage : public QFrame {
     Q_OBJECT
 public:
@@ -24,7 +26,11 @@ public:
     // Recomputes and paints the whole page from the clock.
     void Timer_Timer();
 
+    void setVisible(bool visible) override;
+
 private:
+    void build();
+    void showPeriodTexts();
     void createDateLabels();
     void createUnitColumn();
     void createBar();
@@ -39,6 +45,11 @@ private:
 
     const DayglassContext m_context;
     std::optional<Period> m_period;
+    // The texts of STime and ETime; the design's until LoadPeriod runs.
+    QString m_startText = QStringLiteral("2005/10/10");
+    QString m_endText = QStringLiteral("0");
+
+    // Null until the page is built.
 
     QLabel *m_startCaption = nullptr;
     QLabel *m_endCaption = nullptr;

@@ -88,6 +88,7 @@ private slots:
 
     void everyWindowShowsTheProgramIconInEveryDrawnSize() {
         QCOMPARE(QApplication::applicationName(), QStringLiteral("dayglass"));
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
         const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
         for (const int size : {16, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));

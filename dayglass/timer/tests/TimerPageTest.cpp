@@ -10,6 +10,8 @@
 
 using namespace std::chrono;
 
+Q_DECLARE_METATYPE(LocalSeconds)
+
 namespace {
 
 const LocalSeconds periodStart = local_days{2005y / October / 10} + 9h;
@@ -31,6 +33,24 @@ void storeSide(cls_IniFile &ini, const char *section, LocalSeconds moment) {
     ini.SetDataStr(section, "Minute", std::to_string(time.minutes().count()));
     ini.SetDataStr(section, "Second", std::to_string(time.seconds().count()));
 }
+
+// Names the widgets of a page that paint, in the order they do.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget *page) {
+        page->installEventFilter(this);
+        for (QWidget *child : page->findChildren<QWidget *>())
+            child->installEventFilter(this);
+    }
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            painted << watched->objectName();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -87,6 +107,36 @@ private slots:
         openPage();
     }
     void cleanup() { m_page.reset(); }
+
+    // Nine of ten ticks change no text, colour or height; they must not
+    // repaint anything, and a tick that changes one number repaints only what
+    // changed.
+    void ticksPaintOnlyWhatChanged_data() {
+        QTest::addColumn<LocalSeconds>("first");
+        QTest::addColumn<LocalSeconds>("second");
+        QTest::addColumn<QStringList>("painted");
+        const LocalSeconds running = periodEnd - days{100} - 10s;
+        QTest::newRow("running, same second") << running << running << QStringList();
+        QTest::newRow("running, next second")
+            << running << running + 1s << QStringList{QStringLiteral("L_Second")};
+        QTest::newRow("ended, same second")
+            << periodEnd + days{3} << periodEnd + days{3} << QStringList();
+    }
+    void ticksPaintOnlyWhatChanged() {
+        QFETCH(LocalSeconds, first);
+        QFETCH(LocalSeconds, second);
+        QFETCH(QStringList, painted);
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+        tickAt(first);
+        QTest::qWait(50);
+        PaintLog log(m_page.get());
+        for (int tick = 0; tick < 9; ++tick) {
+            tickAt(second);
+            QTest::qWait(10);
+        }
+        log.painted.removeDuplicates();
+        QCOMPARE(log.painted, painted);
+    }
 
     void showsTheStoredDates() {
         QCOMPARE(label("STime")->text(), QStringLiteral("2005/10/10"));

@@ -5,6 +5,7 @@
 #include "cls_IniFile.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -131,6 +132,22 @@ private slots:
         QTest::mouseClick(cell(QStringLiteral("chkDays_8")), Qt::LeftButton);
         m_window->Timer_Timer();
         QCOMPARE(QApplication::focusWidget(), cell(QStringLiteral("chkDays_8")));
+    }
+
+    // The CALENDAR page shows the month of the start even when it is first
+    // shown in the next month.
+    void theCalendarShowsTheMonthOfTheStart() {
+        LocalSeconds now = local_days{2005y / October / 31} + 23h + 59min + 59s;
+        m_window =
+            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [&now] { return now; }});
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        now += 1s;
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblDate"))->text(),
+                 QStringLiteral("2005  /  10"));
+        QCOMPARE(selectedCell(), cell(QStringLiteral("chkDays_7")));
+        m_window.reset();
     }
 
     // A Data.ini that may not be written starts without a word while it holds
