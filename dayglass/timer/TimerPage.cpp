@@ -191,6 +191,9 @@ void TimerPage::showUnits(const Countdown &countdown) {
 }
 
 void TimerPage::paint(const QColor &textColor) {
+    if (textColor == m_textColour)
+        return;
+    m_textColour = textColor;
     for (QLabel *label : m_unitNumbers)
         setPaletteColor(label, QPalette::WindowText, textColor);
     for (QLabel *label : m_dateLabels)

@@ -58,6 +58,9 @@ private:
     std::vector<QLabel *> m_dateLabels;
     std::array<LineControl *, 5> m_lines{};
     std::array<QLabel *, 2> m_barMarks{};
+    // The colour of the page's texts and lines as last painted: the page
+    // turns only when the period starts or ends, not at every tick.
+    QColor m_textColour;
     BarFrame *m_barFrame = nullptr;
     QFrame *m_bar = nullptr;
 };
