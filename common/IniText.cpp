@@ -1,5 +1,7 @@
 #include "IniText.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,14 +9,6 @@ namespace IniText {
 namespace {
 
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Compares names character by character, folding ASCII letters only, so that
 // the second byte of a CP932 character is never mistaken for a letter.
@@ -233,14 +227,6 @@ std::string oneLine(std::string_view text) {
 }
 
 } // namespace
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 TextEncoding encodingOf(std::string_view content) {
     return content.starts_with(utf8ByteOrderMark) ? TextEncoding::Utf8 : TextEncoding::Cp932;

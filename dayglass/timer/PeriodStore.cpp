@@ -1,10 +1,10 @@
 #include "PeriodStore.h"
 
+#include "AsciiText.h"
 #include "PaddedText.h"
 #include "cls_IniFile.h"
 
 #include <array>
-#include <charconv>
 
 namespace {
 
@@ -34,13 +34,10 @@ WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts
 
 // A text of decimal digits within [low, high].
 std::optional<int> numberIn(const std::string &text, int low, int high) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos)
+    const auto value = decimalNumber(text);
+    if (!value || *value < unsigned(low) || *value > unsigned(high))
         return std::nullopt;
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
+    return int(*value);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "MediumFolder.h"
 
+#include "AsciiText.h"
 #include "LauncherDescription.h"
 #include "LexicalPath.h"
 #include "MediumPath.h"
@@ -22,10 +23,6 @@ fs::path namedFolder(const fs::path &named) {
         return full;
     const fs::path file = fs::canonical(full, error);
     return error ? full.parent_path() : file.parent_path();
-}
-
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {

@@ -41,6 +41,9 @@ TEST(PeriodStore, ConvertsTheSixTexts) {
         {texts("2006", "1", "1", "0", "0", "60"), std::nullopt},
         {texts("10000", "1", "1"), std::nullopt},
         {texts("2006", "1", "1", "12345678901234567890"), std::nullopt},
+        // The period dialog accepts zero-padded fields of any length, so the
+        // count-down must read them too.
+        {texts("2006", "0000000001", "1"), at(2006, 1, 1)},
     };
     for (const auto &[input, expected] : rows)
         EXPECT_EQ(dateTimeFrom(input), expected)
