@@ -4,6 +4,7 @@
 #include "LauncherRun.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
+#include "QtPaths.h"
 #include "RecordingOpener.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -44,7 +45,7 @@ void writePicture(const std::filesystem::path &path, QSize size, const QColor &c
                   const char *format = "PNG") {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    QVERIFY(image.save(QString::fromStdString(path.string()), format));
+    QVERIFY(image.save(qtPath(path), format));
 }
 
 QColor shownColour(const PictureButton *button) {
