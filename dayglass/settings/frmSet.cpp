@@ -4,17 +4,16 @@
 #include "MessageBoxes.h"
 #include "PeriodValidation.h"
 #include "QtColors.h"
+#include "ScreenCentre.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 
 namespace {
 
@@ -75,13 +74,6 @@ frmSet::frmSet(const DayglassContext &context, QWidget *parent)
     Form_Load();
 }
 
-void frmSet::centreOnScreen() {
-    // Placed before it is shown, so that the window manager maps it where it
-    // stays.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
-}
-
 void frmSet::createRow(int top, const QString &heading, int offset) {
     createCaption(heading, twipsRect(120, 90 + top, 735, 315), this);
     const QString prefix = offset == 0 ? QStringLiteral("S") : QStringLiteral("E");
@@ -119,7 +111,7 @@ void frmSet::createSettingButton() {
 }
 
 void frmSet::Form_Load() {
-    centreOnScreen();
+    centreOnScreen(*this);
     PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
     const auto start = texts.start.fields();
     const auto end = texts.end.fields();
