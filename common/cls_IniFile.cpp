@@ -2,7 +2,7 @@
 
 #include "AsciiText.h"
 #include "FileStore.h"
-#include "IniFileCache.h"
+#include "IniSnapshot.h"
 #include "IniText.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DayglassContext.h"
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 
 #include <QDialog>
 #include <array>

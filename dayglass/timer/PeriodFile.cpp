@@ -1,4 +1,4 @@
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 
 #include "AsciiText.h"
 #include "PaddedText.h"
