@@ -4,12 +4,7 @@
 #include "PaddedText.h"
 #include "cls_IniFile.h"
 
-#include <array>
-
 namespace {
-
-constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month",  "Day",
-                                                   "Hour", "Minute", "Second"};
 
 cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, dataFileName);
@@ -19,14 +14,14 @@ DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     DateTimeTexts texts;
     const auto fields = texts.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
-        *fields[i] = ini.GetDataStr(section, fieldKeys[i]);
+        *fields[i] = ini.GetDataStr(section, periodFieldKeys[i]);
     return texts;
 }
 
 WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
     const auto fields = texts.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (auto error = ini.SetDataStr(section, fieldKeys[i], *fields[i]))
+        if (auto error = ini.SetDataStr(section, periodFieldKeys[i], *fields[i]))
             return error;
     }
     return std::nullopt;
@@ -44,14 +39,14 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
     const cls_IniFile ini = dataFile(dataFolder);
-    return {readSide(ini, "Start"), readSide(ini, "End")};
+    return {readSide(ini, periodStartSection), readSide(ini, periodEndSection)};
 }
 
 WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFile(dataFolder);
-    if (auto error = writeSide(ini, "Start", texts.start))
+    if (auto error = writeSide(ini, periodStartSection, texts.start))
         return error;
-    return writeSide(ini, "End", texts.end);
+    return writeSide(ini, periodEndSection, texts.end);
 }
 
 std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {

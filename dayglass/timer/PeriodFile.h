@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "DataFileKeys.h"
 #include "WriteError.h"
 
 #include <array>
@@ -51,8 +52,6 @@ struct LoadedPeriod {
 
     bool operator==(const LoadedPeriod &) const = default;
 };
-
-inline constexpr char dataFileName[] = "Data.ini";
 
 // The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);
