@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,16 +11,38 @@
 // fall on ASCII letters, is to be handed over one character at a time.
 
 // Spaces and tabs, the blanks that surround names and values.
-bool isBlank(char c);
+inline bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The text without the blanks around it.
-std::string_view trimmed(std::string_view text);
+inline std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 // The letter in lower case when it is an ASCII capital; any other byte as it is.
-char asciiLower(char c);
-std::string asciiLowered(std::string_view text);
+inline char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline std::string asciiLowered(std::string_view text) {
+    std::string lowered(text);
+    for (char &c : lowered)
+        c = asciiLower(c);
+    return lowered;
+}
 
 // The value of a text made of decimal digits alone, any number of leading
 // zeros included; nothing for an empty text, one holding anything else (a
 // sign or a blank) or a value beyond 32 bits.
-std::optional<std::uint32_t> decimalNumber(std::string_view digits);
+inline std::optional<std::uint32_t> decimalNumber(std::string_view digits) {
+    std::uint32_t value = 0;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != digits.npos ||
+        std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+        return std::nullopt;
+    return value;
+}
