@@ -14,29 +14,19 @@ PACKAGES="
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
     libglib2.0-bin shared-mime-info python3-gi
 "
-# With --check it installs nothing and only says, by its exit status and a
-# list, whether anything is missing. Packages that only one script needs
-# (clang for the fuzz targets) are named by that script as arguments.
+# With --check it installs nothing and only says whether anything is missing.
+# Packages that only one script needs (clang for the fuzz targets) are named by
+# that script as arguments.
 check=false
-if [ "${1:-}" = --check ]; then
-    check=true
-    shift
-fi
+[ "${1:-}" = --check ] && check=true && shift
 PACKAGES="$PACKAGES $*"
 
-# One query of the package database for all of them: builds run this often.
+# One query of the package database for all of them, as builds run this often.
 # shellcheck disable=SC2086
-installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PACKAGES 2>/dev/null |
-    sed -n 's/^ii *//p')
-missing=""
-for package in $PACKAGES; do
-    if ! printf '%s\n' "$installed" | grep -qx "$package"; then
-        missing="$missing $package"
-    fi
-done
+missing=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PACKAGES 2>&1 | awk '!/^ii / {print $NF}')
 
 if $check; then
-    [ -z "$missing" ] || echo "Missing packages:$missing"
+    [ -z "$missing" ] || echo "Missing packages:" $missing
     [ -z "$missing" ]
 elif [ -n "$missing" ]; then
     export DEBIAN_FRONTEND=noninteractive
