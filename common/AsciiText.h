@@ -29,6 +29,14 @@ inline char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The value of a hexadecimal digit of either case; -1 for any other byte.
+inline int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    const char lower = asciiLower(c);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
 inline std::string asciiLowered(std::string_view text) {
     std::string lowered(text);
     for (char &c : lowered)

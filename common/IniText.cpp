@@ -343,7 +343,7 @@ std::int32_t parseProfileInt(std::string_view value) {
         negative = value.front() == '-';
         value.remove_prefix(1);
     }
-    unsigned base = 10;
+    int base = 10;
     if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
         base = 16;
         value.remove_prefix(2);
@@ -351,12 +351,8 @@ std::int32_t parseProfileInt(std::string_view value) {
     constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (const char c : value) {
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (base == 16 && asciiLower(c) >= 'a' && asciiLower(c) <= 'f')
-            digit = static_cast<unsigned>(asciiLower(c) - 'a' + 10);
-        else
+        const int digit = hexDigitValue(c);
+        if (digit < 0 || digit >= base)
             break;
         magnitude = std::min(limit, magnitude * base + digit);
     }

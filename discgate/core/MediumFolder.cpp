@@ -31,13 +31,6 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
                               [](char a, char b) { return asciiLower(a) == b; });
 }
 
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    const char lower = asciiLower(c);
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
 // The bytes that a URI's path stands for. An escaped "/" would be a separator
 // that the URI's author did not write, and a NUL would cut the path short.
 std::optional<std::string> percentDecoded(std::string_view text) {
