@@ -112,12 +112,10 @@ void frmSet::createSettingButton() {
 
 void frmSet::Form_Load() {
     centreOnScreen(*this);
-    PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
-    const auto start = texts.start.fields();
-    const auto end = texts.end.fields();
-    for (std::size_t i = 0; i < 6; ++i) {
-        m_fields[i]->setText(QString::fromStdString(*start[i]));
-        m_fields[i + 6]->setText(QString::fromStdString(*end[i]));
+    const PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+        m_fields[i]->setText(QString::fromStdString(texts.start.*dateTimeFields[i]));
+        m_fields[i + 6]->setText(QString::fromStdString(texts.end.*dateTimeFields[i]));
     }
 }
 
@@ -132,11 +130,9 @@ void frmSet::showEvent(QShowEvent *event) {
 
 PeriodTexts frmSet::fieldTexts() const {
     PeriodTexts texts;
-    const auto start = texts.start.fields();
-    const auto end = texts.end.fields();
-    for (std::size_t i = 0; i < 6; ++i) {
-        *start[i] = m_fields[i]->text().toStdString();
-        *end[i] = m_fields[i + 6]->text().toStdString();
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+        texts.start.*dateTimeFields[i] = m_fields[i]->text().toStdString();
+        texts.end.*dateTimeFields[i] = m_fields[i + 6]->text().toStdString();
     }
     return texts;
 }

@@ -12,16 +12,14 @@ cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
 
 DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     DateTimeTexts texts;
-    const auto fields = texts.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        *fields[i] = ini.GetDataStr(section, periodFieldKeys[i]);
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i)
+        texts.*dateTimeFields[i] = ini.GetDataStr(section, periodFieldKeys[i]);
     return texts;
 }
 
 WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
-    const auto fields = texts.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (auto error = ini.SetDataStr(section, periodFieldKeys[i], *fields[i]))
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+        if (auto error = ini.SetDataStr(section, periodFieldKeys[i], texts.*dateTimeFields[i]))
             return error;
     }
     return std::nullopt;

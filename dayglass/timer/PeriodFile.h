@@ -19,14 +19,13 @@ struct DateTimeTexts {
     std::string minute;
     std::string second;
 
-    // The six texts in the order of the dialog's fields and of Data.ini's keys.
-    std::array<std::string *, 6> fields() { return {&year, &month, &day, &hour, &minute, &second}; }
-    std::array<const std::string *, 6> fields() const {
-        return {&year, &month, &day, &hour, &minute, &second};
-    }
-
     bool operator==(const DateTimeTexts &) const = default;
 };
+
+// The six texts in the order of the dialog's fields and of Data.ini's keys.
+inline constexpr std::array<std::string DateTimeTexts::*, 6> dateTimeFields = {
+    &DateTimeTexts::year, &DateTimeTexts::month,  &DateTimeTexts::day,
+    &DateTimeTexts::hour, &DateTimeTexts::minute, &DateTimeTexts::second};
 
 struct PeriodTexts {
     DateTimeTexts start;
