@@ -23,10 +23,10 @@ PACKAGES="$PACKAGES $*"
 
 # One query of the package database for all of them, as builds run this often.
 # shellcheck disable=SC2086
-missing=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PACKAGES 2>&1 | awk '!/^ii / {print $NF}')
+missing=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PACKAGES 2>&1 | awk '!/^ii / {printf " %s", $NF}')
 
 if $check; then
-    [ -z "$missing" ] || echo "Missing packages:" $missing
+    [ -z "$missing" ] || echo "Missing packages:$missing"
     [ -z "$missing" ]
 elif [ -n "$missing" ]; then
     export DEBIAN_FRONTEND=noninteractive
