@@ -229,14 +229,6 @@ bool holds(const fs::path &path, std::string_view expected) {
     }
 }
 
-std::optional<std::string> read(const fs::path &path) {
-    // Non-blocking, so that a pipe put where a file should be cannot hang us.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!file.valid())
-        return std::nullopt;
-    return readDescriptor(file.get());
-}
-
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit) {
     ignoreFileSizeSignal();

@@ -18,10 +18,6 @@ namespace FileStore {
 // hostile medium, and reading it whole could exhaust the memory.
 inline constexpr std::uintmax_t maximumFileSize = 64 * 1024 * 1024;
 
-// The bytes of a regular file, or nothing when it is missing, is no regular
-// file, is larger than maximumFileSize or cannot be read.
-std::optional<std::string> read(const std::filesystem::path &path);
-
 // Whether the file holds exactly `expected`: cheaper than reading it whole,
 // and false when it is missing, unreadable or larger than maximumFileSize.
 bool holds(const std::filesystem::path &path, std::string_view expected);

@@ -1,5 +1,7 @@
 #include "IniText.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,14 +9,6 @@ namespace IniText {
 namespace {
 
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Compares names character by character, folding ASCII letters only, so that
 // the second byte of a CP932 character is never mistaken for a letter.
@@ -234,14 +228,6 @@ std::string oneLine(std::string_view text) {
 
 } // namespace
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 TextEncoding encodingOf(std::string_view content) {
     return content.starts_with(utf8ByteOrderMark) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
@@ -357,7 +343,7 @@ std::int32_t parseProfileInt(std::string_view value) {
         negative = value.front() == '-';
         value.remove_prefix(1);
     }
-    unsigned base = 10;
+    int base = 10;
     if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
         base = 16;
         value.remove_prefix(2);
@@ -365,12 +351,8 @@ std::int32_t parseProfileInt(std::string_view value) {
     constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (const char c : value) {
-        unsigned digit = 0;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (base == 16 && asciiLower(c) >= 'a' && asciiLower(c) <= 'f')
-            digit = static_cast<unsigned>(asciiLower(c) - 'a' + 10);
-        else
+        const int digit = hexDigitValue(c);
+        if (digit < 0 || digit >= base)
             break;
         magnitude = std::min(limit, magnitude * base + digit);
     }

@@ -16,10 +16,6 @@ namespace IniText {
 // The longest value a read returns, in bytes of the file's encoding.
 inline constexpr std::size_t maximumValueLength = 999;
 
-// The text without the blanks (spaces and tabs) around it, as names and
-// values in a file are read.
-std::string_view trimmed(std::string_view text);
-
 // CP932 unless the content begins with a UTF-8 byte-order mark.
 TextEncoding encodingOf(std::string_view content);
 

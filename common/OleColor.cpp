@@ -1,12 +1,11 @@
 #include "OleColor.h"
 
+#include "AsciiText.h"
+
 #include <charconv>
 
 std::optional<OleColor> oleColorFromText(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
+    text = trimmed(text);
     int base = 10;
     if (text.size() > 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {
         base = 16;

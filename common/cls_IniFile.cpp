@@ -1,7 +1,8 @@
 #include "cls_IniFile.h"
 
+#include "AsciiText.h"
 #include "FileStore.h"
-#include "IniFileCache.h"
+#include "IniSnapshot.h"
 #include "IniText.h"
 
 namespace {
@@ -10,7 +11,7 @@ constexpr std::string_view missingValue = "Error";
 
 // A section or key name as the file carries it.
 std::string encodedName(std::string_view name, TextEncoding encoding) {
-    return encodeText(IniText::trimmed(name), encoding);
+    return encodeText(trimmed(name), encoding);
 }
 
 // The raw value in the file's encoding, with the encoding to decode it by.

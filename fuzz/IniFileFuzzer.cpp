@@ -102,7 +102,7 @@ private:
 
     // A caller's name as the file holds it.
     std::string encoded(const std::string &text) const {
-        return encodeText(withoutBlanks(text), m_model.encoding());
+        return encodeText(trimmed(text), m_model.encoding());
     }
 
     std::string expectedText(const std::string &section, const std::string &key) const {

@@ -3,13 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-std::string_view withoutBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
@@ -24,7 +17,7 @@ struct ParsedLine {
 };
 
 ParsedLine parseLine(std::string_view line, TextEncoding encoding) {
-    const std::string_view text = withoutBlanks(line);
+    const std::string_view text = trimmed(line);
     if (text.empty() || text.front() == ';')
         return {};
     if (text.front() == '[') {
@@ -34,12 +27,12 @@ ParsedLine parseLine(std::string_view line, TextEncoding encoding) {
         while (end < text.size() && text[end] != ']')
             end += characterLength(text, end, encoding);
         end = std::min(end, text.size());
-        return {LineKind::Section, withoutBlanks(text.substr(1, end - 1)), {}};
+        return {LineKind::Section, trimmed(text.substr(1, end - 1)), {}};
     }
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
         return {};
-    return {LineKind::Key, withoutBlanks(text.substr(0, equals)), line.substr(line.find('=') + 1)};
+    return {LineKind::Key, trimmed(text.substr(0, equals)), line.substr(line.find('=') + 1)};
 }
 
 // The name with each single-byte capital letter made small; a letter that is
@@ -104,7 +97,7 @@ std::optional<std::string_view> IniModel::wholeValue(std::string_view section,
     for (const Key &entry : found->keys) {
         if (!namesMatch(entry.name, key))
             continue;
-        std::string_view text = withoutBlanks(entry.storedValue);
+        std::string_view text = trimmed(entry.storedValue);
         if (text.size() >= 2 && text.front() == text.back() &&
             (text.front() == '"' || text.front() == '\''))
             text = text.substr(1, text.size() - 2);
@@ -162,7 +155,7 @@ std::string storedForm(std::string_view text) {
 }
 
 std::int32_t profileInteger(std::string_view value) {
-    value = withoutBlanks(value);
+    value = trimmed(value);
     const bool negative = value.starts_with('-');
     if (negative || value.starts_with('+'))
         value.remove_prefix(1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AsciiText.h"
 #include "TextEncoding.h"
 
 #include <cstdint>
@@ -63,10 +64,6 @@ private:
     TextEncoding m_encoding;
     std::vector<Section> m_sections;
 };
-
-// A text without the spaces and tabs around it, as names are read from the
-// file and taken from callers.
-std::string_view withoutBlanks(std::string_view text);
 
 // A value as a write stores it: cut at the first NUL, with line breaks turned
 // into blanks so that it stays on its line.

@@ -3,7 +3,8 @@
 #
 #   sh fuzz/run.sh TARGET SECONDS [libFuzzer options...]
 #
-# TARGET is ini, autorun, note, period or countdown. New inputs go to
+# TARGET is ini, autorun, note, period or countdown. It runs as ctest runs it,
+# with the options of fuzz/CMakeLists.txt and any given here. New inputs go to
 # BUILD/fuzz/corpus/TARGET, inputs that fail to BUILD/fuzz/crashes/; the seed
 # corpus in fuzz/corpus/TARGET is only read. BUILD is build-fuzz unless
 # FUZZ_BUILD_DIR names another folder. Rerun one failing input with
@@ -20,16 +21,6 @@ seconds=$2
 shift 2
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 
-cmake --preset fuzz -B "$build" >/dev/null
+cmake --preset fuzz -B "$build" -DDG_FUZZ_SECONDS="$seconds" -DDG_FUZZ_EXTRA_OPTIONS="$*" >/dev/null
 cmake --build "$build" --target "${target}_fuzzer" >/dev/null
-
-mkdir -p "$build/fuzz/corpus/$target" "$build/fuzz/crashes"
-# Files the targets write are rewritten thousands of times a second; in
-# memory that costs nothing.
-if [ -d /dev/shm ] && [ -w /dev/shm ]; then
-    export TMPDIR=/dev/shm
-fi
-exec nice "$build/bin/${target}_fuzzer" \
-    -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz/crashes/$target-" \
-    "$@" "$build/fuzz/corpus/$target" "fuzz/corpus/$target"
+exec nice ctest --test-dir "$build" -R "^fuzz\\.${target}\$" --verbose

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Installs what is missing, then configures and builds everything into build/.
+# Configures and builds everything into build/, after installing the packages
+# only when a quick look finds some missing.
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default
+sh scripts/install-deps.sh --check >/dev/null || sh scripts/install-deps.sh
+cmake --workflow --preset build

@@ -5,6 +5,5 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh clang libclang-rt-14-dev
-cmake --preset fuzz -DDG_FUZZ_SECONDS="${1:-20}" >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz -j2
+cmake --preset fuzz -DDG_FUZZ_SECONDS="${1:-20}" -DDG_FUZZ_EXTRA_OPTIONS= >/dev/null
+cmake --workflow --preset fuzz

@@ -6,11 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/build.sh
-ctest --preset default --output-on-failure --output-junit ctest-default.xml
-
-cmake --preset asan >/dev/null
-cmake --build --preset asan
-ctest --preset asan --output-on-failure --output-junit ctest-asan.xml
-
+cmake --workflow --preset test
+cmake --workflow --preset asan
 sh scripts/fuzz.sh 20
 python3 scripts/list-skipped.py build/ctest-default.xml build-asan/ctest-asan.xml

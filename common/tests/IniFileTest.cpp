@@ -52,7 +52,7 @@ TEST_F(IniFileTest, JapaneseIsStoredAsShiftJis) {
     cls_IniFile ini = iniAt("Calendar.ini");
     ini.SetDataStr("2005/10/14(金)", "Text", "買い物#CR#散歩");
     EXPECT_EQ(readBytes(m_folder / "Calendar.ini"),
-              "[2005/10/14(\x8B\xE0)]\r\nText=\x94\x83\x82\xA2\x95\xA8#CR#\x8E\x55\x95\xE0\r\n");
+              readBytes(std::filesystem::path(TEST_DATA_DIR) / "japanese-note.ini"));
     EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "買い物#CR#散歩");
 }
 

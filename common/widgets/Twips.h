@@ -1,12 +1,15 @@
 #pragma once
 
+#include "TwipsPerPixel.h"
+
 #include <QPoint>
 #include <QRect>
 
-// The original layout is given in twips, 15 to a logical pixel. Each edge is
-// rounded on its own, so neighbouring controls keep their overlaps and gaps.
+// Each edge of the original layout is rounded to the nearest pixel on its own,
+// so neighbouring controls keep their overlaps and gaps.
 constexpr int twipsToPixels(int twips) {
-    return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
+    constexpr int half = twipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / twipsPerPixel : -((-twips + half) / twipsPerPixel);
 }
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {

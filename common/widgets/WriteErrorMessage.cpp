@@ -1,6 +1,7 @@
 #include "WriteErrorMessage.h"
 
-#include <QFile>
+#include "QtPaths.h"
+
 #include <cstring>
 
 namespace WriteErrorMessage {
@@ -44,7 +45,7 @@ QString withReason(const QString &whatFailed, const WriteError &error) {
 }
 
 QString notSaved(const WriteError &error) {
-    const QString file = QFile::decodeName(error.path.c_str());
+    const QString file = qtPath(error.path);
     return withReason(QStringLiteral("%1 に保存できませんでした").arg(file), error);
 }
 

@@ -1,7 +1,8 @@
 #include "CalendarNavigation.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -33,11 +34,7 @@ std::optional<std::chrono::year_month> steppedMonth(std::chrono::year_month mont
 
 std::optional<int> cellOfDay(const MonthGrid &grid, unsigned day) {
     for (int number = 1; number <= dayCellCount; ++number) {
-        const std::string &caption = grid.cell(number).caption;
-        unsigned captionDay = 0;
-        const auto [end, error] =
-            std::from_chars(caption.data(), caption.data() + caption.size(), captionDay);
-        if (error == std::errc() && captionDay == day)
+        if (decimalNumber(grid.cell(number).caption) == day)
             return number;
     }
     return std::nullopt;

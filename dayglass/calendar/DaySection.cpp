@@ -1,20 +1,8 @@
 #include "DaySection.h"
 
+#include "AsciiText.h"
+
 #include <array>
-#include <charconv>
-
-namespace {
-
-// A text made of one to four decimal digits, as its number.
-std::optional<unsigned> smallNumber(std::string_view text) {
-    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != text.npos)
-        return std::nullopt;
-    unsigned value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-} // namespace
 
 std::string WeekdayMark(std::chrono::weekday day) {
     static constexpr std::array<const char *, 7> marks = {"(日)", "(月)", "(火)", "(水)",
@@ -29,9 +17,9 @@ std::optional<std::string> daySectionName(std::string_view heading, std::string_
     const std::string_view yearText = heading.substr(0, 4);
     const std::string_view monthText = heading.substr(heading.size() - 2);
     const std::string dayText = std::string(2 - caption.size(), '0') + std::string(caption);
-    const auto yearNumber = smallNumber(yearText);
-    const auto monthNumber = smallNumber(monthText);
-    const auto dayNumber = smallNumber(dayText);
+    const auto yearNumber = decimalNumber(yearText);
+    const auto monthNumber = decimalNumber(monthText);
+    const auto dayNumber = decimalNumber(dayText);
     if (!yearNumber || !monthNumber || !dayNumber || *yearNumber == 0)
         return std::nullopt;
     const year_month_day date{year{static_cast<int>(*yearNumber)}, month{*monthNumber},

@@ -1,7 +1,7 @@
 #include "NoteStorage.h"
 
 #include "DayNoteStore.h"
-#include "IniFileCache.h"
+#include "IniSnapshot.h"
 #include "IniText.h"
 #include "NoteText.h"
 

@@ -5,16 +5,15 @@
 #include "MessageBoxes.h"
 #include "NoteStorage.h"
 #include "QtColors.h"
+#include "ScreenCentre.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 
 #include <QColorDialog>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace {
 
@@ -50,7 +49,7 @@ frmCSet::frmCSet(const std::filesystem::path &dataFolder, const QString &daySect
     edge->lower();
     createControls(daySection, noteText);
     setPanelColour(colour);
-    centreOnScreen();
+    centreOnScreen(*this);
 }
 
 void frmCSet::reject() {}
@@ -113,15 +112,6 @@ void frmCSet::setPanelColour(const QColor &colour) {
     // The panel shows its colour and nothing else; a screen reader says it as
     // a number.
     m_ColorPanel->setAccessibleName(colour.name().toUpper());
-}
-
-void frmCSet::centreOnScreen() {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect screenArea = screen->geometry();
-    move(screenArea.left() + screenArea.width() / 2 - width() / 2,
-         screenArea.top() + screenArea.height() / 2 - height() / 2);
 }
 
 void frmCSet::ColorSet_Click() {

@@ -40,7 +40,6 @@ protected:
 private:
     void createControls(const QString &daySection, const QString &noteText);
     void setPanelColour(const QColor &colour);
-    void centreOnScreen();
 
     void ColorSet_Click();
     void Setting_Click();

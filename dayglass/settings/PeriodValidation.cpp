@@ -1,5 +1,6 @@
 #include "PeriodValidation.h"
 
+#include "AsciiText.h"
 #include "PaddedText.h"
 
 #include <array>
@@ -39,25 +40,9 @@ constexpr std::array<SideChecks, 2> sides = {{
 
 constexpr char orderMessage[] = "『開始≧終了』になっています";
 
-std::string withoutBlanks(const std::string &text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The value of a text of decimal digits; nothing for an empty text or one
-// that holds anything else, which no range can accept.
-std::optional<double> numberOf(const std::string &text) {
-    const std::string digits = withoutBlanks(text);
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    return std::strtod(digits.c_str(), nullptr);
-}
-
 // The last `width` characters of the text with "00" put in front.
 std::string lastDigits(const std::string &text, std::size_t width) {
-    return paddedRight("00", withoutBlanks(text), width);
+    return paddedRight("00", trimmed(text), width);
 }
 
 } // namespace
@@ -66,7 +51,7 @@ std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
     for (const SideChecks &checks : sides) {
         const DateTimeTexts &side = texts.*checks.side;
         for (const RangeCheck &range : checks.ranges) {
-            const auto value = numberOf(side.*range.field);
+            const auto value = decimalNumber(trimmed(side.*range.field));
             if (!value || *value < range.low || *value > range.high)
                 return range.message;
         }
@@ -75,7 +60,7 @@ std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
     // saved where the count-down cannot read it. It is checked only after all
     // ten range checks, so that their messages keep their order.
     for (const SideChecks &checks : sides) {
-        if (!numberOf((texts.*checks.side).year))
+        if (!decimalNumber(trimmed((texts.*checks.side).year)))
             return checks.yearMessage;
     }
     if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))

@@ -4,17 +4,16 @@
 #include "MessageBoxes.h"
 #include "PeriodValidation.h"
 #include "QtColors.h"
+#include "ScreenCentre.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 
 namespace {
 
@@ -75,13 +74,6 @@ frmSet::frmSet(const DayglassContext &context, QWidget *parent)
     Form_Load();
 }
 
-void frmSet::centreOnScreen() {
-    // Placed before it is shown, so that the window manager maps it where it
-    // stays.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
-}
-
 void frmSet::createRow(int top, const QString &heading, int offset) {
     createCaption(heading, twipsRect(120, 90 + top, 735, 315), this);
     const QString prefix = offset == 0 ? QStringLiteral("S") : QStringLiteral("E");
@@ -119,13 +111,11 @@ void frmSet::createSettingButton() {
 }
 
 void frmSet::Form_Load() {
-    centreOnScreen();
-    PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
-    const auto start = texts.start.fields();
-    const auto end = texts.end.fields();
-    for (std::size_t i = 0; i < 6; ++i) {
-        m_fields[i]->setText(QString::fromStdString(*start[i]));
-        m_fields[i + 6]->setText(QString::fromStdString(*end[i]));
+    centreOnScreen(*this);
+    const PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+        m_fields[i]->setText(QString::fromStdString(texts.start.*dateTimeFields[i]));
+        m_fields[i + 6]->setText(QString::fromStdString(texts.end.*dateTimeFields[i]));
     }
 }
 
@@ -140,11 +130,9 @@ void frmSet::showEvent(QShowEvent *event) {
 
 PeriodTexts frmSet::fieldTexts() const {
     PeriodTexts texts;
-    const auto start = texts.start.fields();
-    const auto end = texts.end.fields();
-    for (std::size_t i = 0; i < 6; ++i) {
-        *start[i] = m_fields[i]->text().toStdString();
-        *end[i] = m_fields[i + 6]->text().toStdString();
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+        texts.start.*dateTimeFields[i] = m_fields[i]->text().toStdString();
+        texts.end.*dateTimeFields[i] = m_fields[i + 6]->text().toStdString();
     }
     return texts;
 }

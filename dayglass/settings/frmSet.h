@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DayglassContext.h"
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 
 #include <QDialog>
 #include <array>
@@ -26,7 +26,6 @@ private:
     void createRow(int top, const QString &heading, int offset);
     void createSettingButton();
     void Form_Load();
-    void centreOnScreen();
     void Setting_Click();
     void ClearFieldColors();
     // Turns the field red and selects its whole text.

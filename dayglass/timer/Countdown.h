@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 
 #include <array>
 #include <cstdint>

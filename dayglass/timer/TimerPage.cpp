@@ -1,9 +1,9 @@
 #include "TimerPage.h"
 
 #include "BarFrame.h"
+#include "BarPlacement.h"
 #include "JapaneseFonts.h"
 #include "LineControl.h"
-#include "ProgressBar.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"

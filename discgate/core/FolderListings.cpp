@@ -1,26 +1,15 @@
 #include "FolderListings.h"
 
-#include <algorithm>
+#include "AsciiText.h"
+
 #include <system_error>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string asciiLower(std::string_view name) {
-    std::string lower(name);
-    std::ranges::transform(lower, lower.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return lower;
-}
-
-} // namespace
-
 std::optional<std::string> FolderListings::entryIgnoringCase(const fs::path &folder,
                                                              std::string_view name) {
     const Listing &listing = listingOf(folder);
-    const auto found = listing.find(asciiLower(name));
+    const auto found = listing.find(asciiLowered(name));
     if (found == listing.end())
         return std::nullopt;
     return found->second;
@@ -34,7 +23,7 @@ const FolderListings::Listing &FolderListings::listingOf(const fs::path &folder)
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         std::string entryName = entry->path().filename().string();
-        auto [place, added] = listing.try_emplace(asciiLower(entryName), entryName);
+        auto [place, added] = listing.try_emplace(asciiLowered(entryName), entryName);
         if (!added && entryName < place->second)
             place->second = std::move(entryName);
     }

@@ -3,6 +3,7 @@
 #include "FileStore.h"
 #include "LaunchTarget.h"
 #include "MediumPath.h"
+#include "TwipsPerPixel.h"
 #include "cls_IniFile.h"
 
 #include <fstream>
@@ -11,8 +12,6 @@
 #include <utility>
 
 namespace {
-
-constexpr std::int64_t twipsPerPixel = 15;
 
 bool isReadableFile(const std::filesystem::path &path) {
     std::error_code error;

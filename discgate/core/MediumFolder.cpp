@@ -1,5 +1,6 @@
 #include "MediumFolder.h"
 
+#include "AsciiText.h"
 #include "LauncherDescription.h"
 #include "LexicalPath.h"
 #include "MediumPath.h"
@@ -24,21 +25,10 @@ fs::path namedFolder(const fs::path &named) {
     return error ? full.parent_path() : file.parent_path();
 }
 
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            std::ranges::equal(text.substr(0, prefix.size()), prefix,
                               [](char a, char b) { return asciiLower(a) == b; });
-}
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    const char lower = asciiLower(c);
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }
 
 // The bytes that a URI's path stands for. An escaped "/" would be a separator

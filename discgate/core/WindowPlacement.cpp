@@ -1,24 +1,27 @@
 #include "WindowPlacement.h"
 
+#include "TwipsPerPixel.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double twipsPerPixel = 15.0;
+// The arithmetic below keeps fractions, as Windows does.
+constexpr double twipsInPixel = twipsPerPixel;
 
 // Windows computes a centred edge in twips with fractions: half the screen
 // less half the window. The window then lands on the pixel at or before it.
 std::int32_t edgePixels(const ScreenEdge &edge, std::int32_t screenStart, std::int32_t screenExtent,
                         std::int32_t windowTwips) {
     if (edge.placement == Placement::AtPosition)
-        return static_cast<std::int32_t>(edge.twips / twipsPerPixel);
-    const double twips = screenExtent * twipsPerPixel / 2.0 - windowTwips / 2.0;
-    return screenStart + static_cast<std::int32_t>(std::floor(twips / twipsPerPixel));
+        return static_cast<std::int32_t>(edge.twips / twipsInPixel);
+    const double twips = screenExtent * twipsInPixel / 2.0 - windowTwips / 2.0;
+    return screenStart + static_cast<std::int32_t>(std::floor(twips / twipsInPixel));
 }
 
 std::int32_t sizePixels(std::int32_t twips) {
-    return static_cast<std::int32_t>(std::max(0.0, twips / twipsPerPixel));
+    return static_cast<std::int32_t>(std::max(0.0, twips / twipsInPixel));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "DesktopOpener.h"
 
+#include "QtPaths.h"
+
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -7,16 +9,15 @@
 // A start that fails is not reported: the launcher has never told its users
 // about targets that would not open, and it stays as the click left it.
 void DesktopOpener::open(const LaunchAction &action) {
-    const QString target = QString::fromStdString(action.target);
     switch (action.kind) {
     case LaunchKind::OpenUrl:
-        QDesktopServices::openUrl(QUrl(target));
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(action.target)));
         break;
     case LaunchKind::OpenFile:
-        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(qtPath(action.target)));
         break;
     case LaunchKind::RunProgram:
-        QProcess::startDetached(target, {});
+        QProcess::startDetached(qtPath(action.target), {});
         break;
     }
 }

@@ -1,11 +1,11 @@
 #include "MediumChooser.h"
 
 #include "MessageBoxes.h"
+#include "QtPaths.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QStorageInfo>
 #include <cstdlib>
@@ -14,15 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A path as the file system spells it, whatever characters it holds.
-fs::path localPath(const QString &path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 std::vector<fs::path> mediaMountPoints() {
     std::vector<fs::path> mountPoints;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const fs::path mountPoint = localPath(volume.rootPath());
+        const fs::path mountPoint = fileSystemPath(volume.rootPath());
         if (isRemovableMediaMount(mountPoint) && volume.isReady())
             mountPoints.push_back(mountPoint);
     }
@@ -42,12 +37,12 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
                                  QStringLiteral("[medium]"));
     parser.process(arguments);
 
-    MediumSearch search{localPath(QCoreApplication::applicationDirPath()), std::nullopt,
+    MediumSearch search{fileSystemPath(QCoreApplication::applicationDirPath()), std::nullopt,
                         mediaMountPoints()};
     const QStringList named = parser.positionalArguments();
     if (named.isEmpty())
         return search;
-    search.named = localPathOfArgument(QFile::encodeName(named.first()).toStdString());
+    search.named = localPathOfArgument(fileSystemPath(named.first()).native());
     if (!search.named) {
         MessageBoxes::inform(nullptr, QStringLiteral("discgate"),
                              QStringLiteral("「%1」はこのコンピューター上のフォルダーではないため、"
@@ -60,7 +55,7 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
 
 fs::path mediaDialogFolder() {
     const char *user = std::getenv("USER");
-    return mediaParentFolder("/", user ? user : "", localPath(QDir::homePath()));
+    return mediaParentFolder("/", user ? user : "", fileSystemPath(QDir::homePath()));
 }
 
 std::optional<fs::path> chooseMediumFolder(const MediumSearch &search,
@@ -68,10 +63,10 @@ std::optional<fs::path> chooseMediumFolder(const MediumSearch &search,
     if (auto folder = findMediumFolder(search))
         return folder;
     QFileDialog dialog(nullptr, QStringLiteral("メニューのあるメディアを選んでください - discgate"),
-                       QFile::decodeName(dialogFolder.c_str()));
+                       qtPath(dialogFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return localPath(dialog.selectedFiles().first());
+    return fileSystemPath(dialog.selectedFiles().first());
 }

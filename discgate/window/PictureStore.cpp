@@ -2,8 +2,8 @@
 
 #include "JpegScans.h"
 #include "MediumConfinement.h"
+#include "QtPaths.h"
 
-#include <QFile>
 #include <QImageReader>
 #include <fstream>
 
@@ -39,7 +39,7 @@ std::variant<QPixmap, LoadError> PictureStore::decode(const fs::path &real,
     std::error_code error;
     if (!fs::is_regular_file(real, error))
         return LoadError{LoadProblem::PictureMissing, path, {}};
-    QImageReader reader(QFile::decodeName(real.c_str()));
+    QImageReader reader(qtPath(real));
     // Pictures on media authored by hand often carry the wrong extension.
     reader.setDecideFormatFromContent(true);
     if (reader.format() == "jpeg" && hasTooManyScans(real))

@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "PictureButton.h"
 #include "PictureStore.h"
+#include "QtPaths.h"
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,7 @@ QString accessibleButtonName(int index, const BtnData &button) {
     std::filesystem::path target(button.strExeFile);
     if (!target.has_filename())
         target = target.parent_path();
-    return QString::fromStdString(target.filename().string());
+    return qtPath(target.filename());
 }
 
 void installFrmMainAccessible() {

@@ -6,7 +6,12 @@
 
 namespace {
 
-// 2005/10/14(金) in CP932.
+// The bytes a test expects of a whole file, kept beside the tests.
+std::string expectedBytes(const char *name) {
+    return readBytes(std::filesystem::path(TEST_DATA_DIR) / name);
+}
+
+// 2005/10/14(金) in CP932, for files a test writes itself.
 const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]";
 const std::string friday = "2005/10/14(金)";
 
@@ -41,15 +46,14 @@ TEST(DayNoteStore, CollarValuesReadAsColours) {
 
 TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
     saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680);
-    EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=\x8D\xA1\x93\xFA\x82\xCD#CR#"
-                                                 "\x90\xB0\x82\xEA\r\nCollar=16711680\r\n");
+    EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));
     EXPECT_EQ(readDay(m_folder.path(), friday), (StoredDay{"今日は#CR#晴れ", 16711680}));
 }
 
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
     saveDay(m_folder.path(), friday, "note", 65535);
     clearDay(m_folder.path(), friday);
-    EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=\r\nCollar=\r\n");
+    EXPECT_EQ(readBytes(file()), expectedBytes("cleared-day.ini"));
     EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
     EXPECT_EQ(readDay(m_folder.path(), "2005/10/15(土)"), StoredDay{});
 }

@@ -1,6 +1,7 @@
 #include "frmSet.h"
 
 #include "ModalDriver.h"
+#include "QtPaths.h"
 #include "TemporaryFolder.h"
 
 #include <QLabel>
@@ -171,7 +172,7 @@ private slots:
         std::filesystem::permissions(file, std::filesystem::perms::owner_read);
         field("SMonth")->setText(QStringLiteral("7"));
         QCOMPARE(messageOnSave(),
-                 QString::fromStdString(file.string()) +
+                 qtPath(file) +
                      QStringLiteral(" に保存できませんでした\n書き込みが許されていません（読み取り"
                                     "専用です）"));
         QVERIFY(m_dialog->isVisible());

@@ -2,6 +2,7 @@
 #include "DayNoteStore.h"
 #include "JapaneseFonts.h"
 #include "ModalDriver.h"
+#include "QtPaths.h"
 #include "RealInput.h"
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
@@ -196,7 +197,7 @@ private slots:
         QString message;
         answerMessageByKey(message);
         RealInput::click(child<QWidget>(&editor, "Setting"));
-        QCOMPARE(message, QString::fromStdString((folder / calendarFileName).string()) +
+        QCOMPARE(message, qtPath(folder / calendarFileName) +
                               QStringLiteral(" に保存できませんでした\n") + reason);
         QVERIFY(editor.isVisible());
         QCOMPARE(child<QPlainTextEdit>(&editor, "Tex")->toPlainText(), QStringLiteral("kept"));

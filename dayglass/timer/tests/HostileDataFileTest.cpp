@@ -1,5 +1,5 @@
 #include "HostileInput.h"
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>

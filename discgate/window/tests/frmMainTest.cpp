@@ -4,6 +4,7 @@
 #include "LauncherRun.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
+#include "QtPaths.h"
 #include "RecordingOpener.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -44,7 +45,7 @@ void writePicture(const std::filesystem::path &path, QSize size, const QColor &c
                   const char *format = "PNG") {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    QVERIFY(image.save(QString::fromStdString(path.string()), format));
+    QVERIFY(image.save(qtPath(path), format));
 }
 
 QColor shownColour(const PictureButton *button) {
@@ -213,36 +214,21 @@ private slots:
         QTest::addColumn<bool>("answerYes");
         QTest::addColumn<int>("starts");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("close") << 0 << ""
-                               << ""
-                               << "" << false << 0 << true;
-        QTest::newRow("close, Close=No ignored") << 0 << ""
-                                                 << ""
-                                                 << "No" << false << 0 << true;
-        QTest::newRow("close, No") << 0 << "終了しますか？"
-                                   << "終了"
-                                   << "" << false << 0 << false;
-        QTest::newRow("close, Yes") << 0 << "終了しますか？"
-                                    << "終了"
-                                    << "" << true << 0 << true;
-        QTest::newRow("launch") << 1 << ""
-                                << ""
-                                << "" << false << 1 << false;
-        QTest::newRow("launch, Close=Yes") << 1 << ""
-                                           << ""
-                                           << "Yes" << false << 1 << true;
-        QTest::newRow("launch, Close=yes") << 1 << ""
-                                           << ""
-                                           << "yes" << false << 1 << false;
-        QTest::newRow("launch, Close=No") << 1 << ""
-                                          << ""
-                                          << "No" << false << 1 << false;
-        QTest::newRow("launch, No") << 2 << "開きますか？"
-                                    << ""
-                                    << "Yes" << false << 0 << false;
-        QTest::newRow("launch, Yes") << 2 << "開きますか？"
-                                     << ""
-                                     << "Yes" << true << 1 << true;
+        const auto row = [](const char *name, int index, const char *message, const char *title,
+                            const char *close, bool answerYes, int starts, bool ends) {
+            QTest::newRow(name) << index << message << title << close << answerYes << starts
+                                << ends;
+        };
+        row("close", 0, "", "", "", false, 0, true);
+        row("close, Close=No ignored", 0, "", "", "No", false, 0, true);
+        row("close, No", 0, "終了しますか？", "終了", "", false, 0, false);
+        row("close, Yes", 0, "終了しますか？", "終了", "", true, 0, true);
+        row("launch", 1, "", "", "", false, 1, false);
+        row("launch, Close=Yes", 1, "", "", "Yes", false, 1, true);
+        row("launch, Close=yes", 1, "", "", "yes", false, 1, false);
+        row("launch, Close=No", 1, "", "", "No", false, 1, false);
+        row("launch, No", 2, "開きますか？", "", "Yes", false, 0, false);
+        row("launch, Yes", 2, "開きますか？", "", "Yes", true, 1, true);
     }
 
     void answersClicks() {
@@ -302,54 +288,30 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("problem");
         QTest::addColumn<QString>("file");
-        const int missing = int(LoadProblem::PictureMissing);
-        const int invalid = int(LoadProblem::PictureInvalid);
-        const int overflow = int(LoadProblem::Overflow);
-        QTest::newRow("no Autorun.inf")
-            << ""
-            << ""
-            << "" << int(LoadProblem::DescriptionMissing) << "Autorun.inf";
-        QTest::newRow("no background") << "MainForm"
-                                       << "Background"
-                                       << "" << missing << "";
-        QTest::newRow("background missing") << "MainForm"
-                                            << "Background"
-                                            << "gone.png" << missing << "gone.png";
-        QTest::newRow("background is text") << "MainForm"
-                                            << "Background"
-                                            << "notes.txt" << invalid << "notes.txt";
-        QTest::newRow("background claims a huge size") << "MainForm"
-                                                       << "Background"
-                                                       << "huge.bmp" << invalid << "huge.bmp";
-        QTest::newRow("background off the medium")
-            << "MainForm"
-            << "Background"
-            << "..\\back.png" << int(LoadProblem::PictureOffMedium) << "../back.png";
-        QTest::newRow("hover picture missing") << "Btn1"
-                                               << "CrossBtn"
-                                               << "gone.png" << missing << "gone.png";
-        QTest::newRow("hover picture is text") << "Btn1"
-                                               << "CrossBtn"
-                                               << "notes.txt" << invalid << "notes.txt";
-        QTest::newRow("window of 32767 pixels")
-            << "MainForm"
-            << "Width"
-            << "32767" << int(LoadProblem::WindowTooLarge) << "Autorun.inf";
-        QTest::newRow("close picture missing") << "CloseBtn"
-                                               << "DefaultBtn"
-                                               << "gone.png" << missing << "gone.png";
-        QTest::newRow("launch picture is text") << "Btn2"
-                                                << "DefaultBtn"
-                                                << "notes.txt" << invalid << "notes.txt";
-        QTest::newRow("Num 3 without Btn3") << "BtmMax"
-                                            << "Num"
-                                            << "3" << missing << "";
-        QTest::newRow("width overflows") << "MainForm"
-                                         << "Width"
-                                         << "143165577" << overflow << "Autorun.inf";
-        QTest::newRow("position overflows") << "OpenPosition"
-                                            << "Y"
-                                            << "-200000000" << overflow << "Autorun.inf";
+        const auto row = [](const char *name, const char *section, const char *key,
+                            const char *value, LoadProblem problem, const char *file) {
+            QTest::newRow(name) << section << key << value << int(problem) << file;
+        };
+        const LoadProblem missing = LoadProblem::PictureMissing;
+        const LoadProblem invalid = LoadProblem::PictureInvalid;
+        const LoadProblem overflow = LoadProblem::Overflow;
+        row("no Autorun.inf", "", "", "", LoadProblem::DescriptionMissing, "Autorun.inf");
+        row("no background", "MainForm", "Background", "", missing, "");
+        row("background missing", "MainForm", "Background", "gone.png", missing, "gone.png");
+        row("background is text", "MainForm", "Background", "notes.txt", invalid, "notes.txt");
+        row("background claims a huge size", "MainForm", "Background", "huge.bmp", invalid,
+            "huge.bmp");
+        row("background off the medium", "MainForm", "Background", "..\\back.png",
+            LoadProblem::PictureOffMedium, "../back.png");
+        row("hover picture missing", "Btn1", "CrossBtn", "gone.png", missing, "gone.png");
+        row("hover picture is text", "Btn1", "CrossBtn", "notes.txt", invalid, "notes.txt");
+        row("window of 32767 pixels", "MainForm", "Width", "32767", LoadProblem::WindowTooLarge,
+            "Autorun.inf");
+        row("close picture missing", "CloseBtn", "DefaultBtn", "gone.png", missing, "gone.png");
+        row("launch picture is text", "Btn2", "DefaultBtn", "notes.txt", invalid, "notes.txt");
+        row("Num 3 without Btn3", "BtmMax", "Num", "3", missing, "");
+        row("width overflows", "MainForm", "Width", "143165577", overflow, "Autorun.inf");
+        row("position overflows", "OpenPosition", "Y", "-200000000", overflow, "Autorun.inf");
     }
 
     void failsToLoadWithoutShowing() {

@@ -1,4 +1,4 @@
-#include "ProgressBar.h"
+#include "BarPlacement.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "IniFileCache.h"
+#include "IniSnapshot.h"
 
 #include "FileStore.h"
 

@@ -1,15 +1,10 @@
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 
+#include "AsciiText.h"
 #include "PaddedText.h"
 #include "cls_IniFile.h"
 
-#include <array>
-#include <charconv>
-
 namespace {
-
-constexpr std::array<const char *, 6> fieldKeys = {"Year", "Month",  "Day",
-                                                   "Hour", "Minute", "Second"};
 
 cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, dataFileName);
@@ -17,16 +12,14 @@ cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
 
 DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     DateTimeTexts texts;
-    const auto fields = texts.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        *fields[i] = ini.GetDataStr(section, fieldKeys[i]);
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i)
+        texts.*dateTimeFields[i] = ini.GetDataStr(section, periodFieldKeys[i]);
     return texts;
 }
 
 WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
-    const auto fields = texts.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (auto error = ini.SetDataStr(section, fieldKeys[i], *fields[i]))
+    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+        if (auto error = ini.SetDataStr(section, periodFieldKeys[i], texts.*dateTimeFields[i]))
             return error;
     }
     return std::nullopt;
@@ -34,27 +27,24 @@ WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts
 
 // A text of decimal digits within [low, high].
 std::optional<int> numberIn(const std::string &text, int low, int high) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos)
+    const auto value = decimalNumber(text);
+    if (!value || *value < unsigned(low) || *value > unsigned(high))
         return std::nullopt;
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
+    return int(*value);
 }
 
 } // namespace
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
     const cls_IniFile ini = dataFile(dataFolder);
-    return {readSide(ini, "Start"), readSide(ini, "End")};
+    return {readSide(ini, periodStartSection), readSide(ini, periodEndSection)};
 }
 
 WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFile(dataFolder);
-    if (auto error = writeSide(ini, "Start", texts.start))
+    if (auto error = writeSide(ini, periodStartSection, texts.start))
         return error;
-    return writeSide(ini, "End", texts.end);
+    return writeSide(ini, periodEndSection, texts.end);
 }
 
 std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {

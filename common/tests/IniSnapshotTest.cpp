@@ -1,4 +1,4 @@
-#include "IniFileCache.h"
+#include "IniSnapshot.h"
 
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -20,7 +20,7 @@ void overwriteInPlace(const std::filesystem::path &path, const std::string &byte
     ::close(file);
 }
 
-class IniFileCacheTest : public testing::Test {
+class IniSnapshotTest : public testing::Test {
 protected:
     std::string read(const char *key) const {
         return iniFileAt((m_folder / "Data.ini").string()).GetDataStr("A", key);
@@ -28,7 +28,7 @@ protected:
     TemporaryFolder m_folder;
 };
 
-TEST_F(IniFileCacheTest, EveryReadSeesTheLatestWrite) {
+TEST_F(IniSnapshotTest, EveryReadSeesTheLatestWrite) {
     cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
     for (int i = 0; i < 50; ++i) {
         ini.SetDataStr("A", "x", std::to_string(i % 10));
@@ -38,14 +38,14 @@ TEST_F(IniFileCacheTest, EveryReadSeesTheLatestWrite) {
     EXPECT_EQ(read("x"), "");
 }
 
-TEST_F(IniFileCacheTest, ChangesInPlaceOfTheSameSizeAreSeen) {
+TEST_F(IniSnapshotTest, ChangesInPlaceOfTheSameSizeAreSeen) {
     writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
     EXPECT_EQ(read("x"), "1");
     overwriteInPlace(m_folder / "Data.ini", "[A]\r\nx=2\r\n");
     EXPECT_EQ(read("x"), "2");
 }
 
-TEST_F(IniFileCacheTest, ChangesInPlaceToASettledFileAreSeen) {
+TEST_F(IniSnapshotTest, ChangesInPlaceToASettledFileAreSeen) {
     writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
     // Let the file's times fall well behind the read that caches it.
     std::this_thread::sleep_for(std::chrono::milliseconds(3500));
@@ -55,7 +55,7 @@ TEST_F(IniFileCacheTest, ChangesInPlaceToASettledFileAreSeen) {
     EXPECT_EQ(read("x"), "3");
 }
 
-TEST_F(IniFileCacheTest, SnapshotsOfAnUnchangedFileAreShared) {
+TEST_F(IniSnapshotTest, SnapshotsOfAnUnchangedFileAreShared) {
     writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
     const auto first = currentIniSnapshot((m_folder / "Data.ini").string());
     const auto second = currentIniSnapshot((m_folder / "Data.ini").string());
@@ -73,7 +73,7 @@ void dateADayAhead(const std::filesystem::path &path) {
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
-TEST_F(IniFileCacheTest, ChangesInPlaceToAFileDatedAheadAreSeen) {
+TEST_F(IniSnapshotTest, ChangesInPlaceToAFileDatedAheadAreSeen) {
     writeBytes(m_folder / "Data.ini", "[A]\r\nx=1\r\n");
     dateADayAhead(m_folder / "Data.ini");
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "DataFileKeys.h"
 #include "WriteError.h"
 
 #include <array>
@@ -18,14 +19,13 @@ struct DateTimeTexts {
     std::string minute;
     std::string second;
 
-    // The six texts in the order of the dialog's fields and of Data.ini's keys.
-    std::array<std::string *, 6> fields() { return {&year, &month, &day, &hour, &minute, &second}; }
-    std::array<const std::string *, 6> fields() const {
-        return {&year, &month, &day, &hour, &minute, &second};
-    }
-
     bool operator==(const DateTimeTexts &) const = default;
 };
+
+// The six texts in the order of the dialog's fields and of Data.ini's keys.
+inline constexpr std::array<std::string DateTimeTexts::*, 6> dateTimeFields = {
+    &DateTimeTexts::year, &DateTimeTexts::month,  &DateTimeTexts::day,
+    &DateTimeTexts::hour, &DateTimeTexts::minute, &DateTimeTexts::second};
 
 struct PeriodTexts {
     DateTimeTexts start;
@@ -51,8 +51,6 @@ struct LoadedPeriod {
 
     bool operator==(const LoadedPeriod &) const = default;
 };
-
-inline constexpr char dataFileName[] = "Data.ini";
 
 // The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);

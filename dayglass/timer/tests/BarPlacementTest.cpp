@@ -1,10 +1,10 @@
-#include "ProgressBar.h"
+#include "BarPlacement.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ProgressBar, PlacesTheBarForAPercentage) {
+TEST(BarPlacement, PlacesTheBarForAPercentage) {
     const std::tuple<int, BarPlacement> rows[] = {
         {100, {30, 3375, oleColor(0, 0, 255)}},    {50, {1717, 1687, oleColor(0, 255, 0)}},
         {33, {2291, 1113, oleColor(173, 255, 0)}}, {0, {3405, 0, oleColor(255, 0, 0)}},
@@ -16,7 +16,7 @@ TEST(ProgressBar, PlacesTheBarForAPercentage) {
         EXPECT_EQ(barPlacementFor(percent), placement) << percent;
 }
 
-TEST(ProgressBar, ColourRampRunsFromRedToBlue) {
+TEST(BarPlacement, ColourRampRunsFromRedToBlue) {
     const std::tuple<int, const char *, OleColor> rows[] = {
         {0, "&H00FF", oleColor(255, 0, 0)},      {1, "&H0AFF", oleColor(255, 10, 0)},
         {25, "&HFFFF", oleColor(255, 255, 0)},   {26, "&HFFF4", oleColor(244, 255, 0)},
@@ -32,7 +32,7 @@ TEST(ProgressBar, ColourRampRunsFromRedToBlue) {
     EXPECT_EQ(BarColor(-1), "");
 }
 
-TEST(ProgressBar, ColourMovesOneComponentAtATime) {
+TEST(BarPlacement, ColourMovesOneComponentAtATime) {
     for (int percent = 1; percent <= 100; ++percent) {
         const OleColor before = *oleColorFromText(BarColor(percent - 1));
         const OleColor after = *oleColorFromText(BarColor(percent));

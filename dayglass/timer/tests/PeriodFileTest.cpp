@@ -1,4 +1,4 @@
-#include "PeriodStore.h"
+#include "PeriodFile.h"
 
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -18,7 +18,7 @@ DateTimeTexts texts(std::string y, std::string mo, std::string d, std::string h 
     return {std::move(y), std::move(mo), std::move(d), std::move(h), std::move(mi), std::move(s)};
 }
 
-TEST(PeriodStore, ConvertsTheSixTexts) {
+TEST(PeriodFile, ConvertsTheSixTexts) {
     const std::pair<DateTimeTexts, std::optional<LocalSeconds>> rows[] = {
         {texts("2006", "03", "05", "09", "00", "00"), at(2006, 3, 5, 9)},
         {texts("2006", "3", "5", "9", "0", "0"), at(2006, 3, 5, 9)},
@@ -41,6 +41,9 @@ TEST(PeriodStore, ConvertsTheSixTexts) {
         {texts("2006", "1", "1", "0", "0", "60"), std::nullopt},
         {texts("10000", "1", "1"), std::nullopt},
         {texts("2006", "1", "1", "12345678901234567890"), std::nullopt},
+        // The period dialog accepts zero-padded fields of any length, so the
+        // count-down must read them too.
+        {texts("2006", "0000000001", "1"), at(2006, 1, 1)},
     };
     for (const auto &[input, expected] : rows)
         EXPECT_EQ(dateTimeFrom(input), expected)
@@ -48,7 +51,7 @@ TEST(PeriodStore, ConvertsTheSixTexts) {
             << input.minute << ":" << input.second;
 }
 
-TEST(PeriodStore, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
+TEST(PeriodFile, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
     EXPECT_EQ(dateCaption(texts("2006", "3", "15")), "2006/03/15");
     EXPECT_EQ(dateCaption(texts("2006", "03", "7")), "2006/03/07");
     EXPECT_EQ(dateCaption(texts("2006", "12", "12")), "2006/12/12");

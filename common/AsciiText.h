@@ -1,0 +1,56 @@
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Rules for the ASCII parts of texts that the programs read from their files
+// and fields. They work byte by byte: text in CP932, whose second bytes may
+// fall on ASCII letters, is to be handed over one character at a time.
+
+// Spaces and tabs, the blanks that surround names and values.
+inline bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The text without the blanks around it.
+inline std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The letter in lower case when it is an ASCII capital; any other byte as it is.
+inline char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The value of a hexadecimal digit of either case; -1 for any other byte.
+inline int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    const char lower = asciiLower(c);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+inline std::string asciiLowered(std::string_view text) {
+    std::string lowered(text);
+    for (char &c : lowered)
+        c = asciiLower(c);
+    return lowered;
+}
+
+// The value of a text made of decimal digits alone, any number of leading
+// zeros included; nothing for an empty text, one holding anything else (a
+// sign or a blank) or a value beyond 32 bits.
+inline std::optional<std::uint32_t> decimalNumber(std::string_view digits) {
+    std::uint32_t value = 0;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != digits.npos ||
+        std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+        return std::nullopt;
+    return value;
+}
