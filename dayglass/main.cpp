@@ -2,10 +2,10 @@
 #include "DayglassContext.h"
 #include "FileStore.h"
 #include "ProgramFolder.h"
+#include "QtPaths.h"
 #include "frmWeek.h"
 
 #include <QApplication>
-#include <QFile>
 
 int main(int argc, char *argv[]) {
     chooseWindowSystem();
@@ -17,7 +17,7 @@ int main(int argc, char *argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(DAYGLASS_APP_ID));
 
     const std::filesystem::path programFolder =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+        fileSystemPath(QCoreApplication::applicationDirPath());
     const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
     keepDataFolderPrivate(dataFolder, programFolder);
     const DayglassContext context{dataFolder, systemLocalNow};

@@ -3,6 +3,7 @@
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
 #include "CalendarPage.h"
+#include "DataFileKeys.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "QtColors.h"
@@ -99,7 +100,8 @@ void frmWeek::showEvent(QShowEvent *event) {
 }
 
 int frmWeek::savedPage() const {
-    return iniFileAt(m_context.dataFilePath(dataFileName)).GetDataInt("EntSS", "Inf");
+    return iniFileAt(m_context.dataFilePath(dataFileName))
+        .GetDataInt(shownPageSection, shownPageKey);
 }
 
 void frmWeek::CMD_Timer_Click(int index) {
@@ -120,9 +122,9 @@ void frmWeek::CMD_Timer_Click(int index) {
 void frmWeek::savePage(int index) {
     cls_IniFile data = iniFileAt(m_context.dataFilePath(dataFileName));
     const std::string text = pageText(index);
-    if (data.GetDataStr("EntSS", "Inf") == text.substr(1))
+    if (data.GetDataStr(shownPageSection, shownPageKey) == text.substr(1))
         return;
-    const WriteResult error = data.SetDataStr("EntSS", "Inf", text);
+    const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, text);
     if (!error || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;
