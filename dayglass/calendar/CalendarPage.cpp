@@ -262,10 +262,10 @@ void CalendarPage::ShowMonth() {
 
 WriteResult CalendarPage::ClearDay(int index) {
     const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
-    return section ? clearDay(m_context.dataFolder, *section) : std::nullopt;
+    return section ? clearDaySection(m_context.dataFolder, *section) : std::nullopt;
 }
 
-void CalendarPage::wipeDay(int index) {
+void CalendarPage::clearDayAndRedraw(int index) {
     const WriteResult error = ClearDay(index);
     ShowMonth();
     selectCell(index);
@@ -330,7 +330,7 @@ void CalendarPage::chkDays_KeyDown(int index, int key, Qt::KeyboardModifiers mod
     switch (key) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        wipeDay(index);
+        clearDayAndRedraw(index);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

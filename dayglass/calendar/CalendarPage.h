@@ -65,7 +65,7 @@ private:
 
     void ShowMonth();
     WriteResult ClearDay(int index);
-    void wipeDay(int index);
+    void clearDayAndRedraw(int index);
     void moveToNextDay(int index);
     void moveToPreviousDay(int index);
 

@@ -26,7 +26,7 @@ StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view sect
             file.GetDataLength(section, textKey) > IniText::maximumValueLength};
 }
 
-WriteResult clearDay(const std::filesystem::path &dataFolder, std::string_view section) {
+WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section) {
     cls_IniFile file = calendarFile(dataFolder);
     if (auto error = file.SetDataStr(section, textKey, ""))
         return error;

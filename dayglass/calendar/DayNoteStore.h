@@ -35,7 +35,7 @@ StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view sect
 
 // Empties both keys of the day. The section stays, and reads back exactly like
 // a day that was never annotated.
-WriteResult clearDay(const std::filesystem::path &dataFolder, std::string_view section);
+WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section);
 
 // Writes both keys, whichever of them the user changed: the note in its stored
 // form and the colour as decimal text. The first write that fails ends the

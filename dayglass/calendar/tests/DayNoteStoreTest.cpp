@@ -52,7 +52,7 @@ TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
 
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
     saveDay(m_folder.path(), friday, "note", 65535);
-    clearDay(m_folder.path(), friday);
+    clearDaySection(m_folder.path(), friday);
     EXPECT_EQ(readBytes(file()), expectedBytes("cleared-day.ini"));
     EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
     EXPECT_EQ(readDay(m_folder.path(), "2005/10/15(土)"), StoredDay{});
