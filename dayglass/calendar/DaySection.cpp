@@ -1,6 +1,6 @@
 #include "DaySection.h"
 
-#include "AsciiText.h"
+#include "PaddedText.h"
 
 #include <array>
 
@@ -10,22 +10,19 @@ std::string WeekdayMark(std::chrono::weekday day) {
     return marks[day.c_encoding()];
 }
 
-std::optional<std::string> daySectionName(std::string_view heading, std::string_view caption) {
-    using namespace std::chrono;
-    if (heading.size() < 6 || caption.size() > 2)
-        return std::nullopt;
-    const std::string_view yearText = heading.substr(0, 4);
-    const std::string_view monthText = heading.substr(heading.size() - 2);
-    const std::string dayText = std::string(2 - caption.size(), '0') + std::string(caption);
-    const auto yearNumber = decimalNumber(yearText);
-    const auto monthNumber = decimalNumber(monthText);
-    const auto dayNumber = decimalNumber(dayText);
-    if (!yearNumber || !monthNumber || !dayNumber || *yearNumber == 0)
-        return std::nullopt;
-    const year_month_day date{year{static_cast<int>(*yearNumber)}, month{*monthNumber},
-                              day{*dayNumber}};
-    if (!date.ok())
-        return std::nullopt;
-    return std::string(yearText) + "/" + std::string(monthText) + "/" + dayText +
-           WeekdayMark(weekday{local_days{date}});
+std::string fourDigitYear(std::chrono::year year) {
+    std::string digits = std::to_string(static_cast<int>(year));
+    if (digits.size() < 4)
+        digits.insert(0, 4 - digits.size(), '0');
+    return digits;
+}
+
+std::string twoDigits(unsigned number) {
+    return paddedRight("0", std::to_string(number), 2);
+}
+
+std::string daySectionName(std::chrono::year_month_day date) {
+    return fourDigitYear(date.year()) + "/" + twoDigits(static_cast<unsigned>(date.month())) + "/" +
+           twoDigits(static_cast<unsigned>(date.day())) +
+           WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
 }
