@@ -39,16 +39,16 @@ std::optional<int> cellOfDay(const MonthGrid &grid, unsigned day) {
 }
 
 bool monthEndsAfterCell(const MonthGrid &grid, int cell) {
-    return cell >= dayCellCount || !grid.cell(cell + 1).visible();
+    return cell >= dayCellCount || !grid.cell(cell + 1).date;
 }
 
 bool monthBeginsBeforeCell(const MonthGrid &grid, int cell) {
-    return cell <= 1 || !grid.cell(cell - 1).visible();
+    return cell <= 1 || !grid.cell(cell - 1).date;
 }
 
 int lastDayCell(const MonthGrid &grid) {
     for (int number = 10; number <= dayCellCount; ++number) {
-        if (!grid.cell(number).visible())
+        if (!grid.cell(number).date)
             return number - 1;
     }
     return dayCellCount;

@@ -24,8 +24,7 @@ const QString programTitle = QStringLiteral("dayglass");
 // The day's note as the page and the editor show it. Notes keep carriage
 // returns for line breaks; Qt's widgets break lines at line feeds.
 QString displayText(const DayCell &day) {
-    return QString::fromStdString(NoteToText(day.tag))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return QString::fromStdString(NoteToText(day.tag)).replace(u'\r', u'\n');
 }
 
 void paintWhiteOnBlack(QWidget *widget) {
@@ -248,7 +247,7 @@ void CalendarPage::ShowMonth() {
         DayCellButton *cell = dayCell(index);
         cell->setText(QString::fromStdString(day.caption()));
         cell->setBackColor(toQColor(day.colour));
-        cell->setVisible(day.visible());
+        cell->setVisible(day.date.has_value());
         cell->setAccessibleName(
             QString::fromStdString(accessibleDayName(day).value_or(std::string())));
         cell->setAccessibleDescription(displayText(day));

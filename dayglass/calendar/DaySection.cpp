@@ -2,6 +2,7 @@
 
 #include "PaddedText.h"
 
+#include <algorithm>
 #include <array>
 
 std::string WeekdayMark(std::chrono::weekday day) {
@@ -11,17 +12,14 @@ std::string WeekdayMark(std::chrono::weekday day) {
 }
 
 std::string fourDigitYear(std::chrono::year year) {
-    std::string digits = std::to_string(static_cast<int>(year));
-    if (digits.size() < 4)
-        digits.insert(0, 4 - digits.size(), '0');
-    return digits;
-}
-
-std::string twoDigits(unsigned number) {
-    return paddedRight("0", std::to_string(number), 2);
+    const std::string digits = std::to_string(static_cast<int>(year));
+    return std::string(4 - std::min<std::size_t>(digits.size(), 4), '0') + digits;
 }
 
 std::string daySectionName(std::chrono::year_month_day date) {
+    const auto twoDigits = [](unsigned number) {
+        return paddedRight("0", std::to_string(number), 2);
+    };
     return fourDigitYear(date.year()) + "/" + twoDigits(static_cast<unsigned>(date.month())) + "/" +
            twoDigits(static_cast<unsigned>(date.day())) +
            WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});

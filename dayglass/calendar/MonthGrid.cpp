@@ -2,6 +2,7 @@
 
 #include "DayNoteStore.h"
 #include "DaySection.h"
+#include "PaddedText.h"
 
 std::string TStr(long long value) {
     return std::to_string(value);
@@ -12,7 +13,8 @@ std::string DayCell::caption() const {
 }
 
 std::string monthHeading(std::chrono::year_month month) {
-    return fourDigitYear(month.year()) + "  /  " + twoDigits(static_cast<unsigned>(month.month()));
+    return fourDigitYear(month.year()) + "  /  " +
+           paddedRight("0", TStr(static_cast<unsigned>(month.month())), 2);
 }
 
 MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::path &dataFolder) {

@@ -24,7 +24,6 @@ struct DayCell {
     std::string tag;
     OleColor colour = oleBlack;
 
-    bool visible() const { return date.has_value(); }
     // The day number without leading zero, or hiddenCellCaption.
     std::string caption() const;
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QDialog>
 #include <filesystem>
 
@@ -22,9 +21,8 @@ enum class StoredNote {
     Cut,
 };
 
-// The day the editor opens with and saves: its section name in Calendar.ini,
-// which is also the editor's heading, the display text of its note with line
-// feeds between lines, and the colour of its cell.
+// The day the editor opens with: its section name, which is also the heading,
+// its note as display text and the colour of its cell.
 struct EditedDay {
     QString section;
     QString noteText;
@@ -53,8 +51,7 @@ private:
 
     const std::filesystem::path m_dataFolder;
     const StoredNote m_storedNote;
-    // The text is kept by Tex alone; the section and the colour are saved
-    // from here.
+    // The day as edited so far, but for the text, which Tex keeps.
     EditedDay m_day;
     QLabel *const m_SettimeL;
     QPlainTextEdit *const m_Tex;

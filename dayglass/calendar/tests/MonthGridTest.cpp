@@ -37,7 +37,7 @@ TEST_P(MonthGridShape, DaysFillTheirCellsAndTheRestIsHidden) {
         const auto date = inMonth ? std::optional(shape.month / day{dayNumber}) : std::nullopt;
         EXPECT_EQ(grid.cell(cell), (DayCell{date, "", oleBlack})) << "cell " << cell;
         EXPECT_EQ(grid.cell(cell).caption(), caption) << "cell " << cell;
-        EXPECT_EQ(grid.cell(cell).visible(), inMonth) << "cell " << cell;
+        EXPECT_EQ(grid.cell(cell).date.has_value(), inMonth) << "cell " << cell;
     }
 }
 
