@@ -1,7 +1,5 @@
 #include "CalendarNavigation.h"
 
-#include "AsciiText.h"
-
 #include <algorithm>
 
 namespace {
@@ -34,23 +32,23 @@ std::optional<std::chrono::year_month> steppedMonth(std::chrono::year_month mont
 
 std::optional<int> cellOfDay(const MonthGrid &grid, unsigned day) {
     for (int number = 1; number <= dayCellCount; ++number) {
-        if (decimalNumber(grid.cell(number).caption) == day)
+        if (grid.cell(number).caption() == TStr(day))
             return number;
     }
     return std::nullopt;
 }
 
 bool monthEndsAfterCell(const MonthGrid &grid, int cell) {
-    return cell >= dayCellCount || !grid.cell(cell + 1).visible;
+    return cell >= dayCellCount || !grid.cell(cell + 1).date;
 }
 
 bool monthBeginsBeforeCell(const MonthGrid &grid, int cell) {
-    return cell <= 1 || !grid.cell(cell - 1).visible;
+    return cell <= 1 || !grid.cell(cell - 1).date;
 }
 
 int lastDayCell(const MonthGrid &grid) {
     for (int number = 10; number <= dayCellCount; ++number) {
-        if (!grid.cell(number).visible)
+        if (!grid.cell(number).date)
             return number - 1;
     }
     return dayCellCount;

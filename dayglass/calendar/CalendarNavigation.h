@@ -20,7 +20,7 @@ unsigned dayOf(LocalSeconds moment);
 // The month before or after; nothing beyond January 1 and December 9999.
 std::optional<std::chrono::year_month> steppedMonth(std::chrono::year_month month, MonthStep step);
 
-// The first cell whose caption reads as the day number. Hidden cells, captioned
+// The first cell whose caption is the day number. Hidden cells, captioned
 // "99", never match.
 std::optional<int> cellOfDay(const MonthGrid &grid, unsigned day);
 

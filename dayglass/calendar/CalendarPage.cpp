@@ -21,10 +21,10 @@ namespace {
 constexpr int daysInWeek = 7;
 const QString programTitle = QStringLiteral("dayglass");
 
-// Notes keep carriage returns for line breaks; Qt's widgets break lines at
-// line feeds.
-QString displayText(const std::string &noteText) {
-    return QString::fromStdString(noteText).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+// The day's note as the page and the editor show it. Notes keep carriage
+// returns for line breaks; Qt's widgets break lines at line feeds.
+QString displayText(const DayCell &day) {
+    return QString::fromStdString(NoteToText(day.tag)).replace(u'\r', u'\n');
 }
 
 void paintWhiteOnBlack(QWidget *widget) {
@@ -245,12 +245,12 @@ void CalendarPage::ShowMonth() {
     for (int index = 1; index <= dayCellCount; ++index) {
         const DayCell &day = m_grid.cell(index);
         DayCellButton *cell = dayCell(index);
-        cell->setText(QString::fromStdString(day.caption));
+        cell->setText(QString::fromStdString(day.caption()));
         cell->setBackColor(toQColor(day.colour));
-        cell->setVisible(day.visible);
+        cell->setVisible(day.date.has_value());
         cell->setAccessibleName(
-            QString::fromStdString(accessibleDayName(shownMonth(), day).value_or(std::string())));
-        cell->setAccessibleDescription(displayText(NoteToText(day.tag)));
+            QString::fromStdString(accessibleDayName(day).value_or(std::string())));
+        cell->setAccessibleDescription(displayText(day));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
     // to another cell; so the selection is dropped only after the cells are
@@ -260,8 +260,13 @@ void CalendarPage::ShowMonth() {
     m_CalendarSet->hide();
 }
 
+std::optional<std::string> CalendarPage::sectionOf(int index) const {
+    const auto &date = m_grid.cell(index).date;
+    return date ? std::optional(daySectionName(*date)) : std::nullopt;
+}
+
 WriteResult CalendarPage::ClearDay(int index) {
-    const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
+    const auto section = sectionOf(index);
     return section ? clearDaySection(m_context.dataFolder, *section) : std::nullopt;
 }
 
@@ -272,7 +277,7 @@ void CalendarPage::clearDayAndRedraw(int index) {
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
     if (error) {
-        const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
+        const auto section = sectionOf(index);
         const QString wipe = QStringLiteral("%1 のメモを消せませんでした")
                                  .arg(QString::fromStdString(section.value_or(std::string())));
         MessageBoxes::inform(this, programTitle, WriteErrorMessage::withReason(wipe, *error));
@@ -320,7 +325,7 @@ void CalendarPage::cmdT_Click() {
 }
 
 void CalendarPage::chkDays_Click(int index) {
-    m_lblText->setText(displayText(NoteToText(m_grid.cell(index).tag)));
+    m_lblText->setText(displayText(m_grid.cell(index)));
     m_CalendarSet->show();
 }
 
@@ -349,15 +354,17 @@ void CalendarPage::CalendarSet_Click() {
     if (!selected)
         return;
     const int index = *selected;
-    const auto section = daySectionName(m_grid.heading, m_grid.cell(index).caption);
+    const auto section = sectionOf(index);
     if (!section)
         return;
     // The file is asked again whether it holds more of the note than the grid
     // was given, since the editor must not save a shortened note unasked.
     const StoredNote stored =
         readDay(m_context.dataFolder, *section).noteCut ? StoredNote::Cut : StoredNote::Whole;
-    frmCSet editor(m_context.dataFolder, QString::fromStdString(*section), m_lblText->text(),
-                   toQColor(m_grid.cell(index).colour), stored);
+    const DayCell &day = m_grid.cell(index);
+    frmCSet editor(m_context.dataFolder,
+                   {QString::fromStdString(*section), displayText(day), toQColor(day.colour)},
+                   stored);
     editor.exec();
     ShowMonth();
     selectCell(index);

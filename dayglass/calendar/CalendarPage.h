@@ -63,6 +63,9 @@ private:
     void showSteppedMonth(MonthStep step);
     std::chrono::year_month shownMonth() const { return m_CalYear / m_CalMonth; }
 
+    // The section in Calendar.ini of the cell's day; nothing for a hidden cell.
+    std::optional<std::string> sectionOf(int index) const;
+
     void ShowMonth();
     WriteResult ClearDay(int index);
     void clearDayAndRedraw(int index);

@@ -1,7 +1,8 @@
 #include "DaySection.h"
 
-#include "AsciiText.h"
+#include "PaddedText.h"
 
+#include <algorithm>
 #include <array>
 
 std::string WeekdayMark(std::chrono::weekday day) {
@@ -10,22 +11,16 @@ std::string WeekdayMark(std::chrono::weekday day) {
     return marks[day.c_encoding()];
 }
 
-std::optional<std::string> daySectionName(std::string_view heading, std::string_view caption) {
-    using namespace std::chrono;
-    if (heading.size() < 6 || caption.size() > 2)
-        return std::nullopt;
-    const std::string_view yearText = heading.substr(0, 4);
-    const std::string_view monthText = heading.substr(heading.size() - 2);
-    const std::string dayText = std::string(2 - caption.size(), '0') + std::string(caption);
-    const auto yearNumber = decimalNumber(yearText);
-    const auto monthNumber = decimalNumber(monthText);
-    const auto dayNumber = decimalNumber(dayText);
-    if (!yearNumber || !monthNumber || !dayNumber || *yearNumber == 0)
-        return std::nullopt;
-    const year_month_day date{year{static_cast<int>(*yearNumber)}, month{*monthNumber},
-                              day{*dayNumber}};
-    if (!date.ok())
-        return std::nullopt;
-    return std::string(yearText) + "/" + std::string(monthText) + "/" + dayText +
-           WeekdayMark(weekday{local_days{date}});
+std::string fourDigitYear(std::chrono::year year) {
+    const std::string digits = std::to_string(static_cast<int>(year));
+    return std::string(4 - std::min<std::size_t>(digits.size(), 4), '0') + digits;
+}
+
+std::string daySectionName(std::chrono::year_month_day date) {
+    const auto twoDigits = [](unsigned number) {
+        return paddedRight("0", std::to_string(number), 2);
+    };
+    return fourDigitYear(date.year()) + "/" + twoDigits(static_cast<unsigned>(date.month())) + "/" +
+           twoDigits(static_cast<unsigned>(date.day())) +
+           WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
 }

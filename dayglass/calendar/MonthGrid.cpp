@@ -8,11 +8,13 @@ std::string TStr(long long value) {
     return std::to_string(value);
 }
 
+std::string DayCell::caption() const {
+    return date ? TStr(static_cast<unsigned>(date->day())) : hiddenCellCaption;
+}
+
 std::string monthHeading(std::chrono::year_month month) {
-    std::string year = TStr(static_cast<int>(month.year()));
-    if (year.size() < 4)
-        year.insert(0, 4 - year.size(), '0');
-    return year + "  /  " + paddedRight("0", TStr(static_cast<unsigned>(month.month())), 2);
+    return fourDigitYear(month.year()) + "  /  " +
+           paddedRight("0", TStr(static_cast<unsigned>(month.month())), 2);
 }
 
 MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::path &dataFolder) {
@@ -24,14 +26,8 @@ MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::p
         const year_month_day date{first + days{number - firstCell}};
         if (date.year() / date.month() != month)
             break;
-        DayCell &cell = grid.cells.at(static_cast<std::size_t>(number - 1));
-        cell.caption = TStr(static_cast<unsigned>(date.day()));
-        cell.visible = true;
-        if (const auto section = daySectionName(grid.heading, cell.caption)) {
-            const StoredDay stored = readDay(dataFolder, *section);
-            cell.tag = stored.note;
-            cell.colour = stored.colour;
-        }
+        const StoredDay stored = readDay(dataFolder, daySectionName(date));
+        grid.cells.at(static_cast<std::size_t>(number - 1)) = {date, stored.note, stored.colour};
     }
     return grid;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 // The CALENDAR page's month: a heading and 37 day cells, seven to a row from
@@ -16,11 +17,15 @@ inline constexpr int dayCellCount = 37;
 inline constexpr char hiddenCellCaption[] = "99";
 
 struct DayCell {
-    std::string caption = hiddenCellCaption;
-    bool visible = false;
+    // The day the cell shows; nothing for a cell outside the month, which is
+    // hidden.
+    std::optional<std::chrono::year_month_day> date;
     // The note exactly as stored, "#CR#" marks included.
     std::string tag;
     OleColor colour = oleBlack;
+
+    // The day number without leading zero, or hiddenCellCaption.
+    std::string caption() const;
 
     bool operator==(const DayCell &) const = default;
 };
@@ -37,9 +42,7 @@ struct MonthGrid {
 // A number as text, without blanks around it.
 std::string TStr(long long value);
 
-// "2005  /  03": the year with at least four digits, so that day section names
-// built from the heading stay well-formed in early years, and the month with
-// two.
+// "2005  /  03": the year with at least four digits and the month with two.
 std::string monthHeading(std::chrono::year_month month);
 
 // The month as the page shows it, each day with its note and colour read from

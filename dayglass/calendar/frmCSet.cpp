@@ -31,12 +31,12 @@ bool isShiftAlone(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-frmCSet::frmCSet(const std::filesystem::path &dataFolder, const QString &daySection,
-                 const QString &noteText, const QColor &colour, StoredNote storedNote)
+frmCSet::frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
+                 StoredNote storedNote)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), m_dataFolder(dataFolder),
-      m_storedNote(storedNote), m_SettimeL(new QLabel(this)), m_Tex(new QPlainTextEdit(this)),
-      m_ColorSet(new ThreedPanel(QStringLiteral("色設定"), this)), m_ColorPanel(new QLabel(this)),
-      m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
+      m_storedNote(storedNote), m_day(day), m_SettimeL(new QLabel(this)),
+      m_Tex(new QPlainTextEdit(this)), m_ColorSet(new ThreedPanel(QStringLiteral("色設定"), this)),
+      m_ColorPanel(new QLabel(this)), m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
     setFixedSize(twipsRect(0, 0, 5295, 2190).size());
     setPaletteColor(this, QPalette::Window, Qt::black);
@@ -47,8 +47,8 @@ frmCSet::frmCSet(const std::filesystem::path &dataFolder, const QString &daySect
     edge->setFrameStyle(QFrame::Panel | QFrame::Raised);
     edge->setGeometry(rect());
     edge->lower();
-    createControls(daySection, noteText);
-    setPanelColour(colour);
+    createControls();
+    setPanelColour(day.colour);
     centreOnScreen(*this);
 }
 
@@ -69,10 +69,10 @@ bool frmCSet::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-void frmCSet::createControls(const QString &daySection, const QString &noteText) {
+void frmCSet::createControls() {
     m_SettimeL->setObjectName(QStringLiteral("SettimeL"));
     m_SettimeL->setTextFormat(Qt::PlainText);
-    m_SettimeL->setText(daySection);
+    m_SettimeL->setText(m_day.section);
     m_SettimeL->setGeometry(twipsRect(60, 60, 3045, 315));
     m_SettimeL->setFont(designFont(FontFace::MsGothic, 14.25, FontWeight::Bold));
     setPaletteColor(m_SettimeL, QPalette::WindowText, Qt::white);
@@ -80,14 +80,14 @@ void frmCSet::createControls(const QString &daySection, const QString &noteText)
     m_SettimeL->setBuddy(m_Tex);
     // Without a title bar the dialog has no title to read; its heading stands
     // in for one.
-    setAccessibleName(daySection);
+    setAccessibleName(m_day.section);
 
     m_Tex->setObjectName(QStringLiteral("Tex"));
     m_Tex->setGeometry(twipsRect(120, 420, 3795, 1575));
     m_Tex->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
     setPaletteColor(m_Tex, QPalette::Base, Qt::white);
     setPaletteColor(m_Tex, QPalette::Text, Qt::black);
-    m_Tex->setPlainText(noteText);
+    m_Tex->setPlainText(m_day.noteText);
     m_Tex->installEventFilter(this);
 
     m_ColorSet->setObjectName(QStringLiteral("ColorSet"));
@@ -108,6 +108,7 @@ void frmCSet::createControls(const QString &daySection, const QString &noteText)
 }
 
 void frmCSet::setPanelColour(const QColor &colour) {
+    m_day.colour = colour;
     setPaletteColor(m_ColorPanel, QPalette::Window, colour);
     // The panel shows its colour and nothing else; a screen reader says it as
     // a number.
@@ -130,8 +131,8 @@ void frmCSet::Setting_Click() {
     if (m_storedNote == StoredNote::Cut &&
         !MessageBoxes::askYesNo(this, programTitle, QString::fromUtf8(cutNoteQuestion)))
         return;
-    if (const auto error = saveDay(m_dataFolder, m_SettimeL->text().toStdString(), text,
-                                   toOleColor(m_ColorPanel->palette().color(QPalette::Window)))) {
+    if (const auto error =
+            saveDay(m_dataFolder, m_day.section.toStdString(), text, toOleColor(m_day.colour))) {
         MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(*error));
         return;
     }

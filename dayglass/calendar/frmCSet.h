@@ -21,13 +21,18 @@ enum class StoredNote {
     Cut,
 };
 
+// The day the editor opens with: its section name, which is also the heading,
+// its note as display text and the colour of its cell.
+struct EditedDay {
+    QString section;
+    QString noteText;
+    QColor colour = Qt::black;
+};
+
 class frmCSet : public QDialog {
     Q_OBJECT
 public:
-    // `noteText` is the display text of the note, with line feeds between
-    // lines.
-    frmCSet(const std::filesystem::path &dataFolder, const QString &daySection,
-            const QString &noteText, const QColor &colour,
+    frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
             StoredNote storedNote = StoredNote::Whole);
 
     // Escape and the window system's close request would drop what the user
@@ -38,7 +43,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls(const QString &daySection, const QString &noteText);
+    void createControls();
     void setPanelColour(const QColor &colour);
 
     void ColorSet_Click();
@@ -46,6 +51,8 @@ private:
 
     const std::filesystem::path m_dataFolder;
     const StoredNote m_storedNote;
+    // The day as edited so far, but for the text, which Tex keeps.
+    EditedDay m_day;
     QLabel *const m_SettimeL;
     QPlainTextEdit *const m_Tex;
     ThreedPanel *const m_ColorSet;

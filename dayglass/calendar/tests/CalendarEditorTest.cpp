@@ -23,7 +23,7 @@ class OpenEditor {
 public:
     explicit OpenEditor(const QString &noteText = {}, const QColor &colour = Qt::black,
                         StoredNote stored = StoredNote::Whole)
-        : m_editor(m_folder.path(), QStringLiteral("2005/10/14(金)"), noteText, colour, stored) {
+        : m_editor(m_folder.path(), {QStringLiteral("2005/10/14(金)"), noteText, colour}, stored) {
         m_editor.show();
     }
 

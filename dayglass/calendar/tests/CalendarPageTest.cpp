@@ -4,6 +4,7 @@
 #include "JapaneseFonts.h"
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
+#include "TextEncoding.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
@@ -80,16 +81,21 @@ private:
     std::unique_ptr<CalendarPage> m_page;
 };
 
-// A Calendar.ini holding one note in the Shift-JIS the file is kept in.
-std::string calendarWith(const std::string &cp932Section, const std::string &text,
-                         const std::string &collar) {
-    return "[" + cp932Section + "]\r\nText=" + text + "\r\nCollar=" + collar + "\r\n";
+// A Calendar.ini holding one note, in the Shift-JIS the file is kept in.
+std::string calendarWith(const char *section, const std::string &text, const std::string &collar) {
+    return encodeText("[" + std::string(section) + "]\r\nText=" + text + "\r\nCollar=" + collar +
+                          "\r\n",
+                      TextEncoding::Cp932);
 }
 
-// 2005/10/14(金), 2005/10/31(月) and 2005/11/01(火) in CP932.
-const std::string october14 = "2005/10/14\x28\x8B\xE0\x29";
-const std::string october31 = "2005/10/31\x28\x8C\x8E\x29";
-const std::string november1 = "2005/11/01\x28\x89\xCE\x29";
+const char october14[] = "2005/10/14(金)";
+const char october31[] = "2005/10/31(月)";
+const char november1[] = "2005/11/01(火)";
+
+// The bytes a test expects of a whole file, kept beside the tests.
+std::string expectedBytes(const char *name) {
+    return readBytes(std::filesystem::path(TEST_DATA_DIR) / name);
+}
 
 // Sets or clears the immutable flag, which keeps even root from deleting a
 // file.
@@ -228,14 +234,13 @@ private slots:
         QCOMPARE(shown.selectedCell(), 20);
         QCOMPARE(shown.focusedCell(), 20);
         QVERIFY(shown.editorPanelShown());
-        QCOMPARE(readBytes(shown.calendarFile()),
-                 calendarWith(october14, "", "") + calendarWith(november1, "kept", "255"));
+        QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("wiped-day-beside-another.ini"));
     }
 
     void wipingADayWithoutNoteLeavesAnEmptySection() {
         ShownPage shown(2005y / October / 14);
         shown.press(Qt::Key_Backspace);
-        QCOMPARE(readBytes(shown.calendarFile()), calendarWith(october14, "", ""));
+        QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("cleared-day.ini"));
         QCOMPARE(shown.selectedCell(), 20);
     }
 
@@ -408,8 +413,7 @@ private slots:
                               Qt::LeftButton);
         });
         shown.click("CalendarSet");
-        QCOMPARE(readBytes(shown.calendarFile()),
-                 calendarWith(october14, "first#CR#second and more", "65535"));
+        QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("edited-day.ini"));
         QCOMPARE(shown.note(), QStringLiteral("first\nsecond and more"));
         QCOMPARE(shown.selectedCell(), 20);
         QCOMPARE(shown.focusedCell(), 20);
@@ -437,9 +441,7 @@ private slots:
             QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
         });
         QTest::mouseDClick(shown.cell(20), Qt::LeftButton);
-        QCOMPARE(
-            readBytes(shown.calendarFile()),
-            calendarWith(october14, "\x8D\xA1\x93\xFA\x82\xCD#CR#\x90\xB0\x82\xEA", "16711680"));
+        QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("saved-day.ini"));
         QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));
         QCOMPARE(shown.colourOf(20), QColor(0, 0, 255));
         QCOMPARE(shown.selectedCell(), 20);

@@ -15,29 +15,16 @@ TEST(DayNoteSection, WeekdayMarksRunFromSundayToSaturday) {
     }
 }
 
-TEST(DayNoteSection, NamesAreBuiltFromHeadingAndCaption) {
-    const std::pair<std::pair<const char *, const char *>, std::optional<std::string>> rows[] = {
-        {{"2005  /  03", "7"}, "2005/03/07(月)"},
-        {{"2005  /  10", "14"}, "2005/10/14(金)"},
-        {{"2005  /  12", "31"}, "2005/12/31(土)"},
-        {{"2008  /  02", "29"}, "2008/02/29(金)"},
-        {{"0005  /  01", "1"}, "0005/01/01(土)"},
-        {{"0001  /  01", "1"}, "0001/01/01(月)"},
-        {{"9999  /  12", "31"}, "9999/12/31(金)"},
-        {{"2005  /  03", "99"}, std::nullopt}, // a hidden cell
-        {{"2005  /  02", "29"}, std::nullopt},
-        {{"2005  /  04", "31"}, std::nullopt},
-        {{"2005  /  03", "0"}, std::nullopt},
-        {{"2005  /  03", ""}, std::nullopt},
-        {{"2005  /  03", "107"}, std::nullopt},
-        {{"2005  /  03", "x"}, std::nullopt},
-        {{"0000  /  03", "1"}, std::nullopt},
-        {{"2005  /  13", "1"}, std::nullopt},
-        {{"", "1"}, std::nullopt},
+// Early years keep four digits, as the names in files of earlier versions do.
+TEST(DayNoteSection, NamesAreBuiltFromTheDate) {
+    const std::pair<year_month_day, const char *> rows[] = {
+        {2005y / March / 7, "2005/03/07(月)"},     {2005y / October / 14, "2005/10/14(金)"},
+        {2005y / December / 31, "2005/12/31(土)"}, {2008y / February / 29, "2008/02/29(金)"},
+        {year{5} / January / 1, "0005/01/01(土)"}, {year{1} / January / 1, "0001/01/01(月)"},
+        {year{999} / May / 5, "0999/05/05(日)"},   {9999y / December / 31, "9999/12/31(金)"},
     };
-    for (const auto &[input, expected] : rows)
-        EXPECT_EQ(daySectionName(input.first, input.second), expected)
-            << input.first << " + " << input.second;
+    for (const auto &[date, expected] : rows)
+        EXPECT_EQ(daySectionName(date), expected) << expected;
 }
 
 } // namespace

@@ -32,9 +32,12 @@ TEST_P(MonthGridShape, DaysFillTheirCellsAndTheRestIsHidden) {
     EXPECT_EQ(grid.heading, shape.heading);
     for (int cell = 1; cell <= dayCellCount; ++cell) {
         const bool inMonth = cell >= shape.firstCell && cell <= shape.lastCell;
-        const std::string caption =
-            inMonth ? std::to_string(cell - shape.firstCell + 1) : hiddenCellCaption;
-        EXPECT_EQ(grid.cell(cell), (DayCell{caption, inMonth, "", oleBlack})) << "cell " << cell;
+        const unsigned dayNumber = static_cast<unsigned>(cell - shape.firstCell + 1);
+        const std::string caption = inMonth ? std::to_string(dayNumber) : hiddenCellCaption;
+        const auto date = inMonth ? std::optional(shape.month / day{dayNumber}) : std::nullopt;
+        EXPECT_EQ(grid.cell(cell), (DayCell{date, "", oleBlack})) << "cell " << cell;
+        EXPECT_EQ(grid.cell(cell).caption(), caption) << "cell " << cell;
+        EXPECT_EQ(grid.cell(cell).date.has_value(), inMonth) << "cell " << cell;
     }
 }
 
@@ -64,9 +67,9 @@ TEST_F(MonthGridNotes, EachDayCarriesItsRawNoteAndColour) {
                "[2005/03/31\x28\x96\xD8\x29]\r\nText=last\r\nCollar=&HFF0000\r\n"
                "[2005/04/01\x28\x8B\xE0\x29]\r\nText=April\r\nCollar=255\r\n");
     const MonthGrid grid = buildMonthGrid(2005y / March, m_folder.path());
-    EXPECT_EQ(grid.cell(9), (DayCell{"7", true, "first line#CR#second line", 65535}));
-    EXPECT_EQ(grid.cell(10), (DayCell{"8", true, "", oleBlack}));
-    EXPECT_EQ(grid.cell(33), (DayCell{"31", true, "last", 16711680}));
+    EXPECT_EQ(grid.cell(9), (DayCell{2005y / March / 7, "first line#CR#second line", 65535}));
+    EXPECT_EQ(grid.cell(10), (DayCell{2005y / March / 8, "", oleBlack}));
+    EXPECT_EQ(grid.cell(33), (DayCell{2005y / March / 31, "last", 16711680}));
     EXPECT_EQ(grid.cell(34), DayCell{}); // April's note stays out of March
     EXPECT_EQ(buildMonthGrid(2005y / March, m_folder.path()), grid);
 }
@@ -74,7 +77,7 @@ TEST_F(MonthGridNotes, EachDayCarriesItsRawNoteAndColour) {
 TEST_F(MonthGridNotes, EarlyYearsReadTheirZeroPaddedSections) {
     saveDay(m_folder.path(), "0005/01/01(土)", "early", 255);
     EXPECT_EQ(buildMonthGrid(year{5} / January, m_folder.path()).cell(7),
-              (DayCell{"1", true, "early", 255}));
+              (DayCell{year{5} / January / 1, "early", 255}));
 }
 
 } // namespace

@@ -191,7 +191,7 @@ private slots:
             std::filesystem::permissions(folder / calendarFileName,
                                          std::filesystem::perms::owner_read);
         }
-        frmCSet editor(folder, QStringLiteral("2005/10/14(金)"), QString(), Qt::black);
+        frmCSet editor(folder, {QStringLiteral("2005/10/14(金)"), QString(), Qt::black});
         showActive(&editor);
         RealInput::type(QStringLiteral("kept"));
         QString message;
