@@ -29,6 +29,7 @@ private:
     void createTabButtons();
     void Form_Load();
     void CMD_Timer_Click(int index);
+    void Setting_Click();
     void focusTodayOnce();
     int savedPage() const;
     void savePage(int index);
