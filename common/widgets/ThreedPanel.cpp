@@ -1,61 +1,38 @@
 #include "ThreedPanel.h"
 
-#include "AccessibleButton.h"
-#include "AccessibleFactory.h"
-
-#include <QCoreApplication>
-#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 namespace {
 
-// A panel that acts as a button is read as a button named by its caption.
-class ThreedPanelAccessible : public AccessibleButton {
-public:
-    explicit ThreedPanelAccessible(ThreedPanel *panel)
-        : AccessibleButton(panel, [panel] { emit panel->clicked(); }) {}
-
-    QString text(QAccessible::Text which) const override {
-        if (which == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const ThreedPanel *>(widget())->text();
-        return AccessibleButton::text(which);
-    }
-};
-
-void installThreedPanelAccessible() {
-    installAccessibleInterface<ThreedPanel, ThreedPanelAccessible>();
-}
+constexpr int bevelWidth = 2;
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installThreedPanelAccessible)
-
-ThreedPanel::ThreedPanel(const QString &caption, QWidget *parent) : QLabel(caption, parent) {
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
-    setAlignment(Qt::AlignCenter);
+ThreedPanel::ThreedPanel(const QString &caption, QWidget *parent) : QAbstractButton(parent) {
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    // The panel is coloured as a label is, through the window's roles.
+    setForegroundRole(QPalette::WindowText);
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
-    setColors(Qt::white, Qt::black);
-}
-
-void ThreedPanel::setColors(const QColor &text, const QColor &background) {
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, text);
-    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    colours.setColor(QPalette::Window, Qt::black);
     setPalette(colours);
 }
 
-void ThreedPanel::mousePressEvent(QMouseEvent *event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_pressed = true;
-    setFrameShadow(QFrame::Sunken);
-}
-
-void ThreedPanel::mouseReleaseEvent(QMouseEvent *event) {
-    if (event->button() != Qt::LeftButton || !m_pressed)
-        return;
-    m_pressed = false;
-    setFrameShadow(QFrame::Raised);
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
+// The bevel is drawn as the style draws a raised or sunken frame panel, and the
+// caption as it draws a label's text inside that frame.
+void ThreedPanel::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.frameShape = QFrame::Panel;
+    frame.lineWidth = bevelWidth;
+    frame.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    const QRect inside = rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth);
+    style()->drawItemText(&painter, inside, Qt::AlignCenter, palette(), isEnabled(), text(),
+                          foregroundRole());
 }

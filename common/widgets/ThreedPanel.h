@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
 
-// A raised panel with a centred caption that can serve as a button: it reports
-// a click when the mouse is pressed and released over it.
-class ThreedPanel : public QLabel {
+// A raised panel with a centred caption that serves as a button: it sinks
+// while it is pressed and reports a click when the mouse is released over it.
+// Like the panels of the original design it is white on black and takes no
+// keyboard focus.
+class ThreedPanel : public QAbstractButton {
     Q_OBJECT
 public:
     explicit ThreedPanel(const QString &caption, QWidget *parent);
 
-    void setColors(const QColor &text, const QColor &background);
-
-signals:
-    void clicked();
-
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    bool m_pressed = false;
+    void paintEvent(QPaintEvent *event) override;
 };

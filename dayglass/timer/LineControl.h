@@ -10,7 +10,6 @@ class LineControl : public QWidget {
 public:
     LineControl(QPoint fromTwips, QPoint toTwips, QWidget *parent);
 
-    QColor lineColor() const { return m_color; }
     void setLineColor(const QColor &color);
 
 protected:

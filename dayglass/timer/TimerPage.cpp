@@ -7,7 +7,6 @@
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
-#include "frmSet.h"
 
 #include <QLabel>
 
@@ -144,7 +143,7 @@ void TimerPage::createSettingButton() {
     setting->setObjectName(QStringLiteral("Setting"));
     setting->setGeometry(twipsRect(90, 3150, 2025, 435));
     setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
-    connect(setting, &ThreedPanel::clicked, this, &TimerPage::Setting_Click);
+    connect(setting, &ThreedPanel::clicked, this, &TimerPage::settingClicked);
 }
 
 void TimerPage::LoadPeriod() {
@@ -213,10 +212,4 @@ void TimerPage::SetBar(int percent) {
     const QRect geometry = twipsRect(barLeft, placement.top, barWidth, placement.height);
     m_bar->setGeometry(geometry);
     m_bar->setVisible(geometry.height() > 0);
-}
-
-void TimerPage::Setting_Click() {
-    frmSet dialog(m_context);
-    dialog.exec();
-    LoadPeriod();
 }

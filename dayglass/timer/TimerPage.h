@@ -28,6 +28,11 @@ public:
 
     void setVisible(bool visible) override;
 
+signals:
+    // The Setting panel was clicked: the window above opens the period dialog
+    // and then calls LoadPeriod again.
+    void settingClicked();
+
 private:
     void build();
     void showPeriodTexts();
@@ -41,7 +46,6 @@ private:
     void showUnits(const Countdown &countdown);
     void paint(const QColor &textColor);
     void SetBar(int percent);
-    void Setting_Click();
 
     const DayglassContext m_context;
     std::optional<Period> m_period;

@@ -1,32 +1,12 @@
 #include "PictureButton.h"
 
-#include "AccessibleButton.h"
-#include "AccessibleFactory.h"
-
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-// A picture button is read as a button under its accessible name, which the
-// window gives it, and can be pressed like a click.
-class PictureButtonAccessible : public AccessibleButton {
-public:
-    explicit PictureButtonAccessible(PictureButton *button)
-        : AccessibleButton(button, [button] { emit button->clicked(button->index()); }) {}
-};
-
-void installPictureButtonAccessible() {
-    installAccessibleInterface<PictureButton, PictureButtonAccessible>();
-}
-
-} // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(installPictureButtonAccessible)
-
-PictureButton::PictureButton(int index, QWidget *parent) : QWidget(parent), m_index(index) {
+PictureButton::PictureButton(int index, QWidget *parent) : QAbstractButton(parent), m_index(index) {
     setObjectName(QStringLiteral("imgBotton"));
+    // Image controls take no keyboard focus; the launcher is worked by mouse.
+    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
 }
 
@@ -52,30 +32,19 @@ void PictureButton::paintEvent(QPaintEvent *) {
     painter.drawPixmap(0, 0, picture());
 }
 
+// Every movement over the button is reported, pressed or not, and goes no
+// further, so that the window under it does not take it for a movement off
+// the buttons. A press still clicks only when it is released over the button.
 void PictureButton::mouseMoveEvent(QMouseEvent *event) {
     event->accept();
     emit mouseMoved(m_index);
 }
 
-void PictureButton::mousePressEvent(QMouseEvent *event) {
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-// A click is a press and a release of the left button both on the button, so
-// that the user can still back out by moving away before letting go.
-void PictureButton::mouseReleaseEvent(QMouseEvent *event) {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
-        emit clicked(m_index);
-}
-
 // The second press of a double click reaches the button as a press and then as
 // a double click, and the release after it would make a second click: one
 // double click would start its target twice. A double click is no click of its
-// own, so its release is left without one.
+// own, so the button is let up without one.
 void PictureButton::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
-    m_pressed = false;
+    setDown(false);
 }

@@ -1,15 +1,15 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 // One member of the launcher's control array of picture buttons: a picture
 // without a frame that takes the size of the picture it shows and reports
-// pointer movement and clicks together with its index. It holds its normal
+// pointer movement together with its index, and its clicks. It holds its normal
 // and its hover picture, both decoded before the window shows, so that
 // lighting it only swaps them. Transparent parts of the picture show the
 // window's background.
-class PictureButton : public QWidget {
+class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     PictureButton(int index, QWidget *parent);
@@ -23,13 +23,10 @@ public:
 
 signals:
     void mouseMoved(int index);
-    void clicked(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
@@ -39,5 +36,4 @@ private:
     QPixmap m_normal;
     QPixmap m_hover;
     bool m_lit = false;
-    bool m_pressed = false;
 };

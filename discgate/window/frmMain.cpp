@@ -89,7 +89,7 @@ std::optional<LoadError> frmMain::createButton(int index, PixelPoint position,
     auto *button = new PictureButton(index, m_client);
     imgBotton.push_back(button);
     connect(button, &PictureButton::mouseMoved, this, &frmMain::imgBotton_MouseMove);
-    connect(button, &PictureButton::clicked, this, &frmMain::imgBotton_Click);
+    connect(button, &PictureButton::clicked, this, [this, index] { imgBotton_Click(index); });
     const QString name = accessibleButtonName(index, BtnList[index]);
     const QString target = QString::fromStdString(BtnList[index].strExeFile);
     button->setAccessibleName(name);

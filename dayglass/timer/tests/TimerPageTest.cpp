@@ -5,7 +5,6 @@
 #include "cls_IniFile.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QtTest>
 
 using namespace std::chrono;
@@ -230,19 +229,6 @@ private slots:
         tickAt(periodEnd + 5s);
         QCOMPARE(textColour("L_Second"), red);
         QCOMPARE(bar()->height(), 225);
-    }
-
-    void settingButtonReloadsThePeriodAfterTheDialog() {
-        whenModalShown([](QWidget *dialog) {
-            auto *endYear = dialog->findChild<QLineEdit *>(QStringLiteral("EYear"));
-            endYear->setText(QStringLiteral("2010"));
-            QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
-                              Qt::LeftButton);
-        });
-        QTest::mouseClick(m_page->findChild<QWidget *>(QStringLiteral("Setting")), Qt::LeftButton);
-        QCOMPARE(label("ETime")->text(), QStringLiteral("2010/12/30"));
-        tickAt(local_days{2010y / December / 30} + 18h - 1s);
-        QCOMPARE(label("L_Second")->text(), QStringLiteral("1"));
     }
 };
 

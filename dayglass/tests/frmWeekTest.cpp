@@ -1,11 +1,13 @@
 #include "frmWeek.h"
 
 #include "ModalDriver.h"
+#include "PeriodFile.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -28,6 +30,7 @@ class frmWeekTest : public QObject {
 private:
     std::unique_ptr<TemporaryFolder> m_folder;
     std::unique_ptr<frmWeek> m_window;
+    LocalSeconds m_now = today;
 
     std::filesystem::path dataFile() const { return m_folder->path() / "Data.ini"; }
     void savePage(const char *value) {
@@ -35,7 +38,7 @@ private:
     }
     void open() {
         m_window =
-            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [] { return today; }});
+            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [this] { return m_now; }});
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -61,7 +64,10 @@ private:
     }
 
 private slots:
-    void init() { m_folder = std::make_unique<TemporaryFolder>(); }
+    void init() {
+        m_folder = std::make_unique<TemporaryFolder>();
+        m_now = today;
+    }
     void cleanup() { m_window.reset(); }
 
     void firstStartShowsTheTimerPageAndSavesIt() {
@@ -170,6 +176,25 @@ private slots:
         QTest::qWait(1200);
         QCOMPARE(messages, 1);
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
+    }
+
+    void settingButtonReloadsThePeriodAfterTheDialog() {
+        QVERIFY(!writePeriodTexts(m_folder->path(), {{"2005", "10", "10", "9", "0", "0"},
+                                                     {"2006", "12", "30", "18", "0", "0"}}));
+        open();
+        whenModalShown([](QWidget *dialog) {
+            auto *endYear = dialog->findChild<QLineEdit *>(QStringLiteral("EYear"));
+            endYear->setText(QStringLiteral("2010"));
+            QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(page("Setting"), Qt::LeftButton);
+        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("ETime"))->text(),
+                 QStringLiteral("2010/12/30"));
+        m_now = local_days{2010y / December / 30} + 18h - 1s;
+        m_window->Timer_Timer();
+        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("L_Second"))->text(),
+                 QStringLiteral("1"));
     }
 };
 

@@ -11,8 +11,8 @@ class QTimer;
 class TimerPage;
 
 // The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
-// that refreshes the count-down ten times a second, and the page saved in
-// Data.ini between runs.
+// that refreshes the count-down ten times a second, the page saved in
+// Data.ini between runs, and the period dialog that the TIMER page asks for.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ private:
     void createTabButtons();
     void Form_Load();
     void CMD_Timer_Click(int index);
+    void Setting_Click();
     void focusTodayOnce();
     int savedPage() const;
     void savePage(int index);

@@ -11,6 +11,7 @@
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 #include "cls_IniFile.h"
+#include "frmSet.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -52,6 +53,7 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     setAutoFillBackground(true);
     setPaletteColor(this, QPalette::Window, Qt::black);
     m_calendarPage->setGeometry(twipsRect(30, 420, 2745, 3585));
+    connect(m_timerPage, &TimerPage::settingClicked, this, &frmWeek::Setting_Click);
     createTabButtons();
 
     m_timer->setObjectName(QStringLiteral("Timer"));
@@ -129,6 +131,14 @@ void frmWeek::savePage(int index) {
         return;
     m_pageSaveFailureShown = true;
     MessageBoxes::inform(this, QStringLiteral("dayglass"), WriteErrorMessage::notSaved(*error));
+}
+
+// The dialog saves the period or not; either way the page shows what the file
+// holds now.
+void frmWeek::Setting_Click() {
+    frmSet dialog(m_context);
+    dialog.exec();
+    m_timerPage->LoadPeriod();
 }
 
 void frmWeek::Timer_Timer() {
