@@ -357,14 +357,10 @@ void CalendarPage::CalendarSet_Click() {
     const auto section = sectionOf(index);
     if (!section)
         return;
-    // The file is asked again whether it holds more of the note than the grid
-    // was given, since the editor must not save a shortened note unasked.
-    const StoredNote stored =
-        readDay(m_context.dataFolder, *section).noteCut ? StoredNote::Cut : StoredNote::Whole;
     const DayCell &day = m_grid.cell(index);
     frmCSet editor(m_context.dataFolder,
                    {QString::fromStdString(*section), displayText(day), toQColor(day.colour)},
-                   stored);
+                   day.noteCut ? StoredNote::Cut : StoredNote::Whole);
     editor.exec();
     ShowMonth();
     selectCell(index);

@@ -27,7 +27,8 @@ MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::p
         if (date.year() / date.month() != month)
             break;
         const StoredDay stored = readDay(dataFolder, daySectionName(date));
-        grid.cells.at(static_cast<std::size_t>(number - 1)) = {date, stored.note, stored.colour};
+        grid.cells.at(static_cast<std::size_t>(number - 1)) = {date, stored.note, stored.colour,
+                                                               stored.noteCut};
     }
     return grid;
 }

@@ -23,6 +23,8 @@ struct DayCell {
     // The note exactly as stored, "#CR#" marks included.
     std::string tag;
     OleColor colour = oleBlack;
+    // The file holds more of the note than `tag`, which a save would lose.
+    bool noteCut = false;
 
     // The day number without leading zero, or hiddenCellCaption.
     std::string caption() const;
