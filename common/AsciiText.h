@@ -24,6 +24,10 @@ inline std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+inline bool isAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 // The letter in lower case when it is an ASCII capital; any other byte as it is.
 inline char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -1,5 +1,6 @@
 #include "LaunchTarget.h"
 
+#include "AsciiText.h"
 #include "MediumConfinement.h"
 
 #include <algorithm>
@@ -14,10 +15,6 @@ namespace {
 
 constexpr std::string_view elfMagic = "\x7F"
                                       "ELF";
-
-bool isAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool isSchemeCharacter(char c) {
     return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';

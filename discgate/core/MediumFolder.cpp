@@ -1,6 +1,7 @@
 #include "MediumFolder.h"
 
 #include "AsciiText.h"
+#include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "LexicalPath.h"
 #include "MediumPath.h"
@@ -50,20 +51,10 @@ std::optional<std::string> percentDecoded(std::string_view text) {
     return decoded;
 }
 
-// A URI has a scheme of letters, digits, "+", "-" or "." that begins with a
-// letter, then "://". A path such as "D:\menu" or "disc:1" is no URI.
+// A URI is an address whose scheme is followed by "//". A path such as
+// "D:\menu" or "disc:1" is no URI.
 bool isUri(std::string_view argument) {
-    const std::size_t colon = argument.find("://");
-    if (colon == 0 || colon == std::string_view::npos)
-        return false;
-    const std::string_view scheme = argument.substr(0, colon);
-    const auto isSchemeCharacter = [](char c) {
-        const char lower = asciiLower(c);
-        return (lower >= 'a' && lower <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
-               c == '.';
-    };
-    return asciiLower(scheme.front()) >= 'a' && asciiLower(scheme.front()) <= 'z' &&
-           std::ranges::all_of(scheme, isSchemeCharacter);
+    return isAddress(argument) && argument.substr(argument.find(':')).starts_with("://");
 }
 
 std::optional<dev_t> deviceOf(const fs::path &path) {

@@ -1,5 +1,7 @@
 #include "MediumPath.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -10,10 +12,6 @@ namespace {
 bool existsAsWritten(const fs::path &path) {
     std::error_code error;
     return fs::exists(fs::symlink_status(path, error));
-}
-
-bool isAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 } // namespace
