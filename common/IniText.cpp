@@ -10,23 +10,60 @@ namespace {
 
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// Compares names character by character, folding ASCII letters only, so that
-// the second byte of a CP932 character is never mistaken for a letter.
-bool namesMatch(std::string_view a, std::string_view b, TextEncoding encoding) {
-    if (a.size() != b.size())
-        return false;
-    std::size_t i = 0;
-    while (i < a.size()) {
-        const std::size_t length = characterLength(a, i, encoding);
-        if (length == 1) {
-            if (asciiLower(a[i]) != asciiLower(b[i]))
-                return false;
-        } else if (a.substr(i, length) != b.substr(i, length)) {
-            return false;
+// The bytes of a name as names are compared: the ASCII letters of
+// single-byte characters folded to lower case, every other byte as it is.
+class FoldedName {
+public:
+    FoldedName(std::string_view name, TextEncoding encoding) : m_name(name), m_encoding(encoding) {}
+
+    bool atEnd() const { return m_at == m_name.size(); }
+
+    unsigned char next() {
+        if (m_unfoldedBytes == 0) {
+            const std::size_t length = characterLength(m_name, m_at, m_encoding);
+            if (length == 1)
+                return static_cast<unsigned char>(asciiLower(m_name[m_at++]));
+            m_unfoldedBytes = length;
         }
-        i += length;
+        --m_unfoldedBytes;
+        return static_cast<unsigned char>(m_name[m_at++]);
     }
-    return true;
+
+private:
+    std::string_view m_name;
+    TextEncoding m_encoding;
+    std::size_t m_at = 0;
+    // What is left of a multi-byte character, whose bytes are never folded.
+    std::size_t m_unfoldedBytes = 0;
+};
+
+int compareNames(std::string_view a, std::string_view b, TextEncoding encoding) {
+    // ASCII bytes are characters of their own in both encodings, and the
+    // names of real files are made of them: those are compared directly, the
+    // rest from the first other byte on, which begins a character in both.
+    std::size_t at = 0;
+    for (const std::size_t common = std::min(a.size(), b.size()); at < common; ++at) {
+        const auto x = static_cast<unsigned char>(asciiLower(a[at]));
+        const auto y = static_cast<unsigned char>(asciiLower(b[at]));
+        if (x >= 0x80 || y >= 0x80)
+            break;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    FoldedName left(a.substr(at), encoding);
+    FoldedName right(b.substr(at), encoding);
+    while (!left.atEnd() && !right.atEnd()) {
+        const unsigned char x = left.next();
+        const unsigned char y = right.next();
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return static_cast<int>(!left.atEnd()) - static_cast<int>(!right.atEnd());
+}
+
+// Folding keeps the length, so names of different lengths never match.
+bool namesMatch(std::string_view a, std::string_view b, TextEncoding encoding) {
+    return a.size() == b.size() && compareNames(a, b, encoding) == 0;
 }
 
 enum class LineKind { Other, Section, Key };
@@ -241,38 +278,34 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
     return valueText(storedValueOf(content, *location.key), encoding);
 }
 
-std::size_t Index::NameHash::operator()(std::string_view name) const {
-    // FNV-1a over the name with its ASCII letters folded, as namesMatch
-    // compares them.
-    std::size_t hash = 14695981039346656037ull;
-    std::size_t i = 0;
-    while (i < name.size()) {
-        const std::size_t length = characterLength(name, i, encoding);
-        for (std::size_t j = i; j < i + length; ++j) {
-            const char c = length == 1 ? asciiLower(name[j]) : name[j];
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-        }
-        i += length;
-    }
-    return hash;
+int NameOrder::compare(std::string_view a, std::string_view b) const {
+    if (comparisons)
+        ++*comparisons;
+    return compareNames(a, b, encoding);
 }
 
-bool Index::NameEqual::operator()(std::string_view a, std::string_view b) const {
-    return namesMatch(a, b, encoding);
-}
-
-Index::Index(std::string_view content)
-    : m_content(content), m_encoding(encodingOf(content)),
-      m_sections(0, NameHash{m_encoding}, NameEqual{m_encoding}) {
-    LineReader reader(content, m_encoding);
-    // A later section of a name already seen is skipped as a whole.
+Index::Index(std::string_view content, std::size_t *comparisons)
+    : m_content(content), m_order{encodingOf(content), comparisons} {
+    LineReader reader(content, m_order.encoding);
     while (const auto header = reader.nextSection())
-        m_sections.try_emplace(header->name, header->next);
+        m_sections.emplace_back(header->name, header->next);
+    // Sections of the same name stay in the order of the file, so that the
+    // first of them is the one kept: a later one is skipped as a whole.
+    std::sort(m_sections.begin(), m_sections.end(),
+              [this](const SectionStart &a, const SectionStart &b) {
+                  const int order = m_order.compare(a.first, b.first);
+                  return order != 0 ? order < 0 : a.second < b.second;
+              });
+    const auto sameName = [this](const SectionStart &a, const SectionStart &b) {
+        return m_order.compare(a.first, b.first) == 0;
+    };
+    m_sections.erase(std::unique(m_sections.begin(), m_sections.end(), sameName), m_sections.end());
+    m_sections.shrink_to_fit();
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
     if (const auto value = storedValue(section, key))
-        return valueText(*value, m_encoding);
+        return valueText(*value, m_order.encoding);
     return std::nullopt;
 }
 
@@ -285,15 +318,18 @@ std::optional<std::size_t> Index::valueLength(std::string_view section,
 
 std::optional<std::string_view> Index::storedValue(std::string_view section,
                                                    std::string_view key) const {
-    const auto found = m_sections.find(section);
-    if (found == m_sections.end())
+    const auto found = std::lower_bound(m_sections.begin(), m_sections.end(), section,
+                                        [this](const SectionStart &start, std::string_view name) {
+                                            return m_order(start.first, name);
+                                        });
+    if (found == m_sections.end() || m_order.compare(found->first, section) != 0)
         return std::nullopt;
-    LineReader reader(m_content, m_encoding);
+    LineReader reader(m_content, m_order.encoding);
     reader.seek(found->second);
     while (const auto line = reader.next()) {
         if (line->kind == LineKind::Section)
             break;
-        if (line->kind == LineKind::Key && namesMatch(line->name, key, m_encoding))
+        if (line->kind == LineKind::Key && namesMatch(line->name, key, m_order.encoding))
             return storedValueOf(m_content, *line);
     }
     return std::nullopt;

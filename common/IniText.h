@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 // Reading and editing the text of an INI file, byte for byte as the Windows
 // profile functions do, so that files travel between the platforms unchanged.
@@ -33,12 +34,29 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value);
 
+// Orders names as they match: byte by byte, with the ASCII letters of
+// single-byte characters folded to lower case, so that the second byte of a
+// CP932 character is never taken for a letter. Two names match exactly when
+// neither comes before the other.
+struct NameOrder {
+    TextEncoding encoding;
+    // Counts the comparisons made, where a caller wants to know the work.
+    std::size_t *comparisons = nullptr;
+
+    // Negative, zero or positive as `a` comes before, matches or comes
+    // after `b`.
+    int compare(std::string_view a, std::string_view b) const;
+    bool operator()(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
+};
+
 // The sections and keys of one file content, for many lookups in it. Finds
 // exactly what findValue finds. It refers to the content, which must outlive
 // it.
 class Index {
 public:
-    explicit Index(std::string_view content);
+    // `comparisons`, when given, counts the name comparisons of the index's
+    // building and of every lookup.
+    explicit Index(std::string_view content, std::size_t *comparisons = nullptr);
 
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
@@ -52,23 +70,16 @@ private:
     std::optional<std::string_view> storedValue(std::string_view section,
                                                 std::string_view key) const;
 
-    // Names are views into the content, hashed and compared the way names
-    // match, so that a file of a million sections indexes without a copy of
-    // each.
-    struct NameHash {
-        TextEncoding encoding;
-        std::size_t operator()(std::string_view name) const;
-    };
-    struct NameEqual {
-        TextEncoding encoding;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
+    // A section's name, a view into the content, and where its lines begin.
+    using SectionStart = std::pair<std::string_view, std::size_t>;
 
     std::string_view m_content;
-    TextEncoding m_encoding;
-    // Where the lines of each section begin, for the first section of each
-    // name; a lookup reads the few lines of its section.
-    std::unordered_map<std::string_view, std::size_t, NameHash, NameEqual> m_sections;
+    NameOrder m_order;
+    // The first section of each name, sorted by name: a lookup costs a
+    // binary search whatever the names are, where a hash of names that a
+    // file can choose to collide would cost a scan of them all. A sorted
+    // array takes a third of the memory of a tree of a million sections.
+    std::vector<SectionStart> m_sections;
 };
 
 // Reads a value as the profile functions read an integer: an optional sign,

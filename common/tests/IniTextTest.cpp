@@ -63,6 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"cr_inside_lf_line", "[A]\nx=a\rb\n", "A", "x", "a\rb"},
         ReadCase{"cr_after_last_lf", "[A]\nx=1\ry=2", "A", "y", "2"},
         ReadCase{"dbcs_name", "[\x83\x41]\nx=1\n", "\x83\x41", "x", "1"},
+        ReadCase{"dbcs_beside_its_folded_twin", "[\x83\x61]\nx=1\n[\x83\x41]\nx=2\n", "\x83\x41",
+                 "x", "2"},
+        ReadCase{"case_folded_before_dbcs", "[Z]\n[b\x83\x41]\nx=1\n[a]\n", "B\x83\x41", "x", "1"},
+        ReadCase{"first_of_many_unsorted", "[c]\n[B]\n[a]\nx=1\n[A]\nx=2\n[b]\n", "A", "x", "1"},
         // 0x835D has "]" as its second byte.
         ReadCase{"dbcs_bracket_byte", jis({'[', 0x83, 0x5D, ']', '\n', 'x', '=', '1', '\n'}),
                  jis({0x83, 0x5D}), "x", "1"}),
@@ -137,6 +141,33 @@ TEST(IniTextWriting, WrittenValuesReadBack) {
     content = IniText::withValue(content, "Start", "Month", "3");
     EXPECT_EQ(content, "[Start]\r\nYear=Year!\r\nMonth=3\r\nDay=Day!\r\n[End]\r\nYear=2007\r\n");
     EXPECT_EQ(IniText::findValue(content, "start", "day"), "Day!");
+}
+
+// A file chooses its section names, and names chosen to collide in a hash
+// once made every lookup scan them all. The index's work must not depend on
+// the names: a sort to build it, a binary search per lookup.
+TEST(IniTextIndex, WorkDoesNotDependOnTheNames) {
+    constexpr std::size_t sections = 1 << 16;
+    constexpr std::size_t log2Sections = 16;
+    const std::pair<const char *, std::string (*)(std::size_t)> rows[] = {
+        {"short", [](std::size_t i) { return std::to_string(i); }},
+        {"long shared prefix",
+         [](std::size_t i) { return std::string(64, 'q') + std::to_string(i); }},
+        {"descending", [](std::size_t i) { return std::to_string(sections - i + 100000); }},
+        {"kanji", [](std::size_t i) { return "\x93\xFA" + std::to_string(i) + "\x83\x41"; }},
+    };
+    for (const auto &[kind, name] : rows) {
+        std::string content;
+        for (std::size_t i = 0; i < sections; ++i)
+            content += "[" + name(i) + "]\r\nx=" + std::to_string(i) + "\r\n";
+        std::size_t comparisons = 0;
+        const IniText::Index index(content, &comparisons);
+        EXPECT_LE(comparisons, 3 * sections * log2Sections) << kind;
+        comparisons = 0;
+        for (std::size_t i = 0; i < sections; i += 97)
+            ASSERT_EQ(index.findValue(name(i), "x"), std::to_string(i)) << kind;
+        EXPECT_LE(comparisons, (sections / 97 + 1) * (log2Sections + 2)) << kind;
+    }
 }
 
 TEST(IniTextIntegers, ReadLikeTheProfileFunctions) {
