@@ -31,8 +31,8 @@ bool writeAll(int fd, const std::string &bytes) {
     return true;
 }
 
-bool isTooLarge(const struct stat &status) {
-    return static_cast<std::uintmax_t>(status.st_size) > maximumFileSize;
+bool isLargerThan(const struct stat &status, std::uintmax_t sizeLimit) {
+    return static_cast<std::uintmax_t>(status.st_size) > sizeLimit;
 }
 
 // The user's umask, and no access for group and others where the folder
@@ -118,7 +118,7 @@ struct OldFile {
     WriteResult error;
 };
 
-OldFile readOldFile(const fs::path &path) {
+OldFile readOldFile(const fs::path &path, std::uintmax_t sizeLimit) {
     OldFile old;
     if (::lstat(path.c_str(), &old.status) != 0) {
         if (errno != ENOENT)
@@ -129,8 +129,8 @@ OldFile readOldFile(const fs::path &path) {
         old.error = writeErrorFor(path, ELOOP);
     else if (!S_ISREG(old.status.st_mode))
         old.error = WriteError{WriteProblem::NotAFile, path, 0};
-    else if (isTooLarge(old.status))
-        old.error = writeErrorFor(path, EFBIG);
+    else if (isLargerThan(old.status, sizeLimit))
+        old.error = WriteError{WriteProblem::Oversized, path, EFBIG};
     else if (const int error = writeAccessError(path))
         old.error = writeErrorFor(path, error);
     if (old.error)
@@ -146,16 +146,17 @@ OldFile readOldFile(const fs::path &path) {
         old.error = writeErrorFor(path, EWOULDBLOCK);
         return old;
     }
-    old.content = readDescriptor(file.get());
+    old.content = readDescriptor(file.get(), sizeLimit);
     if (!old.content)
-        old.error = writeErrorFor(path, errno == 0 ? EFBIG : errno);
+        old.error = errno == 0 ? WriteError{WriteProblem::Oversized, path, EFBIG}
+                               : writeErrorFor(path, errno);
     return old;
 }
 
-WriteResult
-updateLocked(const fs::path &path,
-             const std::function<std::string(const std::optional<std::string> &)> &edit) {
-    const OldFile old = readOldFile(path);
+WriteResult updateLocked(const fs::path &path,
+                         const std::function<std::string(const std::optional<std::string> &)> &edit,
+                         std::uintmax_t sizeLimit) {
+    const OldFile old = readOldFile(path, sizeLimit);
     if (old.error)
         return old.error;
     if (const int error = writeAccessError(path.parent_path()))
@@ -164,7 +165,7 @@ updateLocked(const fs::path &path,
     const std::string content = edit(old.content);
     if (old.content && content == *old.content)
         return std::nullopt;
-    if (content.size() > maximumFileSize)
+    if (content.size() > sizeLimit)
         return writeErrorFor(path, EFBIG);
     return replaceAtomically(path, content, old.content ? &old.status : nullptr);
 }
@@ -177,22 +178,24 @@ void ignoreFileSizeSignal() {
         ::signal(SIGXFSZ, SIG_IGN);
 }
 
-std::optional<std::string> readDescriptor(int descriptor) {
+std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
     struct stat status {};
     errno = 0;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || isTooLarge(status))
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        isLargerThan(status, sizeLimit))
         return std::nullopt;
     // One byte more than the file's size, so that the read that finds the
     // end needs no larger string; a file that grows meanwhile doubles it, up
-    // to the largest file that is read at all.
+    // to the limit.
     std::string content;
     content.resize(static_cast<std::size_t>(status.st_size) + 1);
     std::size_t done = 0;
     for (;;) {
         if (done == content.size()) {
-            if (done > maximumFileSize)
+            if (done > sizeLimit)
                 return std::nullopt;
-            content.resize(std::min<std::size_t>(content.size() * 2, maximumFileSize + 1));
+            content.resize(static_cast<std::size_t>(
+                std::min<std::uintmax_t>(content.size() * 2, sizeLimit + 1)));
         }
         const ssize_t result = ::read(descriptor, content.data() + done, content.size() - done);
         if (result < 0 && errno == EINTR)
@@ -207,30 +210,9 @@ std::optional<std::string> readDescriptor(int descriptor) {
     return content;
 }
 
-bool holds(const fs::path &path, std::string_view expected) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::size_t>(status.st_size) != expected.size())
-        return false;
-    char chunk[65536];
-    std::size_t compared = 0;
-    for (;;) {
-        const ssize_t result = ::read(file.get(), chunk, sizeof chunk);
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result <= 0)
-            return result == 0 && compared == expected.size();
-        const auto length = static_cast<std::size_t>(result);
-        if (compared + length > expected.size() ||
-            expected.compare(compared, length, std::string_view(chunk, length)) != 0)
-            return false;
-        compared += length;
-    }
-}
-
 WriteResult update(const fs::path &requestedPath,
-                   const std::function<std::string(const std::optional<std::string> &)> &edit) {
+                   const std::function<std::string(const std::optional<std::string> &)> &edit,
+                   std::uintmax_t sizeLimit) {
     ignoreFileSizeSignal();
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
         return WriteError{WriteProblem::NoFolder, requestedPath, 0};
@@ -243,7 +225,7 @@ WriteResult update(const fs::path &requestedPath,
     const FolderLock lock = lockFolder(path.parent_path(), modeForNewFileIn(path.parent_path()));
     if (!lock.descriptor.valid())
         return writeErrorFor(path, lock.systemError);
-    return updateLocked(path, edit);
+    return updateLocked(path, edit, sizeLimit);
 }
 
 } // namespace FileStore

@@ -18,13 +18,10 @@ namespace FileStore {
 // hostile medium, and reading it whole could exhaust the memory.
 inline constexpr std::uintmax_t maximumFileSize = 64 * 1024 * 1024;
 
-// Whether the file holds exactly `expected`: cheaper than reading it whole,
-// and false when it is missing, unreadable or larger than maximumFileSize.
-bool holds(const std::filesystem::path &path, std::string_view expected);
-
 // The bytes from an open file's current position to its end; nothing when
-// they are more than maximumFileSize.
-std::optional<std::string> readDescriptor(int descriptor);
+// they are more than `sizeLimit`.
+std::optional<std::string> readDescriptor(int descriptor,
+                                          std::uintmax_t sizeLimit = maximumFileSize);
 
 // Reads the file (nothing when it is missing), lets `edit` compute the new
 // content and puts it in place, all under the lock of the file's folder (see
@@ -38,8 +35,11 @@ std::optional<std::string> readDescriptor(int descriptor);
 // folder is made, for its owner only. Nothing comes back when the file holds
 // the new content (also when it held it already); otherwise why it does not.
 // A path that is not absolute names no folder at all and is never written.
+// A file larger than `sizeLimit` is left as it is (Oversized), and no content
+// larger than that is written (TooLarge).
 WriteResult update(const std::filesystem::path &path,
-                   const std::function<std::string(const std::optional<std::string> &)> &edit);
+                   const std::function<std::string(const std::optional<std::string> &)> &edit,
+                   std::uintmax_t sizeLimit = maximumFileSize);
 
 // Lets a write beyond the process's file size limit (RLIMIT_FSIZE) fail with
 // EFBIG, which update() reports, instead of ending the process with SIGXFSZ.

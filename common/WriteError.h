@@ -10,6 +10,7 @@ enum class WriteProblem {
     Busy,       // another program holds the file's lock past the wait
     DiskFull,   // no space left on the file system, or the user's quota is used up
     TooLarge,   // the file would pass a size limit of the file system or the process
+    Oversized,  // the file is larger than any that is read or written, and stays as it is
     NotAFile,   // a folder, device or pipe stands where the file should be
     UnsafeLink, // a link in a folder that others may write, not the user's own
     NoFolder,   // there is nowhere to keep the file

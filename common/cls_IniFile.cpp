@@ -1,9 +1,6 @@
 #include "cls_IniFile.h"
 
 #include "AsciiText.h"
-#include "FileStore.h"
-#include "IniSnapshot.h"
-#include "IniText.h"
 
 namespace {
 
@@ -20,9 +17,8 @@ struct StoredValue {
     TextEncoding encoding;
 };
 
-std::optional<StoredValue> findStoredValue(const std::string &path, std::string_view section,
+std::optional<StoredValue> findStoredValue(const IniSnapshot *file, std::string_view section,
                                            std::string_view key) {
-    const std::shared_ptr<const IniSnapshot> file = currentIniSnapshot(path);
     if (!file)
         return std::nullopt;
     const TextEncoding encoding = file->encoding();
@@ -34,8 +30,14 @@ std::optional<StoredValue> findStoredValue(const std::string &path, std::string_
 
 } // namespace
 
+const IniRead &cls_IniFile::read() const {
+    if (!m_read)
+        m_read = readIniSnapshot(m_name, m_sizeLimit);
+    return *m_read;
+}
+
 std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view key) const {
-    const std::optional<StoredValue> stored = findStoredValue(m_name, section, key);
+    const std::optional<StoredValue> stored = findStoredValue(read().snapshot.get(), section, key);
     if (!stored)
         return {};
     std::string value = decodeText(stored->bytes, stored->encoding);
@@ -44,16 +46,28 @@ std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view k
 
 WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
                                     std::string_view value) {
-    return FileStore::update(m_name, [&](const std::optional<std::string> &old) {
-        const std::string content = old.value_or(std::string());
-        const TextEncoding encoding = IniText::encodingOf(content);
-        return IniText::withValue(content, encodedName(section, encoding),
-                                  encodedName(key, encoding), encodeText(value, encoding));
-    });
+    std::string written;
+    const WriteResult result = FileStore::update(
+        m_name,
+        [&](const std::optional<std::string> &old) {
+            const std::string content = old.value_or(std::string());
+            const TextEncoding encoding = IniText::encodingOf(content);
+            written = IniText::withValue(content, encodedName(section, encoding),
+                                         encodedName(key, encoding), encodeText(value, encoding));
+            return written;
+        },
+        m_sizeLimit);
+    // The file now holds what was written; after a failure the next read
+    // looks at the file again.
+    if (result)
+        m_read.reset();
+    else
+        m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(written)), false};
+    return result;
 }
 
 std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view key) const {
-    const std::optional<StoredValue> stored = findStoredValue(m_name, section, key);
+    const std::optional<StoredValue> stored = findStoredValue(read().snapshot.get(), section, key);
     if (!stored)
         return 0;
     const std::int32_t value = IniText::parseProfileInt(stored->bytes);
@@ -61,7 +75,7 @@ std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view 
 }
 
 std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_view key) const {
-    const std::shared_ptr<const IniSnapshot> file = currentIniSnapshot(m_name);
+    const IniSnapshot *file = read().snapshot.get();
     if (!file)
         return 0;
     const TextEncoding encoding = file->encoding();
@@ -69,12 +83,14 @@ std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_vie
         .value_or(0);
 }
 
-cls_IniFile iniFileAt(const std::string &path) {
-    cls_IniFile ini;
+cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {
+    cls_IniFile ini(sizeLimit);
     ini.SetName(path);
     return ini;
 }
 
-cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName) {
-    return iniFileAt(folder.is_absolute() ? (folder / fileName).string() : std::string());
+cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,
+                      std::uintmax_t sizeLimit) {
+    return iniFileAt(folder.is_absolute() ? (folder / fileName).string() : std::string(),
+                     sizeLimit);
 }

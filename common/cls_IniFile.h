@@ -1,24 +1,39 @@
 #pragma once
 
+#include "FileStore.h"
+#include "IniSnapshot.h"
 #include "WriteError.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
 // between the platforms. Strings are UTF-8; the file holds CP932 (or UTF-8
-// when it begins with a byte-order mark). Nothing is cached: every call sees
-// the file as it is at that moment. Missing files, sections and keys read as
-// "" or 0; a write that fails says why. Section and key names are taken
-// without the blanks around them, as the names in the file are read, so
-// " A " finds [A].
+// when it begins with a byte-order mark). Missing files, sections and keys
+// read as "" or 0; a write that fails says why. Section and key names are
+// taken without the blanks around them, as the names in the file are read,
+// so " A " finds [A].
+//
+// An accessor reads its file once, at its first read, and keeps the content
+// in memory (no descriptor stays open) until it is destroyed; what it writes
+// it reads back at once. Each handler makes its own accessor, so every
+// handler sees the file as it is when it runs, and many reads in one handler
+// cost one read of the file.
 class cls_IniFile {
 public:
+    cls_IniFile() = default;
+    // An accessor that takes a file larger than `sizeLimit` for none.
+    explicit cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
+
     const std::string &Name() const { return m_name; }
-    void SetName(std::string path) { m_name = std::move(path); }
+    void SetName(std::string path) {
+        m_name = std::move(path);
+        m_read.reset();
+    }
 
     // The value, or "" when the file, section or key is missing or the stored
     // value is exactly "Error".
@@ -38,14 +53,25 @@ public:
     // 0 when the file, section or key is missing.
     std::size_t GetDataLength(std::string_view section, std::string_view key) const;
 
+    // Whether the file is larger than this accessor takes: it then reads as
+    // missing, and writes leave it as it is (WriteProblem::Oversized).
+    bool IsTooLarge() const { return read().tooLarge; }
+
 private:
+    // The file as this accessor first read it, or as it last wrote it.
+    const IniRead &read() const;
+
     std::string m_name;
+    std::uintmax_t m_sizeLimit = FileStore::maximumFileSize;
+    mutable std::optional<IniRead> m_read;
 };
 
 // An accessor on the file at `path`.
-cls_IniFile iniFileAt(const std::string &path);
+cls_IniFile iniFileAt(const std::string &path,
+                      std::uintmax_t sizeLimit = FileStore::maximumFileSize);
 
 // An accessor on the file `fileName` in `folder`. Without a folder (an empty
 // or relative path) its Name stays empty: it reads nothing and writes nowhere,
 // never a file in whatever the current folder is.
-cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName);
+cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,
+                      std::uintmax_t sizeLimit = FileStore::maximumFileSize);

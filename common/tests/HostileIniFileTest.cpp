@@ -124,24 +124,6 @@ TEST(HostileIniFiles, AMonthOfReadsFromAFiftyMegabyteCalendarTakesUnderASecond) 
     EXPECT_LT(monthOfReads(iniFileAt((folder / "Calendar.ini").string())), hangLimit);
 }
 
-// A date ahead (a FAT medium written in another time zone, a clock set
-// wrong) once kept every read comparing the whole file.
-TEST(HostileIniFiles, AMonthOfReadsFromACalendarDatedADayAheadReadsItOnce) {
-    TemporaryFolder folder;
-    const fs::path path = folder / "Calendar.ini";
-    writeBytes(path, fiftyMegabyteCalendar());
-    timespec times[2] = {};
-    ::clock_gettime(CLOCK_REALTIME, &times[0]);
-    times[0].tv_sec += 24 * 60 * 60;
-    times[1] = times[0];
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const cls_IniFile ini = iniFileAt(path.string());
-    ini.GetDataStr("Day0", "Text");
-    // Each of the 74 reads that compared 50 MB took several milliseconds.
-    EXPECT_LT(monthOfReads(ini), std::chrono::milliseconds(50));
-}
-
 // Root may read and write any file, so only the missing write bits tell that
 // the user protected it; a file nobody may read or write must stay as it is.
 TEST(HostileIniFiles, FileWithoutPermissionsIsNeverChanged) {

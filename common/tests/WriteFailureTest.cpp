@@ -3,6 +3,7 @@
 #include "cls_IniFile.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/file.h>
@@ -118,19 +119,51 @@ TEST(WriteFailures, FileSizeLimitOfTheProcessIsReported) {
     EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"Calendar.ini", folderLockName}));
 }
 
+// The bytes this process has read from files so far.
+std::uintmax_t bytesRead() {
+    std::ifstream io("/proc/self/io");
+    std::string field;
+    std::uintmax_t value = 0;
+    while (io >> field >> value && field != "rchar:") {
+    }
+    return value;
+}
+
 // A sparse file of a terabyte takes no space, yet reading it whole would take
-// all memory: it reads as missing and is never rewritten.
+// all memory; Data.ini holds a dozen keys, so one far larger than any that
+// dayglass writes comes from someone else. Such files read as missing without
+// a byte of them being read, and are never rewritten.
 TEST(WriteFailures, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
+    const struct {
+        const char *name;
+        std::uintmax_t limit;
+        std::uintmax_t size;
+    } rows[] = {
+        {"sparse terabyte", FileStore::maximumFileSize, std::uintmax_t{1} << 40},
+        {"just above a limit of 64 KB", 64 * 1024, 64 * 1024 + 1},
+    };
+    for (const auto &row : rows) {
+        TemporaryFolder folder;
+        const fs::path path = folder / "Calendar.ini";
+        writeBytes(path, oldContent);
+        fs::resize_file(path, row.size);
+        const std::uintmax_t readBefore = bytesRead();
+        cls_IniFile ini = iniFileAt(path.string(), row.limit);
+        EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "") << row.name;
+        EXPECT_TRUE(ini.IsTooLarge()) << row.name;
+        const WriteResult result = ini.SetDataStr("2005/10/14(金)", "Text", "new");
+        EXPECT_LT(bytesRead() - readBefore, 4096u) << row.name;
+        ASSERT_TRUE(result) << row.name;
+        EXPECT_EQ(result->problem, WriteProblem::Oversized) << row.name;
+        EXPECT_EQ(fs::file_size(path), row.size) << row.name;
+    }
+    // Within the limit the same accessor reads and writes as ever.
     TemporaryFolder folder;
-    const fs::path path = folder / "Calendar.ini";
-    writeBytes(path, oldContent);
-    fs::resize_file(path, std::uintmax_t{1} << 40);
-    cls_IniFile ini = iniFileAt(path.string());
-    EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "");
-    const WriteResult result = ini.SetDataStr("2005/10/14(金)", "Text", "new");
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->problem, WriteProblem::TooLarge);
-    EXPECT_EQ(fs::file_size(path), std::uintmax_t{1} << 40);
+    writeBytes(folder / "Calendar.ini", oldContent);
+    cls_IniFile small = iniFileAt((folder / "Calendar.ini").string(), 64 * 1024);
+    EXPECT_EQ(small.GetDataStr("2005/10/14(金)", "Text"), "old note");
+    EXPECT_FALSE(small.IsTooLarge());
+    EXPECT_EQ(small.SetDataStr("2005/10/14(金)", "Text", "new"), std::nullopt);
 }
 
 } // namespace

@@ -28,6 +28,8 @@ QString reason(const WriteError &error) {
         return QStringLiteral("ディスクの空きがありません");
     case WriteProblem::TooLarge:
         return QStringLiteral("ファイルが大きくなりすぎます");
+    case WriteProblem::Oversized:
+        return QStringLiteral("ファイルが大きすぎるため、読み込みも書き込みもしません");
     case WriteProblem::NotAFile:
         return QStringLiteral("その名前でフォルダなど、ファイルでないものが置かれています");
     case WriteProblem::UnsafeLink:

@@ -2,32 +2,30 @@
 
 #include "IniText.h"
 #include "NoteText.h"
-#include "cls_IniFile.h"
 
 namespace {
 
 constexpr char textKey[] = "Text";
 constexpr char colourKey[] = "Collar";
 
-cls_IniFile calendarFile(const std::filesystem::path &dataFolder) {
+} // namespace
+
+cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, calendarFileName);
 }
-
-} // namespace
 
 OleColor colourFromCollar(std::string_view collar) {
     return oleColorFromText(collar).value_or(oleBlack);
 }
 
-StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view section) {
-    const cls_IniFile file = calendarFile(dataFolder);
-    return {file.GetDataStr(section, textKey),
-            colourFromCollar(file.GetDataStr(section, colourKey)),
-            file.GetDataLength(section, textKey) > IniText::maximumValueLength};
+StoredDay readDay(const cls_IniFile &calendar, std::string_view section) {
+    return {calendar.GetDataStr(section, textKey),
+            colourFromCollar(calendar.GetDataStr(section, colourKey)),
+            calendar.GetDataLength(section, textKey) > IniText::maximumValueLength};
 }
 
 WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section) {
-    cls_IniFile file = calendarFile(dataFolder);
+    cls_IniFile file = calendarFileIn(dataFolder);
     if (auto error = file.SetDataStr(section, textKey, ""))
         return error;
     return file.SetDataStr(section, colourKey, "");
@@ -35,7 +33,7 @@ WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string
 
 WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
                     std::string_view editorText, OleColor colour) {
-    cls_IniFile file = calendarFile(dataFolder);
+    cls_IniFile file = calendarFileIn(dataFolder);
     if (auto error = file.SetDataStr(section, textKey, TextToNote(editorText)))
         return error;
     return file.SetDataStr(section, colourKey, std::to_string(colour));

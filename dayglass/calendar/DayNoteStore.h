@@ -2,6 +2,7 @@
 
 #include "OleColor.h"
 #include "WriteError.h"
+#include "cls_IniFile.h"
 
 #include <filesystem>
 #include <string>
@@ -10,7 +11,8 @@
 // Calendar.ini: one section per annotated day, named by daySectionName(), with
 // the note under "Text" (stored form, see NoteText.h) and the colour of the
 // day's cell under "Collar" (sic) as a decimal colour value. Every operation
-// opens the file anew, so the file is the only place notes live.
+// reads the file anew (a month's reads share one accessor), so the file is
+// the only place notes live.
 
 inline constexpr char calendarFileName[] = "Calendar.ini";
 
@@ -29,9 +31,12 @@ struct StoredDay {
 // no colour at all (only a hand-edited file holds such values).
 OleColor colourFromCollar(std::string_view collar);
 
+// An accessor on Calendar.ini in `dataFolder`, for the reads of one handler.
+cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder);
+
 // The day's note and colour; a missing file, section or key reads as no note
 // on black.
-StoredDay readDay(const std::filesystem::path &dataFolder, std::string_view section);
+StoredDay readDay(const cls_IniFile &calendar, std::string_view section);
 
 // Empties both keys of the day. The section stays, and reads back exactly like
 // a day that was never annotated.

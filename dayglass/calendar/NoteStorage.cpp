@@ -1,6 +1,7 @@
 #include "NoteStorage.h"
 
 #include "DayNoteStore.h"
+#include "FileStore.h"
 #include "IniSnapshot.h"
 #include "IniText.h"
 #include "NoteText.h"
@@ -41,8 +42,9 @@ std::string charactersOutsideCp932(std::string_view utf8) {
 } // namespace
 
 TextEncoding calendarEncoding(const std::filesystem::path &dataFolder) {
-    const auto file = currentIniSnapshot((dataFolder / calendarFileName).string());
-    return file ? file->encoding() : TextEncoding::Cp932;
+    const IniRead file =
+        readIniSnapshot((dataFolder / calendarFileName).string(), FileStore::maximumFileSize);
+    return file.snapshot ? file.snapshot->encoding() : TextEncoding::Cp932;
 }
 
 std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding) {

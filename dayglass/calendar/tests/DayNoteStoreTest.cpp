@@ -47,15 +47,16 @@ TEST(DayNoteStore, CollarValuesReadAsColours) {
 TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
     saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680);
     EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));
-    EXPECT_EQ(readDay(m_folder.path(), friday), (StoredDay{"今日は#CR#晴れ", 16711680}));
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday),
+              (StoredDay{"今日は#CR#晴れ", 16711680}));
 }
 
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
     saveDay(m_folder.path(), friday, "note", 65535);
     clearDaySection(m_folder.path(), friday);
     EXPECT_EQ(readBytes(file()), expectedBytes("cleared-day.ini"));
-    EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
-    EXPECT_EQ(readDay(m_folder.path(), "2005/10/15(土)"), StoredDay{});
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), StoredDay{});
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), "2005/10/15(土)"), StoredDay{});
 }
 
 TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
@@ -65,7 +66,7 @@ TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
     EXPECT_TRUE(holdsCalendar(m_folder.path()));
     EXPECT_EQ(deleteCalendar(m_folder.path()), std::nullopt);
     EXPECT_FALSE(std::filesystem::exists(file()));
-    EXPECT_EQ(readDay(m_folder.path(), friday), StoredDay{});
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), StoredDay{});
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
 }
 
@@ -84,7 +85,7 @@ TEST_F(DayNoteStoreTest, NotesLongerThanAReadAreMarkedAsCut) {
     const std::pair<std::size_t, bool> rows[] = {{0, false}, {999, false}, {1000, true}};
     for (const auto &[length, cut] : rows) {
         writeBytes(file(), fridaySection + "\r\nText=" + std::string(length, 'n') + "\r\n");
-        const StoredDay day = readDay(m_folder.path(), friday);
+        const StoredDay day = readDay(calendarFileIn(m_folder.path()), friday);
         EXPECT_EQ(day.noteCut, cut) << length;
         EXPECT_EQ(day.note, std::string(std::min<std::size_t>(length, 999), 'n'));
     }
@@ -97,7 +98,7 @@ TEST_F(DayNoteStoreTest, WithoutAFolderNothingIsReadOrWritten) {
     std::filesystem::current_path(m_folder.path());
     writeBytes(file(), fridaySection + "\r\nText=here\r\n");
     for (const std::filesystem::path folder : {"", "."}) {
-        EXPECT_EQ(readDay(folder, friday), StoredDay{});
+        EXPECT_EQ(readDay(calendarFileIn(folder), friday), StoredDay{});
         const WriteResult result = saveDay(folder, friday, "note", 255);
         EXPECT_TRUE(result && result->problem == WriteProblem::NoFolder);
         EXPECT_FALSE(holdsCalendar(folder));
