@@ -284,20 +284,36 @@ int NameOrder::compare(std::string_view a, std::string_view b) const {
     return compareNames(a, b, encoding);
 }
 
+Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines) const {
+    std::uint64_t prefix = 0;
+    FoldedName folded(name, m_order.encoding);
+    for (int byte = 0; byte < 8; ++byte)
+        prefix = prefix << 8 | (folded.atEnd() ? 0 : folded.next());
+    return {prefix, name, lines};
+}
+
+int Index::compare(const SectionStart &a, const SectionStart &b) const {
+    if (a.prefix == b.prefix)
+        return m_order.compare(a.name, b.name);
+    if (m_order.comparisons)
+        ++*m_order.comparisons;
+    return a.prefix < b.prefix ? -1 : 1;
+}
+
 Index::Index(std::string_view content, std::size_t *comparisons)
     : m_content(content), m_order{encodingOf(content), comparisons} {
     LineReader reader(content, m_order.encoding);
     while (const auto header = reader.nextSection())
-        m_sections.emplace_back(header->name, header->next);
+        m_sections.push_back(sectionNamed(header->name, header->next));
     // Sections of the same name stay in the order of the file, so that the
     // first of them is the one kept: a later one is skipped as a whole.
     std::sort(m_sections.begin(), m_sections.end(),
               [this](const SectionStart &a, const SectionStart &b) {
-                  const int order = m_order.compare(a.first, b.first);
-                  return order != 0 ? order < 0 : a.second < b.second;
+                  const int order = compare(a, b);
+                  return order != 0 ? order < 0 : a.lines < b.lines;
               });
     const auto sameName = [this](const SectionStart &a, const SectionStart &b) {
-        return m_order.compare(a.first, b.first) == 0;
+        return compare(a, b) == 0;
     };
     m_sections.erase(std::unique(m_sections.begin(), m_sections.end(), sameName), m_sections.end());
     m_sections.shrink_to_fit();
@@ -318,14 +334,14 @@ std::optional<std::size_t> Index::valueLength(std::string_view section,
 
 std::optional<std::string_view> Index::storedValue(std::string_view section,
                                                    std::string_view key) const {
-    const auto found = std::lower_bound(m_sections.begin(), m_sections.end(), section,
-                                        [this](const SectionStart &start, std::string_view name) {
-                                            return m_order(start.first, name);
-                                        });
-    if (found == m_sections.end() || m_order.compare(found->first, section) != 0)
+    const SectionStart sought = sectionNamed(section, 0);
+    const auto found = std::lower_bound(
+        m_sections.begin(), m_sections.end(), sought,
+        [this](const SectionStart &a, const SectionStart &b) { return compare(a, b) < 0; });
+    if (found == m_sections.end() || compare(*found, sought) != 0)
         return std::nullopt;
     LineReader reader(m_content, m_order.encoding);
-    reader.seek(found->second);
+    reader.seek(found->lines);
     while (const auto line = reader.next()) {
         if (line->kind == LineKind::Section)
             break;

@@ -70,8 +70,19 @@ private:
     std::optional<std::string_view> storedValue(std::string_view section,
                                                 std::string_view key) const;
 
-    // A section's name, a view into the content, and where its lines begin.
-    using SectionStart = std::pair<std::string_view, std::size_t>;
+    struct SectionStart {
+        // The first eight bytes of the name as names compare, zero-padded:
+        // most comparisons of the sort decide on them and read no name in
+        // the content, which may lie anywhere in 64 MB.
+        std::uint64_t prefix = 0;
+        std::string_view name; // a view into the content
+        std::size_t lines = 0; // where the section's lines begin
+    };
+
+    SectionStart sectionNamed(std::string_view name, std::size_t lines) const;
+    // Negative, zero or positive as the name of `a` comes before, matches or
+    // comes after that of `b`.
+    int compare(const SectionStart &a, const SectionStart &b) const;
 
     std::string_view m_content;
     NameOrder m_order;

@@ -2,13 +2,8 @@
 
 #include "AsciiText.h"
 #include "PaddedText.h"
-#include "cls_IniFile.h"
 
 namespace {
-
-cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
-    return iniFileIn(dataFolder, dataFileName);
-}
 
 DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     DateTimeTexts texts;
@@ -35,13 +30,17 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
 
 } // namespace
 
+cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
+    return iniFileIn(dataFolder, dataFileName, dataFileSizeLimit);
+}
+
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
-    const cls_IniFile ini = dataFile(dataFolder);
+    const cls_IniFile ini = dataFileIn(dataFolder);
     return {readSide(ini, periodStartSection), readSide(ini, periodEndSection)};
 }
 
 WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
-    cls_IniFile ini = dataFile(dataFolder);
+    cls_IniFile ini = dataFileIn(dataFolder);
     if (auto error = writeSide(ini, periodStartSection, texts.start))
         return error;
     return writeSide(ini, periodEndSection, texts.end);

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "DataFileKeys.h"
 #include "WriteError.h"
+#include "cls_IniFile.h"
 
 #include <array>
 #include <filesystem>
@@ -51,6 +52,10 @@ struct LoadedPeriod {
 
     bool operator==(const LoadedPeriod &) const = default;
 };
+
+// An accessor on Data.ini in `dataFolder`, which takes a file larger than
+// dataFileSizeLimit for none.
+cls_IniFile dataFileIn(const std::filesystem::path &dataFolder);
 
 // The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);

@@ -6,11 +6,11 @@
 #include "DataFileKeys.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
+#include "PeriodFile.h"
 #include "QtColors.h"
 #include "TimerPage.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
-#include "cls_IniFile.h"
 #include "frmSet.h"
 
 #include <QButtonGroup>
@@ -101,9 +101,21 @@ void frmWeek::showEvent(QShowEvent *event) {
     m_timer->start();
 }
 
-int frmWeek::savedPage() const {
-    return iniFileAt(m_context.dataFilePath(dataFileName))
-        .GetDataInt(shownPageSection, shownPageKey);
+int frmWeek::savedPage() {
+    const cls_IniFile data = dataFileIn(m_context.dataFolder);
+    const int page = data.GetDataInt(shownPageSection, shownPageKey);
+    if (data.IsTooLarge())
+        tellDataFileTooLarge();
+    return page;
+}
+
+void frmWeek::tellDataFileTooLarge() {
+    if (m_dataFileTooLargeShown)
+        return;
+    m_dataFileTooLargeShown = true;
+    MessageBoxes::inform(
+        this, QStringLiteral("dayglass"),
+        WriteErrorMessage::tooLargeToRead(m_context.dataFolder / dataFileName, dataFileSizeLimit));
 }
 
 void frmWeek::CMD_Timer_Click(int index) {
@@ -122,11 +134,13 @@ void frmWeek::CMD_Timer_Click(int index) {
 // A Data.ini that holds the page already is not written, so that one the user
 // protected from writing raises no message at every start.
 void frmWeek::savePage(int index) {
-    cls_IniFile data = iniFileAt(m_context.dataFilePath(dataFileName));
+    cls_IniFile data = dataFileIn(m_context.dataFolder);
     const std::string text = pageText(index);
     if (data.GetDataStr(shownPageSection, shownPageKey) == text.substr(1))
         return;
     const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, text);
+    if (error && error->problem == WriteProblem::Oversized)
+        return tellDataFileTooLarge();
     if (!error || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;

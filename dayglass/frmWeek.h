@@ -31,8 +31,9 @@ private:
     void CMD_Timer_Click(int index);
     void Setting_Click();
     void focusTodayOnce();
-    int savedPage() const;
+    int savedPage();
     void savePage(int index);
+    void tellDataFileTooLarge();
 
     const DayglassContext m_context;
     TimerPage *const m_timerPage;
@@ -42,4 +43,7 @@ private:
     bool TodayFocusDone = false;
     // A page that cannot be saved is told once a run, not at every switch.
     bool m_pageSaveFailureShown = false;
+    // A Data.ini too large to read is told once a run, whenever it is first
+    // seen: the focus step looks at it at every tick.
+    bool m_dataFileTooLargeShown = false;
 };

@@ -51,4 +51,12 @@ QString notSaved(const WriteError &error) {
     return withReason(QStringLiteral("%1 に保存できませんでした").arg(file), error);
 }
 
+QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit) {
+    return QStringLiteral("%1 を読み込めませんでした\n"
+                          "ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、"
+                          "設定をまた保存できます")
+        .arg(qtPath(file))
+        .arg(sizeLimit / 1024);
+}
+
 } // namespace WriteErrorMessage

@@ -3,6 +3,7 @@
 #include "WriteError.h"
 
 #include <QString>
+#include <cstdint>
 
 // The texts that tell the user that a file was not written: one line that
 // says what was not done, and one line that says why.
@@ -16,5 +17,9 @@ QString withReason(const QString &whatFailed, const WriteError &error);
 
 // The file that could not be saved, and why.
 QString notSaved(const WriteError &error);
+
+// A file that is neither read nor written because it is larger than
+// `sizeLimit`, and how to use the program again.
+QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit);
 
 } // namespace WriteErrorMessage

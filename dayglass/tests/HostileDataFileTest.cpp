@@ -28,8 +28,11 @@ void PrintTo(const HostileDataFile &row, std::ostream *out) {
 const HostileDataFile hostileFiles[] = {
     {"BinaryGarbage", [] { return binaryGarbage(64 << 10); }, false},
     {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, false},
+    {"YearOfThirtyKilobytes",
+     [] { return goodPeriod + "[Start]\r\nYear=" + std::string(30 << 10, '9'); }, true},
+    // Far larger than any Data.ini that dayglass writes: read as missing.
     {"YearOfOneMegabyte",
-     [] { return goodPeriod + "[Start]\r\nYear=" + std::string(oneMegabyte, '9'); }, true},
+     [] { return goodPeriod + "[Start]\r\nYear=" + std::string(oneMegabyte, '9'); }, false},
     {"PeriodAfterAOneMegabyteLine",
      [] { return "[Start]\r\nYear=" + std::string(oneMegabyte, '9') + "\r\n" + goodPeriod; },
      false},

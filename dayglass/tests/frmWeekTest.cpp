@@ -178,6 +178,31 @@ private slots:
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
     }
 
+    // A Data.ini far larger than any that dayglass writes is someone else's:
+    // it reads as missing and is never written, and that is told once,
+    // however often the ticks and the page switches meet it.
+    void aDataFileTooLargeToReadIsToldOnceAndLeftAlone() {
+        const std::string planted = "[EntSS]\r\nInf= 1\r\n" + std::string(64 * 1024, ';');
+        writeBytes(dataFile(), planted);
+        int messages = 0;
+        const auto countAndClose = [&messages](QWidget *modal) {
+            ++messages;
+            QVERIFY(qobject_cast<QMessageBox *>(modal)->text().contains(u"Data.ini"));
+            qobject_cast<QDialog *>(modal)->accept();
+        };
+        whenModalShown(countAndClose, 1000);
+        open();
+        QCOMPARE(messages, 1);
+        QVERIFY(page("FRM_Timer")->isVisible());
+        whenModalShown(countAndClose, 1000);
+        m_window->Timer_Timer();
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        m_window->Timer_Timer();
+        QTest::qWait(1200);
+        QCOMPARE(messages, 1);
+        QVERIFY(readBytes(dataFile()) == planted);
+    }
+
     void settingButtonReloadsThePeriodAfterTheDialog() {
         QVERIFY(!writePeriodTexts(m_folder->path(), {{"2005", "10", "10", "9", "0", "0"},
                                                      {"2006", "12", "30", "18", "0", "0"}}));
