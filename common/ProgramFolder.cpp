@@ -2,6 +2,7 @@
 
 #include "LexicalPath.h"
 #include "WriteAccess.h"
+#include "WriteTarget.h"
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -24,13 +25,26 @@ std::optional<fs::path> absoluteEnvironmentPath(const char *name) {
     return fs::path(value);
 }
 
+bool isOwnAndPrivate(const fs::path &folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 && isTheUsersPrivateFolder(status);
+}
+
 } // namespace
 
 fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::path> &configHome) {
     if (programFolder.is_absolute() && !isSystemFolder(programFolder) &&
-        writeAccessError(programFolder) == 0)
+        writeAccessError(programFolder) == 0 && isOwnAndPrivate(programFolder))
         return programFolder;
-    return configHome ? *configHome / "dayglass" : fs::path();
+    if (!configHome)
+        return {};
+    // One that another user made is not used; one of the user's own that
+    // others may use is made private by keepDataFolderPrivate.
+    const fs::path userFolder = *configHome / "dayglass";
+    struct stat status {};
+    if (::stat(userFolder.c_str(), &status) == 0 && status.st_uid != ::geteuid())
+        return {};
+    return userFolder;
 }
 
 std::optional<fs::path> userConfigHome() {

@@ -4,11 +4,11 @@
 #include <optional>
 
 // Where dayglass keeps Data.ini and Calendar.ini: beside the program when its
-// folder is writable (the portable use it was made for), otherwise in the
-// per-user folder `configHome`/dayglass, which the first write creates. With
-// neither, an empty path: there is no data folder, and nothing is read from
-// or written to any folder at all (never the temporary folder, where other
-// users could put files for us to read or to write through).
+// folder is the user's, writable, and writable by nobody else (the portable
+// use it was made for), otherwise in the per-user folder `configHome`/dayglass,
+// which the first write creates, unless another user made it. With neither, an empty path: there is
+// no data folder, and nothing is read from or written to any folder at all (never the temporary
+// folder, where other users could put files for us to read or to write through).
 std::filesystem::path dataFolderFor(const std::filesystem::path &programFolder,
                                     const std::optional<std::filesystem::path> &configHome);
 

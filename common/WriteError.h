@@ -12,7 +12,7 @@ enum class WriteProblem {
     TooLarge,   // the file would pass a size limit of the file system or the process
     Oversized,  // the file is larger than any that is read or written, and stays as it is
     NotAFile,   // a folder, device or pipe stands where the file should be
-    UnsafeLink, // a link in a folder that others may write, not the user's own
+    UnsafeLink, // a link that someone else could have made
     NoFolder,   // there is nowhere to keep the file
     Other,      // any other failure of the system, with its error number
 };

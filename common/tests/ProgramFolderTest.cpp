@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -41,6 +42,39 @@ TEST(ProgramFolder, WithoutAHomeThereIsNoUserFolder) {
     EXPECT_EQ(dataFolderFor(folder.path(), std::nullopt), folder.path());
     EXPECT_EQ(dataFolderFor("/usr/bin", std::nullopt), fs::path());
     EXPECT_EQ(dataFolderFor("relative/bin", std::nullopt), fs::path());
+}
+
+// A folder that someone else made, or may write, could hold their files or
+// links: the program folder is then left for the user's own, and the user's
+// own is not used when another user made it.
+TEST(ProgramFolder, FoldersOthersCouldWriteAreNotUsed) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    constexpr uid_t otherUser = 12345;
+    struct Row {
+        mode_t programMode;
+        uid_t programOwner;
+        uid_t userFolderOwner;
+        bool keptBesideTheProgram;
+        bool userFolderUsed;
+    };
+    const Row rows[] = {
+        {0755, 0, 0, true, true},           {0777, 0, 0, false, true},
+        {02775, 0, 0, false, true},         {0755, otherUser, 0, false, true},
+        {0777, 0, otherUser, false, false},
+    };
+    for (const Row &row : rows) {
+        TemporaryFolder program;
+        TemporaryFolder config;
+        fs::create_directory(config / "dayglass");
+        ASSERT_EQ(::chmod(program.path().c_str(), row.programMode), 0);
+        ASSERT_EQ(::chown(program.path().c_str(), row.programOwner, 0), 0);
+        ASSERT_EQ(::chown((config / "dayglass").c_str(), row.userFolderOwner, 0), 0);
+        const fs::path expected = row.keptBesideTheProgram ? program.path()
+                                  : row.userFolderUsed     ? config / "dayglass"
+                                                           : fs::path();
+        EXPECT_EQ(dataFolderFor(program.path(), config.path()), expected) << row.programMode;
+    }
 }
 
 TEST(ProgramFolder, ConfigHomeComesOnlyFromAbsolutePaths) {

@@ -59,10 +59,10 @@ TEST(SaveOwnership, NewFilesArePrivateOnlyInAPrivateFolder) {
     ::umask(previousMask);
 }
 
-// In a folder that everybody may write, with the sticky bit, another user
-// can plant the file as a link to one of ours. There a link is followed only
-// when it is ours or the folder owner's, as the kernel's protected-links rule
-// does; elsewhere only the folder's owner could have planted it.
+// A link is followed only where nobody else could have made it: the user's
+// own link, in a folder of the user's that nobody else may write, to a file
+// on the same file system. Shared, sticky and team folders, another user's
+// link, and a stick that lends our user id to a link into the home are not.
 TEST(SaveOwnership, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
@@ -70,28 +70,36 @@ TEST(SaveOwnership, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
         mode_t folderMode;
         uid_t folderOwner;
         uid_t linkOwner;
+        const char *targetFileSystem;
         bool followed;
     };
     const Row rows[] = {
-        {01777, 0, otherUser, false},
-        {01777, 0, 0, true},
-        {01777, otherUser, otherUser, true},
-        {0755, 0, otherUser, true},
+        {01777, 0, otherUser, "/tmp", false},
+        {01777, 0, 0, "/tmp", false},
+        {0777, 0, 0, "/tmp", false},
+        {02775, 0, 0, "/tmp", false},
+        {0755, otherUser, otherUser, "/tmp", false},
+        {0755, 0, otherUser, "/tmp", false},
+        {0755, 0, 0, "/dev/shm", false},
+        {0755, 0, 0, "/tmp", true},
     };
     for (const Row &row : rows) {
-        TemporaryFolder shared;
-        TemporaryFolder home;
+        TemporaryFolder shared("/tmp");
+        TemporaryFolder home(row.targetFileSystem);
         writeBytes(home / ".bashrc", "echo hello\n");
-        fs::create_symlink(home / ".bashrc", shared / "Calendar.ini");
+        fs::create_symlink(home / ".bashrc", shared / "Data.ini");
         ASSERT_EQ(::chmod(shared.path().c_str(), row.folderMode), 0);
         ASSERT_EQ(::chown(shared.path().c_str(), row.folderOwner, row.folderOwner), 0);
-        ASSERT_EQ(::lchown((shared / "Calendar.ini").c_str(), row.linkOwner, row.linkOwner), 0);
-        const WriteResult result = write(shared / "Calendar.ini");
-        EXPECT_EQ(!result, row.followed) << row.folderMode << " " << row.linkOwner;
-        EXPECT_TRUE(row.followed || (result && result->problem == WriteProblem::UnsafeLink));
+        ASSERT_EQ(::lchown((shared / "Data.ini").c_str(), row.linkOwner, row.linkOwner), 0);
+        const WriteResult result = write(shared / "Data.ini");
+        const std::string name = std::to_string(row.folderMode) + " " +
+                                 std::to_string(row.linkOwner) + " " + row.targetFileSystem;
+        EXPECT_EQ(!result, row.followed) << name;
+        EXPECT_TRUE(row.followed || (result && result->problem == WriteProblem::UnsafeLink))
+            << name;
         EXPECT_EQ(readBytes(home / ".bashrc"),
                   row.followed ? "echo hello\n[A]\r\nx=new\r\n" : "echo hello\n");
-        EXPECT_TRUE(fs::is_symlink(shared / "Calendar.ini"));
+        EXPECT_TRUE(fs::is_symlink(shared / "Data.ini"));
     }
 }
 

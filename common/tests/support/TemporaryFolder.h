@@ -11,8 +11,10 @@
 // when the test ends.
 class TemporaryFolder {
 public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dg-test-XXXXXX").string();
+    TemporaryFolder() : TemporaryFolder(std::filesystem::temp_directory_path()) {}
+    // Below `parent`, to put a file on another file system.
+    explicit TemporaryFolder(const std::filesystem::path &parent) {
+        std::string pattern = (parent / "dg-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::system_error(errno, std::generic_category(), "mkdtemp");
         m_path = pattern;
