@@ -4,12 +4,9 @@
 #include "MessageBoxes.h"
 #include "PeriodValidation.h"
 #include "QtColors.h"
-#include "ScreenCentre.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
-#include "WriteErrorMessage.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,23 +48,33 @@ QLabel *createCaption(const QString &text, QRect geometry, QWidget *parent) {
     return label;
 }
 
+// A field for digits that takes no part in an input method's composition: with
+// a Japanese input method on, typed digits would otherwise become full-width
+// text under composition, which the field refuses, and the first composed key
+// would wipe the selected value. Input methods ask the focused widget whether
+// it takes their input; this one answers no, so keys arrive as the digits the
+// user typed.
+class DigitField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+        if (query == Qt::ImEnabled)
+            return false;
+        return QLineEdit::inputMethodQuery(query);
+    }
+};
+
 } // namespace
 
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context) {
+    : SavingDialog(twipsRect(0, 0, 5295, 2400).size(),
+                   QStringLiteral("設定を保存せずに閉じますか？"), parent),
+      m_context(context) {
     setObjectName(QStringLiteral("frmSet"));
     // Without a title bar the dialog has no title to read; it is read under
     // the caption of the button that opens it.
     setAccessibleName(QStringLiteral("時間設定"));
-    setFixedSize(twipsRect(0, 0, 5295, 2400).size());
-    setAutoFillBackground(true);
-    setPaletteColor(this, QPalette::Window, Qt::black);
-    // The dialog has no title bar; its raised edge sets it apart from the
-    // black main window beneath it.
-    auto *border = new QFrame(this);
-    border->setObjectName(QStringLiteral("border"));
-    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    border->setGeometry(rect());
     createRow(0, QStringLiteral("開始"), 0);
     createRow(rowDistance, QStringLiteral("終了"), 6);
     createSettingButton();
@@ -79,7 +86,7 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
     const QString prefix = offset == 0 ? QStringLiteral("S") : QStringLiteral("E");
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const FieldColumn &column = columns[i];
-        auto *field = new QLineEdit(this);
+        auto *field = new DigitField(this);
         field->setObjectName(prefix + QString::fromLatin1(column.name));
         // A field is read under the captions that frame it on the screen: its
         // row's heading and the unit beside it.
@@ -111,7 +118,6 @@ void frmSet::createSettingButton() {
 }
 
 void frmSet::Form_Load() {
-    centreOnScreen(*this);
     const PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
     for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
         m_fields[i]->setText(QString::fromStdString(texts.start.*dateTimeFields[i]));
@@ -138,16 +144,16 @@ PeriodTexts frmSet::fieldTexts() const {
 }
 
 void frmSet::Setting_Click() {
+    commitComposition();
     const PeriodTexts texts = fieldTexts();
     if (const auto problem = firstPeriodProblem(texts)) {
         MessageBoxes::inform(this, programTitle, QString::fromStdString(*problem));
         return;
     }
     if (const auto error = writePeriodTexts(m_context.dataFolder, texts)) {
-        MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(*error));
+        saveFailed(*error);
         return;
     }
-    m_saved = true;
     accept();
 }
 
@@ -194,13 +200,4 @@ bool frmSet::eventFilter(QObject *watched, QEvent *event) {
     default:
         return false;
     }
-}
-
-void frmSet::closeEvent(QCloseEvent *event) {
-    if (!m_saved)
-        event->ignore();
-}
-
-void frmSet::reject() {
-    // Escape must not close the dialog: only a save does.
 }

@@ -178,6 +178,24 @@ private slots:
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(field("SMonth")->text(), QStringLiteral("7"));
         QCOMPARE(dataFile(), storedPeriod);
+
+        // Now Escape and the close ask; Enter takes the default, No.
+        QString question;
+        whenModalShown([&question](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            question = box->windowTitle() + QLatin1Char(':') + box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::keyClick(field("SMonth"), Qt::Key_Escape);
+        QCOMPARE(question, QStringLiteral("dayglass:設定を保存せずに閉じますか？"));
+        QVERIFY(m_dialog->isVisible());
+        whenModalShown([](QWidget *modal) {
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+        });
+        m_dialog->close();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(dataFile(), storedPeriod);
     }
 
     void unchangedSaveRewritesTheSameValues() {
@@ -185,7 +203,7 @@ private slots:
         QCOMPARE(dataFile(), storedPeriod);
     }
 
-    void escapeAndCloseDoNotDismissTheDialog() {
+    void escapeAndCloseDoNotDismissTheDialogBeforeAFailedSave() {
         QTest::keyClick(field("SYear"), Qt::Key_Escape);
         QVERIFY(m_dialog->isVisible());
         m_dialog->close();
