@@ -2,10 +2,11 @@
 # Runs a command on a virtual desktop (with-desktop.sh) on which the user types
 # through ibus with Mozc, switched on in Hiragana, as most Japanese Linux
 # desktops are set up: keys reach the program through the input method, which
-# composes them into text under conversion before it commits it. Mozc's server
-# refuses to run as root, so as root the whole desktop runs as the unprivileged
-# user nobody, in a home of its own that is removed afterwards. Exits 77
-# (skipped), saying why, when something it needs is missing.
+# composes them into text under conversion before it commits it. It all runs
+# in a home of its own, removed afterwards, so that the user's own settings
+# stay as they are. Mozc's server refuses to run as root, so as root the whole
+# desktop runs as the unprivileged user nobody. Exits 77 (skipped), saying why,
+# when something it needs is missing.
 # Usage: with-input-method.sh COMMAND [ARGUMENT...]
 set -eu
 scripts="$(cd "$(dirname "$0")" && pwd)"
@@ -30,20 +31,37 @@ for tool in ibus-daemon ibus dbus-run-session setpriv; do
 done
 [ -x /usr/lib/ibus-mozc/ibus-engine-mozc ] || skip "Mozc for ibus is not installed (package ibus-mozc)"
 
-if [ "$(id -u)" = 0 ]; then
+if [ "${1:-}" != --in-home ]; then
+    # Mozc's server outlives the session; it goes with the home.
     home="$(mktemp -d)"
-    trap 'rm -rf "$home"' EXIT
-    chown nobody: "$home"
-    as_nobody() {
-        setpriv --reuid=nobody --regid=nogroup --clear-groups \
-            env -i PATH="$PATH" HOME="$home" LANG=C.UTF-8 "$@"
+    stop_mozc() {
+        for pid in $(pgrep -x mozc_server); do
+            grep -qzx "HOME=$home" "/proc/$pid/environ" 2>/dev/null && kill "$pid"
+        done
+        rm -rf "$home"
     }
-    as_nobody test -x "$1" ||
-        skip "the user nobody cannot run $1; build in a folder that others may read"
+    trap stop_mozc EXIT
+    mkdir "$home/run"
+    program="$1"
+    shift
+    run_as=""
+    if [ "$(id -u)" = 0 ]; then
+        # The build may lie where nobody cannot go (below /root), so the
+        # program and these scripts run as copies in that home.
+        cp "$program" "$scripts/with-input-method.sh" "$scripts/with-desktop.sh" \
+            "$scripts/virtual-display.sh" "$home/run/"
+        program="$home/run/$(basename "$program")"
+        chown -R nobody: "$home"
+        chmod 755 "$home"
+        run_as="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+        scripts="$home/run"
+    fi
     status=0
-    as_nobody sh "$scripts/with-input-method.sh" "$@" || status=$?
+    $run_as env -i PATH="$PATH" HOME="$home" LANG=C.UTF-8 \
+        sh "$scripts/with-input-method.sh" --in-home "$program" "$@" || status=$?
     exit "$status"
 fi
+shift
 
 mkdir -p "$HOME/.config/mozc"
 cat >"$HOME/.config/mozc/ibus_config.textproto" <<'CONFIG'
