@@ -119,14 +119,12 @@ void frmWeek::CMD_Timer_Click(int index) {
     savePage(index);
 }
 
-// A Data.ini that holds the page already is not written, so that one the user
-// protected from writing raises no message at every start.
+// A Data.ini that holds these very bytes already is not written (see
+// FileStore::update), so that one the user protected from writing raises no
+// message at every start.
 void frmWeek::savePage(int index) {
     cls_IniFile data = iniFileAt(m_context.dataFilePath(dataFileName));
-    const std::string text = pageText(index);
-    if (data.GetDataStr(shownPageSection, shownPageKey) == text.substr(1))
-        return;
-    const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, text);
+    const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, pageText(index));
     if (!error || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;

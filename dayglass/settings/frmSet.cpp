@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 namespace {
 
@@ -18,7 +18,7 @@ struct FieldColumn {
     const char *name;
     int left;
     int width;
-    int maximumLength;
+    std::size_t maximumLength;
     const char *unit;
     int unitLeft;
 };
@@ -65,6 +65,22 @@ public:
     }
 };
 
+// Judges every change of a field's text, typed or pasted, by the rule of
+// acceptsFieldText.
+class FieldTextValidator : public QValidator {
+public:
+    FieldTextValidator(const QString &stored, std::size_t limit, QObject *parent)
+        : QValidator(parent), m_stored(stored.toStdU32String()), m_limit(limit) {}
+
+    State validate(QString &input, int &) const override {
+        return acceptsFieldText(m_stored, input.toStdU32String(), m_limit) ? Acceptable : Invalid;
+    }
+
+private:
+    const std::u32string m_stored;
+    const std::size_t m_limit;
+};
+
 } // namespace
 
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
@@ -92,14 +108,9 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
         // row's heading and the unit beside it.
         field->setAccessibleName(heading + QLatin1Char(' ') + QString::fromUtf8(column.unit));
         field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
-        field->setMaxLength(column.maximumLength);
         field->setFont(dialogFont());
         field->setFrame(true);
         field->setContextMenuPolicy(Qt::NoContextMenu);
-        // Typing is filtered key by key; the validator also stops text that
-        // arrives another way, such as a middle-click paste.
-        field->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
         setPaletteColor(field, QPalette::Base, Qt::white);
         setPaletteColor(field, QPalette::Text, Qt::black);
         field->installEventFilter(this);
@@ -120,9 +131,17 @@ void frmSet::createSettingButton() {
 void frmSet::Form_Load() {
     const PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
     for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
-        m_fields[i]->setText(QString::fromStdString(texts.start.*dateTimeFields[i]));
-        m_fields[i + 6]->setText(QString::fromStdString(texts.end.*dateTimeFields[i]));
+        fill(m_fields[i], texts.start.*dateTimeFields[i], columns[i].maximumLength);
+        fill(m_fields[i + 6], texts.end.*dateTimeFields[i], columns[i].maximumLength);
     }
+}
+
+// Typing is filtered key by key; the validator keeps the limit and also stops
+// text that arrives another way, such as a middle-click paste.
+void frmSet::fill(QLineEdit *field, const std::string &stored, std::size_t limit) {
+    const QString text = QString::fromStdString(stored);
+    field->setText(text);
+    field->setValidator(new FieldTextValidator(text, limit, field));
 }
 
 void frmSet::showEvent(QShowEvent *event) {

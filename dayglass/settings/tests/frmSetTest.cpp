@@ -86,6 +86,32 @@ private slots:
         QCOMPARE(background("SMonth"), white);
     }
 
+    // The limits are on typing: a text stored by hand shows whole, saves as
+    // it stands and can still be edited.
+    void storedTextsShowWholeAndTypingKeepsTheLimits() {
+        const std::string handEdited = "[Start]\r\nYear=20060\r\nMonth=0003\r\nDay=3.5\r\n"
+                                       "Hour=+9\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2007\r\n"
+                                       "Month=3\r\nDay=1\r\nHour=17\r\nMinute=30\r\nSecond=0\r\n";
+        writeBytes(m_folder->path() / "Data.ini", handEdited);
+        m_dialog = std::make_unique<frmSet>(DayglassContext{m_folder->path(), {}});
+        QCOMPARE(fieldTexts().mid(0, 4).join(QLatin1Char(' ')),
+                 QStringLiteral("20060 0003 3.5 +9"));
+        clickSetting();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(dataFile(), handEdited);
+
+        m_dialog = std::make_unique<frmSet>(DayglassContext{m_folder->path(), {}});
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        field("SDay")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(field("SDay"), Qt::Key_End);
+        QTest::keyClick(field("SDay"), Qt::Key_Backspace);
+        QCOMPARE(field("SDay")->text(), QStringLiteral("3."));
+        field("SYear")->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(field("SYear"), QStringLiteral("123456"));
+        QCOMPARE(field("SYear")->text(), QStringLiteral("1234"));
+    }
+
     void missingKeysGiveEmptyFields() {
         std::filesystem::remove(m_folder->path() / "Data.ini");
         frmSet dialog(DayglassContext{m_folder->path(), {}});
