@@ -94,19 +94,22 @@ void frmCSet::createControls() {
     m_Tex->setFocus();
 }
 
-void frmCSet::setPanelColour(const QColor &colour) {
+// The colour is kept as the file names it, so that a system colour is saved as
+// the same system colour.
+void frmCSet::setPanelColour(OleColor colour) {
     m_day.colour = colour;
-    setPaletteColor(m_ColorPanel, QPalette::Window, colour);
+    const QColor shown = toQColor(colour);
+    setPaletteColor(m_ColorPanel, QPalette::Window, shown);
     // The panel shows its colour and nothing else; a screen reader says it as
     // a number.
-    m_ColorPanel->setAccessibleName(colour.name().toUpper());
+    m_ColorPanel->setAccessibleName(shown.name().toUpper());
 }
 
 void frmCSet::ColorSet_Click() {
     QColorDialog chooser(this);
     chooser.setObjectName(QStringLiteral("CD"));
     if (chooser.exec() == QDialog::Accepted)
-        setPanelColour(chooser.selectedColor());
+        setPanelColour(toOleColor(chooser.selectedColor()));
 }
 
 void frmCSet::Setting_Click() {
@@ -119,8 +122,7 @@ void frmCSet::Setting_Click() {
     if (m_storedNote == StoredNote::Cut &&
         !MessageBoxes::askYesNo(this, programTitle, QString::fromUtf8(cutNoteQuestion)))
         return;
-    if (const auto error =
-            saveDay(m_dataFolder, m_day.section.toStdString(), text, toOleColor(m_day.colour))) {
+    if (const auto error = saveDay(m_dataFolder, m_day.section.toStdString(), text, m_day.colour)) {
         saveFailed(*error);
         return;
     }

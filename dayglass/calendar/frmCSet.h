@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OleColor.h"
 #include "SavingDialog.h"
 
 #include <filesystem>
@@ -21,7 +22,7 @@ enum class StoredNote {
 struct EditedDay {
     QString section;
     QString noteText;
-    QColor colour = Qt::black;
+    OleColor colour = oleBlack;
 };
 
 // The note editor for one day: the day section name as heading, the note as
@@ -42,7 +43,7 @@ protected:
 
 private:
     void createControls();
-    void setPanelColour(const QColor &colour);
+    void setPanelColour(OleColor colour);
 
     void ColorSet_Click();
     void Setting_Click();

@@ -20,7 +20,7 @@ private slots:
 
     void aSaveKeepsTheTextStillUnderComposition() {
         TemporaryFolder folder;
-        frmCSet editor(folder.path(), {QStringLiteral("2005/10/14(金)"), QString(), Qt::black});
+        frmCSet editor(folder.path(), {QStringLiteral("2005/10/14(金)"), QString(), oleBlack});
         RealInput::showActive(&editor);
         auto *text = editor.findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
         RealInput::type(QStringLiteral("kyouha"));
