@@ -35,7 +35,7 @@ std::string reasonText(const OpenFailure &failure) {
     case OpenProblem::NoProgramForAddress:
         return "この種類のアドレスを開くプログラムがありません。";
     case OpenProblem::WindowsProgram:
-        return "Windows 用のプログラムです。実行するには Wine などのプログラムが必要です。";
+        return "Windows 用のプログラムです。\n実行するには Wine などのプログラムが必要です。";
     case OpenProblem::FileMissing:
         return "ファイルが見つかりません。";
     case OpenProblem::System:

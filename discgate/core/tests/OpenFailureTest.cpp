@@ -49,7 +49,7 @@ TEST(OpenFailure, TellsTheUserWhatWentWrongWithTheTarget) {
 TEST(OpenFailure, MessageNamesTheTargetAndTheReason) {
     EXPECT_EQ(openFailureMessage("setup.exe", {OpenProblem::WindowsProgram, {}}),
               "setup.exeを開けませんでした。\n\n"
-              "Windows 用のプログラムです。実行するには Wine などのプログラムが必要です。");
+              "Windows 用のプログラムです。\n実行するには Wine などのプログラムが必要です。");
     EXPECT_EQ(openFailureMessage("a.pdf", systemFailure),
               "a.pdfを開けませんでした。\n\nUnable to find terminal");
 }
