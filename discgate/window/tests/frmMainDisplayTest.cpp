@@ -134,34 +134,28 @@ private slots:
         m_opener.failure = OpenFailure{OpenProblem::NoProgramForFile, {}};
         QSignalSpy endings(m_window.get(), &frmMain::ended);
         QString text;
-        bool active = false;
-        bool overTheMenu = false;
-        bool inFront = false;
-        int endingsWhileShown = -1;
+        bool overTheMenuInFront = false;
         whenModalShown([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
             const auto closeAtEnd = closedAtEnd(box);
             QTRY_VERIFY(box->isActiveWindow());
-            active = true;
-            text = box->text();
-            overTheMenu = m_window->frameGeometry().contains(box->frameGeometry().center());
+            text = box->windowTitle() + QLatin1Char('|') + box->text();
             const QRect shown = box->geometry();
-            inFront = box->screen()
-                          ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-                          .toImage() == box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            endingsWhileShown = int(endings.size());
+            const QImage onScreen =
+                box->screen()
+                    ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                    .toImage();
+            overTheMenuInFront =
+                m_window->frameGeometry().contains(shown.center()) && endings.isEmpty() &&
+                onScreen == box->grab().toImage().convertToFormat(onScreen.format());
             RealInput::key(QStringLiteral("Return"));
         });
         RealInput::click(button(3));
         QTRY_COMPARE(endings.size(), 1);
-        QVERIFY(active);
-        QCOMPARE(text, QStringLiteral("readme.txtを開けませんでした。\n\n"
+        QCOMPARE(text, QStringLiteral("discgate|readme.txtを開けませんでした。\n\n"
                                       "この種類のファイルを開くプログラムがありません。"));
-        QVERIFY(overTheMenu);
-        QVERIFY(inFront);
-        QCOMPARE(endingsWhileShown, 0);
-        QCOMPARE(m_opener.actions.size(), std::size_t(1));
+        QVERIFY(overTheMenuInFront);
     }
 };
 
