@@ -5,14 +5,14 @@
 set -eu
 
 PACKAGES="
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config libglib2.0-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick faketime openbox
     weston xwayland qt6-wayland
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
-    libglib2.0-dev libglib2.0-bin shared-mime-info python3-gi
+    libglib2.0-bin shared-mime-info python3-gi
 "
 # With --check it installs nothing and only says whether anything is missing.
 # Packages that only one script needs (clang for the fuzz targets) are named by
