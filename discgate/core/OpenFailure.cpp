@@ -44,11 +44,13 @@ std::string reasonText(const OpenFailure &failure) {
     return {};
 }
 
-} // namespace
-
+// A Windows program by its name (.exe, .com, .bat, .msi in any letter case) or
+// by its first bytes ("MZ").
 bool isWindowsProgram(const fs::path &path) {
     return hasWindowsProgramExtension(path) || beginsAsWindowsProgram(path);
 }
+
+} // namespace
 
 OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported) {
     if (action.kind == LaunchKind::OpenUrl)

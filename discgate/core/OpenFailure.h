@@ -32,9 +32,5 @@ struct OpenFailure {
 // Wine rather than a program for its type.
 OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported);
 
-// A Windows program by its name (.exe, .com, .bat, .msi in any letter case) or
-// by its first bytes ("MZ").
-bool isWindowsProgram(const std::filesystem::path &path);
-
 // The text that tells the user that `targetName` did not open, and why.
 std::string openFailureMessage(std::string_view targetName, const OpenFailure &failure);
