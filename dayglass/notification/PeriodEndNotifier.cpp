@@ -29,9 +29,6 @@ void PeriodEndNotifier::tick() {
 }
 
 void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
     QDBusMessage notify = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),
@@ -41,8 +38,9 @@ void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)}};
     notify << programName << uint(0) << iconName << programName
            << QString::fromStdString(endNoticeBody(end)) << QStringList() << hints << int(-1);
-    // The reply, an id or an error when nobody serves notices, is not
-    // awaited: the tick goes on at once, and a desktop without the service
-    // has the red page and the window's request for attention.
-    bus.asyncCall(notify);
+    // The reply, an id or an error when there is no bus or nobody serves
+    // notices, is not awaited: the tick goes on at once, and a desktop
+    // without the service has the red page and the window's request for
+    // attention.
+    QDBusConnection::sessionBus().asyncCall(notify);
 }

@@ -1,69 +1,60 @@
 #include "PeriodEndNotifier.h"
 
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVirtualObject>
-#include <QSignalSpy>
+#include <QtDBus>
 #include <QtTest>
 
 using namespace std::chrono;
 
-// Stands in for the desktop's notification service and keeps what it is sent.
+// Stands in for the desktop's notification service and keeps what it is
+// sent, without answering: nothing waits for the answer.
 class FakeNotificationService : public QDBusVirtualObject {
 public:
     QList<QDBusMessage> calls;
     QString introspect(const QString &) const override { return {}; }
-    bool handleMessage(const QDBusMessage &call, const QDBusConnection &connection) override {
+    bool handleMessage(const QDBusMessage &call, const QDBusConnection &) override {
         calls.append(call);
-        return connection.send(call.createReply(uint(calls.size())));
+        return true;
     }
 };
 
 class PeriodEndNotifierTest : public QObject {
     Q_OBJECT
     LocalSeconds m_now = local_days{2006y / March / 5} + 9h;
-    PeriodEndNotifier m_notifier{[this] { return m_now; }, nullptr};
-    QSignalSpy m_ended{&m_notifier, &PeriodEndNotifier::periodEnded};
 
-    // A period that has ended at its load, then one that ends later.
+    // A period that has ended when it is loaded, then one that ends later.
     void endTwoPeriods() {
-        m_notifier.periodLoaded(Period{m_now - 2h, m_now - 1h});
-        m_notifier.tick();
-        m_notifier.periodLoaded(Period{m_now - 1h, m_now + 10s});
+        PeriodEndNotifier notifier([this] { return m_now; }, nullptr);
+        QSignalSpy ended(&notifier, &PeriodEndNotifier::periodEnded);
+        for (const Period &period : {Period{m_now - 2h, m_now - 1h}, {m_now, m_now + 10s}}) {
+            notifier.periodLoaded(period);
+            notifier.tick();
+        }
         m_now += 10s;
-        m_notifier.tick();
-        m_notifier.tick();
-        QCOMPARE(m_ended.count(), 1);
+        notifier.tick();
+        QCOMPARE(ended.count(), 1);
     }
 
 private slots:
-    // Runs on a private session bus, the service on a connection of its own.
-    void theEndOfARunningPeriodIsToldWithoutWaiting() {
+    void theEndIsToldOnTheSessionBusWithoutWaiting() {
         FakeNotificationService service;
-        QDBusConnection bus =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("service"));
-        QVERIFY(
-            bus.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
-        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"s"_qs);
+        QVERIFY(bus.registerVirtualObject(u"/org/freedesktop/Notifications"_qs, &service));
+        QVERIFY(bus.registerService(u"org.freedesktop.Notifications"_qs));
         endTwoPeriods();
-        // The service is called only from the event loop, which no tick ran.
-        QVERIFY(service.calls.isEmpty());
+        QVERIFY(service.calls.isEmpty()); // it can arrive only once the event loop runs
         QTRY_COMPARE_WITH_TIMEOUT(service.calls.size(), 1, 30000);
-        const QDBusMessage call = service.calls[0];
+        const QDBusMessage &call = service.calls[0];
         QCOMPARE(call.interface() + u'.' + call.member() + u' ' + call.signature(),
-                 QStringLiteral("org.freedesktop.Notifications.Notify susssasa{sv}i"));
-        const QString body = QStringLiteral("設定した期間が終了しました（2006/03/05 09:00:10）");
-        const QString dayglass = QStringLiteral("dayglass");
-        QCOMPARE(call.arguments().mid(0, 6),
-                 (QVariantList{dayglass, 0u, dayglass, dayglass, body, QStringList()}));
-        QCOMPARE(qdbus_cast<QVariantMap>(call.arguments()[6]),
-                 (QVariantMap{{QStringLiteral("desktop-entry"), u"org.dayglass.dayglass"_qs}}));
-        QCOMPARE(call.arguments()[7], QVariant(-1));
+                 u"org.freedesktop.Notifications.Notify susssasa{sv}i"_qs);
+        QVariantList arguments = call.arguments();
+        arguments[6] = qdbus_cast<QVariantMap>(arguments[6]);
+        const QString body = u"設定した期間が終了しました（2006/03/05 09:00:10）"_qs;
+        const QVariantMap hints{{u"desktop-entry"_qs, u"org.dayglass.dayglass"_qs}};
+        QCOMPARE(arguments, (QVariantList{u"dayglass"_qs, 0u, u"dayglass"_qs, u"dayglass"_qs, body,
+                                          QStringList(), hints, -1}));
     }
 
-    // Runs where no session bus answers: the window is still told.
-    void withoutABusNothingIsSent() {
+    void withoutASessionBusTheWindowIsStillTold() {
         QVERIFY(!QDBusConnection::sessionBus().isConnected());
         endTwoPeriods();
     }

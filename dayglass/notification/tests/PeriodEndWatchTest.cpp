@@ -3,61 +3,50 @@
 #include "EndNoticeText.h"
 
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace std::chrono;
 
 namespace {
 
 const LocalSeconds end = local_days{2006y / March / 5} + 9h;
-const Period period{end - days{30}, end};
-const Period later{end, end + 1h};
+const Period period{end - days{30}, end}, later{end, end + 1h}, ended{end - 2h, end - 1h};
 
-// A load of a period (`told` unset) or a tick with the end it should tell.
+// A load of a period, or (without one) a tick that tells the end of the
+// period loaded last or nothing.
 struct Step {
     std::optional<Period> loaded;
     LocalSeconds at;
-    std::optional<LocalSeconds> told;
+    bool tells = false;
 };
-Step load(const Period &loaded, LocalSeconds at) {
-    return {loaded, at, std::nullopt};
-}
-Step tick(LocalSeconds at, std::optional<LocalSeconds> told = std::nullopt) {
-    return {std::nullopt, at, told};
-}
 
 TEST(PeriodEndWatch, TellsEachEndOnceWhenATickFindsIt) {
-    const std::pair<const char *, std::vector<Step>> rows[] = {
-        {"once", {load(period, end - 9s), tick(end - 1s), tick(end, end), tick(end + 1s)}},
-        {"by a late tick", {load(period, end - 9s), tick(end + 1h, end)}},
-        {"not when ended at the load", {load(period, end), tick(end + 1s)}},
-        {"again for a new period",
-         {load(period, end - 1s), tick(end, end), load(later, end), tick(later.end, later.end)}},
-        {"not for a saved one that has ended",
-         {load(period, end - 3h), load({end - 2h, end - 1h}, end - 9s), tick(end)}},
-        {"for the same one reloaded after its end",
-         {load(period, end - 1s), load(period, end), tick(end, end)}},
-        {"not for the same one reloaded once told",
-         {load(period, end - 1s), tick(end, end), load(period, end), tick(end + 1s)}},
+    const std::vector<Step> rows[] = {
+        {{period, end - 9s}, {{}, end - 1s}, {{}, end, true}, {{}, end + 1s}}, // once
+        {{period, end - 9s}, {{}, end + 1h, true}},                            // a late tick
+        {{period, end}, {{}, end + 1s}},                                       // ended when loaded
+        {{period, end - 1s}, {{}, end, true}, {later, end}, {{}, later.end, true}}, // a new one
+        {{period, end - 9s}, {ended, end - 9s}, {{}, end}},              // an ended one saved
+        {{period, end - 1s}, {period, end}, {{}, end, true}},            // reloaded unchanged
+        {{period, end - 1s}, {{}, end, true}, {period, end}, {{}, end}}, // reloaded when told
     };
-    for (const auto &[name, steps] : rows) {
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
         PeriodEndWatch watch;
-        for (const Step &step : steps) {
-            if (step.loaded)
+        std::optional<LocalSeconds> loadedEnd;
+        for (const Step &step : rows[row]) {
+            if (step.loaded) {
                 watch.periodLoaded(step.loaded, step.at);
-            else
-                EXPECT_EQ(watch.reachedEnd(step.at), step.told) << name;
+                loadedEnd = step.loaded->end;
+            } else {
+                EXPECT_EQ(watch.reachedEnd(step.at), step.tells ? loadedEnd : std::nullopt) << row;
+            }
         }
     }
 }
 
+// The moment of the end, rolled over from a day past the month's end.
 TEST(PeriodEndWatch, NoticeNamesTheMomentOfTheEnd) {
-    const std::pair<DateTimeTexts, const char *> rows[] = {
-        {{"2006", "3", "5", "9", "0", "0"}, "設定した期間が終了しました（2006/03/05 09:00:00）"},
-        {{"6", "02", "30", "23", "59", "7"}, "設定した期間が終了しました（0006/03/02 23:59:07）"},
-    };
-    for (const auto &[texts, body] : rows)
-        EXPECT_EQ(endNoticeBody(*dateTimeFrom(texts)), body) << texts.year;
+    EXPECT_EQ(endNoticeBody(*dateTimeFrom({"6", "02", "30", "23", "59", "7"})),
+              "設定した期間が終了しました（0006/03/02 23:59:07）");
 }
 
 } // namespace
