@@ -57,7 +57,9 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     setPaletteColor(this, QPalette::Window, Qt::black);
     m_calendarPage->setGeometry(twipsRect(30, 420, 2745, 3585));
     connect(m_timerPage, &TimerPage::settingClicked, this, &frmWeek::Setting_Click);
-    connect(m_endNotifier, &PeriodEndNotifier::periodEnded, this, &frmWeek::askForAttention);
+    // After the tick, as the request for attention handles pending events.
+    connect(m_endNotifier, &PeriodEndNotifier::periodEnded, this, &frmWeek::askForAttention,
+            Qt::QueuedConnection);
     createTabButtons();
 
     m_timer->setObjectName(QStringLiteral("Timer"));
@@ -151,9 +153,13 @@ void frmWeek::LoadPeriod() {
 }
 
 // Qt asks the desktop for attention (the task bar's urgency hint) only while
-// the window is not the active one, until it becomes active.
+// the window is not the active one, until it becomes active. The request is
+// handed to the window system at once: on X11 Qt would keep it until the
+// window next exchanges anything with the server, which a window that shows
+// the CALENDAR page may not do for hours.
 void frmWeek::askForAttention() {
     QApplication::alert(this);
+    QGuiApplication::sync();
 }
 
 void frmWeek::Timer_Timer() {
