@@ -34,9 +34,11 @@ std::optional<std::string> readDescriptor(int descriptor,
 // grants them none. Links are followed as WriteTarget.h says. A missing
 // folder is made, for its owner only. Nothing comes back when the file holds
 // the new content (also when it held it already); otherwise why it does not.
-// A path that is not absolute names no folder at all and is never written.
-// A file larger than `sizeLimit` is left as it is (Oversized), and no content
-// larger than that is written (TooLarge).
+// A file that holds the new content already is left untouched and reports
+// nothing, even where it may not be written. A path that is not absolute names
+// no folder at all and is never written. A file larger than `sizeLimit` is
+// left as it is (Oversized), and no content larger than that is written
+// (TooLarge).
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
                    std::uintmax_t sizeLimit = maximumFileSize);
