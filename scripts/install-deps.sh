@@ -5,7 +5,7 @@
 set -eu
 
 PACKAGES="
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config libjpeg-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic
