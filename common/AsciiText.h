@@ -1,8 +1,5 @@
 #pragma once
 
-#include <charconv>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,15 +43,4 @@ inline std::string asciiLowered(std::string_view text) {
     for (char &c : lowered)
         c = asciiLower(c);
     return lowered;
-}
-
-// The value of a text made of decimal digits alone, any number of leading
-// zeros included; nothing for an empty text, one holding anything else (a
-// sign or a blank) or a value beyond 32 bits.
-inline std::optional<std::uint32_t> decimalNumber(std::string_view digits) {
-    std::uint32_t value = 0;
-    if (digits.empty() || digits.find_first_not_of("0123456789") != digits.npos ||
-        std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
-        return std::nullopt;
-    return value;
 }

@@ -131,8 +131,6 @@ OldFile readOldFile(const fs::path &path) {
         old.error = WriteError{WriteProblem::NotAFile, path, 0};
     else if (isTooLarge(old.status))
         old.error = writeErrorFor(path, EFBIG);
-    else if (const int error = writeAccessError(path))
-        old.error = writeErrorFor(path, error);
     if (old.error)
         return old;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -158,12 +156,16 @@ updateLocked(const fs::path &path,
     const OldFile old = readOldFile(path);
     if (old.error)
         return old.error;
+    const std::string content = edit(old.content);
+    // A file that holds the new content already needs no write, so a file
+    // the user protected from writing raises nothing when nothing changes.
+    if (old.content && content == *old.content)
+        return std::nullopt;
+    if (const int error = old.content ? writeAccessError(path) : 0)
+        return writeErrorFor(path, error);
     if (const int error = writeAccessError(path.parent_path()))
         return writeErrorFor(path, error);
     removeLeftoverTemporaries(path);
-    const std::string content = edit(old.content);
-    if (old.content && content == *old.content)
-        return std::nullopt;
     if (content.size() > maximumFileSize)
         return writeErrorFor(path, EFBIG);
     return replaceAtomically(path, content, old.content ? &old.status : nullptr);

@@ -37,7 +37,9 @@ std::optional<std::string> readDescriptor(int descriptor);
 // grants them none. Links are followed as WriteTarget.h says. A missing
 // folder is made, for its owner only. Nothing comes back when the file holds
 // the new content (also when it held it already); otherwise why it does not.
-// A path that is not absolute names no folder at all and is never written.
+// A file that holds the new content already is left untouched and reports
+// nothing, even where it may not be written. A path that is not absolute names
+// no folder at all and is never written.
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit);
 

@@ -3,6 +3,7 @@
 #include "AsciiText.h"
 
 #include <charconv>
+#include <cstdint>
 
 std::optional<OleColor> oleColorFromText(std::string_view text) {
     text = trimmed(text);
@@ -17,7 +18,14 @@ std::optional<OleColor> oleColorFromText(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
     if (error != std::errc() || end != text.data() + text.size() || text.empty())
         return std::nullopt;
-    if (value < 0 || value > 0xFFFFFF)
+    // Eight hexadecimal digits are the bits of a signed 32-bit integer, as is
+    // the decimal form of a negative one.
+    const bool fitsInteger =
+        base == 16 ? value >= 0 && value <= 0xFFFFFFFF : value >= INT32_MIN && value <= INT32_MAX;
+    if (!fitsInteger)
         return std::nullopt;
-    return static_cast<OleColor>(value);
+    const auto colour = static_cast<OleColor>(value);
+    if (colour > 0xFFFFFF && !isSystemColour(colour))
+        return std::nullopt;
+    return colour;
 }

@@ -4,6 +4,9 @@
 #include "PaddedText.h"
 #include "cls_IniFile.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace {
 
 cls_IniFile dataFile(const std::filesystem::path &dataFolder) {
@@ -25,12 +28,15 @@ WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts
     return std::nullopt;
 }
 
-// A text of decimal digits within [low, high].
+// A period text as a whole number within [low, high].
 std::optional<int> numberIn(const std::string &text, int low, int high) {
-    const auto value = decimalNumber(text);
-    if (!value || *value < unsigned(low) || *value > unsigned(high))
+    const auto value = periodFieldValue(text);
+    if (!value)
         return std::nullopt;
-    return int(*value);
+    const double whole = std::nearbyint(*value);
+    if (whole < low || whole > high)
+        return std::nullopt;
+    return static_cast<int>(whole);
 }
 
 } // namespace
@@ -45,6 +51,23 @@ WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const Peri
     if (auto error = writeSide(ini, periodStartSection, texts.start))
         return error;
     return writeSide(ini, periodEndSection, texts.end);
+}
+
+std::optional<double> periodFieldValue(std::string_view text) {
+    text = trimmed(text);
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    // from_chars takes no sign of its own but "-", and reads exponents too.
+    if (text.empty() || text.find_first_not_of("0123456789.") != text.npos ||
+        text.find_first_of("0123456789") == text.npos)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return negative ? -value : value;
 }
 
 std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {

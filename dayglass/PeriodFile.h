@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // One side of the period as Data.ini stores it: six texts as the user typed
 // them ("3" and "03" alike), converted to numbers only when computing.
@@ -59,7 +60,13 @@ PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);
 // the first write that fails ends it and says why.
 WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts);
 
-// The moment the six texts name. Years are taken literally (6 is the year 6),
+// The number that a period text holds, as the period dialog and the count-down
+// read it: decimal digits with an optional sign and decimal point, blanks
+// around them allowed ("07", "+9", " 3.5 "). Nothing for any other text.
+std::optional<double> periodFieldValue(std::string_view text);
+
+// The moment the six texts name, each read as a number and rounded to the
+// nearest whole number (halves to the even one). Years are taken literally (6 is the year 6),
 // and a day past the month's end rolls over into the next month, as 30
 // February 2006 is 2 March 2006. Nothing when a text is empty or no number, or
 // a value lies outside year 0-9999, month 1-12, day 1-31, hour 0-23 or minute

@@ -6,6 +6,7 @@
 #include "DataFileKeys.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
+#include "PeriodEndNotifier.h"
 #include "QtColors.h"
 #include "TimerPage.h"
 #include "Twips.h"
@@ -13,6 +14,7 @@
 #include "cls_IniFile.h"
 #include "frmSet.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QPushButton>
@@ -46,7 +48,8 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_context(context), m_timerPage(new TimerPage(context, this)),
-      m_calendarPage(new CalendarPage(context, this)), m_timer(new QTimer(this)) {
+      m_calendarPage(new CalendarPage(context, this)),
+      m_endNotifier(new PeriodEndNotifier(context.clock, this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
@@ -54,6 +57,9 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     setPaletteColor(this, QPalette::Window, Qt::black);
     m_calendarPage->setGeometry(twipsRect(30, 420, 2745, 3585));
     connect(m_timerPage, &TimerPage::settingClicked, this, &frmWeek::Setting_Click);
+    // After the tick, as the request for attention handles pending events.
+    connect(m_endNotifier, &PeriodEndNotifier::periodEnded, this, &frmWeek::askForAttention,
+            Qt::QueuedConnection);
     createTabButtons();
 
     m_timer->setObjectName(QStringLiteral("Timer"));
@@ -86,7 +92,7 @@ void frmWeek::createTabButtons() {
 }
 
 void frmWeek::Form_Load() {
-    m_timerPage->LoadPeriod();
+    LoadPeriod();
     Timer_Timer();
     m_calendarPage->showCurrentMonth();
     TodayFocusDone = false;
@@ -119,14 +125,12 @@ void frmWeek::CMD_Timer_Click(int index) {
     savePage(index);
 }
 
-// A Data.ini that holds the page already is not written, so that one the user
-// protected from writing raises no message at every start.
+// A Data.ini that holds these very bytes already is not written (see
+// FileStore::update), so that one the user protected from writing raises no
+// message at every start.
 void frmWeek::savePage(int index) {
     cls_IniFile data = iniFileAt(m_context.dataFilePath(dataFileName));
-    const std::string text = pageText(index);
-    if (data.GetDataStr(shownPageSection, shownPageKey) == text.substr(1))
-        return;
-    const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, text);
+    const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, pageText(index));
     if (!error || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;
@@ -138,11 +142,27 @@ void frmWeek::savePage(int index) {
 void frmWeek::Setting_Click() {
     frmSet dialog(m_context);
     dialog.exec();
+    LoadPeriod();
+}
+
+void frmWeek::LoadPeriod() {
     m_timerPage->LoadPeriod();
+    m_endNotifier->periodLoaded(m_timerPage->period());
+}
+
+// Qt asks the desktop for attention (the task bar's urgency hint) only while
+// the window is not the active one, until it becomes active. The request is
+// handed to the window system at once: on X11 Qt would keep it until the
+// window next exchanges anything with the server, which a window that shows
+// the CALENDAR page may not do for hours.
+void frmWeek::askForAttention() {
+    QApplication::alert(this);
+    QGuiApplication::sync();
 }
 
 void frmWeek::Timer_Timer() {
     m_timerPage->Timer_Timer();
+    m_endNotifier->tick();
     if (!TodayFocusDone)
         focusTodayOnce();
 }

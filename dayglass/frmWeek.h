@@ -6,20 +6,23 @@
 #include <array>
 
 class CalendarPage;
+class PeriodEndNotifier;
 class QPushButton;
 class QTimer;
 class TimerPage;
 
 // The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
 // that refreshes the count-down ten times a second, the page saved in
-// Data.ini between runs, and the period dialog that the TIMER page asks for.
+// Data.ini between runs, the period dialog that the TIMER page asks for, and
+// the desktop's notice when the period ends.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
     explicit frmWeek(const DayglassContext &context, QWidget *parent = nullptr);
 
-    // One tick: the count-down, then, until it has once succeeded while the
-    // CALENDAR page is the saved page, the focus on today's day cell.
+    // One tick: the count-down, the notice when the period has just ended,
+    // then, until it has once succeeded while the CALENDAR page is the saved
+    // page, the focus on today's day cell.
     void Timer_Timer();
 
 protected:
@@ -30,6 +33,8 @@ private:
     void Form_Load();
     void CMD_Timer_Click(int index);
     void Setting_Click();
+    void LoadPeriod();
+    void askForAttention();
     void focusTodayOnce();
     int savedPage() const;
     void savePage(int index);
@@ -37,6 +42,7 @@ private:
     const DayglassContext m_context;
     TimerPage *const m_timerPage;
     CalendarPage *const m_calendarPage;
+    PeriodEndNotifier *const m_endNotifier;
     QTimer *const m_timer;
     std::array<QPushButton *, 2> m_tabs{};
     bool TodayFocusDone = false;

@@ -3,10 +3,12 @@
 # libraries the programs link; the rest are what Qt loads at run time or what
 # the programs call on: the window system plugins, the image formats of the
 # launcher's pictures, the Japanese texts of Qt's dialogs, a Japanese Gothic
-# font for the fonts of the design, and the desktop's opener of files and
-# addresses. Recommended: the Wayland platform plugin (where a desktop offers
-# X11 too, both programs run there) and desktop-file-utils, whose trigger
-# tells the desktop that discgate handles media with an Autorun.inf.
+# font for the fonts of the design, and the shared MIME database, by which GIO
+# finds the application for a file that discgate opens; its trigger also
+# gives Autorun.inf its own type. Recommended: the Wayland platform plugin
+# (where a desktop offers X11 too, both programs run there) and
+# desktop-file-utils, whose trigger tells the desktop that discgate handles
+# media with an Autorun.inf.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PACKAGE_NAME})
 set(CPACK_PACKAGE_CONTACT ${PACKAGE_MAINTAINER})
@@ -21,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, xdg-utils")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, desktop-file-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

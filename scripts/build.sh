@@ -1,7 +1,7 @@
 #!/bin/sh
-# Configures and builds everything into build/, after installing the packages
-# only when a quick look finds some missing.
+# Installs what building and testing needs and is missing, then configures and
+# builds everything, the tests included, into build/.
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/install-deps.sh --check >/dev/null || sh scripts/install-deps.sh
+sh scripts/install-deps.sh --tests
 cmake --workflow --preset build

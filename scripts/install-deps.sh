@@ -1,36 +1,45 @@
 #!/bin/sh
-# Installs, from Debian 12 packages, everything that building, running and
-# testing both programs needs. Safe to run again: only what is missing is
-# installed.
+# Installs, from Debian 12 packages, what building and running both programs
+# needs, and with --tests what testing them needs too. Safe to run again: only
+# what is missing is installed, and it says which packages those are.
+# Usage: install-deps.sh [--tests] [PACKAGE...]
 set -eu
 
 PACKAGES="
-    build-essential cmake ninja-build pkg-config libjpeg-dev
+    build-essential cmake ninja-build pkg-config libglib2.0-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
-    libgtest-dev libgmock-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic xdg-utils
+"
+# Only the tests need these: a build with tests, virtual displays and desktop
+# sessions, and the tools the tests check the desktop files with.
+TEST_PACKAGES="
+    libgtest-dev libgmock-dev libjpeg-dev
     xvfb xauth xdotool x11-utils imagemagick faketime openbox
     weston xwayland qt6-wayland
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
     libglib2.0-bin shared-mime-info python3-gi
+    ibus ibus-mozc
 "
-# With --check it installs nothing and only says whether anything is missing.
 # Packages that only one script needs (clang for the fuzz targets) are named by
 # that script as arguments.
-check=false
-[ "${1:-}" = --check ] && check=true && shift
+if [ "${1:-}" = --tests ]; then
+    PACKAGES="$PACKAGES $TEST_PACKAGES"
+    shift
+fi
 PACKAGES="$PACKAGES $*"
 
 # One query of the package database for all of them, as builds run this often.
 # shellcheck disable=SC2086
 missing=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' $PACKAGES 2>&1 | awk '!/^ii / {printf " %s", $NF}')
 
-if $check; then
-    [ -z "$missing" ] || echo "Missing packages:$missing"
-    [ -z "$missing" ]
-elif [ -n "$missing" ]; then
+if [ -z "$missing" ]; then
+    echo "All the Debian packages needed are installed."
+else
+    echo "Installing the missing Debian packages:$missing"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
+    # Without -qq apt tells each download and each package it sets up, so a
+    # long install shows that it moves on.
+    apt-get update
     # shellcheck disable=SC2086
-    apt-get install -y -qq --no-install-recommends $missing
+    apt-get install -y --no-install-recommends $missing
 fi

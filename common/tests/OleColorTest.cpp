@@ -19,6 +19,15 @@ TEST(OleColor, ReadsDecimalAndHexadecimalText) {
         {"16777216", std::nullopt},
         {"&H", std::nullopt},
         {"&HXYZ", std::nullopt},
+        // The system colours, in both forms of a 32-bit integer.
+        {"&H80000005", 0x80000005},
+        {"-2147483643", 0x80000005},
+        {"&H80000018", 0x80000018},
+        {"&H80000019", std::nullopt},
+        {"2147483653", std::nullopt},
+        {"&HFFFFFFFF", std::nullopt},
+        {"&H100000000", std::nullopt},
+        {"&H-5", std::nullopt},
     };
     for (const auto &[text, expected] : rows)
         EXPECT_EQ(oleColorFromText(text), expected) << text;

@@ -22,10 +22,11 @@ void inform(QWidget *parent, const QString &caption, const QString &text) {
     box.exec();
 }
 
-bool askYesNo(QWidget *parent, const QString &caption, const QString &text) {
+bool askYesNo(QWidget *parent, const QString &caption, const QString &text,
+              DefaultAnswer defaultAnswer) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     showAsPlainText(box);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -6,10 +6,9 @@
 #include <QPalette>
 #include <QWidget>
 
-inline QColor toQColor(OleColor colour) {
-    return QColor(static_cast<int>(redOf(colour)), static_cast<int>(greenOf(colour)),
-                  static_cast<int>(blueOf(colour)));
-}
+// The colour on the screen; a system colour in the application palette's
+// colour of the same meaning.
+QColor toQColor(OleColor colour);
 
 inline OleColor toOleColor(const QColor &colour) {
     return oleColor(static_cast<unsigned>(colour.red()), static_cast<unsigned>(colour.green()),

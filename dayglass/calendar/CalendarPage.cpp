@@ -359,7 +359,7 @@ void CalendarPage::CalendarSet_Click() {
         return;
     const DayCell &day = m_grid.cell(index);
     frmCSet editor(m_context.dataFolder,
-                   {QString::fromStdString(*section), displayText(day), toQColor(day.colour)},
+                   {QString::fromStdString(*section), displayText(day), day.colour},
                    day.noteCut ? StoredNote::Cut : StoredNote::Whole);
     editor.exec();
     ShowMonth();

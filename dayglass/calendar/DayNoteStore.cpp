@@ -4,6 +4,8 @@
 #include "NoteText.h"
 #include "cls_IniFile.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr char textKey[] = "Text";
@@ -38,7 +40,8 @@ WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view se
     cls_IniFile file = calendarFile(dataFolder);
     if (auto error = file.SetDataStr(section, textKey, TextToNote(editorText)))
         return error;
-    return file.SetDataStr(section, colourKey, std::to_string(colour));
+    // As the platform writes a 32-bit integer: a system colour is negative.
+    return file.SetDataStr(section, colourKey, std::to_string(static_cast<std::int32_t>(colour)));
 }
 
 bool holdsCalendar(const std::filesystem::path &dataFolder) {

@@ -5,10 +5,8 @@
 #include "MessageBoxes.h"
 #include "NoteStorage.h"
 #include "QtColors.h"
-#include "ScreenCentre.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
-#include "WriteErrorMessage.h"
 
 #include <QColorDialog>
 #include <QKeyEvent>
@@ -33,26 +31,15 @@ bool isShiftAlone(Qt::KeyboardModifiers modifiers) {
 
 frmCSet::frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
                  StoredNote storedNote)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), m_dataFolder(dataFolder),
-      m_storedNote(storedNote), m_day(day), m_SettimeL(new QLabel(this)),
+    : SavingDialog(twipsRect(0, 0, 5295, 2190).size(),
+                   QStringLiteral("メモを保存せずに閉じますか？"), nullptr),
+      m_dataFolder(dataFolder), m_storedNote(storedNote), m_day(day), m_SettimeL(new QLabel(this)),
       m_Tex(new QPlainTextEdit(this)), m_ColorSet(new ThreedPanel(QStringLiteral("色設定"), this)),
       m_ColorPanel(new QLabel(this)), m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
-    setFixedSize(twipsRect(0, 0, 5295, 2190).size());
-    setPaletteColor(this, QPalette::Window, Qt::black);
-    setAutoFillBackground(true);
-    // Without a title bar the raised edge is what sets the dialog apart from
-    // the black window beneath it.
-    auto *edge = new QFrame(this);
-    edge->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    edge->setGeometry(rect());
-    edge->lower();
     createControls();
     setPanelColour(day.colour);
-    centreOnScreen(*this);
 }
-
-void frmCSet::reject() {}
 
 bool frmCSet::eventFilter(QObject *watched, QEvent *event) {
     if (watched != m_Tex || event->type() != QEvent::KeyPress)
@@ -107,22 +94,26 @@ void frmCSet::createControls() {
     m_Tex->setFocus();
 }
 
-void frmCSet::setPanelColour(const QColor &colour) {
+// The colour is kept as the file names it, so that a system colour is saved as
+// the same system colour.
+void frmCSet::setPanelColour(OleColor colour) {
     m_day.colour = colour;
-    setPaletteColor(m_ColorPanel, QPalette::Window, colour);
+    const QColor shown = toQColor(colour);
+    setPaletteColor(m_ColorPanel, QPalette::Window, shown);
     // The panel shows its colour and nothing else; a screen reader says it as
     // a number.
-    m_ColorPanel->setAccessibleName(colour.name().toUpper());
+    m_ColorPanel->setAccessibleName(shown.name().toUpper());
 }
 
 void frmCSet::ColorSet_Click() {
     QColorDialog chooser(this);
     chooser.setObjectName(QStringLiteral("CD"));
     if (chooser.exec() == QDialog::Accepted)
-        setPanelColour(chooser.selectedColor());
+        setPanelColour(toOleColor(chooser.selectedColor()));
 }
 
 void frmCSet::Setting_Click() {
+    commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
     if (const auto refusal = noteRefusal(text, calendarEncoding(m_dataFolder))) {
         MessageBoxes::inform(this, programTitle, QString::fromStdString(refusalMessage(*refusal)));
@@ -131,9 +122,8 @@ void frmCSet::Setting_Click() {
     if (m_storedNote == StoredNote::Cut &&
         !MessageBoxes::askYesNo(this, programTitle, QString::fromUtf8(cutNoteQuestion)))
         return;
-    if (const auto error =
-            saveDay(m_dataFolder, m_day.section.toStdString(), text, toOleColor(m_day.colour))) {
-        MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(*error));
+    if (const auto error = saveDay(m_dataFolder, m_day.section.toStdString(), text, m_day.colour)) {
+        saveFailed(*error);
         return;
     }
     accept();

@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "OleColor.h"
+#include "SavingDialog.h"
+
 #include <filesystem>
 
 class QLabel;
 class QPlainTextEdit;
 class ThreedPanel;
 
-// The note editor for one day: the day section name as heading, the note as
-// plain text and the colour of the day's cell. It has no title bar and no
-// cancel; it closes only by saving, with "設定更新" or Shift+Enter in the text,
-// once both the note and the colour are written to Calendar.ini. A note that
-// the file could not give back as typed is refused, and a save that fails is
-// told; either way the editor stays open with the text as typed.
 // How much of the day's note the editor was given.
 enum class StoredNote {
     Whole,
@@ -26,25 +22,28 @@ enum class StoredNote {
 struct EditedDay {
     QString section;
     QString noteText;
-    QColor colour = Qt::black;
+    OleColor colour = oleBlack;
 };
 
-class frmCSet : public QDialog {
+// The note editor for one day: the day section name as heading, the note as
+// plain text and the colour of the day's cell. It has no cancel; it closes by
+// saving, with "設定更新" or Shift+Enter in the text, once both the note and the
+// colour are written to Calendar.ini. A note that the file could not give back
+// as typed is refused, and a save that fails is told; either way the editor
+// stays open with the text as typed, and after a failed save the user may
+// leave it without saving.
+class frmCSet : public SavingDialog {
     Q_OBJECT
 public:
     frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
             StoredNote storedNote = StoredNote::Whole);
-
-    // Escape and the window system's close request would drop what the user
-    // typed; the editor only closes by saving.
-    void reject() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
-    void setPanelColour(const QColor &colour);
+    void setPanelColour(OleColor colour);
 
     void ColorSet_Click();
     void Setting_Click();

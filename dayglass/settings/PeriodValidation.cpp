@@ -1,10 +1,8 @@
 #include "PeriodValidation.h"
 
-#include "AsciiText.h"
-#include "PaddedText.h"
-
+#include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <cmath>
 
 namespace {
 
@@ -40,18 +38,13 @@ constexpr std::array<SideChecks, 2> sides = {{
 
 constexpr char orderMessage[] = "『開始≧終了』になっています";
 
-// The last `width` characters of the text with "00" put in front.
-std::string lastDigits(const std::string &text, std::size_t width) {
-    return paddedRight("00", trimmed(text), width);
-}
-
 } // namespace
 
 std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
     for (const SideChecks &checks : sides) {
         const DateTimeTexts &side = texts.*checks.side;
         for (const RangeCheck &range : checks.ranges) {
-            const auto value = decimalNumber(trimmed(side.*range.field));
+            const auto value = periodFieldValue(side.*range.field);
             if (!value || *value < range.low || *value > range.high)
                 return range.message;
         }
@@ -60,7 +53,7 @@ std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
     // saved where the count-down cannot read it. It is checked only after all
     // ten range checks, so that their messages keep their order.
     for (const SideChecks &checks : sides) {
-        if (!decimalNumber(trimmed((texts.*checks.side).year)))
+        if (!periodFieldValue((texts.*checks.side).year))
             return checks.yearMessage;
     }
     if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))
@@ -69,14 +62,35 @@ std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
 }
 
 double periodOrderKey(const DateTimeTexts &texts) {
-    const std::string key = lastDigits(texts.year, 4) + lastDigits(texts.month, 2) +
-                            lastDigits(texts.day, 2) + lastDigits(texts.hour, 2) +
-                            lastDigits(texts.minute, 2) + lastDigits(texts.second, 2);
-    return std::strtod(key.c_str(), nullptr);
+    // Of the year only its last four digits count, as in a key of the year's
+    // text cut to four characters; the other values are below 100 once they
+    // have passed the range checks.
+    double key = std::fmod(periodFieldValue(texts.year).value_or(0), 10000);
+    for (const auto field : {&DateTimeTexts::month, &DateTimeTexts::day, &DateTimeTexts::hour,
+                             &DateTimeTexts::minute, &DateTimeTexts::second})
+        key = key * 100 + periodFieldValue(texts.*field).value_or(0);
+    return key;
 }
 
 bool isRefusedFieldCharacter(char32_t character) {
     const bool control = character < U' ' || (character >= U'\x7f' && character <= U'\x9f');
     const bool digit = character >= U'0' && character <= U'9';
     return !control && !digit;
+}
+
+bool acceptsFieldText(std::u32string_view stored, std::u32string_view edited, std::size_t limit) {
+    const bool digitsWithinLimit =
+        edited.size() <= limit &&
+        std::ranges::all_of(edited, [](char32_t c) { return c >= U'0' && c <= U'9'; });
+    if (digitsWithinLimit)
+        return true;
+    // Whatever removals leave is a subsequence of the stored text.
+    auto next = stored.begin();
+    for (const char32_t c : edited) {
+        next = std::find(next, stored.end(), c);
+        if (next == stored.end())
+            return false;
+        ++next;
+    }
+    return true;
 }

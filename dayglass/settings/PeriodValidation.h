@@ -2,20 +2,30 @@
 
 #include "PeriodFile.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Checks the twelve texts of the period dialog and returns the message of the
 // first check that fails: month 1-12, day 1-30 (in every month), hour 0-23,
 // minute and second 0-59, first of the start and then of the end; then each
-// year must be a number; and the start must lie strictly before the end.
+// year must be a number; and the start must lie strictly before the end. Each
+// text is read as periodFieldValue() reads it, so "+9" and "3.5" are numbers.
 std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts);
 
 // The comparison key of one side: the year's last four digits and the other
-// five fields with two digits each, read as one decimal number.
+// five fields with two digits each, as one decimal number.
 double periodOrderKey(const DateTimeTexts &texts);
 
 // Whether a typed character is kept out of a period field: every printable
 // character but the digits. Control characters, which keys such as Backspace
 // and Delete carry, are left to the field, which inserts none of them.
 bool isRefusedFieldCharacter(char32_t character);
+
+// Whether a field that was filled with `stored` may now hold `edited`: digits
+// alone, `limit` at the most, or what is left of the stored text after
+// removals, so that a text stored by hand ("3.5", or a year of five digits)
+// shows whole and can still be corrected. The limit is on what the user
+// types, not on what the file holds.
+bool acceptsFieldText(std::u32string_view stored, std::u32string_view edited, std::size_t limit);

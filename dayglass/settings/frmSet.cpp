@@ -4,16 +4,13 @@
 #include "MessageBoxes.h"
 #include "PeriodValidation.h"
 #include "QtColors.h"
-#include "ScreenCentre.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
-#include "WriteErrorMessage.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 namespace {
 
@@ -21,7 +18,7 @@ struct FieldColumn {
     const char *name;
     int left;
     int width;
-    int maximumLength;
+    std::size_t maximumLength;
     const char *unit;
     int unitLeft;
 };
@@ -51,23 +48,49 @@ QLabel *createCaption(const QString &text, QRect geometry, QWidget *parent) {
     return label;
 }
 
+// A field for digits that takes no part in an input method's composition: with
+// a Japanese input method on, typed digits would otherwise become full-width
+// text under composition, which the field refuses, and the first composed key
+// would wipe the selected value. Input methods ask the focused widget whether
+// it takes their input; this one answers no, so keys arrive as the digits the
+// user typed.
+class DigitField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+        if (query == Qt::ImEnabled)
+            return false;
+        return QLineEdit::inputMethodQuery(query);
+    }
+};
+
+// Judges every change of a field's text, typed or pasted, by the rule of
+// acceptsFieldText.
+class FieldTextValidator : public QValidator {
+public:
+    FieldTextValidator(const QString &stored, std::size_t limit, QObject *parent)
+        : QValidator(parent), m_stored(stored.toStdU32String()), m_limit(limit) {}
+
+    State validate(QString &input, int &) const override {
+        return acceptsFieldText(m_stored, input.toStdU32String(), m_limit) ? Acceptable : Invalid;
+    }
+
+private:
+    const std::u32string m_stored;
+    const std::size_t m_limit;
+};
+
 } // namespace
 
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context) {
+    : SavingDialog(twipsRect(0, 0, 5295, 2400).size(),
+                   QStringLiteral("設定を保存せずに閉じますか？"), parent),
+      m_context(context) {
     setObjectName(QStringLiteral("frmSet"));
     // Without a title bar the dialog has no title to read; it is read under
     // the caption of the button that opens it.
     setAccessibleName(QStringLiteral("時間設定"));
-    setFixedSize(twipsRect(0, 0, 5295, 2400).size());
-    setAutoFillBackground(true);
-    setPaletteColor(this, QPalette::Window, Qt::black);
-    // The dialog has no title bar; its raised edge sets it apart from the
-    // black main window beneath it.
-    auto *border = new QFrame(this);
-    border->setObjectName(QStringLiteral("border"));
-    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    border->setGeometry(rect());
     createRow(0, QStringLiteral("開始"), 0);
     createRow(rowDistance, QStringLiteral("終了"), 6);
     createSettingButton();
@@ -79,20 +102,15 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
     const QString prefix = offset == 0 ? QStringLiteral("S") : QStringLiteral("E");
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const FieldColumn &column = columns[i];
-        auto *field = new QLineEdit(this);
+        auto *field = new DigitField(this);
         field->setObjectName(prefix + QString::fromLatin1(column.name));
         // A field is read under the captions that frame it on the screen: its
         // row's heading and the unit beside it.
         field->setAccessibleName(heading + QLatin1Char(' ') + QString::fromUtf8(column.unit));
         field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
-        field->setMaxLength(column.maximumLength);
         field->setFont(dialogFont());
         field->setFrame(true);
         field->setContextMenuPolicy(Qt::NoContextMenu);
-        // Typing is filtered key by key; the validator also stops text that
-        // arrives another way, such as a middle-click paste.
-        field->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
         setPaletteColor(field, QPalette::Base, Qt::white);
         setPaletteColor(field, QPalette::Text, Qt::black);
         field->installEventFilter(this);
@@ -111,12 +129,19 @@ void frmSet::createSettingButton() {
 }
 
 void frmSet::Form_Load() {
-    centreOnScreen(*this);
     const PeriodTexts texts = readPeriodTexts(m_context.dataFolder);
     for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
-        m_fields[i]->setText(QString::fromStdString(texts.start.*dateTimeFields[i]));
-        m_fields[i + 6]->setText(QString::fromStdString(texts.end.*dateTimeFields[i]));
+        fill(m_fields[i], texts.start.*dateTimeFields[i], columns[i].maximumLength);
+        fill(m_fields[i + 6], texts.end.*dateTimeFields[i], columns[i].maximumLength);
     }
+}
+
+// Typing is filtered key by key; the validator keeps the limit and also stops
+// text that arrives another way, such as a middle-click paste.
+void frmSet::fill(QLineEdit *field, const std::string &stored, std::size_t limit) {
+    const QString text = QString::fromStdString(stored);
+    field->setText(text);
+    field->setValidator(new FieldTextValidator(text, limit, field));
 }
 
 void frmSet::showEvent(QShowEvent *event) {
@@ -138,16 +163,16 @@ PeriodTexts frmSet::fieldTexts() const {
 }
 
 void frmSet::Setting_Click() {
+    commitComposition();
     const PeriodTexts texts = fieldTexts();
     if (const auto problem = firstPeriodProblem(texts)) {
         MessageBoxes::inform(this, programTitle, QString::fromStdString(*problem));
         return;
     }
     if (const auto error = writePeriodTexts(m_context.dataFolder, texts)) {
-        MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(*error));
+        saveFailed(*error);
         return;
     }
-    m_saved = true;
     accept();
 }
 
@@ -194,13 +219,4 @@ bool frmSet::eventFilter(QObject *watched, QEvent *event) {
     default:
         return false;
     }
-}
-
-void frmSet::closeEvent(QCloseEvent *event) {
-    if (!m_saved)
-        event->ignore();
-}
-
-void frmSet::reject() {
-    // Escape must not close the dialog: only a save does.
 }

@@ -2,16 +2,17 @@
 
 #include "DayglassContext.h"
 #include "PeriodFile.h"
+#include "SavingDialog.h"
 
-#include <QDialog>
 #include <array>
 
 class QLineEdit;
 
 // The period dialog: six fields for the start and six for the end, filled
-// from Data.ini, checked and saved by its only button. It has no title bar and
-// no cancel: it closes only through a successful save.
-class frmSet : public QDialog {
+// from Data.ini, checked and saved by its only button. It has no cancel: it
+// closes through a successful save, or, once a save has failed, when the user
+// agrees to leave without saving.
+class frmSet : public SavingDialog {
     Q_OBJECT
 public:
     explicit frmSet(const DayglassContext &context, QWidget *parent = nullptr);
@@ -19,13 +20,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
 
 private:
     void createRow(int top, const QString &heading, int offset);
     void createSettingButton();
     void Form_Load();
+    // Shows the stored text as it stands, and lets the user edit it.
+    static void fill(QLineEdit *field, const std::string &stored, std::size_t limit);
     void Setting_Click();
     void ClearFieldColors();
     // Turns the field red and selects its whole text.
@@ -34,7 +35,6 @@ private:
 
     const DayglassContext m_context;
     std::array<QLineEdit *, 12> m_fields{}; // SYear … SSecond, EYear … ESecond
-    bool m_saved = false;
     // The field that a mouse press has just given the focus to.
     QLineEdit *m_enteredByClick = nullptr;
 };

@@ -44,6 +44,15 @@ TEST(PeriodFile, ConvertsTheSixTexts) {
         // The period dialog accepts zero-padded fields of any length, so the
         // count-down must read them too.
         {texts("2006", "0000000001", "1"), at(2006, 1, 1)},
+        // Numbers as the period dialog reads them, rounded as the platform
+        // rounds: halves to the even neighbour.
+        {texts(" +2006 ", "+3", " 5 "), at(2006, 3, 5)},
+        {texts("2006", "3", "2.5", "9.49", ".6"), at(2006, 3, 2, 9, 1)},
+        {texts("2006", "3", "3.5"), at(2006, 3, 4)},
+        {texts("2006", "1e1", "1"), std::nullopt},
+        {texts("2006", "3.", "1"), at(2006, 3, 1)},
+        {texts("2006", ".", "1"), std::nullopt},
+        {texts("2006", "- 3", "1"), std::nullopt},
     };
     for (const auto &[input, expected] : rows)
         EXPECT_EQ(dateTimeFrom(input), expected)

@@ -1,6 +1,7 @@
 #include "frmWeek.h"
 
 #include "ModalDriver.h"
+#include "PeriodEndNotifier.h"
 #include "PeriodFile.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -96,12 +97,13 @@ private slots:
         QCOMPARE(savedPage(), "1");
     }
 
+    // The page is saved in its own form whatever form the file held it in.
     void unknownPageNumbersShowTheTimerPage() {
-        for (const char *value : {"5", "-3", "x"}) {
+        for (const char *value : {"5", "-3", "x", "0", "\"0\""}) {
             savePage(value);
             open();
             QVERIFY(page("FRM_Timer")->isVisible());
-            QCOMPARE(savedPage(), "0");
+            QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
         }
     }
 
@@ -182,6 +184,8 @@ private slots:
         QVERIFY(!writePeriodTexts(m_folder->path(), {{"2005", "10", "10", "9", "0", "0"},
                                                      {"2006", "12", "30", "18", "0", "0"}}));
         open();
+        QSignalSpy ended(m_window->findChild<PeriodEndNotifier *>(),
+                         &PeriodEndNotifier::periodEnded);
         whenModalShown([](QWidget *dialog) {
             auto *endYear = dialog->findChild<QLineEdit *>(QStringLiteral("EYear"));
             endYear->setText(QStringLiteral("2010"));
@@ -195,6 +199,11 @@ private slots:
         m_window->Timer_Timer();
         QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("L_Second"))->text(),
                  QStringLiteral("1"));
+        // The end told is the new one, at the tick that reaches it.
+        QCOMPARE(ended.count(), 0);
+        m_now += 1s;
+        m_window->Timer_Timer();
+        QCOMPARE(ended.count(), 1);
     }
 };
 

@@ -23,6 +23,9 @@ public:
     // Reads the period from Data.ini and shows its start and end dates.
     void LoadPeriod();
 
+    // The period LoadPeriod read last; nothing when Data.ini holds none.
+    const std::optional<Period> &period() const { return m_period; }
+
     // Recomputes and paints the whole page from the clock.
     void Timer_Timer();
 

@@ -1,11 +1,20 @@
 #pragma once
 
 #include "LaunchTarget.h"
+#include "OpenFailure.h"
 
-// Opens what a launch button names. The launcher does not wait for the start
-// and never learns whether it worked. Tests put a recorder in its place.
+#include <functional>
+#include <optional>
+
+// Opens what a launch button names, without waiting for what it starts. Tests
+// put a recorder in its place.
 class Opener {
 public:
+    // Called once with the desktop's answer: nothing when the start worked or
+    // is under way, or why the target did not open.
+    using Answer = std::function<void(std::optional<OpenFailure>)>;
+
     virtual ~Opener() = default;
-    virtual void open(const LaunchAction &action) = 0;
+    // Calls `answer` on this thread, once, possibly before open() returns.
+    virtual void open(const LaunchAction &action, Answer answer) = 0;
 };

@@ -2,22 +2,49 @@
 
 #include "QtPaths.h"
 
-#include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
 
-// A start that fails is not reported: the launcher has never told its users
-// about targets that would not open, and it stays as the click left it.
-void DesktopOpener::open(const LaunchAction &action) {
+namespace {
+
+// GIO's work comes in from other threads; this is how soon its answers are
+// looked at.
+constexpr std::chrono::milliseconds dispatchInterval{10};
+
+std::optional<OpenFailure> startProgram(const std::string &path) {
+    QProcess process;
+    process.setProgram(qtPath(path));
+    if (process.startDetached())
+        return std::nullopt;
+    return OpenFailure{OpenProblem::System, process.errorString().toStdString()};
+}
+
+} // namespace
+
+DesktopOpener::DesktopOpener(std::chrono::milliseconds answerWait) : m_launches(answerWait) {
+    m_dispatch.setInterval(dispatchInterval);
+    QObject::connect(&m_dispatch, &QTimer::timeout, &m_dispatch, [this] {
+        if (!m_launches.dispatch())
+            m_dispatch.stop();
+    });
+}
+
+void DesktopOpener::open(const LaunchAction &action, Answer answer) {
+    Answer explained = [action, answer = std::move(answer)](std::optional<OpenFailure> failure) {
+        answer(failure ? std::optional(explainFailure(action, *failure)) : std::nullopt);
+    };
     switch (action.kind) {
     case LaunchKind::OpenUrl:
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(action.target)));
+        m_launches.openAddress(
+            QUrl(QString::fromStdString(action.target)).toEncoded().toStdString(),
+            std::move(explained));
         break;
     case LaunchKind::OpenFile:
-        QDesktopServices::openUrl(QUrl::fromLocalFile(qtPath(action.target)));
+        m_launches.openFile(action.target, std::move(explained));
         break;
     case LaunchKind::RunProgram:
-        QProcess::startDetached(qtPath(action.target), {});
-        break;
+        explained(startProgram(action.target));
+        return;
     }
+    m_dispatch.start();
 }

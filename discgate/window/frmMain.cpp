@@ -6,6 +6,7 @@
 #include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "MessageBoxes.h"
+#include "OpenFailure.h"
 #include "PictureButton.h"
 #include "PictureStore.h"
 #include "QtPaths.h"
@@ -14,22 +15,26 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <qdrawutil.h>
 
 namespace {
 
-// What a screen reader calls a button: the close button what it does, a
-// launch button the file name of its target, or the whole address.
-QString accessibleButtonName(int index, const BtnData &button) {
-    if (index == 0)
-        return QStringLiteral("閉じる");
-    if (isAddress(button.strExeFile))
-        return QString::fromStdString(button.strExeFile);
-    std::filesystem::path target(button.strExeFile);
+// What the user knows a target by: the name of its file, or the whole address.
+QString targetName(const std::string &strExeFile) {
+    if (isAddress(strExeFile))
+        return QString::fromStdString(strExeFile);
+    std::filesystem::path target(strExeFile);
     if (!target.has_filename())
         target = target.parent_path();
     return qtPath(target.filename());
+}
+
+// What a screen reader calls a button: the close button what it does, a
+// launch button its target.
+QString accessibleButtonName(int index, const BtnData &button) {
+    return index == 0 ? QStringLiteral("閉じる") : targetName(button.strExeFile);
 }
 
 void installFrmMainAccessible() {
@@ -147,19 +152,34 @@ void frmMain::imgBotton_Click(int index) {
         emit ended();
         return;
     }
-    // A refused target was not opened; the launcher stays for the user, who
-    // has just been told why.
-    if (shellexebyFileName(button.strExeFile) && button.strClose == "Yes")
-        emit ended();
+    shellexebyFileName(button.strExeFile,
+                       button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
 }
 
-bool frmMain::shellexebyFileName(const std::string &strPath) {
+// A start that fails, or a target that the medium's rules refuse, is told
+// before the launcher ends, so that the user learns why nothing came up.
+void frmMain::shellexebyFileName(const std::string &strPath, AfterStart after) {
     const LaunchDecision decision = decideLaunch(strPath, m_programFolder);
     if (const auto *refusal = std::get_if<LaunchRefusal>(&decision)) {
         MessageBoxes::inform(this, QStringLiteral("discgate"),
                              QString::fromStdString(launchRefusalMessage(*refusal, strPath)));
-        return false;
+        finishStart(after);
+        return;
     }
-    m_opener.open(std::get<LaunchAction>(decision));
-    return true;
+    m_opener.open(std::get<LaunchAction>(decision), [window = QPointer(this),
+                                                     name = targetName(strPath),
+                                                     after](std::optional<OpenFailure> failure) {
+        if (!window)
+            return;
+        if (failure)
+            MessageBoxes::inform(
+                window, QStringLiteral("discgate"),
+                QString::fromStdString(openFailureMessage(name.toStdString(), *failure)));
+        window->finishStart(after);
+    });
+}
+
+void frmMain::finishStart(AfterStart after) {
+    if (after == AfterStart::End)
+        emit ended();
 }

@@ -41,8 +41,12 @@ private:
     void imgBotton_MouseMove(int index);
     void Form_MouseMove();
     void imgBotton_Click(int index);
-    // Opens the target, or tells the user why it will not; false in that case.
-    bool shellexebyFileName(const std::string &strPath);
+    // Whether the launcher ends once a start has been made or has failed.
+    enum class AfterStart { Stay, End };
+    // Opens the target, or tells the user why it did not open, and then ends
+    // the launcher when `after` says so.
+    void shellexebyFileName(const std::string &strPath, AfterStart after);
+    void finishStart(AfterStart after);
 
     const std::filesystem::path m_programFolder;
     Opener &m_opener;

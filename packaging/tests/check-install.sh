@@ -53,8 +53,10 @@ check_entry() {
 }
 check_entry "$app_id" dayglass dayglass
 check_entry "$discgate_id" discgate 'discgate %f'
-grep -qx 'MimeType=x-content/win32-software;' "$tree/usr/share/applications/$discgate_id.desktop" ||
-    fail "the menu entry of discgate is not offered for media with an Autorun.inf"
+grep -qx 'MimeType=x-content/win32-software;application/x-autorun-inf;' \
+    "$tree/usr/share/applications/$discgate_id.desktop" ||
+    fail "the menu entry of discgate is not offered for media and files Autorun.inf"
+[ -f "$tree/usr/share/mime/packages/$discgate_id.xml" ] || fail "the type of Autorun.inf is missing"
 grep -qx 'Exec=discgate %f' "$tree/usr/share/solid/actions/$discgate_id.desktop" 2>/dev/null ||
     fail "Plasma's device notifier has no action that starts discgate"
 

@@ -49,4 +49,24 @@ inline void type(const QString &text) {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
 }
 
+// Shows the window and waits until the window manager has made it active and
+// Qt knows where it was put: clicks are aimed through mapToGlobal, which may
+// still place the window at the screen's corner for a while after it is
+// shown. A stale position is asked for again by moving the window onto its
+// own place.
+inline void showActive(QWidget *window) {
+    window->show();
+    const auto placed = [window] {
+        return window->isActiveWindow() &&
+               window->mapToGlobal(QPoint(0, 0)) == window->geometry().topLeft();
+    };
+    for (int attempt = 0; attempt < 5 && !placed(); ++attempt) {
+        window->activateWindow();
+        if (QTest::qWaitForWindowActive(window) && QTest::qWaitFor(placed, 1000))
+            break;
+        window->move(window->pos());
+    }
+    QVERIFY2(placed(), "The window manager did not show the window where Qt placed it.");
+}
+
 } // namespace RealInput

@@ -21,7 +21,7 @@ const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]\r\n";
 // folder.
 class OpenEditor {
 public:
-    explicit OpenEditor(const QString &noteText = {}, const QColor &colour = Qt::black,
+    explicit OpenEditor(const QString &noteText = {}, OleColor colour = oleBlack,
                         StoredNote stored = StoredNote::Whole)
         : m_editor(m_folder.path(), {QStringLiteral("2005/10/14(金)"), noteText, colour}, stored) {
         m_editor.show();
@@ -84,7 +84,7 @@ private slots:
     void initTestCase() { installJapaneseFontSubstitutes(); }
 
     void opensCentredWithTheDayAndItsNote() {
-        OpenEditor open(QStringLiteral("first\nsecond"), QColor(255, 255, 0));
+        OpenEditor open(QStringLiteral("first\nsecond"), OleColor{0x00FFFF});
         QCOMPARE(open.editor().findChild<QLabel *>(QStringLiteral("SettimeL"))->text(),
                  QStringLiteral("2005/10/14(金)"));
         QCOMPARE(open.text()->toPlainText(), QStringLiteral("first\nsecond"));
@@ -126,13 +126,26 @@ private slots:
         QCOMPARE(open.saved(), fridayWith("first#CR#second", "0"));
     }
 
+    void cancellingTheColourChooserKeepsTheColour_data() {
+        QTest::addColumn<OleColor>("colour");
+        QTest::addColumn<QColor>("shown");
+        QTest::addColumn<QString>("collar");
+        QTest::newRow("yellow") << OleColor{0x00FFFF} << QColor(255, 255, 0)
+                                << QStringLiteral("65535");
+        QTest::newRow("the system's window text")
+            << OleColor{0x80000008} << QGuiApplication::palette().color(QPalette::Text)
+            << QStringLiteral("-2147483640");
+    }
     void cancellingTheColourChooserKeepsTheColour() {
-        OpenEditor open({}, QColor(255, 255, 0));
+        QFETCH(OleColor, colour);
+        QFETCH(QColor, shown);
+        QFETCH(QString, collar);
+        OpenEditor open({}, colour);
         cancelColourChooser();
         open.click("ColorSet");
-        QCOMPARE(open.panelColour(), QColor(255, 255, 0));
+        QCOMPARE(open.panelColour(), shown);
         open.click("Setting");
-        QCOMPARE(open.saved(), fridayWith("", "65535"));
+        QCOMPARE(open.saved(), fridayWith("", collar.toStdString()));
     }
 
     // Each of these ends in a message, and the editor stays open with the
@@ -161,7 +174,7 @@ private slots:
     }
 
     void aCutNoteIsSavedOnlyWhenTheUserAgrees() {
-        OpenEditor open(QStringLiteral("beginning"), Qt::black, StoredNote::Cut);
+        OpenEditor open(QStringLiteral("beginning"), oleBlack, StoredNote::Cut);
         QCOMPARE(open.messageOnSave(QMessageBox::No),
                  QStringLiteral("このメモは長すぎて、途中までしか読めていません。\n保存すると続き"
                                 "は消えるよ？いいの？"));

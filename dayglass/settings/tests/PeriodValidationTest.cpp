@@ -90,6 +90,22 @@ TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
              t.end = {"06", "1", "1", "0", "0", "0"};
          },
          "『開始≧終了』になっています"},
+        {"signs, decimal points and blanks are numbers",
+         [](PeriodTexts &t) {
+             t.start.month = "+9";
+             t.start.day = " 3.5 ";
+             t.end.year = "+2007";
+         },
+         std::nullopt},
+        {"a fraction beyond the bound", [](PeriodTexts &t) { t.start.day = "30.5"; },
+         "開始日が不正です"},
+        {"a sign alone", [](PeriodTexts &t) { t.end.hour = "-"; }, "終了時間が不正です"},
+        {"ordered by the numbers",
+         [](PeriodTexts &t) {
+             t.start = {"2006", "+12", "1", "0", "0", "0"};
+             t.end = {"2006", "9", "1", "0", "0", "0"};
+         },
+         "『開始≧終了』になっています"},
         {"month 3 and 03 alike",
          [](PeriodTexts &t) {
              t.start = {"2006", "3", "1", "0", "0", "0"};
@@ -108,6 +124,26 @@ TEST(PeriodValidation, OrderKeyJoinsTheFieldsAsDigits) {
     EXPECT_EQ(periodOrderKey({"2006", "3", "15", "8", "30", "0"}), 20060315083000.0);
     EXPECT_EQ(periodOrderKey({"6", "03", "5", "0", "0", "59"}), 60305000059.0);
     EXPECT_EQ(periodOrderKey({"9999", "12", "30", "23", "59", "59"}), 99991230235959.0);
+    EXPECT_EQ(periodOrderKey({"20060", "0003", "1", "0", "0", "0"}), 600301000000.0);
+}
+
+TEST(PeriodValidation, FieldsTakeDigitsUpToTheirLimitOrWhatIsLeftOfTheStoredText) {
+    struct Row {
+        std::u32string_view stored;
+        std::u32string_view edited;
+        std::size_t limit;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {U"", U"12", 2, true},           {U"12", U"123", 2, false},    {U"12", U"", 2, true},
+        {U"12", U"1a", 2, false},        {U"3.5", U"3.", 2, true},     {U"3.5", U"35", 2, true},
+        {U"3.5", U"3.57", 2, false},     {U"3.5x", U"3x", 2, true},    {U"3.5", U"7", 2, true},
+        {U"3.5", U"a", 2, false},        {U"20060", U"2006", 4, true}, {U"20060", U"0", 4, true},
+        {U"20060", U"200601", 4, false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(acceptsFieldText(row.stored, row.edited, row.limit), row.accepted)
+            << std::string(row.edited.begin(), row.edited.end());
 }
 
 TEST(PeriodValidation, FieldsRefusePrintableCharactersButDigits) {

@@ -86,6 +86,32 @@ private slots:
         QCOMPARE(background("SMonth"), white);
     }
 
+    // The limits are on typing: a text stored by hand shows whole, saves as
+    // it stands and can still be edited.
+    void storedTextsShowWholeAndTypingKeepsTheLimits() {
+        const std::string handEdited = "[Start]\r\nYear=20060\r\nMonth=0003\r\nDay=3.5\r\n"
+                                       "Hour=+9\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2007\r\n"
+                                       "Month=3\r\nDay=1\r\nHour=17\r\nMinute=30\r\nSecond=0\r\n";
+        writeBytes(m_folder->path() / "Data.ini", handEdited);
+        m_dialog = std::make_unique<frmSet>(DayglassContext{m_folder->path(), {}});
+        QCOMPARE(fieldTexts().mid(0, 4).join(QLatin1Char(' ')),
+                 QStringLiteral("20060 0003 3.5 +9"));
+        clickSetting();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(dataFile(), handEdited);
+
+        m_dialog = std::make_unique<frmSet>(DayglassContext{m_folder->path(), {}});
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        field("SDay")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(field("SDay"), Qt::Key_End);
+        QTest::keyClick(field("SDay"), Qt::Key_Backspace);
+        QCOMPARE(field("SDay")->text(), QStringLiteral("3."));
+        field("SYear")->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(field("SYear"), QStringLiteral("123456"));
+        QCOMPARE(field("SYear")->text(), QStringLiteral("1234"));
+    }
+
     void missingKeysGiveEmptyFields() {
         std::filesystem::remove(m_folder->path() / "Data.ini");
         frmSet dialog(DayglassContext{m_folder->path(), {}});
@@ -178,6 +204,24 @@ private slots:
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(field("SMonth")->text(), QStringLiteral("7"));
         QCOMPARE(dataFile(), storedPeriod);
+
+        // Now Escape and the close ask; Enter takes the default, No.
+        QString question;
+        whenModalShown([&question](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            question = box->windowTitle() + QLatin1Char(':') + box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::keyClick(field("SMonth"), Qt::Key_Escape);
+        QCOMPARE(question, QStringLiteral("dayglass:設定を保存せずに閉じますか？"));
+        QVERIFY(m_dialog->isVisible());
+        whenModalShown([](QWidget *modal) {
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+        });
+        m_dialog->close();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(dataFile(), storedPeriod);
     }
 
     void unchangedSaveRewritesTheSameValues() {
@@ -185,7 +229,7 @@ private slots:
         QCOMPARE(dataFile(), storedPeriod);
     }
 
-    void escapeAndCloseDoNotDismissTheDialog() {
+    void escapeAndCloseDoNotDismissTheDialogBeforeAFailedSave() {
         QTest::keyClick(field("SYear"), Qt::Key_Escape);
         QVERIFY(m_dialog->isVisible());
         m_dialog->close();

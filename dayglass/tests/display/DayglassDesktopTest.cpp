@@ -32,26 +32,6 @@ template <typename Widget> Widget *child(QWidget *parent, const char *name) {
     return parent->findChild<Widget *>(QString::fromLatin1(name));
 }
 
-// Shows the window and waits until the window manager has made it active and
-// Qt knows where it was put: clicks are aimed through mapToGlobal, which may
-// still place the window at the screen's corner for a while after it is
-// shown. A stale position is asked for again by moving the window onto its
-// own place.
-void showActive(QWidget *window) {
-    window->show();
-    const auto placed = [window] {
-        return window->isActiveWindow() &&
-               window->mapToGlobal(QPoint(0, 0)) == window->geometry().topLeft();
-    };
-    for (int attempt = 0; attempt < 5 && !placed(); ++attempt) {
-        window->activateWindow();
-        if (QTest::qWaitForWindowActive(window) && QTest::qWaitFor(placed, 1000))
-            break;
-        window->move(window->pos());
-    }
-    QVERIFY2(placed(), "The window manager did not show the window where Qt placed it.");
-}
-
 // Presses Return on the next message box, as a user does, and keeps its text.
 void answerMessageByKey(QString &text) {
     whenModalShown([&text](QWidget *modal) {
@@ -107,7 +87,7 @@ private slots:
         TemporaryFolder folder;
         writeBytes(folder / "Data.ini", storedPeriod);
         frmSet dialog(contextAt(folder.path()));
-        showActive(&dialog);
+        RealInput::showActive(&dialog);
         auto *hour = child<QLineEdit>(&dialog, "SHour");
 
         RealInput::click(hour, QPoint(hour->width() - 4, hour->height() / 2));
@@ -130,7 +110,7 @@ private slots:
         TemporaryFolder folder;
         writeBytes(folder / "Data.ini", storedPeriod);
         frmSet dialog(contextAt(folder.path()));
-        showActive(&dialog);
+        RealInput::showActive(&dialog);
         auto *day = child<QLineEdit>(&dialog, "SDay");
         day->setText(QStringLiteral("31"));
         RealInput::click(day);
@@ -154,7 +134,7 @@ private slots:
         TemporaryFolder folder;
         CalendarPage page(contextAt(folder.path()), nullptr);
         page.showCurrentMonth();
-        showActive(&page);
+        RealInput::showActive(&page);
         page.focusToday();
         QString heading;
         whenModalShown([&heading](QWidget *editor) {
@@ -191,8 +171,8 @@ private slots:
             std::filesystem::permissions(folder / calendarFileName,
                                          std::filesystem::perms::owner_read);
         }
-        frmCSet editor(folder, {QStringLiteral("2005/10/14(金)"), QString(), Qt::black});
-        showActive(&editor);
+        frmCSet editor(folder, {QStringLiteral("2005/10/14(金)"), QString(), oleBlack});
+        RealInput::showActive(&editor);
         RealInput::type(QStringLiteral("kept"));
         QString message;
         answerMessageByKey(message);
@@ -201,6 +181,22 @@ private slots:
                               QStringLiteral(" に保存できませんでした\n") + reason);
         QVERIFY(editor.isVisible());
         QCOMPARE(child<QPlainTextEdit>(&editor, "Tex")->toPlainText(), QStringLiteral("kept"));
+
+        // Now Escape asks before it leaves; Enter answers No.
+        answerMessageByKey(message);
+        RealInput::key(QStringLiteral("Escape"));
+        QCOMPARE(message, QStringLiteral("メモを保存せずに閉じますか？"));
+        QTRY_VERIFY(editor.isActiveWindow());
+        whenModalShown([](QWidget *modal) {
+            const auto closer = closedAtEnd(modal);
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            // The Yes button's mnemonic, which presses the button a moment later.
+            RealInput::key(QStringLiteral("y"));
+            QTRY_VERIFY(!modal->isVisible());
+        });
+        RealInput::key(QStringLiteral("Escape"));
+        QTRY_VERIFY(!editor.isVisible());
+        QCOMPARE(readBytes(folder / calendarFileName), std::string());
     }
 };
 

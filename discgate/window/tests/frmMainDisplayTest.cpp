@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStyleHints>
 #include <QtTest>
 #include <sys/stat.h>
@@ -19,15 +20,16 @@ namespace {
 // A background drawn for the client area, (Width - 6) × (Height - 6), with a
 // marker square where launch button 1 is meant to sit; button 2 asks a
 // question full of markup, one part of which names a pipe that would block a
-// reader for ever.
+// reader for ever; button 3 ends the launcher after its start.
 const std::string description =
     "[MainForm]\r\nWidth=206\r\nHeight=156\r\nBackground=back.png\r\n"
     "[OpenPosition]\r\nX=Center\r\nY=Center\r\n"
     "[CloseBtn]\r\nX=180\r\nY=4\r\nDefaultBtn=button.png\r\n"
-    "[BtmMax]\r\nNum=2\r\n"
+    "[BtmMax]\r\nNum=3\r\n"
     "[Btn1]\r\nX=20\r\nY=30\r\nExeFile=readme.txt\r\nDefaultBtn=button.png\r\n"
     "[Btn2]\r\nX=20\r\nY=90\r\nExeFile=readme.txt\r\nDefaultBtn=button.png\r\n"
-    "Message=<b>Bold</b> &amp; <img src=\"pipe\">\r\nTitle=<i>Question</i>\r\n";
+    "Message=<b>Bold</b> &amp; <img src=\"pipe\">\r\nTitle=<i>Question</i>\r\n"
+    "[Btn3]\r\nX=120\r\nY=90\r\nExeFile=readme.txt\r\nDefaultBtn=button.png\r\nClose=Yes\r\n";
 
 const QString question = QStringLiteral("<b>Bold</b> &amp; <img src=\"pipe\">");
 
@@ -123,6 +125,37 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(caption, QStringLiteral("<i>Question</i>"));
         QVERIFY(m_opener.actions.empty());
+    }
+
+    // The message of a failed start comes up over the menu, in front and
+    // with the keyboard, so that Return dismisses it; only then does the
+    // launcher end.
+    void failedStartIsToldOverTheMenuBeforeItEnds() {
+        m_opener.failure = OpenFailure{OpenProblem::NoProgramForFile, {}};
+        QSignalSpy endings(m_window.get(), &frmMain::ended);
+        QString text;
+        bool overTheMenuInFront = false;
+        whenModalShown([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            const auto closeAtEnd = closedAtEnd(box);
+            QTRY_VERIFY(box->isActiveWindow());
+            text = box->windowTitle() + QLatin1Char('|') + box->text();
+            const QRect shown = box->geometry();
+            const QImage onScreen =
+                box->screen()
+                    ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                    .toImage();
+            overTheMenuInFront =
+                m_window->frameGeometry().contains(shown.center()) && endings.isEmpty() &&
+                onScreen == box->grab().toImage().convertToFormat(onScreen.format());
+            RealInput::key(QStringLiteral("Return"));
+        });
+        RealInput::click(button(3));
+        QTRY_COMPARE(endings.size(), 1);
+        QCOMPARE(text, QStringLiteral("discgate|readme.txtを開けませんでした。\n\n"
+                                      "この種類のファイルを開くプログラムがありません。"));
+        QVERIFY(overTheMenuInFront);
     }
 };
 

@@ -1,0 +1,16 @@
+#include "EndNoticeText.h"
+
+#include <cstdio>
+
+std::string endNoticeBody(LocalSeconds end) {
+    using namespace std::chrono;
+    const local_days day = floor<days>(end);
+    const year_month_day date{day};
+    const hh_mm_ss time{end - day};
+    // Years lie within 0-9999, so the moment takes exactly 19 characters.
+    char moment[20];
+    std::snprintf(moment, sizeof moment, "%04d/%02u/%02u %02d:%02d:%02d", int(date.year()),
+                  unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
+                  int(time.minutes().count()), int(time.seconds().count()));
+    return "設定した期間が終了しました（" + std::string(moment) + "）";
+}

@@ -1,0 +1,46 @@
+#include "PeriodEndNotifier.h"
+
+#include "EndNoticeText.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+
+namespace {
+
+const QString programName = QStringLiteral("dayglass");
+// The name under which the icon is installed in the icon theme.
+const QString iconName = QStringLiteral("dayglass");
+
+} // namespace
+
+PeriodEndNotifier::PeriodEndNotifier(Clock clock, QObject *parent)
+    : QObject(parent), m_clock(std::move(clock)) {}
+
+void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period) {
+    m_watch.periodLoaded(period, m_clock());
+}
+
+void PeriodEndNotifier::tick() {
+    if (const auto end = m_watch.reachedEnd(m_clock())) {
+        notifyDesktop(*end);
+        emit periodEnded();
+    }
+}
+
+void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    // The desktop entry lets the desktop show the notice under the program's
+    // menu entry, with its name and icon.
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)}};
+    notify << programName << uint(0) << iconName << programName
+           << QString::fromStdString(endNoticeBody(end)) << QStringList() << hints << int(-1);
+    // The reply, an id or an error when there is no bus or nobody serves
+    // notices, is not awaited: the tick goes on at once, and a desktop
+    // without the service has the red page and the window's request for
+    // attention.
+    QDBusConnection::sessionBus().asyncCall(notify);
+}

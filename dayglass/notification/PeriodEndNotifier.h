@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Clock.h"
+#include "PeriodEndWatch.h"
+
+#include <QObject>
+
+// Tells the desktop, once per period, that the period has ended: a notice
+// through the desktop's notification service on the session bus, and
+// periodEnded for the window, which asks for attention. Nothing waits for the
+// service: without a session bus, or with nobody owning the service's name,
+// the period ends as quietly as it would without this.
+class PeriodEndNotifier : public QObject {
+    Q_OBJECT
+public:
+    PeriodEndNotifier(Clock clock, QObject *parent);
+
+    // Called whenever LoadPeriod has read the period.
+    void periodLoaded(const std::optional<Period> &period);
+
+    // Called at every tick of the main window.
+    void tick();
+
+signals:
+    void periodEnded();
+
+private:
+    void notifyDesktop(LocalSeconds end) const;
+
+    const Clock m_clock;
+    PeriodEndWatch m_watch;
+};

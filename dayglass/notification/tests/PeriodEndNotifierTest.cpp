@@ -1,0 +1,64 @@
+#include "PeriodEndNotifier.h"
+
+#include <QtDBus>
+#include <QtTest>
+
+using namespace std::chrono;
+
+// Stands in for the desktop's notification service and keeps what it is
+// sent, without answering: nothing waits for the answer.
+class FakeNotificationService : public QDBusVirtualObject {
+public:
+    QList<QDBusMessage> calls;
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &call, const QDBusConnection &) override {
+        calls.append(call);
+        return true;
+    }
+};
+
+class PeriodEndNotifierTest : public QObject {
+    Q_OBJECT
+    LocalSeconds m_now = local_days{2006y / March / 5} + 9h;
+
+    // A period that has ended when it is loaded, then one that ends later.
+    void endTwoPeriods() {
+        PeriodEndNotifier notifier([this] { return m_now; }, nullptr);
+        QSignalSpy ended(&notifier, &PeriodEndNotifier::periodEnded);
+        for (const Period &period : {Period{m_now - 2h, m_now - 1h}, {m_now, m_now + 10s}}) {
+            notifier.periodLoaded(period);
+            notifier.tick();
+        }
+        m_now += 10s;
+        notifier.tick();
+        QCOMPARE(ended.count(), 1);
+    }
+
+private slots:
+    void theEndIsToldOnTheSessionBusWithoutWaiting() {
+        FakeNotificationService service;
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"s"_qs);
+        QVERIFY(bus.registerVirtualObject(u"/org/freedesktop/Notifications"_qs, &service));
+        QVERIFY(bus.registerService(u"org.freedesktop.Notifications"_qs));
+        endTwoPeriods();
+        QVERIFY(service.calls.isEmpty()); // it can arrive only once the event loop runs
+        QTRY_COMPARE_WITH_TIMEOUT(service.calls.size(), 1, 30000);
+        const QDBusMessage &call = service.calls[0];
+        QCOMPARE(call.interface() + u'.' + call.member() + u' ' + call.signature(),
+                 u"org.freedesktop.Notifications.Notify susssasa{sv}i"_qs);
+        QVariantList arguments = call.arguments();
+        arguments[6] = qdbus_cast<QVariantMap>(arguments[6]);
+        const QString body = u"設定した期間が終了しました（2006/03/05 09:00:10）"_qs;
+        const QVariantMap hints{{u"desktop-entry"_qs, u"org.dayglass.dayglass"_qs}};
+        QCOMPARE(arguments, (QVariantList{u"dayglass"_qs, 0u, u"dayglass"_qs, u"dayglass"_qs, body,
+                                          QStringList(), hints, -1}));
+    }
+
+    void withoutASessionBusTheWindowIsStillTold() {
+        QVERIFY(!QDBusConnection::sessionBus().isConnected());
+        endTwoPeriods();
+    }
+};
+
+QTEST_GUILESS_MAIN(PeriodEndNotifierTest)
+#include "PeriodEndNotifierTest.moc"
