@@ -1,8 +1,9 @@
 // Random Autorun.inf content beside a few pictures: reading it must end with
-// a description, an overflow or a window too large, and the description must
-// hold what the file says: addresses unchanged, every other target and every
-// picture on the medium.
+// a description, an overflow, a window too large or too many buttons, and the
+// description must hold what the file says: addresses unchanged, local `file:`
+// addresses as paths, every other target and every picture on the medium.
 
+#include "FileAddress.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "LaunchTarget.h"
@@ -38,8 +39,12 @@ void checkButtons(const LauncherDescription &description, const cls_IniFile &ini
     for (std::size_t k = 1; k < count; ++k) {
         const std::string exeFile = ini.GetDataStr("Btn" + std::to_string(k), "ExeFile");
         const std::string &target = description.BtnList[k].strExeFile;
-        require(isAddress(exeFile) ? target == exeFile : target.starts_with(folderPrefix),
-                "an address passes unchanged, any other target lies on the medium");
+        if (const auto path = fileAddressPath(exeFile))
+            require(target == *path || target.starts_with(folderPrefix),
+                    "a local file address is its absolute path, or a path on the medium");
+        else
+            require(isAddress(exeFile) ? target == exeFile : target.starts_with(folderPrefix),
+                    "an address passes unchanged, any other target lies on the medium");
     }
     for (const BtnData &button : description.BtnList)
         require(button.strDefaultBtn.starts_with(folderPrefix) &&
@@ -56,9 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const cls_IniFile ini = iniFileAt(file.string());
     if (const auto *error = std::get_if<LoadError>(&result)) {
         require((error->problem == LoadProblem::Overflow ||
-                 error->problem == LoadProblem::WindowTooLarge) &&
+                 error->problem == LoadProblem::WindowTooLarge ||
+                 error->problem == LoadProblem::TooManyButtons) &&
                     !error->detail.empty(),
-                "an existing description fails only by its window's size, and says where");
+                "an existing description fails only by its window's size or its number of "
+                "buttons, and says where");
         return 0;
     }
     const auto &description = std::get<LauncherDescription>(result);

@@ -1,21 +1,191 @@
 #include "JpegScans.h"
 
-#include <array>
+#include <algorithm>
+#include <map>
 
-std::size_t jpegScanCount(std::istream &data, std::size_t limit) {
-    constexpr char markerStart = '\xFF';
-    constexpr char startOfScan = '\xDA';
-    std::array<char, 64 * 1024> chunk{};
-    std::size_t count = 0;
-    char previous = 0;
-    while (data) {
-        data.read(chunk.data(), chunk.size());
-        const auto read = static_cast<std::size_t>(data.gcount());
-        for (std::size_t i = 0; i < read; ++i) {
-            if (previous == markerStart && chunk[i] == startOfScan && ++count > limit)
-                return count;
-            previous = chunk[i];
+namespace {
+
+constexpr unsigned char markerStart = 0xFF;
+constexpr unsigned char startOfImage = 0xD8;
+constexpr unsigned char endOfImage = 0xD9;
+constexpr unsigned char startOfScan = 0xDA;
+constexpr std::uint64_t blockSide = 8;
+constexpr std::uint64_t bytesPerCoefficientBlock = 64 * 2;
+
+// Markers without a length: the restart markers and TEM.
+bool standsAlone(unsigned char marker) {
+    return (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01 || marker == startOfImage;
+}
+
+// The start-of-frame markers; 0xC4, 0xC8 and 0xCC are tables and reserved.
+bool isStartOfFrame(unsigned char marker) {
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+bool isProgressive(unsigned char marker) {
+    return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+}
+
+std::uint64_t ceilDivide(std::uint64_t value, std::uint64_t divisor) {
+    return (value + divisor - 1) / divisor;
+}
+
+std::uint64_t roundUp(std::uint64_t value, std::uint64_t multiple) {
+    return ceilDivide(value, multiple) * multiple;
+}
+
+class JpegReader {
+public:
+    explicit JpegReader(std::string_view data) : m_data(data) {}
+
+    JpegCost read() {
+        if (m_data.size() < 2 || byte(0) != markerStart || byte(1) != startOfImage)
+            return {};
+        for (std::size_t at = 2; at < m_data.size();) {
+            if (byte(at) != markerStart) {
+                ++at;
+                continue;
+            }
+            while (at < m_data.size() && byte(at) == markerStart)
+                ++at;
+            if (at >= m_data.size())
+                break;
+            const unsigned char marker = byte(at++);
+            if (marker == endOfImage)
+                break;
+            if (marker == 0 || standsAlone(marker))
+                continue;
+            const std::size_t length = segmentLength(at);
+            const std::string_view segment =
+                m_data.substr(std::min(at + 2, m_data.size()), length < 2 ? 0 : length - 2);
+            at += std::max<std::size_t>(length, 2);
+            if (isStartOfFrame(marker))
+                readFrame(segment, isProgressive(marker));
+            else if (marker == startOfScan) {
+                readScan(segment);
+                at = endOfCodedData(at);
+            }
+        }
+        return cost();
+    }
+
+private:
+    struct Component {
+        std::uint64_t widthInBlocks = 0;
+        std::uint64_t heightInBlocks = 0;
+        // The blocks that the decoder keeps, rounded up to whole groups of
+        // the component's sampling factors.
+        std::uint64_t storedBlocks = 0;
+    };
+
+    unsigned char byte(std::size_t at) const { return static_cast<unsigned char>(m_data[at]); }
+
+    std::size_t segmentLength(std::size_t at) const {
+        return at + 1 < m_data.size() ? std::size_t{byte(at)} << 8 | byte(at + 1) : 0;
+    }
+
+    // Coded data ends at the first marker other than a restart marker; a
+    // coded 0xFF byte is followed by 0x00, fill bytes by another 0xFF.
+    std::size_t endOfCodedData(std::size_t at) const {
+        for (; at + 1 < m_data.size(); ++at) {
+            const unsigned char next = byte(at + 1);
+            if (byte(at) == markerStart && next != 0 && next != markerStart &&
+                !(next >= 0xD0 && next <= 0xD7))
+                return at;
+        }
+        return m_data.size();
+    }
+
+    // A frame: precision, height, width, then per component its identifier,
+    // its sampling factors (horizontal in the high nibble) and its table.
+    void readFrame(std::string_view frame, bool progressive) {
+        if (frame.size() < 6)
+            return;
+        auto at = [&frame](std::size_t index) { return static_cast<unsigned char>(frame[index]); };
+        m_height = std::uint64_t{at(1)} << 8 | at(2);
+        m_width = std::uint64_t{at(3)} << 8 | at(4);
+        m_progressive = m_progressive || progressive;
+        const std::size_t count = std::min<std::size_t>(at(5), (frame.size() - 6) / 3);
+        // Factors beyond 1 to 4 are damage that the decoder refuses; they are
+        // clamped so that the sizes below stay defined.
+        auto factor = [](unsigned value) { return std::clamp<std::uint64_t>(value, 1, 4); };
+        std::uint64_t maxHorizontal = 1;
+        std::uint64_t maxVertical = 1;
+        for (std::size_t c = 0; c < count; ++c) {
+            maxHorizontal = std::max(maxHorizontal, factor(at(7 + 3 * c) >> 4));
+            maxVertical = std::max(maxVertical, factor(at(7 + 3 * c) & 0x0F));
+        }
+        m_components.clear();
+        for (std::size_t c = 0; c < count; ++c) {
+            const std::uint64_t horizontal = factor(at(7 + 3 * c) >> 4);
+            const std::uint64_t vertical = factor(at(7 + 3 * c) & 0x0F);
+            Component component;
+            component.widthInBlocks = ceilDivide(m_width * horizontal, maxHorizontal * blockSide);
+            component.heightInBlocks = ceilDivide(m_height * vertical, maxVertical * blockSide);
+            component.storedBlocks = roundUp(component.widthInBlocks, horizontal) *
+                                     roundUp(component.heightInBlocks, vertical);
+            m_components[at(6 + 3 * c)] = component;
         }
     }
-    return count;
+
+    // A scan header: the number of components, then each one's identifier
+    // and tables.
+    void readScan(std::string_view scan) {
+        ++m_scans;
+        if (scan.empty())
+            return;
+        const std::size_t count =
+            std::min<std::size_t>(static_cast<unsigned char>(scan[0]), (scan.size() - 1) / 2);
+        for (std::size_t c = 0; c < count; ++c) {
+            const auto found = m_components.find(static_cast<unsigned char>(scan[1 + 2 * c]));
+            if (found != m_components.end())
+                m_scanWork += samplesOf(found->second);
+        }
+    }
+
+    static std::uint64_t samplesOf(const Component &component) {
+        return component.widthInBlocks * component.heightInBlocks * blockSide * blockSide;
+    }
+
+    JpegCost cost() const {
+        JpegCost cost;
+        cost.scans = m_scans;
+        if (m_scans == 0)
+            return cost;
+        std::uint64_t samples = 0;
+        std::uint64_t storedBlocks = 0;
+        for (const auto &entry : m_components) {
+            samples += samplesOf(entry.second);
+            storedBlocks += entry.second.storedBlocks;
+        }
+        cost.work = m_scanWork + samples;
+        cost.pixelBytes = m_width * m_height * PixelBudget::bytesPerPixel;
+        if (m_progressive || m_scans > 1)
+            cost.coefficientBytes = storedBlocks * bytesPerCoefficientBlock;
+        return cost;
+    }
+
+    const std::string_view m_data;
+    std::uint64_t m_width = 0;
+    std::uint64_t m_height = 0;
+    bool m_progressive = false;
+    std::map<unsigned char, Component> m_components;
+    std::size_t m_scans = 0;
+    std::uint64_t m_scanWork = 0;
+};
+
+} // namespace
+
+JpegCost jpegCost(std::string_view data) {
+    return JpegReader(data).read();
+}
+
+std::optional<LoadProblem> takeJpegCost(const JpegCost &cost, PixelBudget &budget) {
+    if (cost.scans > maximumJpegScans)
+        return LoadProblem::PictureTooManyScans;
+    if (!budget.fits(cost.pixelBytes + cost.coefficientBytes))
+        return LoadProblem::PicturesOverBudget;
+    if (!budget.takeDecodingWork(cost.work))
+        return LoadProblem::PictureTooManyScans;
+    return std::nullopt;
 }

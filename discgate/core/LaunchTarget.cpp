@@ -1,11 +1,12 @@
 #include "LaunchTarget.h"
 
 #include "AsciiText.h"
+#include "FileAddress.h"
 #include "MediumConfinement.h"
+#include "MediumFile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sys/stat.h>
+#include <array>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -15,42 +16,99 @@ namespace {
 
 constexpr std::string_view elfMagic = "\x7F"
                                       "ELF";
+constexpr std::string_view desktopEntryStart = "[Desktop Entry]";
 
 bool isSchemeCharacter(char c) {
     return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
 }
 
-// A regular file with an execute bit that begins as a program does. The bits
-// are read from the file's status rather than asked of access(), which denies
-// execution on a "noexec" medium and would hide the program there.
-bool isProgram(const fs::path &path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        (status.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0)
-        return false;
-    std::ifstream file(path, std::ios::binary);
-    char magic[4] = {};
-    file.read(magic, sizeof magic);
-    const std::string_view start(magic, static_cast<std::size_t>(file.gcount()));
-    return start == elfMagic || start.starts_with("#!");
+// The beginning of an open file, as much as tells what kind of file it is.
+std::string beginningOf(const OpenedFile &file) {
+    std::string start(desktopEntryStart.size(), '\0');
+    const ssize_t read = ::pread(file.descriptor.get(), start.data(), start.size(), 0);
+    start.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    return start;
+}
+
+bool hasExecuteBit(const struct stat &status) {
+    return (status.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0;
+}
+
+bool isDesktopEntry(const fs::path &real, std::string_view start) {
+    return asciiLowered(real.extension().string()) == ".desktop" ||
+           start.starts_with(desktopEntryStart);
 }
 
 // A file system whose status cannot be read counts as "noexec", so that doubt
 // never runs a program.
-bool liesOnNoexecMount(const fs::path &path) {
+bool liesOnNoexecMount(const OpenedFile &file) {
     struct statvfs status {};
-    return ::statvfs(path.c_str(), &status) != 0 || (status.f_flag & ST_NOEXEC) != 0;
+    return ::fstatvfs(file.descriptor.get(), &status) != 0 || (status.f_flag & ST_NOEXEC) != 0;
 }
 
-LaunchDecision fileDecision(const fs::path &real) {
-    if (!isProgram(real))
-        return LaunchAction{LaunchKind::OpenFile, real.string()};
-    if (liesOnNoexecMount(real))
+// The file is looked at through one descriptor, opened without blocking, so
+// that a pipe put in its place cannot hang the window. Its execute bits are
+// read from its status rather than asked of access(), which denies execution
+// on a "noexec" medium and would hide the program there.
+LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
+    const LaunchAction document{LaunchKind::OpenFile, real.string()};
+    const auto opened = openOnMedium(real, mediumRoot);
+    const auto *file = std::get_if<OpenedFile>(&opened);
+    if (!file || !S_ISREG(file->status.st_mode))
+        return document;
+    const std::string start = beginningOf(*file);
+    const bool program =
+        hasExecuteBit(file->status) && (start.starts_with(elfMagic) || start.starts_with("#!"));
+    if (!program && !isDesktopEntry(real, start))
+        return document;
+    if (liesOnNoexecMount(*file))
         return LaunchRefusal::ProgramOnNoexecMedium;
-    // A program this user may not run is a document to them.
-    const LaunchKind kind =
-        ::access(real.c_str(), X_OK) == 0 ? LaunchKind::RunProgram : LaunchKind::OpenFile;
-    return LaunchAction{kind, real.string()};
+    // A program this user may not run is a document to them, and so is a
+    // desktop entry, which only the desktop knows how to start.
+    const bool runs = program && ::access(real.c_str(), X_OK) == 0;
+    return runs ? LaunchAction{LaunchKind::RunProgram, real.string()} : document;
+}
+
+// The address with every escape decoded, again and again, so that no
+// encoding of a name hides it from a program that decodes more than once. A
+// broken escape is left as it stands.
+std::string fullyDecoded(std::string_view address) {
+    std::string text(address);
+    for (;;) {
+        const auto decoded = percentDecoded(text, EscapedSeparators::Allowed);
+        if (!decoded || *decoded == text)
+            return text;
+        text = *decoded;
+    }
+}
+
+// Whether a mailto: address names a parameter that mail programs take as a
+// file to attach.
+bool asksForAttachment(std::string_view address) {
+    const std::string decoded = fullyDecoded(address);
+    const std::size_t query = decoded.find('?');
+    if (query == std::string::npos)
+        return false;
+    std::string_view rest = std::string_view(decoded).substr(query + 1);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find_first_of("&;?");
+        const std::string_view parameter = rest.substr(0, end);
+        const std::string name = asciiLowered(trimmed(parameter.substr(0, parameter.find('='))));
+        if (name == "attach" || name == "attachment")
+            return true;
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    return false;
+}
+
+LaunchDecision addressDecision(std::string_view address) {
+    const std::string scheme = asciiLowered(address.substr(0, address.find(':')));
+    constexpr std::array<std::string_view, 3> linkSchemes = {"http", "https", "ftp"};
+    if (scheme == "mailto" && asksForAttachment(address))
+        return LaunchRefusal::MailAttachment;
+    if (scheme != "mailto" && std::ranges::find(linkSchemes, scheme) == linkSchemes.end())
+        return LaunchRefusal::AddressScheme;
+    return LaunchAction{LaunchKind::OpenUrl, std::string(address)};
 }
 
 } // namespace
@@ -65,21 +123,33 @@ bool isAddress(std::string_view target) {
 
 LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumRoot) {
     if (isAddress(strExeFile))
-        return LaunchAction{LaunchKind::OpenUrl, std::string(strExeFile)};
+        return addressDecision(strExeFile);
     // An absolute path keeps the process start from searching PATH for a
     // program of the same name.
     std::error_code error;
     const auto real = realPathOnMedium(fs::absolute(fs::path(strExeFile), error), mediumRoot);
     if (!real)
         return LaunchRefusal::OffMedium;
-    return fileDecision(*real);
+    return fileDecision(*real, mediumRoot);
 }
 
 std::string launchRefusalMessage(LaunchRefusal refusal, std::string_view target) {
-    const std::string reason =
-        refusal == LaunchRefusal::OffMedium
-            ? "メディアの外にあるファイルは開けません。"
-            : "このメディアはプログラムの実行が許可されていない設定 (noexec) "
-              "でマウントされているため、プログラムを起動できません。";
+    std::string reason;
+    switch (refusal) {
+    case LaunchRefusal::OffMedium:
+        reason = "メディアの外にあるファイルは開けません。";
+        break;
+    case LaunchRefusal::ProgramOnNoexecMedium:
+        reason = "このメディアはプログラムの実行が許可されていない設定 (noexec) "
+                 "でマウントされているため、プログラムを起動できません。";
+        break;
+    case LaunchRefusal::AddressScheme:
+        reason = "この種類のアドレスは開けません。開けるのは http、https、ftp と mailto "
+                 "のアドレスだけです。";
+        break;
+    case LaunchRefusal::MailAttachment:
+        reason = "ファイルを添付するメールのアドレスは開けません。";
+        break;
+    }
     return reason + "\n\n" + std::string(target);
 }

@@ -26,9 +26,14 @@ struct LaunchAction {
 enum class LaunchRefusal {
     // The target lies outside the medium, through ".." or a symbolic link.
     OffMedium,
-    // The target is a program on a medium mounted without permission to run
-    // programs.
+    // The target is a program, or a desktop entry that starts one, on a medium
+    // mounted without permission to run programs.
     ProgramOnNoexecMedium,
+    // An address of a scheme that a menu has no business with: the desktop
+    // hands such addresses to programs that act on them.
+    AddressScheme,
+    // A mail address that asks the mail program to attach a file.
+    MailAttachment,
 };
 
 using LaunchDecision = std::variant<LaunchAction, LaunchRefusal>;
@@ -40,13 +45,18 @@ using LaunchDecision = std::variant<LaunchAction, LaunchRefusal>;
 bool isAddress(std::string_view target);
 
 // How a launch button's target is opened on this system, in place of the
-// Windows shell's "Open" verb, or why it is not. An address goes to the
-// desktop unchanged. A file is opened by its real path, and only when that lies
-// on the medium whose root is `mediumRoot`. It runs directly only when it is
-// executable and really is a program (an ELF binary or a script with "#!"):
-// media formatted with FAT or ISO 9660 mark every file executable, and a text
-// file must still open in an editor. A program on a medium mounted "noexec" is
-// refused rather than handed to the desktop, which might run it all the same.
+// Windows shell's "Open" verb, or why it is not. An address of the schemes
+// that menus link to (http, https, ftp, and mailto without an attachment)
+// goes to the desktop unchanged; any other address is refused, a `file:` one
+// included (Autorun.inf's reader has made every local one a path). A file is
+// opened by its real path, and only when that lies on the medium whose root is
+// `mediumRoot`. It runs directly only when it is executable and really is a
+// program (an ELF binary or a script with "#!"): media formatted with FAT or
+// ISO 9660 mark every file executable, and a text file must still open in an
+// editor. A program on a medium mounted "noexec" is refused rather than handed
+// to the desktop, which might run it all the same, and so is a desktop entry
+// there (a ".desktop" file, or one that begins as one), which the desktop
+// runs by its Exec line.
 LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);
 
 // The text that tells the user why `target` was not opened.

@@ -1,28 +1,17 @@
 #include "LauncherDescription.h"
 
-#include "FileStore.h"
+#include "DescriptionIni.h"
+#include "FileAddress.h"
 #include "LaunchTarget.h"
+#include "MediumFile.h"
 #include "MediumPath.h"
 #include "TwipsPerPixel.h"
-#include "cls_IniFile.h"
 
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <utility>
 
 namespace {
-
-bool isReadableFile(const std::filesystem::path &path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && std::ifstream(path).good();
-}
-
-bool isTooLarge(const std::filesystem::path &path) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    return !error && size > FileStore::maximumFileSize;
-}
 
 // One button as read, with the test that decides whether reading goes on.
 struct ButtonRecord {
@@ -35,8 +24,9 @@ enum class ButtonKind { Close, Launch };
 
 class DescriptionReader {
 public:
-    DescriptionReader(const std::filesystem::path &programFolder, const std::string &file)
-        : m_programFolder(programFolder), m_file(file), m_ini(iniFileAt(file)) {}
+    DescriptionReader(const std::filesystem::path &programFolder, const std::string &file,
+                      std::string content)
+        : m_programFolder(programFolder), m_file(file), m_ini(std::move(content)) {}
 
     DescriptionOrError read() {
         LauncherDescription description;
@@ -51,6 +41,11 @@ public:
         // nothing after it is ever used; stopping there also keeps a huge "Num"
         // from reading millions of missing sections.
         const std::int32_t count = m_ini.GetDataInt("BtmMax", "Num");
+        // Tens of thousands of sibling widgets overflow the stack when Qt
+        // paints them.
+        if (count > maximumLaunchButtons)
+            return LoadError{LoadProblem::TooManyButtons, m_file,
+                             "[BtmMax] Num=" + std::to_string(count)};
         for (std::int32_t k = 1; k <= count; ++k) {
             const ButtonRecord record = readButton("Btn" + std::to_string(k), ButtonKind::Launch);
             append(description, record);
@@ -107,10 +102,23 @@ private:
     }
 
     // An address passes on unchanged; everything else lies on the medium,
-    // a drive path included.
+    // a drive path included. A `file:` address is a path like any other, and
+    // one that names no local file is left for the opener to refuse.
     std::string target(const std::string &section) {
         const std::string value = m_ini.GetDataStr(section, "ExeFile");
+        if (const auto path = fileAddressPath(value))
+            return localTarget(*path);
         return isAddress(value) ? value : onMedium(withoutDrive(value));
+    }
+
+    // A path from a `file:` address: "/D:/setup.exe" is a drive path, any
+    // other absolute path stays as it is, to be judged when it is opened, and a
+    // relative one lies on the medium.
+    std::string localTarget(std::string_view path) {
+        const std::string_view drivePath = path.starts_with('/') ? path.substr(1) : path;
+        if (withoutDrive(drivePath) != drivePath)
+            return onMedium(withoutDrive(drivePath));
+        return path.starts_with('/') ? std::string(path) : onMedium(path);
     }
 
     ButtonRecord readButton(const std::string &section, ButtonKind kind) {
@@ -138,7 +146,7 @@ private:
 
     const std::filesystem::path &m_programFolder;
     const std::string &m_file;
-    const cls_IniFile m_ini;
+    const DescriptionIni m_ini;
     FolderListings m_listings;
     std::optional<LoadError> m_overflow;
 };
@@ -147,10 +155,11 @@ private:
 
 DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder) {
     const std::string file = mediumFilePath(programFolder, descriptionFileName);
-    if (!isReadableFile(file))
-        return LoadError{LoadProblem::DescriptionMissing, file, {}};
-    // Refused before it is read: reading it whole could exhaust the memory.
-    if (isTooLarge(file))
-        return LoadError{LoadProblem::DescriptionTooLarge, file, {}};
-    return DescriptionReader(programFolder, file).read();
+    auto content = readMediumFile(file, programFolder);
+    if (const auto *problem = std::get_if<MediumFileProblem>(&content))
+        return LoadError{*problem == MediumFileProblem::TooLarge ? LoadProblem::DescriptionTooLarge
+                                                                 : LoadProblem::DescriptionMissing,
+                         file,
+                         {}};
+    return DescriptionReader(programFolder, file, std::move(std::get<std::string>(content))).read();
 }

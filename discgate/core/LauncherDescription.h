@@ -41,11 +41,15 @@ inline constexpr char descriptionFileName[] = "Autorun.inf";
 // The largest outer width or height of the window, in pixels.
 inline constexpr std::int32_t maximumWindowSide = 16384;
 
+// The most launch buttons a menu may have; "Num" beyond it is refused.
+inline constexpr std::int32_t maximumLaunchButtons = 1000;
+
 using DescriptionOrError = std::variant<LauncherDescription, LoadError>;
 
-// Reads Autorun.inf in `programFolder`. Fails when the file is missing,
-// unreadable or larger than any real description, when a window size or
-// screen position times 15 does not fit 32 bits, and when the window would be
-// larger than maximumWindowSide. Pictures are not opened here: that is the
-// window's work. Each folder of the medium is listed at most once.
+// Reads Autorun.inf in `programFolder`, once, through one descriptor (see
+// MediumFile.h). Fails when the file is missing, unreadable, off the medium or
+// larger than any real description, when a window size or screen position
+// times 15 does not fit 32 bits, when the window would be larger than
+// maximumWindowSide, and when "Num" asks for more than maximumLaunchButtons. Pictures are not
+// opened here: that is the window's work. Each folder of the medium is listed at most once.
 DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder);

@@ -7,9 +7,12 @@ enum class LoadProblem {
     DescriptionTooLarge,
     Overflow,
     WindowTooLarge,
+    TooManyButtons,
     PictureMissing,
     PictureInvalid,
     PictureOffMedium,
+    PictureTooLarge,
+    PictureFormatRefused,
     PicturesOverBudget,
     PictureTooManyScans,
 };
@@ -18,8 +21,8 @@ enum class LoadProblem {
 struct LoadError {
     LoadProblem problem = LoadProblem::DescriptionMissing;
     std::string file;
-    // For an overflow or a window too large, the value that caused it; for a
-    // picture, the reader's own explanation when it gave one.
+    // For an overflow, a window too large or too many buttons, the value that
+    // caused it; for a picture, the reader's own explanation when it gave one.
     std::string detail;
 
     bool operator==(const LoadError &) const = default;

@@ -1,6 +1,6 @@
 #include "MediumFolder.h"
 
-#include "AsciiText.h"
+#include "FileAddress.h"
 #include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "LexicalPath.h"
@@ -26,31 +26,6 @@ fs::path namedFolder(const fs::path &named) {
     return error ? full.parent_path() : file.parent_path();
 }
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::ranges::equal(text.substr(0, prefix.size()), prefix,
-                              [](char a, char b) { return asciiLower(a) == b; });
-}
-
-// The bytes that a URI's path stands for. An escaped "/" would be a separator
-// that the URI's author did not write, and a NUL would cut the path short.
-std::optional<std::string> percentDecoded(std::string_view text) {
-    std::string decoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') {
-            decoded += text[i];
-            continue;
-        }
-        const int high = i + 1 < text.size() ? hexDigitValue(text[i + 1]) : -1;
-        const int low = i + 2 < text.size() ? hexDigitValue(text[i + 2]) : -1;
-        if (high < 0 || low < 0 || (high == 0 && low == 0) || (high == 2 && low == 15))
-            return std::nullopt;
-        decoded += static_cast<char>(high * 16 + low);
-        i += 2;
-    }
-    return decoded;
-}
-
 // A URI is an address whose scheme is followed by "//". A path such as
 // "D:\menu" or "disc:1" is no URI.
 bool isUri(std::string_view argument) {
@@ -69,20 +44,7 @@ std::optional<dev_t> deviceOf(const fs::path &path) {
 std::optional<fs::path> localPathOfArgument(std::string_view argument) {
     if (!isUri(argument))
         return fs::path(argument);
-    constexpr std::string_view fileScheme = "file://";
-    if (!startsWithIgnoringCase(argument, fileScheme))
-        return std::nullopt;
-    std::string_view rest = argument.substr(fileScheme.size());
-    const std::size_t pathStart = rest.find('/');
-    const std::string_view host = rest.substr(0, pathStart);
-    if (pathStart == std::string_view::npos || !(host.empty() || host == "localhost"))
-        return std::nullopt;
-    rest.remove_prefix(pathStart);
-    // A query or a fragment has no meaning for a local file; a "#" or "?" in
-    // a file name arrives escaped.
-    if (rest.find_first_of("?#") != std::string_view::npos)
-        return std::nullopt;
-    const std::optional<std::string> path = percentDecoded(rest);
+    const std::optional<std::string> path = fileAddressPath(argument);
     if (!path)
         return std::nullopt;
     return fs::path(*path);

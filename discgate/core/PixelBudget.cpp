@@ -1,16 +1,31 @@
 #include "PixelBudget.h"
 
-bool PixelBudget::take(std::int64_t width, std::int64_t height) {
+std::optional<std::uint64_t> PixelBudget::bytesOf(std::int64_t width, std::int64_t height) {
     if (width < 0 || height < 0)
-        return false;
+        return std::nullopt;
     // Sides beyond the budget alone are refused before they are multiplied, so
     // that no product can overflow.
     const auto limitPixels = static_cast<std::int64_t>(limitBytes / bytesPerPixel);
     if (width > limitPixels || height > limitPixels)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(width * height) * bytesPerPixel;
+}
+
+bool PixelBudget::fits(std::int64_t width, std::int64_t height) const {
+    const auto bytes = bytesOf(width, height);
+    return bytes && fits(*bytes);
+}
+
+bool PixelBudget::take(std::int64_t width, std::int64_t height) {
+    if (!fits(width, height))
         return false;
-    const auto bytes = static_cast<std::uint64_t>(width * height) * bytesPerPixel;
-    if (bytes > limitBytes - m_usedBytes)
+    m_usedBytes += *bytesOf(width, height);
+    return true;
+}
+
+bool PixelBudget::takeDecodingWork(std::uint64_t work) {
+    if (work > workLimit - m_usedWork)
         return false;
-    m_usedBytes += bytes;
+    m_usedWork += work;
     return true;
 }

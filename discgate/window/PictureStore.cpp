@@ -1,19 +1,36 @@
 #include "PictureStore.h"
 
+#include "DecoderMemoryLimit.h"
 #include "JpegScans.h"
 #include "MediumConfinement.h"
-#include "QtPaths.h"
+#include "MediumFile.h"
 
+#include <QBuffer>
 #include <QImageReader>
-#include <fstream>
+#include <array>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-bool hasTooManyScans(const fs::path &file) {
-    std::ifstream data(file, std::ios::binary);
-    return jpegScanCount(data, maximumJpegScans) > maximumJpegScans;
+// The formats that menus are made with. Qt's other plugins (TIFF, WebP, SVG
+// and more, where installed) are not needed, and their decoding work is not
+// bounded here.
+bool isMenuFormat(const QByteArray &format) {
+    constexpr std::array<const char *, 6> formats = {"bmp", "gif", "jpeg", "png", "ico", "cur"};
+    return std::ranges::any_of(formats, [&format](const char *name) { return format == name; });
+}
+
+LoadProblem pictureProblem(MediumFileProblem problem) {
+    switch (problem) {
+    case MediumFileProblem::OffMedium:
+        return LoadProblem::PictureOffMedium;
+    case MediumFileProblem::TooLarge:
+        return LoadProblem::PictureTooLarge;
+    case MediumFileProblem::Missing:
+        break;
+    }
+    return LoadProblem::PictureMissing;
 }
 
 } // namespace
@@ -26,33 +43,48 @@ std::variant<QPixmap, LoadError> PictureStore::picture(const std::string &path) 
         return LoadError{LoadProblem::PictureOffMedium, path, {}};
     if (const auto decoded = m_decoded.find(*real); decoded != m_decoded.end())
         return decoded->second;
-    auto result = decode(*real, path);
+    auto content = readMediumFile(*real, m_mediumRoot);
+    if (const auto *problem = std::get_if<MediumFileProblem>(&content))
+        return LoadError{pictureProblem(*problem), path, {}};
+    auto result = decode(std::get<std::string>(content), path);
     if (const auto *picture = std::get_if<QPixmap>(&result))
         m_decoded.emplace(*real, *picture);
     return result;
 }
 
-std::variant<QPixmap, LoadError> PictureStore::decode(const fs::path &real,
+std::variant<QPixmap, LoadError> PictureStore::decode(const std::string &content,
                                                       const std::string &path) {
-    // Only regular files are read, so that a folder, a pipe or a device named
-    // in Autorun.inf cannot block the reader.
-    std::error_code error;
-    if (!fs::is_regular_file(real, error))
-        return LoadError{LoadProblem::PictureMissing, path, {}};
-    QImageReader reader(qtPath(real));
-    // Pictures on media authored by hand often carry the wrong extension.
-    reader.setDecideFormatFromContent(true);
-    if (reader.format() == "jpeg" && hasTooManyScans(real))
-        return LoadError{LoadProblem::PictureTooManyScans, path, {}};
-    // The header's size is checked before a single pixel is decoded; a format
-    // that tells none is checked at the size it decoded to.
+    const auto failure = [&path](LoadProblem problem, std::string detail = {}) {
+        return LoadError{problem, path, std::move(detail)};
+    };
+    QByteArray bytes = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // Pictures on media authored by hand often carry the wrong extension, so
+    // the format is told by the content alone.
+    QImageReader reader(&buffer);
+    const DecoderMemoryLimit limit(m_budget.remainingBytes());
+    if (limit.tooSmall())
+        return failure(LoadProblem::PicturesOverBudget);
+    const QByteArray format = reader.format();
+    if (!format.isEmpty() && !isMenuFormat(format))
+        return failure(LoadProblem::PictureFormatRefused, format.toStdString());
+    if (format == "jpeg") {
+        if (const auto problem = takeJpegCost(jpegCost(content), m_budget))
+            return failure(*problem);
+    }
+    // The header's size is checked before a single pixel is decoded; the
+    // decoder is held to what the budget has left all the same, whatever the
+    // header claimed, and the budget is charged what it decoded.
     const QSize claimed = reader.size();
-    if (claimed.isValid() && !m_budget.take(claimed.width(), claimed.height()))
-        return LoadError{LoadProblem::PicturesOverBudget, path, {}};
+    if (claimed.isValid() && !m_budget.fits(claimed.width(), claimed.height()))
+        return failure(LoadProblem::PicturesOverBudget);
     QImage image = reader.read();
+    if (limit.refused())
+        return failure(LoadProblem::PicturesOverBudget);
     if (image.isNull())
-        return LoadError{LoadProblem::PictureInvalid, path, reader.errorString().toStdString()};
-    if (!claimed.isValid() && !m_budget.take(image.width(), image.height()))
-        return LoadError{LoadProblem::PicturesOverBudget, path, {}};
+        return failure(LoadProblem::PictureInvalid, reader.errorString().toStdString());
+    if (!m_budget.take(image.width(), image.height()))
+        return failure(LoadProblem::PicturesOverBudget);
     return QPixmap::fromImage(std::move(image));
 }

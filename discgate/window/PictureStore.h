@@ -9,14 +9,16 @@
 #include <string>
 #include <variant>
 
-// The pictures of one medium, each file decoded once, before the window shows.
+// The pictures of one medium, each file read once, through one descriptor
+// (see MediumFile.h), and decoded from memory before the window shows.
 // Buttons that name the same file (by its real path) share one decoded
-// picture, and all decoded pictures together stay within one PixelBudget. Qt's
-// image plugins supply the formats (BMP, GIF, JPEG, PNG, ICO and more) and
-// recognise them by their content. Refused with an error: a file off the
-// medium, one that is missing or no picture, one whose header claims more
-// pixels than the budget has left, and a JPEG of more scans than any real
-// picture has, which would freeze the window while it decodes.
+// picture, and all decoded pictures together stay within one PixelBudget,
+// charged by what the decoder allocates. Qt's image plugins supply the formats
+// (BMP, GIF, JPEG, PNG, ICO and CUR; no others) and recognise them by their
+// content. Refused with an error: a file off the medium, one that is missing,
+// larger than 64 MB, of another format or no picture, one that needs more
+// memory than the budget has left, and a JPEG whose decoding would keep the
+// window back (see JpegScans.h).
 class PictureStore {
 public:
     explicit PictureStore(std::filesystem::path mediumRoot);
@@ -26,8 +28,7 @@ public:
     std::variant<QPixmap, LoadError> picture(const std::string &path);
 
 private:
-    std::variant<QPixmap, LoadError> decode(const std::filesystem::path &real,
-                                            const std::string &path);
+    std::variant<QPixmap, LoadError> decode(const std::string &content, const std::string &path);
 
     const std::filesystem::path m_mediumRoot;
     std::map<std::filesystem::path, QPixmap> m_decoded;

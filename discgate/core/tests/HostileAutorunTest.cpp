@@ -2,8 +2,10 @@
 #include "LauncherDescription.h"
 #include "TemporaryFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -28,7 +30,7 @@ void PrintTo(const HostileAutorun &row, std::ostream *out) {
 // Launch buttons that each name a picture, so that reading goes on to the
 // next; the last one is the first without a section of its own.
 std::string manyButtons() {
-    std::string content = "[BtmMax]\r\nNum=2147483647\r\n";
+    std::string content = "[BtmMax]\r\nNum=1000\r\n";
     for (int k = 1; k <= 100; ++k)
         content += "[Btn" + std::to_string(k) + "]\r\nX=" + std::to_string(k) +
                    "\r\nDefaultBtn=b.png\r\nExeFile=D:\\setup.exe\r\n";
@@ -52,8 +54,11 @@ const HostileAutorun hostileFiles[] = {
      [] { return std::string("[BtmMax]\r\nNum=1\r\n[Btn1]\r\nTitle=起動\r\n"); }, 2u},
     {"NumOfMaximumInteger",
      [] { return std::string("[BtmMax]\r\nNum=2147483647\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"); },
-     3u},
-    {"NumOfMaximumIntegerWithAHundredButtons", manyButtons, 102u},
+     LoadProblem::TooManyButtons},
+    {"NumOf1001",
+     [] { return std::string("[BtmMax]\r\nNum=1001\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"); },
+     LoadProblem::TooManyButtons},
+    {"NumOf1000WithAHundredButtons", manyButtons, 102u},
     {"NumOfMinusFive", [] { return std::string("[BtmMax]\r\nNum=-5\r\n[Btn1]\r\n"); }, 1u},
     {"WidthOfTwoHundredMillion", [] { return std::string("[MainForm]\r\nWidth=200000000\r\n"); },
      LoadProblem::Overflow},
@@ -111,6 +116,35 @@ TEST(HostileAutorunFiles, DescriptionAbove64MegabytesIsRefusedUnread) {
     EXPECT_EQ(outcomeOf(*result), Outcome(LoadProblem::DescriptionTooLarge));
     fs::resize_file(medium / "Autorun.inf", 64u << 20);
     EXPECT_EQ(outcomeOf(readLauncherDescription(medium.path())), Outcome(1u));
+}
+
+// What stands where Autorun.inf should be: a pipe that nobody writes to
+// (opening it for reading would wait for a writer for ever), a link off the
+// medium, and a link that stays on it, which a well-made medium may use.
+TEST(HostileAutorunFiles, PipesAndLinksOffTheMediumAreNoDescription) {
+    TemporaryFolder folder;
+    const fs::path medium = folder / "medium";
+    fs::create_directory(medium);
+    writeBytes(folder / "elsewhere.inf", "[BtmMax]\r\nNum=1\r\n");
+    writeBytes(medium / "menu.inf", "[BtmMax]\r\nNum=1\r\n");
+    const struct {
+        const char *name;
+        std::function<void(const fs::path &)> make;
+        Outcome outcome;
+    } rows[] = {
+        {"pipe", [](const fs::path &file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); },
+         LoadProblem::DescriptionMissing},
+        {"link off the medium",
+         [&folder](const fs::path &file) { fs::create_symlink(folder / "elsewhere.inf", file); },
+         LoadProblem::DescriptionMissing},
+        {"link on the medium", [](const fs::path &file) { fs::create_symlink("menu.inf", file); },
+         2u},
+    };
+    for (const auto &row : rows) {
+        fs::remove(medium / "Autorun.inf");
+        row.make(medium / "Autorun.inf");
+        EXPECT_EQ(outcomeOf(readLauncherDescription(medium)), row.outcome) << row.name;
+    }
 }
 
 // Root reads any file; anyone else finds an unreadable description missing.

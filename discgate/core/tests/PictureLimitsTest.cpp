@@ -2,41 +2,118 @@
 #include "PixelBudget.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
+#include <vector>
 
 namespace {
 
-std::string scans(std::size_t count) {
-    std::string data = "\xFF\xD8";
-    for (std::size_t i = 0; i < count; ++i)
-        data += std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00\x12\xFF\x00\x34", 14);
-    return data + "\xFF\xD9";
+// One component of a frame: its identifier and its sampling factors,
+// horizontal in the high nibble.
+struct FrameComponent {
+    char id;
+    char factors;
+};
+
+std::string segment(char marker, const std::string &body) {
+    const std::size_t length = body.size() + 2;
+    return std::string{'\xFF', marker, char(length >> 8), char(length & 0xFF)} + body;
 }
 
-TEST(JpegScans, CountsStartOfScanMarkersOnly) {
+std::string frame(char marker, int width, int height, const std::vector<FrameComponent> &parts) {
+    std::string body{8,           char(height >> 8), char(height), char(width >> 8),
+                     char(width), char(parts.size())};
+    for (const auto &part : parts)
+        body += std::string{part.id, part.factors, 0};
+    return segment(marker, body);
+}
+
+// A scan of the components `ids`, with a little coded data behind it.
+std::string scan(const std::string &ids) {
+    std::string body(1, char(ids.size()));
+    for (const char id : ids)
+        body += std::string{id, 0};
+    return segment('\xDA', body + std::string("\0\x3F\0", 3)) + std::string("\x12\xFF\x00\x34", 4);
+}
+
+std::string jpeg(const std::string &segments) {
+    return "\xFF\xD8" + segments + "\xFF\xD9";
+}
+
+std::string repeated(const std::string &part, int count) {
+    std::string parts;
+    for (int i = 0; i < count; ++i)
+        parts += part;
+    return parts;
+}
+
+const std::vector<FrameComponent> colour444 = {{1, 0x11}, {2, 0x11}, {3, 0x11}};
+const std::vector<FrameComponent> colour420 = {{1, 0x22}, {2, 0x11}, {3, 0x11}};
+
+// 5600 x 5600 in 4:2:0: 31,360,000 samples of luma, 7,840,000 of each chroma.
+const std::string progressive300 =
+    jpeg(frame('\xC2', 5600, 5600, colour420) + scan("\1\2\3") + repeated(scan("\1"), 299));
+
+TEST(JpegScans, CostsTheScansThePixelsAndTheCoefficientsOfAPicture) {
     const struct {
+        const char *name;
         std::string data;
-        std::size_t limit;
-        std::size_t count;
+        JpegCost cost;
     } rows[] = {
-        {scans(0), 10, 0},
-        {scans(10), 300, 10},
-        // Coded 0xFF bytes and fill bytes before a marker.
-        {std::string("\xFF\x00\xDA\xFF\xFF\xDA\xDA\xFF", 8), 10, 1},
-        // Counting stops soon after the limit.
-        {scans(5000), 300, 301},
+        {"baseline 64 x 64",
+         jpeg(frame('\xC0', 64, 64, colour444) + scan("\1\2\3")),
+         {1, 6 * 4096, 16384, 0}},
+        {"progressive 5600 x 5600 of 300 scans",
+         progressive300,
+         {300, 47040000ull + 299 * 31360000ull + 47040000ull, 125440000, 735000 * 128}},
+        // Sides that no whole block covers, and a component of a scan that the
+        // frame does not have.
+        {"baseline 9 x 1 of one component",
+         jpeg(frame('\xC0', 9, 1, {{1, 0x11}}) + scan("\1\7")),
+         {1, 2 * 128, 36, 0}},
+        // Scan markers inside another segment, fill bytes and restart markers
+        // in coded data are no scans.
+        {"markers in a thumbnail and in coded data",
+         jpeg(segment('\xE1', "Exif\xFF\xDA\xFF\xDA") + frame('\xC0', 8, 8, {{1, 0x11}}) +
+              scan("\1") + "\xFF\xD0\x55\xFF\xFF" + scan("\1")),
+         {2, 3 * 64, 256, 128}},
+        {"a frame without scans", jpeg(frame('\xC0', 60000, 60000, colour444)), {}},
+        {"no JPEG", "GIF89a", {}},
+        {"cut off in a frame",
+         jpeg(frame('\xC2', 64, 64, colour444) + scan("\1")).substr(0, 12),
+         {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(jpegCost(row.data), row.cost) << row.name;
+}
+
+TEST(JpegScans, RefusesWhatWouldKeepTheWindowBackOrExhaustTheMemory) {
+    const JpegCost photo =
+        jpegCost(jpeg(frame('\xC2', 4000, 3000, colour420) + repeated(scan("\1\2\3"), 2) +
+                      repeated(scan("\1"), 5) + repeated(scan("\2"), 2) + repeated(scan("\3"), 2)));
+    const struct {
+        const char *name;
+        JpegCost cost;
+        std::optional<LoadProblem> problem;
+    } rows[] = {
+        {"a progressive photograph of 12 megapixels", photo, std::nullopt},
+        {"300 scans of 5600 x 5600", jpegCost(progressive300), LoadProblem::PictureTooManyScans},
+        {"301 scans of one pixel",
+         jpegCost(jpeg(frame('\xC2', 1, 1, {{1, 0x11}}) + repeated(scan("\1"), 301))),
+         LoadProblem::PictureTooManyScans},
+        // 256 MB of pixels, and 384 MB of coefficients on top.
+        {"two scans of 8192 x 8192 in 4:4:4",
+         jpegCost(jpeg(frame('\xC2', 8192, 8192, colour444) + repeated(scan("\1\2\3"), 2))),
+         LoadProblem::PicturesOverBudget},
     };
     for (const auto &row : rows) {
-        std::istringstream data(row.data);
-        EXPECT_EQ(jpegScanCount(data, row.limit), row.count);
+        PixelBudget budget;
+        EXPECT_EQ(takeJpegCost(row.cost, budget), row.problem) << row.name;
     }
-}
-
-TEST(JpegScans, FindsAMarkerSplitBetweenReads) {
-    std::string data(64 * 1024 - 1, '\0');
-    data += "\xFF\xDA";
-    std::istringstream stream(data);
-    EXPECT_EQ(jpegScanCount(stream, 10), 1u);
+    // The photograph's work, 126 million samples, fits eight times over.
+    PixelBudget budget;
+    int decoded = 0;
+    while (!takeJpegCost(photo, budget))
+        ++decoded;
+    EXPECT_EQ(decoded, 8);
 }
 
 TEST(PixelBudget, HoldsAllPicturesOfAMediumTo256Megabytes) {

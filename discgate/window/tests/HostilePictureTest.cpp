@@ -4,6 +4,7 @@
 #include "TemporaryFolder.h"
 
 #include <QTest>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -26,7 +27,15 @@ private slots:
         QTest::newRow("empty file") << std::string() << invalid;
         QTest::newRow("binary garbage") << binaryGarbage(64 << 10) << invalid;
         QTest::newRow("50 MB of garbage") << binaryGarbage(fiftyMegabytes) << invalid;
+        QTest::newRow("ICO holding a PNG of 9000 x 9000")
+            << iconHolding(largePng) << int(LoadProblem::PicturesOverBudget);
+        QTest::newRow("XPM, a format no menu needs")
+            << std::string("/* XPM */\nstatic char *p[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n")
+            << int(LoadProblem::PictureFormatRefused);
         QTest::newRow("folder") << std::string() << int(LoadProblem::PictureMissing);
+        QTest::newRow("pipe") << std::string() << int(LoadProblem::PictureMissing);
+        QTest::newRow("sparse file above 64 MB")
+            << std::string() << int(LoadProblem::PictureTooLarge);
     }
 
     // A progressive JPEG of 1000 scans is refused before any is decoded; a
@@ -67,10 +76,16 @@ private slots:
         QFETCH(int, problem);
         TemporaryFolder medium;
         const std::filesystem::path path = medium / "picture.png";
-        if (problem == int(LoadProblem::PictureMissing))
+        writeBytes(path, content);
+        if (QByteArrayView(QTest::currentDataTag()) == "folder") {
+            std::filesystem::remove(path);
             std::filesystem::create_directory(path);
-        else
-            writeBytes(path, content);
+        } else if (QByteArrayView(QTest::currentDataTag()) == "pipe") {
+            std::filesystem::remove(path);
+            QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+        } else if (problem == int(LoadProblem::PictureTooLarge)) {
+            std::filesystem::resize_file(path, (64u << 20) + 1);
+        }
         std::optional<std::variant<QPixmap, LoadError>> picture;
         PictureStore pictures(medium.path());
         QVERIFY(timeOf([&] { picture = pictures.picture(path.string()); }) < hangLimit);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Picture files whose headers claim 60000 × 60000 pixels and that have
@@ -24,3 +25,22 @@ inline const std::string hugeGifHeader("GIF89a\x60\xEA\x60\xEA\0\0\0"
 inline const std::string hugeJpegHeader("\xFF\xD8\xFF\xC0\0\x11\x08\xEA\x60\xEA\x60\x03"
                                         "\x01\x22\0\x02\x11\x01\x03\x11\x01\xFF\xD9",
                                         23);
+
+// A PNG file of 9000 × 9000 pixels (324 MB decoded), with a correct header
+// checksum and pixel data that begins and is cut off: enough for a decoder to
+// ask for the memory of the whole picture.
+inline const std::string largePng =
+    std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x23\x28\0\0\x23\x28\x08\x02\0\0\0"
+                "\xE2\xB7\xE5\xED\0\0\0\x0CIDAT",
+                41) +
+    std::string(16, '\0');
+
+// An ICO file whose one entry claims 1 × 1 pixels and holds `png`, whatever
+// size that has.
+inline std::string iconHolding(const std::string &png) {
+    const auto size = static_cast<std::uint32_t>(png.size());
+    std::string icon("\0\0\1\0\1\0\1\1\0\0\1\0\x20\0", 14);
+    for (int shift = 0; shift < 32; shift += 8)
+        icon += static_cast<char>(size >> shift);
+    return icon + std::string("\x16\0\0\0", 4) + png;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What escapes in an address may stand for.
+enum class EscapedSeparators {
+    // An escaped "/" or NUL is refused, as in a path, where it would be a
+    // separator that the author did not write or would cut the path short.
+    Refused,
+    Allowed,
+};
+
+// The bytes that the percent-escapes of `text` stand for; nothing when an
+// escape is broken or stands for what `separators` refuses.
+std::optional<std::string> percentDecoded(std::string_view text, EscapedSeparators separators);
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view lowerCasePrefix);
+
+// Whether `target` is an address of the scheme "file", in any letter case.
+bool isFileAddress(std::string_view target);
+
+// The local path that a `file:` address names, decoded to the file system's
+// bytes: "file:///D:/a%20b.txt" gives "/D:/a b.txt", "file:/etc/passwd"
+// "/etc/passwd", "file:setup.sh" the relative "setup.sh". Nothing for any
+// other address, one that names another host than "localhost", carries a
+// query or a fragment, or whose escapes are broken or hide a separator or a NUL.
+std::optional<std::string> fileAddressPath(std::string_view address);

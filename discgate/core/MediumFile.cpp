@@ -1,0 +1,62 @@
+#include "MediumFile.h"
+
+#include "FileStore.h"
+#include "MediumConfinement.h"
+
+#include <fcntl.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Folders on the way are opened only to look up the next name in them.
+constexpr int folderFlags = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// With O_NONBLOCK a pipe opens at once instead of waiting for a writer, and a
+// terminal never becomes the controlling one.
+constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+
+std::variant<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root,
+                                                        const fs::path &relative) {
+    FileDescriptor folder(::open(root.c_str(), folderFlags));
+    std::vector<fs::path> names(relative.begin(), relative.end());
+    if (names.empty())
+        names.emplace_back(".");
+    for (std::size_t index = 0; folder.valid() && index + 1 < names.size(); ++index)
+        folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
+    if (!folder.valid())
+        return MediumFileProblem::Missing;
+    OpenedFile file{FileDescriptor(::openat(folder.get(), names.back().c_str(), fileFlags)), {}};
+    if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &file.status) != 0)
+        return MediumFileProblem::Missing;
+    return file;
+}
+
+} // namespace
+
+std::variant<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
+                                                         const fs::path &mediumRoot) {
+    const auto real = realPathOnMedium(path, mediumRoot);
+    std::error_code error;
+    const fs::path root = fs::canonical(mediumRoot, error);
+    if (!real || error)
+        return MediumFileProblem::OffMedium;
+    return openBeneath(root, real->lexically_relative(root));
+}
+
+std::variant<std::string, MediumFileProblem> readMediumFile(const fs::path &path,
+                                                            const fs::path &mediumRoot) {
+    auto opened = openOnMedium(path, mediumRoot);
+    if (const auto *problem = std::get_if<MediumFileProblem>(&opened))
+        return *problem;
+    const OpenedFile &file = std::get<OpenedFile>(opened);
+    if (!S_ISREG(file.status.st_mode))
+        return MediumFileProblem::Missing;
+    // Refused before a byte is read: reading it whole could exhaust the memory.
+    if (static_cast<std::uintmax_t>(file.status.st_size) > FileStore::maximumFileSize)
+        return MediumFileProblem::TooLarge;
+    auto content = FileStore::readDescriptor(file.descriptor.get());
+    if (!content)
+        return MediumFileProblem::Missing;
+    return std::move(*content);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FileDescriptor.h"
+
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <variant>
+
+// Opening the files of a medium, whose content, and whose very files, someone
+// else controls. A file is judged by its real path (see MediumConfinement.h)
+// and then opened once, through one descriptor from which everything about it
+// is learnt: its kind, its size and its bytes. Checking a path and opening it
+// again would let the medium swap the file in between: a picture for a larger
+// one, a folder of the medium for a link that leads off it, a file for a pipe
+// whose opening never returns.
+enum class MediumFileProblem {
+    // Missing, unreadable, or no regular file where one is read.
+    Missing,
+    OffMedium,
+    // Larger than FileStore::maximumFileSize.
+    TooLarge,
+};
+
+struct OpenedFile {
+    FileDescriptor descriptor;
+    struct stat status {};
+};
+
+// Opens the file or folder at `path` on the medium whose root is `mediumRoot`,
+// without blocking. The real path is opened one component at a time from the
+// root, following no link, so that what is opened is what was judged even if
+// a folder on the way is swapped for a link meanwhile.
+std::variant<OpenedFile, MediumFileProblem> openOnMedium(const std::filesystem::path &path,
+                                                         const std::filesystem::path &mediumRoot);
+
+// The whole content of the regular file at `path` on the medium.
+std::variant<std::string, MediumFileProblem>
+readMediumFile(const std::filesystem::path &path, const std::filesystem::path &mediumRoot);
