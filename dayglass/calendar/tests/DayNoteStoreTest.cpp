@@ -21,29 +21,6 @@ protected:
     TemporaryFolder m_folder;
 };
 
-TEST(DayNoteStore, CollarValuesReadAsColours) {
-    const std::pair<const char *, OleColor> rows[] = {
-        {"", oleBlack},
-        {"0", oleBlack},
-        {"255", 255},
-        {"65535", 65535},
-        {"16711680", 16711680},
-        {"16777215", 16777215},
-        {"&HFF", 255},
-        {"&H00", oleBlack},
-        {"&HFF0000", 16711680},
-        {" 65535 ", 65535},
-        {"red", oleBlack}, // hand-edited values that name no colour
-                           // draw black
-        {"&H", oleBlack},
-        {"12.5", oleBlack},
-        {"-1", oleBlack},
-        {"16777216", oleBlack},
-    };
-    for (const auto &[collar, expected] : rows)
-        EXPECT_EQ(colourFromCollar(collar), expected) << collar;
-}
-
 TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
     saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680);
     EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));

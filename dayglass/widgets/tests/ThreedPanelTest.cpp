@@ -11,14 +11,6 @@ class ThreedPanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsAsAButtonNamedByItsCaption() {
-        ThreedPanel panel(QStringLiteral("時間設定"), nullptr);
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&panel);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->role(), QAccessible::Button);
-        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("時間設定"));
-    }
-
     void pressingItClicksItOnceTheRequestHasReturned() {
         ThreedPanel panel(QStringLiteral("設定更新"), nullptr);
         QSignalSpy clicks(&panel, &ThreedPanel::clicked);
