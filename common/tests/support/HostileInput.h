@@ -1,12 +1,10 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <random>
 #include <string>
 
-// Content for the hostile-file tests, the same at every run, and the clock
-// that holds each answer to a second.
+// Content for the hostile-file tests, the same at every run.
 
 // `size` bytes of noise, every byte value alike, line breaks included.
 inline std::string binaryGarbage(std::size_t size, std::uint32_t seed = 20051014) {
@@ -27,20 +25,3 @@ template <std::size_t size> std::string bytesOf(const char (&literal)[size]) {
 
 inline constexpr std::size_t fiftyMegabytes = 50u << 20;
 inline constexpr std::size_t oneMegabyte = 1u << 20;
-
-// The longest a program may take over one hostile file before the user sees
-// it hang. Sanitizers slow every memory access several times over; their run
-// checks memory, the plain run holds the time.
-#if defined(__SANITIZE_ADDRESS__)
-inline constexpr std::chrono::milliseconds hangLimit{4000};
-#else
-inline constexpr std::chrono::milliseconds hangLimit{1000};
-#endif
-
-// How long `work` took.
-template <typename Work> std::chrono::milliseconds timeOf(Work &&work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                                 start);
-}
