@@ -240,7 +240,8 @@ bool CalendarPage::stepMonth(MonthStep step) {
 }
 
 void CalendarPage::ShowMonth() {
-    m_grid = buildMonthGrid(shownMonth(), m_context.dataFolder);
+    m_grid = layOutMonth(shownMonth());
+    readMonthNotes(m_context.dataFolder, m_grid);
     m_lblDate->setText(QString::fromStdString(m_grid.heading));
     for (int index = 1; index <= dayCellCount; ++index) {
         const DayCell &day = m_grid.cell(index);

@@ -1,5 +1,6 @@
 #include "DayNoteStore.h"
 
+#include "DaySection.h"
 #include "IniText.h"
 #include "NoteText.h"
 
@@ -24,6 +25,18 @@ StoredDay readDay(const cls_IniFile &calendar, std::string_view section) {
     return {calendar.GetDataStr(section, textKey),
             colourFromCollar(calendar.GetDataStr(section, colourKey)),
             calendar.GetDataLength(section, textKey) > IniText::maximumValueLength};
+}
+
+void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
+    const cls_IniFile calendar = calendarFileIn(dataFolder);
+    for (DayCell &cell : grid.cells) {
+        if (!cell.date)
+            continue;
+        StoredDay stored = readDay(calendar, daySectionName(*cell.date));
+        cell.tag = std::move(stored.note);
+        cell.colour = stored.colour;
+        cell.noteCut = stored.noteCut;
+    }
 }
 
 WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MonthGrid.h"
 #include "OleColor.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
@@ -37,6 +38,10 @@ cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder);
 // The day's note and colour; a missing file, section or key reads as no note
 // on black.
 StoredDay readDay(const cls_IniFile &calendar, std::string_view section);
+
+// Lays the note and colour of each day of `grid` over its cell, from one read
+// of Calendar.ini in `dataFolder`.
+void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid);
 
 // Empties both keys of the day. The section stays, and reads back exactly like
 // a day that was never annotated.

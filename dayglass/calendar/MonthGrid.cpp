@@ -1,6 +1,5 @@
 #include "MonthGrid.h"
 
-#include "DayNoteStore.h"
 #include "DaySection.h"
 #include "PaddedText.h"
 
@@ -17,20 +16,16 @@ std::string monthHeading(std::chrono::year_month month) {
            paddedRight("0", TStr(static_cast<unsigned>(month.month())), 2);
 }
 
-MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::path &dataFolder) {
+MonthGrid layOutMonth(std::chrono::year_month month) {
     using namespace std::chrono;
     const local_days first{month / 1};
     const int firstCell = static_cast<int>(weekday{first}.c_encoding()) + 1;
     MonthGrid grid{monthHeading(month), {}};
-    // One read of the file for the whole month.
-    const cls_IniFile calendar = calendarFileIn(dataFolder);
     for (int number = firstCell; number <= dayCellCount; ++number) {
         const year_month_day date{first + days{number - firstCell}};
         if (date.year() / date.month() != month)
             break;
-        const StoredDay stored = readDay(calendar, daySectionName(date));
-        grid.cells.at(static_cast<std::size_t>(number - 1)) = {date, stored.note, stored.colour,
-                                                               stored.noteCut};
+        grid.cells.at(static_cast<std::size_t>(number - 1)).date = date;
     }
     return grid;
 }

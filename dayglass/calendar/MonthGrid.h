@@ -4,7 +4,6 @@
 
 #include <array>
 #include <chrono>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -47,6 +46,6 @@ std::string TStr(long long value);
 // "2005  /  03": the year with at least four digits and the month with two.
 std::string monthHeading(std::chrono::year_month month);
 
-// The month as the page shows it, each day with its note and colour read from
-// Calendar.ini in `dataFolder`.
-MonthGrid buildMonthGrid(std::chrono::year_month month, const std::filesystem::path &dataFolder);
+// The month as the page lays it out: its days in their cells, without notes
+// (see readMonthNotes).
+MonthGrid layOutMonth(std::chrono::year_month month);

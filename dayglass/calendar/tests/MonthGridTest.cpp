@@ -21,14 +21,11 @@ void PrintTo(const MonthShape &shape, std::ostream *out) {
     *out << shape.name;
 }
 
-class MonthGridShape : public testing::TestWithParam<MonthShape> {
-protected:
-    TemporaryFolder m_folder;
-};
+class MonthGridShape : public testing::TestWithParam<MonthShape> {};
 
 TEST_P(MonthGridShape, DaysFillTheirCellsAndTheRestIsHidden) {
     const MonthShape &shape = GetParam();
-    const MonthGrid grid = buildMonthGrid(shape.month, m_folder.path());
+    const MonthGrid grid = layOutMonth(shape.month);
     EXPECT_EQ(grid.heading, shape.heading);
     for (int cell = 1; cell <= dayCellCount; ++cell) {
         const bool inMonth = cell >= shape.firstCell && cell <= shape.lastCell;
@@ -57,6 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 class MonthGridNotes : public testing::Test {
 protected:
+    MonthGrid readMonth(year_month month) const {
+        MonthGrid grid = layOutMonth(month);
+        readMonthNotes(m_folder.path(), grid);
+        return grid;
+    }
     TemporaryFolder m_folder;
 };
 
@@ -66,18 +68,17 @@ TEST_F(MonthGridNotes, EachDayCarriesItsRawNoteAndColour) {
                "[2005/03/08\x28\x89\xCE\x29]\r\nText=\r\nCollar=not a colour\r\n"
                "[2005/03/31\x28\x96\xD8\x29]\r\nText=last\r\nCollar=&HFF0000\r\n"
                "[2005/04/01\x28\x8B\xE0\x29]\r\nText=April\r\nCollar=255\r\n");
-    const MonthGrid grid = buildMonthGrid(2005y / March, m_folder.path());
+    const MonthGrid grid = readMonth(2005y / March);
     EXPECT_EQ(grid.cell(9), (DayCell{2005y / March / 7, "first line#CR#second line", 65535}));
     EXPECT_EQ(grid.cell(10), (DayCell{2005y / March / 8, "", oleBlack}));
     EXPECT_EQ(grid.cell(33), (DayCell{2005y / March / 31, "last", 16711680}));
     EXPECT_EQ(grid.cell(34), DayCell{}); // April's note stays out of March
-    EXPECT_EQ(buildMonthGrid(2005y / March, m_folder.path()), grid);
+    EXPECT_EQ(readMonth(2005y / March), grid);
 }
 
 TEST_F(MonthGridNotes, EarlyYearsReadTheirZeroPaddedSections) {
     saveDay(m_folder.path(), "0005/01/01(土)", "early", 255);
-    EXPECT_EQ(buildMonthGrid(year{5} / January, m_folder.path()).cell(7),
-              (DayCell{year{5} / January / 1, "early", 255}));
+    EXPECT_EQ(readMonth(year{5} / January).cell(7), (DayCell{year{5} / January / 1, "early", 255}));
 }
 
 } // namespace
