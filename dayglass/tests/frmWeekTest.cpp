@@ -64,6 +64,15 @@ private:
         return iniFileAt(dataFile().string()).GetDataStr("EntSS", "Inf");
     }
 
+    // Closes each message about Data.ini that comes up, counting it.
+    static auto countingDataFileMessages(int &messages) {
+        return [&messages](QWidget *modal) {
+            ++messages;
+            QVERIFY(qobject_cast<QMessageBox *>(modal)->text().contains(u"Data.ini"));
+            qobject_cast<QDialog *>(modal)->accept();
+        };
+    }
+
 private slots:
     void init() {
         m_folder = std::make_unique<TemporaryFolder>();
@@ -165,11 +174,7 @@ private slots:
         std::filesystem::permissions(dataFile(), std::filesystem::perms::owner_read);
         open();
         int messages = 0;
-        const auto countAndClose = [&messages](QWidget *modal) {
-            ++messages;
-            QVERIFY(qobject_cast<QMessageBox *>(modal)->text().contains(u"Data.ini"));
-            qobject_cast<QDialog *>(modal)->accept();
-        };
+        const auto countAndClose = countingDataFileMessages(messages);
         whenModalShown(countAndClose, 1000);
         QTest::mouseClick(tab(1), Qt::LeftButton);
         QTest::mouseClick(tab(0), Qt::LeftButton);
@@ -187,11 +192,7 @@ private slots:
         const std::string planted = "[EntSS]\r\nInf= 1\r\n" + std::string(64 * 1024, ';');
         writeBytes(dataFile(), planted);
         int messages = 0;
-        const auto countAndClose = [&messages](QWidget *modal) {
-            ++messages;
-            QVERIFY(qobject_cast<QMessageBox *>(modal)->text().contains(u"Data.ini"));
-            qobject_cast<QDialog *>(modal)->accept();
-        };
+        const auto countAndClose = countingDataFileMessages(messages);
         whenModalShown(countAndClose, 1000);
         open();
         QCOMPARE(messages, 1);
