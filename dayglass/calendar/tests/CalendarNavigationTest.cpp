@@ -1,4 +1,5 @@
 #include "CalendarNavigation.h"
+
 #include <gtest/gtest.h>
 
 using namespace std::chrono;
