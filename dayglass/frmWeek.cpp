@@ -3,11 +3,10 @@
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
 #include "CalendarPage.h"
-#include "DataFileKeys.h"
+#include "DataFile.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "PeriodEndNotifier.h"
-#include "PeriodFile.h"
 #include "QtColors.h"
 #include "TimerPage.h"
 #include "Twips.h"
@@ -29,12 +28,6 @@ constexpr int tickMilliseconds = 100;
 const QString tabStyle =
     QStringLiteral("QPushButton { color: white; background: black; border: 2px outset #a0a0a0; }"
                    "QPushButton:checked { border: 2px inset #a0a0a0; background: #202020; }");
-
-// The page number as the original stored it: a blank in the place of the sign,
-// then the digit.
-std::string pageText(int index) {
-    return " " + std::to_string(index);
-}
 
 void installFrmWeekAccessible() {
     installAccessibleInterface<frmWeek, AccessibleWindow>();
@@ -108,11 +101,10 @@ void frmWeek::showEvent(QShowEvent *event) {
 }
 
 int frmWeek::savedPage() {
-    const cls_IniFile data = dataFileIn(m_context.dataFolder);
-    const int page = data.GetDataInt(shownPageSection, shownPageKey);
-    if (data.IsTooLarge())
+    const ShownPage page = readShownPage(m_context.dataFolder);
+    if (page.tooLarge)
         tellDataFileTooLarge();
-    return page;
+    return page.index;
 }
 
 void frmWeek::tellDataFileTooLarge() {
@@ -141,8 +133,7 @@ void frmWeek::CMD_Timer_Click(int index) {
 // FileStore::update), so that one the user protected from writing raises no
 // message at every start.
 void frmWeek::savePage(int index) {
-    cls_IniFile data = dataFileIn(m_context.dataFolder);
-    const WriteResult error = data.SetDataStr(shownPageSection, shownPageKey, pageText(index));
+    const WriteResult error = writeShownPage(m_context.dataFolder, index);
     if (error && error->problem == WriteProblem::Oversized)
         return tellDataFileTooLarge();
     if (!error || m_pageSaveFailureShown)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PeriodFile.h"
+#include "DataFile.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "DataFile.h"
 #include "DayglassContext.h"
-#include "PeriodFile.h"
 #include "SavingDialog.h"
 
 #include <array>

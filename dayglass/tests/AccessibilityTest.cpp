@@ -1,7 +1,7 @@
 #include "AccessibleTree.h"
+#include "DataFile.h"
 #include "DayNoteStore.h"
 #include "ModalDriver.h"
-#include "PeriodFile.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 #include "frmWeek.h"

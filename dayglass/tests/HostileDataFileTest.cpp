@@ -1,5 +1,5 @@
+#include "DataFile.h"
 #include "HostileInput.h"
-#include "PeriodFile.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>

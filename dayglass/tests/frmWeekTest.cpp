@@ -1,8 +1,8 @@
 #include "frmWeek.h"
 
+#include "DataFile.h"
 #include "ModalDriver.h"
 #include "PeriodEndNotifier.h"
-#include "PeriodFile.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 

@@ -1,15 +1,25 @@
 #pragma once
 
 #include "Clock.h"
-#include "DataFileKeys.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+
+// Data.ini: what dayglass remembers between runs, the period and the page
+// shown last. This file's functions alone know its sections and keys.
+inline constexpr char dataFileName[] = "Data.ini";
+
+// Data.ini holds a dozen short keys, a few hundred bytes. One far larger than
+// any that dayglass writes comes from someone else; it is read as missing and
+// never written, so that the focus step, which reads the file at every tick,
+// costs no more than a look at its size.
+inline constexpr std::uintmax_t dataFileSizeLimit = 64 * 1024;
 
 // One side of the period as Data.ini stores it: six texts as the user typed
 // them ("3" and "03" alike), converted to numbers only when computing.
@@ -54,10 +64,6 @@ struct LoadedPeriod {
     bool operator==(const LoadedPeriod &) const = default;
 };
 
-// An accessor on Data.ini in `dataFolder`, which takes a file larger than
-// dataFileSizeLimit for none.
-cls_IniFile dataFileIn(const std::filesystem::path &dataFolder);
-
 // The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);
 
@@ -81,6 +87,19 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts);
 // The caption of STime or ETime: the year as stored, then the month and the
 // day with two digits, as 2006/03/15. Empty when the texts name no moment.
 std::string dateCaption(const DateTimeTexts &texts);
+
+// The page shown last, as Data.ini in `dataFolder` keeps it (0 when it keeps
+// none); `tooLarge` when the file is over dataFileSizeLimit and so read as
+// missing.
+struct ShownPage {
+    int index = 0;
+    bool tooLarge = false;
+};
+ShownPage readShownPage(const std::filesystem::path &dataFolder);
+
+// Stores the page shown as the original did: a blank in the place of the
+// sign, then the digit.
+WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
 
 // Reads Data.ini in `dataFolder` into the period and its captions.
 LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder);

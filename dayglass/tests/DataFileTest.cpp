@@ -1,4 +1,4 @@
-#include "PeriodFile.h"
+#include "DataFile.h"
 
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -18,7 +18,7 @@ DateTimeTexts texts(std::string y, std::string mo, std::string d, std::string h 
     return {std::move(y), std::move(mo), std::move(d), std::move(h), std::move(mi), std::move(s)};
 }
 
-TEST(PeriodFile, ConvertsTheSixTexts) {
+TEST(DataFile, ConvertsTheSixTexts) {
     const std::pair<DateTimeTexts, std::optional<LocalSeconds>> rows[] = {
         {texts("2006", "03", "05", "09", "00", "00"), at(2006, 3, 5, 9)},
         {texts("2006", "3", "5", "9", "0", "0"), at(2006, 3, 5, 9)},
@@ -60,7 +60,7 @@ TEST(PeriodFile, ConvertsTheSixTexts) {
             << input.minute << ":" << input.second;
 }
 
-TEST(PeriodFile, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
+TEST(DataFile, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
     EXPECT_EQ(dateCaption(texts("2006", "3", "15")), "2006/03/15");
     EXPECT_EQ(dateCaption(texts("2006", "03", "7")), "2006/03/07");
     EXPECT_EQ(dateCaption(texts("2006", "12", "12")), "2006/12/12");

@@ -1,4 +1,4 @@
-#include "PeriodFile.h"
+#include "DataFile.h"
 
 #include "AsciiText.h"
 #include "PaddedText.h"
@@ -7,6 +7,23 @@
 #include <cmath>
 
 namespace {
+
+// The period: a section for each end, with six keys in the order of the
+// period dialog's fields.
+constexpr char periodStartSection[] = "Start";
+constexpr char periodEndSection[] = "End";
+constexpr std::array<const char *, 6> periodFieldKeys = {"Year", "Month",  "Day",
+                                                         "Hour", "Minute", "Second"};
+
+// The page shown last, stored as a blank and its number.
+constexpr char shownPageSection[] = "EntSS";
+constexpr char shownPageKey[] = "Inf";
+
+// An accessor on Data.ini in `dataFolder`, which takes a file larger than
+// dataFileSizeLimit for none.
+cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
+    return iniFileIn(dataFolder, dataFileName, dataFileSizeLimit);
+}
 
 DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
     DateTimeTexts texts;
@@ -36,8 +53,14 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
 
 } // namespace
 
-cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
-    return iniFileIn(dataFolder, dataFileName, dataFileSizeLimit);
+ShownPage readShownPage(const std::filesystem::path &dataFolder) {
+    const cls_IniFile ini = dataFileIn(dataFolder);
+    return {ini.GetDataInt(shownPageSection, shownPageKey), ini.IsTooLarge()};
+}
+
+WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
+    return dataFileIn(dataFolder)
+        .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
 }
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
