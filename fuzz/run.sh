@@ -23,4 +23,4 @@ build=${FUZZ_BUILD_DIR:-build-fuzz}
 
 cmake --preset fuzz -B "$build" -DDG_FUZZ_SECONDS="$seconds" -DDG_FUZZ_EXTRA_OPTIONS="$*" >/dev/null
 cmake --build "$build" --target "${target}_fuzzer" >/dev/null
-exec nice ctest --test-dir "$build" -R "^fuzz\\.${target}\$" --verbose
+exec nice ctest --test-dir "$build" -L "^fuzz-${target}\$" --verbose
