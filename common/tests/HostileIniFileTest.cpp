@@ -22,11 +22,6 @@ struct HostileIni {
     std::string expected;
 };
 
-// Names the row in test names and messages instead of dumping its bytes.
-void PrintTo(const HostileIni &row, std::ostream *out) {
-    *out << row.name;
-}
-
 // Notes of about 90 bytes each, as a calendar kept for a very long time.
 std::string fiftyMegabyteCalendar() {
     std::string content;
@@ -63,45 +58,49 @@ const HostileIni hostileFiles[] = {
      "Text", "1"},
 };
 
-class HostileIniFile : public testing::TestWithParam<HostileIni> {
-protected:
-    void SetUp() override {
-        m_content = GetParam().content();
-        writeBytes(m_path, m_content);
+// A row's file, planted in a folder of its own, and the accessor that reads it.
+struct PlantedFile {
+    explicit PlantedFile(const HostileIni &row) : row(row), content(row.content()) {
+        writeBytes(path, content);
     }
+    std::string read() const { return ini.GetDataStr(row.section, row.key); }
 
-    std::string read() const { return m_ini.GetDataStr(GetParam().section, GetParam().key); }
-
-    TemporaryFolder m_folder;
-    const fs::path m_path = m_folder / "Calendar.ini";
-    cls_IniFile m_ini = iniFileAt(m_path.string());
-    std::string m_content;
+    const HostileIni &row;
+    const std::string content;
+    const TemporaryFolder folder;
+    const fs::path path = folder / "Calendar.ini";
+    cls_IniFile ini = iniFileAt(path.string());
 };
 
-TEST_P(HostileIniFile, ReadsGiveTheDefinedValueAndChangeNothing) {
-    const auto modified = fs::last_write_time(m_path);
-    EXPECT_EQ(read(), GetParam().expected);
-    m_ini.GetDataInt(GetParam().section, GetParam().key);
-    EXPECT_TRUE(readBytes(m_path) == m_content);
-    EXPECT_EQ(fs::last_write_time(m_path), modified);
+TEST(HostileIniFileTest, ReadsGiveTheDefinedValueAndChangeNothing) {
+    for (const HostileIni &row : hostileFiles) {
+        SCOPED_TRACE(row.name);
+        PlantedFile file(row);
+        const auto modified = fs::last_write_time(file.path);
+        EXPECT_EQ(file.read(), row.expected);
+        file.ini.GetDataInt(row.section, row.key);
+        EXPECT_TRUE(readBytes(file.path) == file.content);
+        EXPECT_EQ(fs::last_write_time(file.path), modified);
+    }
 }
 
-TEST_P(HostileIniFile, WritesChangeOnlyTheirKey) {
-    m_ini.SetDataStr(GetParam().section, "Probe", "new key");
-    const std::string withKey = readBytes(m_path);
-    m_ini.SetDataStr("Hostile", "Probe", "new section");
-    EXPECT_TRUE(readBytes(m_path).starts_with(withKey));
-    EXPECT_EQ(read(), GetParam().expected);
-    EXPECT_EQ(m_ini.GetDataStr("Hostile", "Probe"), "new section");
-    EXPECT_EQ(m_ini.GetDataStr(GetParam().section, "Probe"), "new key");
+TEST(HostileIniFileTest, WritesChangeOnlyTheirKey) {
+    for (const HostileIni &row : hostileFiles) {
+        SCOPED_TRACE(row.name);
+        PlantedFile file(row);
+        file.ini.SetDataStr(row.section, "Probe", "new key");
+        const std::string withKey = readBytes(file.path);
+        file.ini.SetDataStr("Hostile", "Probe", "new section");
+        EXPECT_TRUE(readBytes(file.path).starts_with(withKey));
+        EXPECT_EQ(file.read(), row.expected);
+        EXPECT_EQ(file.ini.GetDataStr("Hostile", "Probe"), "new section");
+        EXPECT_EQ(file.ini.GetDataStr(row.section, "Probe"), "new key");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, HostileIniFile, testing::ValuesIn(hostileFiles),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 // Root may read and write any file, so only the missing write bits tell that
 // the user protected it; a file nobody may read or write must stay as it is.
-TEST(HostileIniFiles, FileWithoutPermissionsIsNeverChanged) {
+TEST(HostileIniFileTest, FileWithoutPermissionsIsNeverChanged) {
     TemporaryFolder folder;
     const fs::path path = folder / "Data.ini";
     writeBytes(path, "[A]\r\nx=1\r\n");

@@ -12,67 +12,59 @@ struct ReadCase {
     std::optional<std::string> expected;
 };
 
-void PrintTo(const ReadCase &row, std::ostream *out) {
-    *out << row.name;
-}
-
-class IniTextReading : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(IniTextReading, FindsValuesAsTheProfileFunctionsDo) {
-    const ReadCase &row = GetParam();
-    EXPECT_EQ(IniText::findValue(row.content, row.section, row.key), row.expected);
-    EXPECT_EQ(IniText::Index(row.content).findValue(row.section, row.key), row.expected);
-}
-
 const std::string jis(std::initializer_list<unsigned char> bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, IniTextReading,
-    testing::Values(
-        ReadCase{"plain", "[Start]\r\nYear=2006\r\n", "Start", "Year", "2006"},
-        ReadCase{"lf_only", "[Start]\nYear=2006\n", "Start", "Year", "2006"},
-        ReadCase{"no_final_newline", "[Start]\nYear=2006", "Start", "Year", "2006"},
-        ReadCase{"section_case", "[start]\nYEAR=7\n", "START", "year", "7"},
-        ReadCase{"missing_section", "[Start]\nYear=7\n", "End", "Year", std::nullopt},
-        ReadCase{"missing_key", "[Start]\nYear=7\n", "Start", "Month", std::nullopt},
-        ReadCase{"key_of_next_section", "[A]\nx=1\n[B]\ny=2\n", "A", "y", std::nullopt},
-        ReadCase{"first_section_wins", "[A]\nx=1\n[A]\nx=2\ny=3\n", "A", "y", std::nullopt},
-        ReadCase{"first_section_value", "[A]\nx=1\n[a]\nx=2\n", "A", "x", "1"},
-        ReadCase{"first_key_wins", "[A]\nx=1\nX=2\n", "A", "x", "1"},
-        ReadCase{"blanks_around", "  [ A ]  \n\t x \t=  a b \t\n", "A", "x", "a b"},
-        ReadCase{"blank_page_number", "[EntSS]\nInf= 1\n", "EntSS", "Inf", "1"},
-        ReadCase{"double_quotes", "[A]\nx=\" padded \"\n", "A", "x", " padded "},
-        ReadCase{"single_quotes", "[A]\nx='q'\n", "A", "x", "q"},
-        ReadCase{"mixed_quotes_stay", "[A]\nx=\"q'\n", "A", "x", "\"q'"},
-        ReadCase{"lone_quote_stays", "[A]\nx=\"\n", "A", "x", "\""},
-        ReadCase{"empty_value", "[A]\nx=\n", "A", "x", ""},
-        ReadCase{"comment", "[A]\n;x=1\nx=2\n", "A", "x", "2"},
-        ReadCase{"indented_comment", "[A]\n  ;x=1\n", "A", "x", std::nullopt},
-        ReadCase{"line_without_equals", "[A]\nx\n", "A", "x", std::nullopt},
-        ReadCase{"equals_in_value", "[A]\nx=a=b\n", "A", "x", "a=b"},
-        ReadCase{"key_before_any_section", "x=1\n[A]\n", "A", "x", std::nullopt},
-        ReadCase{"unclosed_section", "[A\nx=1\n", "A", "x", "1"},
-        ReadCase{"nul_cuts_value", std::string("[A]\nx=ab\0cd\n", 12), "A", "x", "ab"},
-        ReadCase{"bom_file", "\xEF\xBB\xBF[A]\nx=\xE6\x97\xA5\n", "A", "x", "\xE6\x97\xA5"},
+TEST(IniTextTest, FindsValuesAsTheProfileFunctionsDo) {
+    const ReadCase rows[] = {
+        {"plain", "[Start]\r\nYear=2006\r\n", "Start", "Year", "2006"},
+        {"lf_only", "[Start]\nYear=2006\n", "Start", "Year", "2006"},
+        {"no_final_newline", "[Start]\nYear=2006", "Start", "Year", "2006"},
+        {"section_case", "[start]\nYEAR=7\n", "START", "year", "7"},
+        {"missing_section", "[Start]\nYear=7\n", "End", "Year", std::nullopt},
+        {"missing_key", "[Start]\nYear=7\n", "Start", "Month", std::nullopt},
+        {"key_of_next_section", "[A]\nx=1\n[B]\ny=2\n", "A", "y", std::nullopt},
+        {"first_section_wins", "[A]\nx=1\n[A]\nx=2\ny=3\n", "A", "y", std::nullopt},
+        {"first_section_value", "[A]\nx=1\n[a]\nx=2\n", "A", "x", "1"},
+        {"first_key_wins", "[A]\nx=1\nX=2\n", "A", "x", "1"},
+        {"blanks_around", "  [ A ]  \n\t x \t=  a b \t\n", "A", "x", "a b"},
+        {"blank_page_number", "[EntSS]\nInf= 1\n", "EntSS", "Inf", "1"},
+        {"double_quotes", "[A]\nx=\" padded \"\n", "A", "x", " padded "},
+        {"single_quotes", "[A]\nx='q'\n", "A", "x", "q"},
+        {"mixed_quotes_stay", "[A]\nx=\"q'\n", "A", "x", "\"q'"},
+        {"lone_quote_stays", "[A]\nx=\"\n", "A", "x", "\""},
+        {"empty_value", "[A]\nx=\n", "A", "x", ""},
+        {"comment", "[A]\n;x=1\nx=2\n", "A", "x", "2"},
+        {"indented_comment", "[A]\n  ;x=1\n", "A", "x", std::nullopt},
+        {"line_without_equals", "[A]\nx\n", "A", "x", std::nullopt},
+        {"equals_in_value", "[A]\nx=a=b\n", "A", "x", "a=b"},
+        {"key_before_any_section", "x=1\n[A]\n", "A", "x", std::nullopt},
+        {"unclosed_section", "[A\nx=1\n", "A", "x", "1"},
+        {"nul_cuts_value", std::string("[A]\nx=ab\0cd\n", 12), "A", "x", "ab"},
+        {"bom_file", "\xEF\xBB\xBF[A]\nx=\xE6\x97\xA5\n", "A", "x", "\xE6\x97\xA5"},
         // 0x8341 is the katakana "a" in CP932: its second byte is an ASCII 'A'
         // and must not match a lower-case 'a'.
-        ReadCase{"dbcs_trail_not_folded", "[\x83\x41]\nx=1\n", "\x83\x61", "x", std::nullopt},
-        ReadCase{"cr_only_lines", "[A]\rx=1\ry=2\r", "A", "y", "2"},
-        ReadCase{"cr_inside_lf_line", "[A]\nx=a\rb\n", "A", "x", "a\rb"},
-        ReadCase{"cr_after_last_lf", "[A]\nx=1\ry=2", "A", "y", "2"},
-        ReadCase{"dbcs_name", "[\x83\x41]\nx=1\n", "\x83\x41", "x", "1"},
-        ReadCase{"dbcs_beside_its_folded_twin", "[\x83\x61]\nx=1\n[\x83\x41]\nx=2\n", "\x83\x41",
-                 "x", "2"},
-        ReadCase{"case_folded_before_dbcs", "[Z]\n[b\x83\x41]\nx=1\n[a]\n", "B\x83\x41", "x", "1"},
-        ReadCase{"first_of_many_unsorted", "[c]\n[B]\n[a]\nx=1\n[A]\nx=2\n[b]\n", "A", "x", "1"},
+        {"dbcs_trail_not_folded", "[\x83\x41]\nx=1\n", "\x83\x61", "x", std::nullopt},
+        {"cr_only_lines", "[A]\rx=1\ry=2\r", "A", "y", "2"},
+        {"cr_inside_lf_line", "[A]\nx=a\rb\n", "A", "x", "a\rb"},
+        {"cr_after_last_lf", "[A]\nx=1\ry=2", "A", "y", "2"},
+        {"dbcs_name", "[\x83\x41]\nx=1\n", "\x83\x41", "x", "1"},
+        {"dbcs_beside_its_folded_twin", "[\x83\x61]\nx=1\n[\x83\x41]\nx=2\n", "\x83\x41", "x", "2"},
+        {"case_folded_before_dbcs", "[Z]\n[b\x83\x41]\nx=1\n[a]\n", "B\x83\x41", "x", "1"},
+        {"first_of_many_unsorted", "[c]\n[B]\n[a]\nx=1\n[A]\nx=2\n[b]\n", "A", "x", "1"},
         // 0x835D has "]" as its second byte.
-        ReadCase{"dbcs_bracket_byte", jis({'[', 0x83, 0x5D, ']', '\n', 'x', '=', '1', '\n'}),
-                 jis({0x83, 0x5D}), "x", "1"}),
-    [](const auto &info) { return std::string(info.param.name); });
+        {"dbcs_bracket_byte", jis({'[', 0x83, 0x5D, ']', '\n', 'x', '=', '1', '\n'}),
+         jis({0x83, 0x5D}), "x", "1"},
+    };
+    for (const ReadCase &row : rows) {
+        EXPECT_EQ(IniText::findValue(row.content, row.section, row.key), row.expected) << row.name;
+        EXPECT_EQ(IniText::Index(row.content).findValue(row.section, row.key), row.expected)
+            << row.name;
+    }
+}
 
-TEST(IniTextReading, CutsLongValuesWithoutSplittingACharacter) {
+TEST(IniTextTest, CutsLongValuesWithoutSplittingACharacter) {
     const std::string ascii(1200, 'a');
     EXPECT_EQ(IniText::findValue("[A]\nx=" + ascii + "\n", "A", "x")->size(), 999u);
 
@@ -98,42 +90,30 @@ struct WriteCase {
     std::string after;
 };
 
-void PrintTo(const WriteCase &row, std::ostream *out) {
-    *out << row.name;
+TEST(IniTextTest, WritesChangeOnlyTheKey) {
+    const WriteCase rows[] = {
+        {"new_file", "", "EntSS", "Inf", " 0", "[EntSS]\r\nInf= 0\r\n"},
+        {"replace_in_place", "; c\n[A]\nx=1\ny=2\n", "a", "X", "9", "; c\n[A]\nx=9\ny=2\n"},
+        {"replace_keeps_crlf", "[A]\r\nx = old \r\n", "A", "x", "new", "[A]\r\nx =new\r\n"},
+        {"add_after_last_key", "[A]\nx=1\n\n; note\n[B]\ny=2\n", "A", "z", "3",
+         "[A]\nx=1\nz=3\r\n\n; note\n[B]\ny=2\n"},
+        {"add_to_empty_section", "[A]\n[B]\n", "A", "z", "3", "[A]\nz=3\r\n[B]\n"},
+        {"add_at_end_without_newline", "[A]\nx=1", "A", "z", "3", "[A]\nx=1\r\nz=3\r\n"},
+        {"new_section_at_end", "[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n[B]\r\ny=2\r\n"},
+        {"new_section_after_unterminated", "[A]\nx=1", "B", "y", "2", "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
+        {"first_of_two_sections", "[A]\nx=1\n[A]\nx=2\n", "A", "x", "3", "[A]\nx=3\n[A]\nx=2\n"},
+        {"line_breaks_become_blanks", "", "A", "x", "a\r\nb", "[A]\r\nx=a  b\r\n"},
+        {"cr_only_file_keeps_cr", "[A]\rx=1\r", "A", "y", "2", "[A]\rx=1\ry=2\r"},
+        {"cr_only_new_section", "[A]\rx=1", "B", "y", "2", "[A]\rx=1\r[B]\ry=2\r"},
+        {"lone_cr_completed", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+        {"bom_kept", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
+    };
+    for (const WriteCase &row : rows)
+        EXPECT_EQ(IniText::withValue(row.before, row.section, row.key, row.value), row.after)
+            << row.name;
 }
 
-class IniTextWriting : public testing::TestWithParam<WriteCase> {};
-
-TEST_P(IniTextWriting, ChangesOnlyTheKey) {
-    const WriteCase &row = GetParam();
-    EXPECT_EQ(IniText::withValue(row.before, row.section, row.key, row.value), row.after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, IniTextWriting,
-    testing::Values(
-        WriteCase{"new_file", "", "EntSS", "Inf", " 0", "[EntSS]\r\nInf= 0\r\n"},
-        WriteCase{"replace_in_place", "; c\n[A]\nx=1\ny=2\n", "a", "X", "9",
-                  "; c\n[A]\nx=9\ny=2\n"},
-        WriteCase{"replace_keeps_crlf", "[A]\r\nx = old \r\n", "A", "x", "new",
-                  "[A]\r\nx =new\r\n"},
-        WriteCase{"add_after_last_key", "[A]\nx=1\n\n; note\n[B]\ny=2\n", "A", "z", "3",
-                  "[A]\nx=1\nz=3\r\n\n; note\n[B]\ny=2\n"},
-        WriteCase{"add_to_empty_section", "[A]\n[B]\n", "A", "z", "3", "[A]\nz=3\r\n[B]\n"},
-        WriteCase{"add_at_end_without_newline", "[A]\nx=1", "A", "z", "3", "[A]\nx=1\r\nz=3\r\n"},
-        WriteCase{"new_section_at_end", "[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n[B]\r\ny=2\r\n"},
-        WriteCase{"new_section_after_unterminated", "[A]\nx=1", "B", "y", "2",
-                  "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
-        WriteCase{"first_of_two_sections", "[A]\nx=1\n[A]\nx=2\n", "A", "x", "3",
-                  "[A]\nx=3\n[A]\nx=2\n"},
-        WriteCase{"line_breaks_become_blanks", "", "A", "x", "a\r\nb", "[A]\r\nx=a  b\r\n"},
-        WriteCase{"cr_only_file_keeps_cr", "[A]\rx=1\r", "A", "y", "2", "[A]\rx=1\ry=2\r"},
-        WriteCase{"cr_only_new_section", "[A]\rx=1", "B", "y", "2", "[A]\rx=1\r[B]\ry=2\r"},
-        WriteCase{"lone_cr_completed", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
-        WriteCase{"bom_kept", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(IniTextWriting, WrittenValuesReadBack) {
+TEST(IniTextTest, WrittenValuesReadBack) {
     std::string content;
     for (const char *key : {"Year", "Month", "Day"})
         content = IniText::withValue(content, "Start", key, std::string(key) + "!");
@@ -146,7 +126,7 @@ TEST(IniTextWriting, WrittenValuesReadBack) {
 // A file chooses its section names, and names chosen to collide in a hash
 // once made every lookup scan them all. The index's work must not depend on
 // the names: a sort to build it, a binary search per lookup.
-TEST(IniTextIndex, WorkDoesNotDependOnTheNames) {
+TEST(IniTextTest, IndexWorkDoesNotDependOnTheNames) {
     constexpr std::size_t sections = 1 << 16;
     constexpr std::size_t log2Sections = 16;
     const std::pair<const char *, std::string (*)(std::size_t)> rows[] = {
@@ -170,7 +150,7 @@ TEST(IniTextIndex, WorkDoesNotDependOnTheNames) {
     }
 }
 
-TEST(IniTextIntegers, ReadLikeTheProfileFunctions) {
+TEST(IniTextTest, IntegersReadLikeTheProfileFunctions) {
     const std::pair<const char *, std::int32_t> rows[] = {
         {"42", 42},
         {" 1", 1},

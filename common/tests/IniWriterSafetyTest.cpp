@@ -40,7 +40,7 @@ std::string sizeableCalendar() {
     return content;
 }
 
-TEST(IniWriterSafety, KilledWriterLeavesTheOldOrTheNewFile) {
+TEST(IniWriterSafetyTest, KilledWriterLeavesTheOldOrTheNewFile) {
     TemporaryFolder folder;
     const auto path = folder / "Calendar.ini";
     const std::string base = IniText::withValue(sizeableCalendar(), "Counter", "n", "0");
@@ -69,7 +69,7 @@ TEST(IniWriterSafety, KilledWriterLeavesTheOldOrTheNewFile) {
     EXPECT_GT(lastSeen, 0);
 }
 
-TEST(IniWriterSafety, TwoWritersAtOnceLoseNoKey) {
+TEST(IniWriterSafetyTest, TwoWritersAtOnceLoseNoKey) {
     TemporaryFolder folder;
     const auto path = folder / "Calendar.ini";
     constexpr int keysPerWriter = 500;

@@ -24,7 +24,7 @@ WriteResult write(const fs::path &path) {
 
 // A save replaces the file with a new one, which must not change who owns it
 // or who may read it: a Data.ini that root once saved stays the user's.
-TEST(SaveOwnership, SavedFileKeepsOwnerGroupAndMode) {
+TEST(SaveOwnershipTest, SavedFileKeepsOwnerGroupAndMode) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a file to another user needs root";
     TemporaryFolder folder;
@@ -41,7 +41,7 @@ TEST(SaveOwnership, SavedFileKeepsOwnerGroupAndMode) {
 
 // The user's own settings folder is private; a file beside the program gets
 // the umask as any file the user makes.
-TEST(SaveOwnership, NewFilesArePrivateOnlyInAPrivateFolder) {
+TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
     TemporaryFolder folder;
     const mode_t previousMask = ::umask(022);
     const fs::path userFolder = folder / "config" / "dayglass";
@@ -63,7 +63,7 @@ TEST(SaveOwnership, NewFilesArePrivateOnlyInAPrivateFolder) {
 // own link, in a folder of the user's that nobody else may write, to a file
 // on the same file system. Shared, sticky and team folders, another user's
 // link, and a stick that lends our user id to a link into the home are not.
-TEST(SaveOwnership, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
+TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
     struct Row {

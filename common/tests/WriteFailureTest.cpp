@@ -60,7 +60,7 @@ private:
     bool m_mounted = false;
 };
 
-TEST(WriteFailures, FullDiskAndReadOnlyFileSystemAreReported) {
+TEST(WriteFailureTest, FullDiskAndReadOnlyFileSystemAreReported) {
     SmallFileSystem disk;
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small tmpfs needs root";
@@ -74,7 +74,7 @@ TEST(WriteFailures, FullDiskAndReadOnlyFileSystemAreReported) {
                                  saveLongNote(disk.path()));
 }
 
-TEST(WriteFailures, ReadOnlyFileIsReported) {
+TEST(WriteFailureTest, ReadOnlyFileIsReported) {
     TemporaryFolder folder;
     writeBytes(folder / "Calendar.ini", oldContent);
     fs::permissions(folder / "Calendar.ini", fs::perms::owner_read);
@@ -82,7 +82,7 @@ TEST(WriteFailures, ReadOnlyFileIsReported) {
                                  saveLongNote(folder.path()));
 }
 
-TEST(WriteFailures, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
+TEST(WriteFailureTest, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
     TemporaryFolder folder;
     writeBytes(folder / "Calendar.ini", oldContent);
     const int lock = ::open((folder / folderLockName).c_str(), O_RDONLY | O_CREAT, 0600);
@@ -98,7 +98,7 @@ TEST(WriteFailures, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
 
 // A process with a file size limit gets EFBIG instead of being killed by
 // SIGXFSZ; the child reports what the save said through its exit status.
-TEST(WriteFailures, FileSizeLimitOfTheProcessIsReported) {
+TEST(WriteFailureTest, FileSizeLimitOfTheProcessIsReported) {
     TemporaryFolder folder;
     writeBytes(folder / "Calendar.ini", oldContent);
     const pid_t child = ::fork();
@@ -132,7 +132,7 @@ std::uintmax_t bytesRead() {
 // all memory; Data.ini holds a dozen keys, so one far larger than any that
 // dayglass writes comes from someone else. Such files read as missing without
 // a byte of them being read, and are never rewritten.
-TEST(WriteFailures, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
+TEST(WriteFailureTest, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
     const struct {
         const char *name;
         std::uintmax_t limit;

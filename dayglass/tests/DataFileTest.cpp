@@ -18,7 +18,21 @@ DateTimeTexts texts(std::string y, std::string mo, std::string d, std::string h 
     return {std::move(y), std::move(mo), std::move(d), std::move(h), std::move(mi), std::move(s)};
 }
 
-TEST(DataFile, ConvertsTheSixTexts) {
+class DataFileTest : public testing::Test {
+protected:
+    void store(const char *section, const DateTimeTexts &side) {
+        cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
+        ini.SetDataStr(section, "Year", side.year);
+        ini.SetDataStr(section, "Month", side.month);
+        ini.SetDataStr(section, "Day", side.day);
+        ini.SetDataStr(section, "Hour", side.hour);
+        ini.SetDataStr(section, "Minute", side.minute);
+        ini.SetDataStr(section, "Second", side.second);
+    }
+    TemporaryFolder m_folder;
+};
+
+TEST_F(DataFileTest, ConvertsTheSixTexts) {
     const std::pair<DateTimeTexts, std::optional<LocalSeconds>> rows[] = {
         {texts("2006", "03", "05", "09", "00", "00"), at(2006, 3, 5, 9)},
         {texts("2006", "3", "5", "9", "0", "0"), at(2006, 3, 5, 9)},
@@ -60,7 +74,7 @@ TEST(DataFile, ConvertsTheSixTexts) {
             << input.minute << ":" << input.second;
 }
 
-TEST(DataFile, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
+TEST_F(DataFileTest, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
     EXPECT_EQ(dateCaption(texts("2006", "3", "15")), "2006/03/15");
     EXPECT_EQ(dateCaption(texts("2006", "03", "7")), "2006/03/07");
     EXPECT_EQ(dateCaption(texts("2006", "12", "12")), "2006/12/12");
@@ -68,21 +82,7 @@ TEST(DataFile, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
     EXPECT_EQ(dateCaption(texts("", "1", "1")), "");
 }
 
-class LoadPeriodTest : public testing::Test {
-protected:
-    void store(const char *section, const DateTimeTexts &side) {
-        cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
-        ini.SetDataStr(section, "Year", side.year);
-        ini.SetDataStr(section, "Month", side.month);
-        ini.SetDataStr(section, "Day", side.day);
-        ini.SetDataStr(section, "Hour", side.hour);
-        ini.SetDataStr(section, "Minute", side.minute);
-        ini.SetDataStr(section, "Second", side.second);
-    }
-    TemporaryFolder m_folder;
-};
-
-TEST_F(LoadPeriodTest, ReadsThePeriodAndItsCaptions) {
+TEST_F(DataFileTest, ReadsThePeriodAndItsCaptions) {
     store("Start", texts("2006", "3", "15", "8", "30", "0"));
     store("End", texts("2007", "03", "01", "17", "00", "00"));
     const LoadedPeriod loaded = LoadPeriod(m_folder.path());
@@ -92,7 +92,7 @@ TEST_F(LoadPeriodTest, ReadsThePeriodAndItsCaptions) {
     EXPECT_EQ(LoadPeriod(m_folder.path()), loaded);
 }
 
-TEST_F(LoadPeriodTest, UnusablePeriodsLoadWithoutAPeriod) {
+TEST_F(DataFileTest, UnusablePeriodsLoadWithoutAPeriod) {
     EXPECT_EQ(LoadPeriod(m_folder.path()), LoadedPeriod{});
 
     store("Start", texts("2006", "3", "15"));
@@ -105,7 +105,7 @@ TEST_F(LoadPeriodTest, UnusablePeriodsLoadWithoutAPeriod) {
     EXPECT_FALSE(LoadPeriod(m_folder.path()).period);
 }
 
-TEST_F(LoadPeriodTest, WritesTheTwelveTextsAsTyped) {
+TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
     writePeriodTexts(m_folder.path(), {texts("2006", "3", "05", "9", "0", "00"),
                                        texts("7", "12", "30", "23", "59", "59")});
     EXPECT_EQ(readBytes(m_folder / "Data.ini"),

@@ -20,11 +20,6 @@ struct HostileDataFile {
     bool hasPeriod;
 };
 
-// Names the row in test names and messages instead of dumping its bytes.
-void PrintTo(const HostileDataFile &row, std::ostream *out) {
-    *out << row.name;
-}
-
 const HostileDataFile hostileFiles[] = {
     {"BinaryGarbage", [] { return binaryGarbage(64 << 10); }, false},
     {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, false},
@@ -51,20 +46,15 @@ const HostileDataFile hostileFiles[] = {
     {"MinusFive", [] { return "[End]\r\nDay=-5\r\n" + goodPeriod; }, false},
 };
 
-class HostileDataFileTest : public testing::TestWithParam<HostileDataFile> {
-protected:
-    TemporaryFolder m_folder;
-};
-
-TEST_P(HostileDataFileTest, LoadsAndChangesNothing) {
-    const std::string content = GetParam().content();
-    writeBytes(m_folder / dataFileName, content);
-    const LoadedPeriod loaded = LoadPeriod(m_folder.path());
-    EXPECT_EQ(loaded.period.has_value(), GetParam().hasPeriod);
-    EXPECT_TRUE(readBytes(m_folder / dataFileName) == content);
+TEST(HostileDataFileTest, LoadsAndChangesNothing) {
+    for (const HostileDataFile &row : hostileFiles) {
+        SCOPED_TRACE(row.name);
+        const TemporaryFolder folder;
+        const std::string content = row.content();
+        writeBytes(folder / dataFileName, content);
+        EXPECT_EQ(LoadPeriod(folder.path()).period.has_value(), row.hasPeriod);
+        EXPECT_TRUE(readBytes(folder / dataFileName) == content);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, HostileDataFileTest, testing::ValuesIn(hostileFiles),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

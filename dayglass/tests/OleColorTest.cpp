@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(OleColor, ReadsDecimalAndHexadecimalText) {
+TEST(OleColorTest, ReadsDecimalAndHexadecimalText) {
     const std::pair<const char *, std::optional<OleColor>> rows[] = {
         {"16711680", 0xFF0000},
         {"65535", 0x00FFFF},

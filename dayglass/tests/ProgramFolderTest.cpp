@@ -8,19 +8,19 @@
 
 namespace fs = std::filesystem;
 
-TEST(ProgramFolder, WritableProgramFolderKeepsTheFiles) {
+TEST(ProgramFolderTest, WritableProgramFolderKeepsTheFiles) {
     TemporaryFolder folder;
     EXPECT_EQ(dataFolderFor(folder.path(), "/home/someone/.config"), folder.path());
 }
 
-TEST(ProgramFolder, UnwritableProgramFolderUsesTheUserConfiguration) {
+TEST(ProgramFolderTest, UnwritableProgramFolderUsesTheUserConfiguration) {
     EXPECT_EQ(dataFolderFor("/nonexistent/bin", "/home/someone/.config"),
               fs::path("/home/someone/.config/dayglass"));
 }
 
 // Even for root, who may write anywhere, a program folder without write bits
 // is the user's sign that it must stay as it is.
-TEST(ProgramFolder, ReadOnlyProgramFolderUsesTheUserConfiguration) {
+TEST(ProgramFolderTest, ReadOnlyProgramFolderUsesTheUserConfiguration) {
     TemporaryFolder folder;
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(dataFolderFor(folder.path(), "/home/someone/.config"),
@@ -29,7 +29,7 @@ TEST(ProgramFolder, ReadOnlyProgramFolderUsesTheUserConfiguration) {
 
 // Installed with the system, the program keeps its files per user, even when
 // root starts it.
-TEST(ProgramFolder, SystemProgramFolderUsesTheUserConfiguration) {
+TEST(ProgramFolderTest, SystemProgramFolderUsesTheUserConfiguration) {
     for (const char *folder : {"/usr/bin", "/usr/local/bin", "/usr/bin/../lib/dayglass/"})
         EXPECT_EQ(dataFolderFor(folder, "/root/.config"), fs::path("/root/.config/dayglass"))
             << folder;
@@ -37,7 +37,7 @@ TEST(ProgramFolder, SystemProgramFolderUsesTheUserConfiguration) {
 
 // Without a home the temporary folder, where other users may put files, is
 // never used: the program folder when it is writable, otherwise none.
-TEST(ProgramFolder, WithoutAHomeThereIsNoUserFolder) {
+TEST(ProgramFolderTest, WithoutAHomeThereIsNoUserFolder) {
     TemporaryFolder folder;
     EXPECT_EQ(dataFolderFor(folder.path(), std::nullopt), folder.path());
     EXPECT_EQ(dataFolderFor("/usr/bin", std::nullopt), fs::path());
@@ -47,7 +47,7 @@ TEST(ProgramFolder, WithoutAHomeThereIsNoUserFolder) {
 // A folder that someone else made, or may write, could hold their files or
 // links: the program folder is then left for the user's own, and the user's
 // own is not used when another user made it.
-TEST(ProgramFolder, FoldersOthersCouldWriteAreNotUsed) {
+TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a folder to another user needs root";
     constexpr uid_t otherUser = 12345;
@@ -77,7 +77,7 @@ TEST(ProgramFolder, FoldersOthersCouldWriteAreNotUsed) {
     }
 }
 
-TEST(ProgramFolder, ConfigHomeComesOnlyFromAbsolutePaths) {
+TEST(ProgramFolderTest, ConfigHomeComesOnlyFromAbsolutePaths) {
     struct Row {
         const char *xdg;
         const char *home;
@@ -106,7 +106,7 @@ TEST(ProgramFolder, ConfigHomeComesOnlyFromAbsolutePaths) {
     ::setenv("HOME", savedHome.c_str(), 1);
 }
 
-TEST(ProgramFolder, UserFolderIsMadePrivateButTheProgramFolderIsLeftAlone) {
+TEST(ProgramFolderTest, UserFolderIsMadePrivateButTheProgramFolderIsLeftAlone) {
     TemporaryFolder folder;
     const fs::path user = folder / "dayglass";
     const fs::path program = folder / "program";

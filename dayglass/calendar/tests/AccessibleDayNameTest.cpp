@@ -10,7 +10,7 @@ DayCell shownDay(year_month_day date, const char *tag = "") {
     return DayCell{date, tag, oleBlack};
 }
 
-TEST(AccessibleDayName, SaysTheFullDateAndWhetherTheDayHasANote) {
+TEST(AccessibleDayNameTest, SaysTheFullDateAndWhetherTheDayHasANote) {
     const std::pair<DayCell, std::optional<std::string>> rows[] = {
         {shownDay(2005y / October / 14), "2005年10月14日(金)"},
         {shownDay(2005y / October / 14, "歯医者"), "2005年10月14日(金)、メモあり"},

@@ -10,7 +10,7 @@ LocalSeconds at(year_month_day date, hours hour = hours{0}) {
     return local_days{date} + hour;
 }
 
-TEST(CalendarNavigation, MonthsStepAcrossYearsWithinOneToNineThousandNineHundredNinetyNine) {
+TEST(CalendarNavigationTest, MonthsStepAcrossYearsWithinOneToNineThousandNineHundredNinetyNine) {
     const std::tuple<year_month, MonthStep, std::optional<year_month>> rows[] = {
         {2005y / December, MonthStep::Next, 2006y / January},
         {2006y / January, MonthStep::Previous, 2005y / December},
@@ -26,7 +26,7 @@ TEST(CalendarNavigation, MonthsStepAcrossYearsWithinOneToNineThousandNineHundred
             << static_cast<int>(month.year()) << "/" << static_cast<unsigned>(month.month());
 }
 
-TEST(CalendarNavigation, TheClockGivesMonthAndDayWithinTheCalendarsYears) {
+TEST(CalendarNavigationTest, TheClockGivesMonthAndDayWithinTheCalendarsYears) {
     const std::tuple<LocalSeconds, year_month, unsigned> rows[] = {
         {at(2005y / October / 14, hours{23}), 2005y / October, 14},
         {at(2005y / December / 31), 2005y / December, 31},
@@ -39,7 +39,7 @@ TEST(CalendarNavigation, TheClockGivesMonthAndDayWithinTheCalendarsYears) {
     }
 }
 
-TEST(CalendarNavigation, TheLastDayIsFoundInEveryMonthShape) {
+TEST(CalendarNavigationTest, TheLastDayIsFoundInEveryMonthShape) {
     const std::pair<year_month, int> rows[] = {
         {2005y / February, 30}, {2005y / October, 37},   {2005y / May, 31},
         {2009y / February, 28}, {2007y / September, 36}, {2005y / December, 35},

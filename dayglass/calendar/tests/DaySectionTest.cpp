@@ -6,7 +6,7 @@ using namespace std::chrono;
 
 namespace {
 
-TEST(DayNoteSection, WeekdayMarksRunFromSundayToSaturday) {
+TEST(DaySectionTest, WeekdayMarksRunFromSundayToSaturday) {
     // 6 March 2005 was a Sunday.
     const char *const marks[] = {"(日)", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)"};
     for (unsigned offset = 0; offset < 7; ++offset) {
@@ -16,7 +16,7 @@ TEST(DayNoteSection, WeekdayMarksRunFromSundayToSaturday) {
 }
 
 // Early years keep four digits, as the names in files of earlier versions do.
-TEST(DayNoteSection, NamesAreBuiltFromTheDate) {
+TEST(DaySectionTest, NamesAreBuiltFromTheDate) {
     const std::pair<year_month_day, const char *> rows[] = {
         {2005y / March / 7, "2005/03/07(月)"},     {2005y / October / 14, "2005/10/14(金)"},
         {2005y / December / 31, "2005/12/31(土)"}, {2008y / February / 29, "2008/02/29(金)"},

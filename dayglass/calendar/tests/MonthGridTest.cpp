@@ -17,68 +17,60 @@ struct MonthShape {
     std::string heading;
 };
 
-void PrintTo(const MonthShape &shape, std::ostream *out) {
-    *out << shape.name;
-}
-
-class MonthGridShape : public testing::TestWithParam<MonthShape> {};
-
-TEST_P(MonthGridShape, DaysFillTheirCellsAndTheRestIsHidden) {
-    const MonthShape &shape = GetParam();
-    const MonthGrid grid = layOutMonth(shape.month);
-    EXPECT_EQ(grid.heading, shape.heading);
-    for (int cell = 1; cell <= dayCellCount; ++cell) {
-        const bool inMonth = cell >= shape.firstCell && cell <= shape.lastCell;
-        const unsigned dayNumber = static_cast<unsigned>(cell - shape.firstCell + 1);
-        const std::string caption = inMonth ? std::to_string(dayNumber) : hiddenCellCaption;
-        const auto date = inMonth ? std::optional(shape.month / day{dayNumber}) : std::nullopt;
-        EXPECT_EQ(grid.cell(cell), (DayCell{date, "", oleBlack})) << "cell " << cell;
-        EXPECT_EQ(grid.cell(cell).caption(), caption) << "cell " << cell;
-        EXPECT_EQ(grid.cell(cell).date.has_value(), inMonth) << "cell " << cell;
+TEST(MonthGridTest, DaysFillTheirCellsAndTheRestIsHidden) {
+    const MonthShape shapes[] = {
+        {"May2005StartsOnSunday", 2005y / May, 1, 31, "2005  /  05"},
+        {"October2005UsesCell37", 2005y / October, 7, 37, "2005  /  10"},
+        {"September2007Has30DaysFromSaturday", 2007y / September, 7, 36, "2007  /  09"},
+        {"February2009FillsFourRows", 2009y / February, 1, 28, "2009  /  02"},
+        {"March2005", 2005y / March, 3, 33, "2005  /  03"},
+        {"December2005", 2005y / December, 5, 35, "2005  /  12"},
+        {"February2008IsALeapMonth", 2008y / February, 6, 34, "2008  /  02"},
+        {"January5HasAPaddedYear", year{5} / January, 7, 37, "0005  /  01"},
+        {"December9999", 9999y / December, 4, 34, "9999  /  12"},
+    };
+    for (const MonthShape &shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        const MonthGrid grid = layOutMonth(shape.month);
+        EXPECT_EQ(grid.heading, shape.heading);
+        for (int cell = 1; cell <= dayCellCount; ++cell) {
+            const bool inMonth = cell >= shape.firstCell && cell <= shape.lastCell;
+            const unsigned dayNumber = static_cast<unsigned>(cell - shape.firstCell + 1);
+            const std::string caption = inMonth ? std::to_string(dayNumber) : hiddenCellCaption;
+            const auto date = inMonth ? std::optional(shape.month / day{dayNumber}) : std::nullopt;
+            EXPECT_EQ(grid.cell(cell), (DayCell{date, "", oleBlack})) << "cell " << cell;
+            EXPECT_EQ(grid.cell(cell).caption(), caption) << "cell " << cell;
+            EXPECT_EQ(grid.cell(cell).date.has_value(), inMonth) << "cell " << cell;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MonthGrid, MonthGridShape,
-    testing::Values(MonthShape{"May2005StartsOnSunday", 2005y / May, 1, 31, "2005  /  05"},
-                    MonthShape{"October2005UsesCell37", 2005y / October, 7, 37, "2005  /  10"},
-                    MonthShape{"September2007Has30DaysFromSaturday", 2007y / September, 7, 36,
-                               "2007  /  09"},
-                    MonthShape{"February2009FillsFourRows", 2009y / February, 1, 28, "2009  /  02"},
-                    MonthShape{"March2005", 2005y / March, 3, 33, "2005  /  03"},
-                    MonthShape{"December2005", 2005y / December, 5, 35, "2005  /  12"},
-                    MonthShape{"February2008IsALeapMonth", 2008y / February, 6, 34, "2008  /  02"},
-                    MonthShape{"January5HasAPaddedYear", year{5} / January, 7, 37, "0005  /  01"},
-                    MonthShape{"December9999", 9999y / December, 4, 34, "9999  /  12"}),
-    [](const testing::TestParamInfo<MonthShape> &shape) { return std::string(shape.param.name); });
+MonthGrid readMonth(const TemporaryFolder &folder, year_month month) {
+    MonthGrid grid = layOutMonth(month);
+    readMonthNotes(folder.path(), grid);
+    return grid;
+}
 
-class MonthGridNotes : public testing::Test {
-protected:
-    MonthGrid readMonth(year_month month) const {
-        MonthGrid grid = layOutMonth(month);
-        readMonthNotes(m_folder.path(), grid);
-        return grid;
-    }
-    TemporaryFolder m_folder;
-};
-
-TEST_F(MonthGridNotes, EachDayCarriesItsRawNoteAndColour) {
-    writeBytes(m_folder / calendarFileName,
+TEST(MonthGridTest, EachDayCarriesItsRawNoteAndColour) {
+    const TemporaryFolder folder;
+    writeBytes(folder / calendarFileName,
                "[2005/03/07\x28\x8C\x8E\x29]\r\nText=first line#CR#second line\r\nCollar=65535\r\n"
                "[2005/03/08\x28\x89\xCE\x29]\r\nText=\r\nCollar=not a colour\r\n"
                "[2005/03/31\x28\x96\xD8\x29]\r\nText=last\r\nCollar=&HFF0000\r\n"
                "[2005/04/01\x28\x8B\xE0\x29]\r\nText=April\r\nCollar=255\r\n");
-    const MonthGrid grid = readMonth(2005y / March);
+    const MonthGrid grid = readMonth(folder, 2005y / March);
     EXPECT_EQ(grid.cell(9), (DayCell{2005y / March / 7, "first line#CR#second line", 65535}));
     EXPECT_EQ(grid.cell(10), (DayCell{2005y / March / 8, "", oleBlack}));
     EXPECT_EQ(grid.cell(33), (DayCell{2005y / March / 31, "last", 16711680}));
     EXPECT_EQ(grid.cell(34), DayCell{}); // April's note stays out of March
-    EXPECT_EQ(readMonth(2005y / March), grid);
+    EXPECT_EQ(readMonth(folder, 2005y / March), grid);
 }
 
-TEST_F(MonthGridNotes, EarlyYearsReadTheirZeroPaddedSections) {
-    saveDay(m_folder.path(), "0005/01/01(土)", "early", 255);
-    EXPECT_EQ(readMonth(year{5} / January).cell(7), (DayCell{year{5} / January / 1, "early", 255}));
+TEST(MonthGridTest, EarlyYearsReadTheirZeroPaddedSections) {
+    const TemporaryFolder folder;
+    saveDay(folder.path(), "0005/01/01(土)", "early", 255);
+    EXPECT_EQ(readMonth(folder, year{5} / January).cell(7),
+              (DayCell{year{5} / January / 1, "early", 255}));
 }
 
 } // namespace

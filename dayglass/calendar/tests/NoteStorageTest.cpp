@@ -13,7 +13,7 @@ std::string repeated(std::string_view piece, std::size_t times) {
     return text;
 }
 
-TEST(NoteStorage, RefusesNotesThatWouldNotReadBackAsWritten) {
+TEST(NoteStorageTest, RefusesNotesThatWouldNotReadBackAsWritten) {
     using enum TextEncoding;
     struct Row {
         const char *name;
@@ -42,7 +42,7 @@ TEST(NoteStorage, RefusesNotesThatWouldNotReadBackAsWritten) {
         EXPECT_EQ(noteRefusal(row.text, row.encoding), row.refusal) << row.name;
 }
 
-TEST(NoteStorage, TheFileIsUtf8OnlyWithAByteOrderMark) {
+TEST(NoteStorageTest, TheFileIsUtf8OnlyWithAByteOrderMark) {
     TemporaryFolder folder;
     EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Cp932);
     writeBytes(folder / "Calendar.ini", "[2005/10/14(\x8B\xE0)]\r\nText=a\r\n");

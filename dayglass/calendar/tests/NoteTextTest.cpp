@@ -9,7 +9,7 @@ struct Row {
     std::string expected;
 };
 
-TEST(DayNoteText, EditorTextIsStoredOnOneLine) {
+TEST(NoteTextTest, EditorTextIsStoredOnOneLine) {
     const Row rows[] = {
         {"", ""},
         {"one line", "one line"},
@@ -29,7 +29,7 @@ TEST(DayNoteText, EditorTextIsStoredOnOneLine) {
         EXPECT_EQ(TextToNote(row.input), row.expected) << row.input;
 }
 
-TEST(DayNoteText, StoredNotesShowWithCarriageReturns) {
+TEST(NoteTextTest, StoredNotesShowWithCarriageReturns) {
     const Row rows[] = {
         {"", ""},
         {"one line", "one line"},

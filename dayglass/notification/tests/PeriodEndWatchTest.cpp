@@ -19,7 +19,7 @@ struct Step {
     bool tells = false;
 };
 
-TEST(PeriodEndWatch, TellsEachEndOnceWhenATickFindsIt) {
+TEST(PeriodEndWatchTest, TellsEachEndOnceWhenATickFindsIt) {
     const std::vector<Step> rows[] = {
         {{period, end - 9s}, {{}, end - 1s}, {{}, end, true}, {{}, end + 1s}}, // once
         {{period, end - 9s}, {{}, end + 1h, true}},                            // a late tick
@@ -44,7 +44,7 @@ TEST(PeriodEndWatch, TellsEachEndOnceWhenATickFindsIt) {
 }
 
 // The moment of the end, rolled over from a day past the month's end.
-TEST(PeriodEndWatch, NoticeNamesTheMomentOfTheEnd) {
+TEST(PeriodEndWatchTest, NoticeNamesTheMomentOfTheEnd) {
     EXPECT_EQ(endNoticeBody(*dateTimeFrom({"6", "02", "30", "23", "59", "7"})),
               "設定した期間が終了しました（0006/03/02 23:59:07）");
 }

@@ -15,7 +15,7 @@ struct Row {
     std::optional<std::string> message;
 };
 
-TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
+TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
     const Row rows[] = {
         {"valid", [](PeriodTexts &) {}, std::nullopt},
         {"start month 0", [](PeriodTexts &t) { t.start.month = "0"; }, "開始月が不正です"},
@@ -120,14 +120,14 @@ TEST(PeriodValidation, ReportsTheFirstFailingCheck) {
     }
 }
 
-TEST(PeriodValidation, OrderKeyJoinsTheFieldsAsDigits) {
+TEST(PeriodValidationTest, OrderKeyJoinsTheFieldsAsDigits) {
     EXPECT_EQ(periodOrderKey({"2006", "3", "15", "8", "30", "0"}), 20060315083000.0);
     EXPECT_EQ(periodOrderKey({"6", "03", "5", "0", "0", "59"}), 60305000059.0);
     EXPECT_EQ(periodOrderKey({"9999", "12", "30", "23", "59", "59"}), 99991230235959.0);
     EXPECT_EQ(periodOrderKey({"20060", "0003", "1", "0", "0", "0"}), 600301000000.0);
 }
 
-TEST(PeriodValidation, FieldsTakeDigitsUpToTheirLimitOrWhatIsLeftOfTheStoredText) {
+TEST(PeriodValidationTest, FieldsTakeDigitsUpToTheirLimitOrWhatIsLeftOfTheStoredText) {
     struct Row {
         std::u32string_view stored;
         std::u32string_view edited;
@@ -146,7 +146,7 @@ TEST(PeriodValidation, FieldsTakeDigitsUpToTheirLimitOrWhatIsLeftOfTheStoredText
             << std::string(row.edited.begin(), row.edited.end());
 }
 
-TEST(PeriodValidation, FieldsRefusePrintableCharactersButDigits) {
+TEST(PeriodValidationTest, FieldsRefusePrintableCharactersButDigits) {
     for (char32_t c = U'0'; c <= U'9'; ++c)
         EXPECT_FALSE(isRefusedFieldCharacter(c));
     // Backspace, Delete (as X11 sends it), Enter, Tab, Escape, Ctrl+V, C1.

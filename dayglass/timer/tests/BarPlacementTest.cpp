@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(BarPlacement, PlacesTheBarForAPercentage) {
+TEST(BarPlacementTest, PlacesTheBarForAPercentage) {
     const std::tuple<int, BarPlacement> rows[] = {
         {100, {30, 3375, oleColor(0, 0, 255)}},    {50, {1717, 1687, oleColor(0, 255, 0)}},
         {33, {2291, 1113, oleColor(173, 255, 0)}}, {0, {3405, 0, oleColor(255, 0, 0)}},
@@ -16,7 +16,7 @@ TEST(BarPlacement, PlacesTheBarForAPercentage) {
         EXPECT_EQ(barPlacementFor(percent), placement) << percent;
 }
 
-TEST(BarPlacement, ColourRampRunsFromRedToBlue) {
+TEST(BarPlacementTest, ColourRampRunsFromRedToBlue) {
     const std::tuple<int, const char *, OleColor> rows[] = {
         {0, "&H00FF", oleColor(255, 0, 0)},      {1, "&H0AFF", oleColor(255, 10, 0)},
         {25, "&HFFFF", oleColor(255, 255, 0)},   {26, "&HFFF4", oleColor(244, 255, 0)},
@@ -32,7 +32,7 @@ TEST(BarPlacement, ColourRampRunsFromRedToBlue) {
     EXPECT_EQ(BarColor(-1), "");
 }
 
-TEST(BarPlacement, ColourMovesOneComponentAtATime) {
+TEST(BarPlacementTest, ColourMovesOneComponentAtATime) {
     for (int percent = 1; percent <= 100; ++percent) {
         const OleColor before = *oleColorFromText(BarColor(percent - 1));
         const OleColor after = *oleColorFromText(BarColor(percent));

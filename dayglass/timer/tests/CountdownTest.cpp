@@ -18,7 +18,7 @@ struct UnitsRow {
     Units expected;
 };
 
-TEST(Countdown, EachUnitIsTheTruncatedRemainingTime) {
+TEST(CountdownTest, EachUnitIsTheTruncatedRemainingTime) {
     const UnitsRow rows[] = {
         {"400 days", days{400}, {1, 13, 57, 400, 9600, 576000, 34560000}},
         {"365 days", days{365}, {1, 12, 52, 365, 8760, 525600, 31536000}},
@@ -37,7 +37,7 @@ TEST(Countdown, EachUnitIsTheTruncatedRemainingTime) {
         EXPECT_EQ(countDown(period, periodEnd - row.left).units, row.expected) << row.name;
 }
 
-TEST(Countdown, StateAndBarFollowTheRemainingShare) {
+TEST(CountdownTest, StateAndBarFollowTheRemainingShare) {
     const seconds length = periodEnd - periodStart;
     const std::tuple<const char *, LocalSeconds, CountdownState, int> rows[] = {
         {"before the start", periodStart - days{30}, CountdownState::Running, 100},
@@ -57,7 +57,7 @@ TEST(Countdown, StateAndBarFollowTheRemainingShare) {
     }
 }
 
-TEST(Countdown, PercentRoundsHalvesToEven) {
+TEST(CountdownTest, PercentRoundsHalvesToEven) {
     // A period of 200 seconds: each second is half a percent.
     const Period short_{periodEnd - 200s, periodEnd};
     const std::pair<seconds, int> rows[] = {{101s, 50}, {103s, 52}, {1s, 0}, {3s, 2}, {199s, 100}};
@@ -74,7 +74,7 @@ TEST(Countdown, PercentRoundsHalvesToEven) {
             << numerator << "/" << denominator;
 }
 
-TEST(Countdown, DegenerateAndUnusablePeriodsStayCalm) {
+TEST(CountdownTest, DegenerateAndUnusablePeriodsStayCalm) {
     const Period instant{periodEnd, periodEnd};
     EXPECT_EQ(countDown(instant, periodEnd - 10s).state, CountdownState::Running);
     EXPECT_EQ(countDown(instant, periodEnd - 10s).barPercent, 100);
@@ -93,7 +93,7 @@ TEST(Countdown, DegenerateAndUnusablePeriodsStayCalm) {
     EXPECT_EQ(countDown(reversed, periodStart + 1s).state, CountdownState::Running);
 }
 
-TEST(Countdown, ExtremePeriodsDoNotOverflow) {
+TEST(CountdownTest, ExtremePeriodsDoNotOverflow) {
     const Period longest{local_days{0y / January / 1}, local_days{9999y / December / 31}};
     const Countdown atStart = countDown(longest, local_days{0y / January / 1} - days{1});
     EXPECT_EQ(atStart.barPercent, 100);

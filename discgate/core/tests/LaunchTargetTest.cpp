@@ -18,7 +18,7 @@ LaunchDecision decision(const std::string &target, const fs::path &root = "/") {
     return decideLaunch(target, root);
 }
 
-TEST(LaunchTarget, OnlyAddressesThatMenusLinkToGoToTheDesktopUnchanged) {
+TEST(LaunchTargetTest, OnlyAddressesThatMenusLinkToGoToTheDesktopUnchanged) {
     const LaunchDecision scheme = LaunchRefusal::AddressScheme;
     const LaunchDecision attachment = LaunchRefusal::MailAttachment;
     const struct {
@@ -52,7 +52,7 @@ TEST(LaunchTarget, OnlyAddressesThatMenusLinkToGoToTheDesktopUnchanged) {
     }
 }
 
-TEST(LaunchTarget, DriveLettersAndOtherColonsAreNoAddresses) {
+TEST(LaunchTargetTest, DriveLettersAndOtherColonsAreNoAddresses) {
     const std::string names[] = {"D:\\setup.exe", "a:b", "1ab:c", ":x", "docs\\a:b.txt", "ab c:d"};
     for (const std::string &name : names) {
         EXPECT_FALSE(isAddress(name)) << name;
@@ -60,7 +60,7 @@ TEST(LaunchTarget, DriveLettersAndOtherColonsAreNoAddresses) {
     }
 }
 
-TEST(LaunchTarget, RunsOnlyRealProgramsDirectly) {
+TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
     TemporaryFolder medium;
     const struct {
         std::string name;
@@ -101,7 +101,7 @@ TEST(LaunchTarget, RunsOnlyRealProgramsDirectly) {
               LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "missing").string()}));
 }
 
-TEST(LaunchTarget, RelativeNamesBecomeAbsoluteSoThatNoSearchPathIsUsed) {
+TEST(LaunchTargetTest, RelativeNamesBecomeAbsoluteSoThatNoSearchPathIsUsed) {
     EXPECT_EQ(
         decision("a:b", fs::current_path()),
         LaunchDecision(LaunchAction{LaunchKind::OpenFile, (fs::current_path() / "a:b").string()}));

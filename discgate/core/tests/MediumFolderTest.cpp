@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class MediumFolder : public testing::Test {
+class MediumFolderTest : public testing::Test {
 protected:
     // A folder below the test's own that holds an Autorun.inf named `fileName`.
     fs::path medium(const std::string &name, const std::string &fileName = "Autorun.inf") {
@@ -28,14 +28,14 @@ private:
     TemporaryFolder m_root;
 };
 
-TEST_F(MediumFolder, ACopyOnTheMediumReadsTheFileBesideItself) {
+TEST_F(MediumFolderTest, ACopyOnTheMediumReadsTheFileBesideItself) {
     const fs::path program = medium("program");
     EXPECT_EQ(findMediumFolder({program, std::nullopt, {medium("mounted")}}), program);
     EXPECT_EQ(findMediumFolder({medium("capitals", "AUTORUN.INF"), std::nullopt, {}}),
               emptyFolder("capitals"));
 }
 
-TEST_F(MediumFolder, TheCommandLineNamesTheMediumByFolderOrByFile) {
+TEST_F(MediumFolderTest, TheCommandLineNamesTheMediumByFolderOrByFile) {
     const fs::path program = medium("program");
     const fs::path other = medium("other");
     EXPECT_EQ(findMediumFolder({program, other, {}}), other);
@@ -49,7 +49,7 @@ TEST_F(MediumFolder, TheCommandLineNamesTheMediumByFolderOrByFile) {
     EXPECT_EQ(findMediumFolder({program, missing, {}}), missing);
 }
 
-TEST_F(MediumFolder, AnInstalledCopyTakesTheOneMountedMediumWithAMenu) {
+TEST_F(MediumFolderTest, AnInstalledCopyTakesTheOneMountedMediumWithAMenu) {
     const fs::path installed = emptyFolder("bin");
     const fs::path menu = medium("media/disc");
     const fs::path plain = emptyFolder("media/stick");
@@ -60,7 +60,7 @@ TEST_F(MediumFolder, AnInstalledCopyTakesTheOneMountedMediumWithAMenu) {
               std::nullopt);
 }
 
-TEST_F(MediumFolder, APathInsideTheMediumLeadsUpToItsRoot) {
+TEST_F(MediumFolderTest, APathInsideTheMediumLeadsUpToItsRoot) {
     const fs::path disc = medium("media/ディスク", "AUTORUN.INF");
     fs::create_directories(disc / "Docs/en");
     writeBytes(disc / "Docs/en/guide.html", "");
@@ -75,7 +75,7 @@ TEST_F(MediumFolder, APathInsideTheMediumLeadsUpToItsRoot) {
     EXPECT_EQ(mediumRootOf(bare), bare);
 }
 
-TEST_F(MediumFolder, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
+TEST_F(MediumFolderTest, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
     // A link planted on the medium leads onto another file system; the walk
     // from there must not come back through the link to the medium's menu.
     const fs::path disc = medium("disc");
@@ -92,7 +92,7 @@ TEST_F(MediumFolder, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
     fs::remove_all(elsewhere);
 }
 
-TEST(LocalPathOfArgument, TakesPathsAndLocalFileUris) {
+TEST_F(MediumFolderTest, ArgumentsArePathsOrLocalFileUris) {
     const std::pair<const char *, const char *> rows[] = {
         {"/media/user/DISC", "/media/user/DISC"},
         {"relative/disc", "relative/disc"},
@@ -107,7 +107,7 @@ TEST(LocalPathOfArgument, TakesPathsAndLocalFileUris) {
         EXPECT_EQ(localPathOfArgument(argument), fs::path(expected)) << argument;
 }
 
-TEST(LocalPathOfArgument, RefusesUrisThatNameNoLocalFile) {
+TEST_F(MediumFolderTest, ArgumentUrisThatNameNoLocalFileAreRefused) {
     for (const char *argument :
          {"smb://server/share", "http://example.com/disc", "file://server/share", "file://",
           "file:///a%2Fb", "file:///a%2f..%2fetc", "file:///a%00b", "file:///a%G1", "file:///a%4",
@@ -115,7 +115,7 @@ TEST(LocalPathOfArgument, RefusesUrisThatNameNoLocalFile) {
         EXPECT_EQ(localPathOfArgument(argument), std::nullopt) << argument;
 }
 
-TEST(RemovableMedia, AreThoseMountedBelowTheMediaFolders) {
+TEST_F(MediumFolderTest, RemovableMediaAreThoseMountedBelowTheMediaFolders) {
     for (const char *mountPoint : {"/media/user/DISC", "/run/media/user/DISC", "/mnt/cdrom",
                                    "/media/cdrom0", "/media/user/DISC/"})
         EXPECT_TRUE(isRemovableMediaMount(mountPoint)) << mountPoint;
@@ -124,7 +124,7 @@ TEST(RemovableMedia, AreThoseMountedBelowTheMediaFolders) {
         EXPECT_FALSE(isRemovableMediaMount(mountPoint)) << mountPoint;
 }
 
-TEST(MediaParentFolder, IsWhereTheDesktopMountsTheUsersMedia) {
+TEST_F(MediumFolderTest, MediaParentFolderIsWhereTheDesktopMountsTheUsersMedia) {
     TemporaryFolder root;
     const fs::path home = root / "home";
     EXPECT_EQ(mediaParentFolder(root.path(), "user", home), home);

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(MediumPath, TranslatesWindowsNamesAndFindsThemInAnyLetterCase) {
+TEST(MediumPathTest, TranslatesWindowsNamesAndFindsThemInAnyLetterCase) {
     TemporaryFolder medium;
     std::filesystem::create_directories(medium / "Docs" / "Setup");
     writeBytes(medium / "Docs" / "Setup" / "Install.TXT", "");
@@ -32,7 +32,7 @@ TEST(MediumPath, TranslatesWindowsNamesAndFindsThemInAnyLetterCase) {
         EXPECT_EQ(mediumFilePath(medium.path(), row.name), row.path) << row.name;
 }
 
-TEST(MediumPath, KeepsTheSeparatorOfARootFolder) {
+TEST(MediumPathTest, KeepsTheSeparatorOfARootFolder) {
     EXPECT_EQ(mediumFilePath("/", "no-such-file-here"), "//no-such-file-here");
 }
 

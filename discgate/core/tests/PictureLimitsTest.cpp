@@ -52,7 +52,7 @@ const std::vector<FrameComponent> colour420 = {{1, 0x22}, {2, 0x11}, {3, 0x11}};
 const std::string progressive300 =
     jpeg(frame('\xC2', 5600, 5600, colour420) + scan("\1\2\3") + repeated(scan("\1"), 299));
 
-TEST(JpegScans, CostsTheScansThePixelsAndTheCoefficientsOfAPicture) {
+TEST(PictureLimitsTest, JpegCostCountsTheScansThePixelsAndTheCoefficients) {
     const struct {
         const char *name;
         std::string data;
@@ -85,7 +85,7 @@ TEST(JpegScans, CostsTheScansThePixelsAndTheCoefficientsOfAPicture) {
         EXPECT_EQ(jpegCost(row.data), row.cost) << row.name;
 }
 
-TEST(JpegScans, RefusesWhatWouldKeepTheWindowBackOrExhaustTheMemory) {
+TEST(PictureLimitsTest, JpegsThatWouldKeepTheWindowBackOrExhaustTheMemoryAreRefused) {
     const JpegCost photo =
         jpegCost(jpeg(frame('\xC2', 4000, 3000, colour420) + repeated(scan("\1\2\3"), 2) +
                       repeated(scan("\1"), 5) + repeated(scan("\2"), 2) + repeated(scan("\3"), 2)));
@@ -116,7 +116,7 @@ TEST(JpegScans, RefusesWhatWouldKeepTheWindowBackOrExhaustTheMemory) {
     EXPECT_EQ(decoded, 8);
 }
 
-TEST(PixelBudget, HoldsAllPicturesOfAMediumTo256Megabytes) {
+TEST(PictureLimitsTest, PixelBudgetHoldsAllPicturesOfAMediumTo256Megabytes) {
     PixelBudget budget;
     EXPECT_TRUE(budget.take(5700, 5700)); // 124 MB each
     EXPECT_TRUE(budget.take(5700, 5700));

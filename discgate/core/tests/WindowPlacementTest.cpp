@@ -20,7 +20,7 @@ ScreenEdge at(std::int32_t pixels) {
     return {Placement::AtPosition, pixels * 15};
 }
 
-TEST(WindowPlacement, PlacesAndCentresTheOuterRectangle) {
+TEST(WindowPlacementTest, PlacesAndCentresTheOuterRectangle) {
     const PixelRect screen{0, 0, 1024, 768};
     const struct {
         LauncherDescription description;

@@ -38,9 +38,21 @@ private slots:
             << std::string() << int(LoadProblem::PictureTooLarge);
     }
 
+    void refusesPicturesThatWouldFreezeTheWindowOrLeaveTheMedium_data() {
+        QTest::addColumn<std::string>("name");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("1000 scans")
+            << std::string("scans.jpg") << int(LoadProblem::PictureTooManyScans);
+        const int offMedium = int(LoadProblem::PictureOffMedium);
+        QTest::newRow("parent folder") << std::string("../outside.png") << offMedium;
+        QTest::newRow("link") << std::string("link.png") << offMedium;
+    }
+
     // A progressive JPEG of 1000 scans is refused before any is decoded; a
     // picture outside the medium, through ".." or a link, is never read.
     void refusesPicturesThatWouldFreezeTheWindowOrLeaveTheMedium() {
+        QFETCH(std::string, name);
+        QFETCH(int, problem);
         TemporaryFolder folder;
         const std::filesystem::path medium = folder / "medium";
         std::filesystem::create_directory(medium);
@@ -52,22 +64,12 @@ private slots:
         picture.fill(Qt::red);
         QVERIFY(picture.save(QString::fromStdString((folder / "outside.png").string())));
         std::filesystem::create_symlink(folder / "outside.png", medium / "link.png");
-        const struct {
-            std::string name;
-            LoadProblem problem;
-        } rows[] = {
-            {"scans.jpg", LoadProblem::PictureTooManyScans},
-            {"../outside.png", LoadProblem::PictureOffMedium},
-            {"link.png", LoadProblem::PictureOffMedium},
-        };
-        PictureStore pictures(medium);
-        for (const auto &row : rows) {
-            const std::string path = (medium / row.name).string();
-            const auto result = pictures.picture(path);
-            const auto *error = std::get_if<LoadError>(&result);
-            QVERIFY2(error && error->problem == row.problem && error->file == path,
-                     row.name.c_str());
-        }
+        const std::string path = (medium / name).string();
+        const auto result = PictureStore(medium).picture(path);
+        const auto *error = std::get_if<LoadError>(&result);
+        QVERIFY(error);
+        QCOMPARE(int(error->problem), problem);
+        QCOMPARE(error->file, path);
     }
 
     void refuses() {
