@@ -49,6 +49,23 @@ inline void type(const QString &text) {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
 }
 
+// The window that has the keyboard focus of the X server.
+inline WId focusedWindow() {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+    process.waitForFinished(5000);
+    return process.readAllStandardOutput().trimmed().toULongLong();
+}
+
+// Waits until keys reach `window`. Qt calls a dialog active as soon as it is
+// shown over an active window of its own, before the window manager has
+// given it the X focus, and keys sent meanwhile go to the window below it; on
+// a busy machine that takes seconds.
+inline bool waitForKeys(QWidget *window) {
+    return QTest::qWaitForWindowActive(window) &&
+           QTest::qWaitFor([window] { return focusedWindow() == window->winId(); }, 10000);
+}
+
 // Shows the window and waits until the window manager has made it active and
 // Qt knows where it was put: clicks are aimed through mapToGlobal, which may
 // still place the window at the screen's corner for a while after it is

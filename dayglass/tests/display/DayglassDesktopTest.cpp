@@ -38,7 +38,7 @@ void answerMessageByKey(QString &text) {
         const auto closer = closedAtEnd(modal);
         auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
-        QVERIFY(QTest::qWaitForWindowActive(box));
+        QVERIFY(RealInput::waitForKeys(box));
         text = box->text();
         RealInput::key(QStringLiteral("Return"));
     });
@@ -139,7 +139,7 @@ private slots:
         QString heading;
         whenModalShown([&heading](QWidget *editor) {
             const auto closer = closedAtEnd(editor);
-            QVERIFY(QTest::qWaitForWindowActive(editor));
+            QVERIFY(RealInput::waitForKeys(editor));
             heading = editor->accessibleName();
             RealInput::type(QStringLiteral("rain"));
             RealInput::key(QStringLiteral("shift+Return"));
@@ -189,7 +189,7 @@ private slots:
         QTRY_VERIFY(editor.isActiveWindow());
         whenModalShown([](QWidget *modal) {
             const auto closer = closedAtEnd(modal);
-            QVERIFY(QTest::qWaitForWindowActive(modal));
+            QVERIFY(RealInput::waitForKeys(modal));
             // The Yes button's mnemonic, which presses the button a moment later.
             RealInput::key(QStringLiteral("y"));
             QTRY_VERIFY(!modal->isVisible());

@@ -139,16 +139,20 @@ private slots:
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
             const auto closeAtEnd = closedAtEnd(box);
-            QTRY_VERIFY(box->isActiveWindow());
+            QVERIFY(RealInput::waitForKeys(box));
             text = box->windowTitle() + QLatin1Char('|') + box->text();
-            const QRect shown = box->geometry();
-            const QImage onScreen =
-                box->screen()
-                    ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-                    .toImage();
-            overTheMenuInFront =
-                m_window->frameGeometry().contains(shown.center()) && endings.isEmpty() &&
-                onScreen == box->grab().toImage().convertToFormat(onScreen.format());
+            // On a busy machine the box may reach the screen a while after
+            // it has the focus.
+            const auto inFront = [&] {
+                const QRect shown = box->geometry();
+                const QImage onScreen =
+                    box->screen()
+                        ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                        .toImage();
+                return m_window->frameGeometry().contains(shown.center()) &&
+                       onScreen == box->grab().toImage().convertToFormat(onScreen.format());
+            };
+            overTheMenuInFront = endings.isEmpty() && QTest::qWaitFor(inFront, 10000);
             RealInput::key(QStringLiteral("Return"));
         });
         RealInput::click(button(3));
