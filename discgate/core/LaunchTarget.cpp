@@ -132,24 +132,3 @@ LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumR
         return LaunchRefusal::OffMedium;
     return fileDecision(*real, mediumRoot);
 }
-
-std::string launchRefusalMessage(LaunchRefusal refusal, std::string_view target) {
-    std::string reason;
-    switch (refusal) {
-    case LaunchRefusal::OffMedium:
-        reason = "メディアの外にあるファイルは開けません。";
-        break;
-    case LaunchRefusal::ProgramOnNoexecMedium:
-        reason = "このメディアはプログラムの実行が許可されていない設定 (noexec) "
-                 "でマウントされているため、プログラムを起動できません。";
-        break;
-    case LaunchRefusal::AddressScheme:
-        reason = "この種類のアドレスは開けません。開けるのは http、https、ftp と mailto "
-                 "のアドレスだけです。";
-        break;
-    case LaunchRefusal::MailAttachment:
-        reason = "ファイルを添付するメールのアドレスは開けません。";
-        break;
-    }
-    return reason + "\n\n" + std::string(target);
-}

@@ -58,6 +58,3 @@ bool isAddress(std::string_view target);
 // there (a ".desktop" file, or one that begins as one), which the desktop
 // runs by its Exec line.
 LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);
-
-// The text that tells the user why `target` was not opened.
-std::string launchRefusalMessage(LaunchRefusal refusal, std::string_view target);

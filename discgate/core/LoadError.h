@@ -27,6 +27,3 @@ struct LoadError {
 
     bool operator==(const LoadError &) const = default;
 };
-
-// The text of the message box that reports the error before the program ends.
-std::string loadErrorMessage(const LoadError &error);

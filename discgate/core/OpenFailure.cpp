@@ -28,22 +28,6 @@ bool beginsAsWindowsProgram(const fs::path &path) {
            magic[1] == 'Z';
 }
 
-std::string reasonText(const OpenFailure &failure) {
-    switch (failure.problem) {
-    case OpenProblem::NoProgramForFile:
-        return "この種類のファイルを開くプログラムがありません。";
-    case OpenProblem::NoProgramForAddress:
-        return "この種類のアドレスを開くプログラムがありません。";
-    case OpenProblem::WindowsProgram:
-        return "Windows 用のプログラムです。\n実行するには Wine などのプログラムが必要です。";
-    case OpenProblem::FileMissing:
-        return "ファイルが見つかりません。";
-    case OpenProblem::System:
-        return failure.systemText;
-    }
-    return {};
-}
-
 // A Windows program by its name (.exe, .com, .bat, .msi in any letter case) or
 // by its first bytes ("MZ").
 bool isWindowsProgram(const fs::path &path) {
@@ -62,8 +46,4 @@ OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported) {
     if (reported.problem == OpenProblem::NoProgramForFile && isWindowsProgram(target))
         return {OpenProblem::WindowsProgram, {}};
     return reported;
-}
-
-std::string openFailureMessage(std::string_view targetName, const OpenFailure &failure) {
-    return std::string(targetName) + "を開けませんでした。\n\n" + reasonText(failure);
 }

@@ -3,7 +3,6 @@
 #include "LaunchTarget.h"
 
 #include <string>
-#include <string_view>
 
 enum class OpenProblem {
     // The desktop has no program for files of this type.
@@ -31,6 +30,3 @@ struct OpenFailure {
 // whatever the desktop said, and a Windows program that nothing opens needs
 // Wine rather than a program for its type.
 OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported);
-
-// The text that tells the user that `targetName` did not open, and why.
-std::string openFailureMessage(std::string_view targetName, const OpenFailure &failure);

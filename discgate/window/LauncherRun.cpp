@@ -1,5 +1,6 @@
 #include "LauncherRun.h"
 
+#include "LauncherMessages.h"
 #include "MessageBoxes.h"
 #include "frmMain.h"
 
@@ -11,8 +12,7 @@ constexpr int successStatus = 0;
 constexpr int failureStatus = 1;
 
 void reportFailure(const LoadError &error) {
-    MessageBoxes::inform(nullptr, QStringLiteral("discgate"),
-                         QString::fromStdString(loadErrorMessage(error)));
+    MessageBoxes::inform(nullptr, QStringLiteral("discgate"), LauncherMessages::loadError(error));
 }
 
 // Ends the event loop first, so that hiding the last window cannot end it with

@@ -5,6 +5,7 @@
 #include "ClientArea.h"
 #include "LaunchTarget.h"
 #include "LauncherDescription.h"
+#include "LauncherMessages.h"
 #include "MessageBoxes.h"
 #include "OpenFailure.h"
 #include "PictureButton.h"
@@ -161,22 +162,22 @@ void frmMain::imgBotton_Click(int index) {
 void frmMain::shellexebyFileName(const std::string &strPath, AfterStart after) {
     const LaunchDecision decision = decideLaunch(strPath, m_programFolder);
     if (const auto *refusal = std::get_if<LaunchRefusal>(&decision)) {
-        MessageBoxes::inform(this, QStringLiteral("discgate"),
-                             QString::fromStdString(launchRefusalMessage(*refusal, strPath)));
+        MessageBoxes::inform(
+            this, QStringLiteral("discgate"),
+            LauncherMessages::launchRefusal(*refusal, QString::fromStdString(strPath)));
         finishStart(after);
         return;
     }
-    m_opener.open(std::get<LaunchAction>(decision), [window = QPointer(this),
-                                                     name = targetName(strPath),
-                                                     after](std::optional<OpenFailure> failure) {
-        if (!window)
-            return;
-        if (failure)
-            MessageBoxes::inform(
-                window, QStringLiteral("discgate"),
-                QString::fromStdString(openFailureMessage(name.toStdString(), *failure)));
-        window->finishStart(after);
-    });
+    m_opener.open(std::get<LaunchAction>(decision),
+                  [window = QPointer(this), name = targetName(strPath),
+                   after](std::optional<OpenFailure> failure) {
+                      if (!window)
+                          return;
+                      if (failure)
+                          MessageBoxes::inform(window, QStringLiteral("discgate"),
+                                               LauncherMessages::openFailure(name, *failure));
+                      window->finishStart(after);
+                  });
 }
 
 void frmMain::finishStart(AfterStart after) {

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "HostilePictures.h"
+#include "LauncherMessages.h"
 #include "LauncherRun.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
@@ -334,6 +335,18 @@ private slots:
         QCOMPARE(int(error->problem), problem);
         QCOMPARE(error->file, onMedium(file.toStdString()));
         QVERIFY(!m_window->isVisible());
+    }
+
+    // The limits that the messages name are those that the load keeps.
+    void namesTheLimitsOfAFailedLoad() {
+        const auto message = [](LoadProblem problem) {
+            return LauncherMessages::loadError({problem, "/m/Autorun.inf", "[BtmMax] Num=1001"});
+        };
+        QCOMPARE(message(LoadProblem::TooManyButtons),
+                 QStringLiteral("ボタンが多すぎます。起動ボタンは 1000 個までです。\n\n"
+                                "/m/Autorun.inf\n[BtmMax] Num=1001"));
+        QVERIFY(message(LoadProblem::DescriptionTooLarge).contains(QStringLiteral("(64 MB まで)")));
+        QVERIFY(message(LoadProblem::PicturesOverBudget).contains(QStringLiteral("256 MB まで")));
     }
 
     void runReportsAFailedLoadAndNeverShowsTheWindow() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "LaunchTarget.h"
+#include "LoadError.h"
+#include "OpenFailure.h"
+
+#include <QString>
+
+// The texts of the launcher's message boxes. The limits they name are those
+// that the core keeps, so that a message never tells of another limit.
+namespace LauncherMessages {
+
+// Why the window cannot be built, before the program ends.
+QString loadError(const LoadError &error);
+
+// That `targetName` did not open, and why.
+QString openFailure(const QString &targetName, const OpenFailure &failure);
+
+// Why `target` was not opened at all.
+QString launchRefusal(LaunchRefusal refusal, const QString &target);
+
+} // namespace LauncherMessages
