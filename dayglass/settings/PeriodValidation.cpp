@@ -7,57 +7,46 @@
 namespace {
 
 struct RangeCheck {
-    const std::string DateTimeTexts::*field;
+    PeriodField field;
     double low;
     double high;
-    const char *message;
 };
 
-struct SideChecks {
-    const DateTimeTexts PeriodTexts::*side;
-    const char *yearMessage;
-    std::array<RangeCheck, 5> ranges;
-};
+constexpr std::array<RangeCheck, 5> ranges = {{{PeriodField::Month, 1, 12},
+                                               {PeriodField::Day, 1, 30},
+                                               {PeriodField::Hour, 0, 23},
+                                               {PeriodField::Minute, 0, 59},
+                                               {PeriodField::Second, 0, 59}}};
 
-constexpr std::array<SideChecks, 2> sides = {{
-    {&PeriodTexts::start,
-     "開始年が不正です",
-     {{{&DateTimeTexts::month, 1, 12, "開始月が不正です"},
-       {&DateTimeTexts::day, 1, 30, "開始日が不正です"},
-       {&DateTimeTexts::hour, 0, 23, "開始時間が不正です"},
-       {&DateTimeTexts::minute, 0, 59, "開始分が不正です"},
-       {&DateTimeTexts::second, 0, 59, "開始秒が不正です"}}}},
-    {&PeriodTexts::end,
-     "終了年が不正です",
-     {{{&DateTimeTexts::month, 1, 12, "終了月が不正です"},
-       {&DateTimeTexts::day, 1, 30, "終了日が不正です"},
-       {&DateTimeTexts::hour, 0, 23, "終了時間が不正です"},
-       {&DateTimeTexts::minute, 0, 59, "終了分が不正です"},
-       {&DateTimeTexts::second, 0, 59, "終了秒が不正です"}}}},
-}};
+constexpr std::array<PeriodSide, 2> sides = {PeriodSide::Start, PeriodSide::End};
 
-constexpr char orderMessage[] = "『開始≧終了』になっています";
+static_assert(dateTimeFields[static_cast<std::size_t>(PeriodField::Second)] ==
+              &DateTimeTexts::second);
+
+const std::string &fieldText(const PeriodTexts &texts, PeriodSide side, PeriodField field) {
+    const DateTimeTexts &row = side == PeriodSide::Start ? texts.start : texts.end;
+    return row.*dateTimeFields[static_cast<std::size_t>(field)];
+}
 
 } // namespace
 
-std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts) {
-    for (const SideChecks &checks : sides) {
-        const DateTimeTexts &side = texts.*checks.side;
-        for (const RangeCheck &range : checks.ranges) {
-            const auto value = periodFieldValue(side.*range.field);
+std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts) {
+    for (const PeriodSide side : sides) {
+        for (const RangeCheck &range : ranges) {
+            const auto value = periodFieldValue(fieldText(texts, side, range.field));
             if (!value || *value < range.low || *value > range.high)
-                return range.message;
+                return InvalidField{side, range.field};
         }
     }
     // A year that is no number would pass the order check as year 0 and be
     // saved where the count-down cannot read it. It is checked only after all
     // ten range checks, so that their messages keep their order.
-    for (const SideChecks &checks : sides) {
-        if (!periodFieldValue((texts.*checks.side).year))
-            return checks.yearMessage;
+    for (const PeriodSide side : sides) {
+        if (!periodFieldValue(fieldText(texts, side, PeriodField::Year)))
+            return InvalidField{side, PeriodField::Year};
     }
     if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))
-        return orderMessage;
+        return StartNotBeforeEnd{};
     return std::nullopt;
 }
 

@@ -4,15 +4,35 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
+#include <variant>
 
-// Checks the twelve texts of the period dialog and returns the message of the
-// first check that fails: month 1-12, day 1-30 (in every month), hour 0-23,
-// minute and second 0-59, first of the start and then of the end; then each
-// year must be a number; and the start must lie strictly before the end. Each
-// text is read as periodFieldValue() reads it, so "+9" and "3.5" are numbers.
-std::optional<std::string> firstPeriodProblem(const PeriodTexts &texts);
+enum class PeriodSide { Start, End };
+
+// In the order of the dialog's columns and of dateTimeFields.
+enum class PeriodField { Year, Month, Day, Hour, Minute, Second };
+
+// A field that holds no number, or a number out of its range.
+struct InvalidField {
+    PeriodSide side = PeriodSide::Start;
+    PeriodField field = PeriodField::Year;
+
+    bool operator==(const InvalidField &) const = default;
+};
+
+// Every field is valid, but the start does not lie strictly before the end.
+struct StartNotBeforeEnd {
+    bool operator==(const StartNotBeforeEnd &) const = default;
+};
+
+using PeriodProblem = std::variant<InvalidField, StartNotBeforeEnd>;
+
+// Checks the twelve texts of the period dialog and returns the first check
+// that fails: month 1-12, day 1-30 (in every month), hour 0-23, minute and
+// second 0-59, first of the start and then of the end; then each year must be
+// a number; and the start must lie strictly before the end. Each text is read
+// as periodFieldValue() reads it, so "+9" and "3.5" are numbers.
+std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts);
 
 // The comparison key of one side: the year's last four digits and the other
 // five fields with two digits each, as one decimal number.

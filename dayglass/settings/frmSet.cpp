@@ -35,6 +35,20 @@ constexpr std::array<FieldColumn, 6> columns = {{
 constexpr int rowDistance = 840; // twips between the start row and the end row
 const QString programTitle = QStringLiteral("dayglass");
 
+// The field names of the messages, in the order of PeriodField.
+constexpr std::array<const char *, 6> fieldNames = {"年", "月", "日", "時間", "分", "秒"};
+
+// Why the dialog does not save, as "開始月が不正です".
+QString problemText(const PeriodProblem &problem) {
+    const auto *invalid = std::get_if<InvalidField>(&problem);
+    if (!invalid)
+        return QStringLiteral("『開始≧終了』になっています");
+    const QString side =
+        invalid->side == PeriodSide::Start ? QStringLiteral("開始") : QStringLiteral("終了");
+    return side + QString::fromUtf8(fieldNames[static_cast<std::size_t>(invalid->field)]) +
+           QStringLiteral("が不正です");
+}
+
 QFont dialogFont() {
     return designFont(FontFace::MsGothic, 14.25, FontWeight::Bold);
 }
@@ -166,7 +180,7 @@ void frmSet::Setting_Click() {
     commitComposition();
     const PeriodTexts texts = fieldTexts();
     if (const auto problem = firstPeriodProblem(texts)) {
-        MessageBoxes::inform(this, programTitle, QString::fromStdString(*problem));
+        MessageBoxes::inform(this, programTitle, problemText(*problem));
         return;
     }
     if (const auto error = writePeriodTexts(m_context.dataFolder, texts)) {

@@ -12,26 +12,31 @@ PeriodTexts validPeriod() {
 struct Row {
     const char *name;
     void (*change)(PeriodTexts &);
-    std::optional<std::string> message;
+    std::optional<PeriodProblem> problem;
 };
 
 TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
+    using enum PeriodSide;
+    using enum PeriodField;
     const Row rows[] = {
         {"valid", [](PeriodTexts &) {}, std::nullopt},
-        {"start month 0", [](PeriodTexts &t) { t.start.month = "0"; }, "開始月が不正です"},
-        {"start month 13", [](PeriodTexts &t) { t.start.month = "13"; }, "開始月が不正です"},
+        {"start month 0", [](PeriodTexts &t) { t.start.month = "0"; }, InvalidField{Start, Month}},
+        {"start month 13", [](PeriodTexts &t) { t.start.month = "13"; },
+         InvalidField{Start, Month}},
         {"start month 1", [](PeriodTexts &t) { t.start.month = "1"; }, std::nullopt},
         {"start month 12", [](PeriodTexts &t) { t.start.month = "12"; }, std::nullopt},
-        {"start day 31", [](PeriodTexts &t) { t.start.day = "31"; }, "開始日が不正です"},
-        {"start day 0", [](PeriodTexts &t) { t.start.day = "0"; }, "開始日が不正です"},
-        {"start hour 24", [](PeriodTexts &t) { t.start.hour = "24"; }, "開始時間が不正です"},
-        {"start minute 60", [](PeriodTexts &t) { t.start.minute = "60"; }, "開始分が不正です"},
-        {"start second 60", [](PeriodTexts &t) { t.start.second = "60"; }, "開始秒が不正です"},
-        {"end month 13", [](PeriodTexts &t) { t.end.month = "13"; }, "終了月が不正です"},
-        {"end day 31", [](PeriodTexts &t) { t.end.day = "31"; }, "終了日が不正です"},
-        {"end hour 24", [](PeriodTexts &t) { t.end.hour = "24"; }, "終了時間が不正です"},
-        {"end minute 60", [](PeriodTexts &t) { t.end.minute = "60"; }, "終了分が不正です"},
-        {"end second 60", [](PeriodTexts &t) { t.end.second = "60"; }, "終了秒が不正です"},
+        {"start day 31", [](PeriodTexts &t) { t.start.day = "31"; }, InvalidField{Start, Day}},
+        {"start day 0", [](PeriodTexts &t) { t.start.day = "0"; }, InvalidField{Start, Day}},
+        {"start hour 24", [](PeriodTexts &t) { t.start.hour = "24"; }, InvalidField{Start, Hour}},
+        {"start minute 60", [](PeriodTexts &t) { t.start.minute = "60"; },
+         InvalidField{Start, Minute}},
+        {"start second 60", [](PeriodTexts &t) { t.start.second = "60"; },
+         InvalidField{Start, Second}},
+        {"end month 13", [](PeriodTexts &t) { t.end.month = "13"; }, InvalidField{End, Month}},
+        {"end day 31", [](PeriodTexts &t) { t.end.day = "31"; }, InvalidField{End, Day}},
+        {"end hour 24", [](PeriodTexts &t) { t.end.hour = "24"; }, InvalidField{End, Hour}},
+        {"end minute 60", [](PeriodTexts &t) { t.end.minute = "60"; }, InvalidField{End, Minute}},
+        {"end second 60", [](PeriodTexts &t) { t.end.second = "60"; }, InvalidField{End, Second}},
         {"bounds accepted",
          [](PeriodTexts &t) {
              t.start = {"2006", "1", "1", "0", "0", "0"};
@@ -49,33 +54,33 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
              t.end.month = "13";
              t.start.day = "31";
          },
-         "開始日が不正です"},
-        {"empty start month", [](PeriodTexts &t) { t.start.month = ""; }, "開始月が不正です"},
-        {"empty end second", [](PeriodTexts &t) { t.end.second = ""; }, "終了秒が不正です"},
-        {"empty start year", [](PeriodTexts &t) { t.start.year = ""; }, "開始年が不正です"},
+         InvalidField{Start, Day}},
+        {"empty start month", [](PeriodTexts &t) { t.start.month = ""; },
+         InvalidField{Start, Month}},
+        {"empty end second", [](PeriodTexts &t) { t.end.second = ""; }, InvalidField{End, Second}},
+        {"empty start year", [](PeriodTexts &t) { t.start.year = ""; }, InvalidField{Start, Year}},
         {"start month before an empty start year",
          [](PeriodTexts &t) {
              t.start.year = "";
              t.start.month = "13";
          },
-         "開始月が不正です"},
+         InvalidField{Start, Month}},
         {"end row before an empty start year",
          [](PeriodTexts &t) {
              t.start.year = "";
              t.end.minute = "60";
          },
-         "終了分が不正です"},
+         InvalidField{End, Minute}},
         {"empty end year after the start row",
          [](PeriodTexts &t) {
              t.end.year = "";
              t.start.second = "60";
          },
-         "開始秒が不正です"},
-        {"empty end year", [](PeriodTexts &t) { t.end.year = ""; }, "終了年が不正です"},
+         InvalidField{Start, Second}},
+        {"empty end year", [](PeriodTexts &t) { t.end.year = ""; }, InvalidField{End, Year}},
         {"letters from a hand-edited file", [](PeriodTexts &t) { t.end.hour = "x"; },
-         "終了時間が不正です"},
-        {"start equals end", [](PeriodTexts &t) { t.end = t.start; },
-         "『開始≧終了』になっています"},
+         InvalidField{End, Hour}},
+        {"start equals end", [](PeriodTexts &t) { t.end = t.start; }, StartNotBeforeEnd{}},
         {"end one second later",
          [](PeriodTexts &t) {
              t.end = t.start;
@@ -83,13 +88,13 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
          },
          std::nullopt},
         {"start year after end year", [](PeriodTexts &t) { t.start.year = "2008"; },
-         "『開始≧終了』になっています"},
+         StartNotBeforeEnd{}},
         {"years 6 and 06 are one year",
          [](PeriodTexts &t) {
              t.start = {"6", "1", "1", "0", "0", "0"};
              t.end = {"06", "1", "1", "0", "0", "0"};
          },
-         "『開始≧終了』になっています"},
+         StartNotBeforeEnd{}},
         {"signs, decimal points and blanks are numbers",
          [](PeriodTexts &t) {
              t.start.month = "+9";
@@ -98,25 +103,25 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
          },
          std::nullopt},
         {"a fraction beyond the bound", [](PeriodTexts &t) { t.start.day = "30.5"; },
-         "開始日が不正です"},
-        {"a sign alone", [](PeriodTexts &t) { t.end.hour = "-"; }, "終了時間が不正です"},
+         InvalidField{Start, Day}},
+        {"a sign alone", [](PeriodTexts &t) { t.end.hour = "-"; }, InvalidField{End, Hour}},
         {"ordered by the numbers",
          [](PeriodTexts &t) {
              t.start = {"2006", "+12", "1", "0", "0", "0"};
              t.end = {"2006", "9", "1", "0", "0", "0"};
          },
-         "『開始≧終了』になっています"},
+         StartNotBeforeEnd{}},
         {"month 3 and 03 alike",
          [](PeriodTexts &t) {
              t.start = {"2006", "3", "1", "0", "0", "0"};
              t.end = {"2006", "03", "1", "0", "0", "0"};
          },
-         "『開始≧終了』になっています"},
+         StartNotBeforeEnd{}},
     };
     for (const Row &row : rows) {
         PeriodTexts texts = validPeriod();
         row.change(texts);
-        EXPECT_EQ(firstPeriodProblem(texts), row.message) << row.name;
+        EXPECT_EQ(firstPeriodProblem(texts), row.problem) << row.name;
     }
 }
 

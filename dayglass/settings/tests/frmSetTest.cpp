@@ -178,6 +178,10 @@ private slots:
 
         field("EYear")->clear();
         QCOMPARE(messageOnSave(), QStringLiteral("終了年が不正です"));
+        field("ESecond")->setText(QStringLiteral("60"));
+        QCOMPARE(messageOnSave(), QStringLiteral("終了秒が不正です"));
+        field("SHour")->setText(QStringLiteral("24"));
+        QCOMPARE(messageOnSave(), QStringLiteral("開始時間が不正です"));
         QCOMPARE(dataFile(), storedPeriod);
     }
 
