@@ -58,10 +58,3 @@ std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding
         return NoteRefusal{NoteProblem::TooLong, length, {}};
     return std::nullopt;
 }
-
-std::string refusalMessage(const NoteRefusal &refusal) {
-    if (refusal.problem == NoteProblem::NotInShiftJis)
-        return "Shift-JISにない文字（絵文字や韓国語など）は保存できません\n" + refusal.characters;
-    return "メモが長すぎます（" + std::to_string(refusal.storedLength) + "バイト、" +
-           std::to_string(IniText::maximumValueLength) + "バイトまでです）";
-}

@@ -37,10 +37,3 @@ TextEncoding calendarEncoding(const std::filesystem::path &dataFolder);
 // when it can. Characters are judged before the length, because the length
 // of a text that cannot be stored as it is means little.
 std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding);
-
-// The message that tells the user why the note was not saved.
-std::string refusalMessage(const NoteRefusal &refusal);
-
-// The question asked before a note that the file holds only in part is saved.
-inline constexpr char cutNoteQuestion[] =
-    "このメモは長すぎて、途中までしか読めていません。\n保存すると続きは消えるよ？いいの？";

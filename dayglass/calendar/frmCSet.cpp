@@ -1,6 +1,7 @@
 #include "frmCSet.h"
 
 #include "DayNoteStore.h"
+#include "IniText.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteStorage.h"
@@ -16,6 +17,20 @@
 namespace {
 
 const QString programTitle = QStringLiteral("dayglass");
+
+// Asked before a note that the file holds only in part is saved.
+const QString cutNoteQuestion = QStringLiteral(
+    "このメモは長すぎて、途中までしか読めていません。\n保存すると続きは消えるよ？いいの？");
+
+// Why the note was not saved.
+QString refusalMessage(const NoteRefusal &refusal) {
+    if (refusal.problem == NoteProblem::NotInShiftJis)
+        return QStringLiteral("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
+               QString::fromStdString(refusal.characters);
+    return QStringLiteral("メモが長すぎます（%1バイト、%2バイトまでです）")
+        .arg(refusal.storedLength)
+        .arg(IniText::maximumValueLength);
+}
 
 bool isEnter(const QKeyEvent &event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -116,11 +131,11 @@ void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
     if (const auto refusal = noteRefusal(text, calendarEncoding(m_dataFolder))) {
-        MessageBoxes::inform(this, programTitle, QString::fromStdString(refusalMessage(*refusal)));
+        MessageBoxes::inform(this, programTitle, refusalMessage(*refusal));
         return;
     }
     if (m_storedNote == StoredNote::Cut &&
-        !MessageBoxes::askYesNo(this, programTitle, QString::fromUtf8(cutNoteQuestion)))
+        !MessageBoxes::askYesNo(this, programTitle, cutNoteQuestion))
         return;
     if (const auto error = saveDay(m_dataFolder, m_day.section.toStdString(), text, m_day.colour)) {
         saveFailed(*error);
