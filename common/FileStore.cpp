@@ -83,8 +83,10 @@ void removeLeftoverTemporaries(const fs::path &path) {
 // belongs to it; the owner's is no failure of the save. The mode comes last,
 // as a change of owner clears the set-user-ID bit.
 bool keepOwnerAndMode(int fd, const struct stat &old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
-        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.st_gid));
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Not the user's group either: the file keeps the user's own.
+    }
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 

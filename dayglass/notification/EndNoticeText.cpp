@@ -7,8 +7,9 @@ std::string endNoticeBody(LocalSeconds end) {
     const local_days day = floor<days>(end);
     const year_month_day date{day};
     const hh_mm_ss time{end - day};
-    // Years lie within 0-9999, so the moment takes exactly 19 characters.
-    char moment[20];
+    // The buffer fits every value of the types, not only the years 0-9999 a
+    // period can hold, so the text is never cut whatever the compiler proves.
+    char moment[80];
     std::snprintf(moment, sizeof moment, "%04d/%02u/%02u %02d:%02d:%02d", int(date.year()),
                   unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
                   int(time.minutes().count()), int(time.seconds().count()));

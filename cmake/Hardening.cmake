@@ -1,0 +1,13 @@
+# The hardening Debian expects of the programs it installs, in every build:
+# position independent executables, the stack protector, fortified sources
+# where the compiler optimises (glibc warns about them without optimisation),
+# and relocations made read-only once bound at start. Flags a packager passes
+# (dpkg-buildflags) come on top; a fortification level already given is kept.
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+include(CheckPIESupported)
+check_pie_supported(LANGUAGES CXX)
+add_compile_options(-fstack-protector-strong)
+if(NOT "${CMAKE_CXX_FLAGS}" MATCHES "_FORTIFY_SOURCE")
+    add_compile_definitions($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+endif()
+add_link_options(LINKER:-z,relro LINKER:-z,now)
