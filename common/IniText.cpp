@@ -269,6 +269,18 @@ TextEncoding encodingOf(std::string_view content) {
     return content.starts_with(utf8ByteOrderMark) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
+std::string readableContent(std::string content) {
+    return isUtf16LeText(content) ? utf8FromUtf16Le(content) : content;
+}
+
+std::string editedContent(std::string_view content,
+                          const std::function<std::string(std::string_view)> &edit) {
+    if (!isUtf16LeText(content))
+        return edit(content);
+    const std::string_view oddByte = content.substr(content.size() & ~std::size_t{1});
+    return utf16LeFromUtf8(edit(utf8FromUtf16Le(content))) + std::string(oddByte);
+}
+
 std::optional<std::string> findValue(std::string_view content, std::string_view section,
                                      std::string_view key) {
     const TextEncoding encoding = encodingOf(content);

@@ -3,6 +3,7 @@
 #include "TextEncoding.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,16 @@ inline constexpr std::size_t maximumValueLength = 999;
 
 // CP932 unless the content begins with a UTF-8 byte-order mark.
 TextEncoding encodingOf(std::string_view content);
+
+// The content as the functions here read it: a file in UTF-16LE (see
+// isUtf16LeText) as UTF-8 with its byte-order mark, any other as it is.
+std::string readableContent(std::string content);
+
+// The file's content once `edit` has changed its readable content. A
+// UTF-16LE file stays in UTF-16LE, as the Windows profile functions keep it,
+// with every character that the edit left as it was, an odd last byte too.
+std::string editedContent(std::string_view content,
+                          const std::function<std::string(std::string_view)> &edit);
 
 // The value of the first key named `key` in the first section named
 // `section` (ASCII letter case ignored), without surrounding blanks or one pair

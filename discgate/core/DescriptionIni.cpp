@@ -3,8 +3,8 @@
 #include "AsciiText.h"
 
 DescriptionIni::DescriptionIni(std::string content)
-    : m_content(std::move(content)), m_encoding(IniText::encodingOf(m_content)),
-      m_index(m_content) {}
+    : m_content(IniText::readableContent(std::move(content))),
+      m_encoding(IniText::encodingOf(m_content)), m_index(m_content) {}
 
 std::optional<std::string> DescriptionIni::storedValue(std::string_view section,
                                                        std::string_view key) const {
