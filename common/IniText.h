@@ -75,7 +75,18 @@ public:
     // cut at maximumValueLength; nothing when there is no such key.
     std::optional<std::size_t> valueLength(std::string_view section, std::string_view key) const;
 
+    bool hasSection(std::string_view section) const { return sectionLines(section).has_value(); }
+
+    // Calls `visit` with the name and the stored value (not yet cut at
+    // maximumValueLength) of each key of the section that findValue() reads,
+    // in the file's order, until `visit` returns false.
+    void forEachKey(
+        std::string_view section,
+        const std::function<bool(std::string_view name, std::string_view value)> &visit) const;
+
 private:
+    // Where the lines of the first section of that name begin.
+    std::optional<std::size_t> sectionLines(std::string_view section) const;
     // The stored value without surrounding blanks or quotes, cut at a NUL
     // but not yet at maximumValueLength.
     std::optional<std::string_view> storedValue(std::string_view section,
