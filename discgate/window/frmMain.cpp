@@ -3,34 +3,20 @@
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
 #include "ClientArea.h"
-#include "LaunchTarget.h"
 #include "LauncherDescription.h"
-#include "LauncherMessages.h"
 #include "MessageBoxes.h"
-#include "OpenFailure.h"
 #include "PictureButton.h"
 #include "PictureStore.h"
-#include "QtPaths.h"
+#include "TargetStart.h"
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <qdrawutil.h>
 
 namespace {
-
-// What the user knows a target by: the name of its file, or the whole address.
-QString targetName(const std::string &strExeFile) {
-    if (isAddress(strExeFile))
-        return QString::fromStdString(strExeFile);
-    std::filesystem::path target(strExeFile);
-    if (!target.has_filename())
-        target = target.parent_path();
-    return qtPath(target.filename());
-}
 
 // What a screen reader calls a button: the close button what it does, a
 // launch button its target.
@@ -157,27 +143,8 @@ void frmMain::imgBotton_Click(int index) {
                        button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
 }
 
-// A start that fails, or a target that the medium's rules refuse, is told
-// before the launcher ends, so that the user learns why nothing came up.
 void frmMain::shellexebyFileName(const std::string &strPath, AfterStart after) {
-    const LaunchDecision decision = decideLaunch(strPath, m_programFolder);
-    if (const auto *refusal = std::get_if<LaunchRefusal>(&decision)) {
-        MessageBoxes::inform(
-            this, QStringLiteral("discgate"),
-            LauncherMessages::launchRefusal(*refusal, QString::fromStdString(strPath)));
-        finishStart(after);
-        return;
-    }
-    m_opener.open(std::get<LaunchAction>(decision),
-                  [window = QPointer(this), name = targetName(strPath),
-                   after](std::optional<OpenFailure> failure) {
-                      if (!window)
-                          return;
-                      if (failure)
-                          MessageBoxes::inform(window, QStringLiteral("discgate"),
-                                               LauncherMessages::openFailure(name, *failure));
-                      window->finishStart(after);
-                  });
+    startTarget(this, m_programFolder, m_opener, strPath, [this, after] { finishStart(after); });
 }
 
 void frmMain::finishStart(AfterStart after) {
