@@ -25,7 +25,8 @@ private slots:
 
     // One medium of a driver disc: every choice in the shell's order, the
     // default verb focused, and each choice handed to the opener as a
-    // skinned button's target is, after which the menu ends.
+    // skinned button's target is, after which the menu ends; the arrow keys
+    // move between the buttons and Escape ends the menu.
     void showsTheChoicesAndOpensEachOnTheMedium() {
         writeBytes(m_medium->path() / "SETUP.EXE", "MZ");
         writeBytes(m_medium->path() / "readme.txt", "read me");
@@ -50,7 +51,7 @@ private slots:
             {LaunchKind::OpenFile, root + "/readme.txt"},
             {LaunchKind::OpenFile, root},
         };
-        for (int choice = 0; choice <= int(actions.size()); ++choice) {
+        for (std::size_t choice = 0; choice <= actions.size(); ++choice) {
             auto window = showWindow();
             QCOMPARE(window->windowTitle(), QStringLiteral("Driver CD"));
             QCOMPARE(window->findChild<QLabel *>(QStringLiteral("label"))->text(),
@@ -64,27 +65,18 @@ private slots:
             }
             QCOMPARE(QApplication::focusWidget(), buttons[3]);
             QSignalSpy finished(window.get(), &QDialog::finished);
-            QTest::mouseClick(buttons[choice], Qt::LeftButton);
+            if (choice < actions.size()) {
+                QTest::mouseClick(buttons[choice], Qt::LeftButton);
+            } else {
+                QTest::keyClick(buttons[3], Qt::Key_Down);
+                QCOMPARE(QApplication::focusWidget(), buttons[4]);
+                QTest::keyClick(buttons[4], Qt::Key_Up);
+                QCOMPARE(QApplication::focusWidget(), buttons[3]);
+                QTest::keyClick(buttons[3], Qt::Key_Escape);
+            }
             QCOMPARE(finished.size(), 1);
         }
         QVERIFY(m_opener.actions == actions);
-    }
-
-    void keysMoveBetweenButtonsAndEscapeCloses() {
-        write("[autorun]\r\nopen=a.exe\r\nshellexecute=b.txt\r\n");
-        auto window = showWindow();
-        const auto buttons = window->findChildren<QPushButton *>();
-        QCOMPARE(QApplication::focusWidget(), buttons[0]);
-        QTest::keyClick(buttons[0], Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), buttons[1]);
-        QTest::keyClick(buttons[1], Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), buttons[2]);
-        QTest::keyClick(buttons[2], Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), buttons[1]);
-        QSignalSpy finished(window.get(), &QDialog::finished);
-        QTest::keyClick(buttons[1], Qt::Key_Escape);
-        QCOMPARE(finished.size(), 1);
-        QVERIFY(m_opener.actions.empty());
     }
 
     // As a skinned button's target: refused with the same message, and the
