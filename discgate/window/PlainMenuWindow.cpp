@@ -7,15 +7,18 @@
 #include "QtPaths.h"
 #include "TargetStart.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -117,8 +120,8 @@ PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const Autorun
     new QVBoxLayout(m_buttons);
     m_buttons->layout()->setContentsMargins({});
     m_buttons->setMinimumWidth(minimumButtonWidth);
-    layout->addWidget(m_buttons);
     createChoices(menu);
+    layout->addWidget(createButtonArea());
     placeInTheMiddle();
 }
 
@@ -158,6 +161,31 @@ void PlainMenuWindow::createChoices(const AutorunMenu &menu) {
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     (first ? first : folder)->setFocus();
     (first ? first : folder)->setDefault(true);
+}
+
+// A hundred choices are taller than a screen: they scroll, and the button
+// with the focus is always in sight.
+QScrollArea *PlainMenuWindow::createButtonArea() {
+    auto *area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    // Only the buttons take the focus, so that every key press moves it to
+    // one of them.
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(m_buttons);
+    const int buttonsHeight = m_buttons->sizeHint().height();
+    const int shownHeight = std::min(
+        buttonsHeight, QGuiApplication::primaryScreen()->availableGeometry().height() * 2 / 3);
+    const int scrollBar =
+        shownHeight < buttonsHeight ? area->verticalScrollBar()->sizeHint().width() : 0;
+    area->setMinimumWidth(m_buttons->sizeHint().width() + scrollBar);
+    area->setFixedHeight(shownHeight);
+    area->setWidgetResizable(true);
+    connect(qApp, &QApplication::focusChanged, area, [area, this](QWidget *, QWidget *now) {
+        if (now && m_buttons->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
+    return area;
 }
 
 QPushButton *PlainMenuWindow::addButton(const QString &text) {

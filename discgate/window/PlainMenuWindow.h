@@ -8,6 +8,7 @@
 #include <string>
 
 class QPushButton;
+class QScrollArea;
 
 // The menu of a medium whose Autorun.inf was written for the Windows shell
 // alone: a normal window with the medium's icon and name above one push
@@ -29,6 +30,7 @@ protected:
 private:
     QWidget *createHeading(const AutorunMenu &menu);
     void createChoices(const AutorunMenu &menu);
+    QScrollArea *createButtonArea();
     QPushButton *addButton(const QString &text);
     void choose(const std::string &target);
     void placeInTheMiddle();

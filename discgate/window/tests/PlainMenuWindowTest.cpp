@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -111,6 +112,7 @@ private slots:
         const auto buttons = window->findChildren<QPushButton *>();
         QCOMPARE(int(buttons.size()), 1 + int(maximumShownVerbs) + 2);
         QVERIFY(window->windowTitle().size() <= PlainMenuWindow::maximumShownCharacters);
+        QVERIFY(window->height() < window->screen()->availableGeometry().height());
         for (const QPushButton *button : buttons)
             QVERIFY(button->text().size() <= PlainMenuWindow::maximumShownCharacters);
     }
