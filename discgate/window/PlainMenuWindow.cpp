@@ -119,7 +119,6 @@ PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const Autorun
     layout->addWidget(createHeading(menu));
     new QVBoxLayout(m_buttons);
     m_buttons->layout()->setContentsMargins({});
-    m_buttons->setMinimumWidth(minimumButtonWidth);
     createChoices(menu);
     layout->addWidget(createButtonArea());
     placeInTheMiddle();
@@ -178,7 +177,7 @@ QScrollArea *PlainMenuWindow::createButtonArea() {
         buttonsHeight, QGuiApplication::primaryScreen()->availableGeometry().height() * 2 / 3);
     const int scrollBar =
         shownHeight < buttonsHeight ? area->verticalScrollBar()->sizeHint().width() : 0;
-    area->setMinimumWidth(m_buttons->sizeHint().width() + scrollBar);
+    area->setMinimumWidth(std::max(m_buttons->sizeHint().width(), minimumButtonWidth) + scrollBar);
     area->setFixedHeight(shownHeight);
     area->setWidgetResizable(true);
     connect(qApp, &QApplication::focusChanged, area, [area, this](QWidget *, QWidget *now) {
