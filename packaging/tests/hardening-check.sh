@@ -2,7 +2,8 @@
 # Builds the Debian package of a release build with cpack and checks that both
 # programs in it carry the hardening Debian expects (hardening-check from
 # devscripts): position independent, stack protector, fortified sources, full
-# RELRO, immediate binding and control-flow protection.
+# RELRO and immediate binding. Control-flow protection is not asked for:
+# Debian 12's start files lack its mark, so no program of it carries one.
 #
 # discgate reads only into buffers whose size the compiler proves, or into
 # strings whose size it cannot know, so no call of it needs glibc's checked
@@ -16,8 +17,8 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$build" && cpack -B "$unpacked/package" >/dev/null)
 dpkg-deb -x "$unpacked"/package/*.deb "$unpacked/root"
-hardening-check "$unpacked/root/usr/bin/dayglass"
-hardening-check --nofortify "$unpacked/root/usr/bin/discgate"
+hardening-check --nocfprotection "$unpacked/root/usr/bin/dayglass"
+hardening-check --nocfprotection --nofortify "$unpacked/root/usr/bin/discgate"
 unfortified=$(ninja -C "$build" -t commands bin/discgate | grep -e ' -c ' | grep -vc _FORTIFY_SOURCE || true)
 if [ "$unfortified" -ne 0 ]; then
     echo "discgate: $unfortified sources were compiled without _FORTIFY_SOURCE" >&2
