@@ -100,4 +100,10 @@ QString launchRefusal(LaunchRefusal refusal, const QString &target) {
     return refusalText(refusal) + QStringLiteral("\n\n") + target;
 }
 
+QString folderProgramQuestion(const QString &name, const QString &folder) {
+    return QStringLiteral("このメニューはディスクではなくフォルダーから開かれました。\n\n"
+                          "フォルダー %2 の %1 を実行しますか？")
+        .arg(name, folder);
+}
+
 } // namespace LauncherMessages

@@ -152,9 +152,13 @@ TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
     SetUp();
     writeBytes(m_medium / "menu.desktop", "[Desktop Entry]\nExec=sh -c 'echo started'\n");
     writeBytes(m_medium / "readme.txt", "[Desktop Entry]\nExec=sh -c 'echo started'\n");
+    // Windows programs, by name or by content, which the desktop's Wine runs
+    // without an execute bit.
+    writeBytes(m_medium / "SETUP.EXE", "?");
+    writeBytes(m_medium / "install", "MZ\x90");
     const LaunchDecision refused = LaunchRefusal::ProgramOnNoexecMedium;
-    EXPECT_EQ(clickOn("menu.desktop"), refused);
-    EXPECT_EQ(clickOn("readme.txt"), refused);
+    for (const char *name : {"menu.desktop", "readme.txt", "SETUP.EXE", "install"})
+        EXPECT_EQ(clickOn(name), refused) << name;
     EXPECT_EQ(clickOn("file://" + (m_medium / "setup.sh").string()), refused);
     const LaunchDecision program = clickOn("setup.sh");
     const LaunchDecision document = clickOn("docs\\a.pdf");
