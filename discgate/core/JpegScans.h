@@ -22,7 +22,8 @@ struct JpegCost {
     // components it codes, and once more every sample for the final
     // transform and colour conversion. Each scan visits every block of its
     // components, and a refining scan every coefficient of its band, so the
-    // time to decode grows with this figure and with nothing else.
+    // time to decode grows with this figure and with nothing else; an
+    // arithmetically coded picture counts several times, at its real cost.
     std::uint64_t work = 0;
     // The memory of the decoded picture, four bytes to the pixel.
     std::uint64_t pixelBytes = 0;

@@ -45,6 +45,9 @@ QString problemText(LoadProblem problem) {
     case LoadProblem::PictureTooManyScans:
         return QStringLiteral("JPEG 画像のスキャンが多すぎるか、画像が大きすぎます。"
                               "読み込むと長い時間がかかります。");
+    case LoadProblem::PictureDataBeyondFrames:
+        return QStringLiteral("GIF 画像のデータが画像の大きさに比べて多すぎます。"
+                              "読み込むと長い時間がかかります。");
     }
     return {};
 }

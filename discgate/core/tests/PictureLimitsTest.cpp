@@ -1,5 +1,7 @@
+#include "GifWork.h"
 #include "JpegScans.h"
 #include "PixelBudget.h"
+#include "PngChunks.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -76,6 +78,10 @@ TEST(PictureLimitsTest, JpegCostCountsTheScansThePixelsAndTheCoefficients) {
               scan("\1") + "\xFF\xD0\x55\xFF\xFF" + scan("\1")),
          {2, 3 * 64, 256, 128}},
         {"a frame without scans", jpeg(frame('\xC0', 60000, 60000, colour444)), {}},
+        // Arithmetic coding costs 13 times as much.
+        {"arithmetic progressive 64 x 64",
+         jpeg(frame('\xCA', 64, 64, colour444) + scan("\1\2\3") + scan("\1")),
+         {2, 13 * 7 * 4096, 16384, 192 * 128}},
         {"no JPEG", "GIF89a", {}},
         {"cut off in a frame",
          jpeg(frame('\xC2', 64, 64, colour444) + scan("\1")).substr(0, 12),
@@ -114,6 +120,92 @@ TEST(PictureLimitsTest, JpegsThatWouldKeepTheWindowBackOrExhaustTheMemoryAreRefu
     while (!takeJpegCost(photo, budget))
         ++decoded;
     EXPECT_EQ(decoded, 8);
+}
+
+std::string pngChunk(const std::string &name, const std::string &data) {
+    const std::size_t size = data.size();
+    return std::string{char(size >> 24), char(size >> 16), char(size >> 8), char(size)} + name +
+           data + "CRC!";
+}
+
+TEST(PictureLimitsTest, PngPicturesAreDecodedWithoutTheirAncillaryChunks) {
+    const std::string signature("\x89PNG\r\n\x1A\n");
+    const std::string header = pngChunk("IHDR", std::string(13, '\1'));
+    const std::string pixels = pngChunk("IDAT", "pixels") + pngChunk("IEND", "");
+    const std::string picture = signature + header + pngChunk("tRNS", "\0") + pixels;
+    const struct {
+        const char *name;
+        std::string data;
+        std::string decoded;
+    } rows[] = {
+        {"texts, a profile and a time",
+         signature + header + pngChunk("zTXt", "Comment\0\0bomb") + pngChunk("iCCP", "p") +
+             pngChunk("tRNS", "\0") + pngChunk("tIME", "now") + pixels,
+         picture},
+        {"critical chunks and transparency", picture, picture},
+        {"a chunk cut off", signature + header + pngChunk("tEXt", "cut").substr(0, 10),
+         signature + header},
+        {"a critical chunk cut off", picture.substr(0, 40), picture.substr(0, 40)},
+        {"a length beyond the file", signature + "\xFF\xFF\xFF\xFFzTXt", signature},
+        {"no PNG", "GIF89a", "GIF89a"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(withoutAncillaryChunks(row.data), row.decoded) << row.name;
+
+    // The same in an icon: the directory points at the stripped pictures.
+    const std::string texts = signature + header + pngChunk("zTXt", "bomb") + pixels;
+    const std::string stripped = signature + header + pixels;
+    const auto icon = [](const std::vector<std::string> &images, std::uint32_t gap = 0) {
+        std::string directory("\0\0\1\0", 4);
+        directory += char(images.size());
+        directory += '\0';
+        std::uint32_t offset = 6 + 16 * std::uint32_t(images.size()) + gap;
+        std::string data(gap, '?');
+        for (const std::string &image : images) {
+            directory += std::string("\1\1\0\0\1\0\x20\0", 8);
+            for (const std::uint32_t value : {std::uint32_t(image.size()), offset})
+                for (int shift = 0; shift < 32; shift += 8)
+                    directory += char(value >> shift);
+            offset += std::uint32_t(image.size());
+            data += image;
+        }
+        return directory + data;
+    };
+    EXPECT_EQ(iconWithoutAncillaryChunks(icon({texts, "BMP?", texts}, 3)),
+              icon({stripped, "BMP?", stripped}));
+    // Ten entries that each claim the whole file.
+    std::string shared = icon({texts});
+    shared[4] = 10;
+    shared.insert(22, std::string(16 * 9, '\0'));
+    for (int entry = 1; entry < 10; ++entry)
+        shared.replace(6 + 16 * entry, 16, shared.substr(6, 16));
+    EXPECT_LE(iconWithoutAncillaryChunks(shared).size(), 2 * shared.size());
+}
+
+TEST(PictureLimitsTest, GifWorkCountsThePixelsThatTheCodesStandFor) {
+    const std::string header("GIF89a\2\0\2\0\x80\0\0\0\0\0\xFF\xFF\xFF", 19);
+    // A frame of `side` x `side` with the code size 2 and `data` as its codes.
+    const auto gif = [&header](int side, const std::string &data) {
+        return header + std::string(",\0\0\0\0", 5) + char(side) + '\0' + char(side) +
+               std::string("\0\0\2", 3) + char(data.size()) + data + std::string("\0;", 2);
+    };
+    const struct {
+        const char *name;
+        std::string data;
+        GifWork work;
+    } rows[] = {
+        // Clear, 0, 6 (the string of 0 twice), end: three pixels, codes of 3 bits.
+        {"a string that repeats the one before", gif(2, "\x84\x0B"), {4, 3, 0}},
+        {"codes beyond the frame", gif(1, "\x84\x0B"), {1, 3, 2}},
+        {"a code the table does not hold", gif(1, "\x3C"), {1, 4096, 4095}},
+        {"an extension, then a frame",
+         header + std::string("\x21\xF9\x04\1\0\0\0\0", 8) + gif(2, "\x84\x0B").substr(19),
+         {4, 3, 0}},
+        {"cut off in its codes", gif(2, "\x84\x0B").substr(0, 32), {4, 1, 0}},
+        {"no GIF", "\x89PNG", {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(gifWork(row.data), row.work) << row.name;
 }
 
 TEST(PictureLimitsTest, PixelBudgetHoldsAllPicturesOfAMediumTo256Megabytes) {
