@@ -226,7 +226,7 @@ WriteResult update(const fs::path &requestedPath,
     const fs::path &path = target.path;
     if (const int error = makeFolders(path.parent_path()))
         return writeErrorFor(path, error);
-    const FolderLock lock = lockFolder(path.parent_path(), modeForNewFileIn(path.parent_path()));
+    const FolderLock lock = lockFolder(path.parent_path());
     if (!lock.descriptor.valid())
         return writeErrorFor(path, lock.systemError);
     return updateLocked(path, edit, sizeLimit);
