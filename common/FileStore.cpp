@@ -161,8 +161,9 @@ WriteResult updateLocked(const fs::path &path,
         return old.error;
     const std::string content = edit(old.content);
     // A file that holds the new content already needs no write, so a file
-    // the user protected from writing raises nothing when nothing changes.
-    if (old.content && content == *old.content)
+    // the user protected from writing raises nothing when nothing changes;
+    // nor does a missing file that would be empty.
+    if (old.content ? content == *old.content : content.empty())
         return std::nullopt;
     if (const int error = old.content ? writeAccessError(path) : 0)
         return writeErrorFor(path, error);
