@@ -11,12 +11,7 @@ constexpr unsigned char endOfImage = 0xD9;
 constexpr unsigned char startOfScan = 0xDA;
 constexpr std::uint64_t blockSide = 8;
 constexpr std::uint64_t bytesPerCoefficientBlock = 64 * 2;
-// An arithmetic decoder takes a decision for every coefficient of a scan's
-// band, and its data can drive many decisions with one bit. Scans of the full
-// band over noise decoded at 26 ns a sample, 13 times the 2 ns that the work
-// limit allows. Menus made on Windows never hold such pictures: its picture
-// loader cannot read them.
-constexpr std::uint64_t arithmeticWorkFactor = 13;
+constexpr std::uint64_t coefficientsPerBlock = 64;
 
 // Markers without a length: the restart markers and TEM.
 bool standsAlone(unsigned char marker) {
@@ -141,22 +136,37 @@ private:
     }
 
     // A scan header: the number of components, then each one's identifier
-    // and tables.
+    // and tables, then the first and last coefficient of its band.
     void readScan(std::string_view scan) {
         ++m_scans;
         if (scan.empty())
             return;
         const std::size_t count =
             std::min<std::size_t>(static_cast<unsigned char>(scan[0]), (scan.size() - 1) / 2);
+        const std::size_t bandAt = 1 + 2 * count;
+        const auto band = [&scan, bandAt] {
+            if (scan.size() < bandAt + 2)
+                return coefficientsPerBlock;
+            const unsigned first = static_cast<unsigned char>(scan[bandAt]);
+            const unsigned last = static_cast<unsigned char>(scan[bandAt + 1]);
+            return std::clamp<std::uint64_t>(last >= first ? last - first + 1 : 1, 1,
+                                             coefficientsPerBlock);
+        }();
+        const JpegBlockWork perBlock = m_arithmetic ? arithmeticBlockWork : huffmanBlockWork;
         for (std::size_t c = 0; c < count; ++c) {
             const auto found = m_components.find(static_cast<unsigned char>(scan[1 + 2 * c]));
             if (found != m_components.end())
-                m_scanWork += samplesOf(found->second);
+                m_scanWork +=
+                    blocksOf(found->second) * (perBlock.fixed + band * perBlock.perCoefficient);
         }
     }
 
+    static std::uint64_t blocksOf(const Component &component) {
+        return component.widthInBlocks * component.heightInBlocks;
+    }
+
     static std::uint64_t samplesOf(const Component &component) {
-        return component.widthInBlocks * component.heightInBlocks * blockSide * blockSide;
+        return blocksOf(component) * coefficientsPerBlock;
     }
 
     JpegCost cost() const {
@@ -170,7 +180,7 @@ private:
             samples += samplesOf(entry.second);
             storedBlocks += entry.second.storedBlocks;
         }
-        cost.work = (m_scanWork + samples) * (m_arithmetic ? arithmeticWorkFactor : 1);
+        cost.work = m_scanWork + samples;
         cost.pixelBytes = m_width * m_height * PixelBudget::bytesPerPixel;
         if (m_progressive || m_scans > 1)
             cost.coefficientBytes = storedBlocks * bytesPerCoefficientBlock;
