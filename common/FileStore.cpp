@@ -161,8 +161,9 @@ WriteResult updateLocked(const fs::path &path,
         return old.error;
     const std::string content = edit(old.content);
     // A file that holds the new content already needs no write, so a file
-    // the user protected from writing raises nothing when nothing changes.
-    if (old.content && content == *old.content)
+    // the user protected from writing raises nothing when nothing changes;
+    // nor does a missing file that would be empty.
+    if (old.content ? content == *old.content : content.empty())
         return std::nullopt;
     if (const int error = old.content ? writeAccessError(path) : 0)
         return writeErrorFor(path, error);
@@ -226,7 +227,7 @@ WriteResult update(const fs::path &requestedPath,
     const fs::path &path = target.path;
     if (const int error = makeFolders(path.parent_path()))
         return writeErrorFor(path, error);
-    const FolderLock lock = lockFolder(path.parent_path(), modeForNewFileIn(path.parent_path()));
+    const FolderLock lock = lockFolder(path.parent_path());
     if (!lock.descriptor.valid())
         return writeErrorFor(path, lock.systemError);
     return updateLocked(path, edit, sizeLimit);

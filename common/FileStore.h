@@ -35,7 +35,8 @@ std::optional<std::string> readDescriptor(int descriptor,
 // folder is made, for its owner only. Nothing comes back when the file holds
 // the new content (also when it held it already); otherwise why it does not.
 // A file that holds the new content already is left untouched and reports
-// nothing, even where it may not be written. A path that is not absolute names
+// nothing, even where it may not be written; a missing file whose new content
+// is empty stays missing. A path that is not absolute names
 // no folder at all and is never written. A file larger than `sizeLimit` is
 // left as it is (Oversized), and no content larger than that is written
 // (TooLarge).

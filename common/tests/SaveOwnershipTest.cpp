@@ -56,6 +56,11 @@ TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
     fs::permissions(programFolder, static_cast<fs::perms>(0755));
     EXPECT_EQ(write(programFolder / "Data.ini"), std::nullopt);
     EXPECT_EQ(statusOf(programFolder / "Data.ini").st_mode & 07777, 0644u);
+    // The lock is the user's alone wherever it lies, also one made before.
+    EXPECT_EQ(statusOf(programFolder / ".dayglass.lock").st_mode & 07777, 0600u);
+    fs::permissions(programFolder / ".dayglass.lock", static_cast<fs::perms>(0644));
+    EXPECT_EQ(write(programFolder / "Data.ini"), std::nullopt);
+    EXPECT_EQ(statusOf(programFolder / ".dayglass.lock").st_mode & 07777, 0600u);
     ::umask(previousMask);
 }
 

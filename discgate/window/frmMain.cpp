@@ -51,9 +51,10 @@ PixelRect primaryScreenRect() {
 
 Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
 
-frmMain::frmMain(std::filesystem::path programFolder, Opener &opener)
+frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource source)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      m_programFolder(std::move(programFolder)), m_opener(opener), m_client(new ClientArea(this)) {
+      m_programFolder(std::move(programFolder)), m_opener(opener), m_source(source),
+      m_client(new ClientArea(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The window has no title to read; the program's name stands in for it.
     setAccessibleName(QStringLiteral("discgate"));
@@ -168,16 +169,31 @@ void frmMain::shellexebyFileName(const std::string &strPath, AfterStart after) {
         finishStart(after);
         return;
     }
-    m_opener.open(std::get<LaunchAction>(decision),
-                  [window = QPointer(this), name = targetName(strPath),
-                   after](std::optional<OpenFailure> failure) {
-                      if (!window)
-                          return;
-                      if (failure)
-                          MessageBoxes::inform(window, QStringLiteral("discgate"),
-                                               LauncherMessages::openFailure(name, *failure));
-                      window->finishStart(after);
-                  });
+    const auto &action = std::get<LaunchAction>(decision);
+    if (!mayStart(action))
+        return;
+    m_opener.open(action, [window = QPointer(this), name = targetName(strPath),
+                           after](std::optional<OpenFailure> failure) {
+        if (!window)
+            return;
+        if (failure)
+            MessageBoxes::inform(window, QStringLiteral("discgate"),
+                                 LauncherMessages::openFailure(name, *failure));
+        window->finishStart(after);
+    });
+}
+
+// On Windows a menu runs programs only from a medium's root. A folder may be
+// an archive from the Internet whose script keeps its execute bit, so there
+// every program waits for the user's word, whatever the menu asks itself.
+bool frmMain::mayStart(const LaunchAction &action) {
+    if (m_source == MenuSource::Medium || !startsProgram(action))
+        return true;
+    const std::filesystem::path target(action.target);
+    return MessageBoxes::askYesNo(this, QStringLiteral("discgate"),
+                                  LauncherMessages::folderProgramQuestion(
+                                      qtPath(target.filename()), qtPath(target.parent_path())),
+                                  MessageBoxes::DefaultAnswer::No);
 }
 
 void frmMain::finishStart(AfterStart after) {

@@ -2,6 +2,7 @@
 
 #include "BtnData.h"
 #include "LoadError.h"
+#include "MenuSource.h"
 #include "Opener.h"
 #include "PixelGeometry.h"
 
@@ -22,7 +23,9 @@ class PictureStore;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    frmMain(std::filesystem::path programFolder, Opener &opener);
+    // A menu from a folder rather than a medium asks before it runs anything.
+    frmMain(std::filesystem::path programFolder, Opener &opener,
+            MenuSource source = MenuSource::Medium);
 
     // Reads Autorun.inf, sizes and places the window, decodes all its pictures
     // and creates the buttons, without showing the window. The caller shows it
@@ -47,9 +50,13 @@ private:
     // the launcher when `after` says so.
     void shellexebyFileName(const std::string &strPath, AfterStart after);
     void finishStart(AfterStart after);
+    // Whether the user lets a menu that did not come from a medium run the
+    // program that `action` starts; always for a medium's menu.
+    bool mayStart(const LaunchAction &action);
 
     const std::filesystem::path m_programFolder;
     Opener &m_opener;
+    const MenuSource m_source;
     ClientArea *const m_client;
     std::vector<PictureButton *> imgBotton;
     std::vector<BtnData> BtnList;
