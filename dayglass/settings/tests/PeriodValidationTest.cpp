@@ -111,6 +111,12 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
              t.end = {"2006", "9", "1", "0", "0", "0"};
          },
          StartNotBeforeEnd{}},
+        {"a stored month 3.5 keys by its last two characters, as .5",
+         [](PeriodTexts &t) {
+             t.start = {"2006", "3.5", "1", "0", "0", "0"};
+             t.end = {"2005", "12", "1", "0", "0", "0"};
+         },
+         std::nullopt},
         {"month 3 and 03 alike",
          [](PeriodTexts &t) {
              t.start = {"2006", "3", "1", "0", "0", "0"};
@@ -130,6 +136,7 @@ TEST(PeriodValidationTest, OrderKeyJoinsTheFieldsAsDigits) {
     EXPECT_EQ(periodOrderKey({"6", "03", "5", "0", "0", "59"}), 60305000059.0);
     EXPECT_EQ(periodOrderKey({"9999", "12", "30", "23", "59", "59"}), 99991230235959.0);
     EXPECT_EQ(periodOrderKey({"20060", "0003", "1", "0", "0", "0"}), 600301000000.0);
+    EXPECT_EQ(periodOrderKey({"2006", "3.5", "1", "0", "0", "0"}), 2006.501);
 }
 
 TEST(PeriodValidationTest, FieldsTakeDigitsUpToTheirLimitOrWhatIsLeftOfTheStoredText) {
