@@ -60,47 +60,68 @@ TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
 }
 
 // A link is followed only where nobody else could have made it: the user's
-// own link, in a folder of the user's that nobody else may write, to a file
-// on the same file system. Shared, sticky and team folders, another user's
-// link, and a stick that lends our user id to a link into the home are not.
+// own link, in a folder of the user's that nobody else may write (the group
+// of root alone, as the group of a user's own name, may). On the home
+// folder's file system it leads anywhere, elsewhere only within its own file
+// system. Shared, sticky and team folders, another user's link, and a stick
+// that lends our user id to a link into the home are refused; a write through
+// them that would change nothing is no failure.
 TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
+    constexpr gid_t rootAlone = 0;
+    constexpr gid_t nogroup = 65534;
+    const std::string home = fs::temp_directory_path();
+    const std::string stick = "/dev/shm";
+    ASSERT_NE(fs::status(home).type(), fs::file_type::not_found);
     struct Row {
         mode_t folderMode;
         uid_t folderOwner;
+        gid_t folderGroup;
         uid_t linkOwner;
-        const char *targetFileSystem;
-        bool followed;
+        const std::string &linkFileSystem;
+        const std::string &targetFileSystem;
+        std::optional<WriteProblem> refusal;
     };
+    const auto unsafe = WriteProblem::UnsafeLink;
     const Row rows[] = {
-        {01777, 0, otherUser, "/tmp", false},
-        {01777, 0, 0, "/tmp", false},
-        {0777, 0, 0, "/tmp", false},
-        {02775, 0, 0, "/tmp", false},
-        {0755, otherUser, otherUser, "/tmp", false},
-        {0755, 0, otherUser, "/tmp", false},
-        {0755, 0, 0, "/dev/shm", false},
-        {0755, 0, 0, "/tmp", true},
+        {01777, 0, rootAlone, otherUser, home, home, unsafe},
+        {01777, 0, rootAlone, 0, home, home, unsafe},
+        {0777, 0, rootAlone, 0, home, home, unsafe},
+        {02775, 0, nogroup, 0, home, home, unsafe},
+        {02775, 0, rootAlone, 0, home, home, std::nullopt},
+        {0755, otherUser, rootAlone, otherUser, home, home, unsafe},
+        {0755, 0, rootAlone, otherUser, home, home, unsafe},
+        {0755, 0, rootAlone, 0, stick, home, WriteProblem::LinkOffItsFileSystem},
+        {0755, 0, rootAlone, 0, stick, stick, std::nullopt},
+        {0755, 0, rootAlone, 0, home, stick, std::nullopt},
+        {0755, 0, rootAlone, 0, home, home, std::nullopt},
     };
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", home.c_str(), 1);
     for (const Row &row : rows) {
-        TemporaryFolder shared("/tmp");
-        TemporaryFolder home(row.targetFileSystem);
-        writeBytes(home / ".bashrc", "echo hello\n");
-        fs::create_symlink(home / ".bashrc", shared / "Data.ini");
-        ASSERT_EQ(::chmod(shared.path().c_str(), row.folderMode), 0);
-        ASSERT_EQ(::chown(shared.path().c_str(), row.folderOwner, row.folderOwner), 0);
-        ASSERT_EQ(::lchown((shared / "Data.ini").c_str(), row.linkOwner, row.linkOwner), 0);
-        const WriteResult result = write(shared / "Data.ini");
+        TemporaryFolder linkFolder(row.linkFileSystem);
+        TemporaryFolder targetFolder(row.targetFileSystem);
+        const fs::path target = targetFolder / ".bashrc";
+        const fs::path link = linkFolder / "Data.ini";
+        writeBytes(target, "echo hello\n");
+        fs::create_symlink(target, link);
+        ASSERT_EQ(::chmod(linkFolder.path().c_str(), row.folderMode), 0);
+        ASSERT_EQ(::chown(linkFolder.path().c_str(), row.folderOwner, row.folderGroup), 0);
+        ASSERT_EQ(::lchown(link.c_str(), row.linkOwner, row.linkOwner), 0);
+        const WriteResult result = write(link);
         const std::string name = std::to_string(row.folderMode) + " " +
-                                 std::to_string(row.linkOwner) + " " + row.targetFileSystem;
-        EXPECT_EQ(!result, row.followed) << name;
-        EXPECT_TRUE(row.followed || (result && result->problem == WriteProblem::UnsafeLink))
+                                 std::to_string(row.folderGroup) + " " +
+                                 std::to_string(row.linkOwner) + " " + row.linkFileSystem + " -> " +
+                                 row.targetFileSystem;
+        EXPECT_EQ(result ? std::optional(result->problem) : std::nullopt, row.refusal) << name;
+        EXPECT_EQ(readBytes(target), row.refusal ? "echo hello\n" : "echo hello\n[A]\r\nx=new\r\n")
             << name;
-        EXPECT_EQ(readBytes(home / ".bashrc"),
-                  row.followed ? "echo hello\n[A]\r\nx=new\r\n" : "echo hello\n");
-        EXPECT_TRUE(fs::is_symlink(shared / "Data.ini"));
+        EXPECT_TRUE(fs::is_symlink(link)) << name;
+        writeBytes(target, "[A]\r\nx=new\r\n");
+        EXPECT_EQ(write(link), std::nullopt) << name;
     }
+    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 } // namespace

@@ -30,9 +30,11 @@ TEST(ProgramFolderTest, ReadOnlyProgramFolderUsesTheUserConfiguration) {
 // Installed with the system, the program keeps its files per user, even when
 // root starts it.
 TEST(ProgramFolderTest, SystemProgramFolderUsesTheUserConfiguration) {
-    for (const char *folder : {"/usr/bin", "/usr/local/bin", "/usr/bin/../lib/dayglass/"})
+    for (const char *folder : {"/usr/bin", "/usr/local/bin", "/usr/bin/../lib/dayglass/"}) {
         EXPECT_EQ(dataFolderFor(folder, "/root/.config"), fs::path("/root/.config/dayglass"))
             << folder;
+        EXPECT_FALSE(othersMayWriteTheProgramFolder(folder)) << folder;
+    }
 }
 
 // Without a home the temporary folder, where other users may put files, is
@@ -45,35 +47,48 @@ TEST(ProgramFolderTest, WithoutAHomeThereIsNoUserFolder) {
 }
 
 // A folder that someone else made, or may write, could hold their files or
-// links: the program folder is then left for the user's own, and the user's
-// own is not used when another user made it.
+// links: the program folder is then left for the user's own, which the user
+// is told, and the user's own is not used when another user made it. The
+// group of root alone, as the group of a user's own name, may write the
+// program folder; nogroup, the primary group of other accounts, may not.
 TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a folder to another user needs root";
     constexpr uid_t otherUser = 12345;
+    constexpr gid_t rootAlone = 0;
+    constexpr gid_t nogroup = 65534;
     struct Row {
         mode_t programMode;
         uid_t programOwner;
+        gid_t programGroup;
         uid_t userFolderOwner;
         bool keptBesideTheProgram;
         bool userFolderUsed;
     };
     const Row rows[] = {
-        {0755, 0, 0, true, true},           {0777, 0, 0, false, true},
-        {02775, 0, 0, false, true},         {0755, otherUser, 0, false, true},
-        {0777, 0, otherUser, false, false},
+        {0755, 0, nogroup, 0, true, true},
+        {0777, 0, rootAlone, 0, false, true},
+        {02775, 0, nogroup, 0, false, true},
+        {02775, 0, rootAlone, 0, true, true},
+        {0775, otherUser, rootAlone, 0, false, true},
+        {0777, 0, rootAlone, otherUser, false, false},
     };
     for (const Row &row : rows) {
         TemporaryFolder program;
         TemporaryFolder config;
         fs::create_directory(config / "dayglass");
         ASSERT_EQ(::chmod(program.path().c_str(), row.programMode), 0);
-        ASSERT_EQ(::chown(program.path().c_str(), row.programOwner, 0), 0);
+        ASSERT_EQ(::chown(program.path().c_str(), row.programOwner, row.programGroup), 0);
         ASSERT_EQ(::chown((config / "dayglass").c_str(), row.userFolderOwner, 0), 0);
         const fs::path expected = row.keptBesideTheProgram ? program.path()
                                   : row.userFolderUsed     ? config / "dayglass"
                                                            : fs::path();
-        EXPECT_EQ(dataFolderFor(program.path(), config.path()), expected) << row.programMode;
+        const std::string name = std::to_string(row.programMode) + " " +
+                                 std::to_string(row.programOwner) + ":" +
+                                 std::to_string(row.programGroup);
+        EXPECT_EQ(dataFolderFor(program.path(), config.path()), expected) << name;
+        EXPECT_EQ(othersMayWriteTheProgramFolder(program.path()), !row.keptBesideTheProgram)
+            << name;
     }
 }
 
