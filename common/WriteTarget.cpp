@@ -6,6 +6,7 @@
 #include <cstring>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
@@ -45,7 +46,7 @@ std::optional<WriteProblem> linkProblem(const struct stat &link, const fs::path 
                                         const fs::path &target) {
     struct stat folderStatus {};
     if (link.st_uid != ::geteuid() || ::stat(folder.c_str(), &folderStatus) != 0 ||
-        !isTheUsersPrivateFolder(folderStatus))
+        !isTheUsersPrivateFolder(folder))
         return WriteProblem::UnsafeLink;
     dev_t targetDevice = 0;
     if (isTheHomeFileSystem(folderStatus.st_dev) ||
@@ -115,6 +116,13 @@ bool hasNoMemberButTheUser(gid_t group) {
 bool isTheUsersPrivateFolder(const struct stat &status) {
     return status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) == 0 &&
            ((status.st_mode & S_IWGRP) == 0 || hasNoMemberButTheUser(status.st_gid));
+}
+
+bool isTheUsersPrivateFolder(const fs::path &folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 && isTheUsersPrivateFolder(status) &&
+           ((status.st_mode & S_IWGRP) == 0 ||
+            ::getxattr(folder.c_str(), "system.posix_acl_access", nullptr, 0) <= 0);
 }
 
 WriteTarget writeTargetFor(const fs::path &path) {

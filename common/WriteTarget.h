@@ -28,6 +28,11 @@ WriteTarget writeTargetFor(const std::filesystem::path &path);
 // write it, and its group may not either unless the user alone belongs to it.
 bool isTheUsersPrivateFolder(const struct stat &status);
 
+// The same for the folder at `folder`, which also looks at its access control
+// list: a list that names further users or groups makes the group bits of the
+// mode their mask, which says nothing of the group alone.
+bool isTheUsersPrivateFolder(const std::filesystem::path &folder);
+
 // Whether nobody but the user belongs to `group`: no other account is listed
 // as its member in the group database or has it as its primary group, as with
 // the group of the user's own name that Debian and Ubuntu give every user. A

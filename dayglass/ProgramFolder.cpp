@@ -25,11 +25,6 @@ std::optional<fs::path> absoluteEnvironmentPath(const char *name) {
     return fs::path(value);
 }
 
-bool isOwnAndPrivate(const fs::path &folder) {
-    struct stat status {};
-    return ::stat(folder.c_str(), &status) == 0 && isTheUsersPrivateFolder(status);
-}
-
 // Whether the program folder is the portable kind, which keeps the files
 // beside the program unless someone else may write it.
 bool isPortableFolder(const fs::path &programFolder) {
@@ -40,7 +35,7 @@ bool isPortableFolder(const fs::path &programFolder) {
 } // namespace
 
 fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::path> &configHome) {
-    if (isPortableFolder(programFolder) && isOwnAndPrivate(programFolder))
+    if (isPortableFolder(programFolder) && isTheUsersPrivateFolder(programFolder))
         return programFolder;
     if (!configHome)
         return {};
@@ -54,7 +49,7 @@ fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::pa
 }
 
 bool othersMayWriteTheProgramFolder(const fs::path &programFolder) {
-    return isPortableFolder(programFolder) && !isOwnAndPrivate(programFolder);
+    return isPortableFolder(programFolder) && !isTheUsersPrivateFolder(programFolder);
 }
 
 std::optional<fs::path> userConfigHome() {

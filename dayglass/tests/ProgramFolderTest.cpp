@@ -2,11 +2,35 @@
 
 #include "TemporaryFolder.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Lets `user` write `folder` through its access control list, as
+// "setfacl -m u:USER:rwx" does; its mode then shows the mask rwx as the
+// group's bits.
+void letAnotherUserWrite(const fs::path &folder, uid_t user) {
+    struct Entry {
+        std::uint16_t tag;
+        std::uint16_t permissions;
+        std::uint32_t id;
+    };
+    constexpr std::uint32_t noId = ~0u;
+    const struct {
+        std::uint32_t version;
+        Entry entries[5];
+    } list{2,
+           {{0x01, 7, noId}, {0x02, 7, user}, {0x04, 5, noId}, {0x10, 7, noId}, {0x20, 5, noId}}};
+    ASSERT_EQ(::setxattr(folder.c_str(), "system.posix_acl_access", &list, sizeof list, 0), 0);
+}
+
+} // namespace
 
 TEST(ProgramFolderTest, WritableProgramFolderKeepsTheFiles) {
     TemporaryFolder folder;
@@ -50,7 +74,8 @@ TEST(ProgramFolderTest, WithoutAHomeThereIsNoUserFolder) {
 // links: the program folder is then left for the user's own, which the user
 // is told, and the user's own is not used when another user made it. The
 // group of root alone, as the group of a user's own name, may write the
-// program folder; nogroup, the primary group of other accounts, may not.
+// program folder; nogroup, the primary group of other accounts, may not, nor
+// another user that its access control list names.
 TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a folder to another user needs root";
@@ -62,16 +87,18 @@ TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
         uid_t programOwner;
         gid_t programGroup;
         uid_t userFolderOwner;
+        bool listedUserMayWrite;
         bool keptBesideTheProgram;
         bool userFolderUsed;
     };
     const Row rows[] = {
-        {0755, 0, nogroup, 0, true, true},
-        {0777, 0, rootAlone, 0, false, true},
-        {02775, 0, nogroup, 0, false, true},
-        {02775, 0, rootAlone, 0, true, true},
-        {0775, otherUser, rootAlone, 0, false, true},
-        {0777, 0, rootAlone, otherUser, false, false},
+        {0755, 0, nogroup, 0, false, true, true},
+        {0777, 0, rootAlone, 0, false, false, true},
+        {02775, 0, nogroup, 0, false, false, true},
+        {02775, 0, rootAlone, 0, false, true, true},
+        {0755, 0, rootAlone, 0, true, false, true},
+        {0775, otherUser, rootAlone, 0, false, false, true},
+        {0777, 0, rootAlone, otherUser, false, false, false},
     };
     for (const Row &row : rows) {
         TemporaryFolder program;
@@ -79,13 +106,15 @@ TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
         fs::create_directory(config / "dayglass");
         ASSERT_EQ(::chmod(program.path().c_str(), row.programMode), 0);
         ASSERT_EQ(::chown(program.path().c_str(), row.programOwner, row.programGroup), 0);
+        if (row.listedUserMayWrite)
+            letAnotherUserWrite(program.path(), otherUser);
         ASSERT_EQ(::chown((config / "dayglass").c_str(), row.userFolderOwner, 0), 0);
         const fs::path expected = row.keptBesideTheProgram ? program.path()
                                   : row.userFolderUsed     ? config / "dayglass"
                                                            : fs::path();
-        const std::string name = std::to_string(row.programMode) + " " +
-                                 std::to_string(row.programOwner) + ":" +
-                                 std::to_string(row.programGroup);
+        const std::string name =
+            std::to_string(row.programMode) + " " + std::to_string(row.programOwner) + ":" +
+            std::to_string(row.programGroup) + (row.listedUserMayWrite ? " +acl" : "");
         EXPECT_EQ(dataFolderFor(program.path(), config.path()), expected) << name;
         EXPECT_EQ(othersMayWriteTheProgramFolder(program.path()), !row.keptBesideTheProgram)
             << name;
