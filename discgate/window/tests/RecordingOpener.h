@@ -10,16 +10,15 @@
 // sets it. It answers at once, or, with `answerLater`, when answer() is called.
 class RecordingOpener : public Opener {
 public:
-    void open(const LaunchAction &action, Answer answer) override {
+    void open(const LaunchAction &action, Answer reply) override {
         actions.push_back(action);
-        if (answerLater)
-            waiting.push_back(std::move(answer));
-        else
-            answer(failure);
+        waiting.push_back(std::move(reply));
+        if (!answerLater)
+            answer();
     }
     void answer() {
-        for (const Answer &waitingAnswer : std::exchange(waiting, {}))
-            waitingAnswer(failure);
+        for (const Answer &reply : std::exchange(waiting, {}))
+            reply(failure);
     }
     std::vector<LaunchAction> actions;
     std::optional<OpenFailure> failure;
