@@ -69,53 +69,49 @@ TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
 TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
-    constexpr gid_t rootAlone = 0;
     constexpr gid_t nogroup = 65534;
-    const std::string home = fs::temp_directory_path();
-    const std::string stick = "/dev/shm";
+    constexpr auto followed = std::nullopt;
+    constexpr auto offItsFileSystem = WriteProblem::LinkOffItsFileSystem;
     struct Row {
         mode_t folderMode;
         uid_t folderOwner;
-        gid_t folderGroup;
         uid_t linkOwner;
-        const std::string &linkFileSystem;
-        const std::string &targetFileSystem;
+        const char *targetFileSystem;
         std::optional<WriteProblem> refusal;
+        gid_t folderGroup = 0;
+        const char *linkFileSystem = "/tmp";
     };
-    const auto unsafe = WriteProblem::UnsafeLink;
     const Row rows[] = {
-        {01777, 0, rootAlone, otherUser, home, home, unsafe},
-        {01777, 0, rootAlone, 0, home, home, unsafe},
-        {0777, 0, rootAlone, 0, home, home, unsafe},
-        {02775, 0, nogroup, 0, home, home, unsafe},
-        {02775, 0, rootAlone, 0, home, home, std::nullopt},
-        {0755, otherUser, rootAlone, otherUser, home, home, unsafe},
-        {0755, 0, rootAlone, otherUser, home, home, unsafe},
-        {0755, 0, rootAlone, 0, stick, home, WriteProblem::LinkOffItsFileSystem},
-        {0755, 0, rootAlone, 0, stick, stick, std::nullopt},
-        {0755, 0, rootAlone, 0, home, stick, std::nullopt},
-        {0755, 0, rootAlone, 0, home, home, std::nullopt},
+        {01777, 0, otherUser, "/tmp", WriteProblem::UnsafeLink},
+        {01777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
+        {0777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
+        {02775, 0, 0, "/tmp", WriteProblem::UnsafeLink, nogroup},
+        {02775, 0, 0, "/tmp", followed},
+        {0755, otherUser, otherUser, "/tmp", WriteProblem::UnsafeLink, otherUser},
+        {0755, 0, otherUser, "/tmp", WriteProblem::UnsafeLink},
+        {0755, 0, 0, "/tmp", offItsFileSystem, 0, "/dev/shm"},
+        {0755, 0, 0, "/dev/shm", followed, 0, "/dev/shm"},
+        {0755, 0, 0, "/dev/shm", followed},
+        {0755, 0, 0, "/tmp", followed},
     };
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::setenv("HOME", home.c_str(), 1);
+    ::setenv("HOME", "/tmp", 1);
     for (const Row &row : rows) {
-        TemporaryFolder linkFolder(row.linkFileSystem);
-        TemporaryFolder targetFolder(row.targetFileSystem);
-        const fs::path target = targetFolder / ".bashrc";
-        const fs::path link = linkFolder / "Data.ini";
-        writeBytes(target, "echo hello\n");
-        fs::create_symlink(target, link);
-        ASSERT_EQ(::chmod(linkFolder.path().c_str(), row.folderMode), 0);
-        ASSERT_EQ(::chown(linkFolder.path().c_str(), row.folderOwner, row.folderGroup), 0);
-        ASSERT_EQ(::lchown(link.c_str(), row.linkOwner, row.linkOwner), 0);
-        const WriteResult result = write(link);
+        TemporaryFolder shared(row.linkFileSystem);
+        TemporaryFolder home(row.targetFileSystem);
+        writeBytes(home / ".bashrc", "echo hello\n");
+        fs::create_symlink(home / ".bashrc", shared / "Data.ini");
+        ASSERT_EQ(::chmod(shared.path().c_str(), row.folderMode), 0);
+        ASSERT_EQ(::chown(shared.path().c_str(), row.folderOwner, row.folderGroup), 0);
+        ASSERT_EQ(::lchown((shared / "Data.ini").c_str(), row.linkOwner, row.linkOwner), 0);
+        const WriteResult result = write(shared / "Data.ini");
         const auto name = &row - rows;
         EXPECT_EQ(result ? std::optional(result->problem) : std::nullopt, row.refusal) << name;
-        EXPECT_EQ(readBytes(target), row.refusal ? "echo hello\n" : "echo hello\n[A]\r\nx=new\r\n")
-            << name;
-        EXPECT_TRUE(fs::is_symlink(link)) << name;
-        writeBytes(target, "[A]\r\nx=new\r\n");
-        EXPECT_EQ(write(link), std::nullopt) << name;
+        EXPECT_EQ(readBytes(home / ".bashrc"),
+                  row.refusal ? "echo hello\n" : "echo hello\n[A]\r\nx=new\r\n");
+        EXPECT_TRUE(fs::is_symlink(shared / "Data.ini"));
+        writeBytes(home / ".bashrc", "[A]\r\nx=new\r\n");
+        EXPECT_EQ(write(shared / "Data.ini"), std::nullopt) << name;
     }
     ::setenv("HOME", savedHome.c_str(), 1);
 }
