@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <vector>
 
 class ClientArea;
@@ -46,10 +47,13 @@ private:
     void imgBotton_Click(int index);
     // Whether the launcher ends once a start has been made or has failed.
     enum class AfterStart { Stay, End };
-    // Opens the target, or tells the user why it did not open, and then ends
-    // the launcher when `after` says so.
-    void shellexebyFileName(const std::string &strPath, AfterStart after);
-    void finishStart(AfterStart after);
+    // Opens the target of button `index`, or tells the user why it did not
+    // open, and then ends the launcher when `after` says so.
+    void shellexebyFileName(int index, AfterStart after);
+    void finishStart(int index, AfterStart after);
+    // The window over which the message of a failed start comes: none, once
+    // the menu has gone.
+    QWidget *messageParentFor(AfterStart after);
     // Whether the user lets a menu that did not come from a medium run the
     // program that `action` starts; always for a medium's menu.
     bool mayStart(const LaunchAction &action);
@@ -62,4 +66,8 @@ private:
     std::vector<BtnData> BtnList;
     // The button that shows its hover picture, or -1 when none does.
     std::int32_t lngHotButton = -1;
+    // The buttons whose start the desktop has neither taken nor refused yet.
+    std::set<int> m_pendingStarts;
+    // A start that ends the launcher is under way: the menu is gone.
+    bool m_ending = false;
 };
