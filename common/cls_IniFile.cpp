@@ -30,6 +30,12 @@ std::optional<StoredValue> findStoredValue(const IniSnapshot *file, std::string_
 
 } // namespace
 
+cls_IniFile cls_IniFile::ofContent(std::string content) {
+    cls_IniFile ini;
+    ini.m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(content)), false};
+    return ini;
+}
+
 const IniRead &cls_IniFile::read() const {
     if (!m_read)
         m_read = readIniSnapshot(m_name, m_sizeLimit);

@@ -26,7 +26,7 @@ void endWith(frmMain &window, int status) {
 } // namespace
 
 int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
-    frmMain window(programFolder, opener);
+    frmMain window(programFolder, opener, menuSourceOf(programFolder));
     if (const auto error = window.Form_Load()) {
         reportFailure(*error);
         return failureStatus;
@@ -38,7 +38,7 @@ int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
 }
 
 int runPlainMenu(const std::filesystem::path &mediumRoot, const AutorunMenu &menu, Opener &opener) {
-    PlainMenuWindow window(mediumRoot, menu, opener);
+    PlainMenuWindow window(mediumRoot, menu, opener, menuSourceOf(mediumRoot));
     QObject::connect(&window, &QDialog::finished, &window,
                      [] { QCoreApplication::exit(successStatus); });
     window.show();

@@ -107,8 +107,9 @@ QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const std::string &i
 } // namespace
 
 PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const AutorunMenu &menu,
-                                 Opener &opener)
-    : m_mediumRoot(std::move(mediumRoot)), m_opener(opener), m_buttons(new QWidget(this)) {
+                                 Opener &opener, MenuSource source)
+    : m_mediumRoot(std::move(mediumRoot)), m_opener(opener), m_source(source),
+      m_buttons(new QWidget(this)) {
     setObjectName(QStringLiteral("PlainMenuWindow"));
     const QString folderName =
         qtPath(m_mediumRoot.filename().empty() ? m_mediumRoot.parent_path().filename()
@@ -195,9 +196,11 @@ QPushButton *PlainMenuWindow::addButton(const QString &text) {
 }
 
 // A choice ends the menu once it has been handed on, or once its failure
-// has been told, as the Windows shell's menu ends.
+// has been told, as the Windows shell's menu ends; the menu goes out of sight
+// at once.
 void PlainMenuWindow::choose(const std::string &target) {
-    startTarget(this, m_mediumRoot, m_opener, target, [this] { accept(); });
+    startTarget({this, m_mediumRoot, m_source}, m_opener, target, AfterStart::End,
+                {[] {}, [this] { accept(); }});
 }
 
 // Tab and the arrow keys both go from button to button.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AutorunMenu.h"
+#include "MenuSource.h"
 #include "Opener.h"
 
 #include <QDialog>
@@ -18,7 +19,9 @@ class QScrollArea;
 class PlainMenuWindow : public QDialog {
     Q_OBJECT
 public:
-    PlainMenuWindow(std::filesystem::path mediumRoot, const AutorunMenu &menu, Opener &opener);
+    // A menu from a folder rather than a medium asks before it runs anything.
+    PlainMenuWindow(std::filesystem::path mediumRoot, const AutorunMenu &menu, Opener &opener,
+                    MenuSource source = MenuSource::Medium);
 
     // The longest text a heading or a button shows; longer ones are cut with
     // "…".
@@ -37,5 +40,6 @@ private:
 
     const std::filesystem::path m_mediumRoot;
     Opener &m_opener;
+    const MenuSource m_source;
     QWidget *const m_buttons;
 };

@@ -8,6 +8,29 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace {
+
+// On Windows a menu runs programs only from a medium's root. A folder may be
+// an archive from the Internet whose script keeps its execute bit, so there
+// every program waits for the user's word, whatever the menu asks itself.
+bool mayStart(const StartingMenu &menu, const LaunchAction &action) {
+    if (menu.source == MenuSource::Medium || !startsProgram(action))
+        return true;
+    const std::filesystem::path target(action.target);
+    return MessageBoxes::askYesNo(menu.window, QStringLiteral("discgate"),
+                                  LauncherMessages::folderProgramQuestion(
+                                      qtPath(target.filename()), qtPath(target.parent_path())),
+                                  MessageBoxes::DefaultAnswer::No);
+}
+
+// The window over which the message of a failed start comes: none, once the
+// menu has gone.
+QWidget *messageParentFor(QWidget *window, AfterStart after) {
+    return after == AfterStart::End ? nullptr : window;
+}
+
+} // namespace
+
 QString targetName(const std::string &strExeFile) {
     if (isAddress(strExeFile))
         return QString::fromStdString(strExeFile);
@@ -18,25 +41,31 @@ QString targetName(const std::string &strExeFile) {
 }
 
 // A start that fails, or a target that the medium's rules refuse, is told
-// before anything else happens, so that the user learns why nothing came up.
-void startTarget(QWidget *window, const std::filesystem::path &mediumRoot, Opener &opener,
-                 const std::string &strPath, const std::function<void()> &afterwards) {
-    const LaunchDecision decision = decideLaunch(strPath, mediumRoot);
-    if (const auto *refusal = std::get_if<LaunchRefusal>(&decision)) {
-        MessageBoxes::inform(
-            window, QStringLiteral("discgate"),
-            LauncherMessages::launchRefusal(*refusal, QString::fromStdString(strPath)));
-        afterwards();
-        return;
+// before the menu ends, so that the user learns why nothing came up.
+bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
+                 AfterStart after, const StartSteps &steps) {
+    const LaunchDecision decision = decideLaunch(strPath, menu.root);
+    const auto *action = std::get_if<LaunchAction>(&decision);
+    if (action && !mayStart(menu, *action))
+        return false;
+    steps.starting();
+    if (after == AfterStart::End)
+        menu.window->hide();
+    if (!action) {
+        MessageBoxes::inform(messageParentFor(menu.window, after), QStringLiteral("discgate"),
+                             LauncherMessages::launchRefusal(std::get<LaunchRefusal>(decision),
+                                                             QString::fromStdString(strPath)));
+        steps.finished();
+        return true;
     }
-    opener.open(std::get<LaunchAction>(decision),
-                [window = QPointer(window), name = targetName(strPath),
-                 afterwards](std::optional<OpenFailure> failure) {
-                    if (!window)
-                        return;
-                    if (failure)
-                        MessageBoxes::inform(window, QStringLiteral("discgate"),
-                                             LauncherMessages::openFailure(name, *failure));
-                    afterwards();
-                });
+    opener.open(*action, [window = QPointer(menu.window), name = targetName(strPath), after,
+                          finished = steps.finished](std::optional<OpenFailure> failure) {
+        if (!window)
+            return;
+        if (failure)
+            MessageBoxes::inform(messageParentFor(window, after), QStringLiteral("discgate"),
+                                 LauncherMessages::openFailure(name, *failure));
+        finished();
+    });
+    return true;
 }

@@ -37,9 +37,10 @@ PixelRect primaryScreenRect() {
 
 Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
 
-frmMain::frmMain(std::filesystem::path programFolder, Opener &opener)
+frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource source)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      m_programFolder(std::move(programFolder)), m_opener(opener), m_client(new ClientArea(this)) {
+      m_programFolder(std::move(programFolder)), m_opener(opener), m_source(source),
+      m_client(new ClientArea(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The window has no title to read; the program's name stands in for it.
     setAccessibleName(QStringLiteral("discgate"));
@@ -127,7 +128,12 @@ void frmMain::Form_MouseMove() {
     lngHotButton = -1;
 }
 
+// A button whose start is still under way does not start its target again,
+// and once a start that ends the launcher is under way the menu takes no
+// click at all.
 void frmMain::imgBotton_Click(int index) {
+    if (m_ending || m_pendingStarts.contains(index))
+        return;
     const BtnData &button = BtnList[index];
     if (!button.strMessage.empty()) {
         const QString caption = button.strTitle.empty() ? QStringLiteral("discgate")
@@ -139,15 +145,21 @@ void frmMain::imgBotton_Click(int index) {
         emit ended();
         return;
     }
-    shellexebyFileName(button.strExeFile,
-                       button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
+    shellexebyFileName(index, button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
 }
 
-void frmMain::shellexebyFileName(const std::string &strPath, AfterStart after) {
-    startTarget(this, m_programFolder, m_opener, strPath, [this, after] { finishStart(after); });
+void frmMain::shellexebyFileName(int index, AfterStart after) {
+    startTarget({this, m_programFolder, m_source}, m_opener, BtnList[index].strExeFile, after,
+                {[this, index, after] {
+                     m_pendingStarts.insert(index);
+                     if (after == AfterStart::End)
+                         m_ending = true;
+                 },
+                 [this, index, after] { finishStart(index, after); }});
 }
 
-void frmMain::finishStart(AfterStart after) {
+void frmMain::finishStart(int index, AfterStart after) {
+    m_pendingStarts.erase(index);
     if (after == AfterStart::End)
         emit ended();
 }

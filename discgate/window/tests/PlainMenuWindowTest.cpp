@@ -46,7 +46,7 @@ private slots:
         };
         const std::string root = fs::canonical(m_medium->path()).string();
         const std::vector<LaunchAction> actions = {
-            {LaunchKind::OpenFile, root + "/SETUP.EXE"},
+            {LaunchKind::OpenRunnableFile, root + "/SETUP.EXE"},
             {LaunchKind::OpenUrl, "http://example.com/"},
             {LaunchKind::OpenFile, root + "/notepad.exe"},
             {LaunchKind::OpenFile, root + "/readme.txt"},
@@ -98,6 +98,27 @@ private slots:
         QVERIFY(shown.startsWith(QStringLiteral("メディアの外にあるファイルは開けません。")));
         QVERIFY(m_opener.actions.empty());
         QCOMPARE(finished.size(), 1);
+    }
+
+    // A menu from a folder rather than a medium asks before it runs a
+    // program, as the skinned menu does; No leaves the menu as it was.
+    void asksBeforeAFolderRunsAProgram() {
+        writeBytes(m_medium->path() / "setup.exe", "MZ");
+        write("[autorun]\r\nopen=setup.exe\r\n");
+        PlainMenuWindow window(m_medium->path(), *readAutorunMenu(m_medium->path()), m_opener,
+                               MenuSource::Folder);
+        window.show();
+        QString asked;
+        whenModalShown([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        QTest::mouseClick(window.findChildren<QPushButton *>().front(), Qt::LeftButton);
+        QVERIFY(asked.contains(QStringLiteral("setup.exe")));
+        QVERIFY(m_opener.actions.empty());
+        QVERIFY(window.isVisible());
     }
 
     void hostileTextsAndVerbsAreCutForTheScreen() {
