@@ -50,16 +50,6 @@ TEST(AutorunMenuTest, ReadsTheAutorunSectionAsWindowsDoes) {
         EXPECT_EQ(parseAutorunMenu(DescriptionIni(row.content)), row.expected) << row.name;
 }
 
-TEST(AutorunMenuTest, ThousandsOfVerbsAreBounded) {
-    std::string content = "[autorun]\r\n";
-    for (int verb = 0; verb < 100000; ++verb)
-        content += "shell\\v" + std::to_string(verb) + "\\command=run.exe\r\n";
-    const AutorunMenu menu = parseAutorunMenu(DescriptionIni(content));
-    ASSERT_EQ(menu.verbs.size(), maximumShownVerbs);
-    EXPECT_EQ(menu.verbs.front().name, "v0");
-    EXPECT_EQ(menu.verbs.back().name, "v99");
-}
-
 TEST(AutorunMenuTest, ChoicesComeInTheWindowsOrderWithTheirTargets) {
     TemporaryFolder medium;
     writeBytes(medium / "Setup Tool.exe", "MZ");
