@@ -13,7 +13,9 @@
 // over is never parsed.
 class IniSnapshot {
 public:
-    explicit IniSnapshot(std::string content) : m_content(std::move(content)) {}
+    // `content` as the file holds it; a UTF-16LE file is kept as UTF-8.
+    explicit IniSnapshot(std::string content)
+        : m_content(IniText::readableContent(std::move(content))) {}
     IniSnapshot(const IniSnapshot &) = delete;
     IniSnapshot &operator=(const IniSnapshot &) = delete;
 

@@ -269,6 +269,18 @@ TextEncoding encodingOf(std::string_view content) {
     return content.starts_with(utf8ByteOrderMark) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
+std::string readableContent(std::string content) {
+    return isUtf16LeText(content) ? utf8FromUtf16Le(content) : content;
+}
+
+std::string editedContent(std::string_view content,
+                          const std::function<std::string(std::string_view)> &edit) {
+    if (!isUtf16LeText(content))
+        return edit(content);
+    const std::string_view oddByte = content.substr(content.size() & ~std::size_t{1});
+    return utf16LeFromUtf8(edit(utf8FromUtf16Le(content))) + std::string(oddByte);
+}
+
 std::optional<std::string> findValue(std::string_view content, std::string_view section,
                                      std::string_view key) {
     const TextEncoding encoding = encodingOf(content);
@@ -332,23 +344,41 @@ std::optional<std::size_t> Index::valueLength(std::string_view section,
     return std::nullopt;
 }
 
-std::optional<std::string_view> Index::storedValue(std::string_view section,
-                                                   std::string_view key) const {
+std::optional<std::size_t> Index::sectionLines(std::string_view section) const {
     const SectionStart sought = sectionNamed(section, 0);
     const auto found = std::lower_bound(
         m_sections.begin(), m_sections.end(), sought,
         [this](const SectionStart &a, const SectionStart &b) { return compare(a, b) < 0; });
     if (found == m_sections.end() || compare(*found, sought) != 0)
         return std::nullopt;
+    return found->lines;
+}
+
+void Index::forEachKey(
+    std::string_view section,
+    const std::function<bool(std::string_view name, std::string_view value)> &visit) const {
+    const auto lines = sectionLines(section);
+    if (!lines)
+        return;
     LineReader reader(m_content, m_order.encoding);
-    reader.seek(found->lines);
+    reader.seek(*lines);
     while (const auto line = reader.next()) {
         if (line->kind == LineKind::Section)
-            break;
-        if (line->kind == LineKind::Key && namesMatch(line->name, key, m_order.encoding))
-            return storedValueOf(m_content, *line);
+            return;
+        if (line->kind == LineKind::Key && !visit(line->name, storedValueOf(m_content, *line)))
+            return;
     }
-    return std::nullopt;
+}
+
+std::optional<std::string_view> Index::storedValue(std::string_view section,
+                                                   std::string_view key) const {
+    std::optional<std::string_view> value;
+    forEachKey(section, [&](std::string_view name, std::string_view stored) {
+        if (namesMatch(name, key, m_order.encoding))
+            value = stored;
+        return !value;
+    });
+    return value;
 }
 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,

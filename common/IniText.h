@@ -3,6 +3,7 @@
 #include "TextEncoding.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,16 @@ inline constexpr std::size_t maximumValueLength = 999;
 
 // CP932 unless the content begins with a UTF-8 byte-order mark.
 TextEncoding encodingOf(std::string_view content);
+
+// The content as the functions here read it: a file in UTF-16LE (see
+// isUtf16LeText) as UTF-8 with its byte-order mark, any other as it is.
+std::string readableContent(std::string content);
+
+// The file's content once `edit` has changed its readable content. A
+// UTF-16LE file stays in UTF-16LE, as the Windows profile functions keep it,
+// with every character that the edit left as it was, an odd last byte too.
+std::string editedContent(std::string_view content,
+                          const std::function<std::string(std::string_view)> &edit);
 
 // The value of the first key named `key` in the first section named
 // `section` (ASCII letter case ignored), without surrounding blanks or one pair
@@ -64,7 +75,18 @@ public:
     // cut at maximumValueLength; nothing when there is no such key.
     std::optional<std::size_t> valueLength(std::string_view section, std::string_view key) const;
 
+    bool hasSection(std::string_view section) const { return sectionLines(section).has_value(); }
+
+    // Calls `visit` with the name and the stored value (not yet cut at
+    // maximumValueLength) of each key of the section that findValue() reads,
+    // in the file's order, until `visit` returns false.
+    void forEachKey(
+        std::string_view section,
+        const std::function<bool(std::string_view name, std::string_view value)> &visit) const;
+
 private:
+    // Where the lines of the first section of that name begin.
+    std::optional<std::size_t> sectionLines(std::string_view section) const;
     // The stored value without surrounding blanks or quotes, cut at a NUL
     // but not yet at maximumValueLength.
     std::optional<std::string_view> storedValue(std::string_view section,

@@ -123,3 +123,97 @@ std::string decodeText(std::string_view bytes, TextEncoding encoding) {
         return std::size_t{1};
     });
 }
+
+namespace {
+
+constexpr std::string_view utf16LeByteOrderMark = "\xFF\xFE";
+
+void appendUtf8(std::string &out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+void appendUtf16Le(std::string &out, char32_t code) {
+    const auto unit = [&out](char32_t value) {
+        out += static_cast<char>(value & 0xFF);
+        out += static_cast<char>(value >> 8 & 0xFF);
+    };
+    if (code < 0x10000) {
+        unit(code);
+        return;
+    }
+    unit(0xD800 + ((code - 0x10000) >> 10));
+    unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+}
+
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+} // namespace
+
+bool isUtf16LeText(std::string_view bytes) {
+    return bytes.starts_with(utf16LeByteOrderMark);
+}
+
+std::string utf8FromUtf16Le(std::string_view bytes) {
+    const auto unitAt = [bytes](std::size_t at) {
+        return static_cast<char32_t>(static_cast<unsigned char>(bytes[at]) |
+                                     static_cast<unsigned char>(bytes[at + 1]) << 8);
+    };
+    std::string utf8;
+    utf8.reserve(bytes.size() * 3 / 2);
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        const char32_t unit = unitAt(at);
+        if (isHighSurrogate(unit) && at + 3 < bytes.size() && isLowSurrogate(unitAt(at + 2))) {
+            appendUtf8(utf8, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(at + 2) - 0xDC00));
+            at += 2;
+        } else {
+            appendUtf8(utf8, unit);
+        }
+    }
+    return utf8;
+}
+
+std::string utf16LeFromUtf8(std::string_view utf8) {
+    std::string utf16;
+    utf16.reserve(utf8.size() * 2);
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        const std::size_t length = utf8SequenceLength(lead);
+        // A lone surrogate comes as a three-byte sequence, which
+        // characterLength() would refuse as UTF-8; only the form is checked.
+        bool wellFormed = at + length <= utf8.size() && (length > 1 || lead < 0x80);
+        for (std::size_t i = 1; wellFormed && i < length; ++i)
+            wellFormed = (static_cast<unsigned char>(utf8[at + i]) & 0xC0) == 0x80;
+        if (!wellFormed) {
+            appendUtf16Le(utf16, 0xFFFD);
+            ++at;
+            continue;
+        }
+        constexpr unsigned char leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+        char32_t code = lead & leadBits[length];
+        for (std::size_t i = 1; i < length; ++i)
+            code = code << 6 | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+        appendUtf16Le(utf16, code > 0x10FFFF ? 0xFFFD : code);
+        at += length;
+    }
+    return utf16;
+}

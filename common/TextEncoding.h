@@ -5,7 +5,8 @@
 
 // The byte encodings that our INI files come in. Files are CP932 (Shift-JIS)
 // unless they begin with a UTF-8 byte-order mark, which is how a user keeps
-// characters beyond CP932.
+// characters beyond CP932. A UTF-16LE file is read and edited as UTF-8 (see
+// IniText::readableContent).
 enum class TextEncoding { Cp932, Utf8 };
 
 // Converts UTF-8 text into the file's encoding. A character that CP932 cannot
@@ -25,3 +26,16 @@ std::size_t characterLength(std::string_view bytes, std::size_t offset, TextEnco
 // the middle of a character.
 std::string_view truncateToCharacters(std::string_view bytes, std::size_t limit,
                                       TextEncoding encoding);
+
+// Windows writes Unicode INI files in UTF-16LE, beginning with the mark FF FE.
+bool isUtf16LeText(std::string_view bytes);
+
+// UTF-16LE as UTF-8, the mark included (it becomes the UTF-8 mark). A lone
+// surrogate becomes the three bytes UTF-8 would give its value, so that
+// utf16LeFromUtf8() brings every code unit back as it was; an odd last byte
+// is left out.
+std::string utf8FromUtf16Le(std::string_view bytes);
+
+// The reverse of utf8FromUtf16Le(). A byte that begins no UTF-8 sequence
+// becomes U+FFFD.
+std::string utf16LeFromUtf8(std::string_view utf8);

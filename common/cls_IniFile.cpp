@@ -56,10 +56,13 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
     const WriteResult result = FileStore::update(
         m_name,
         [&](const std::optional<std::string> &old) {
-            const std::string content = old.value_or(std::string());
-            const TextEncoding encoding = IniText::encodingOf(content);
-            written = IniText::withValue(content, encodedName(section, encoding),
-                                         encodedName(key, encoding), encodeText(value, encoding));
+            written =
+                IniText::editedContent(old.value_or(std::string()), [&](std::string_view content) {
+                    const TextEncoding encoding = IniText::encodingOf(content);
+                    return IniText::withValue(content, encodedName(section, encoding),
+                                              encodedName(key, encoding),
+                                              encodeText(value, encoding));
+                });
             return written;
         },
         m_sizeLimit);

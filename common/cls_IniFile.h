@@ -12,8 +12,9 @@
 
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
-// between the platforms. Strings are UTF-8; the file holds CP932 (or UTF-8
-// when it begins with a byte-order mark). Missing files, sections and keys
+// between the platforms. Strings are UTF-8; the file holds CP932, or UTF-8
+// or UTF-16LE when it begins with the byte-order mark of either, and a write
+// keeps the file's encoding. Missing files, sections and keys
 // read as "" or 0; a write that fails says why. Section and key names are
 // taken without the blanks around them, as the names in the file are read,
 // so " A " finds [A].

@@ -2,7 +2,12 @@
 // a description, an overflow, a window too large or too many buttons, and the
 // description must hold what the file says: addresses unchanged, local `file:`
 // addresses as paths, every other target and every picture on the medium.
+// Read as a plain Windows menu, it must give at most the verbs a menu shows,
+// each with a command, and one choice at most for each of them, open and
+// shellexecute.
 
+#include "AutorunChoice.h"
+#include "DescriptionIni.h"
 #include "FileAddress.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
@@ -52,11 +57,25 @@ void checkButtons(const LauncherDescription &description, const cls_IniFile &ini
                 "pictures always lie on the medium");
 }
 
+void checkPlainMenu(const std::string &content) {
+    const AutorunMenu menu = parseAutorunMenu(DescriptionIni(content));
+    require(menu.verbs.size() <= maximumShownVerbs, "no more verbs than a menu shows");
+    for (const AutorunVerb &verb : menu.verbs)
+        require(!verb.command.empty() && !verb.label.empty(),
+                "a verb is shown with a label and runs a command");
+    const AutorunChoices choices = autorunChoices(menu, medium());
+    require(choices.choices.size() <= menu.verbs.size() + 2, "one choice per command at most");
+    require(choices.choices.empty() || choices.defaultIndex < choices.choices.size(),
+            "the default is one of the choices");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::filesystem::path file = medium() / descriptionFileName;
-    writeBytes(file, std::string(reinterpret_cast<const char *>(data), size));
+    const std::string content(reinterpret_cast<const char *>(data), size);
+    writeBytes(file, content);
+    checkPlainMenu(content);
     const DescriptionOrError result = readLauncherDescription(medium());
     const cls_IniFile ini = iniFileAt(file.string());
     if (const auto *error = std::get_if<LoadError>(&result)) {

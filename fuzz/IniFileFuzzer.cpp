@@ -2,10 +2,12 @@
 // checked against IniModel: a read must give what the model holds (its stored
 // length too), and after the writes every key of the model must still read
 // back. Callers' names may carry blanks around them, which the accessor
-// drops as the file's names are read.
+// drops as the file's names are read. A UTF-16LE file means what its text in
+// UTF-8 means, and writes must keep it meaning that.
 
 #include "FuzzFolder.h"
 #include "IniModel.h"
+#include "IniText.h"
 #include "cls_IniFile.h"
 
 #include <array>
@@ -36,14 +38,15 @@ void fail(const char *what, const std::string &section, const std::string &key,
 class IniSession {
 public:
     IniSession(FuzzedDataProvider &input, const std::string &path)
-        : m_input(input), m_ini(iniFileAt(path)), m_model(initialContent(path)) {}
+        : m_input(input), m_ini(iniFileAt(path)), m_content(initialContent(path)),
+          m_model(IniText::readableContent(m_content)) {}
 
     void run() {
         for (int operation = 0; operation < mostOperations && m_input.remaining_bytes() > 0;
              ++operation) {
             const int kind = m_input.ConsumeIntegralInRange(0, 3);
-            const std::string section = name();
-            const std::string key = name();
+            const std::string section = callerText(name());
+            const std::string key = callerText(name());
             if (kind == 0)
                 checkRead(section, key);
             else if (kind == 1)
@@ -51,7 +54,7 @@ public:
             else if (kind == 2)
                 checkLength(section, key);
             else
-                write(section, key, value());
+                write(section, key, callerText(value()));
         }
         checkEveryKey();
     }
@@ -103,6 +106,13 @@ private:
     // A caller's name as the file holds it.
     std::string encoded(const std::string &text) const {
         return encodeText(trimmed(text), m_model.encoding());
+    }
+
+    // Text as callers pass it, for a UTF-16LE file: in UTF-8, as every text
+    // of Qt's is. A UTF-16LE file cannot hold a byte that begins no UTF-8
+    // character, and stores U+FFFD in its place.
+    std::string callerText(const std::string &text) const {
+        return isUtf16LeText(m_content) ? utf8FromUtf16Le(utf16LeFromUtf8(text)) : text;
     }
 
     std::string expectedText(const std::string &section, const std::string &key) const {
@@ -168,6 +178,8 @@ private:
 
     FuzzedDataProvider &m_input;
     cls_IniFile m_ini;
+    // The file as it was first written.
+    const std::string m_content;
     IniModel m_model;
 };
 

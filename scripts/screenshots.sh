@@ -75,4 +75,19 @@ xdotool mousemove --window "$window" "$(( 240 * scale ))" "$(( 162 * scale ))"
 sleep 0.5
 shot "$window" discgate
 stop
+
+# The plain menu of a disc made for the Windows shell alone, a normal window,
+# so with the title bar of a window manager.
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.1; done
+# The manager announces itself a moment before it takes the first window.
+sleep 1
+build/bin/discgate examples/driver-cd 2>/dev/null &
+app=$!
+window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
+sleep 1
+import -frame -window "$window" "$out/discgate-plain$suffix.png"
+stop
+kill "$manager"
 echo "screenshots in $out"

@@ -62,12 +62,26 @@ TEST_F(IniFileTest, CharactersOutsideShiftJisBecomeQuestionMarks) {
     EXPECT_EQ(ini.GetDataStr("A", "Text"), "a?b");
 }
 
-TEST_F(IniFileTest, ByteOrderMarkKeepsTheFileInUtf8) {
-    writeBytes(m_folder / "Calendar.ini", "\xEF\xBB\xBF[A]\r\nText=x\r\n");
-    cls_IniFile ini = iniAt("Calendar.ini");
-    ini.SetDataStr("A", "Text", "😀日");
-    EXPECT_EQ(readBytes(m_folder / "Calendar.ini"), "\xEF\xBB\xBF[A]\r\nText=😀日\r\n");
-    EXPECT_EQ(ini.GetDataStr("A", "Text"), "😀日");
+// Windows keeps a Unicode file in UTF-16LE when it writes to it, and so does
+// Wine, which takes the mark FF FE for that encoding.
+TEST_F(IniFileTest, ByteOrderMarkKeepsTheFileInItsEncoding) {
+    using namespace std::string_literals;
+    const std::string utf16 = "\xFF\xFE[\0A\0]\0\r\0\n\0T\0=\0x\0\r\0\n\0"s;
+    const struct {
+        std::string before;
+        std::string after;
+    } rows[] = {
+        {"\xEF\xBB\xBF[A]\r\nT=x\r\n", "\xEF\xBB\xBF[A]\r\nT=😀日\r\n"},
+        {utf16, utf16.substr(0, 16) + "\x3D\xD8\0\xDE\xE5\x65\r\0\n\0"s},
+    };
+    for (const auto &row : rows) {
+        writeBytes(m_folder / "Calendar.ini", row.before);
+        cls_IniFile ini = iniAt("Calendar.ini");
+        EXPECT_EQ(ini.GetDataStr("a", "t"), "x");
+        ini.SetDataStr("A", "T", "😀日");
+        EXPECT_EQ(readBytes(m_folder / "Calendar.ini"), row.after);
+        EXPECT_EQ(iniAt("Calendar.ini").GetDataStr("A", "T"), "😀日");
+    }
 }
 
 TEST_F(IniFileTest, InvalidShiftJisReadsAsReplacementCharacters) {

@@ -16,6 +16,17 @@ const std::string jis(std::initializer_list<unsigned char> bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+// The bytes of a Unicode INI file as Windows writes it: UTF-16LE after the
+// mark FF FE.
+std::string utf16le(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 TEST(IniTextTest, FindsValuesAsTheProfileFunctionsDo) {
     const ReadCase rows[] = {
         {"plain", "[Start]\r\nYear=2006\r\n", "Start", "Year", "2006"},
@@ -56,10 +67,23 @@ TEST(IniTextTest, FindsValuesAsTheProfileFunctionsDo) {
         // 0x835D has "]" as its second byte.
         {"dbcs_bracket_byte", jis({'[', 0x83, 0x5D, ']', '\n', 'x', '=', '1', '\n'}),
          jis({0x83, 0x5D}), "x", "1"},
+        // Wine's profile functions take a file that begins with FF FE as
+        // UTF-16LE, skip the mark and read names and values in it.
+        {"utf16le_as_wine_reads_it",
+         utf16le(u"[AutoRun]\r\nLabel= \u30C9\u30E9\u30A4\u30D0 CD\r\n"), "autorun", "LABEL",
+         "ドライバ CD"},
+        {"utf16le_surrogate_pair", utf16le(u"[A]\nx=\U0001F600\n"), "A", "x", "😀"},
+        {"utf16le_lf_in_a_character", utf16le(u"[A]\nx=\u0A0A\n"), "A", "x", "\u0A0A"},
+        {"utf16_without_mark_is_no_text",
+         std::string("[\0A\0]\0\n\0x\0=\0"
+                     "1\0",
+                     14),
+         "A", "x", std::nullopt},
     };
     for (const ReadCase &row : rows) {
-        EXPECT_EQ(IniText::findValue(row.content, row.section, row.key), row.expected) << row.name;
-        EXPECT_EQ(IniText::Index(row.content).findValue(row.section, row.key), row.expected)
+        const std::string content = IniText::readableContent(row.content);
+        EXPECT_EQ(IniText::findValue(content, row.section, row.key), row.expected) << row.name;
+        EXPECT_EQ(IniText::Index(content).findValue(row.section, row.key), row.expected)
             << row.name;
     }
 }
@@ -107,10 +131,18 @@ TEST(IniTextTest, WritesChangeOnlyTheKey) {
         {"cr_only_new_section", "[A]\rx=1", "B", "y", "2", "[A]\rx=1\r[B]\ry=2\r"},
         {"lone_cr_completed", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
         {"bom_kept", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
+        // Wine writes a UTF-16LE file back in UTF-16LE with its mark.
+        {"utf16le_kept", utf16le(u"[A]\r\nx=1\r\n"), "A", "y", "日",
+         utf16le(u"[A]\r\nx=1\r\ny=\u65E5\r\n")},
+        {"utf16le_lone_surrogate_and_odd_byte_kept", utf16le(u";\xDC00\xD800\n[A]\nx=1\n") + "!",
+         "A", "x", "😀", utf16le(u";\xDC00\xD800\n[A]\nx=\xD83D\xDE00\n") + "!"},
     };
-    for (const WriteCase &row : rows)
-        EXPECT_EQ(IniText::withValue(row.before, row.section, row.key, row.value), row.after)
-            << row.name;
+    for (const WriteCase &row : rows) {
+        const auto edit = [&row](std::string_view content) {
+            return IniText::withValue(content, row.section, row.key, row.value);
+        };
+        EXPECT_EQ(IniText::editedContent(row.before, edit), row.after) << row.name;
+    }
 }
 
 TEST(IniTextTest, WrittenValuesReadBack) {

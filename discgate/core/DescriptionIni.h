@@ -3,6 +3,7 @@
 #include "IniText.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,15 @@ public:
 
     std::string GetDataStr(std::string_view section, std::string_view key) const;
     std::int32_t GetDataInt(std::string_view section, std::string_view key) const;
+
+    bool hasSection(std::string_view section) const;
+
+    // Calls `visit` with each key of the section whose name begins with the
+    // ASCII `lowerCasePrefix` in any letter case, and its value as
+    // GetDataStr() reads it, in the file's order, until `visit` returns false.
+    void forEachKeyStartingWith(
+        std::string_view section, std::string_view lowerCasePrefix,
+        const std::function<bool(const std::string &name, const std::string &value)> &visit) const;
 
 private:
     std::optional<std::string> storedValue(std::string_view section, std::string_view key) const;

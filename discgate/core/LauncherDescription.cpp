@@ -1,10 +1,9 @@
 #include "LauncherDescription.h"
 
 #include "DescriptionIni.h"
-#include "FileAddress.h"
-#include "LaunchTarget.h"
 #include "MediumFile.h"
 #include "MediumPath.h"
+#include "MediumTarget.h"
 #include "TwipsPerPixel.h"
 
 #include <limits>
@@ -101,24 +100,8 @@ private:
         return mediumFilePath(m_programFolder, name, m_listings);
     }
 
-    // An address passes on unchanged; everything else lies on the medium,
-    // a drive path included. A `file:` address is a path like any other, and
-    // one that names no local file is left for the opener to refuse.
     std::string target(const std::string &section) {
-        const std::string value = m_ini.GetDataStr(section, "ExeFile");
-        if (const auto path = fileAddressPath(value))
-            return localTarget(*path);
-        return isAddress(value) ? value : onMedium(withoutDrive(value));
-    }
-
-    // A path from a `file:` address: "/D:/setup.exe" is a drive path, any
-    // other absolute path stays as it is, to be judged when it is opened, and a
-    // relative one lies on the medium.
-    std::string localTarget(std::string_view path) {
-        const std::string_view drivePath = path.starts_with('/') ? path.substr(1) : path;
-        if (withoutDrive(drivePath) != drivePath)
-            return onMedium(withoutDrive(drivePath));
-        return path.starts_with('/') ? std::string(path) : onMedium(path);
+        return mediumTarget(m_programFolder, m_ini.GetDataStr(section, "ExeFile"), m_listings);
     }
 
     ButtonRecord readButton(const std::string &section, ButtonKind kind) {

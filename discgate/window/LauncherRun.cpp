@@ -2,6 +2,7 @@
 
 #include "LauncherMessages.h"
 #include "MessageBoxes.h"
+#include "PlainMenuWindow.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -32,6 +33,14 @@ int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
     }
     QObject::connect(&window, &frmMain::ended, &window,
                      [&window] { endWith(window, successStatus); });
+    window.show();
+    return QApplication::exec();
+}
+
+int runPlainMenu(const std::filesystem::path &mediumRoot, const AutorunMenu &menu, Opener &opener) {
+    PlainMenuWindow window(mediumRoot, menu, opener, menuSourceOf(mediumRoot));
+    QObject::connect(&window, &QDialog::finished, &window,
+                     [] { QCoreApplication::exit(successStatus); });
     window.show();
     return QApplication::exec();
 }

@@ -3,34 +3,20 @@
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
 #include "ClientArea.h"
-#include "LaunchTarget.h"
 #include "LauncherDescription.h"
-#include "LauncherMessages.h"
 #include "MessageBoxes.h"
-#include "OpenFailure.h"
 #include "PictureButton.h"
 #include "PictureStore.h"
-#include "QtPaths.h"
+#include "TargetStart.h"
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <qdrawutil.h>
 
 namespace {
-
-// What the user knows a target by: the name of its file, or the whole address.
-QString targetName(const std::string &strExeFile) {
-    if (isAddress(strExeFile))
-        return QString::fromStdString(strExeFile);
-    std::filesystem::path target(strExeFile);
-    if (!target.has_filename())
-        target = target.parent_path();
-    return qtPath(target.filename());
-}
 
 // What a screen reader calls a button: the close button what it does, a
 // launch button its target.
@@ -162,54 +148,14 @@ void frmMain::imgBotton_Click(int index) {
     shellexebyFileName(index, button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
 }
 
-// A start that fails, or a target that the medium's rules refuse, is told
-// before the launcher ends, so that the user learns why nothing came up. A
-// start that ends the launcher hides the menu at once, as the desktop may take
-// seconds to answer; its failure is then told in a message on its own.
 void frmMain::shellexebyFileName(int index, AfterStart after) {
-    const std::string &strPath = BtnList[index].strExeFile;
-    const LaunchDecision decision = decideLaunch(strPath, m_programFolder);
-    const auto *action = std::get_if<LaunchAction>(&decision);
-    if (action && !mayStart(*action))
-        return;
-    if (after == AfterStart::End) {
-        m_ending = true;
-        hide();
-    }
-    if (!action) {
-        MessageBoxes::inform(messageParentFor(after), QStringLiteral("discgate"),
-                             LauncherMessages::launchRefusal(std::get<LaunchRefusal>(decision),
-                                                             QString::fromStdString(strPath)));
-        finishStart(index, after);
-        return;
-    }
-    m_pendingStarts.insert(index);
-    m_opener.open(*action, [window = QPointer(this), name = targetName(strPath), index,
-                            after](std::optional<OpenFailure> failure) {
-        if (!window)
-            return;
-        if (failure)
-            MessageBoxes::inform(window->messageParentFor(after), QStringLiteral("discgate"),
-                                 LauncherMessages::openFailure(name, *failure));
-        window->finishStart(index, after);
-    });
-}
-
-// On Windows a menu runs programs only from a medium's root. A folder may be
-// an archive from the Internet whose script keeps its execute bit, so there
-// every program waits for the user's word, whatever the menu asks itself.
-bool frmMain::mayStart(const LaunchAction &action) {
-    if (m_source == MenuSource::Medium || !startsProgram(action))
-        return true;
-    const std::filesystem::path target(action.target);
-    return MessageBoxes::askYesNo(this, QStringLiteral("discgate"),
-                                  LauncherMessages::folderProgramQuestion(
-                                      qtPath(target.filename()), qtPath(target.parent_path())),
-                                  MessageBoxes::DefaultAnswer::No);
-}
-
-QWidget *frmMain::messageParentFor(AfterStart after) {
-    return after == AfterStart::End ? nullptr : this;
+    startTarget({this, m_programFolder, m_source}, m_opener, BtnList[index].strExeFile, after,
+                {[this, index, after] {
+                     m_pendingStarts.insert(index);
+                     if (after == AfterStart::End)
+                         m_ending = true;
+                 },
+                 [this, index, after] { finishStart(index, after); }});
 }
 
 void frmMain::finishStart(int index, AfterStart after) {

@@ -5,6 +5,7 @@
 #include "MenuSource.h"
 #include "Opener.h"
 #include "PixelGeometry.h"
+#include "TargetStart.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -45,18 +46,10 @@ private:
     void imgBotton_MouseMove(int index);
     void Form_MouseMove();
     void imgBotton_Click(int index);
-    // Whether the launcher ends once a start has been made or has failed.
-    enum class AfterStart { Stay, End };
     // Opens the target of button `index`, or tells the user why it did not
     // open, and then ends the launcher when `after` says so.
     void shellexebyFileName(int index, AfterStart after);
     void finishStart(int index, AfterStart after);
-    // The window over which the message of a failed start comes: none, once
-    // the menu has gone.
-    QWidget *messageParentFor(AfterStart after);
-    // Whether the user lets a menu that did not come from a medium run the
-    // program that `action` starts; always for a medium's menu.
-    bool mayStart(const LaunchAction &action);
 
     const std::filesystem::path m_programFolder;
     Opener &m_opener;

@@ -4,7 +4,8 @@
 # and once with XWayland, where they run on X11. In each session the windows
 # of both programs are driven (DesktopSessionTest), and both programs, started
 # as the desktop starts them, show their windows to a screen reader; discgate
-# takes its medium as a file:// URI of a folder with a Japanese name.
+# takes its medium as a file:// URI of a folder with a Japanese name, and shows
+# the plain menu of a medium made for the Windows shell.
 # Skipped (status 77) without weston, Xwayland, Qt's Wayland plugin
 # (qt6-wayland), D-Bus, the AT-SPI bus or pyatspi.
 # Usage: wayland-check.sh PROGRAM_FOLDER SAMPLE_MEDIUM SESSION_TEST
@@ -74,6 +75,11 @@ fail() {
 disc="$work/サンプル メディア"
 cp -r "$medium" "$disc"
 disc_uri="$("$python" -c 'import pathlib, sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$disc")"
+# A driver disc whose Autorun.inf was written for the Windows shell alone.
+plain="$work/DRIVER_CD"
+mkdir "$plain"
+printf '[autorun]\r\nopen=setup.exe /s\r\nicon=setup.exe,0\r\nlabel=Driver CD\r\n' \
+    >"$plain/autorun.inf"
 mkdir "$work/dayglass"
 cp "$bin/dayglass" "$work/dayglass/"
 
@@ -87,6 +93,9 @@ check_session() {
     dbus-run-session -- "$python" "$here/atspi_tree.py" "$bin/discgate" "$disc_uri" -- \
         "frame|discgate" "push button|閉じる" "push button|readme.txt" ||
         fail "discgate shows no menu of the medium $disc_uri on $1"
+    dbus-run-session -- "$python" "$here/atspi_tree.py" "$bin/discgate" "$plain" -- \
+        "push button|setup.exe を実行" "push button|フォルダーを開く" "push button|閉じる" ||
+        fail "discgate shows no plain menu of $plain on $1"
     dbus-run-session -- "$python" "$here/atspi_tree.py" "$work/dayglass/dayglass" -- \
         "frame|DG" "push button|時間設定" || fail "dayglass shows no window on $1"
 }

@@ -1,0 +1,86 @@
+#include "AutorunChoice.h"
+
+#include "AsciiText.h"
+#include "LaunchTarget.h"
+#include "MediumTarget.h"
+
+#include <system_error>
+
+namespace {
+
+// How many parts of a command line with blanks in it are looked for on the
+// medium, so that a line of hundreds of blanks costs no more than a real one.
+constexpr std::size_t maximumProgramTries = 32;
+
+// What the user knows a program or file by: the last part of its Windows
+// path, or a whole address.
+std::string nameOf(std::string_view program) {
+    if (isAddress(program))
+        return std::string(program);
+    const std::size_t separator = program.find_last_of("\\/:");
+    return std::string(separator == std::string_view::npos ? program
+                                                           : program.substr(separator + 1));
+}
+
+class ChoiceMaker {
+public:
+    explicit ChoiceMaker(const std::filesystem::path &mediumRoot) : m_mediumRoot(mediumRoot) {}
+
+    void add(ChoiceKind kind, std::string label, std::string_view command,
+             std::vector<AutorunChoice> &choices) {
+        const std::string program = commandProgram(command, [this](std::string_view name) {
+            std::error_code error;
+            return std::filesystem::exists(target(name), error);
+        });
+        if (!program.empty())
+            choices.push_back({kind, std::move(label), nameOf(program), target(program)});
+    }
+
+private:
+    std::string target(std::string_view program) {
+        return mediumTarget(m_mediumRoot, program, m_listings);
+    }
+
+    const std::filesystem::path &m_mediumRoot;
+    FolderListings m_listings;
+};
+
+} // namespace
+
+AutorunChoices autorunChoices(const AutorunMenu &menu, const std::filesystem::path &mediumRoot) {
+    AutorunChoices result;
+    auto &choices = result.choices;
+    ChoiceMaker maker(mediumRoot);
+    maker.add(ChoiceKind::Run, menu.action, menu.open, choices);
+    const bool actionTaken = !choices.empty();
+    maker.add(ChoiceKind::Open, actionTaken ? std::string() : menu.action, menu.shellExecute,
+              choices);
+    const std::string defaultVerb = asciiLowered(trimmed(menu.defaultVerb));
+    for (const AutorunVerb &verb : menu.verbs) {
+        const std::size_t before = choices.size();
+        maker.add(ChoiceKind::Verb, verb.label, verb.command, choices);
+        if (choices.size() > before && !defaultVerb.empty() &&
+            asciiLowered(verb.name) == defaultVerb)
+            result.defaultIndex = before;
+    }
+    return result;
+}
+
+std::string commandProgram(std::string_view command,
+                           const std::function<bool(std::string_view)> &exists) {
+    command = trimmed(command);
+    if (command.starts_with('"')) {
+        const std::size_t close = command.find('"', 1);
+        return std::string(command.substr(1, close == std::string_view::npos ? close : close - 1));
+    }
+    std::size_t tries = 0;
+    for (std::size_t blank = command.find_first_of(" \t");
+         blank != std::string_view::npos && tries++ < maximumProgramTries;
+         blank = command.find_first_of(" \t", blank + 1)) {
+        if (exists(command.substr(0, blank)))
+            return std::string(command.substr(0, blank));
+    }
+    if (exists(command))
+        return std::string(command);
+    return std::string(command.substr(0, command.find_first_of(" \t")));
+}

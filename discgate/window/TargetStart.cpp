@@ -1,0 +1,71 @@
+#include "TargetStart.h"
+
+#include "LaunchTarget.h"
+#include "LauncherMessages.h"
+#include "MessageBoxes.h"
+#include "QtPaths.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// On Windows a menu runs programs only from a medium's root. A folder may be
+// an archive from the Internet whose script keeps its execute bit, so there
+// every program waits for the user's word, whatever the menu asks itself.
+bool mayStart(const StartingMenu &menu, const LaunchAction &action) {
+    if (menu.source == MenuSource::Medium || !startsProgram(action))
+        return true;
+    const std::filesystem::path target(action.target);
+    return MessageBoxes::askYesNo(menu.window, QStringLiteral("discgate"),
+                                  LauncherMessages::folderProgramQuestion(
+                                      qtPath(target.filename()), qtPath(target.parent_path())),
+                                  MessageBoxes::DefaultAnswer::No);
+}
+
+// The window over which the message of a failed start comes: none, once the
+// menu has gone.
+QWidget *messageParentFor(QWidget *window, AfterStart after) {
+    return after == AfterStart::End ? nullptr : window;
+}
+
+} // namespace
+
+QString targetName(const std::string &strExeFile) {
+    if (isAddress(strExeFile))
+        return QString::fromStdString(strExeFile);
+    std::filesystem::path target(strExeFile);
+    if (!target.has_filename())
+        target = target.parent_path();
+    return qtPath(target.filename());
+}
+
+// A start that fails, or a target that the medium's rules refuse, is told
+// before the menu ends, so that the user learns why nothing came up.
+bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
+                 AfterStart after, const StartSteps &steps) {
+    const LaunchDecision decision = decideLaunch(strPath, menu.root);
+    const auto *action = std::get_if<LaunchAction>(&decision);
+    if (action && !mayStart(menu, *action))
+        return false;
+    steps.starting();
+    if (after == AfterStart::End)
+        menu.window->hide();
+    if (!action) {
+        MessageBoxes::inform(messageParentFor(menu.window, after), QStringLiteral("discgate"),
+                             LauncherMessages::launchRefusal(std::get<LaunchRefusal>(decision),
+                                                             QString::fromStdString(strPath)));
+        steps.finished();
+        return true;
+    }
+    opener.open(*action, [window = QPointer(menu.window), name = targetName(strPath), after,
+                          finished = steps.finished](std::optional<OpenFailure> failure) {
+        if (!window)
+            return;
+        if (failure)
+            MessageBoxes::inform(messageParentFor(window, after), QStringLiteral("discgate"),
+                                 LauncherMessages::openFailure(name, *failure));
+        finished();
+    });
+    return true;
+}
