@@ -278,6 +278,14 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
     return valueText(storedValueOf(content, *location.key), encoding);
 }
 
+std::vector<std::string_view> sectionNames(std::string_view content) {
+    std::vector<std::string_view> names;
+    LineReader reader(content, encodingOf(content));
+    while (const auto header = reader.nextSection())
+        names.push_back(header->name);
+    return names;
+}
+
 int NameOrder::compare(std::string_view a, std::string_view b) const {
     if (comparisons)
         ++*comparisons;

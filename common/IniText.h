@@ -27,6 +27,10 @@ TextEncoding encodingOf(std::string_view content);
 std::optional<std::string> findValue(std::string_view content, std::string_view section,
                                      std::string_view key);
 
+// The names of the content's sections, in the order of the file, each as
+// often as the file holds it.
+std::vector<std::string_view> sectionNames(std::string_view content);
+
 // The content with the key set to `value`. Every other byte stays as it was;
 // a new key goes after the last key of its section, a new section at the end,
 // both with CRLF line ends. Line breaks in the names or the value would split

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
@@ -28,6 +29,10 @@ public:
     cls_IniFile() = default;
     // An accessor that takes a file larger than `sizeLimit` for none.
     explicit cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
+
+    // An accessor that reads `content` as its file's and has no file: it
+    // lets a change made under the folder's lock read what it changes.
+    static cls_IniFile overContent(std::string content);
 
     const std::string &Name() const { return m_name; }
     void SetName(std::string path) {
@@ -52,6 +57,12 @@ public:
     // may be longer than GetDataStr() returns (IniText::maximumValueLength);
     // 0 when the file, section or key is missing.
     std::size_t GetDataLength(std::string_view section, std::string_view key) const;
+
+    // The names of the file's sections in the order of the file, each once.
+    std::vector<std::string> SectionNames() const;
+
+    // The encoding the file's text is read and written in.
+    TextEncoding Encoding() const;
 
     // Whether the file is larger than this accessor takes: it then reads as
     // missing, and writes leave it as it is (WriteProblem::Oversized).

@@ -1,9 +1,11 @@
 #include "DayNoteStore.h"
 
 #include "DaySection.h"
+#include "FileStore.h"
 #include "IniText.h"
 #include "NoteText.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -71,4 +73,37 @@ WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     if (!std::filesystem::remove(file, error) && error)
         return writeErrorFor(file, error.value());
     return std::nullopt;
+}
+
+std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder) {
+    const cls_IniFile calendar = calendarFileIn(dataFolder);
+    std::vector<DayNote> days;
+    for (const std::string &section : calendar.SectionNames()) {
+        const auto date = dayOfSection(section);
+        if (!date)
+            continue;
+        StoredDay stored = readDay(calendar, section);
+        if (!stored.note.empty() || stored.colour != oleBlack)
+            days.push_back({*date, std::move(stored)});
+    }
+    std::sort(days.begin(), days.end(),
+              [](const DayNote &a, const DayNote &b) { return a.date < b.date; });
+    return days;
+}
+
+WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes) {
+    const cls_IniFile calendar = calendarFileIn(dataFolder);
+    if (calendar.Name().empty())
+        return WriteError{WriteProblem::NoFolder, dataFolder, 0};
+    if (changes(calendar).empty())
+        return std::nullopt;
+    return FileStore::update(calendar.Name(), [&](const std::optional<std::string> &old) {
+        std::string content = old.value_or(std::string());
+        const cls_IniFile current = cls_IniFile::overContent(content);
+        const TextEncoding encoding = current.Encoding();
+        for (const NoteChange &change : changes(current))
+            content = IniText::withValue(content, encodeText(change.section, encoding), textKey,
+                                         encodeText(change.note, encoding));
+        return content;
+    });
 }
