@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 #include "DayglassContext.h"
 #include "FileStore.h"
+#include "NoteCommand.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
 #include "frmWeek.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const auto status = runNoteCommand(argc, argv))
+        return *status;
     chooseWindowSystem();
     // A save beyond the file size limit must be reported, not end the program.
     FileStore::ignoreFileSizeSignal();
