@@ -108,9 +108,26 @@ TEST(IniTextTest, WritesChangeOnlyTheKey) {
         {"lone_cr_completed", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
         {"bom_kept", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
     };
-    for (const WriteCase &row : rows)
+    for (const WriteCase &row : rows) {
         EXPECT_EQ(IniText::withValue(row.before, row.section, row.key, row.value), row.after)
             << row.name;
+        EXPECT_EQ(IniText::withValues(row.before, row.key, {{row.section, row.value}}), row.after)
+            << row.name;
+    }
+}
+
+// Many sections at once give what one write after another gives.
+TEST(IniTextTest, ManyValuesAreWrittenAsOneAfterAnother) {
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {"B", "b"}, {"new", "n"}, {"a", "A"}, {"C", "c"}, {"later", "l"}, {"D", "d"}};
+    for (const std::string before :
+         {"", "[A]\nx=1\n[B]\n; c\ny=2\n\n[C]\r\nx=3\r\n[a]\nx=4\n[D]\nx=5", "[A]\rx=1\r[D]",
+          "\xEF\xBB\xBF[C]\r\nx=1\r"}) {
+        std::string oneByOne = before;
+        for (const auto &[section, value] : values)
+            oneByOne = IniText::withValue(oneByOne, section, "x", value);
+        EXPECT_EQ(IniText::withValues(before, "x", values), oneByOne) << before;
+    }
 }
 
 TEST(IniTextTest, WrittenValuesReadBack) {

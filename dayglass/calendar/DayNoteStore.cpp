@@ -98,12 +98,13 @@ WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges
     if (changes(calendar).empty())
         return std::nullopt;
     return FileStore::update(calendar.Name(), [&](const std::optional<std::string> &old) {
-        std::string content = old.value_or(std::string());
+        const std::string content = old.value_or(std::string());
         const cls_IniFile current = cls_IniFile::overContent(content);
         const TextEncoding encoding = current.Encoding();
+        std::vector<std::pair<std::string, std::string>> notes;
         for (const NoteChange &change : changes(current))
-            content = IniText::withValue(content, encodeText(change.section, encoding), textKey,
-                                         encodeText(change.note, encoding));
-        return content;
+            notes.emplace_back(encodeText(change.section, encoding),
+                               encodeText(change.note, encoding));
+        return IniText::withValues(content, textKey, notes);
     });
 }
