@@ -161,8 +161,9 @@ WriteResult updateLocked(const fs::path &path,
         return old.error;
     const std::string content = edit(old.content);
     // A file that holds the new content already needs no write, so a file
-    // the user protected from writing raises nothing when nothing changes.
-    if (old.content && content == *old.content)
+    // the user protected from writing raises nothing when nothing changes;
+    // nor does a missing file that would be empty.
+    if (old.content ? content == *old.content : content.empty())
         return std::nullopt;
     if (const int error = old.content ? writeAccessError(path) : 0)
         return writeErrorFor(path, error);
@@ -172,6 +173,18 @@ WriteResult updateLocked(const fs::path &path,
     if (content.size() > sizeLimit)
         return writeErrorFor(path, EFBIG);
     return replaceAtomically(path, content, old.content ? &old.status : nullptr);
+}
+
+// Whether the file at `path`, reached as every read reaches it, holds what
+// `edit` would make of it already.
+bool holdsTheEditAlready(const fs::path &path,
+                         const std::function<std::string(const std::optional<std::string> &)> &edit,
+                         std::uintmax_t sizeLimit) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid())
+        return false;
+    const std::optional<std::string> content = readDescriptor(file.get(), sizeLimit);
+    return content && edit(content) == *content;
 }
 
 } // namespace
@@ -220,13 +233,15 @@ WriteResult update(const fs::path &requestedPath,
     ignoreFileSizeSignal();
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
         return WriteError{WriteProblem::NoFolder, requestedPath, 0};
+    // A link that is not followed for writing is followed for reading: a
+    // write through it that would change nothing is no failure to tell.
     const WriteTarget target = writeTargetFor(requestedPath);
     if (target.error)
-        return target.error;
+        return holdsTheEditAlready(requestedPath, edit, sizeLimit) ? std::nullopt : target.error;
     const fs::path &path = target.path;
     if (const int error = makeFolders(path.parent_path()))
         return writeErrorFor(path, error);
-    const FolderLock lock = lockFolder(path.parent_path(), modeForNewFileIn(path.parent_path()));
+    const FolderLock lock = lockFolder(path.parent_path());
     if (!lock.descriptor.valid())
         return writeErrorFor(path, lock.systemError);
     return updateLocked(path, edit, sizeLimit);

@@ -31,14 +31,16 @@ std::optional<std::string> readDescriptor(int descriptor,
 // file byte for byte, and no temporary file stays behind. The new file keeps
 // the old one's mode and, where the writer may give it, its owner and group;
 // a new file gets the user's umask, and no access for others in a folder that
-// grants them none. Links are followed as WriteTarget.h says. A missing
-// folder is made, for its owner only. Nothing comes back when the file holds
-// the new content (also when it held it already); otherwise why it does not.
-// A file that holds the new content already is left untouched and reports
-// nothing, even where it may not be written. A path that is not absolute names
-// no folder at all and is never written. A file larger than `sizeLimit` is
-// left as it is (Oversized), and no content larger than that is written
-// (TooLarge).
+// grants them none. Links are followed as WriteTarget.h says; a link that is
+// not followed reports nothing when the file it leads to holds the new
+// content already. A missing folder is made, for its owner only. Nothing
+// comes back when the file holds the new content (also when it held it
+// already); otherwise why it does not. A file that holds the new content
+// already is left untouched and reports nothing, even where it may not be
+// written; a missing file whose new content is empty stays missing. A path
+// that is not absolute names no folder at all and is never written. A file
+// larger than `sizeLimit` is left as it is (Oversized), and no content larger
+// than that is written (TooLarge).
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
                    std::uintmax_t sizeLimit = maximumFileSize);

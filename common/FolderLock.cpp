@@ -12,13 +12,15 @@
 
 namespace {
 
+constexpr mode_t lockFileMode = 0600;
+
 // Opens the lock file, or makes it. A link or anything but a regular file in
 // its place is refused: in a shared folder another user may have put it there.
-FileDescriptor openLockFile(const std::filesystem::path &path, mode_t newFileMode) {
+FileDescriptor openLockFile(const std::filesystem::path &path) {
     constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     FileDescriptor file(::open(path.c_str(), flags));
     if (!file.valid() && errno == ENOENT)
-        file = FileDescriptor(::open(path.c_str(), flags | O_CREAT | O_EXCL, newFileMode));
+        file = FileDescriptor(::open(path.c_str(), flags | O_CREAT | O_EXCL, lockFileMode));
     if (!file.valid() && errno == EEXIST)
         file = FileDescriptor(::open(path.c_str(), flags));
     struct stat status {};
@@ -26,6 +28,10 @@ FileDescriptor openLockFile(const std::filesystem::path &path, mode_t newFileMod
         errno = EISDIR;
         return FileDescriptor();
     }
+    // Made by an earlier version with the umask's mode, or by the user's umask
+    // narrowing 0600 further.
+    if (file.valid() && status.st_uid == ::geteuid() && (status.st_mode & 07777) != lockFileMode)
+        ::fchmod(file.get(), lockFileMode);
     return file;
 }
 
@@ -77,8 +83,8 @@ FolderLock waitForLock(FileDescriptor file) {
 
 } // namespace
 
-FolderLock lockFolder(const std::filesystem::path &folder, mode_t newFileMode) {
-    FileDescriptor file = openLockFile(folder / folderLockName, newFileMode);
+FolderLock lockFolder(const std::filesystem::path &folder) {
+    FileDescriptor file = openLockFile(folder / folderLockName);
     if (!file.valid())
         return {FileDescriptor(), errno};
     if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0)

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <sys/types.h>
 
 // The lock under which our programs change the INI files of one folder, so
 // that two processes that save at once lose nothing. It is a file of its own
@@ -22,6 +21,8 @@ struct FolderLock {
 inline constexpr char folderLockName[] = ".dayglass.lock";
 inline constexpr std::chrono::milliseconds folderLockPatience{1500};
 
-// Takes the lock of `folder`, making its lock file with `newFileMode` where
-// it is missing.
-FolderLock lockFolder(const std::filesystem::path &folder, mode_t newFileMode);
+// Takes the lock of `folder`. Its lock file is the user's alone (0600), made
+// so where it is missing and set so where the user owns it: a lock file that
+// others may open lets any of them hold the lock for ever, and every save of
+// the user then ends in Busy.
+FolderLock lockFolder(const std::filesystem::path &folder);

@@ -12,9 +12,11 @@ enum class WriteProblem {
     TooLarge,   // the file would pass a size limit of the file system or the process
     Oversized,  // the file is larger than any that is read or written, and stays as it is
     NotAFile,   // a folder, device or pipe stands where the file should be
-    UnsafeLink, // a link that someone else could have made
-    NoFolder,   // there is nowhere to keep the file
-    Other,      // any other failure of the system, with its error number
+    UnsafeLink, // a link that someone else could have made or changed
+    // a link off the home folder's file system that leads to another file system
+    LinkOffItsFileSystem,
+    NoFolder, // there is nowhere to keep the file
+    Other,    // any other failure of the system, with its error number
 };
 
 struct WriteError {

@@ -2,8 +2,13 @@
 
 #include <cerrno>
 #include <climits>
-#include <sys/stat.h>
+#include <cstdlib>
+#include <cstring>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -11,6 +16,10 @@ namespace {
 
 // As many links as the kernel follows in one path before it gives up.
 constexpr int mostLinks = 40;
+
+// The largest entry of the account databases that is read; a larger one
+// counts as unknown.
+constexpr std::size_t largestAccountEntry = 1024 * 1024;
 
 // The file system of `target`, or of the folder that would hold it when it
 // does not exist yet.
@@ -23,18 +32,97 @@ bool deviceOf(const fs::path &target, dev_t *device) {
     return true;
 }
 
-bool mayFollow(const struct stat &link, const fs::path &folder, const fs::path &target) {
+// Whether `device` holds the user's home folder.
+bool isTheHomeFileSystem(dev_t device) {
+    const char *home = std::getenv("HOME");
+    struct stat status {};
+    return home && fs::path(home).is_absolute() && ::stat(home, &status) == 0 &&
+           status.st_dev == device;
+}
+
+// Why the link of `link`, in `folder` and leading to `target`, may not be
+// followed for writing; nothing when it may.
+std::optional<WriteProblem> linkProblem(const struct stat &link, const fs::path &folder,
+                                        const fs::path &target) {
     struct stat folderStatus {};
+    if (link.st_uid != ::geteuid() || ::stat(folder.c_str(), &folderStatus) != 0 ||
+        !isTheUsersPrivateFolder(folder))
+        return WriteProblem::UnsafeLink;
     dev_t targetDevice = 0;
-    return link.st_uid == ::geteuid() && ::stat(folder.c_str(), &folderStatus) == 0 &&
-           isTheUsersPrivateFolder(folderStatus) && deviceOf(target, &targetDevice) &&
-           targetDevice == folderStatus.st_dev;
+    if (isTheHomeFileSystem(folderStatus.st_dev) ||
+        (deviceOf(target, &targetDevice) && targetDevice == folderStatus.st_dev))
+        return std::nullopt;
+    return WriteProblem::LinkOffItsFileSystem;
+}
+
+// Runs a reentrant look-up of the account databases, such as getgrgid_r,
+// in `buffer`, which grows while the entry does not fit. The entry found, or
+// null.
+template <typename Entry, typename LookUp>
+Entry *lookUpAccount(Entry &entry, std::vector<char> &buffer, LookUp lookUp) {
+    buffer.resize(1024);
+    for (;;) {
+        Entry *found = nullptr;
+        const int error = lookUp(&entry, buffer.data(), buffer.size(), &found);
+        if (error != ERANGE || buffer.size() >= largestAccountEntry)
+            return error == 0 ? found : nullptr;
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// Whether an account other than the user's has `group` as its primary group;
+// also when the database cannot be read to its end.
+bool isAnotherAccountsPrimaryGroup(gid_t group) {
+    bool found = false;
+    ::setpwent();
+    for (;;) {
+        errno = 0;
+        const struct passwd *account = ::getpwent();
+        if (!account) {
+            found = errno != 0 && errno != ENOENT;
+            break;
+        }
+        if (account->pw_gid == group && account->pw_uid != ::geteuid()) {
+            found = true;
+            break;
+        }
+    }
+    ::endpwent();
+    return found;
 }
 
 } // namespace
 
+bool hasNoMemberButTheUser(gid_t group) {
+    struct group groupEntry {};
+    std::vector<char> groupBuffer;
+    const struct group *found = lookUpAccount(groupEntry, groupBuffer, [group](auto... arguments) {
+        return ::getgrgid_r(group, arguments...);
+    });
+    if (!found)
+        return false;
+    struct passwd userEntry {};
+    std::vector<char> userBuffer;
+    const struct passwd *user = lookUpAccount(userEntry, userBuffer, [](auto... arguments) {
+        return ::getpwuid_r(::geteuid(), arguments...);
+    });
+    for (char **member = found->gr_mem; member && *member; ++member) {
+        if (!user || std::strcmp(*member, user->pw_name) != 0)
+            return false;
+    }
+    return !isAnotherAccountsPrimaryGroup(group);
+}
+
 bool isTheUsersPrivateFolder(const struct stat &status) {
-    return status.st_uid == ::geteuid() && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    return status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) == 0 &&
+           ((status.st_mode & S_IWGRP) == 0 || hasNoMemberButTheUser(status.st_gid));
+}
+
+bool isTheUsersPrivateFolder(const fs::path &folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 && isTheUsersPrivateFolder(status) &&
+           ((status.st_mode & S_IWGRP) == 0 ||
+            ::getxattr(folder.c_str(), "system.posix_acl_access", nullptr, 0) <= 0);
 }
 
 WriteTarget writeTargetFor(const fs::path &path) {
@@ -51,8 +139,8 @@ WriteTarget writeTargetFor(const fs::path &path) {
                     WriteError{WriteProblem::Other, path, length < 0 ? errno : ENAMETOOLONG}};
         const fs::path next =
             folder / fs::path(std::string(target, static_cast<std::size_t>(length)));
-        if (!mayFollow(status, folder, next))
-            return {current, WriteError{WriteProblem::UnsafeLink, path, EPERM}};
+        if (const auto problem = linkProblem(status, folder, next))
+            return {current, WriteError{*problem, path, EPERM}};
         current = next;
     }
     return {current, WriteError{WriteProblem::NotAFile, path, ELOOP}};

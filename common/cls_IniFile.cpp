@@ -32,6 +32,12 @@ std::optional<StoredValue> findStoredValue(const IniSnapshot *file, std::string_
 
 } // namespace
 
+cls_IniFile cls_IniFile::ofContent(std::string content) {
+    cls_IniFile ini;
+    ini.m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(content)), false};
+    return ini;
+}
+
 const IniRead &cls_IniFile::read() const {
     if (!m_read)
         m_read = readIniSnapshot(m_name, m_sizeLimit);
@@ -83,12 +89,6 @@ std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_vie
     const TextEncoding encoding = file->encoding();
     return file->valueLength(encodedName(section, encoding), encodedName(key, encoding))
         .value_or(0);
-}
-
-cls_IniFile cls_IniFile::overContent(std::string content) {
-    cls_IniFile ini;
-    ini.m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(content)), false};
-    return ini;
 }
 
 std::vector<std::string> cls_IniFile::SectionNames() const {

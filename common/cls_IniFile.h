@@ -30,9 +30,9 @@ public:
     // An accessor that takes a file larger than `sizeLimit` for none.
     explicit cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
 
-    // An accessor that reads `content` as its file's and has no file: it
-    // lets a change made under the folder's lock read what it changes.
-    static cls_IniFile overContent(std::string content);
+    // An accessor without a file that reads `content`, for code that has
+    // read the file already, such as an edit under the folder's lock.
+    static cls_IniFile ofContent(std::string content);
 
     const std::string &Name() const { return m_name; }
     void SetName(std::string path) {

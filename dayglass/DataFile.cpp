@@ -2,7 +2,9 @@
 
 #include "AsciiText.h"
 #include "PaddedText.h"
+#include "WriteAccess.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 
@@ -59,8 +61,13 @@ ShownPage readShownPage(const std::filesystem::path &dataFolder) {
 }
 
 WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
-    return dataFileIn(dataFolder)
-        .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
+    const WriteResult error =
+        dataFileIn(dataFolder)
+            .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
+    if (error && error->problem == WriteProblem::ReadOnly &&
+        writeAccessError(error->path) == EACCES)
+        return std::nullopt;
+    return error;
 }
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {

@@ -25,16 +25,17 @@ std::optional<fs::path> absoluteEnvironmentPath(const char *name) {
     return fs::path(value);
 }
 
-bool isOwnAndPrivate(const fs::path &folder) {
-    struct stat status {};
-    return ::stat(folder.c_str(), &status) == 0 && isTheUsersPrivateFolder(status);
+// Whether the program folder is the portable kind, which keeps the files
+// beside the program unless someone else may write it.
+bool isPortableFolder(const fs::path &programFolder) {
+    return programFolder.is_absolute() && !isSystemFolder(programFolder) &&
+           writeAccessError(programFolder) == 0;
 }
 
 } // namespace
 
 fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::path> &configHome) {
-    if (programFolder.is_absolute() && !isSystemFolder(programFolder) &&
-        writeAccessError(programFolder) == 0 && isOwnAndPrivate(programFolder))
+    if (isPortableFolder(programFolder) && isTheUsersPrivateFolder(programFolder))
         return programFolder;
     if (!configHome)
         return {};
@@ -45,6 +46,10 @@ fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::pa
     if (::stat(userFolder.c_str(), &status) == 0 && status.st_uid != ::geteuid())
         return {};
     return userFolder;
+}
+
+bool othersMayWriteTheProgramFolder(const fs::path &programFolder) {
+    return isPortableFolder(programFolder) && !isTheUsersPrivateFolder(programFolder);
 }
 
 std::optional<fs::path> userConfigHome() {

@@ -137,9 +137,8 @@ void frmWeek::CMD_Timer_Click(int index) {
     savePage(index);
 }
 
-// A Data.ini that holds these very bytes already is not written (see
-// FileStore::update), so that one the user protected from writing raises no
-// message at every start.
+// A Data.ini that the user protected from writing stays as it is without a
+// word (see writeShownPage); any other failure is told once a run.
 void frmWeek::savePage(int index) {
     const WriteResult error = writeShownPage(m_context.dataFolder, index);
     if (error && error->problem == WriteProblem::Oversized)
@@ -175,9 +174,10 @@ void frmWeek::askForAttention() {
 }
 
 void frmWeek::Timer_Timer() {
-    m_timerPage->Timer_Timer();
-    m_endNotifier->tick();
-    m_launcherEntry->tick(m_timerPage->period(), m_context.clock());
+    const LocalSeconds now = m_context.clock();
+    m_timerPage->Timer_Timer(now);
+    m_endNotifier->tick(now);
+    m_launcherEntry->tick(m_timerPage->period(), now);
     if (!TodayFocusDone)
         focusTodayOnce();
 }

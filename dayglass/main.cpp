@@ -1,9 +1,11 @@
 #include "ApplicationSetup.h"
 #include "DayglassContext.h"
 #include "FileStore.h"
+#include "MessageBoxes.h"
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
+#include "WriteErrorMessage.h"
 #include "frmWeek.h"
 
 #include <QApplication>
@@ -26,5 +28,9 @@ int main(int argc, char *argv[]) {
     const DayglassContext context{dataFolder, systemLocalNow};
     frmWeek window(context);
     window.show();
+    if (othersMayWriteTheProgramFolder(programFolder))
+        MessageBoxes::inform(
+            &window, QStringLiteral("dayglass"),
+            WriteErrorMessage::keptAwayFromTheProgramFolder(programFolder, dataFolder));
     return QApplication::exec();
 }

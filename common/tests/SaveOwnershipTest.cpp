@@ -56,51 +56,69 @@ TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
     fs::permissions(programFolder, static_cast<fs::perms>(0755));
     EXPECT_EQ(write(programFolder / "Data.ini"), std::nullopt);
     EXPECT_EQ(statusOf(programFolder / "Data.ini").st_mode & 07777, 0644u);
+    // The lock is the user's alone wherever it lies, also one made before.
+    EXPECT_EQ(statusOf(programFolder / ".dayglass.lock").st_mode & 07777, 0600u);
+    fs::permissions(programFolder / ".dayglass.lock", static_cast<fs::perms>(0644));
+    EXPECT_EQ(write(programFolder / "Data.ini"), std::nullopt);
+    EXPECT_EQ(statusOf(programFolder / ".dayglass.lock").st_mode & 07777, 0600u);
     ::umask(previousMask);
 }
 
 // A link is followed only where nobody else could have made it: the user's
-// own link, in a folder of the user's that nobody else may write, to a file
-// on the same file system. Shared, sticky and team folders, another user's
-// link, and a stick that lends our user id to a link into the home are not.
+// own link, in a folder of the user's that nobody else may write (the group
+// of root alone, as the group of a user's own name, may). On the home
+// folder's file system it leads anywhere, elsewhere only within its own file
+// system. Shared, sticky and team folders, another user's link, and a stick
+// that lends our user id to a link into the home are refused; a write through
+// them that would change nothing is no failure.
 TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
+    constexpr gid_t nogroup = 65534;
+    constexpr auto followed = std::nullopt;
+    constexpr auto offItsFileSystem = WriteProblem::LinkOffItsFileSystem;
     struct Row {
         mode_t folderMode;
         uid_t folderOwner;
         uid_t linkOwner;
         const char *targetFileSystem;
-        bool followed;
+        std::optional<WriteProblem> refusal;
+        gid_t folderGroup = 0;
+        const char *linkFileSystem = "/tmp";
     };
     const Row rows[] = {
-        {01777, 0, otherUser, "/tmp", false},
-        {01777, 0, 0, "/tmp", false},
-        {0777, 0, 0, "/tmp", false},
-        {02775, 0, 0, "/tmp", false},
-        {0755, otherUser, otherUser, "/tmp", false},
-        {0755, 0, otherUser, "/tmp", false},
-        {0755, 0, 0, "/dev/shm", false},
-        {0755, 0, 0, "/tmp", true},
+        {01777, 0, otherUser, "/tmp", WriteProblem::UnsafeLink},
+        {01777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
+        {0777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
+        {02775, 0, 0, "/tmp", WriteProblem::UnsafeLink, nogroup},
+        {02775, 0, 0, "/tmp", followed},
+        {0755, otherUser, otherUser, "/tmp", WriteProblem::UnsafeLink, otherUser},
+        {0755, 0, otherUser, "/tmp", WriteProblem::UnsafeLink},
+        {0755, 0, 0, "/tmp", offItsFileSystem, 0, "/dev/shm"},
+        {0755, 0, 0, "/dev/shm", followed, 0, "/dev/shm"},
+        {0755, 0, 0, "/dev/shm", followed},
+        {0755, 0, 0, "/tmp", followed},
     };
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", "/tmp", 1);
     for (const Row &row : rows) {
-        TemporaryFolder shared("/tmp");
+        TemporaryFolder shared(row.linkFileSystem);
         TemporaryFolder home(row.targetFileSystem);
         writeBytes(home / ".bashrc", "echo hello\n");
         fs::create_symlink(home / ".bashrc", shared / "Data.ini");
         ASSERT_EQ(::chmod(shared.path().c_str(), row.folderMode), 0);
-        ASSERT_EQ(::chown(shared.path().c_str(), row.folderOwner, row.folderOwner), 0);
+        ASSERT_EQ(::chown(shared.path().c_str(), row.folderOwner, row.folderGroup), 0);
         ASSERT_EQ(::lchown((shared / "Data.ini").c_str(), row.linkOwner, row.linkOwner), 0);
         const WriteResult result = write(shared / "Data.ini");
-        const std::string name = std::to_string(row.folderMode) + " " +
-                                 std::to_string(row.linkOwner) + " " + row.targetFileSystem;
-        EXPECT_EQ(!result, row.followed) << name;
-        EXPECT_TRUE(row.followed || (result && result->problem == WriteProblem::UnsafeLink))
-            << name;
+        const auto name = &row - rows;
+        EXPECT_EQ(result ? std::optional(result->problem) : std::nullopt, row.refusal) << name;
         EXPECT_EQ(readBytes(home / ".bashrc"),
-                  row.followed ? "echo hello\n[A]\r\nx=new\r\n" : "echo hello\n");
+                  row.refusal ? "echo hello\n" : "echo hello\n[A]\r\nx=new\r\n");
         EXPECT_TRUE(fs::is_symlink(shared / "Data.ini"));
+        writeBytes(home / ".bashrc", "[A]\r\nx=new\r\n");
+        EXPECT_EQ(write(shared / "Data.ini"), std::nullopt) << name;
     }
+    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "DaySection.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
-#include "NoteText.h"
 #include "NoteTransferDialogs.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
@@ -27,7 +26,7 @@ const QString programTitle = QStringLiteral("dayglass");
 // The day's note as the page and the editor show it. Notes keep carriage
 // returns for line breaks; Qt's widgets break lines at line feeds.
 QString displayText(const DayCell &day) {
-    return QString::fromStdString(NoteToText(day.tag)).replace(u'\r', u'\n');
+    return noteDisplayText(day.tag);
 }
 
 void paintWhiteOnBlack(QWidget *widget) {
@@ -376,9 +375,11 @@ void CalendarPage::CalendarSet_Click() {
     const auto section = sectionOf(index);
     if (!section)
         return;
-    const DayCell &day = m_grid.cell(index);
+    // The day is read afresh: another window may have saved it since the
+    // month was drawn.
+    const StoredDay day = readDay(calendarFileIn(m_context.dataFolder), *section);
     frmCSet editor(m_context.dataFolder,
-                   {QString::fromStdString(*section), displayText(day), day.colour},
+                   {QString::fromStdString(*section), noteDisplayText(day.note), day.colour, day},
                    day.noteCut ? StoredNote::Cut : StoredNote::Whole);
     editor.exec();
     ShowMonth();

@@ -13,6 +13,23 @@ namespace {
 constexpr char textKey[] = "Text";
 constexpr char colourKey[] = "Collar";
 
+// The content with the day's note and colour. A day section name has no
+// blanks around it, so it goes into the file as it is.
+std::string withDay(std::string_view content, std::string_view section, std::string_view editorText,
+                    OleColor colour) {
+    const TextEncoding encoding = IniText::encodingOf(content);
+    const std::string name = encodeText(section, encoding);
+    const std::string withNote =
+        IniText::withValue(content, name, textKey, encodeText(TextToNote(editorText), encoding));
+    // As the platform writes a 32-bit integer: a system colour is negative.
+    return IniText::withValue(withNote, name, colourKey,
+                              std::to_string(static_cast<std::int32_t>(colour)));
+}
+
+std::filesystem::path calendarPathIn(const std::filesystem::path &dataFolder) {
+    return calendarFileIn(dataFolder).Name();
+}
+
 } // namespace
 
 cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
@@ -50,11 +67,36 @@ WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string
 
 WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
                     std::string_view editorText, OleColor colour) {
-    cls_IniFile file = calendarFileIn(dataFolder);
-    if (auto error = file.SetDataStr(section, textKey, TextToNote(editorText)))
-        return error;
-    // As the platform writes a 32-bit integer: a system colour is negative.
-    return file.SetDataStr(section, colourKey, std::to_string(static_cast<std::int32_t>(colour)));
+    return FileStore::update(
+        calendarPathIn(dataFolder), [&](const std::optional<std::string> &old) {
+            return withDay(old.value_or(std::string()), section, editorText, colour);
+        });
+}
+
+// A refusal leaves the content as it was, which the store does not write (and
+// a missing file stays missing).
+std::optional<DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
+                                            const DayEdit &edit) {
+    std::optional<DaySaveRefusal> refusal;
+    const WriteResult written =
+        FileStore::update(calendarPathIn(dataFolder), [&](const std::optional<std::string> &old) {
+            std::string content = old.value_or(std::string());
+            if (auto problem = noteRefusal(edit.editorText, IniText::encodingOf(content))) {
+                refusal = std::move(*problem);
+                return content;
+            }
+            if (edit.opened) {
+                StoredDay now = readDay(cls_IniFile::ofContent(content), edit.section);
+                if (now != *edit.opened) {
+                    refusal = DayChangedMeanwhile{std::move(now)};
+                    return content;
+                }
+            }
+            return withDay(content, edit.section, edit.editorText, edit.colour);
+        });
+    if (written)
+        return *written;
+    return refusal;
 }
 
 bool holdsCalendar(const std::filesystem::path &dataFolder) {
@@ -99,7 +141,7 @@ WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges
         return std::nullopt;
     return FileStore::update(calendar.Name(), [&](const std::optional<std::string> &old) {
         const std::string content = old.value_or(std::string());
-        const cls_IniFile current = cls_IniFile::overContent(content);
+        const cls_IniFile current = cls_IniFile::ofContent(content);
         const TextEncoding encoding = current.Encoding();
         std::vector<std::pair<std::string, std::string>> notes;
         for (const NoteChange &change : changes(current))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MonthGrid.h"
+#include "NoteStorage.h"
 #include "OleColor.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
@@ -8,8 +9,10 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 // Calendar.ini: one section per annotated day, named by daySectionName(), with
@@ -51,10 +54,38 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid);
 WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section);
 
 // Writes both keys, whichever of them the user changed: the note in its stored
-// form and the colour as decimal text. The first write that fails ends the
-// save and says why.
+// form and the colour as decimal text, in one read and one write of the file.
+// A failed write says why.
 WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
                     std::string_view editorText, OleColor colour);
+
+// The note editor's save of one day.
+struct DayEdit {
+    std::string section;
+    std::string editorText;
+    OleColor colour = oleBlack;
+    // The day as the editor found it when it opened, which the save writes
+    // over only while the day still holds it; nothing to write over whatever
+    // the day holds.
+    std::optional<StoredDay> opened;
+};
+
+// The day holds something else than when the editor opened: another window
+// or program saved it meanwhile.
+struct DayChangedMeanwhile {
+    StoredDay now;
+};
+
+// Why the editor's save wrote nothing.
+using DaySaveRefusal = std::variant<NoteRefusal, DayChangedMeanwhile, WriteError>;
+
+// Saves the day as saveDay() does, unless the file could not give the note
+// back as typed (see NoteStorage.h) or the day changed since the editor
+// opened. The file is read once, judged and written once, all under the
+// folder's lock, so that a large calendar costs one read and one write, and
+// nothing can change the day between the judgement and the write.
+std::optional<DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
+                                            const DayEdit &edit);
 
 // Whether there is a calendar to delete: a file (or a link to one) of that
 // name. A folder of that name is the user's, and no calendar.

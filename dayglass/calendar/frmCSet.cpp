@@ -5,6 +5,7 @@
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteStorage.h"
+#include "NoteText.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
@@ -32,6 +33,12 @@ QString refusalMessage(const NoteRefusal &refusal) {
         .arg(IniText::maximumValueLength);
 }
 
+// Asked when another window saved the day after the editor opened.
+const QString changedNoteQuestion =
+    QStringLiteral("この日のメモは、編集を始めた後にほかのウィンドウで保存されています。\n"
+                   "上書きするよ？いいの？\n\n"
+                   "「いいえ」なら、ほかのウィンドウのメモをこのメモの前に加えます。");
+
 bool isEnter(const QKeyEvent &event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
@@ -43,6 +50,10 @@ bool isShiftAlone(Qt::KeyboardModifiers modifiers) {
 }
 
 } // namespace
+
+QString noteDisplayText(std::string_view note) {
+    return QString::fromStdString(NoteToText(note)).replace(u'\r', u'\n');
+}
 
 frmCSet::frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
                  StoredNote storedNote)
@@ -130,16 +141,35 @@ void frmCSet::ColorSet_Click() {
 void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
-    if (const auto refusal = noteRefusal(text, calendarEncoding(m_dataFolder))) {
-        MessageBoxes::inform(this, programTitle, refusalMessage(*refusal));
-        return;
-    }
     if (m_storedNote == StoredNote::Cut &&
         !MessageBoxes::askYesNo(this, programTitle, cutNoteQuestion))
         return;
-    if (const auto error = saveDay(m_dataFolder, m_day.section.toStdString(), text, m_day.colour)) {
-        saveFailed(*error);
+    save(text, m_day.stored);
+}
+
+void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over) {
+    const auto refusal =
+        saveEditedDay(m_dataFolder, {m_day.section.toStdString(), text, m_day.colour, over});
+    if (!refusal) {
+        accept();
+    } else if (const auto *note = std::get_if<NoteRefusal>(&*refusal)) {
+        MessageBoxes::inform(this, programTitle, refusalMessage(*note));
+    } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&*refusal)) {
+        dayChangedMeanwhile(text, changed->now);
+    } else {
+        saveFailed(std::get<WriteError>(*refusal));
+    }
+}
+
+// Either answer loses nothing: Yes writes over the other note, No puts it
+// above the text, and the next save writes both.
+void frmCSet::dayChangedMeanwhile(const std::string &text, const StoredDay &now) {
+    if (MessageBoxes::askYesNo(this, programTitle, changedNoteQuestion,
+                               MessageBoxes::DefaultAnswer::No)) {
+        save(text, now);
         return;
     }
-    accept();
+    m_day.stored = now;
+    m_Tex->setPlainText(noteDisplayText(now.note) + QLatin1Char('\n') +
+                        QString::fromStdString(text));
 }

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "DayNoteStore.h"
 #include "OleColor.h"
 #include "SavingDialog.h"
 
 #include <filesystem>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
 class ThreedPanel;
+
+// A stored note as the editor and the note area show it, one line a line.
+QString noteDisplayText(std::string_view note);
 
 // How much of the day's note the editor was given.
 enum class StoredNote {
@@ -18,11 +23,14 @@ enum class StoredNote {
 };
 
 // The day the editor opens with: its section name, which is also the heading,
-// its note as display text and the colour of its cell.
+// its note as display text and the colour of its cell, and the day as the
+// file held it then, over which alone the editor saves without asking;
+// nothing to save over whatever the file holds.
 struct EditedDay {
     QString section;
     QString noteText;
     OleColor colour = oleBlack;
+    std::optional<StoredDay> stored;
 };
 
 // The note editor for one day: the day section name as heading, the note as
@@ -31,7 +39,9 @@ struct EditedDay {
 // colour are written to Calendar.ini. A note that the file could not give back
 // as typed is refused, and a save that fails is told; either way the editor
 // stays open with the text as typed, and after a failed save the user may
-// leave it without saving.
+// leave it without saving. When another window saved the day since the editor
+// opened, the editor asks before it writes over that note; without leave it
+// keeps both, the other note above the text, for the user to save.
 class frmCSet : public SavingDialog {
     Q_OBJECT
 public:
@@ -47,6 +57,9 @@ private:
 
     void ColorSet_Click();
     void Setting_Click();
+    // Saves `text` over the day as it was `over`, or over whatever it holds.
+    void save(const std::string &text, const std::optional<StoredDay> &over);
+    void dayChangedMeanwhile(const std::string &text, const StoredDay &now);
 
     const std::filesystem::path m_dataFolder;
     const StoredNote m_storedNote;

@@ -21,8 +21,8 @@ void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period) {
     m_watch.periodLoaded(period, m_clock());
 }
 
-void PeriodEndNotifier::tick() {
-    if (const auto end = m_watch.reachedEnd(m_clock())) {
+void PeriodEndNotifier::tick(LocalSeconds now) {
+    if (const auto end = m_watch.reachedEnd(now)) {
         notifyDesktop(*end);
         emit periodEnded();
     }

@@ -18,8 +18,9 @@ public:
     // Called whenever LoadPeriod has read the period.
     void periodLoaded(const std::optional<Period> &period);
 
-    // Called at every tick of the main window.
-    void tick();
+    // Called at every tick of the main window, with the clock's reading that
+    // the tick paints the page from, so that the notice comes with the red page.
+    void tick(LocalSeconds now);
 
 signals:
     void periodEnded();

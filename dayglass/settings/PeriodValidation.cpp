@@ -1,8 +1,10 @@
 #include "PeriodValidation.h"
 
+#include "PaddedText.h"
+
 #include <algorithm>
 #include <array>
-#include <cmath>
+#include <charconv>
 
 namespace {
 
@@ -51,14 +53,17 @@ std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts) {
 }
 
 double periodOrderKey(const DateTimeTexts &texts) {
-    // Of the year only its last four digits count, as in a key of the year's
-    // text cut to four characters; the other values are below 100 once they
-    // have passed the range checks.
-    double key = std::fmod(periodFieldValue(texts.year).value_or(0), 10000);
+    std::string key = paddedRight("00", texts.year, 4);
     for (const auto field : {&DateTimeTexts::month, &DateTimeTexts::day, &DateTimeTexts::hour,
                              &DateTimeTexts::minute, &DateTimeTexts::second})
-        key = key * 100 + periodFieldValue(texts.*field).value_or(0);
-    return key;
+        key += paddedRight("00", texts.*field, 2);
+    // A text stored by hand ("3.5", "+9") puts other characters than digits
+    // into the key; the key is then the number that it begins with, 0 when
+    // it begins with none.
+    const char *begin = key.data() + (key.starts_with('+') ? 1 : 0);
+    double value = 0;
+    std::from_chars(begin, key.data() + key.size(), value, std::chars_format::fixed);
+    return value;
 }
 
 bool isRefusedFieldCharacter(char32_t character) {

@@ -34,8 +34,10 @@ using PeriodProblem = std::variant<InvalidField, StartNotBeforeEnd>;
 // as periodFieldValue() reads it, so "+9" and "3.5" are numbers.
 std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts);
 
-// The comparison key of one side: the year's last four digits and the other
-// five fields with two digits each, as one decimal number.
+// The comparison key of one side: the year's text with "00" in front cut to its
+// last four characters, the other five fields' texts each with "00" in front
+// cut to their last two, joined and read as the decimal number the joined
+// text begins with. A month stored as "3.5" so gives ".5" to the key.
 double periodOrderKey(const DateTimeTexts &texts);
 
 // Whether a typed character is kept out of a period field: every printable

@@ -2,11 +2,27 @@
 
 #include "TemporaryFolder.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Lets `user` write `folder` as "setfacl -m u:USER:rwx" does: the list's
+// version, then each entry's permissions and tag in one word (little-endian,
+// as the kernel keeps them) and its id. The mode then shows the mask as the
+// group's bits.
+void letAnotherUserWrite(const fs::path &folder, uid_t user) {
+    const std::uint32_t list[] = {2,   0x70001, ~0u, 0x70002, user, 0x50004,
+                                  ~0u, 0x70010, ~0u, 0x50020, ~0u};
+    ASSERT_EQ(::setxattr(folder.c_str(), "system.posix_acl_access", list, sizeof list, 0), 0);
+}
+
+} // namespace
 
 TEST(ProgramFolderTest, WritableProgramFolderKeepsTheFiles) {
     TemporaryFolder folder;
@@ -45,36 +61,50 @@ TEST(ProgramFolderTest, WithoutAHomeThereIsNoUserFolder) {
 }
 
 // A folder that someone else made, or may write, could hold their files or
-// links: the program folder is then left for the user's own, and the user's
-// own is not used when another user made it.
+// links: the program folder is then left for the user's own, which the user
+// is told, and the user's own is not used when another user made it. The
+// group of root alone, as the group of a user's own name, may write the
+// program folder; nogroup, the primary group of other accounts, may not, nor
+// another user that its access control list names.
 TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a folder to another user needs root";
     constexpr uid_t otherUser = 12345;
+    constexpr gid_t rootAlone = 0;
+    constexpr gid_t nogroup = 65534;
     struct Row {
         mode_t programMode;
         uid_t programOwner;
+        gid_t programGroup;
         uid_t userFolderOwner;
         bool keptBesideTheProgram;
         bool userFolderUsed;
     };
     const Row rows[] = {
-        {0755, 0, 0, true, true},           {0777, 0, 0, false, true},
-        {02775, 0, 0, false, true},         {0755, otherUser, 0, false, true},
-        {0777, 0, otherUser, false, false},
+        {0755, 0, nogroup, 0, true, true},
+        {0777, 0, rootAlone, 0, false, true},
+        {02775, 0, nogroup, 0, false, true},
+        {02775, 0, rootAlone, 0, true, true},
+        {0775, otherUser, rootAlone, 0, false, true},
+        {0777, 0, rootAlone, otherUser, false, false},
     };
     for (const Row &row : rows) {
         TemporaryFolder program;
         TemporaryFolder config;
         fs::create_directory(config / "dayglass");
         ASSERT_EQ(::chmod(program.path().c_str(), row.programMode), 0);
-        ASSERT_EQ(::chown(program.path().c_str(), row.programOwner, 0), 0);
+        ASSERT_EQ(::chown(program.path().c_str(), row.programOwner, row.programGroup), 0);
         ASSERT_EQ(::chown((config / "dayglass").c_str(), row.userFolderOwner, 0), 0);
         const fs::path expected = row.keptBesideTheProgram ? program.path()
                                   : row.userFolderUsed     ? config / "dayglass"
                                                            : fs::path();
-        EXPECT_EQ(dataFolderFor(program.path(), config.path()), expected) << row.programMode;
+        EXPECT_EQ(dataFolderFor(program.path(), config.path()), expected) << &row - rows;
+        EXPECT_EQ(othersMayWriteTheProgramFolder(program.path()), !row.keptBesideTheProgram)
+            << &row - rows;
     }
+    TemporaryFolder listed;
+    letAnotherUserWrite(listed.path(), otherUser);
+    EXPECT_TRUE(othersMayWriteTheProgramFolder(listed.path()));
 }
 
 TEST(ProgramFolderTest, ConfigHomeComesOnlyFromAbsolutePaths) {

@@ -32,14 +32,16 @@ private:
     std::unique_ptr<TemporaryFolder> m_folder;
     std::unique_ptr<frmWeek> m_window;
     LocalSeconds m_now = today;
+    // How far the clock moves on at each reading.
+    seconds m_stepPerReading{0};
 
     std::filesystem::path dataFile() const { return m_folder->path() / "Data.ini"; }
     void savePage(const char *value) {
         iniFileAt(dataFile().string()).SetDataStr("EntSS", "Inf", value);
     }
     void open() {
-        m_window =
-            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [this] { return m_now; }});
+        m_window = std::make_unique<frmWeek>(DayglassContext{
+            m_folder->path(), [this] { return std::exchange(m_now, m_now + m_stepPerReading); }});
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -77,6 +79,7 @@ private slots:
     void init() {
         m_folder = std::make_unique<TemporaryFolder>();
         m_now = today;
+        m_stepPerReading = 0s;
     }
     void cleanup() { m_window.reset(); }
 
@@ -167,11 +170,14 @@ private slots:
         m_window.reset();
     }
 
-    // A Data.ini that may not be written starts without a word while it holds
-    // the page already; the first switch that cannot be saved says so, once.
+    // A Data.ini in a folder that may not be written starts without a word
+    // while it holds the page already; the first switch that cannot be saved
+    // says so, once. A Data.ini that the user made read-only is never written
+    // and never told about, even when it holds the page in another form.
     void aPageThatCannotBeSavedIsToldOnce() {
         savePage(" 0");
-        std::filesystem::permissions(dataFile(), std::filesystem::perms::owner_read);
+        std::filesystem::permissions(m_folder->path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
         open();
         int messages = 0;
         const auto countAndClose = countingDataFileMessages(messages);
@@ -183,6 +189,17 @@ private slots:
         QTest::qWait(1200);
         QCOMPARE(messages, 1);
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
+
+        m_window.reset();
+        std::filesystem::permissions(m_folder->path(), std::filesystem::perms::owner_all);
+        savePage("1");
+        std::filesystem::permissions(dataFile(), std::filesystem::perms::owner_read);
+        whenModalShown(countAndClose, 1000);
+        open();
+        QTest::mouseClick(tab(0), Qt::LeftButton);
+        QTest::qWait(1200);
+        QCOMPARE(messages, 1);
+        QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf=1\r\n");
     }
 
     // A Data.ini far larger than any that dayglass writes is someone else's:
@@ -221,13 +238,14 @@ private slots:
         QTest::mouseClick(page("Setting"), Qt::LeftButton);
         QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("ETime"))->text(),
                  QStringLiteral("2010/12/30"));
+        // The end told is the new one, at the tick that reaches it, even on a
+        // clock that moves on between two readings.
         m_now = local_days{2010y / December / 30} + 18h - 1s;
+        m_stepPerReading = 1s;
         m_window->Timer_Timer();
         QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("L_Second"))->text(),
                  QStringLiteral("1"));
-        // The end told is the new one, at the tick that reaches it.
         QCOMPARE(ended.count(), 0);
-        m_now += 1s;
         m_window->Timer_Timer();
         QCOMPARE(ended.count(), 1);
     }

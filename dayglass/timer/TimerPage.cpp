@@ -161,10 +161,14 @@ void TimerPage::showPeriodTexts() {
 }
 
 void TimerPage::Timer_Timer() {
+    Timer_Timer(m_context.clock());
+}
+
+void TimerPage::Timer_Timer(LocalSeconds now) {
     // The tick only paints; a page not built yet is filled when it is built.
     if (!m_barFrame)
         return;
-    const Countdown countdown = countDown(m_period, m_context.clock());
+    const Countdown countdown = countDown(m_period, now);
     showUnits(countdown);
     m_barFrame->showShare(countdown.state, countdown.barPercent);
     if (countdown.state == CountdownState::Ended) {

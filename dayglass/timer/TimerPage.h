@@ -28,6 +28,9 @@ public:
 
     // Recomputes and paints the whole page from the clock.
     void Timer_Timer();
+    // The same for the clock's reading `now`, which the window's other work
+    // of the tick shares.
+    void Timer_Timer(LocalSeconds now);
 
     void setVisible(bool visible) override;
 

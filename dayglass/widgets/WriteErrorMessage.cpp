@@ -33,7 +33,11 @@ QString reason(const WriteError &error) {
     case WriteProblem::NotAFile:
         return QStringLiteral("その名前でフォルダなど、ファイルでないものが置かれています");
     case WriteProblem::UnsafeLink:
-        return QStringLiteral("ほかの人が書き換えられるリンクを通るため、書き込みませんでした");
+        return QStringLiteral(
+            "ほかの人が作ったか、ほかの人が書き換えられるリンクを通るため、書き込みませんでした");
+    case WriteProblem::LinkOffItsFileSystem:
+        return QStringLiteral("ホームフォルダのあるファイルシステムの外のリンクが、"
+                              "別のファイルシステムを指しているため、書き込みませんでした");
     case WriteProblem::NoFolder:
         return QStringLiteral("保存するフォルダがありません");
     case WriteProblem::Other:
@@ -49,6 +53,18 @@ QString withReason(const QString &whatFailed, const WriteError &error) {
 QString notSaved(const WriteError &error) {
     const QString file = qtPath(error.path);
     return withReason(QStringLiteral("%1 に保存できませんでした").arg(file), error);
+}
+
+QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
+                                     const std::filesystem::path &dataFolder) {
+    const QString where =
+        dataFolder.empty()
+            ? QStringLiteral("Data.ini と Calendar.ini を保存するフォルダがありません")
+            : QStringLiteral("Data.ini と Calendar.ini は %1 に保存します").arg(qtPath(dataFolder));
+    return where +
+           QStringLiteral("\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
+                          "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
+               .arg(qtPath(programFolder));
 }
 
 QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit) {

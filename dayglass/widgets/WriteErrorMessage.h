@@ -18,6 +18,12 @@ QString withReason(const QString &whatFailed, const WriteError &error);
 // The file that could not be saved, and why.
 QString notSaved(const WriteError &error);
 
+// Where Data.ini and Calendar.ini are kept (nowhere when `dataFolder` is
+// empty), as the program folder, which another user may write, does not keep
+// them.
+QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
+                                     const std::filesystem::path &dataFolder);
+
 // A file that is neither read nor written because it is larger than
 // `sizeLimit`, and how to use the program again.
 QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit);

@@ -11,6 +11,7 @@ constexpr unsigned char endOfImage = 0xD9;
 constexpr unsigned char startOfScan = 0xDA;
 constexpr std::uint64_t blockSide = 8;
 constexpr std::uint64_t bytesPerCoefficientBlock = 64 * 2;
+constexpr std::uint64_t coefficientsPerBlock = 64;
 
 // Markers without a length: the restart markers and TEM.
 bool standsAlone(unsigned char marker) {
@@ -24,6 +25,11 @@ bool isStartOfFrame(unsigned char marker) {
 
 bool isProgressive(unsigned char marker) {
     return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+}
+
+// The frames of 0xC9 and above code their data arithmetically.
+bool isArithmetic(unsigned char marker) {
+    return marker >= 0xC9;
 }
 
 std::uint64_t ceilDivide(std::uint64_t value, std::uint64_t divisor) {
@@ -59,9 +65,10 @@ public:
             const std::string_view segment =
                 m_data.substr(std::min(at + 2, m_data.size()), length < 2 ? 0 : length - 2);
             at += std::max<std::size_t>(length, 2);
-            if (isStartOfFrame(marker))
+            if (isStartOfFrame(marker)) {
+                m_arithmetic = m_arithmetic || isArithmetic(marker);
                 readFrame(segment, isProgressive(marker));
-            else if (marker == startOfScan) {
+            } else if (marker == startOfScan) {
                 readScan(segment);
                 at = endOfCodedData(at);
             }
@@ -129,22 +136,37 @@ private:
     }
 
     // A scan header: the number of components, then each one's identifier
-    // and tables.
+    // and tables, then the first and last coefficient of its band.
     void readScan(std::string_view scan) {
         ++m_scans;
         if (scan.empty())
             return;
         const std::size_t count =
             std::min<std::size_t>(static_cast<unsigned char>(scan[0]), (scan.size() - 1) / 2);
+        const std::size_t bandAt = 1 + 2 * count;
+        const auto band = [&scan, bandAt] {
+            if (scan.size() < bandAt + 2)
+                return coefficientsPerBlock;
+            const unsigned first = static_cast<unsigned char>(scan[bandAt]);
+            const unsigned last = static_cast<unsigned char>(scan[bandAt + 1]);
+            return std::clamp<std::uint64_t>(last >= first ? last - first + 1 : 1, 1,
+                                             coefficientsPerBlock);
+        }();
+        const JpegBlockWork perBlock = m_arithmetic ? arithmeticBlockWork : huffmanBlockWork;
         for (std::size_t c = 0; c < count; ++c) {
             const auto found = m_components.find(static_cast<unsigned char>(scan[1 + 2 * c]));
             if (found != m_components.end())
-                m_scanWork += samplesOf(found->second);
+                m_scanWork +=
+                    blocksOf(found->second) * (perBlock.fixed + band * perBlock.perCoefficient);
         }
     }
 
+    static std::uint64_t blocksOf(const Component &component) {
+        return component.widthInBlocks * component.heightInBlocks;
+    }
+
     static std::uint64_t samplesOf(const Component &component) {
-        return component.widthInBlocks * component.heightInBlocks * blockSide * blockSide;
+        return blocksOf(component) * coefficientsPerBlock;
     }
 
     JpegCost cost() const {
@@ -169,6 +191,7 @@ private:
     std::uint64_t m_width = 0;
     std::uint64_t m_height = 0;
     bool m_progressive = false;
+    bool m_arithmetic = false;
     std::map<unsigned char, Component> m_components;
     std::size_t m_scans = 0;
     std::uint64_t m_scanWork = 0;

@@ -15,14 +15,29 @@
 // picture's size.
 inline constexpr std::size_t maximumJpegScans = 300;
 
+// The decoder's work on one block of one scan, in the samples of the work
+// limit (2 ns each, see PixelBudget): a fixed part, and a part for each
+// coefficient of the scan's band. Measured where the decoder works hardest,
+// on noise, where every coefficient is coded: Huffman coding took 680 ns a
+// block of the full band; arithmetic coding takes a binary decision for every
+// bit of every coefficient, and its data can drive many decisions with one
+// bit, so it took 10.8 µs. Menus made on Windows never hold arithmetically
+// coded pictures: its picture loader cannot read them.
+struct JpegBlockWork {
+    std::uint64_t fixed = 0;
+    std::uint64_t perCoefficient = 0;
+};
+inline constexpr JpegBlockWork huffmanBlockWork{13, 6};
+inline constexpr JpegBlockWork arithmeticBlockWork{12, 85};
+
 // What decoding a JPEG will cost, read from its markers without decoding it.
 struct JpegCost {
     std::size_t scans = 0;
-    // The decoder's work in samples: for each scan, the samples of the
-    // components it codes, and once more every sample for the final
-    // transform and colour conversion. Each scan visits every block of its
-    // components, and a refining scan every coefficient of its band, so the
-    // time to decode grows with this figure and with nothing else.
+    // The decoder's work in samples: for each scan, the work on each block of
+    // the components it codes (JpegBlockWork), and once more every sample for
+    // the final transform and colour conversion. Each scan visits every block
+    // of its components, and every coefficient of its band there, so the time
+    // to decode grows with this figure and with nothing else.
     std::uint64_t work = 0;
     // The memory of the decoded picture, four bytes to the pixel.
     std::uint64_t pixelBytes = 0;

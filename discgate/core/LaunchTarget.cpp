@@ -4,6 +4,7 @@
 #include "FileAddress.h"
 #include "MediumConfinement.h"
 #include "MediumFile.h"
+#include "WindowsProgram.h"
 
 #include <algorithm>
 #include <array>
@@ -59,14 +60,17 @@ LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
     const std::string start = beginningOf(*file);
     const bool program =
         hasExecuteBit(file->status) && (start.starts_with(elfMagic) || start.starts_with("#!"));
-    if (!program && !isDesktopEntry(real, start))
+    const bool runByDesktop =
+        isDesktopEntry(real, start) || hasWindowsProgramName(real) || beginsAsWindowsProgram(start);
+    if (!program && !runByDesktop)
         return document;
     if (liesOnNoexecMount(*file))
         return LaunchRefusal::ProgramOnNoexecMedium;
-    // A program this user may not run is a document to them, and so is a
-    // desktop entry, which only the desktop knows how to start.
-    const bool runs = program && ::access(real.c_str(), X_OK) == 0;
-    return runs ? LaunchAction{LaunchKind::RunProgram, real.string()} : document;
+    // A program this user may not run is a document to them, unless the
+    // desktop knows how to start it.
+    if (program && ::access(real.c_str(), X_OK) == 0)
+        return LaunchAction{LaunchKind::RunProgram, real.string()};
+    return runByDesktop ? LaunchAction{LaunchKind::OpenRunnableFile, real.string()} : document;
 }
 
 // The address with every escape decoded, again and again, so that no
@@ -112,6 +116,10 @@ LaunchDecision addressDecision(std::string_view address) {
 }
 
 } // namespace
+
+bool startsProgram(const LaunchAction &action) {
+    return action.kind == LaunchKind::RunProgram || action.kind == LaunchKind::OpenRunnableFile;
+}
 
 bool isAddress(std::string_view target) {
     const std::size_t colon = target.find(':');

@@ -12,6 +12,9 @@ enum class LaunchKind {
     OpenFile,
     // A program that starts directly, detached, without arguments or a shell.
     RunProgram,
+    // A file that the desktop's opener runs: a desktop entry by its Exec line,
+    // a Windows program through Wine where that is installed.
+    OpenRunnableFile,
 };
 
 struct LaunchAction {
@@ -38,6 +41,9 @@ enum class LaunchRefusal {
 
 using LaunchDecision = std::variant<LaunchAction, LaunchRefusal>;
 
+// Whether opening the target runs a program, directly or through the desktop.
+bool startsProgram(const LaunchAction &action);
+
 // Whether a target of Autorun.inf is an address for the desktop (https:,
 // mailto:, ms-settings: ...) rather than a file: it begins with a scheme of
 // two or more characters and a colon, so that a drive letter such as "D:" is
@@ -54,7 +60,8 @@ bool isAddress(std::string_view target);
 // program (an ELF binary or a script with "#!"): media formatted with FAT or
 // ISO 9660 mark every file executable, and a text file must still open in an
 // editor. A program on a medium mounted "noexec" is refused rather than handed
-// to the desktop, which might run it all the same, and so is a desktop entry
+// to the desktop, which might run it all the same, and so are a desktop entry
 // there (a ".desktop" file, or one that begins as one), which the desktop
-// runs by its Exec line.
+// runs by its Exec line, and a Windows program (see WindowsProgram.h), which
+// the desktop's Wine runs whatever its execute bits say.
 LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);

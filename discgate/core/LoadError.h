@@ -15,6 +15,8 @@ enum class LoadProblem {
     PictureFormatRefused,
     PicturesOverBudget,
     PictureTooManyScans,
+    // A GIF whose codes stand for far more pixels than its frames hold.
+    PictureDataBeyondFrames,
 };
 
 // Why the launcher cannot build or keep its window, and the file to blame.

@@ -12,9 +12,10 @@ namespace {
 
 // Folders on the way are opened only to look up the next name in them.
 constexpr int folderFlags = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr int lookFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
 // With O_NONBLOCK a pipe opens at once instead of waiting for a writer, and a
 // terminal never becomes the controlling one.
-constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 std::variant<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root,
                                                         const fs::path &relative) {
@@ -26,13 +27,30 @@ std::variant<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root,
         folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
     if (!folder.valid())
         return MediumFileProblem::Missing;
-    OpenedFile file{FileDescriptor(::openat(folder.get(), names.back().c_str(), fileFlags)), {}};
-    if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &file.status) != 0)
+    OpenedFile file = openRegularFile(folder.get(), names.back().c_str());
+    if (!file.descriptor.valid())
         return MediumFileProblem::Missing;
     return file;
 }
 
 } // namespace
+
+// The file is reopened through its O_PATH descriptor, so that what is opened
+// is the very file that was looked at.
+OpenedFile openRegularFile(int folder, const char *name) {
+    OpenedFile file{FileDescriptor(::openat(folder, name, lookFlags)), {}};
+    if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &file.status) != 0)
+        return OpenedFile{FileDescriptor(), {}};
+    if (!S_ISREG(file.status.st_mode))
+        return file;
+    const std::string located = "/proc/self/fd/" + std::to_string(file.descriptor.get());
+    file.descriptor = FileDescriptor(::open(located.c_str(), fileFlags));
+    struct stat opened {};
+    if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &opened) != 0 ||
+        opened.st_ino != file.status.st_ino || opened.st_dev != file.status.st_dev)
+        return OpenedFile{FileDescriptor(), {}};
+    return file;
+}
 
 std::variant<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
                                                          const fs::path &mediumRoot) {

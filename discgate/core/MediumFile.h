@@ -27,6 +27,12 @@ struct OpenedFile {
     struct stat status {};
 };
 
+// Looks at `name` in `folder` (a descriptor, or AT_FDCWD) without following a
+// link there, and opens it for reading, without blocking, only when it is a
+// regular file; anything else is only looked at (an O_PATH descriptor), since
+// opening a device can act on it. The status is that of what was looked at.
+OpenedFile openRegularFile(int folder, const char *name);
+
 // Opens the file or folder at `path` on the medium whose root is `mediumRoot`,
 // without blocking. The real path is opened one component at a time from the
 // root, following no link, so that what is opened is what was judged even if

@@ -5,10 +5,12 @@
 #include "LauncherDescription.h"
 #include "LexicalPath.h"
 #include "MediumPath.h"
+#include "WriteTarget.h"
 
 #include <algorithm>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -32,6 +34,21 @@ bool isUri(std::string_view argument) {
     return isAddress(argument) && argument.substr(argument.find(':')).starts_with("://");
 }
 
+// Whether nobody but the user and root can have put a file into `folder`.
+bool isTrustedFolder(const fs::path &folder) {
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0)
+        return false;
+    return isTheUsersPrivateFolder(status) ||
+           (status.st_uid == 0 && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0);
+}
+
+bool isOwnedByTheUserOrRoot(const fs::path &file) {
+    struct stat status {};
+    return ::stat(file.c_str(), &status) == 0 &&
+           (status.st_uid == ::geteuid() || status.st_uid == 0);
+}
+
 std::optional<dev_t> deviceOf(const fs::path &path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
@@ -50,19 +67,28 @@ std::optional<fs::path> localPathOfArgument(std::string_view argument) {
     return fs::path(*path);
 }
 
-fs::path mediumRootOf(const fs::path &named) {
+MediumClimb climbToMedium(const fs::path &named) {
     const fs::path normal = namedFolder(named).lexically_normal();
     const fs::path start = normal.has_filename() ? normal : normal.parent_path();
     const std::optional<dev_t> device = deviceOf(start);
-    if (!device)
-        return start;
-    for (fs::path folder = start;; folder = folder.parent_path()) {
+    if (!device || holdsLauncherDescription(start))
+        return {start, std::nullopt};
+    for (fs::path folder = start.parent_path();; folder = folder.parent_path()) {
+        if (deviceOf(folder) != device)
+            return {start, std::nullopt};
+        const fs::path description = mediumFilePath(folder, descriptionFileName);
+        if (!isTrustedFolder(folder) ||
+            (holdsLauncherDescription(folder) && !isOwnedByTheUserOrRoot(description)))
+            return {start, folder};
         if (holdsLauncherDescription(folder))
-            return folder;
-        const fs::path parent = folder.parent_path();
-        if (parent == folder || deviceOf(parent) != device)
-            return start;
+            return {folder, std::nullopt};
+        if (folder == folder.parent_path())
+            return {start, std::nullopt};
     }
+}
+
+fs::path mediumRootOf(const fs::path &named) {
+    return climbToMedium(named).root;
 }
 
 bool holdsLauncherDescription(const fs::path &folder) {

@@ -31,7 +31,19 @@ std::optional<std::filesystem::path> localPathOfArgument(std::string_view argume
 // The medium that `named` lies on: the nearest folder, from `named` (or the
 // folder of a named file, through any link to it) upwards, that holds
 // Autorun.inf. The walk stays on the file system where it starts, so it never
-// leaves the medium's mount. When no such folder exists, the folder named.
+// leaves the medium's mount. Above the folder named it enters only folders
+// that the user or root owns and nobody else may write (the user's private
+// group aside), and takes only an Autorun.inf that the user or root owns:
+// another user could otherwise put a menu above a folder of ours in a shared
+// folder, and its buttons would run as us. When no folder holds one, the
+// folder named, and the folder where the walk stopped for that reason.
+struct MediumClimb {
+    std::filesystem::path root;
+    std::optional<std::filesystem::path> untrustedFolder;
+};
+MediumClimb climbToMedium(const std::filesystem::path &named);
+
+// The root that climbToMedium finds.
 std::filesystem::path mediumRootOf(const std::filesystem::path &named);
 
 // Whether `folder` holds Autorun.inf, in any letter case.

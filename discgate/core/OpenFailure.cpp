@@ -1,7 +1,7 @@
 #include "OpenFailure.h"
 
-#include "AsciiText.h"
-#include "FileDescriptor.h"
+#include "MediumFile.h"
+#include "WindowsProgram.h"
 
 #include <array>
 #include <fcntl.h>
@@ -11,27 +11,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool hasWindowsProgramExtension(const fs::path &path) {
-    const std::string extension = asciiLowered(path.extension().string());
-    return extension == ".exe" || extension == ".com" || extension == ".bat" || extension == ".msi";
-}
-
 // Only a regular file is read, and without waiting: a pipe on the medium
-// named like a program must not hold the window.
-bool beginsAsWindowsProgram(const fs::path &path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
+// named like a program must not hold the window, and a device must not be
+// opened at all.
+bool fileBeginsAsWindowsProgram(const fs::path &path) {
+    const OpenedFile file = openRegularFile(AT_FDCWD, path.c_str());
     std::array<char, 2> magic{};
-    return ::read(file.get(), magic.data(), magic.size()) == 2 && magic[0] == 'M' &&
-           magic[1] == 'Z';
+    return S_ISREG(file.status.st_mode) &&
+           ::pread(file.descriptor.get(), magic.data(), magic.size(), 0) == 2 &&
+           beginsAsWindowsProgram(std::string_view(magic.data(), magic.size()));
 }
 
-// A Windows program by its name (.exe, .com, .bat, .msi in any letter case) or
-// by its first bytes ("MZ").
 bool isWindowsProgram(const fs::path &path) {
-    return hasWindowsProgramExtension(path) || beginsAsWindowsProgram(path);
+    return hasWindowsProgramName(path) || fileBeginsAsWindowsProgram(path);
 }
 
 } // namespace

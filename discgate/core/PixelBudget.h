@@ -17,6 +17,9 @@ public:
     // billion samples a second, so a medium's pictures keep the window back
     // for about two seconds at most.
     static constexpr std::uint64_t workLimit = std::uint64_t{1} << 30;
+    // What one pixel that a GIF's codes stand for costs, in those samples:
+    // GIF decoding runs at about half that rate.
+    static constexpr std::uint64_t workPerGifPixel = 2;
 
     // Takes room for a picture of `width` × `height` pixels and says whether
     // it fitted; a picture that does not fit takes nothing.

@@ -40,6 +40,7 @@ void DesktopOpener::open(const LaunchAction &action, Answer answer) {
             std::move(explained));
         break;
     case LaunchKind::OpenFile:
+    case LaunchKind::OpenRunnableFile:
         m_launches.openFile(action.target, std::move(explained));
         break;
     case LaunchKind::RunProgram:

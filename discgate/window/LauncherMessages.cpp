@@ -45,6 +45,9 @@ QString problemText(LoadProblem problem) {
     case LoadProblem::PictureTooManyScans:
         return QStringLiteral("JPEG 画像のスキャンが多すぎるか、画像が大きすぎます。"
                               "読み込むと長い時間がかかります。");
+    case LoadProblem::PictureDataBeyondFrames:
+        return QStringLiteral("GIF 画像のデータが画像の大きさに比べて多すぎます。"
+                              "読み込むと長い時間がかかります。");
     }
     return {};
 }
@@ -98,6 +101,12 @@ QString openFailure(const QString &targetName, const OpenFailure &failure) {
 
 QString launchRefusal(LaunchRefusal refusal, const QString &target) {
     return refusalText(refusal) + QStringLiteral("\n\n") + target;
+}
+
+QString folderProgramQuestion(const QString &name, const QString &folder) {
+    return QStringLiteral("このメニューはディスクではなくフォルダーから開かれました。\n\n"
+                          "フォルダー %2 の %1 を実行しますか？")
+        .arg(name, folder);
 }
 
 } // namespace LauncherMessages

@@ -19,4 +19,8 @@ QString openFailure(const QString &targetName, const OpenFailure &failure);
 // Why `target` was not opened at all.
 QString launchRefusal(LaunchRefusal refusal, const QString &target);
 
+// Whether to run the program `name` in `folder`, from a menu that came from a
+// folder rather than a medium.
+QString folderProgramQuestion(const QString &name, const QString &folder);
+
 } // namespace LauncherMessages

@@ -25,7 +25,7 @@ void endWith(frmMain &window, int status) {
 } // namespace
 
 int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
-    frmMain window(programFolder, opener);
+    frmMain window(programFolder, opener, menuSourceOf(programFolder));
     if (const auto error = window.Form_Load()) {
         reportFailure(*error);
         return failureStatus;

@@ -50,6 +50,15 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
                                  .arg(named.first()));
         return std::nullopt;
     }
+    if (const auto untrusted = climbToMedium(*search.named).untrustedFolder) {
+        MessageBoxes::inform(
+            nullptr, QStringLiteral("discgate"),
+            QStringLiteral("%1 にはメニュー (Autorun.inf) がありません。\n\n"
+                           "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
+                           "そのメニューがほかのユーザーのものであるため、使いません。")
+                .arg(named.first(), qtPath(*untrusted)));
+        return std::nullopt;
+    }
     return search;
 }
 

@@ -10,7 +10,8 @@
 // the medium named by `arguments` (the program's command line) as a path or a
 // file:// URI, and the removable media mounted now. Ends the program for
 // --help and --version. Nothing, after telling the user, when the argument
-// names no local file.
+// names no local file, or when the climb to its medium stopped at a folder
+// that someone else controls.
 std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments);
 
 // Where the user picks a medium: the folder where the desktop mounts the

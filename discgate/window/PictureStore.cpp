@@ -1,9 +1,11 @@
 #include "PictureStore.h"
 
 #include "DecoderMemoryLimit.h"
+#include "GifWork.h"
 #include "JpegScans.h"
 #include "MediumConfinement.h"
 #include "MediumFile.h"
+#include "PngChunks.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -33,6 +35,42 @@ LoadProblem pictureProblem(MediumFileProblem problem) {
     return LoadProblem::PictureMissing;
 }
 
+// Bytes read in place, as Qt's image readers read them.
+struct BytesDevice {
+    explicit BytesDevice(const std::string &bytes)
+        : data(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()))), buffer(&data) {
+        buffer.open(QIODevice::ReadOnly);
+    }
+    QByteArray data;
+    QBuffer buffer;
+};
+
+// PNG pictures, alone or in an icon, are decoded without the chunks that
+// nothing in a menu shows but that the decoder would inflate.
+std::optional<std::string> strippedForDecoding(const QByteArray &format,
+                                               const std::string &content) {
+    if (format == "png")
+        return withoutAncillaryChunks(content);
+    if (format == "ico" || format == "cur")
+        return iconWithoutAncillaryChunks(content);
+    return std::nullopt;
+}
+
+// Why a picture of `format` is not decoded for the work it asks of the
+// decoder, which is then taken from `budget`.
+std::optional<LoadProblem> takeDecodingWork(const QByteArray &format, const std::string &content,
+                                            PixelBudget &budget) {
+    if (format == "jpeg")
+        return takeJpegCost(jpegCost(content), budget);
+    if (format != "gif")
+        return std::nullopt;
+    const GifWork work = gifWork(content);
+    if (work.largestExcess > maximumGifExcess ||
+        !budget.takeDecodingWork(work.decodedPixels * PixelBudget::workPerGifPixel))
+        return LoadProblem::PictureDataBeyondFrames;
+    return std::nullopt;
+}
+
 } // namespace
 
 PictureStore::PictureStore(fs::path mediumRoot) : m_mediumRoot(std::move(mediumRoot)) {}
@@ -57,22 +95,20 @@ std::variant<QPixmap, LoadError> PictureStore::decode(const std::string &content
     const auto failure = [&path](LoadProblem problem, std::string detail = {}) {
         return LoadError{problem, path, std::move(detail)};
     };
-    QByteArray bytes = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
     // Pictures on media authored by hand often carry the wrong extension, so
     // the format is told by the content alone.
-    QImageReader reader(&buffer);
+    BytesDevice original(content);
+    const QByteArray format = QImageReader::imageFormat(&original.buffer);
+    if (!format.isEmpty() && !isMenuFormat(format))
+        return failure(LoadProblem::PictureFormatRefused, format.toStdString());
+    if (const auto problem = takeDecodingWork(format, content, m_budget))
+        return failure(*problem);
+    const std::optional<std::string> stripped = strippedForDecoding(format, content);
+    BytesDevice decoded(stripped ? *stripped : content);
+    QImageReader reader(&decoded.buffer);
     const DecoderMemoryLimit limit(m_budget.remainingBytes());
     if (limit.tooSmall())
         return failure(LoadProblem::PicturesOverBudget);
-    const QByteArray format = reader.format();
-    if (!format.isEmpty() && !isMenuFormat(format))
-        return failure(LoadProblem::PictureFormatRefused, format.toStdString());
-    if (format == "jpeg") {
-        if (const auto problem = takeJpegCost(jpegCost(content), m_budget))
-            return failure(*problem);
-    }
     // The header's size is checked before a single pixel is decoded; the
     // decoder is held to what the budget has left all the same, whatever the
     // header claimed, and the budget is charged what it decoded.

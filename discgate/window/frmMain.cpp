@@ -51,9 +51,10 @@ PixelRect primaryScreenRect() {
 
 Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
 
-frmMain::frmMain(std::filesystem::path programFolder, Opener &opener)
+frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource source)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      m_programFolder(std::move(programFolder)), m_opener(opener), m_client(new ClientArea(this)) {
+      m_programFolder(std::move(programFolder)), m_opener(opener), m_source(source),
+      m_client(new ClientArea(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The window has no title to read; the program's name stands in for it.
     setAccessibleName(QStringLiteral("discgate"));
@@ -141,7 +142,12 @@ void frmMain::Form_MouseMove() {
     lngHotButton = -1;
 }
 
+// A button whose start is still under way does not start its target again,
+// and once a start that ends the launcher is under way the menu takes no
+// click at all.
 void frmMain::imgBotton_Click(int index) {
+    if (m_ending || m_pendingStarts.contains(index))
+        return;
     const BtnData &button = BtnList[index];
     if (!button.strMessage.empty()) {
         const QString caption = button.strTitle.empty() ? QStringLiteral("discgate")
@@ -153,34 +159,61 @@ void frmMain::imgBotton_Click(int index) {
         emit ended();
         return;
     }
-    shellexebyFileName(button.strExeFile,
-                       button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
+    shellexebyFileName(index, button.strClose == "Yes" ? AfterStart::End : AfterStart::Stay);
 }
 
 // A start that fails, or a target that the medium's rules refuse, is told
-// before the launcher ends, so that the user learns why nothing came up.
-void frmMain::shellexebyFileName(const std::string &strPath, AfterStart after) {
+// before the launcher ends, so that the user learns why nothing came up. A
+// start that ends the launcher hides the menu at once, as the desktop may take
+// seconds to answer; its failure is then told in a message on its own.
+void frmMain::shellexebyFileName(int index, AfterStart after) {
+    const std::string &strPath = BtnList[index].strExeFile;
     const LaunchDecision decision = decideLaunch(strPath, m_programFolder);
-    if (const auto *refusal = std::get_if<LaunchRefusal>(&decision)) {
-        MessageBoxes::inform(
-            this, QStringLiteral("discgate"),
-            LauncherMessages::launchRefusal(*refusal, QString::fromStdString(strPath)));
-        finishStart(after);
+    const auto *action = std::get_if<LaunchAction>(&decision);
+    if (action && !mayStart(*action))
+        return;
+    if (after == AfterStart::End) {
+        m_ending = true;
+        hide();
+    }
+    if (!action) {
+        MessageBoxes::inform(messageParentFor(after), QStringLiteral("discgate"),
+                             LauncherMessages::launchRefusal(std::get<LaunchRefusal>(decision),
+                                                             QString::fromStdString(strPath)));
+        finishStart(index, after);
         return;
     }
-    m_opener.open(std::get<LaunchAction>(decision),
-                  [window = QPointer(this), name = targetName(strPath),
-                   after](std::optional<OpenFailure> failure) {
-                      if (!window)
-                          return;
-                      if (failure)
-                          MessageBoxes::inform(window, QStringLiteral("discgate"),
-                                               LauncherMessages::openFailure(name, *failure));
-                      window->finishStart(after);
-                  });
+    m_pendingStarts.insert(index);
+    m_opener.open(*action, [window = QPointer(this), name = targetName(strPath), index,
+                            after](std::optional<OpenFailure> failure) {
+        if (!window)
+            return;
+        if (failure)
+            MessageBoxes::inform(window->messageParentFor(after), QStringLiteral("discgate"),
+                                 LauncherMessages::openFailure(name, *failure));
+        window->finishStart(index, after);
+    });
 }
 
-void frmMain::finishStart(AfterStart after) {
+// On Windows a menu runs programs only from a medium's root. A folder may be
+// an archive from the Internet whose script keeps its execute bit, so there
+// every program waits for the user's word, whatever the menu asks itself.
+bool frmMain::mayStart(const LaunchAction &action) {
+    if (m_source == MenuSource::Medium || !startsProgram(action))
+        return true;
+    const std::filesystem::path target(action.target);
+    return MessageBoxes::askYesNo(this, QStringLiteral("discgate"),
+                                  LauncherMessages::folderProgramQuestion(
+                                      qtPath(target.filename()), qtPath(target.parent_path())),
+                                  MessageBoxes::DefaultAnswer::No);
+}
+
+QWidget *frmMain::messageParentFor(AfterStart after) {
+    return after == AfterStart::End ? nullptr : this;
+}
+
+void frmMain::finishStart(int index, AfterStart after) {
+    m_pendingStarts.erase(index);
     if (after == AfterStart::End)
         emit ended();
 }

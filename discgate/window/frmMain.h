@@ -2,6 +2,7 @@
 
 #include "BtnData.h"
 #include "LoadError.h"
+#include "MenuSource.h"
 #include "Opener.h"
 #include "PixelGeometry.h"
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <vector>
 
 class ClientArea;
@@ -22,7 +24,9 @@ class PictureStore;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    frmMain(std::filesystem::path programFolder, Opener &opener);
+    // A menu from a folder rather than a medium asks before it runs anything.
+    frmMain(std::filesystem::path programFolder, Opener &opener,
+            MenuSource source = MenuSource::Medium);
 
     // Reads Autorun.inf, sizes and places the window, decodes all its pictures
     // and creates the buttons, without showing the window. The caller shows it
@@ -43,16 +47,27 @@ private:
     void imgBotton_Click(int index);
     // Whether the launcher ends once a start has been made or has failed.
     enum class AfterStart { Stay, End };
-    // Opens the target, or tells the user why it did not open, and then ends
-    // the launcher when `after` says so.
-    void shellexebyFileName(const std::string &strPath, AfterStart after);
-    void finishStart(AfterStart after);
+    // Opens the target of button `index`, or tells the user why it did not
+    // open, and then ends the launcher when `after` says so.
+    void shellexebyFileName(int index, AfterStart after);
+    void finishStart(int index, AfterStart after);
+    // The window over which the message of a failed start comes: none, once
+    // the menu has gone.
+    QWidget *messageParentFor(AfterStart after);
+    // Whether the user lets a menu that did not come from a medium run the
+    // program that `action` starts; always for a medium's menu.
+    bool mayStart(const LaunchAction &action);
 
     const std::filesystem::path m_programFolder;
     Opener &m_opener;
+    const MenuSource m_source;
     ClientArea *const m_client;
     std::vector<PictureButton *> imgBotton;
     std::vector<BtnData> BtnList;
     // The button that shows its hover picture, or -1 when none does.
     std::int32_t lngHotButton = -1;
+    // The buttons whose start the desktop has neither taken nor refused yet.
+    std::set<int> m_pendingStarts;
+    // A start that ends the launcher is under way: the menu is gone.
+    bool m_ending = false;
 };

@@ -23,7 +23,8 @@ class OpenEditor {
 public:
     explicit OpenEditor(const QString &noteText = {}, OleColor colour = oleBlack,
                         StoredNote stored = StoredNote::Whole)
-        : m_editor(m_folder.path(), {QStringLiteral("2005/10/14(金)"), noteText, colour}, stored) {
+        : m_editor(m_folder.path(),
+                   {QStringLiteral("2005/10/14(金)"), noteText, colour, std::nullopt}, stored) {
         m_editor.show();
     }
 

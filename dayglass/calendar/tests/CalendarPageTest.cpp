@@ -284,6 +284,36 @@ private slots:
         QCOMPARE(readBytes(shown.calendarFile()), calendarWith(october14, longNote, "0"));
     }
 
+    // Two windows on one folder: the editor opens with what the other window
+    // saved after the month was drawn, and a save that finds the day changed
+    // again asks first; No keeps both notes for the next save.
+    void anotherWindowsNoteIsNeitherHiddenNorLost() {
+        ShownPage shown(2005y / October / 14);
+        const auto folder = shown.calendarFile().parent_path();
+        QVERIFY(!saveDay(folder, october14, "B", 0));
+        QString question;
+        whenModalShown([&](QWidget *editor) {
+            const auto closer = closedAtEnd(editor);
+            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+            QCOMPARE(text->toPlainText(), QStringLiteral("B"));
+            QVERIFY(!saveDay(folder, october14, "B2", 0));
+            text->setPlainText(QStringLiteral("A"));
+            whenModalShown([&question](QWidget *modal) {
+                const auto closer = closedAtEnd(modal);
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box && box->defaultButton() == box->button(QMessageBox::No));
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+            QCOMPARE(text->toPlainText(), QStringLiteral("B2\nA"));
+            QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+        });
+        shown.click("CalendarSet");
+        QVERIFY(question.contains(QStringLiteral("上書きするよ？いいの？")));
+        QCOMPARE(readDay(calendarFileIn(folder), october14).note, "B2#CR#A");
+    }
+
     void clickAndFocusSelectADay() {
         ShownPage shown(2005y / October / 14, calendarWith(november1, "first#CR#second", "0"));
         shown.click("cmdR");

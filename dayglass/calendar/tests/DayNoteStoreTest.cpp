@@ -28,6 +28,30 @@ TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
               (StoredDay{"今日は#CR#晴れ", 16711680}));
 }
 
+// The editor's save writes only over the day it opened with, and a refused
+// save writes nothing, not even an empty file.
+TEST_F(DayNoteStoreTest, TheEditorsSaveRefusesWithoutWriting) {
+    const auto refusal = [this](const std::string &text, std::optional<StoredDay> opened) {
+        return saveEditedDay(m_folder.path(), {friday, text, 255, opened});
+    };
+    const auto emoji = refusal("😀", StoredDay{});
+    const auto *note = emoji ? std::get_if<NoteRefusal>(&*emoji) : nullptr;
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->problem, NoteProblem::NotInShiftJis);
+    EXPECT_FALSE(std::filesystem::exists(file()));
+
+    EXPECT_EQ(refusal("mine", StoredDay{}), std::nullopt);
+    saveDay(m_folder.path(), friday, "theirs", 65535);
+    const auto changed = refusal("mine again", StoredDay{"mine", 255});
+    ASSERT_TRUE(changed && std::holds_alternative<DayChangedMeanwhile>(*changed));
+    EXPECT_EQ(std::get<DayChangedMeanwhile>(*changed).now, (StoredDay{"theirs", 65535}));
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"theirs", 65535}));
+    EXPECT_EQ(refusal("mine again", std::nullopt), std::nullopt);
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"mine again", 255}));
+    EXPECT_TRUE(std::holds_alternative<WriteError>(
+        *saveEditedDay("relative", {friday, "x", 0, std::nullopt})));
+}
+
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
     saveDay(m_folder.path(), friday, "note", 65535);
     clearDaySection(m_folder.path(), friday);

@@ -16,7 +16,7 @@ const year_month_day saturday = 2005y / October / 15;
 
 // A Calendar.ini as the program keeps it, in CP932.
 cls_IniFile calendarHolding(const std::string &utf8) {
-    return cls_IniFile::overContent(encodeText(utf8, TextEncoding::Cp932));
+    return cls_IniFile::ofContent(encodeText(utf8, TextEncoding::Cp932));
 }
 
 TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
@@ -48,11 +48,11 @@ TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
 
 TEST(NoteImportTest, CharactersBeyondShiftJisStopTheWholeImportInACp932File) {
     const NoteAdditions additions{{"ok", "한국 😀"}, {{saturday, {0, 1}}, {friday, {0}}}};
-    const ImportPlan plan = planImport(cls_IniFile::overContent(""), additions);
+    const ImportPlan plan = planImport(cls_IniFile::ofContent(""), additions);
     EXPECT_EQ(plan.unstorable, (UnstorableText{saturday, "한국😀"}));
     EXPECT_TRUE(plan.changes.empty());
     // A file in UTF-8 keeps them.
-    EXPECT_EQ(planImport(cls_IniFile::overContent("\xEF\xBB\xBF"), additions).changes.size(), 2u);
+    EXPECT_EQ(planImport(cls_IniFile::ofContent("\xEF\xBB\xBF"), additions).changes.size(), 2u);
 }
 
 class NoteTransferTest : public testing::Test {

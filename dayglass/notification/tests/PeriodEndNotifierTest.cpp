@@ -27,10 +27,10 @@ class PeriodEndNotifierTest : public QObject {
         QSignalSpy ended(&notifier, &PeriodEndNotifier::periodEnded);
         for (const Period &period : {Period{m_now - 2h, m_now - 1h}, {m_now, m_now + 10s}}) {
             notifier.periodLoaded(period);
-            notifier.tick();
+            notifier.tick(m_now);
         }
         m_now += 10s;
-        notifier.tick();
+        notifier.tick(m_now);
         QCOMPARE(ended.count(), 1);
     }
 

@@ -111,6 +111,12 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
              t.end = {"2006", "9", "1", "0", "0", "0"};
          },
          StartNotBeforeEnd{}},
+        {"a stored month 3.5 keys by its last two characters, as .5",
+         [](PeriodTexts &t) {
+             t.start = {"2006", "3.5", "1", "0", "0", "0"};
+             t.end = {"2005", "12", "1", "0", "0", "0"};
+         },
+         std::nullopt},
         {"month 3 and 03 alike",
          [](PeriodTexts &t) {
              t.start = {"2006", "3", "1", "0", "0", "0"};

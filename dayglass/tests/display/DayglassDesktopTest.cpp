@@ -171,7 +171,8 @@ private slots:
             std::filesystem::permissions(folder / calendarFileName,
                                          std::filesystem::perms::owner_read);
         }
-        frmCSet editor(folder, {QStringLiteral("2005/10/14(金)"), QString(), oleBlack});
+        frmCSet editor(folder,
+                       {QStringLiteral("2005/10/14(金)"), QString(), oleBlack, std::nullopt});
         RealInput::showActive(&editor);
         RealInput::type(QStringLiteral("kept"));
         QString message;

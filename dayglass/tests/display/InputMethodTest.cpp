@@ -20,7 +20,8 @@ private slots:
 
     void aSaveKeepsTheTextStillUnderComposition() {
         TemporaryFolder folder;
-        frmCSet editor(folder.path(), {QStringLiteral("2005/10/14(金)"), QString(), oleBlack});
+        frmCSet editor(folder.path(),
+                       {QStringLiteral("2005/10/14(金)"), QString(), oleBlack, std::nullopt});
         RealInput::showActive(&editor);
         auto *text = editor.findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
         RealInput::type(QStringLiteral("kyouha"));

@@ -75,11 +75,14 @@ TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
         {"start.sh", "#!/bin/sh\necho\n", true, LaunchKind::RunProgram},
         {"a b 'c' \"d\"; $(rm -rf x) `id`\nz", "#!/bin/sh\n", true, LaunchKind::RunProgram},
         {"readme.txt", "text that a FAT medium marks executable", true, LaunchKind::OpenFile},
-        {"setup.exe", "MZ\x90", true, LaunchKind::OpenFile},
+        // Where programs may run, the desktop decides what a desktop entry or a
+        // Windows program does.
+        {"setup.exe", "MZ\x90", true, LaunchKind::OpenRunnableFile},
+        {"install", "MZ\x90", false, LaunchKind::OpenRunnableFile},
+        {"SETUP.BAT", "echo", false, LaunchKind::OpenRunnableFile},
         {"script.sh", "#!/bin/sh\n", false, LaunchKind::OpenFile},
         {"empty", "", true, LaunchKind::OpenFile},
-        // Where programs may run, the desktop decides what a desktop entry does.
-        {"menu.desktop", "[Desktop Entry]\nExec=sh\n", true, LaunchKind::OpenFile},
+        {"menu.desktop", "[Desktop Entry]\nExec=sh\n", true, LaunchKind::OpenRunnableFile},
     };
     for (const auto &row : rows) {
         const fs::path path = medium / row.name;

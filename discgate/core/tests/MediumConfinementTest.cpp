@@ -142,6 +142,20 @@ TEST_F(MediumConfinementTest, AFolderSwappedForALinkNeverLeadsOffTheMedium) {
     EXPECT_GT(readOnTheMedium, 0);
 }
 
+// A pipe, like a device, is only looked at: it is never opened, so no writer
+// can open it meanwhile, and opening a device could act on it.
+TEST_F(MediumConfinementTest, NothingButRegularFilesIsOpened) {
+    ASSERT_EQ(::mkfifo((m_medium / "pipe.png").c_str(), 0600), 0);
+    const auto looked = openOnMedium(m_medium / "pipe.png", m_medium);
+    ASSERT_TRUE(std::holds_alternative<OpenedFile>(looked));
+    EXPECT_TRUE(S_ISFIFO(std::get<OpenedFile>(looked).status.st_mode));
+    const int writer = ::open((m_medium / "pipe.png").c_str(), O_WRONLY | O_NONBLOCK);
+    EXPECT_EQ(writer, -1);
+    EXPECT_EQ(errno, ENXIO);
+    if (writer >= 0)
+        ::close(writer);
+}
+
 // Only root can mount the medium; a medium mounted without permission to run
 // programs refuses its programs and still opens its documents.
 TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
@@ -152,9 +166,13 @@ TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
     SetUp();
     writeBytes(m_medium / "menu.desktop", "[Desktop Entry]\nExec=sh -c 'echo started'\n");
     writeBytes(m_medium / "readme.txt", "[Desktop Entry]\nExec=sh -c 'echo started'\n");
+    // Windows programs, by name or by content, which the desktop's Wine runs
+    // without an execute bit.
+    writeBytes(m_medium / "SETUP.EXE", "?");
+    writeBytes(m_medium / "install", "MZ\x90");
     const LaunchDecision refused = LaunchRefusal::ProgramOnNoexecMedium;
-    EXPECT_EQ(clickOn("menu.desktop"), refused);
-    EXPECT_EQ(clickOn("readme.txt"), refused);
+    for (const char *name : {"menu.desktop", "readme.txt", "SETUP.EXE", "install"})
+        EXPECT_EQ(clickOn(name), refused) << name;
     EXPECT_EQ(clickOn("file://" + (m_medium / "setup.sh").string()), refused);
     const LaunchDecision program = clickOn("setup.sh");
     const LaunchDecision document = clickOn("docs\\a.pdf");

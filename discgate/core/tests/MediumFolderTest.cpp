@@ -75,6 +75,27 @@ TEST_F(MediumFolderTest, APathInsideTheMediumLeadsUpToItsRoot) {
     EXPECT_EQ(mediumRootOf(bare), bare);
 }
 
+// Another user's menu in a shared folder above one of ours: the walk stops
+// at the first folder that someone else may write, and says which.
+TEST_F(MediumFolderTest, TheWalkUpTakesNoMenuThatSomeoneElseCouldHavePut) {
+    const fs::path shared = medium("pub");
+    const fs::path own = emptyFolder("pub/victimdisc/docs");
+    for (const fs::perms mode :
+         {fs::perms::all | fs::perms::sticky_bit, fs::perms::owner_all | fs::perms::others_all}) {
+        fs::permissions(shared, mode);
+        const MediumClimb climb = climbToMedium(own);
+        EXPECT_EQ(climb.root, own);
+        EXPECT_EQ(climb.untrustedFolder, shared);
+    }
+    fs::permissions(shared, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(climbToMedium(own).root, shared);
+    EXPECT_EQ(climbToMedium(own).untrustedFolder, std::nullopt);
+    // Root's test can give the menu to someone else.
+    if (::geteuid() == 0 && ::chown((shared / "Autorun.inf").c_str(), 65534, 65534) == 0) {
+        EXPECT_EQ(climbToMedium(own).untrustedFolder, shared);
+    }
+}
+
 TEST_F(MediumFolderTest, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
     // A link planted on the medium leads onto another file system; the walk
     // from there must not come back through the link to the medium's menu.

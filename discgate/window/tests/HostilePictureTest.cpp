@@ -1,8 +1,10 @@
+#include "GifWork.h"
 #include "HostileInput.h"
 #include "HostilePictures.h"
 #include "PictureStore.h"
 #include "TemporaryFolder.h"
 
+#include <QBuffer>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -32,10 +34,45 @@ private slots:
         QTest::newRow("XPM, a format no menu needs")
             << std::string("/* XPM */\nstatic char *p[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n")
             << int(LoadProblem::PictureFormatRefused);
+        QTest::newRow("GIF of one pixel whose codes repeat its longest string")
+            << gifRepeatingLongestCode(10) << int(LoadProblem::PictureDataBeyondFrames);
         QTest::newRow("folder") << std::string() << int(LoadProblem::PictureMissing);
         QTest::newRow("pipe") << std::string() << int(LoadProblem::PictureMissing);
         QTest::newRow("sparse file above 64 MB")
             << std::string() << int(LoadProblem::PictureTooLarge);
+    }
+
+    // Every code of the hostile GIF counts what it stands for, as its table
+    // grows and its codes widen: each string one longer than the last, up to
+    // 4091 pixels, then ten more of those.
+    void countsThePixelsThatGifCodesStandFor() {
+        QCOMPARE(gifWork(gifRepeatingLongestCode(10)).decodedPixels,
+                 std::uint64_t(4091 * 4092 / 2 + 10 * 4091));
+    }
+
+    // Ancillary chunks are left out before decoding, but for the transparency;
+    // the same in an icon.
+    void decodesPngPicturesWithoutTheirTexts() {
+        QImage image(2, 1, QImage::Format_ARGB32);
+        image.setPixelColor(0, 0, Qt::red);
+        image.setPixelColor(1, 0, Qt::transparent);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.convertToFormat(QImage::Format_Indexed8).save(&buffer, "PNG"));
+        const std::string texts = pngWithCompressedTexts(
+            png.toStdString(), qCompress(QByteArray(1 << 20, 'a')).mid(4).toStdString(), 3);
+        TemporaryFolder medium;
+        writeBytes(medium / "texts.png", texts);
+        writeBytes(medium / "texts.ico", iconHolding(texts));
+        PictureStore pictures(medium.path());
+        for (const char *name : {"texts.png", "texts.ico"}) {
+            const auto picture = pictures.picture((medium / name).string());
+            QVERIFY2(std::holds_alternative<QPixmap>(picture), name);
+            const QImage shown = std::get<QPixmap>(picture).toImage();
+            QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::red));
+            QCOMPARE(shown.pixelColor(1, 0).alpha(), 0);
+        }
     }
 
     void refusesPicturesThatWouldFreezeTheWindowOrLeaveTheMedium_data() {

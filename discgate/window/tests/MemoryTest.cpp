@@ -110,6 +110,25 @@ const struct HostileMedium {
                     "[MainForm]\r\nWidth=640\r\nHeight=480\r\nBackground=scans.jpg\r\n"
                     "[CloseBtn]\r\nDefaultBtn=back.png\r\nCrossBtn=scans.jpg\r\n");
      }},
+    // Each text just below the 8 MB that the decoder inflates at most.
+    {"a PNG of one pixel with 200 compressed texts of 7.9 MB each",
+     [](const fs::path &folder) {
+         const QByteArray bomb = qCompress(QByteArray(7900000, 'a'), 9).mid(4);
+         writeBytes(
+             folder / "texts.png",
+             pngWithCompressedTexts(flatPicture(1, "PNG").toStdString(), bomb.toStdString(), 200));
+         writeBytes(folder / "Autorun.inf", menu(640, 1, "texts.png"));
+     }},
+    {"a GIF of one pixel whose 1 MB of codes repeat its longest string",
+     [](const fs::path &folder) {
+         writeBytes(folder / "codes.gif", gifRepeatingLongestCode(700000));
+         writeBytes(folder / "Autorun.inf", menu(640, 1, "codes.gif"));
+     }},
+    {"an arithmetically coded progressive JPEG of 300 scans and 1464 x 1464",
+     [](const fs::path &folder) {
+         QVERIFY(writeProgressiveJpeg(folder / "arithmetic.jpg", 1464, 300, true));
+         writeBytes(folder / "Autorun.inf", menu(640, 1, "arithmetic.jpg"));
+     }},
     {"a window of 32767 x 32767",
      [](const fs::path &folder) {
          writeBytes(folder / "Autorun.inf", menu(32767, buttonCount, "back.png"));

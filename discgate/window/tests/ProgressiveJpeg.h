@@ -11,7 +11,9 @@
 // file stays small, and every scan makes the decoder visit every coefficient
 // of its band in the whole picture. After one scan of the DC coefficients,
 // each band has a first scan and ten refinements, until `scans` are written.
-inline bool writeProgressiveJpeg(const std::filesystem::path &path, int side, int scans) {
+// Arithmetic coding, where asked for, makes each refinement cost more.
+inline bool writeProgressiveJpeg(const std::filesystem::path &path, int side, int scans,
+                                 bool arithmetic = false) {
     std::vector<jpeg_scan_info> script(1, jpeg_scan_info{3, {0, 1, 2, 0}, 0, 0, 0, 0});
     for (int component = 0; component < 3; ++component) {
         for (int first = 1; first <= 63; first += 3) {
@@ -34,6 +36,7 @@ inline bool writeProgressiveJpeg(const std::filesystem::path &path, int side, in
     compressor.in_color_space = JCS_RGB;
     jpeg_set_defaults(&compressor);
     compressor.comp_info[0].h_samp_factor = compressor.comp_info[0].v_samp_factor = 1;
+    compressor.arith_code = arithmetic ? TRUE : FALSE;
     compressor.scan_info = script.data();
     compressor.num_scans = int(script.size());
     jpeg_start_compress(&compressor, TRUE);
