@@ -22,6 +22,10 @@ void print(std::FILE *stream, const QString &text) {
 int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
     const NotesExport notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+    if (notes.calendarTooLarge) {
+        print(stderr, NoteTransferMessages::calendarTooLarge(dataFolder));
+        return 1;
+    }
     if (file == u'-') {
         // The calendar alone goes to standard output, the count to the user.
         std::fwrite(notes.icalendar.data(), 1, notes.icalendar.size(), stdout);

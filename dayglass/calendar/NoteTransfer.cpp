@@ -45,8 +45,10 @@ ImportProblem importProblemOf(ICalendarProblem problem) {
 } // namespace
 
 NotesExport exportNotes(const std::filesystem::path &dataFolder, std::chrono::sys_seconds stamp) {
+    if (calendarFileIn(dataFolder).IsTooLarge())
+        return {{}, 0, true};
     const std::vector<DayNote> days = readAllNotes(dataFolder);
-    return {notesToICalendar(days, stamp), days.size()};
+    return {notesToICalendar(days, stamp), days.size(), false};
 }
 
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,

@@ -16,6 +16,8 @@
 struct NotesExport {
     std::string icalendar;
     std::size_t days = 0;
+    // Calendar.ini is larger than any file that is read: nothing to write.
+    bool calendarTooLarge = false;
 };
 
 // Every day with a note or a colour, from one read of Calendar.ini.

@@ -27,6 +27,11 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
         return;
     const NotesExport notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+    if (notes.calendarTooLarge) {
+        MessageBoxes::inform(parent, programTitle,
+                             NoteTransferMessages::calendarTooLarge(dataFolder));
+        return;
+    }
     const auto error = writeExportFile(file, notes.icalendar);
     MessageBoxes::inform(parent, programTitle,
                          error ? NoteTransferMessages::notExported(file, *error)

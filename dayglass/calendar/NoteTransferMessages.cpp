@@ -1,6 +1,8 @@
 #include "NoteTransferMessages.h"
 
+#include "DayNoteStore.h"
 #include "DaySection.h"
+#include "FileStore.h"
 #include "ICalendarNotes.h"
 #include "WriteErrorMessage.h"
 
@@ -43,6 +45,11 @@ namespace NoteTransferMessages {
 
 QString exported(std::size_t days, const QString &file) {
     return QStringLiteral("%1 日のメモを %2 に書き出しました。").arg(days).arg(file);
+}
+
+QString calendarTooLarge(const std::filesystem::path &dataFolder) {
+    return WriteErrorMessage::tooLargeToRead(dataFolder / calendarFileName,
+                                             FileStore::maximumFileSize);
 }
 
 QString notExported(const QString &file, const QString &reason) {

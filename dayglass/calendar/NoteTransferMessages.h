@@ -10,6 +10,9 @@ namespace NoteTransferMessages {
 
 QString exported(std::size_t days, const QString &file);
 
+// Calendar.ini in `dataFolder` is too large to be read, and so to be exported.
+QString calendarTooLarge(const std::filesystem::path &dataFolder);
+
 QString notExported(const QString &file, const QString &reason);
 
 // What the import did, or why it did nothing. Of the days left alone the

@@ -1,6 +1,7 @@
 #include "NoteTransfer.h"
 
 #include "DaySection.h"
+#include "FileStore.h"
 #include "NoteImport.h"
 #include "TemporaryFolder.h"
 
@@ -128,6 +129,11 @@ TEST_F(NoteTransferTest, AnExportImportsBackIntoTheSameNotes) {
         EXPECT_EQ(imported[at].date, original[at].date);
         EXPECT_EQ(imported[at].stored.note, original[at].stored.note);
     }
+    // A calendar too large to read is neither exported as empty nor written.
+    std::filesystem::resize_file(calendar(), FileStore::maximumFileSize + 1);
+    EXPECT_TRUE(exportNotes(m_folder.path(), sys_seconds{}).calendarTooLarge);
+    EXPECT_EQ(importNotes(m_folder.path(), empty.path() / "in.ics").problem,
+              ImportProblem::NotSaved);
 }
 
 } // namespace
