@@ -20,6 +20,7 @@ public:
     IniSnapshot &operator=(const IniSnapshot &) = delete;
 
     TextEncoding encoding() const { return IniText::encodingOf(m_content); }
+    std::vector<std::string_view> sectionNames() const { return IniText::sectionNames(m_content); }
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const {
         return index().findValue(section, key);
     }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
 namespace IniText {
 namespace {
@@ -290,6 +291,14 @@ std::optional<std::string> findValue(std::string_view content, std::string_view 
     return valueText(storedValueOf(content, *location.key), encoding);
 }
 
+std::vector<std::string_view> sectionNames(std::string_view content) {
+    std::vector<std::string_view> names;
+    LineReader reader(content, encodingOf(content));
+    while (const auto header = reader.nextSection())
+        names.push_back(header->name);
+    return names;
+}
+
 int NameOrder::compare(std::string_view a, std::string_view b) const {
     if (comparisons)
         ++*comparisons;
@@ -415,6 +424,73 @@ std::string withValue(std::string_view content, std::string_view section, std::s
     result.append(missingLineEnd(content, content.size(), lineBreak));
     result.append("[" + sectionName + "]" + std::string(lineBreak));
     result.append(keyLine);
+    return result;
+}
+
+std::string withValues(std::string_view content, std::string_view key,
+                       const std::vector<std::pair<std::string, std::string>> &sectionValues) {
+    const TextEncoding encoding = encodingOf(content);
+    const std::string keyName = oneLine(key);
+    const auto keyLine = [&](std::size_t entry, std::string_view lineBreak) {
+        return keyName + '=' + oneLine(sectionValues[entry].second) + std::string(lineBreak);
+    };
+    // The sections not met yet, each standing for its first entry.
+    std::map<std::string, std::size_t, NameOrder> pending(NameOrder{encoding});
+    for (std::size_t entry = 0; entry < sectionValues.size(); ++entry)
+        pending.emplace(oneLine(sectionValues[entry].first), entry);
+
+    std::string result;
+    result.reserve(content.size() + sectionValues.size() * (keyName.size() + 32));
+    std::size_t copied = 0;
+    std::optional<std::size_t> entry; // of the section being read, until its key is set
+    std::optional<Line> header;
+    std::optional<Line> lastKey;
+    const auto addKeyToSection = [&] {
+        if (!entry)
+            return;
+        const Line &after = lastKey ? *lastKey : *header;
+        const std::string_view lineBreak = lineBreakAt(content, after.next);
+        result.append(content.substr(copied, after.next - copied));
+        result.append(missingLineEnd(content, after.next, lineBreak));
+        result.append(keyLine(*entry, lineBreak));
+        copied = after.next;
+    };
+    LineReader reader(content, encoding);
+    while (const auto line = reader.next()) {
+        if (line->kind == LineKind::Section) {
+            addKeyToSection();
+            entry.reset();
+            lastKey.reset();
+            if (const auto found = pending.find(std::string(line->name)); found != pending.end()) {
+                entry = found->second;
+                header = line;
+                pending.erase(found);
+            }
+        } else if (entry && line->kind == LineKind::Key) {
+            lastKey = line;
+            if (namesMatch(line->name, keyName, encoding)) {
+                result.append(content.substr(copied, line->valueBegin - copied));
+                result.append(oneLine(sectionValues[*entry].second));
+                copied = line->end;
+                entry.reset();
+            }
+        }
+    }
+    addKeyToSection();
+    result.append(content.substr(copied));
+
+    // The sections the content lacks go at its end, in the order given.
+    std::vector<std::size_t> missing;
+    for (const auto &[name, index] : pending)
+        missing.push_back(index);
+    std::sort(missing.begin(), missing.end());
+    for (const std::size_t index : missing) {
+        const std::string_view lineBreak = lineBreakAt(result, result.size());
+        const std::string_view lineEnd = missingLineEnd(result, result.size(), lineBreak);
+        result.append(lineEnd);
+        result.append('[' + oneLine(sectionValues[index].first) + ']' + std::string(lineBreak));
+        result.append(keyLine(index, lineBreak));
+    }
     return result;
 }
 

@@ -2,6 +2,8 @@
 
 #include "AsciiText.h"
 
+#include <set>
+
 namespace {
 
 constexpr std::string_view missingValue = "Error";
@@ -90,6 +92,25 @@ std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_vie
     const TextEncoding encoding = file->encoding();
     return file->valueLength(encodedName(section, encoding), encodedName(key, encoding))
         .value_or(0);
+}
+
+std::vector<std::string> cls_IniFile::SectionNames() const {
+    const IniSnapshot *file = read().snapshot.get();
+    if (!file)
+        return {};
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (const std::string_view name : file->sectionNames()) {
+        std::string decoded = decodeText(name, file->encoding());
+        if (seen.insert(decoded).second)
+            names.push_back(std::move(decoded));
+    }
+    return names;
+}
+
+TextEncoding cls_IniFile::Encoding() const {
+    const IniSnapshot *file = read().snapshot.get();
+    return file ? file->encoding() : TextEncoding::Cp932;
 }
 
 cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {

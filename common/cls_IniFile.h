@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
@@ -57,6 +58,12 @@ public:
     // may be longer than GetDataStr() returns (IniText::maximumValueLength);
     // 0 when the file, section or key is missing.
     std::size_t GetDataLength(std::string_view section, std::string_view key) const;
+
+    // The names of the file's sections in the order of the file, each once.
+    std::vector<std::string> SectionNames() const;
+
+    // The encoding the file's text is read and written in.
+    TextEncoding Encoding() const;
 
     // Whether the file is larger than this accessor takes: it then reads as
     // missing, and writes leave it as it is (WriteProblem::Oversized).

@@ -5,6 +5,7 @@
 #include "CalendarPage.h"
 #include "DataFile.h"
 #include "JapaneseFonts.h"
+#include "LauncherEntry.h"
 #include "MessageBoxes.h"
 #include "PeriodEndNotifier.h"
 #include "QtColors.h"
@@ -42,7 +43,8 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_context(context), m_timerPage(new TimerPage(context, this)),
       m_calendarPage(new CalendarPage(context, this)),
-      m_endNotifier(new PeriodEndNotifier(context.clock, this)), m_timer(new QTimer(this)) {
+      m_endNotifier(new PeriodEndNotifier(context.clock, this)),
+      m_launcherEntry(new LauncherEntry(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
@@ -98,6 +100,12 @@ void frmWeek::Form_Load() {
 void frmWeek::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     m_timer->start();
+}
+
+void frmWeek::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_launcherEntry->windowActivated();
 }
 
 int frmWeek::savedPage() {
@@ -160,6 +168,7 @@ void frmWeek::LoadPeriod() {
 // window next exchanges anything with the server, which a window that shows
 // the CALENDAR page may not do for hours.
 void frmWeek::askForAttention() {
+    m_launcherEntry->periodEnded(isActiveWindow());
     QApplication::alert(this);
     QGuiApplication::sync();
 }
@@ -168,6 +177,7 @@ void frmWeek::Timer_Timer() {
     const LocalSeconds now = m_context.clock();
     m_timerPage->Timer_Timer(now);
     m_endNotifier->tick(now);
+    m_launcherEntry->tick(m_timerPage->period(), now);
     if (!TodayFocusDone)
         focusTodayOnce();
 }

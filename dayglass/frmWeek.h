@@ -6,6 +6,7 @@
 #include <array>
 
 class CalendarPage;
+class LauncherEntry;
 class PeriodEndNotifier;
 class QPushButton;
 class QTimer;
@@ -13,8 +14,8 @@ class TimerPage;
 
 // The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
 // that refreshes the count-down ten times a second, the page saved in
-// Data.ini between runs, the period dialog that the TIMER page asks for, and
-// the desktop's notice when the period ends.
+// Data.ini between runs, the period dialog that the TIMER page asks for, the
+// desktop's notice when the period ends, and the period on the task bar.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createTabButtons();
@@ -44,6 +46,7 @@ private:
     TimerPage *const m_timerPage;
     CalendarPage *const m_calendarPage;
     PeriodEndNotifier *const m_endNotifier;
+    LauncherEntry *const m_launcherEntry;
     QTimer *const m_timer;
     std::array<QPushButton *, 2> m_tabs{};
     bool TodayFocusDone = false;

@@ -2,6 +2,7 @@
 #include "DayglassContext.h"
 #include "FileStore.h"
 #include "MessageBoxes.h"
+#include "NoteCommand.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
 #include "WriteErrorMessage.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const auto status = runNoteCommand(argc, argv))
+        return *status;
     chooseWindowSystem();
     // A save beyond the file size limit must be reported, not end the program.
     FileStore::ignoreFileSizeSignal();

@@ -3,7 +3,7 @@
 #
 #   sh fuzz/run.sh TARGET SECONDS [libFuzzer options...]
 #
-# TARGET is ini, autorun, note, period or countdown. It runs as ctest runs it,
+# TARGET is ini, autorun, note, icalendar, period or countdown. It runs as ctest runs it,
 # with the options of fuzz/CMakeLists.txt and any given here. New inputs go to
 # BUILD/fuzz/corpus/TARGET, inputs that fail to BUILD/fuzz/crashes/; the seed
 # corpus in fuzz/corpus/TARGET is only read. BUILD is build-fuzz unless
@@ -13,7 +13,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 if [ $# -lt 2 ]; then
-    echo "usage: sh fuzz/run.sh ini|autorun|note|period|countdown SECONDS [options...]" >&2
+    echo "usage: sh fuzz/run.sh ini|autorun|note|icalendar|period|countdown SECONDS [options...]" >&2
     exit 2
 fi
 target=$1

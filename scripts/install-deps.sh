@@ -6,7 +6,7 @@
 set -eu
 
 PACKAGES="
-    build-essential cmake ninja-build pkg-config libglib2.0-dev
+    build-essential cmake ninja-build pkg-config libglib2.0-dev libical-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     fonts-ipafont-gothic xdg-utils
 "
@@ -18,7 +18,7 @@ TEST_PACKAGES="
     weston xwayland qt6-wayland
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
     libglib2.0-bin shared-mime-info python3-gi
-    ibus ibus-mozc
+    ibus ibus-mozc python3-icalendar
 "
 # Packages that only one script needs (clang for the fuzz targets) are named by
 # that script as arguments.

@@ -138,10 +138,28 @@ TEST(IniTextTest, WritesChangeOnlyTheKey) {
          "A", "x", "😀", utf16le(u";\xDC00\xD800\n[A]\nx=\xD83D\xDE00\n") + "!"},
     };
     for (const WriteCase &row : rows) {
-        const auto edit = [&row](std::string_view content) {
+        const auto one = [&row](std::string_view content) {
             return IniText::withValue(content, row.section, row.key, row.value);
         };
-        EXPECT_EQ(IniText::editedContent(row.before, edit), row.after) << row.name;
+        const auto many = [&row](std::string_view content) {
+            return IniText::withValues(content, row.key, {{row.section, row.value}});
+        };
+        EXPECT_EQ(IniText::editedContent(row.before, one), row.after) << row.name;
+        EXPECT_EQ(IniText::editedContent(row.before, many), row.after) << row.name;
+    }
+}
+
+// Many sections at once give what one write after another gives.
+TEST(IniTextTest, ManyValuesAreWrittenAsOneAfterAnother) {
+    const std::vector<std::pair<std::string, std::string>> values = {
+        {"B", "b"}, {"new", "n"}, {"a", "A"}, {"C", "c"}, {"later", "l"}, {"D", "d"}};
+    for (const std::string before :
+         {"", "[A]\nx=1\n[B]\n; c\ny=2\n\n[C]\r\nx=3\r\n[a]\nx=4\n[D]\nx=5", "[A]\rx=1\r[D]",
+          "\xEF\xBB\xBF[C]\r\nx=1\r"}) {
+        std::string oneByOne = before;
+        for (const auto &[section, value] : values)
+            oneByOne = IniText::withValue(oneByOne, section, "x", value);
+        EXPECT_EQ(IniText::withValues(before, "x", values), oneByOne) << before;
     }
 }
 

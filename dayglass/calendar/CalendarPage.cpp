@@ -6,13 +6,16 @@
 #include "DaySection.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
+#include "NoteTransferDialogs.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 #include "frmCSet.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -111,6 +114,21 @@ bool CalendarPage::focusToday() {
         return false;
     selectCell(*today);
     return true;
+}
+
+void CalendarPage::contextMenuEvent(QContextMenuEvent *event) {
+    QMenu menu(this);
+    const QAction *exporting = menu.addAction(QStringLiteral("iCalendar に書き出す…"));
+    const QAction *importing = menu.addAction(QStringLiteral("iCalendar から読み込む…"));
+    const QAction *chosen = menu.exec(event->globalPos());
+    if (chosen == exporting) {
+        exportNotesWithDialog(this, m_context.dataFolder);
+    } else if (chosen == importing && importNotesWithDialog(this, m_context.dataFolder)) {
+        const std::optional<int> selected = selectedCell();
+        ShowMonth();
+        if (selected)
+            selectCell(*selected);
+    }
 }
 
 void CalendarPage::createHeading() {

@@ -43,6 +43,10 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    // Right click or the menu key: the export and import of notes.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
     void build();
     void createHeading();

@@ -5,7 +5,9 @@
 #include "IniText.h"
 #include "NoteText.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 
 namespace {
 
@@ -25,8 +27,14 @@ std::string withDay(std::string_view content, std::string_view section, std::str
                               std::to_string(static_cast<std::int32_t>(colour)));
 }
 
-std::filesystem::path calendarPathIn(const std::filesystem::path &dataFolder) {
-    return calendarFileIn(dataFolder).Name();
+// Edits Calendar.ini in one read and one write. A file in UTF-16LE is edited
+// as the accessor reads it, and stays in UTF-16LE.
+WriteResult updateCalendar(const std::filesystem::path &dataFolder,
+                           const std::function<std::string(std::string_view)> &edit) {
+    return FileStore::update(calendarFileIn(dataFolder).Name(),
+                             [&](const std::optional<std::string> &old) {
+                                 return IniText::editedContent(old.value_or(std::string()), edit);
+                             });
 }
 
 } // namespace
@@ -66,10 +74,9 @@ WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string
 
 WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
                     std::string_view editorText, OleColor colour) {
-    return FileStore::update(
-        calendarPathIn(dataFolder), [&](const std::optional<std::string> &old) {
-            return withDay(old.value_or(std::string()), section, editorText, colour);
-        });
+    return updateCalendar(dataFolder, [&](std::string_view content) {
+        return withDay(content, section, editorText, colour);
+    });
 }
 
 // A refusal leaves the content as it was, which the store does not write (and
@@ -77,22 +84,20 @@ WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view se
 std::optional<DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
                                             const DayEdit &edit) {
     std::optional<DaySaveRefusal> refusal;
-    const WriteResult written =
-        FileStore::update(calendarPathIn(dataFolder), [&](const std::optional<std::string> &old) {
-            std::string content = old.value_or(std::string());
-            if (auto problem = noteRefusal(edit.editorText, IniText::encodingOf(content))) {
-                refusal = std::move(*problem);
-                return content;
+    const WriteResult written = updateCalendar(dataFolder, [&](std::string_view content) {
+        if (auto problem = noteRefusal(edit.editorText, IniText::encodingOf(content))) {
+            refusal = std::move(*problem);
+            return std::string(content);
+        }
+        if (edit.opened) {
+            StoredDay now = readDay(cls_IniFile::ofContent(std::string(content)), edit.section);
+            if (now != *edit.opened) {
+                refusal = DayChangedMeanwhile{std::move(now)};
+                return std::string(content);
             }
-            if (edit.opened) {
-                StoredDay now = readDay(cls_IniFile::ofContent(content), edit.section);
-                if (now != *edit.opened) {
-                    refusal = DayChangedMeanwhile{std::move(now)};
-                    return content;
-                }
-            }
-            return withDay(content, edit.section, edit.editorText, edit.colour);
-        });
+        }
+        return withDay(content, edit.section, edit.editorText, edit.colour);
+    });
     if (written)
         return *written;
     return refusal;
@@ -114,4 +119,37 @@ WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     if (!std::filesystem::remove(file, error) && error)
         return writeErrorFor(file, error.value());
     return std::nullopt;
+}
+
+std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder) {
+    const cls_IniFile calendar = calendarFileIn(dataFolder);
+    std::vector<DayNote> days;
+    for (const std::string &section : calendar.SectionNames()) {
+        const auto date = dayOfSection(section);
+        if (!date)
+            continue;
+        StoredDay stored = readDay(calendar, section);
+        if (!stored.note.empty() || stored.colour != oleBlack)
+            days.push_back({*date, std::move(stored)});
+    }
+    std::sort(days.begin(), days.end(),
+              [](const DayNote &a, const DayNote &b) { return a.date < b.date; });
+    return days;
+}
+
+WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes) {
+    const cls_IniFile calendar = calendarFileIn(dataFolder);
+    if (calendar.Name().empty())
+        return WriteError{WriteProblem::NoFolder, dataFolder, 0};
+    if (changes(calendar).empty())
+        return std::nullopt;
+    return updateCalendar(dataFolder, [&](std::string_view content) {
+        const cls_IniFile current = cls_IniFile::ofContent(std::string(content));
+        const TextEncoding encoding = current.Encoding();
+        std::vector<std::pair<std::string, std::string>> notes;
+        for (const NoteChange &change : changes(current))
+            notes.emplace_back(encodeText(change.section, encoding),
+                               encodeText(change.note, encoding));
+        return IniText::withValues(content, textKey, notes);
+    });
 }

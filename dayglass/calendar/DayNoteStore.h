@@ -6,11 +6,14 @@
 #include "WriteError.h"
 #include "cls_IniFile.h"
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 // Calendar.ini: one section per annotated day, named by daySectionName(), with
 // the note under "Text" (stored form, see NoteText.h) and the colour of the
@@ -91,3 +94,35 @@ bool holdsCalendar(const std::filesystem::path &dataFolder);
 // Deletes the whole file, where there is one. When that fails the file is
 // left as it was, and the result says why.
 WriteResult deleteCalendar(const std::filesystem::path &dataFolder);
+
+// A day of the calendar with what the file holds for it.
+struct DayNote {
+    std::chrono::year_month_day date;
+    StoredDay stored;
+
+    bool operator==(const DayNote &) const = default;
+};
+
+// Every day that has a note or a colour other than black, in the order of
+// the dates, from one read of the file. Sections whose name is no day's (a
+// wrong weekday mark, a hand-made name) are never shown, and are left out.
+std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder);
+
+// A day's new note, in its stored form.
+struct NoteChange {
+    std::string section;
+    std::string note;
+
+    bool operator==(const NoteChange &) const = default;
+};
+
+// Which notes change, worked out from the file as `current` reads it.
+using NoteChanges = std::function<std::vector<NoteChange>(const cls_IniFile &current)>;
+
+// Sets the "Text" of many days with one write of the file, which leaves the
+// colours as they are. `changes` is asked once on the file as it is read;
+// when it changes anything it is asked again on the file as it is under the
+// folder's lock, so that nothing another program saved in between is lost,
+// and its second answer is written. Nothing is written when it changes
+// nothing.
+WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes);

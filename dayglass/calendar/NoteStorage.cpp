@@ -1,8 +1,5 @@
 #include "NoteStorage.h"
 
-#include "DayNoteStore.h"
-#include "FileStore.h"
-#include "IniSnapshot.h"
 #include "IniText.h"
 #include "NoteText.h"
 
@@ -40,12 +37,6 @@ std::string charactersOutsideCp932(std::string_view utf8) {
 }
 
 } // namespace
-
-TextEncoding calendarEncoding(const std::filesystem::path &dataFolder) {
-    const IniRead file =
-        readIniSnapshot((dataFolder / calendarFileName).string(), FileStore::maximumFileSize);
-    return file.snapshot ? file.snapshot->encoding() : TextEncoding::Cp932;
-}
 
 std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding) {
     const std::string note = TextToNote(editorText);

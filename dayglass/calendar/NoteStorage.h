@@ -3,7 +3,6 @@
 #include "TextEncoding.h"
 
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,10 +27,6 @@ struct NoteRefusal {
 
     bool operator==(const NoteRefusal &) const = default;
 };
-
-// The encoding of Calendar.ini in `dataFolder`: CP932, unless the file begins
-// with a UTF-8 byte-order mark.
-TextEncoding calendarEncoding(const std::filesystem::path &dataFolder);
 
 // Why the editor text cannot be stored in a file of that encoding; nothing
 // when it can. Characters are judged before the length, because the length

@@ -34,8 +34,10 @@ void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
         QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     // The desktop entry lets the desktop show the notice under the program's
-    // menu entry, with its name and icon.
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)}};
+    // menu entry, with its name and icon; desktops that play sounds play the
+    // sound theme's alarm clock.
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)},
+                            {QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}};
     notify << programName << uint(0) << iconName << programName
            << QString::fromStdString(endNoticeBody(end)) << QStringList() << hints << int(-1);
     // The reply, an id or an error when there is no bus or nobody serves

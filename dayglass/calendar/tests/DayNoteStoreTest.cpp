@@ -26,6 +26,11 @@ TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
     EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday),
               (StoredDay{"今日は#CR#晴れ", 16711680}));
+    // A calendar that Windows wrote in UTF-16LE stays in UTF-16LE.
+    writeBytes(file(), "\xFF\xFE");
+    saveDay(m_folder.path(), friday, "晴れ😀", 255);
+    EXPECT_TRUE(readBytes(file()).starts_with(std::string("\xFF\xFE[\0", 4)));
+    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"晴れ😀", 255}));
 }
 
 // The editor's save writes only over the day it opened with, and a refused

@@ -1,7 +1,5 @@
 #include "NoteStorage.h"
 
-#include "TemporaryFolder.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,15 +38,6 @@ TEST(NoteStorageTest, RefusesNotesThatWouldNotReadBackAsWritten) {
     };
     for (const Row &row : rows)
         EXPECT_EQ(noteRefusal(row.text, row.encoding), row.refusal) << row.name;
-}
-
-TEST(NoteStorageTest, TheFileIsUtf8OnlyWithAByteOrderMark) {
-    TemporaryFolder folder;
-    EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Cp932);
-    writeBytes(folder / "Calendar.ini", "[2005/10/14(\x8B\xE0)]\r\nText=a\r\n");
-    EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Cp932);
-    writeBytes(folder / "Calendar.ini", "\xEF\xBB\xBF[2005/10/14(金)]\r\nText=a\r\n");
-    EXPECT_EQ(calendarEncoding(folder.path()), TextEncoding::Utf8);
 }
 
 } // namespace

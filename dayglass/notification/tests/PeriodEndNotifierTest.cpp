@@ -49,7 +49,8 @@ private slots:
         QVariantList arguments = call.arguments();
         arguments[6] = qdbus_cast<QVariantMap>(arguments[6]);
         const QString body = u"設定した期間が終了しました（2006/03/05 09:00:10）"_qs;
-        const QVariantMap hints{{u"desktop-entry"_qs, u"org.dayglass.dayglass"_qs}};
+        const QVariantMap hints{{u"desktop-entry"_qs, u"org.dayglass.dayglass"_qs},
+                                {u"sound-name"_qs, u"alarm-clock-elapsed"_qs}};
         QCOMPARE(arguments, (QVariantList{u"dayglass"_qs, 0u, u"dayglass"_qs, u"dayglass"_qs, body,
                                           QStringList(), hints, -1}));
     }

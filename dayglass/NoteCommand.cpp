@@ -1,0 +1,72 @@
+#include "NoteCommand.h"
+
+#include "ExportFile.h"
+#include "NoteTransfer.h"
+#include "NoteTransferMessages.h"
+#include "ProgramFolder.h"
+#include "QtPaths.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char exportOption[] = "--export-notes";
+constexpr char importOption[] = "--import-notes";
+
+void print(std::FILE *stream, const QString &text) {
+    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
+}
+
+int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
+    const NotesExport notes = exportNotes(
+        dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+    if (notes.calendarTooLarge) {
+        print(stderr, NoteTransferMessages::calendarTooLarge(dataFolder));
+        return 1;
+    }
+    if (file == u'-') {
+        // The calendar alone goes to standard output, the count to the user.
+        std::fwrite(notes.icalendar.data(), 1, notes.icalendar.size(), stdout);
+        print(stderr, NoteTransferMessages::exported(notes.days, QStringLiteral("標準出力")));
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (const auto error = writeExportFile(file, notes.icalendar)) {
+        print(stderr, NoteTransferMessages::notExported(file, *error));
+        return 1;
+    }
+    print(stdout, NoteTransferMessages::exported(notes.days, file));
+    return 0;
+}
+
+int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
+    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
+    const QString text = NoteTransferMessages::imported(outcome, file, outcome.leftAlone.size());
+    print(outcome.problem ? stderr : stdout, text);
+    return outcome.problem ? 1 : 0;
+}
+
+} // namespace
+
+std::optional<int> runNoteCommand(int argc, char *argv[]) {
+    if (argc < 2 ||
+        (std::strcmp(argv[1], exportOption) != 0 && std::strcmp(argv[1], importOption) != 0))
+        return std::nullopt;
+    const bool exporting = std::strcmp(argv[1], exportOption) == 0;
+    if (argc != 3) {
+        print(stderr, QStringLiteral("使い方: dayglass %1 FILE.ics")
+                          .arg(QString::fromLatin1(exporting ? exportOption : importOption)));
+        return 2;
+    }
+    // The program's folder decides where the notes are; no display is needed.
+    const QCoreApplication application(argc, argv);
+    const std::filesystem::path programFolder =
+        fileSystemPath(QCoreApplication::applicationDirPath());
+    const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
+    const QString file = QFile::decodeName(argv[2]);
+    if (exporting)
+        return exportTo(dataFolder, file);
+    keepDataFolderPrivate(dataFolder, programFolder);
+    return importFrom(dataFolder, file);
+}

@@ -1,0 +1,361 @@
+#include "ICalendarNotes.h"
+
+#include "AsciiText.h"
+#include "CssColourName.h"
+
+#include <cstdio>
+#include <ctime>
+#include <libical/ical.h>
+#include <memory>
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr std::string_view lineBreakMark = "#CR#";
+
+struct ComponentFree {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+struct RecurrenceFree {
+    void operator()(icalrecur_iterator *iterator) const { icalrecur_iterator_free(iterator); }
+};
+using Recurrence = std::unique_ptr<icalrecur_iterator, RecurrenceFree>;
+
+icaltimetype icalDate(year_month_day date) {
+    icaltimetype value = icaltime_null_date();
+    value.year = static_cast<int>(date.year());
+    value.month = static_cast<int>(static_cast<unsigned>(date.month()));
+    value.day = static_cast<int>(static_cast<unsigned>(date.day()));
+    return value;
+}
+
+year_month_day dateOf(const icaltimetype &time) {
+    return year{time.year} / month{static_cast<unsigned>(time.month)} /
+           day{static_cast<unsigned>(time.day)};
+}
+
+std::string uidOf(year_month_day date) {
+    char uid[48];
+    std::snprintf(uid, sizeof uid, "%04d%02u%02u@dayglass", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return uid;
+}
+
+// The note with a line feed for each line break, as calendars write them.
+std::string withLineFeeds(std::string_view note) {
+    std::string text;
+    for (std::size_t at = 0; at < note.size();) {
+        if (note.substr(at).starts_with(lineBreakMark)) {
+            text += '\n';
+            at += lineBreakMark.size();
+        } else {
+            text += note[at++];
+        }
+    }
+    return text;
+}
+
+// The first line that holds anything, as the page shows it first.
+std::string firstLine(std::string_view note) {
+    for (std::size_t at = 0; at <= note.size();) {
+        const std::size_t end = std::min(note.find(lineBreakMark, at), note.size());
+        if (end > at)
+            return std::string(note.substr(at, end - at));
+        at = end + lineBreakMark.size();
+    }
+    return {};
+}
+
+icalcomponent *eventOf(const DayNote &day, const icaltimetype &stamp) {
+    icalcomponent *event = icalcomponent_new_vevent();
+    const auto add = [event](icalproperty *property) {
+        icalcomponent_add_property(event, property);
+    };
+    add(icalproperty_new_uid(uidOf(day.date).c_str()));
+    add(icalproperty_new_dtstamp(stamp));
+    add(icalproperty_new_dtstart(icalDate(day.date)));
+    add(icalproperty_new_dtend(icalDate(year_month_day{sys_days{day.date} + days{1}})));
+    add(icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (!day.stored.note.empty()) {
+        add(icalproperty_new_summary(firstLine(day.stored.note).c_str()));
+        add(icalproperty_new_description(withLineFeeds(day.stored.note).c_str()));
+    }
+    // Black is the cells' own colour, and what a system colour shows is the
+    // desktop's: neither is a colour the user gave the day.
+    if (day.stored.colour != oleBlack && !isSystemColour(day.stored.colour))
+        add(icalproperty_new_color(std::string(nearestCssColourName(day.stored.colour)).c_str()));
+    return event;
+}
+
+// A text of the file in its stored form: each line break (CR LF, LF or CR)
+// one mark, without blanks around it, which a read of the note would drop.
+std::string storedForm(const char *text) {
+    std::string stored;
+    for (const char *at = text ? text : ""; *at; ++at) {
+        if (*at == '\r' && at[1] == '\n')
+            continue;
+        if (*at == '\r' || *at == '\n')
+            stored += lineBreakMark;
+        else
+            stored += *at;
+    }
+    return std::string(trimmed(stored));
+}
+
+std::string eventText(icalcomponent *event) {
+    const std::string summary = storedForm(icalcomponent_get_summary(event));
+    const std::string description = storedForm(icalcomponent_get_description(event));
+    std::string_view body = description;
+    while (body.starts_with(lineBreakMark))
+        body.remove_prefix(lineBreakMark.size());
+    if (summary.empty() || body.starts_with(summary))
+        return description;
+    if (description.empty())
+        return summary;
+    return summary + std::string(lineBreakMark) + description;
+}
+
+// The local day of a moment of the file: a floating time is local already.
+year_month_day localDay(const icaltimetype &time) {
+    if (!time.zone && !icaltime_is_utc(time))
+        return dateOf(time);
+    const std::time_t moment = icaltime_as_timet_with_zone(time, time.zone);
+    std::tm local{};
+    localtime_r(&moment, &local);
+    return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
+           day{static_cast<unsigned>(local.tm_mday)};
+}
+
+std::time_t momentOf(const icaltimetype &time) {
+    return icaltime_as_timet_with_zone(time, time.zone);
+}
+
+icaltimetype yearsLater(icaltimetype time, int years) {
+    time.year += years;
+    return icaltime_normalize(time);
+}
+
+// Spreads the events of one file over the days they cover, within a budget
+// of days and recurrence steps.
+class EventSpreader {
+public:
+    explicit EventSpreader(std::size_t budget) : m_budget(budget) {}
+
+    NoteAdditions &additions() { return m_additions; }
+
+    // Keeps the occurrences that other events of the file replace.
+    void noteReplacement(icalcomponent *event) {
+        const icaltimetype replaced = icalcomponent_get_recurrenceid(event);
+        if (!icaltime_is_null_time(replaced))
+            m_replaced.push_back({uidText(event), replaced});
+    }
+
+    // False when the budget ran out.
+    bool spread(icalcomponent *event, const icaltimetype &start) {
+        std::string text = eventText(event);
+        if (text.empty())
+            return true;
+        m_text = m_additions.texts.size();
+        m_additions.texts.push_back(std::move(text));
+        const icaltimetype end = icalcomponent_get_dtend(event);
+        const icaltimetype limit = yearsLater(start, maximumEventYears);
+        m_isDate = start.is_date;
+        m_spanDays = 1;
+        m_spanSeconds = 0;
+        if (!icaltime_is_null_time(end) && m_isDate)
+            m_spanDays =
+                std::max<long>(1, (sys_days{dateOf(end)} - sys_days{dateOf(start)}).count());
+        else if (!icaltime_is_null_time(end))
+            m_spanSeconds = std::max<std::time_t>(0, momentOf(end) - momentOf(start));
+        const bool isMaster = icaltime_is_null_time(icalcomponent_get_recurrenceid(event));
+        std::vector<icaltimetype> starts;
+        if (!collectStarts(event, start, limit, starts))
+            return false;
+        for (const icaltimetype &occurrence : starts) {
+            if (isMaster && (isExcluded(event, occurrence) || isReplaced(event, occurrence)))
+                continue;
+            if (!cover(occurrence))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static std::string uidText(icalcomponent *event) {
+        const char *uid = icalcomponent_get_uid(event);
+        return uid ? uid : "";
+    }
+
+    bool spend() {
+        if (m_budget == 0)
+            return false;
+        --m_budget;
+        return true;
+    }
+
+    // The start of every occurrence: the event's own, those of its rule up
+    // to `limit`, and its extra dates.
+    bool collectStarts(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
+                       std::vector<icaltimetype> &starts) {
+        starts.push_back(start);
+        if (icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+            const Recurrence iterator(icalrecur_iterator_new(icalproperty_get_rrule(rule), start));
+            for (icaltimetype next = iterator ? icalrecur_iterator_next(iterator.get())
+                                              : icaltime_null_time();
+                 !icaltime_is_null_time(next) && icaltime_compare(next, limit) < 0;
+                 next = icalrecur_iterator_next(iterator.get())) {
+                if (!spend())
+                    return false;
+                next.zone = start.zone;
+                if (icaltime_compare(next, start) != 0)
+                    starts.push_back(next);
+            }
+        }
+        for (icalproperty *extra = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
+             extra; extra = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+            const icaldatetimeperiodtype date = icalproperty_get_rdate(extra);
+            icaltimetype time = icaltime_is_null_time(date.time) ? date.period.start : date.time;
+            if (icaltime_is_null_time(time))
+                continue;
+            if (!spend())
+                return false;
+            if (!time.zone)
+                time.zone = start.zone;
+            if (icaltime_compare(time, limit) < 0)
+                starts.push_back(time);
+        }
+        return true;
+    }
+
+    bool matches(const icaltimetype &a, const icaltimetype &b) const {
+        return m_isDate ? icaltime_compare_date_only(a, b) == 0 : icaltime_compare(a, b) == 0;
+    }
+
+    bool isExcluded(icalcomponent *event, const icaltimetype &occurrence) const {
+        for (icalproperty *excluded = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY);
+             excluded; excluded = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
+            if (matches(icalproperty_get_exdate(excluded), occurrence))
+                return true;
+        }
+        return false;
+    }
+
+    bool isReplaced(icalcomponent *event, const icaltimetype &occurrence) const {
+        const std::string uid = uidText(event);
+        for (const auto &[replacedUid, time] : m_replaced) {
+            if (replacedUid == uid && matches(time, occurrence))
+                return true;
+        }
+        return false;
+    }
+
+    bool cover(const icaltimetype &occurrence) {
+        const sys_days first{m_isDate ? dateOf(occurrence) : localDay(occurrence)};
+        sys_days last = first + days{m_spanDays - 1};
+        if (!m_isDate && m_spanSeconds > 0) {
+            icaltimetype end = icaltime_from_timet_with_zone(
+                momentOf(occurrence) + m_spanSeconds - 1, 0, icaltimezone_get_utc_timezone());
+            last = sys_days{localDay(end)};
+        }
+        last = std::min(last, sys_days{year_month_day{first} + years{maximumEventYears}});
+        for (sys_days covered = first; covered <= last; covered += days{1}) {
+            if (!spend())
+                return false;
+            std::vector<std::size_t> &texts = m_additions.days[year_month_day{covered}];
+            if (texts.empty() || texts.back() != m_text)
+                texts.push_back(m_text);
+        }
+        return true;
+    }
+
+    std::size_t m_budget;
+    NoteAdditions m_additions;
+    std::vector<std::pair<std::string, icaltimetype>> m_replaced;
+    std::size_t m_text = 0;
+    bool m_isDate = false;
+    long m_spanDays = 1;
+    std::time_t m_spanSeconds = 0;
+};
+
+// What names an event in a message: its summary, or else its UID.
+std::string nameOf(icalcomponent *event) {
+    for (const char *name : {icalcomponent_get_summary(event), icalcomponent_get_uid(event)}) {
+        if (name && *name)
+            return name;
+    }
+    return {};
+}
+
+bool beginsAsICalendar(std::string_view text) {
+    constexpr std::string_view begin = "BEGIN:VCALENDAR";
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    if (text.size() < begin.size())
+        return false;
+    for (std::size_t at = 0; at < begin.size(); ++at) {
+        if (asciiLower(text[at]) != asciiLower(begin[at]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string notesToICalendar(const std::vector<DayNote> &days, sys_seconds stamp) {
+    const Component calendar(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//dayglass//dayglass//JA"));
+    const icaltimetype utcStamp = icaltime_from_timet_with_zone(stamp.time_since_epoch().count(), 0,
+                                                                icaltimezone_get_utc_timezone());
+    for (const DayNote &day : days)
+        icalcomponent_add_component(calendar.get(), eventOf(day, utcStamp));
+    char *text = icalcomponent_as_ical_string_r(calendar.get());
+    std::string result(text ? text : "");
+    icalmemory_free_buffer(text);
+    return result;
+}
+
+ICalendarRead additionsFromICalendar(std::string_view text, std::size_t dayLimit) {
+    ICalendarRead read;
+    const Component root(icalparser_parse_string(std::string(text).c_str()));
+    if (!root || icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
+        read.problem = root || !beginsAsICalendar(text) ? ICalendarProblem::NotICalendar
+                                                        : ICalendarProblem::CutOff;
+        return read;
+    }
+    EventSpreader spreader(dayLimit);
+    const auto eachEvent = [&root](const auto &visit) {
+        for (icalcomponent *event =
+                 icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
+             event; event = icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT)) {
+            if (!visit(event))
+                return;
+        }
+    };
+    eachEvent([&](icalcomponent *event) {
+        spreader.noteReplacement(event);
+        return true;
+    });
+    eachEvent([&](icalcomponent *event) {
+        if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+            return true;
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
+            read.problem = ICalendarProblem::BadEvent;
+            read.detail = nameOf(event);
+            return false;
+        }
+        if (!spreader.spread(event, start)) {
+            read.problem = ICalendarProblem::TooManyDays;
+            return false;
+        }
+        return true;
+    });
+    if (!read.problem)
+        read.additions = std::move(spreader.additions());
+    return read;
+}

@@ -1,0 +1,60 @@
+#include "NoteImport.h"
+
+#include "DaySection.h"
+#include "NoteStorage.h"
+
+namespace {
+
+constexpr std::string_view lineBreakMark = "#CR#";
+
+// Whether the text stands in the note as lines of their own.
+bool holdsLines(const std::string &note, const std::string &text) {
+    const std::string mark(lineBreakMark);
+    return (mark + note + mark).find(mark + text + mark) != std::string::npos;
+}
+
+// The first day that would get a text the file cannot keep.
+std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
+                                              TextEncoding encoding) {
+    std::vector<std::optional<std::string>> characters(additions.texts.size());
+    for (std::size_t index = 0; index < additions.texts.size(); ++index) {
+        const auto refusal = noteRefusal(additions.texts[index], encoding);
+        if (refusal && refusal->problem == NoteProblem::NotInShiftJis)
+            characters[index] = refusal->characters;
+    }
+    for (const auto &[date, texts] : additions.days) {
+        for (const std::size_t index : texts) {
+            if (characters[index])
+                return UnstorableText{date, *characters[index]};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ImportPlan planImport(const cls_IniFile &calendar, const NoteAdditions &additions) {
+    ImportPlan plan;
+    const TextEncoding encoding = calendar.Encoding();
+    plan.unstorable = firstUnstorable(additions, encoding);
+    if (plan.unstorable)
+        return plan;
+    for (const auto &[date, texts] : additions.days) {
+        const std::string section = daySectionName(date);
+        const StoredDay day = readDay(calendar, section);
+        std::string note = day.note;
+        for (const std::size_t index : texts) {
+            const std::string &text = additions.texts[index];
+            if (!text.empty() && !holdsLines(note, text))
+                note = note.empty() ? text : note + std::string(lineBreakMark) + text;
+        }
+        if (note == day.note)
+            continue;
+        // A note cut on reading would lose its end when written back.
+        if (day.noteCut || noteRefusal(note, encoding))
+            plan.leftAlone.push_back(date);
+        else
+            plan.changes.push_back({section, std::move(note)});
+    }
+    return plan;
+}

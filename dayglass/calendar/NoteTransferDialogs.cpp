@@ -1,0 +1,52 @@
+#include "NoteTransferDialogs.h"
+
+#include "ExportFile.h"
+#include "MessageBoxes.h"
+#include "NoteTransfer.h"
+#include "NoteTransferMessages.h"
+#include "QtPaths.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+
+namespace {
+
+const QString programTitle = QStringLiteral("dayglass");
+const QString calendarFilter = QStringLiteral("iCalendar (*.ics);;すべてのファイル (*)");
+// A message names this many of the days an import left alone.
+constexpr std::size_t listedDays = 10;
+
+} // namespace
+
+void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
+    const QString file = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("iCalendar に書き出す"),
+        QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter);
+    if (file.isEmpty())
+        return;
+    const NotesExport notes = exportNotes(
+        dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+    if (notes.calendarTooLarge) {
+        MessageBoxes::inform(parent, programTitle,
+                             NoteTransferMessages::calendarTooLarge(dataFolder));
+        return;
+    }
+    const auto error = writeExportFile(file, notes.icalendar);
+    MessageBoxes::inform(parent, programTitle,
+                         error ? NoteTransferMessages::notExported(file, *error)
+                               : NoteTransferMessages::exported(notes.days, file));
+}
+
+bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
+    const QString file = QFileDialog::getOpenFileName(
+        parent, QStringLiteral("iCalendar から読み込む"), QDir::homePath(), calendarFilter);
+    if (file.isEmpty())
+        return false;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
+    QGuiApplication::restoreOverrideCursor();
+    MessageBoxes::inform(parent, programTitle,
+                         NoteTransferMessages::imported(outcome, file, listedDays));
+    return outcome.changedDays > 0;
+}

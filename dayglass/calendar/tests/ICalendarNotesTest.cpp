@@ -1,0 +1,168 @@
+#include "ICalendarNotes.h"
+
+#include "CssColourName.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+
+namespace {
+
+using DayTexts = std::map<year_month_day, std::string>;
+
+// Each day's texts joined by " | ", so that a row reads as a whole.
+DayTexts dayTexts(const NoteAdditions &additions) {
+    DayTexts texts;
+    for (const auto &[date, indices] : additions.days) {
+        for (const std::size_t index : indices)
+            texts[date] += (texts[date].empty() ? "" : " | ") + additions.texts[index];
+    }
+    return texts;
+}
+
+std::string calendarOf(const std::string &body) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + body + "END:VCALENDAR\r\n";
+}
+
+std::string event(const std::string &lines) {
+    return "BEGIN:VEVENT\r\nUID:x\r\nDTSTAMP:20240101T000000Z\r\n" + lines + "END:VEVENT\r\n";
+}
+
+class ICalendarNotesTest : public testing::Test {
+protected:
+    // Timed events fall on the days of the local time zone.
+    void SetUp() override {
+        ::setenv("TZ", "Asia/Tokyo", 1);
+        ::tzset();
+    }
+};
+
+TEST_F(ICalendarNotesTest, EachDayBecomesATransparentAllDayEvent) {
+    const std::string text =
+        notesToICalendar({{2005y / October / 14, {"一行目#CR#二行目, ok;", oleColor(250, 0, 0)}},
+                          {2005y / December / 31, {"", oleColor(0, 0, 255)}},
+                          {2006y / January / 1, {"#CR#下の行", oleBlack}}},
+                         sys_days{2024y / May / 1} + hours{12});
+    for (const char *expected :
+         {"UID:20051014@dayglass", "DTSTART;VALUE=DATE:20051014", "DTEND;VALUE=DATE:20051015",
+          "SUMMARY:一行目", "DESCRIPTION:一行目\\n二行目\\, ok\\;", "COLOR:red",
+          "TRANSP:TRANSPARENT", "DTSTAMP:20240501T120000Z", "DTEND;VALUE=DATE:20060101",
+          "COLOR:blue", "SUMMARY:下の行", "DESCRIPTION:\\n下の行"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(text.find("COLOR:black"), std::string::npos);
+    EXPECT_EQ(text.find("SUMMARY:\r\n"), std::string::npos);
+}
+
+// What the export writes, the import reads back as the same stored note.
+TEST_F(ICalendarNotesTest, ExportedNotesReadBackUnchanged) {
+    const std::string longLine(300, 'x');
+    const std::vector<DayNote> days = {
+        {2005y / March / 7, {"一行#CR#二行#CR##CR#四行", oleRed}},
+        {2005y / March / 8, {"#CR#先頭の改行", oleBlack}},
+        {2005y / March / 9, {"あ" + longLine + "い, \\;:", oleBlack}},
+        {2005y / March / 10, {"", oleRed}},
+    };
+    const ICalendarRead read = additionsFromICalendar(notesToICalendar(days, sys_seconds{}));
+    ASSERT_EQ(read.problem, std::nullopt);
+    EXPECT_EQ(dayTexts(read.additions), (DayTexts{{days[0].date, days[0].stored.note},
+                                                  {days[1].date, days[1].stored.note},
+                                                  {days[2].date, days[2].stored.note}}));
+}
+
+TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {
+    const std::string tokyo =
+        "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:STANDARD\r\n"
+        "DTSTART:19701025T030000\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\n"
+        "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\n"
+        "BEGIN:DAYLIGHT\r\nDTSTART:19700329T020000\r\nTZOFFSETFROM:+0100\r\n"
+        "TZOFFSETTO:+0200\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\n"
+        "END:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
+    const struct {
+        std::string events;
+        DayTexts expected;
+    } rows[] = {
+        // Three days, with the end day excluded.
+        {event("DTSTART;VALUE=DATE:20240429\r\nDTEND;VALUE=DATE:20240502\r\nSUMMARY:連休\r\n"),
+         {{2024y / April / 29, "連休"}, {2024y / April / 30, "連休"}, {2024y / May / 1, "連休"}}},
+        // 20:00 in Berlin is 03:00 the next day in Tokyo, until 05:00.
+        {tokyo + event("DTSTART;TZID=Europe/Berlin:20240110T200000\r\n"
+                       "DTEND;TZID=Europe/Berlin:20240110T210000\r\nSUMMARY:会議\r\n"),
+         {{2024y / January / 11, "会議"}}},
+        // From 23:00 to midnight UTC+9 is one day; a description after the summary.
+        {event("DTSTART:20240110T140000Z\r\nDTEND:20240110T150000Z\r\nSUMMARY:遅番\r\n"
+               "DESCRIPTION:詳細\\n二行目\r\n"),
+         {{2024y / January / 10, "遅番#CR#詳細#CR#二行目"}}},
+        // A description that begins with the summary is taken alone.
+        {event("DTSTART;VALUE=DATE:20240101\r\nSUMMARY:元日\r\nDESCRIPTION:元日 (祝日)\r\n"),
+         {{2024y / January / 1, "元日 (祝日)"}}},
+        // A yearly rule without end: ten years; one year excluded, one replaced.
+        {event("DTSTART;VALUE=DATE:20200211\r\nRRULE:FREQ=YEARLY\r\nEXDATE;VALUE=DATE:20220211\r\n"
+               "SUMMARY:建国記念の日\r\n") +
+             "BEGIN:VEVENT\r\nUID:x\r\nRECURRENCE-ID;VALUE=DATE:20230211\r\n"
+             "DTSTART;VALUE=DATE:20230212\r\nSUMMARY:振替\r\nEND:VEVENT\r\n",
+         [] {
+             DayTexts days;
+             for (int year = 2020; year < 2030; ++year) {
+                 if (year != 2022 && year != 2023)
+                     days[std::chrono::year{year} / February / 11] = "建国記念の日";
+             }
+             days[2023y / February / 12] = "振替";
+             return days;
+         }()},
+        // A rule's own end, extra dates, and two events on one day.
+        {event("DTSTART;VALUE=DATE:20240301\r\nRRULE:FREQ=DAILY;COUNT=2\r\n"
+               "RDATE;VALUE=DATE:20240310\r\nSUMMARY:A\r\n") +
+             event("DTSTART;VALUE=DATE:20240302\r\nSUMMARY:B\r\n") +
+             event("DTSTART;VALUE=DATE:20240303\r\nSTATUS:CANCELLED\r\nSUMMARY:C\r\n"),
+         {{2024y / March / 1, "A"}, {2024y / March / 2, "A | B"}, {2024y / March / 10, "A"}}},
+    };
+    for (const auto &row : rows) {
+        const ICalendarRead read = additionsFromICalendar(calendarOf(row.events));
+        EXPECT_EQ(read.problem, std::nullopt) << row.events;
+        EXPECT_EQ(dayTexts(read.additions), row.expected) << row.events;
+    }
+}
+
+TEST_F(ICalendarNotesTest, ProblemsAreNamed) {
+    const std::string valid = calendarOf(event("DTSTART;VALUE=DATE:20240101\r\nSUMMARY:x\r\n"));
+    const struct {
+        std::string text;
+        ICalendarProblem problem;
+        std::string detail;
+    } rows[] = {
+        {"[2005/10/14(金)]\r\nText=note\r\n", ICalendarProblem::NotICalendar, ""},
+        {"", ICalendarProblem::NotICalendar, ""},
+        {valid.substr(0, valid.size() / 2), ICalendarProblem::CutOff, ""},
+        {valid.substr(0, valid.find("END:VCALENDAR")), ICalendarProblem::CutOff, ""},
+        {calendarOf(event("DTSTART:garbage\r\nSUMMARY:壊れた予定\r\n")), ICalendarProblem::BadEvent,
+         "壊れた予定"},
+        // Every second for ten years would be 315 million occurrences.
+        {calendarOf(event("DTSTART:20240101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:x\r\n")),
+         ICalendarProblem::TooManyDays, ""},
+    };
+    for (const auto &row : rows) {
+        const ICalendarRead read = additionsFromICalendar(row.text, 2 * 3660 + 100);
+        EXPECT_EQ(read.problem, row.problem) << row.text;
+        EXPECT_EQ(read.detail, row.detail) << row.text;
+        EXPECT_EQ(read.additions, NoteAdditions{}) << row.text;
+    }
+    // A span of a century is taken for ten years, ends included.
+    const std::string century = calendarOf(
+        event("DTSTART;VALUE=DATE:20000101\r\nDTEND;VALUE=DATE:21000101\r\nSUMMARY:x\r\n"));
+    EXPECT_EQ(additionsFromICalendar(century, 3660).additions.days.size(), 3654u);
+}
+
+TEST(CssColourNameTest, TheNearestNameIsGiven) {
+    const std::pair<OleColor, const char *> rows[] = {
+        {oleColor(255, 0, 0), "red"},          {oleColor(0, 0, 255), "blue"},
+        {oleColor(0, 255, 255), "aqua"},       {oleColor(130, 130, 130), "gray"},
+        {oleColor(250, 250, 250), "snow"},     {oleColor(0, 0, 0), "black"},
+        {oleColor(255, 140, 1), "darkorange"}, {oleColor(255, 255, 255), "white"},
+    };
+    for (const auto &[colour, name] : rows)
+        EXPECT_EQ(nearestCssColourName(colour), name) << colour;
+}
+
+} // namespace

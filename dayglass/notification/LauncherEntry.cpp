@@ -1,0 +1,29 @@
+#include "LauncherEntry.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+
+void LauncherEntry::tick(const std::optional<Period> &period, LocalSeconds now) {
+    send(m_progress.tick(period, now));
+}
+
+void LauncherEntry::periodEnded(bool windowActive) {
+    send(m_progress.periodEnded(windowActive));
+}
+
+void LauncherEntry::windowActivated() {
+    send(m_progress.windowActivated());
+}
+
+void LauncherEntry::send(const std::optional<LauncherState> &state) const {
+    if (!state)
+        return;
+    QDBusMessage update = QDBusMessage::createSignal(
+        QStringLiteral("/org/dayglass/dayglass/LauncherEntry"),
+        QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"));
+    update << QStringLiteral("application://" DAYGLASS_APP_ID ".desktop")
+           << QVariantMap{{QStringLiteral("progress"), state->progress},
+                          {QStringLiteral("progress-visible"), state->progressVisible},
+                          {QStringLiteral("urgent"), state->urgent}};
+    QDBusConnection::sessionBus().send(update);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "LauncherProgress.h"
+
+#include <QObject>
+
+// Shows the period on the program's task bar entry through the launcher-entry
+// signal that Plasma's task manager and the docks read
+// (com.canonical.Unity.LauncherEntry). The session bus is asked for only
+// when the first signal is due, so a program that never runs a period never
+// connects; without a session bus nothing changes.
+class LauncherEntry : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Called at every tick of the main window with its period and time.
+    void tick(const std::optional<Period> &period, LocalSeconds now);
+
+    // Called when the period has just ended.
+    void periodEnded(bool windowActive);
+
+    // Called when the main window becomes the active one.
+    void windowActivated();
+
+private:
+    void send(const std::optional<LauncherState> &state) const;
+
+    LauncherProgress m_progress;
+};

@@ -1,0 +1,48 @@
+#include "LauncherProgress.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double smallestChange = 0.001;
+constexpr std::chrono::seconds repeatInterval{60};
+
+} // namespace
+
+std::optional<LauncherState> LauncherProgress::tick(const std::optional<Period> &period,
+                                                    LocalSeconds now) {
+    m_now = now;
+    LauncherState state = m_sent;
+    const Countdown countdown = countDown(period, now);
+    state.progressVisible =
+        countdown.state == CountdownState::Running && period && now >= period->start;
+    if (state.progressVisible)
+        state.progress = countdown.barPercent / 100.0;
+    return due(state);
+}
+
+std::optional<LauncherState> LauncherProgress::periodEnded(bool windowActive) {
+    LauncherState state = m_sent;
+    state.progressVisible = false;
+    state.urgent = !windowActive;
+    return due(state);
+}
+
+std::optional<LauncherState> LauncherProgress::windowActivated() {
+    LauncherState state = m_sent;
+    state.urgent = false;
+    return due(state);
+}
+
+std::optional<LauncherState> LauncherProgress::due(LauncherState state) {
+    const bool changed =
+        state.progressVisible != m_sent.progressVisible || state.urgent != m_sent.urgent ||
+        (state.progressVisible && std::abs(state.progress - m_sent.progress) >= smallestChange);
+    const bool showing = state.progressVisible || state.urgent;
+    const bool repeat = showing && m_sentAt && m_now - *m_sentAt >= repeatInterval;
+    if (!changed && !repeat)
+        return std::nullopt;
+    m_sent = state;
+    m_sentAt = m_now;
+    return state;
+}
