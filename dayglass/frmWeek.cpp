@@ -101,7 +101,7 @@ void frmWeek::showEvent(QShowEvent *event) {
 }
 
 int frmWeek::savedPage() {
-    const ShownPage page = readShownPage(m_context.dataFolder);
+    const ShownPage page = m_shownPage.read();
     if (page.tooLarge)
         tellDataFileTooLarge();
     return page.index;

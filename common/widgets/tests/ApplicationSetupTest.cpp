@@ -92,6 +92,15 @@ private slots:
         const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
         for (const int size : {16, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        // Each size is decoded when asked for: one between two pictures is the
+        // larger picture scaled down, and none is scaled up.
+        const QIcon icon = QApplication::windowIcon();
+        for (const auto &[asked, given] : {std::pair{48, 48}, {40, 40}, {512, 256}}) {
+            const QImage picture = icon.pixmap(QSize(asked, asked)).toImage();
+            QCOMPARE(picture.size(), QSize(given, given));
+            QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
+            QVERIFY(picture.pixel(given / 2, given / 2) != 0);
+        }
     }
 };
 
