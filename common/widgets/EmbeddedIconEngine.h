@@ -18,6 +18,8 @@ public:
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;
+    // Without a picture the icon is none, and windows keep the desktop's.
+    bool isNull() override { return m_pictures.empty(); }
 
 private:
     EmbeddedIconEngine() = default;
