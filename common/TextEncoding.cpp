@@ -1,5 +1,6 @@
 #include "TextEncoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -69,6 +70,14 @@ bool isCp932TrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
+// ASCII text reads the same in every encoding of our files. Data.ini holds
+// nothing else, so it is read without iconv, whose CP932 tables are loaded
+// only for the first text that needs them.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 std::size_t characterLength(std::string_view bytes, std::size_t offset, TextEncoding encoding) {
@@ -105,7 +114,7 @@ std::string_view truncateToCharacters(std::string_view bytes, std::size_t limit,
 }
 
 std::string encodeText(std::string_view utf8, TextEncoding encoding) {
-    if (encoding == TextEncoding::Utf8)
+    if (encoding == TextEncoding::Utf8 || isAscii(utf8))
         return std::string(utf8);
     thread_local const IconvHandle toCp932("CP932", "UTF-8");
     return toCp932.convert(utf8, [](std::string_view input, std::size_t at, std::string &out) {
@@ -115,6 +124,8 @@ std::string encodeText(std::string_view utf8, TextEncoding encoding) {
 }
 
 std::string decodeText(std::string_view bytes, TextEncoding encoding) {
+    if (isAscii(bytes))
+        return std::string(bytes);
     thread_local const IconvHandle fromCp932("UTF-8", "CP932");
     thread_local const IconvHandle fromUtf8("UTF-8", "UTF-8");
     const IconvHandle &handle = encoding == TextEncoding::Cp932 ? fromCp932 : fromUtf8;

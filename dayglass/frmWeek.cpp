@@ -109,7 +109,7 @@ void frmWeek::changeEvent(QEvent *event) {
 }
 
 int frmWeek::savedPage() {
-    const ShownPage page = readShownPage(m_context.dataFolder);
+    const ShownPage page = m_shownPage.read();
     if (page.tooLarge)
         tellDataFileTooLarge();
     return page.index;

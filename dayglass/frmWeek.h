@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DayglassContext.h"
+#include "ShownPageWatch.h"
 
 #include <QWidget>
 #include <array>
@@ -48,6 +49,7 @@ private:
     PeriodEndNotifier *const m_endNotifier;
     LauncherEntry *const m_launcherEntry;
     QTimer *const m_timer;
+    ShownPageWatch m_shownPage{m_context.dataFolder};
     std::array<QPushButton *, 2> m_tabs{};
     bool TodayFocusDone = false;
     // A page that cannot be saved is told once a run, not at every switch.

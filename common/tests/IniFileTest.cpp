@@ -28,10 +28,12 @@ TEST_F(IniFileTest, MissingFileReadsEmptyAndStaysMissing) {
 
 TEST_F(IniFileTest, SpecialValuesReadAsTheOriginalDoes) {
     writeBytes(m_folder / "Data.ini",
-               "[A]\r\nerr=Error\r\nlower=error\r\nminus=-1\r\npage= 1\r\nempty=\r\n");
+               "[A]\r\nerr=Error\r\nlower=error\r\nminus=-1\r\npage= 1\r\nempty=\r\n"
+               "path=C:\\~x\r\n");
     const cls_IniFile ini = iniAt("Data.ini");
     EXPECT_EQ(ini.GetDataStr("A", "err"), "");
     EXPECT_EQ(ini.GetDataStr("A", "lower"), "error");
+    EXPECT_EQ(ini.GetDataStr("A", "path"), "C:\\~x");
     EXPECT_EQ(ini.GetDataStr("A", "minus"), "-1");
     EXPECT_EQ(ini.GetDataInt("A", "minus"), 0);
     EXPECT_EQ(ini.GetDataInt("A", "page"), 1);

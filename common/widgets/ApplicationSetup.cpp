@@ -1,14 +1,13 @@
 #include "ApplicationSetup.h"
 
+#include "EmbeddedIconEngine.h"
 #include "JapaneseFonts.h"
 
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPixmap>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
@@ -17,19 +16,17 @@ namespace {
 
 // The program's icon in every size that its executable embeds, so that the
 // window system can pick the one that fits the title bar, the task bar or the
-// window switcher. The pictures are read as PNG without guessing: a reader
-// that may guess asks every image plugin first, and loading them all delays
-// the first frame.
+// window switcher. The pictures are listed without a name filter, which would
+// load the regular expression library for this one look.
 QIcon embeddedIcon(const QString &programName) {
-    QIcon icon;
-    QDirIterator pictures(QStringLiteral(":/icons"), {programName + QStringLiteral(".png")},
-                          QDir::Files, QDirIterator::Subdirectories);
-    while (pictures.hasNext()) {
-        QImageReader reader(pictures.next(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    const QString fileName = programName + QStringLiteral(".png");
+    QStringList pictures;
+    QDirIterator files(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        if (files.next(), files.fileName() == fileName)
+            pictures << files.filePath();
     }
-    return icon;
+    return QIcon(new EmbeddedIconEngine(pictures));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "DataFile.h"
 
+#include "ShownPageWatch.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -112,6 +113,27 @@ TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
               "[Start]\r\nYear=2006\r\nMonth=3\r\nDay=05\r\nHour=9\r\nMinute=0\r\nSecond=00\r\n"
               "[End]\r\nYear=7\r\nMonth=12\r\nDay=30\r\nHour=23\r\nMinute=59\r\nSecond=59\r\n");
     EXPECT_EQ(readPeriodTexts(m_folder.path()).start.day, "05");
+}
+
+// The focus step asks at every tick; an unchanged file is not read again, but
+// a replaced one is, and so is one written so recently that a change under the
+// same timestamp could still follow.
+TEST_F(DataFileTest, ShownPageIsReadAgainOnlyWhenTheFileMayHaveChanged) {
+    const std::filesystem::path file = m_folder / "Data.ini";
+    ASSERT_FALSE(writeShownPage(m_folder.path(), 1));
+    std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() - 10s);
+    ShownPageWatch watch(m_folder.path());
+    EXPECT_EQ(watch.read().index, 1);
+    EXPECT_EQ(watch.read().index, 1);
+    EXPECT_EQ(watch.fileReads(), 1);
+
+    ASSERT_FALSE(writeShownPage(m_folder.path(), 0));
+    EXPECT_EQ(watch.read().index, 0);
+    EXPECT_EQ(watch.read().index, 0);
+    EXPECT_EQ(watch.fileReads(), 3);
+
+    std::filesystem::remove(file);
+    EXPECT_EQ(watch.read().index, 0);
 }
 
 } // namespace

@@ -169,6 +169,11 @@ void TimerPage::Timer_Timer(LocalSeconds now) {
     if (!m_barFrame)
         return;
     const Countdown countdown = countDown(m_period, now);
+    // Nine of ten ticks fall in the second of the one before and would set
+    // every control to what it shows already.
+    if (countdown == m_shown)
+        return;
+    m_shown = countdown;
     showUnits(countdown);
     m_barFrame->showShare(countdown.state, countdown.barPercent);
     if (countdown.state == CountdownState::Ended) {
@@ -214,6 +219,8 @@ void TimerPage::SetBar(int percent) {
     if (placement.colour)
         setPaletteColor(m_bar, QPalette::Window, toQColor(*placement.colour));
     const QRect geometry = twipsRect(barLeft, placement.top, barWidth, placement.height);
-    m_bar->setGeometry(geometry);
+    // Moving a widget to where it is still marks its parent's drawing stale.
+    if (geometry != m_bar->geometry())
+        m_bar->setGeometry(geometry);
     m_bar->setVisible(geometry.height() > 0);
 }

@@ -71,6 +71,8 @@ private:
     // The colour of the page's texts and lines as last painted: the page
     // turns only when the period starts or ends, not at every tick.
     QColor m_textColour;
+    // What the page shows, as the last tick that changed it computed it.
+    std::optional<Countdown> m_shown;
     BarFrame *m_barFrame = nullptr;
     QFrame *m_bar = nullptr;
 };

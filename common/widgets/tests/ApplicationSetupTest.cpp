@@ -1,11 +1,13 @@
 #include "ApplicationSetup.h"
 
+#include "EmbeddedIconEngine.h"
 #include "JapaneseFonts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIcon>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QtTest>
 #include <algorithm>
@@ -92,6 +94,30 @@ private slots:
         const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
         for (const int size : {16, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        // Each size is decoded when asked for: one between two pictures is the
+        // larger picture scaled down, and none is scaled up.
+        const QIcon icon = QApplication::windowIcon();
+        for (const auto &[asked, given] : {std::pair{48, 48}, {40, 40}, {512, 256}}) {
+            const QImage picture = icon.pixmap(QSize(asked, asked)).toImage();
+            QCOMPARE(picture.size(), QSize(given, given));
+            QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
+            QVERIFY(picture.pixel(given / 2, given / 2) != 0);
+        }
+    }
+
+    // On a screen of twice the density the icon is drawn from the picture
+    // for its pixels, within its place; without pictures there is no icon.
+    void theIconDrawsAtTheScreensDensity() {
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        QImage canvas(QSize(80, 80), QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(2);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        QApplication::windowIcon().paint(&painter, QRect(0, 0, 32, 32));
+        painter.end();
+        QVERIFY(qAlpha(canvas.pixel(32, 32)) != 0);
+        QCOMPARE(qAlpha(canvas.pixel(70, 70)), 0);
+        QVERIFY(QIcon(new EmbeddedIconEngine(QStringList())).isNull());
     }
 };
 
