@@ -9,6 +9,7 @@
 #include "MessageBoxes.h"
 #include "PeriodEndNotifier.h"
 #include "QtColors.h"
+#include "TabButton.h"
 #include "TimerPage.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
@@ -25,10 +26,6 @@ namespace {
 constexpr int timerPageIndex = 0;
 constexpr int calendarPageIndex = 1;
 constexpr int tickMilliseconds = 100;
-
-const QString tabStyle =
-    QStringLiteral("QPushButton { color: white; background: black; border: 2px outset #a0a0a0; }"
-                   "QPushButton:checked { border: 2px inset #a0a0a0; background: #202020; }");
 
 void installFrmWeekAccessible() {
     installAccessibleInterface<frmWeek, AccessibleWindow>();
@@ -72,13 +69,11 @@ void frmWeek::createTabButtons() {
     // Assistive technology reads each page under the caption of its tab.
     const std::array<QWidget *, 2> pages = {m_timerPage, m_calendarPage};
     for (int index = 0; index < 2; ++index) {
-        auto *tab = new QPushButton(QString::fromLatin1(tabs[index].first), this);
+        auto *tab = new TabButton(QString::fromLatin1(tabs[index].first), this);
         pages[index]->setAccessibleName(tab->text());
         tab->setObjectName(QStringLiteral("CMD_Timer_%1").arg(index));
         tab->setGeometry(tabs[index].second);
-        tab->setCheckable(true);
         tab->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
-        tab->setStyleSheet(tabStyle);
         group->addButton(tab, index);
         connect(tab, &QPushButton::clicked, this, [this, index] { CMD_Timer_Click(index); });
         m_tabs[index] = tab;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 
@@ -62,6 +63,12 @@ private:
         }
         return nullptr;
     }
+    // A style sheet would load Qt's whole style sheet machinery for the run.
+    void verifyNoStyleSheet() const {
+        for (const QWidget *widget : m_window->findChildren<QWidget *>())
+            QVERIFY2(!widget->style()->inherits("QStyleSheetStyle"),
+                     qPrintable(widget->objectName()));
+    }
     std::string savedPage() const {
         return iniFileAt(dataFile().string()).GetDataStr("EntSS", "Inf");
     }
@@ -96,6 +103,7 @@ private slots:
         auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer"));
         QCOMPARE(timer->interval(), 100);
         QVERIFY(timer->isActive());
+        verifyNoStyleSheet();
     }
 
     void savedCalendarPageOpensOnTodayWithTheFocus() {
@@ -107,6 +115,7 @@ private slots:
         QCOMPARE(selectedCell(), cell(todaysCell));
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), cell(todaysCell), 1000);
         QCOMPARE(savedPage(), "1");
+        verifyNoStyleSheet();
     }
 
     // The page is saved in its own form whatever form the file held it in.
