@@ -22,8 +22,8 @@ void print(std::FILE *stream, const QString &text) {
 int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
     const NotesExport notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    if (notes.calendarTooLarge) {
-        print(stderr, NoteTransferMessages::calendarTooLarge(dataFolder));
+    if (notes.problem) {
+        print(stderr, NoteTransferMessages::notExported(*notes.problem, dataFolder));
         return 1;
     }
     if (file == u'-') {

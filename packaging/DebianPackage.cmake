@@ -1,9 +1,11 @@
 # One Debian package with both programs, built by `cpack` in the build folder
 # (configure with -DCMAKE_BUILD_TYPE=Release). dpkg-shlibdeps derives the
-# libraries the programs link; the rest are what Qt loads at run time or what
-# the programs call on: the window system plugins, the image formats of the
-# launcher's pictures, the Japanese texts of Qt's dialogs, a Japanese Gothic
-# font for the fonts of the design, and the shared MIME database, by which GIO
+# libraries the programs link; the rest are what the programs open or Qt loads
+# at run time, or what they call on: libical, which dayglass opens for its
+# first iCalendar import or export, the window system plugins, the image
+# formats of the launcher's pictures, the Japanese texts of Qt's dialogs, a
+# Japanese Gothic font for the fonts of the design, and the shared MIME
+# database, by which GIO
 # finds the application for a file that discgate opens; its trigger also
 # gives Autorun.inf its own type. Recommended: the Wayland platform plugin
 # (where a desktop offers X11 too, both programs run there) and
@@ -23,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, shared-mime-info")
+    "${LIBICAL_PACKAGE}, qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, desktop-file-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -2,10 +2,10 @@
 
 #include "AsciiText.h"
 #include "CssColourName.h"
+#include "LibIcal.h"
 
 #include <cstdio>
 #include <ctime>
-#include <libical/ical.h>
 #include <memory>
 
 using namespace std::chrono;
@@ -14,18 +14,25 @@ namespace {
 
 constexpr std::string_view lineBreakMark = "#CR#";
 
+// Called only once the public functions below have found the library.
+const LibIcal &ical() {
+    return *libIcal();
+}
+
 struct ComponentFree {
-    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+    void operator()(icalcomponent *component) const { ical().icalcomponent_free(component); }
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 struct RecurrenceFree {
-    void operator()(icalrecur_iterator *iterator) const { icalrecur_iterator_free(iterator); }
+    void operator()(icalrecur_iterator *iterator) const {
+        ical().icalrecur_iterator_free(iterator);
+    }
 };
 using Recurrence = std::unique_ptr<icalrecur_iterator, RecurrenceFree>;
 
 icaltimetype icalDate(year_month_day date) {
-    icaltimetype value = icaltime_null_date();
+    icaltimetype value = ical().icaltime_null_date();
     value.year = static_cast<int>(date.year());
     value.month = static_cast<int>(static_cast<unsigned>(date.month()));
     value.day = static_cast<int>(static_cast<unsigned>(date.day()));
@@ -70,23 +77,24 @@ std::string firstLine(std::string_view note) {
 }
 
 icalcomponent *eventOf(const DayNote &day, const icaltimetype &stamp) {
-    icalcomponent *event = icalcomponent_new_vevent();
+    icalcomponent *event = ical().icalcomponent_new_vevent();
     const auto add = [event](icalproperty *property) {
-        icalcomponent_add_property(event, property);
+        ical().icalcomponent_add_property(event, property);
     };
-    add(icalproperty_new_uid(uidOf(day.date).c_str()));
-    add(icalproperty_new_dtstamp(stamp));
-    add(icalproperty_new_dtstart(icalDate(day.date)));
-    add(icalproperty_new_dtend(icalDate(year_month_day{sys_days{day.date} + days{1}})));
-    add(icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    add(ical().icalproperty_new_uid(uidOf(day.date).c_str()));
+    add(ical().icalproperty_new_dtstamp(stamp));
+    add(ical().icalproperty_new_dtstart(icalDate(day.date)));
+    add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{day.date} + days{1}})));
+    add(ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     if (!day.stored.note.empty()) {
-        add(icalproperty_new_summary(firstLine(day.stored.note).c_str()));
-        add(icalproperty_new_description(withLineFeeds(day.stored.note).c_str()));
+        add(ical().icalproperty_new_summary(firstLine(day.stored.note).c_str()));
+        add(ical().icalproperty_new_description(withLineFeeds(day.stored.note).c_str()));
     }
     // Black is the cells' own colour, and what a system colour shows is the
     // desktop's: neither is a colour the user gave the day.
     if (day.stored.colour != oleBlack && !isSystemColour(day.stored.colour))
-        add(icalproperty_new_color(std::string(nearestCssColourName(day.stored.colour)).c_str()));
+        add(ical().icalproperty_new_color(
+            std::string(nearestCssColourName(day.stored.colour)).c_str()));
     return event;
 }
 
@@ -106,8 +114,8 @@ std::string storedForm(const char *text) {
 }
 
 std::string eventText(icalcomponent *event) {
-    const std::string summary = storedForm(icalcomponent_get_summary(event));
-    const std::string description = storedForm(icalcomponent_get_description(event));
+    const std::string summary = storedForm(ical().icalcomponent_get_summary(event));
+    const std::string description = storedForm(ical().icalcomponent_get_description(event));
     std::string_view body = description;
     while (body.starts_with(lineBreakMark))
         body.remove_prefix(lineBreakMark.size());
@@ -120,9 +128,9 @@ std::string eventText(icalcomponent *event) {
 
 // The local day of a moment of the file: a floating time is local already.
 year_month_day localDay(const icaltimetype &time) {
-    if (!time.zone && !icaltime_is_utc(time))
+    if (!time.zone && !ical().icaltime_is_utc(time))
         return dateOf(time);
-    const std::time_t moment = icaltime_as_timet_with_zone(time, time.zone);
+    const std::time_t moment = ical().icaltime_as_timet_with_zone(time, time.zone);
     std::tm local{};
     localtime_r(&moment, &local);
     return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
@@ -130,12 +138,12 @@ year_month_day localDay(const icaltimetype &time) {
 }
 
 std::time_t momentOf(const icaltimetype &time) {
-    return icaltime_as_timet_with_zone(time, time.zone);
+    return ical().icaltime_as_timet_with_zone(time, time.zone);
 }
 
 icaltimetype yearsLater(icaltimetype time, int years) {
     time.year += years;
-    return icaltime_normalize(time);
+    return ical().icaltime_normalize(time);
 }
 
 // Spreads the events of one file over the days they cover, within a budget
@@ -148,8 +156,8 @@ public:
 
     // Keeps the occurrences that other events of the file replace.
     void noteReplacement(icalcomponent *event) {
-        const icaltimetype replaced = icalcomponent_get_recurrenceid(event);
-        if (!icaltime_is_null_time(replaced))
+        const icaltimetype replaced = ical().icalcomponent_get_recurrenceid(event);
+        if (!ical().icaltime_is_null_time(replaced))
             m_replaced.push_back({uidText(event), replaced});
     }
 
@@ -160,17 +168,18 @@ public:
             return true;
         m_text = m_additions.texts.size();
         m_additions.texts.push_back(std::move(text));
-        const icaltimetype end = icalcomponent_get_dtend(event);
+        const icaltimetype end = ical().icalcomponent_get_dtend(event);
         const icaltimetype limit = yearsLater(start, maximumEventYears);
         m_isDate = start.is_date;
         m_spanDays = 1;
         m_spanSeconds = 0;
-        if (!icaltime_is_null_time(end) && m_isDate)
+        if (!ical().icaltime_is_null_time(end) && m_isDate)
             m_spanDays =
                 std::max<long>(1, (sys_days{dateOf(end)} - sys_days{dateOf(start)}).count());
-        else if (!icaltime_is_null_time(end))
+        else if (!ical().icaltime_is_null_time(end))
             m_spanSeconds = std::max<std::time_t>(0, momentOf(end) - momentOf(start));
-        const bool isMaster = icaltime_is_null_time(icalcomponent_get_recurrenceid(event));
+        const bool isMaster =
+            ical().icaltime_is_null_time(ical().icalcomponent_get_recurrenceid(event));
         std::vector<icaltimetype> starts;
         if (!collectStarts(event, start, limit, starts))
             return false;
@@ -185,7 +194,7 @@ public:
 
 private:
     static std::string uidText(icalcomponent *event) {
-        const char *uid = icalcomponent_get_uid(event);
+        const char *uid = ical().icalcomponent_get_uid(event);
         return uid ? uid : "";
     }
 
@@ -201,43 +210,50 @@ private:
     bool collectStarts(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
                        std::vector<icaltimetype> &starts) {
         starts.push_back(start);
-        if (icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-            const Recurrence iterator(icalrecur_iterator_new(icalproperty_get_rrule(rule), start));
-            for (icaltimetype next = iterator ? icalrecur_iterator_next(iterator.get())
-                                              : icaltime_null_time();
-                 !icaltime_is_null_time(next) && icaltime_compare(next, limit) < 0;
-                 next = icalrecur_iterator_next(iterator.get())) {
+        if (icalproperty *rule =
+                ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+            const Recurrence iterator(
+                ical().icalrecur_iterator_new(ical().icalproperty_get_rrule(rule), start));
+            for (icaltimetype next = iterator ? ical().icalrecur_iterator_next(iterator.get())
+                                              : ical().icaltime_null_time();
+                 !ical().icaltime_is_null_time(next) && ical().icaltime_compare(next, limit) < 0;
+                 next = ical().icalrecur_iterator_next(iterator.get())) {
                 if (!spend())
                     return false;
                 next.zone = start.zone;
-                if (icaltime_compare(next, start) != 0)
+                if (ical().icaltime_compare(next, start) != 0)
                     starts.push_back(next);
             }
         }
-        for (icalproperty *extra = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
-             extra; extra = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
-            const icaldatetimeperiodtype date = icalproperty_get_rdate(extra);
-            icaltimetype time = icaltime_is_null_time(date.time) ? date.period.start : date.time;
-            if (icaltime_is_null_time(time))
+        for (icalproperty *extra =
+                 ical().icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
+             extra; extra = ical().icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+            const icaldatetimeperiodtype date = ical().icalproperty_get_rdate(extra);
+            icaltimetype time =
+                ical().icaltime_is_null_time(date.time) ? date.period.start : date.time;
+            if (ical().icaltime_is_null_time(time))
                 continue;
             if (!spend())
                 return false;
             if (!time.zone)
                 time.zone = start.zone;
-            if (icaltime_compare(time, limit) < 0)
+            if (ical().icaltime_compare(time, limit) < 0)
                 starts.push_back(time);
         }
         return true;
     }
 
     bool matches(const icaltimetype &a, const icaltimetype &b) const {
-        return m_isDate ? icaltime_compare_date_only(a, b) == 0 : icaltime_compare(a, b) == 0;
+        return m_isDate ? ical().icaltime_compare_date_only(a, b) == 0
+                        : ical().icaltime_compare(a, b) == 0;
     }
 
     bool isExcluded(icalcomponent *event, const icaltimetype &occurrence) const {
-        for (icalproperty *excluded = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY);
-             excluded; excluded = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
-            if (matches(icalproperty_get_exdate(excluded), occurrence))
+        for (icalproperty *excluded =
+                 ical().icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY);
+             excluded;
+             excluded = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
+            if (matches(ical().icalproperty_get_exdate(excluded), occurrence))
                 return true;
         }
         return false;
@@ -256,8 +272,9 @@ private:
         const sys_days first{m_isDate ? dateOf(occurrence) : localDay(occurrence)};
         sys_days last = first + days{m_spanDays - 1};
         if (!m_isDate && m_spanSeconds > 0) {
-            icaltimetype end = icaltime_from_timet_with_zone(
-                momentOf(occurrence) + m_spanSeconds - 1, 0, icaltimezone_get_utc_timezone());
+            icaltimetype end =
+                ical().icaltime_from_timet_with_zone(momentOf(occurrence) + m_spanSeconds - 1, 0,
+                                                     ical().icaltimezone_get_utc_timezone());
             last = sys_days{localDay(end)};
         }
         last = std::min(last, sys_days{year_month_day{first} + years{maximumEventYears}});
@@ -282,7 +299,8 @@ private:
 
 // What names an event in a message: its summary, or else its UID.
 std::string nameOf(icalcomponent *event) {
-    for (const char *name : {icalcomponent_get_summary(event), icalcomponent_get_uid(event)}) {
+    for (const char *name :
+         {ical().icalcomponent_get_summary(event), ical().icalcomponent_get_uid(event)}) {
         if (name && *name)
             return name;
     }
@@ -304,25 +322,32 @@ bool beginsAsICalendar(std::string_view text) {
 
 } // namespace
 
-std::string notesToICalendar(const std::vector<DayNote> &days, sys_seconds stamp) {
-    const Component calendar(icalcomponent_new_vcalendar());
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(),
-                               icalproperty_new_prodid("-//dayglass//dayglass//JA"));
-    const icaltimetype utcStamp = icaltime_from_timet_with_zone(stamp.time_since_epoch().count(), 0,
-                                                                icaltimezone_get_utc_timezone());
+std::optional<std::string> notesToICalendar(const std::vector<DayNote> &days, sys_seconds stamp) {
+    if (!libIcal())
+        return std::nullopt;
+    const Component calendar(ical().icalcomponent_new_vcalendar());
+    ical().icalcomponent_add_property(calendar.get(), ical().icalproperty_new_version("2.0"));
+    ical().icalcomponent_add_property(calendar.get(),
+                                      ical().icalproperty_new_prodid("-//dayglass//dayglass//JA"));
+    const icaltimetype utcStamp = ical().icaltime_from_timet_with_zone(
+        stamp.time_since_epoch().count(), 0, ical().icaltimezone_get_utc_timezone());
     for (const DayNote &day : days)
-        icalcomponent_add_component(calendar.get(), eventOf(day, utcStamp));
-    char *text = icalcomponent_as_ical_string_r(calendar.get());
+        ical().icalcomponent_add_component(calendar.get(), eventOf(day, utcStamp));
+    char *text = ical().icalcomponent_as_ical_string_r(calendar.get());
     std::string result(text ? text : "");
-    icalmemory_free_buffer(text);
+    ical().icalmemory_free_buffer(text);
     return result;
 }
 
 ICalendarRead additionsFromICalendar(std::string_view text, std::size_t dayLimit) {
     ICalendarRead read;
-    const Component root(icalparser_parse_string(std::string(text).c_str()));
-    if (!root || icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
+    if (!libIcal()) {
+        read.problem = ICalendarProblem::NoLibrary;
+        read.detail = libIcalFileName;
+        return read;
+    }
+    const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
+    if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
         read.problem = root || !beginsAsICalendar(text) ? ICalendarProblem::NotICalendar
                                                         : ICalendarProblem::CutOff;
         return read;
@@ -330,8 +355,9 @@ ICalendarRead additionsFromICalendar(std::string_view text, std::size_t dayLimit
     EventSpreader spreader(dayLimit);
     const auto eachEvent = [&root](const auto &visit) {
         for (icalcomponent *event =
-                 icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
-             event; event = icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT)) {
+                 ical().icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
+             event;
+             event = ical().icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT)) {
             if (!visit(event))
                 return;
         }
@@ -341,10 +367,10 @@ ICalendarRead additionsFromICalendar(std::string_view text, std::size_t dayLimit
         return true;
     });
     eachEvent([&](icalcomponent *event) {
-        if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+        if (ical().icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
             return true;
-        const icaltimetype start = icalcomponent_get_dtstart(event);
-        if (icaltime_is_null_time(start) || !icaltime_is_valid_time(start)) {
+        const icaltimetype start = ical().icalcomponent_get_dtstart(event);
+        if (ical().icaltime_is_null_time(start) || !ical().icaltime_is_valid_time(start)) {
             read.problem = ICalendarProblem::BadEvent;
             read.detail = nameOf(event);
             return false;

@@ -16,20 +16,24 @@
 // summary, the whole note as its description, the nearest CSS name of the
 // day's colour (when it has one) and a UID made of the date, so that a later
 // export imported again replaces the events instead of doubling them.
-// `stamp` is the moment of the export (DTSTAMP).
-std::string notesToICalendar(const std::vector<DayNote> &days, std::chrono::sys_seconds stamp);
+// `stamp` is the moment of the export (DTSTAMP). Nothing when libical cannot
+// be opened.
+std::optional<std::string> notesToICalendar(const std::vector<DayNote> &days,
+                                            std::chrono::sys_seconds stamp);
 
 enum class ICalendarProblem {
     NotICalendar, // the text is no iCalendar data at all
     CutOff,       // it begins as iCalendar data but ends before its end
     BadEvent,     // an event has no start that can be read
     TooManyDays,  // its events cover more days than are taken from one file
+    NoLibrary,    // libical cannot be opened
 };
 
 struct ICalendarRead {
     NoteAdditions additions;
     std::optional<ICalendarProblem> problem;
-    // What the problem concerns: the summary (or UID) of a bad event.
+    // What the problem concerns: the summary (or UID) of a bad event, the
+    // file name of the library that is missing.
     std::string detail;
 };
 

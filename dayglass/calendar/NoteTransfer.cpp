@@ -36,6 +36,8 @@ ImportProblem importProblemOf(ICalendarProblem problem) {
         return ImportProblem::CutOff;
     case ICalendarProblem::BadEvent:
         return ImportProblem::BadEvent;
+    case ICalendarProblem::NoLibrary:
+        return ImportProblem::NoLibrary;
     case ICalendarProblem::TooManyDays:
         break;
     }
@@ -46,9 +48,12 @@ ImportProblem importProblemOf(ICalendarProblem problem) {
 
 NotesExport exportNotes(const std::filesystem::path &dataFolder, std::chrono::sys_seconds stamp) {
     if (calendarFileIn(dataFolder).IsTooLarge())
-        return {{}, 0, true};
+        return {{}, 0, ExportProblem::CalendarTooLarge};
     const std::vector<DayNote> days = readAllNotes(dataFolder);
-    return {notesToICalendar(days, stamp), days.size(), false};
+    std::optional<std::string> icalendar = notesToICalendar(days, stamp);
+    if (!icalendar)
+        return {{}, 0, ExportProblem::NoLibrary};
+    return {std::move(*icalendar), days.size(), std::nullopt};
 }
 
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,

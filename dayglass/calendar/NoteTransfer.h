@@ -13,11 +13,16 @@
 // calendar's events into the notes, as the command line and the CALENDAR
 // page offer them.
 
+enum class ExportProblem {
+    CalendarTooLarge, // Calendar.ini is larger than any file that is read
+    NoLibrary,        // libical cannot be opened
+};
+
 struct NotesExport {
     std::string icalendar;
     std::size_t days = 0;
-    // Calendar.ini is larger than any file that is read: nothing to write.
-    bool calendarTooLarge = false;
+    // Set when there is nothing to write, and why.
+    std::optional<ExportProblem> problem;
 };
 
 // Every day with a note or a colour, from one read of Calendar.ini.
@@ -34,6 +39,7 @@ enum class ImportProblem {
     CutOff,        // iCalendar data that ends before its end
     BadEvent,      // an event without a start that can be read
     TooManyDays,   // more days than maximumImportedDays
+    NoLibrary,     // libical cannot be opened
     NotInShiftJis, // a text with characters the Shift-JIS file cannot keep
     NotSaved,      // Calendar.ini could not be written
 };

@@ -27,9 +27,9 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
         return;
     const NotesExport notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    if (notes.calendarTooLarge) {
+    if (notes.problem) {
         MessageBoxes::inform(parent, programTitle,
-                             NoteTransferMessages::calendarTooLarge(dataFolder));
+                             NoteTransferMessages::notExported(*notes.problem, dataFolder));
         return;
     }
     const auto error = writeExportFile(file, notes.icalendar);

@@ -4,9 +4,15 @@
 #include "DaySection.h"
 #include "FileStore.h"
 #include "ICalendarNotes.h"
+#include "LibIcal.h"
 #include "WriteErrorMessage.h"
 
 namespace {
+
+QString noLibrary() {
+    return QStringLiteral("iCalendar のファイルを扱うライブラリ（%1）を開けません。")
+        .arg(QString::fromLatin1(libIcalFileName));
+}
 
 QString dayName(std::chrono::year_month_day date) {
     return QString::fromStdString(daySectionName(date));
@@ -33,6 +39,8 @@ QString problemText(const ImportOutcome &outcome, const QString &file) {
         return QStringLiteral("%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字"
                               "があります：%3")
             .arg(file, dayName(*outcome.day), detail);
+    case ImportProblem::NoLibrary:
+        return noLibrary();
     case ImportProblem::NotSaved:
         break;
     }
@@ -47,7 +55,9 @@ QString exported(std::size_t days, const QString &file) {
     return QStringLiteral("%1 日のメモを %2 に書き出しました。").arg(days).arg(file);
 }
 
-QString calendarTooLarge(const std::filesystem::path &dataFolder) {
+QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder) {
+    if (problem == ExportProblem::NoLibrary)
+        return noLibrary();
     return WriteErrorMessage::tooLargeToRead(dataFolder / calendarFileName,
                                              FileStore::maximumFileSize);
 }

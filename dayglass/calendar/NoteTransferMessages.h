@@ -10,8 +10,8 @@ namespace NoteTransferMessages {
 
 QString exported(std::size_t days, const QString &file);
 
-// Calendar.ini in `dataFolder` is too large to be read, and so to be exported.
-QString calendarTooLarge(const std::filesystem::path &dataFolder);
+// Why nothing was exported from the notes in `dataFolder`.
+QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder);
 
 QString notExported(const QString &file, const QString &reason);
 

@@ -9,6 +9,9 @@
 # strings whose size it cannot know, so no call of it needs glibc's checked
 # variants, and hardening-check, which looks for those, finds none to count.
 # Its fortification is checked in the commands that compiled it instead.
+#
+# dayglass opens libical only when it first exchanges notes, so the library is
+# not among those it links, and the package must name it itself.
 # Usage: hardening-check.sh RELEASE_BUILD_FOLDER
 set -eu
 command -v hardening-check >/dev/null || { echo "SKIP: hardening-check is not installed"; exit 77; }
@@ -25,3 +28,12 @@ if [ "$unfortified" -ne 0 ]; then
     exit 1
 fi
 echo "discgate: every source compiled with _FORTIFY_SOURCE"
+if readelf -d "$unpacked/root/usr/bin/dayglass" | grep -q 'NEEDED.*libical'; then
+    echo "dayglass links libical, which it should open only when asked to" >&2
+    exit 1
+fi
+if ! dpkg-deb -f "$unpacked"/package/*.deb Depends | grep -q 'libical[0-9]'; then
+    echo "the package does not depend on libical, which dayglass opens" >&2
+    exit 1
+fi
+echo "dayglass: libical opened when needed, and a dependency of the package"

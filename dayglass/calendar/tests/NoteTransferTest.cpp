@@ -131,7 +131,7 @@ TEST_F(NoteTransferTest, AnExportImportsBackIntoTheSameNotes) {
     }
     // A calendar too large to read is neither exported as empty nor written.
     std::filesystem::resize_file(calendar(), FileStore::maximumFileSize + 1);
-    EXPECT_TRUE(exportNotes(m_folder.path(), sys_seconds{}).calendarTooLarge);
+    EXPECT_EQ(exportNotes(m_folder.path(), sys_seconds{}).problem, ExportProblem::CalendarTooLarge);
     EXPECT_EQ(importNotes(m_folder.path(), empty.path() / "in.ics").problem,
               ImportProblem::NotSaved);
 }
