@@ -3,6 +3,7 @@
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
 #include "CalendarPage.h"
+#include "Countdown.h"
 #include "DataFile.h"
 #include "JapaneseFonts.h"
 #include "LauncherEntry.h"
@@ -87,7 +88,8 @@ void frmWeek::Form_Load() {
     m_calendarPage->showCurrentMonth();
     TodayFocusDone = false;
     // A page number that names no tab shows the TIMER page.
-    const int page = savedPage() == calendarPageIndex ? calendarPageIndex : timerPageIndex;
+    const int page =
+        readSavedPageTellingTooLarge() == calendarPageIndex ? calendarPageIndex : timerPageIndex;
     m_tabs[page]->setChecked(true);
     CMD_Timer_Click(page);
 }
@@ -103,7 +105,7 @@ void frmWeek::changeEvent(QEvent *event) {
         m_launcherEntry->windowActivated();
 }
 
-int frmWeek::savedPage() {
+int frmWeek::readSavedPageTellingTooLarge() {
     const ShownPage page = m_shownPage.read();
     if (page.tooLarge)
         tellDataFileTooLarge();
@@ -170,9 +172,10 @@ void frmWeek::askForAttention() {
 
 void frmWeek::Timer_Timer() {
     const LocalSeconds now = m_context.clock();
-    m_timerPage->Timer_Timer(now);
-    m_endNotifier->tick(now);
-    m_launcherEntry->tick(m_timerPage->period(), now);
+    const Countdown countdown = countDown(m_timerPage->period(), now);
+    m_timerPage->showCountdown(countdown);
+    m_endNotifier->tick(countdown);
+    m_launcherEntry->tick(m_timerPage->period(), countdown, now);
     if (!TodayFocusDone)
         focusTodayOnce();
 }
@@ -180,7 +183,7 @@ void frmWeek::Timer_Timer() {
 void frmWeek::focusTodayOnce() {
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
-    if (savedPage() != calendarPageIndex)
+    if (readSavedPageTellingTooLarge() != calendarPageIndex)
         return;
     m_calendarPage->focusToday();
     TodayFocusDone = true;

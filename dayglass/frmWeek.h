@@ -39,7 +39,7 @@ private:
     void LoadPeriod();
     void askForAttention();
     void focusTodayOnce();
-    int savedPage();
+    int readSavedPageTellingTooLarge();
     void savePage(int index);
     void tellDataFileTooLarge();
 

@@ -1,6 +1,5 @@
 #include "ApplicationSetup.h"
 #include "DayglassContext.h"
-#include "FileStore.h"
 #include "MessageBoxes.h"
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
@@ -9,13 +8,26 @@
 #include "frmWeek.h"
 
 #include <QApplication>
+#include <csignal>
+
+namespace {
+
+// An export beyond the process's file size limit (RLIMIT_FSIZE) must fail with
+// EFBIG and be reported, not end the program with SIGXFSZ. A handler that
+// someone else installed stays.
+void ignoreFileSizeSignal() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+        ::signal(SIGXFSZ, SIG_IGN);
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
+    ignoreFileSizeSignal();
     if (const auto status = runNoteCommand(argc, argv))
         return *status;
     chooseWindowSystem();
-    // A save beyond the file size limit must be reported, not end the program.
-    FileStore::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("dayglass"));
     // The desktop joins the windows to the menu entry of this name.
