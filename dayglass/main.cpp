@@ -10,21 +10,10 @@
 #include <QApplication>
 #include <csignal>
 
-namespace {
-
-// An export beyond the process's file size limit (RLIMIT_FSIZE) must fail with
-// EFBIG and be reported, not end the program with SIGXFSZ. A handler that
-// someone else installed stays.
-void ignoreFileSizeSignal() {
-    struct sigaction current {};
-    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
-        ::signal(SIGXFSZ, SIG_IGN);
-}
-
-} // namespace
-
 int main(int argc, char *argv[]) {
-    ignoreFileSizeSignal();
+    // A save or export beyond the process's file size limit (RLIMIT_FSIZE) must
+    // fail with EFBIG and be told, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const auto status = runNoteCommand(argc, argv))
         return *status;
     chooseWindowSystem();
