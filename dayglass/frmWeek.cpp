@@ -2,6 +2,7 @@
 
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
+#include "BarFrame.h"
 #include "CalendarPage.h"
 #include "Countdown.h"
 #include "DataFile.h"
@@ -18,7 +19,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -28,13 +28,12 @@ constexpr int timerPageIndex = 0;
 constexpr int calendarPageIndex = 1;
 constexpr int tickMilliseconds = 100;
 
-void installFrmWeekAccessible() {
-    installAccessibleInterface<frmWeek, AccessibleWindow>();
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installFrmWeekAccessible)
+void frmWeek::installAccessibleInterfaces() {
+    installAccessibleInterface<frmWeek, AccessibleWindow>();
+    BarFrame::installAccessibleInterface();
+}
 
 frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

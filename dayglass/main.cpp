@@ -21,6 +21,7 @@ int main(int argc, char *argv[]) {
     setUpApplication(application, QStringLiteral("dayglass"));
     // The desktop joins the windows to the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(DAYGLASS_APP_ID));
+    frmWeek::installAccessibleInterfaces();
 
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
