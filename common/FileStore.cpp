@@ -5,9 +5,13 @@
 #include "WriteAccess.h"
 #include "WriteTarget.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <limits>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,11 +39,35 @@ bool isLargerThan(const struct stat &status, std::uintmax_t sizeLimit) {
     return static_cast<std::uintmax_t>(status.st_size) > sizeLimit;
 }
 
+// The largest file this process may write: beyond it the kernel ends the
+// process with SIGXFSZ, or fails the write with EFBIG where the signal is
+// ignored. Checked before the write, a save learns EFBIG either way.
+std::uintmax_t processFileSizeLimit() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return std::numeric_limits<std::uintmax_t>::max();
+    return limit.rlim_cur;
+}
+
+// The process's umask, read without changing it. Kernels before Linux 4.7 do
+// not list it in /proc/self/status; there it is read by setting it, which a
+// thread making a file at the same moment could notice.
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("Umask:"))
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 // The user's umask, and no access for group and others where the folder
 // grants them none: the user's own settings folder keeps its files private.
 mode_t modeForNewFileIn(const fs::path &folder) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    const mode_t mask = currentUmask();
     struct stat status {};
     const bool privateFolder = ::stat(folder.c_str(), &status) == 0 && (status.st_mode & 077) == 0;
     return 0666 & ~mask & (privateFolder ? 0700 : 0777);
@@ -170,7 +198,7 @@ WriteResult updateLocked(const fs::path &path,
     if (const int error = writeAccessError(path.parent_path()))
         return writeErrorFor(path, error);
     removeLeftoverTemporaries(path);
-    if (content.size() > sizeLimit)
+    if (content.size() > std::min(sizeLimit, processFileSizeLimit()))
         return writeErrorFor(path, EFBIG);
     return replaceAtomically(path, content, old.content ? &old.status : nullptr);
 }
@@ -188,12 +216,6 @@ bool holdsTheEditAlready(const fs::path &path,
 }
 
 } // namespace
-
-void ignoreFileSizeSignal() {
-    struct sigaction current {};
-    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
-        ::signal(SIGXFSZ, SIG_IGN);
-}
 
 std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
     struct stat status {};
@@ -230,7 +252,6 @@ std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLim
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
                    std::uintmax_t sizeLimit) {
-    ignoreFileSizeSignal();
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
         return WriteError{WriteProblem::NoFolder, requestedPath, 0};
     // A link that is not followed for writing is followed for reading: a

@@ -40,14 +40,10 @@ std::optional<std::string> readDescriptor(int descriptor,
 // written; a missing file whose new content is empty stays missing. A path
 // that is not absolute names no folder at all and is never written. A file
 // larger than `sizeLimit` is left as it is (Oversized), and no content larger
-// than that is written (TooLarge).
+// than that, or than the process's file size limit (RLIMIT_FSIZE), is written
+// (TooLarge).
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
                    std::uintmax_t sizeLimit = maximumFileSize);
-
-// Lets a write beyond the process's file size limit (RLIMIT_FSIZE) fail with
-// EFBIG, which update() reports, instead of ending the process with SIGXFSZ.
-// A handler that someone else installed stays. update() calls it too.
-void ignoreFileSizeSignal();
 
 } // namespace FileStore

@@ -28,8 +28,8 @@ FileDescriptor openLockFile(const std::filesystem::path &path) {
         errno = EISDIR;
         return FileDescriptor();
     }
-    // Made by an earlier version with the umask's mode, or by the user's umask
-    // narrowing 0600 further.
+    // A lock file of the user's with another mode, whoever made it, or one the
+    // user's umask narrowed below 0600, gets the lock file's mode back.
     if (file.valid() && status.st_uid == ::geteuid() && (status.st_mode & 07777) != lockFileMode)
         ::fchmod(file.get(), lockFileMode);
     return file;

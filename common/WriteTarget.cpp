@@ -91,8 +91,10 @@ bool isAnotherAccountsPrimaryGroup(gid_t group) {
     return found;
 }
 
-} // namespace
-
+// Whether nobody but the user belongs to `group`: no other account is listed
+// as its member in the group database or has it as its primary group, as with
+// the group of the user's own name that Debian and Ubuntu give every user. A
+// group that the database does not know may have anyone in it.
 bool hasNoMemberButTheUser(gid_t group) {
     struct group groupEntry {};
     std::vector<char> groupBuffer;
@@ -112,6 +114,8 @@ bool hasNoMemberButTheUser(gid_t group) {
     }
     return !isAnotherAccountsPrimaryGroup(group);
 }
+
+} // namespace
 
 bool isTheUsersPrivateFolder(const struct stat &status) {
     return status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) == 0 &&

@@ -32,9 +32,3 @@ bool isTheUsersPrivateFolder(const struct stat &status);
 // list: a list that names further users or groups makes the group bits of the
 // mode their mask, which says nothing of the group alone.
 bool isTheUsersPrivateFolder(const std::filesystem::path &folder);
-
-// Whether nobody but the user belongs to `group`: no other account is listed
-// as its member in the group database or has it as its primary group, as with
-// the group of the user's own name that Debian and Ubuntu give every user. A
-// group that the database does not know may have anyone in it.
-bool hasNoMemberButTheUser(gid_t group);

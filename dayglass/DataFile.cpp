@@ -116,8 +116,7 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
 std::string dateCaption(const DateTimeTexts &texts) {
     if (!dateTimeFrom(texts))
         return {};
-    return texts.year + "/" + paddedRight("0", texts.month, 2) + "/" +
-           paddedRight("0", texts.day, 2);
+    return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
 }
 
 LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {

@@ -97,8 +97,8 @@ struct ShownPage {
 };
 ShownPage readShownPage(const std::filesystem::path &dataFolder);
 
-// Stores the page shown as the original did: a blank in the place of the
-// sign, then the digit. A Data.ini without write permission is left as it is
+// Stores the page shown as a number written with room for its sign: a blank
+// in the place of the sign, then the digit. A Data.ini without write permission is left as it is
 // and that is no failure: the user who made it read-only chose that it keeps
 // what it holds, and the page is saved only as a by-product of looking.
 WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);

@@ -9,5 +9,5 @@
 struct DayglassContext {
     // Empty when there is nowhere to keep the files (see dataFolderFor).
     std::filesystem::path dataFolder;
-    Clock clock;
+    LocalClock clock;
 };

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-// A colour as the original platform stores it: blue * 65536 + green * 256 +
-// red, red in the low byte.
+// A colour in the OLE_COLOR layout that Data.ini holds: blue * 65536 +
+// green * 256 + red, red in the low byte.
 using OleColor = std::uint32_t;
 
 inline constexpr OleColor oleWhite = 0xFFFFFF;
@@ -25,7 +25,7 @@ constexpr unsigned blueOf(OleColor colour) {
     return colour >> 16 & 0xFF;
 }
 
-// The colours of the desktop's scheme as the original platform names them:
+// The colours of the desktop's scheme as OLE_COLOR names them:
 // &H80000000 and the number of the scheme's colour, from the scroll bars (0)
 // through the window background (5) and the window text (8) to the tooltip
 // background (&H18). Which colour each shows is the window layer's to say.

@@ -26,6 +26,6 @@ std::optional<std::filesystem::path> userConfigHome();
 
 // Takes the access of group and others away from an existing per-user data
 // folder that belongs to the user, as desktop programs keep their settings
-// private. Earlier versions made it with the user's umask.
+// private, whatever mode the folder was made with.
 void keepDataFolderPrivate(const std::filesystem::path &dataFolder,
                            const std::filesystem::path &programFolder);

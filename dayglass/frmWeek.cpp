@@ -2,7 +2,9 @@
 
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
+#include "BarFrame.h"
 #include "CalendarPage.h"
+#include "Countdown.h"
 #include "DataFile.h"
 #include "JapaneseFonts.h"
 #include "LauncherEntry.h"
@@ -17,7 +19,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,13 +28,12 @@ constexpr int timerPageIndex = 0;
 constexpr int calendarPageIndex = 1;
 constexpr int tickMilliseconds = 100;
 
-void installFrmWeekAccessible() {
-    installAccessibleInterface<frmWeek, AccessibleWindow>();
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installFrmWeekAccessible)
+void frmWeek::installAccessibleInterfaces() {
+    installAccessibleInterface<frmWeek, AccessibleWindow>();
+    BarFrame::installAccessibleInterface();
+}
 
 frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -87,7 +87,8 @@ void frmWeek::Form_Load() {
     m_calendarPage->showCurrentMonth();
     TodayFocusDone = false;
     // A page number that names no tab shows the TIMER page.
-    const int page = savedPage() == calendarPageIndex ? calendarPageIndex : timerPageIndex;
+    const int page =
+        readSavedPageTellingTooLarge() == calendarPageIndex ? calendarPageIndex : timerPageIndex;
     m_tabs[page]->setChecked(true);
     CMD_Timer_Click(page);
 }
@@ -103,7 +104,7 @@ void frmWeek::changeEvent(QEvent *event) {
         m_launcherEntry->windowActivated();
 }
 
-int frmWeek::savedPage() {
+int frmWeek::readSavedPageTellingTooLarge() {
     const ShownPage page = m_shownPage.read();
     if (page.tooLarge)
         tellDataFileTooLarge();
@@ -170,9 +171,10 @@ void frmWeek::askForAttention() {
 
 void frmWeek::Timer_Timer() {
     const LocalSeconds now = m_context.clock();
-    m_timerPage->Timer_Timer(now);
-    m_endNotifier->tick(now);
-    m_launcherEntry->tick(m_timerPage->period(), now);
+    const Countdown countdown = countDown(m_timerPage->period(), now);
+    m_timerPage->showCountdown(countdown);
+    m_endNotifier->tick(countdown);
+    m_launcherEntry->tick(m_timerPage->period(), countdown, now);
     if (!TodayFocusDone)
         focusTodayOnce();
 }
@@ -180,7 +182,7 @@ void frmWeek::Timer_Timer() {
 void frmWeek::focusTodayOnce() {
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
-    if (savedPage() != calendarPageIndex)
+    if (readSavedPageTellingTooLarge() != calendarPageIndex)
         return;
     m_calendarPage->focusToday();
     TodayFocusDone = true;

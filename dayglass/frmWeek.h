@@ -22,6 +22,10 @@ class frmWeek : public QWidget {
 public:
     explicit frmWeek(const DayglassContext &context, QWidget *parent = nullptr);
 
+    // Gives the window and its bar the faces that assistive technology reads;
+    // once, before the first window is made.
+    static void installAccessibleInterfaces();
+
     // One tick: the count-down, the notice when the period has just ended,
     // then, until it has once succeeded while the CALENDAR page is the saved
     // page, the focus on today's day cell.
@@ -39,7 +43,7 @@ private:
     void LoadPeriod();
     void askForAttention();
     void focusTodayOnce();
-    int savedPage();
+    int readSavedPageTellingTooLarge();
     void savePage(int index);
     void tellDataFileTooLarge();
 

@@ -1,6 +1,5 @@
 #include "ApplicationSetup.h"
 #include "DayglassContext.h"
-#include "FileStore.h"
 #include "MessageBoxes.h"
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
@@ -9,17 +8,20 @@
 #include "frmWeek.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char *argv[]) {
+    // A save or export beyond the process's file size limit (RLIMIT_FSIZE) must
+    // fail with EFBIG and be told, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const auto status = runNoteCommand(argc, argv))
         return *status;
     chooseWindowSystem();
-    // A save beyond the file size limit must be reported, not end the program.
-    FileStore::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     setUpApplication(application, QStringLiteral("dayglass"));
     // The desktop joins the windows to the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(DAYGLASS_APP_ID));
+    frmWeek::installAccessibleInterfaces();
 
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());

@@ -2,6 +2,7 @@
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -97,16 +98,21 @@ TEST(WriteFailureTest, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
 }
 
 // A process with a file size limit gets EFBIG instead of being killed by
-// SIGXFSZ; the child reports what the save said through its exit status.
+// SIGXFSZ, which the save leaves as the process set it; the child reports
+// what the save said through its exit status.
 TEST(WriteFailureTest, FileSizeLimitOfTheProcessIsReported) {
     TemporaryFolder folder;
     writeBytes(folder / "Calendar.ini", oldContent);
     const pid_t child = ::fork();
     if (child == 0) {
+        ::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit{64 * 1024, 64 * 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const WriteResult result = saveLongNote(folder.path());
-        ::_exit(result && result->problem == WriteProblem::TooLarge && result->systemError == EFBIG
+        struct sigaction after {};
+        ::sigaction(SIGXFSZ, nullptr, &after);
+        ::_exit(result && result->problem == WriteProblem::TooLarge &&
+                        result->systemError == EFBIG && after.sa_handler == SIG_DFL
                     ? 0
                     : 1);
     }

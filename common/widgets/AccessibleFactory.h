@@ -4,9 +4,9 @@
 #include <QString>
 
 // Makes `Interface` the accessible face of every `Widget`, in place of the
-// interface of the Qt class it derives from. Call it once, from a
-// Q_COREAPP_STARTUP_FUNCTION beside the widget, so that the interface is there
-// whenever the widget is.
+// interface of the Qt class it derives from. Installing a factory changes the
+// whole process, so the program's main calls it once, before the first such
+// widget is made.
 template <typename Widget, typename Interface> void installAccessibleInterface() {
     QAccessible::installFactory(
         [](const QString &className, QObject *object) -> QAccessibleInterface * {

@@ -12,7 +12,7 @@ std::optional<std::string> accessibleDayName(const DayCell &cell) {
                        std::to_string(unsigned(date.day())) + "日" +
                        WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
     // A note made only of line breaks shows nothing, so it is no note to read.
-    if (!NoteToText(cell.tag).empty())
+    if (!NoteToText(cell.note).empty())
         name += "、メモあり";
     return name;
 }

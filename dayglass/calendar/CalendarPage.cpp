@@ -26,7 +26,7 @@ const QString programTitle = QStringLiteral("dayglass");
 // The day's note as the page and the editor show it. Notes keep carriage
 // returns for line breaks; Qt's widgets break lines at line feeds.
 QString displayText(const DayCell &day) {
-    return noteDisplayText(day.tag);
+    return noteDisplayText(day.note);
 }
 
 void paintWhiteOnBlack(QWidget *widget) {

@@ -37,14 +37,16 @@ WriteResult updateCalendar(const std::filesystem::path &dataFolder,
                              });
 }
 
+// The colour of a "Collar" value. Empty text is black, as is anything that is
+// no colour at all (only a hand-edited file holds such values).
+OleColor colourFromCollar(std::string_view collar) {
+    return oleColorFromText(collar).value_or(oleBlack);
+}
+
 } // namespace
 
 cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, calendarFileName);
-}
-
-OleColor colourFromCollar(std::string_view collar) {
-    return oleColorFromText(collar).value_or(oleBlack);
 }
 
 StoredDay readDay(const cls_IniFile &calendar, std::string_view section) {
@@ -59,7 +61,7 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
         if (!cell.date)
             continue;
         StoredDay stored = readDay(calendar, daySectionName(*cell.date));
-        cell.tag = std::move(stored.note);
+        cell.note = std::move(stored.note);
         cell.colour = stored.colour;
         cell.noteCut = stored.noteCut;
     }

@@ -34,10 +34,6 @@ struct StoredDay {
     bool operator==(const StoredDay &) const = default;
 };
 
-// The colour of a "Collar" value. Empty text is black, as is anything that is
-// no colour at all (only a hand-edited file holds such values).
-OleColor colourFromCollar(std::string_view collar);
-
 // An accessor on Calendar.ini in `dataFolder`, for the reads of one handler.
 cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder);
 

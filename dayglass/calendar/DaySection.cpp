@@ -19,7 +19,7 @@ std::string fourDigitYear(std::chrono::year year) {
 
 std::string daySectionName(std::chrono::year_month_day date) {
     const auto twoDigits = [](unsigned number) {
-        return paddedRight("0", std::to_string(number), 2);
+        return leftPadded("0", std::to_string(number), 2);
     };
     return fourDigitYear(date.year()) + "/" + twoDigits(static_cast<unsigned>(date.month())) + "/" +
            twoDigits(static_cast<unsigned>(date.day())) +

@@ -11,10 +11,15 @@ std::string DayCell::caption() const {
     return date ? TStr(static_cast<unsigned>(date->day())) : hiddenCellCaption;
 }
 
+namespace {
+
+// "2005  /  03": the year with at least four digits and the month with two.
 std::string monthHeading(std::chrono::year_month month) {
     return fourDigitYear(month.year()) + "  /  " +
-           paddedRight("0", TStr(static_cast<unsigned>(month.month())), 2);
+           leftPadded("0", TStr(static_cast<unsigned>(month.month())), 2);
 }
+
+} // namespace
 
 MonthGrid layOutMonth(std::chrono::year_month month) {
     using namespace std::chrono;

@@ -20,9 +20,9 @@ struct DayCell {
     // hidden.
     std::optional<std::chrono::year_month_day> date;
     // The note exactly as stored, "#CR#" marks included.
-    std::string tag;
+    std::string note;
     OleColor colour = oleBlack;
-    // The file holds more of the note than `tag`, which a save would lose.
+    // The file holds more of the note than this, which a save would lose.
     bool noteCut = false;
 
     // The day number without leading zero, or hiddenCellCaption.
@@ -42,9 +42,6 @@ struct MonthGrid {
 
 // A number as text, without blanks around it.
 std::string TStr(long long value);
-
-// "2005  /  03": the year with at least four digits and the month with two.
-std::string monthHeading(std::chrono::year_month month);
 
 // The month as the page lays it out: its days in their cells, without notes
 // (see readMonthNotes).

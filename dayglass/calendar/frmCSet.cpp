@@ -100,7 +100,7 @@ void frmCSet::createControls() {
     m_Tex->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
     setPaletteColor(m_Tex, QPalette::Base, Qt::white);
     setPaletteColor(m_Tex, QPalette::Text, Qt::black);
-    m_Tex->setPlainText(m_day.noteText);
+    m_Tex->setPlainText(m_day.note);
     m_Tex->installEventFilter(this);
 
     m_ColorSet->setObjectName(QStringLiteral("ColorSet"));

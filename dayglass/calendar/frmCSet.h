@@ -28,7 +28,7 @@ enum class StoredNote {
 // nothing to save over whatever the file holds.
 struct EditedDay {
     QString section;
-    QString noteText;
+    QString note;
     OleColor colour = oleBlack;
     std::optional<StoredDay> stored;
 };

@@ -3,8 +3,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-void LauncherEntry::tick(const std::optional<Period> &period, LocalSeconds now) {
-    send(m_progress.tick(period, now));
+void LauncherEntry::tick(const std::optional<Period> &period, const Countdown &countdown,
+                         LocalSeconds now) {
+    send(m_progress.tick(period, countdown, now));
 }
 
 void LauncherEntry::periodEnded(bool windowActive) {

@@ -14,8 +14,9 @@ class LauncherEntry : public QObject {
 public:
     using QObject::QObject;
 
-    // Called at every tick of the main window with its period and time.
-    void tick(const std::optional<Period> &period, LocalSeconds now);
+    // Called at every tick of the main window with its period, the count-down
+    // to its end and the time.
+    void tick(const std::optional<Period> &period, const Countdown &countdown, LocalSeconds now);
 
     // Called when the period has just ended.
     void periodEnded(bool windowActive);

@@ -10,10 +10,9 @@ constexpr std::chrono::seconds repeatInterval{60};
 } // namespace
 
 std::optional<LauncherState> LauncherProgress::tick(const std::optional<Period> &period,
-                                                    LocalSeconds now) {
+                                                    const Countdown &countdown, LocalSeconds now) {
     m_now = now;
     LauncherState state = m_sent;
-    const Countdown countdown = countDown(period, now);
     state.progressVisible =
         countdown.state == CountdownState::Running && period && now >= period->start;
     if (state.progressVisible)

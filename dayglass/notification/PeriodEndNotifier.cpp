@@ -14,15 +14,15 @@ const QString iconName = QStringLiteral("dayglass");
 
 } // namespace
 
-PeriodEndNotifier::PeriodEndNotifier(Clock clock, QObject *parent)
+PeriodEndNotifier::PeriodEndNotifier(LocalClock clock, QObject *parent)
     : QObject(parent), m_clock(std::move(clock)) {}
 
 void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period) {
     m_watch.periodLoaded(period, m_clock());
 }
 
-void PeriodEndNotifier::tick(LocalSeconds now) {
-    if (const auto end = m_watch.reachedEnd(now)) {
+void PeriodEndNotifier::tick(const Countdown &countdown) {
+    if (const auto end = m_watch.reachedEnd(countdown)) {
         notifyDesktop(*end);
         emit periodEnded();
     }

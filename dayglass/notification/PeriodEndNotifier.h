@@ -13,14 +13,14 @@
 class PeriodEndNotifier : public QObject {
     Q_OBJECT
 public:
-    PeriodEndNotifier(Clock clock, QObject *parent);
+    PeriodEndNotifier(LocalClock clock, QObject *parent);
 
     // Called whenever LoadPeriod has read the period.
     void periodLoaded(const std::optional<Period> &period);
 
-    // Called at every tick of the main window, with the clock's reading that
-    // the tick paints the page from, so that the notice comes with the red page.
-    void tick(LocalSeconds now);
+    // Called at every tick of the main window, with the count-down that the
+    // tick paints the page from, so that the notice comes with the red page.
+    void tick(const Countdown &countdown);
 
 signals:
     void periodEnded();
@@ -28,6 +28,6 @@ signals:
 private:
     void notifyDesktop(LocalSeconds end) const;
 
-    const Clock m_clock;
+    const LocalClock m_clock;
     PeriodEndWatch m_watch;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFile.h"
+#include "Countdown.h"
 
 #include <optional>
 
@@ -16,9 +16,9 @@ public:
     // told, and one already told is not told again.
     void periodLoaded(const std::optional<Period> &period, LocalSeconds now);
 
-    // The end of the period when this tick is the first to find it passed;
-    // nothing otherwise.
-    std::optional<LocalSeconds> reachedEnd(LocalSeconds now);
+    // The end of the period when this tick, which counts down from the period
+    // loaded last, is the first to find it passed; nothing otherwise.
+    std::optional<LocalSeconds> reachedEnd(const Countdown &countdown);
 
 private:
     std::optional<Period> m_period;

@@ -53,10 +53,10 @@ std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts) {
 }
 
 double periodOrderKey(const DateTimeTexts &texts) {
-    std::string key = paddedRight("00", texts.year, 4);
+    std::string key = leftPadded("00", texts.year, 4);
     for (const auto field : {&DateTimeTexts::month, &DateTimeTexts::day, &DateTimeTexts::hour,
                              &DateTimeTexts::minute, &DateTimeTexts::second})
-        key += paddedRight("00", texts.*field, 2);
+        key += leftPadded("00", texts.*field, 2);
     // A text stored by hand ("3.5", "+9") puts other characters than digits
     // into the key; the key is then the number that it begins with, 0 when
     // it begins with none.

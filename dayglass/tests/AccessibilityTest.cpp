@@ -70,6 +70,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { frmWeek::installAccessibleInterfaces(); }
     void init() {
         m_folder = std::make_unique<TemporaryFolder>();
         m_now = calendarDay;

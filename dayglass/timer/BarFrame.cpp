@@ -4,7 +4,6 @@
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 
 namespace {
 
@@ -30,13 +29,11 @@ private:
     const BarFrame *frame() const { return static_cast<const BarFrame *>(widget()); }
 };
 
-void installBarFrameAccessible() {
-    installAccessibleInterface<BarFrame, BarFrameAccessible>();
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installBarFrameAccessible)
+void BarFrame::installAccessibleInterface() {
+    ::installAccessibleInterface<BarFrame, BarFrameAccessible>();
+}
 
 BarFrame::BarFrame(QWidget *parent) : QFrame(parent) {}
 

@@ -12,6 +12,10 @@ class BarFrame : public QFrame {
 public:
     explicit BarFrame(QWidget *parent);
 
+    // Gives every BarFrame of the program its progress bar face; once, before
+    // the first one is made.
+    static void installAccessibleInterface();
+
     // What one tick handed to the bar.
     void showShare(CountdownState state, int barPercent);
 

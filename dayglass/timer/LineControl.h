@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
-// A straight one-pixel line between two points given in twips, like the
-// line controls of the original design. It takes no input.
+// A straight one-pixel line between two points given in twips, as the rules
+// that divide the TIMER page. It takes no input.
 class LineControl : public QWidget {
     Q_OBJECT
 public:

@@ -161,14 +161,13 @@ void TimerPage::showPeriodTexts() {
 }
 
 void TimerPage::Timer_Timer() {
-    Timer_Timer(m_context.clock());
+    showCountdown(countDown(m_period, m_context.clock()));
 }
 
-void TimerPage::Timer_Timer(LocalSeconds now) {
+void TimerPage::showCountdown(const Countdown &countdown) {
     // The tick only paints; a page not built yet is filled when it is built.
     if (!m_barFrame)
         return;
-    const Countdown countdown = countDown(m_period, now);
     // Nine of ten ticks fall in the second of the one before and would set
     // every control to what it shows already.
     if (countdown == m_shown)

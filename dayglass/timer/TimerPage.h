@@ -28,9 +28,9 @@ public:
 
     // Recomputes and paints the whole page from the clock.
     void Timer_Timer();
-    // The same for the clock's reading `now`, which the window's other work
-    // of the tick shares.
-    void Timer_Timer(LocalSeconds now);
+    // Paints the page from the count-down of the period LoadPeriod read last,
+    // which the window's other work of the tick shares.
+    void showCountdown(const Countdown &countdown);
 
     void setVisible(bool visible) override;
 

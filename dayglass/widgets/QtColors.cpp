@@ -10,7 +10,7 @@ struct PaletteColour {
     QPalette::ColorRole role;
 };
 
-// The colours of the original platform's scheme, from &H80000000 on, by what
+// The scheme's colours that OLE_COLOR names, from &H80000000 on, by what
 // the desktop's palette offers for the same purpose.
 constexpr std::array<PaletteColour, lastSystemColour - firstSystemColour + 1> systemColours = {{
     {QPalette::Active, QPalette::Midlight},        // scroll bars

@@ -2,16 +2,27 @@
 
 #include "MessageBoxes.h"
 #include "QtColors.h"
-#include "ScreenCentre.h"
 #include "WriteErrorMessage.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputMethod>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
 const QString programTitle = QStringLiteral("dayglass");
+
+// Moves a window to the middle of the primary screen: half the screen less
+// half the window on each axis. Dialogs call it before they are shown, so that
+// the window manager maps them where they stay.
+void centreOnScreen(QWidget &window) {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->geometry())
+                .topLeft());
+}
 
 } // namespace
 

@@ -4,8 +4,7 @@
 
 // A raised panel with a centred caption that serves as a button: it sinks
 // while it is pressed and reports a click when the mouse is released over it.
-// Like the panels of the original design it is white on black and takes no
-// keyboard focus.
+// It is white on black and takes no keyboard focus.
 class ThreedPanel : public QAbstractButton {
     Q_OBJECT
 public:

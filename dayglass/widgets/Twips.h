@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QRect>
 
-// Each edge of the original layout is rounded to the nearest pixel on its own,
+// Each edge of a layout in twips is rounded to the nearest pixel on its own,
 // so neighbouring controls keep their overlaps and gaps.
 constexpr int twipsToPixels(int twips) {
     constexpr int half = twipsPerPixel / 2;

@@ -6,8 +6,8 @@ using namespace std::chrono;
 
 namespace {
 
-DayCell shownDay(year_month_day date, const char *tag = "") {
-    return DayCell{date, tag, oleBlack};
+DayCell shownDay(year_month_day date, const char *note = "") {
+    return DayCell{date, note, oleBlack};
 }
 
 TEST(AccessibleDayNameTest, SaysTheFullDateAndWhetherTheDayHasANote) {
@@ -23,7 +23,7 @@ TEST(AccessibleDayNameTest, SaysTheFullDateAndWhetherTheDayHasANote) {
         {DayCell{}, std::nullopt}, // outside the month
     };
     for (const auto &[cell, expected] : rows)
-        EXPECT_EQ(accessibleDayName(cell), expected) << cell.caption() << " " << cell.tag;
+        EXPECT_EQ(accessibleDayName(cell), expected) << cell.caption() << " " << cell.note;
 }
 
 } // namespace

@@ -21,10 +21,10 @@ const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]\r\n";
 // folder.
 class OpenEditor {
 public:
-    explicit OpenEditor(const QString &noteText = {}, OleColor colour = oleBlack,
+    explicit OpenEditor(const QString &note = {}, OleColor colour = oleBlack,
                         StoredNote stored = StoredNote::Whole)
-        : m_editor(m_folder.path(),
-                   {QStringLiteral("2005/10/14(金)"), noteText, colour, std::nullopt}, stored) {
+        : m_editor(m_folder.path(), {QStringLiteral("2005/10/14(金)"), note, colour, std::nullopt},
+                   stored) {
         m_editor.show();
     }
 

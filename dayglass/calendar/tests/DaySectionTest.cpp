@@ -15,7 +15,7 @@ TEST(DaySectionTest, WeekdayMarksRunFromSundayToSaturday) {
     }
 }
 
-// Early years keep four digits, as the names in files of earlier versions do.
+// Early years keep four digits, as the names in Calendar.ini do.
 TEST(DaySectionTest, NamesAreBuiltFromTheDate) {
     const std::pair<year_month_day, const char *> rows[] = {
         {2005y / March / 7, "2005/03/07(月)"},     {2005y / October / 14, "2005/10/14(金)"},

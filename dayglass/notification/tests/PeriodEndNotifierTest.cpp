@@ -25,12 +25,13 @@ class PeriodEndNotifierTest : public QObject {
     void endTwoPeriods() {
         PeriodEndNotifier notifier([this] { return m_now; }, nullptr);
         QSignalSpy ended(&notifier, &PeriodEndNotifier::periodEnded);
-        for (const Period &period : {Period{m_now - 2h, m_now - 1h}, {m_now, m_now + 10s}}) {
+        const Period periods[] = {{m_now - 2h, m_now - 1h}, {m_now, m_now + 10s}};
+        for (const Period &period : periods) {
             notifier.periodLoaded(period);
-            notifier.tick(m_now);
+            notifier.tick(countDown(period, m_now));
         }
         m_now += 10s;
-        notifier.tick(m_now);
+        notifier.tick(countDown(periods[1], m_now));
         QCOMPARE(ended.count(), 1);
     }
 

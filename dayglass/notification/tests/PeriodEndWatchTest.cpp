@@ -31,13 +31,15 @@ TEST(PeriodEndWatchTest, TellsEachEndOnceWhenATickFindsIt) {
     };
     for (std::size_t row = 0; row < std::size(rows); ++row) {
         PeriodEndWatch watch;
-        std::optional<LocalSeconds> loadedEnd;
+        std::optional<Period> loaded;
         for (const Step &step : rows[row]) {
             if (step.loaded) {
                 watch.periodLoaded(step.loaded, step.at);
-                loadedEnd = step.loaded->end;
+                loaded = step.loaded;
             } else {
-                EXPECT_EQ(watch.reachedEnd(step.at), step.tells ? loadedEnd : std::nullopt) << row;
+                EXPECT_EQ(watch.reachedEnd(countDown(loaded, step.at)),
+                          step.tells ? std::optional(loaded->end) : std::nullopt)
+                    << row;
             }
         }
     }
