@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +33,8 @@ public:
     explicit cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
 
     // An accessor without a file that reads `content`, for code that has
-    // read the file already, such as an edit under the folder's lock.
+    // read the file already: an edit under the folder's lock, or the launcher,
+    // which reads every file of its medium once, through one descriptor.
     static cls_IniFile ofContent(std::string content);
 
     const std::string &Name() const { return m_name; }
@@ -61,6 +63,17 @@ public:
 
     // The names of the file's sections in the order of the file, each once.
     std::vector<std::string> SectionNames() const;
+
+    bool HasSection(std::string_view section) const;
+
+    // Calls `visit` with each key of the section whose name begins with the
+    // ASCII `lowerCasePrefix` in any letter case, and its value as
+    // GetDataStr() reads it, in the file's order, until `visit` returns false.
+    // The prefix is compared from the name's first byte, where a CP932
+    // character begins, so no second byte of one is taken for a letter.
+    void ForEachKeyStartingWith(
+        std::string_view section, std::string_view lowerCasePrefix,
+        const std::function<bool(const std::string &name, const std::string &value)> &visit) const;
 
     // The encoding the file's text is read and written in.
     TextEncoding Encoding() const;
