@@ -1,5 +1,5 @@
 #include "GifWork.h"
-#include "JpegScans.h"
+#include "JpegCost.h"
 #include "PixelBudget.h"
 #include "PngChunks.h"
 
