@@ -217,9 +217,13 @@ TEST(PictureLimitsTest, PixelBudgetHoldsAllPicturesOfAMediumTo256Megabytes) {
     PixelBudget budget;
     EXPECT_TRUE(budget.take(5700, 5700)); // 124 MB each
     EXPECT_TRUE(budget.take(5700, 5700));
+    // A decoder counts what is left, 8.1 MB, in whole megabytes.
+    EXPECT_TRUE(budget.fitsDecoder(2048, 1024));
+    EXPECT_FALSE(budget.fitsDecoder(2048, 1025));
     EXPECT_FALSE(budget.take(5700, 5700));
     EXPECT_TRUE(budget.take(2048, 1024)); // 8 MB: the refusal took nothing
     EXPECT_FALSE(budget.take(1024, 1024));
+    EXPECT_FALSE(budget.fitsDecoder(0, 0)); // less than a megabyte left
     EXPECT_TRUE(budget.take(0, 0));
 
     const struct {
