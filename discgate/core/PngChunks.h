@@ -26,6 +26,8 @@ std::string iconWithoutAncillaryChunks(std::string_view data);
 struct IconPictureSize {
     std::int64_t width = 0;
     std::int64_t height = 0;
+
+    bool operator==(const IconPictureSize &) const = default;
 };
 
 // The size of the first picture of an icon or cursor, the one a decoder
