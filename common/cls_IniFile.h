@@ -14,10 +14,11 @@
 
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
-// between the platforms. Strings are UTF-8; the file holds CP932, or UTF-8
-// or UTF-16LE when it begins with the byte-order mark of either, and a write
-// keeps the file's encoding. Missing files, sections and keys
-// read as "" or 0; a write that fails says why. Section and key names are
+// between the platforms; both programs read their files through it. Strings
+// are UTF-8; the file holds CP932, or UTF-8 or UTF-16LE when it begins with
+// the byte-order mark of either, and a write keeps the file's encoding.
+// Missing files, sections and keys read as "" or 0; a write that fails says
+// why. Section and key names are
 // taken without the blanks around them, as the names in the file are read,
 // so " A " finds [A].
 //
@@ -25,7 +26,9 @@
 // in memory (no descriptor stays open) until it is destroyed; what it writes
 // it reads back at once. Each handler makes its own accessor, so every
 // handler sees the file as it is when it runs, and many reads in one handler
-// cost one read of the file.
+// cost one read of the file. The launcher makes one over the bytes of
+// Autorun.inf that it read at its start (ofContent), so that the medium
+// cannot change the file between two of its values.
 class cls_IniFile {
 public:
     cls_IniFile() = default;
