@@ -18,9 +18,8 @@
 // are UTF-8; the file holds CP932, or UTF-8 or UTF-16LE when it begins with
 // the byte-order mark of either, and a write keeps the file's encoding.
 // Missing files, sections and keys read as "" or 0; a write that fails says
-// why. Section and key names are
-// taken without the blanks around them, as the names in the file are read,
-// so " A " finds [A].
+// why. Section and key names are taken without the blanks around them, as
+// the names in the file are read, so " A " finds [A].
 //
 // An accessor reads its file once, at its first read, and keeps the content
 // in memory (no descriptor stays open) until it is destroyed; what it writes
