@@ -13,6 +13,7 @@ std::string encodedName(std::string_view name, TextEncoding encoding) {
     return encodeText(trimmed(name), encoding);
 }
 
+// The value in the file's encoding, cut as reads cut it.
 std::optional<std::string> findStoredValue(const IniSnapshot *file, std::string_view section,
                                            std::string_view key) {
     if (!file)
