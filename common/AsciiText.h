@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -43,4 +44,10 @@ inline std::string asciiLowered(std::string_view text) {
     for (char &c : lowered)
         c = asciiLower(c);
     return lowered;
+}
+
+inline bool startsWithIgnoringCase(std::string_view text, std::string_view lowerCasePrefix) {
+    return text.size() >= lowerCasePrefix.size() &&
+           std::ranges::equal(text.substr(0, lowerCasePrefix.size()), lowerCasePrefix,
+                              [](char a, char b) { return asciiLower(a) == b; });
 }

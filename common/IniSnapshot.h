@@ -21,20 +21,13 @@ public:
 
     TextEncoding encoding() const { return IniText::encodingOf(m_content); }
     std::vector<std::string_view> sectionNames() const { return IniText::sectionNames(m_content); }
-    std::optional<std::string> findValue(std::string_view section, std::string_view key) const {
-        return index().findValue(section, key);
-    }
-    std::optional<std::size_t> valueLength(std::string_view section, std::string_view key) const {
-        return index().valueLength(section, key);
-    }
-
-private:
     const IniText::Index &index() const {
         if (!m_index)
             m_index.emplace(m_content);
         return *m_index;
     }
 
+private:
     const std::string m_content;
     mutable std::optional<IniText::Index> m_index;
 };

@@ -221,12 +221,6 @@ std::string_view storedValueOf(std::string_view content, const Line &key) {
     return value.substr(0, value.find('\0'));
 }
 
-// A stored value as a read returns it, cut at the longest value a read
-// returns.
-std::string valueText(std::string_view value, TextEncoding encoding) {
-    return std::string(truncateToCharacters(value, maximumValueLength, encoding));
-}
-
 // How a line put at `position` must end so that every line keeps its meaning.
 // Past the last LF lone CRs end the lines. A new line ended by LF there would
 // join all of them before it into one, so once one of them stands before
@@ -282,15 +276,6 @@ std::string editedContent(std::string_view content,
     return utf16LeFromUtf8(edit(utf8FromUtf16Le(content))) + std::string(oddByte);
 }
 
-std::optional<std::string> findValue(std::string_view content, std::string_view section,
-                                     std::string_view key) {
-    const TextEncoding encoding = encodingOf(content);
-    const KeyLocation location = locate(content, section, key, encoding);
-    if (!location.key)
-        return std::nullopt;
-    return valueText(storedValueOf(content, *location.key), encoding);
-}
-
 std::vector<std::string_view> sectionNames(std::string_view content) {
     std::vector<std::string_view> names;
     LineReader reader(content, encodingOf(content));
@@ -342,7 +327,7 @@ Index::Index(std::string_view content, std::size_t *comparisons)
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
     if (const auto value = storedValue(section, key))
-        return valueText(*value, m_order.encoding);
+        return std::string(truncateToCharacters(*value, maximumValueLength, m_order.encoding));
     return std::nullopt;
 }
 

@@ -31,13 +31,6 @@ std::string readableContent(std::string content);
 std::string editedContent(std::string_view content,
                           const std::function<std::string(std::string_view)> &edit);
 
-// The value of the first key named `key` in the first section named
-// `section` (ASCII letter case ignored), without surrounding blanks or one pair
-// of enclosing quotes, cut at a NUL and at maximumValueLength. No value when
-// the section or the key does not exist.
-std::optional<std::string> findValue(std::string_view content, std::string_view section,
-                                     std::string_view key);
-
 // The names of the content's sections, in the order of the file, each as
 // often as the file holds it.
 std::vector<std::string_view> sectionNames(std::string_view content);
@@ -71,15 +64,18 @@ struct NameOrder {
     bool operator()(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
 };
 
-// The sections and keys of one file content, for many lookups in it. Finds
-// exactly what findValue finds. It refers to the content, which must outlive
-// it.
+// The sections and keys of one file content, for many lookups in it. It
+// refers to the content, which must outlive it.
 class Index {
 public:
     // `comparisons`, when given, counts the name comparisons of the index's
     // building and of every lookup.
     explicit Index(std::string_view content, std::size_t *comparisons = nullptr);
 
+    // The value of the first key named `key` in the first section named
+    // `section` (ASCII letter case ignored), without surrounding blanks or one
+    // pair of enclosing quotes, cut at a NUL and at maximumValueLength. No
+    // value when the section or the key does not exist.
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
     // The length in bytes of the value that findValue() finds, before it is

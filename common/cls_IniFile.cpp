@@ -13,21 +13,21 @@ std::string encodedName(std::string_view name, TextEncoding encoding) {
     return encodeText(trimmed(name), encoding);
 }
 
-// The raw value in the file's encoding, with the encoding to decode it by.
-struct StoredValue {
-    std::string bytes;
-    TextEncoding encoding;
-};
-
-std::optional<StoredValue> findStoredValue(const IniSnapshot *file, std::string_view section,
+// The value in the file's encoding, cut as reads cut it.
+std::optional<std::string> findStoredValue(const IniSnapshot *file, std::string_view section,
                                            std::string_view key) {
     if (!file)
         return std::nullopt;
     const TextEncoding encoding = file->encoding();
-    auto value = file->findValue(encodedName(section, encoding), encodedName(key, encoding));
-    if (!value)
-        return std::nullopt;
-    return StoredValue{std::move(*value), encoding};
+    return file->index().findValue(encodedName(section, encoding), encodedName(key, encoding));
+}
+
+// A stored value as a read returns it: cut, decoded, and "Error", the
+// profile functions' answer for a missing key, as "".
+std::string valueAsRead(std::string_view stored, TextEncoding encoding) {
+    std::string value =
+        decodeText(truncateToCharacters(stored, IniText::maximumValueLength, encoding), encoding);
+    return value == missingValue ? std::string() : value;
 }
 
 } // namespace
@@ -45,11 +45,9 @@ const IniRead &cls_IniFile::read() const {
 }
 
 std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view key) const {
-    const std::optional<StoredValue> stored = findStoredValue(read().snapshot.get(), section, key);
-    if (!stored)
-        return {};
-    std::string value = decodeText(stored->bytes, stored->encoding);
-    return value == missingValue ? std::string() : value;
+    const IniSnapshot *file = read().snapshot.get();
+    const std::optional<std::string> stored = findStoredValue(file, section, key);
+    return stored ? valueAsRead(*stored, file->encoding()) : std::string();
 }
 
 WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
@@ -78,10 +76,8 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
 }
 
 std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view key) const {
-    const std::optional<StoredValue> stored = findStoredValue(read().snapshot.get(), section, key);
-    if (!stored)
-        return 0;
-    const std::int32_t value = IniText::parseProfileInt(stored->bytes);
+    const std::optional<std::string> stored = findStoredValue(read().snapshot.get(), section, key);
+    const std::int32_t value = stored ? IniText::parseProfileInt(*stored) : 0;
     return value == -1 ? 0 : value;
 }
 
@@ -90,7 +86,8 @@ std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_vie
     if (!file)
         return 0;
     const TextEncoding encoding = file->encoding();
-    return file->valueLength(encodedName(section, encoding), encodedName(key, encoding))
+    return file->index()
+        .valueLength(encodedName(section, encoding), encodedName(key, encoding))
         .value_or(0);
 }
 
@@ -106,6 +103,26 @@ std::vector<std::string> cls_IniFile::SectionNames() const {
             names.push_back(std::move(decoded));
     }
     return names;
+}
+
+bool cls_IniFile::HasSection(std::string_view section) const {
+    const IniSnapshot *file = read().snapshot.get();
+    return file && file->index().hasSection(encodedName(section, file->encoding()));
+}
+
+void cls_IniFile::ForEachKeyStartingWith(
+    std::string_view section, std::string_view lowerCasePrefix,
+    const std::function<bool(const std::string &name, const std::string &value)> &visit) const {
+    const IniSnapshot *file = read().snapshot.get();
+    if (!file)
+        return;
+    const TextEncoding encoding = file->encoding();
+    file->index().forEachKey(
+        encodedName(section, encoding), [&](std::string_view name, std::string_view stored) {
+            if (!startsWithIgnoringCase(name, lowerCasePrefix))
+                return true;
+            return visit(decodeText(name, encoding), valueAsRead(stored, encoding));
+        });
 }
 
 TextEncoding cls_IniFile::Encoding() const {

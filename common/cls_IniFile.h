@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,18 +14,20 @@
 
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
-// between the platforms. Strings are UTF-8; the file holds CP932, or UTF-8
-// or UTF-16LE when it begins with the byte-order mark of either, and a write
-// keeps the file's encoding. Missing files, sections and keys
-// read as "" or 0; a write that fails says why. Section and key names are
-// taken without the blanks around them, as the names in the file are read,
-// so " A " finds [A].
+// between the platforms; both programs read their files through it. Strings
+// are UTF-8; the file holds CP932, or UTF-8 or UTF-16LE when it begins with
+// the byte-order mark of either, and a write keeps the file's encoding.
+// Missing files, sections and keys read as "" or 0; a write that fails says
+// why. Section and key names are taken without the blanks around them, as
+// the names in the file are read, so " A " finds [A].
 //
 // An accessor reads its file once, at its first read, and keeps the content
 // in memory (no descriptor stays open) until it is destroyed; what it writes
 // it reads back at once. Each handler makes its own accessor, so every
 // handler sees the file as it is when it runs, and many reads in one handler
-// cost one read of the file.
+// cost one read of the file. The launcher makes one over the bytes of
+// Autorun.inf that it read at its start (ofContent), so that the medium
+// cannot change the file between two of its values.
 class cls_IniFile {
 public:
     cls_IniFile() = default;
@@ -32,7 +35,8 @@ public:
     explicit cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
 
     // An accessor without a file that reads `content`, for code that has
-    // read the file already, such as an edit under the folder's lock.
+    // read the file already: an edit under the folder's lock, or the launcher,
+    // which reads every file of its medium once, through one descriptor.
     static cls_IniFile ofContent(std::string content);
 
     const std::string &Name() const { return m_name; }
@@ -61,6 +65,17 @@ public:
 
     // The names of the file's sections in the order of the file, each once.
     std::vector<std::string> SectionNames() const;
+
+    bool HasSection(std::string_view section) const;
+
+    // Calls `visit` with each key of the section whose name begins with the
+    // ASCII `lowerCasePrefix` in any letter case, and its value as
+    // GetDataStr() reads it, in the file's order, until `visit` returns false.
+    // The prefix is compared from the name's first byte, where a CP932
+    // character begins, so no second byte of one is taken for a letter.
+    void ForEachKeyStartingWith(
+        std::string_view section, std::string_view lowerCasePrefix,
+        const std::function<bool(const std::string &name, const std::string &value)> &visit) const;
 
     // The encoding the file's text is read and written in.
     TextEncoding Encoding() const;

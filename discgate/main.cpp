@@ -2,8 +2,10 @@
 #include "DesktopOpener.h"
 #include "LauncherRun.h"
 #include "MediumChooser.h"
+#include "PixelBudget.h"
 
 #include <QApplication>
+#include <QImageReader>
 
 // discgate is the start menu of a distribution medium: everything it shows and
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
@@ -11,6 +13,9 @@
 int main(int argc, char *argv[]) {
     chooseWindowSystem();
     QApplication application(argc, argv);
+    // Pictures are checked against the budget by their headers before they
+    // are decoded; Qt's own limit holds any decoder to the budget as a whole.
+    QImageReader::setAllocationLimit(int(PixelBudget::limitBytes >> 20));
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
     const auto search = mediumSearchOf(QApplication::arguments());

@@ -7,7 +7,6 @@
 // shellexecute.
 
 #include "AutorunChoice.h"
-#include "DescriptionIni.h"
 #include "FileAddress.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
@@ -58,7 +57,7 @@ void checkButtons(const LauncherDescription &description, const cls_IniFile &ini
 }
 
 void checkPlainMenu(const std::string &content) {
-    const AutorunMenu menu = parseAutorunMenu(DescriptionIni(content));
+    const AutorunMenu menu = parseAutorunMenu(cls_IniFile::ofContent(content));
     require(menu.verbs.size() <= maximumShownVerbs, "no more verbs than a menu shows");
     for (const AutorunVerb &verb : menu.verbs)
         require(!verb.command.empty() && !verb.label.empty(),

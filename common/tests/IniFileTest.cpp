@@ -26,7 +26,7 @@ TEST_F(IniFileTest, MissingFileReadsEmptyAndStaysMissing) {
     EXPECT_FALSE(fs::exists(m_folder / "Data.ini"));
 }
 
-TEST_F(IniFileTest, SpecialValuesReadAsTheOriginalDoes) {
+TEST_F(IniFileTest, SpecialValuesReadAsTheProfileFunctionsGiveThem) {
     writeBytes(m_folder / "Data.ini",
                "[A]\r\nerr=Error\r\nlower=error\r\nminus=-1\r\npage= 1\r\nempty=\r\n"
                "path=C:\\~x\r\n");
@@ -166,6 +166,26 @@ TEST_F(IniFileTest, StoredLengthCountsTheWholeValue) {
     }
     EXPECT_EQ(iniAt("Calendar.ini").GetDataLength("A", "Missing"), 0u);
     EXPECT_EQ(iniAt("Missing.ini").GetDataLength("A", "Text"), 0u);
+}
+
+// The launcher reads Autorun.inf from the bytes it read at its start: which
+// sections it has, and the keys whose names begin with a prefix.
+TEST_F(IniFileTest, ContentReadOnceAnswersForSectionsAndKeys) {
+    const cls_IniFile ini = cls_IniFile::ofContent("[ MainForm ]\r\nshell\\a=Error\r\nx=1\r\n"
+                                                   "SHELL\\b=\x93\xFA\r\nshell\\c=3\r\n[B]\r\n");
+    EXPECT_TRUE(ini.HasSection("mainform "));
+    EXPECT_TRUE(ini.HasSection("B"));
+    EXPECT_FALSE(ini.HasSection("Main"));
+    EXPECT_FALSE(iniAt("Missing.ini").HasSection("A"));
+    std::vector<std::pair<std::string, std::string>> keys;
+    ini.ForEachKeyStartingWith("MainForm", "shell\\",
+                               [&keys](const std::string &name, const std::string &value) {
+                                   keys.emplace_back(name, value);
+                                   return keys.size() < 2;
+                               });
+    const std::vector<std::pair<std::string, std::string>> expected = {{"shell\\a", ""},
+                                                                       {"SHELL\\b", "日"}};
+    EXPECT_EQ(keys, expected);
 }
 
 } // namespace

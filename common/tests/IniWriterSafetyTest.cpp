@@ -53,7 +53,8 @@ TEST(IniWriterSafetyTest, KilledWriterLeavesTheOldOrTheNewFile) {
         const pid_t writer = startWriter({path.string(), "Counter", "n", "forever"});
         // Once the writer is busy, kill it at a random moment of its work.
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (IniText::findValue(readBytes(path), "Counter", "n") == std::to_string(lastSeen) &&
+        while (IniText::Index(readBytes(path)).findValue("Counter", "n") ==
+                   std::to_string(lastSeen) &&
                std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
@@ -61,7 +62,8 @@ TEST(IniWriterSafetyTest, KilledWriterLeavesTheOldOrTheNewFile) {
         waitFor(writer);
 
         const std::string content = readBytes(path);
-        const std::optional<std::string> counter = IniText::findValue(content, "Counter", "n");
+        const std::optional<std::string> counter =
+            IniText::Index(content).findValue("Counter", "n");
         ASSERT_TRUE(counter) << "round " << round;
         ASSERT_EQ(content, IniText::withValue(base, "Counter", "n", *counter)) << "round " << round;
         lastSeen = std::stol(*counter);

@@ -1,10 +1,10 @@
 #include "AutorunMenu.h"
 
 #include "AsciiText.h"
-#include "DescriptionIni.h"
 #include "LauncherDescription.h"
 #include "MediumFile.h"
 #include "MediumPath.h"
+#include "cls_IniFile.h"
 
 #include <charconv>
 #include <map>
@@ -82,7 +82,7 @@ private:
 
 } // namespace
 
-AutorunMenu parseAutorunMenu(const DescriptionIni &ini) {
+AutorunMenu parseAutorunMenu(const cls_IniFile &ini) {
     AutorunMenu menu;
     menu.label = ini.GetDataStr(section, "label");
     splitIcon(ini.GetDataStr(section, "icon"), menu);
@@ -91,7 +91,7 @@ AutorunMenu parseAutorunMenu(const DescriptionIni &ini) {
     menu.action = ini.GetDataStr(section, "action");
     menu.defaultVerb = ini.GetDataStr(section, "shell");
     VerbCollector verbs;
-    ini.forEachKeyStartingWith(section, verbPrefix,
+    ini.ForEachKeyStartingWith(section, verbPrefix,
                                [&verbs](const std::string &name, const std::string &value) {
                                    return verbs.add(name, value);
                                });
@@ -104,8 +104,8 @@ std::optional<AutorunMenu> readAutorunMenu(const std::filesystem::path &mediumRo
     auto *text = std::get_if<std::string>(&content);
     if (!text)
         return std::nullopt;
-    const DescriptionIni ini(std::move(*text));
-    if (ini.hasSection("MainForm"))
+    const cls_IniFile ini = cls_IniFile::ofContent(std::move(*text));
+    if (ini.HasSection("MainForm"))
         return std::nullopt;
     return parseAutorunMenu(ini);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class DescriptionIni;
+class cls_IniFile;
 
 // A verb that the Windows shell offers for the medium: "shell\VERB" gives its
 // label, "shell\VERB\command" the command line it runs.
@@ -48,7 +48,7 @@ inline constexpr std::size_t maximumShownVerbs = 100;
 // must show its menu at once.
 inline constexpr std::size_t maximumVerbKeys = 4000;
 
-AutorunMenu parseAutorunMenu(const DescriptionIni &ini);
+AutorunMenu parseAutorunMenu(const cls_IniFile &ini);
 
 // The plain menu of the medium whose root is `mediumRoot`, read once from its
 // Autorun.inf. Nothing when the file describes a skinned menu (it has a

@@ -2,8 +2,6 @@
 
 #include "AsciiText.h"
 
-#include <algorithm>
-
 std::optional<std::string> percentDecoded(std::string_view text, EscapedSeparators separators) {
     std::string decoded;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -24,18 +22,8 @@ std::optional<std::string> percentDecoded(std::string_view text, EscapedSeparato
     return decoded;
 }
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view lowerCasePrefix) {
-    return text.size() >= lowerCasePrefix.size() &&
-           std::ranges::equal(text.substr(0, lowerCasePrefix.size()), lowerCasePrefix,
-                              [](char a, char b) { return asciiLower(a) == b; });
-}
-
-bool isFileAddress(std::string_view target) {
-    return startsWithIgnoringCase(target, "file:");
-}
-
 std::optional<std::string> fileAddressPath(std::string_view address) {
-    if (!isFileAddress(address))
+    if (!startsWithIgnoringCase(address, "file:"))
         return std::nullopt;
     std::string_view rest = address.substr(std::string_view("file:").size());
     if (rest.starts_with("//")) {

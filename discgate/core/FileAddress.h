@@ -16,11 +16,6 @@ enum class EscapedSeparators {
 // escape is broken or stands for what `separators` refuses.
 std::optional<std::string> percentDecoded(std::string_view text, EscapedSeparators separators);
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view lowerCasePrefix);
-
-// Whether `target` is an address of the scheme "file", in any letter case.
-bool isFileAddress(std::string_view target);
-
 // The local path that a `file:` address names, decoded to the file system's
 // bytes: "file:///D:/a%20b.txt" gives "/D:/a b.txt", "file:/etc/passwd"
 // "/etc/passwd", "file:setup.sh" the relative "setup.sh". Nothing for any

@@ -1,10 +1,10 @@
 #include "LauncherDescription.h"
 
-#include "DescriptionIni.h"
 #include "MediumFile.h"
 #include "MediumPath.h"
 #include "MediumTarget.h"
 #include "TwipsPerPixel.h"
+#include "cls_IniFile.h"
 
 #include <limits>
 #include <optional>
@@ -25,7 +25,8 @@ class DescriptionReader {
 public:
     DescriptionReader(const std::filesystem::path &programFolder, const std::string &file,
                       std::string content)
-        : m_programFolder(programFolder), m_file(file), m_ini(std::move(content)) {}
+        : m_programFolder(programFolder), m_file(file),
+          m_ini(cls_IniFile::ofContent(std::move(content))) {}
 
     DescriptionOrError read() {
         LauncherDescription description;
@@ -129,7 +130,7 @@ private:
 
     const std::filesystem::path &m_programFolder;
     const std::string &m_file;
-    const DescriptionIni m_ini;
+    const cls_IniFile m_ini;
     FolderListings m_listings;
     std::optional<LoadError> m_overflow;
 };

@@ -49,6 +49,12 @@ bool isOwnedByTheUserOrRoot(const fs::path &file) {
            (status.st_uid == ::geteuid() || status.st_uid == 0);
 }
 
+// Whether `folder` holds Autorun.inf, in any letter case.
+bool holdsLauncherDescription(const fs::path &folder) {
+    std::error_code error;
+    return fs::is_regular_file(mediumFilePath(folder, descriptionFileName), error);
+}
+
 std::optional<dev_t> deviceOf(const fs::path &path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
@@ -89,11 +95,6 @@ MediumClimb climbToMedium(const fs::path &named) {
 
 fs::path mediumRootOf(const fs::path &named) {
     return climbToMedium(named).root;
-}
-
-bool holdsLauncherDescription(const fs::path &folder) {
-    std::error_code error;
-    return fs::is_regular_file(mediumFilePath(folder, descriptionFileName), error);
 }
 
 bool isRemovableMediaMount(const fs::path &mountPoint) {

@@ -46,9 +46,6 @@ MediumClimb climbToMedium(const std::filesystem::path &named);
 // The root that climbToMedium finds.
 std::filesystem::path mediumRootOf(const std::filesystem::path &named);
 
-// Whether `folder` holds Autorun.inf, in any letter case.
-bool holdsLauncherDescription(const std::filesystem::path &folder);
-
 // Whether a file system mounted at `mountPoint` is a removable medium. Desktops
 // mount those under /media or /run/media, and older set-ups under /mnt.
 bool isRemovableMediaMount(const std::filesystem::path &mountPoint);

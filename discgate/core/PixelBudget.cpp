@@ -16,6 +16,12 @@ bool PixelBudget::fits(std::int64_t width, std::int64_t height) const {
     return bytes && fits(*bytes);
 }
 
+bool PixelBudget::fitsDecoder(std::int64_t width, std::int64_t height) const {
+    const std::uint64_t wholeMegabytes = remainingBytes() >> 20 << 20;
+    const auto bytes = bytesOf(width, height);
+    return wholeMegabytes > 0 && bytes && *bytes <= wholeMegabytes;
+}
+
 bool PixelBudget::take(std::int64_t width, std::int64_t height) {
     if (!fits(width, height))
         return false;

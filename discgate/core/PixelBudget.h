@@ -7,7 +7,7 @@
 // pixels, and the decoder's time. A picture file of a few kilobytes can claim
 // thousands of pixels a side, and every decoded pixel takes four bytes;
 // without a budget, forty such pictures take gigabytes. A progressive JPEG of
-// as few kilobytes can take the decoder many seconds (see JpegScans.h).
+// as few kilobytes can take the decoder many seconds (see JpegCost.h).
 class PixelBudget {
 public:
     static constexpr std::uint64_t limitBytes = 256u << 20;
@@ -30,6 +30,11 @@ public:
     bool fits(std::int64_t width, std::int64_t height) const;
     bool fits(std::uint64_t bytes) const { return bytes <= remainingBytes(); }
     std::uint64_t remainingBytes() const { return limitBytes - m_usedBytes; }
+
+    // Whether a decoder may allocate a picture of `width` × `height` pixels
+    // from what is left. Decoders count their limit in whole megabytes, so
+    // nothing fits once less than one is left.
+    bool fitsDecoder(std::int64_t width, std::int64_t height) const;
 
     // Takes `work` of decoding, in samples, and says whether it fitted.
     bool takeDecodingWork(std::uint64_t work);

@@ -1,6 +1,7 @@
 #include "PngChunks.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -12,6 +13,10 @@ constexpr std::size_t iconHeaderSize = 6;
 constexpr std::size_t iconEntrySize = 16;
 constexpr std::size_t entrySizeField = 8;
 constexpr std::size_t entryOffsetField = 12;
+// Where a PNG's IHDR gives the width and the height.
+constexpr std::size_t pngWidthField = 16;
+// Where a bitmap header gives the width and the height.
+constexpr std::size_t bitmapWidthField = 4;
 
 std::uint32_t bigEndian32(std::string_view data, std::size_t at) {
     std::uint32_t value = 0;
@@ -38,11 +43,12 @@ bool isKept(std::string_view name) {
     return (static_cast<unsigned char>(name[0]) & 0x20) == 0 || name == "tRNS";
 }
 
-} // namespace
-
+// Whether `data` begins as a PNG file.
 bool isPng(std::string_view data) {
     return data.starts_with(pngSignature);
 }
+
+} // namespace
 
 std::string withoutAncillaryChunks(std::string_view png) {
     if (!isPng(png))
@@ -90,4 +96,25 @@ std::string iconWithoutAncillaryChunks(std::string_view data) {
         icon += images[entry];
     }
     return icon;
+}
+
+std::optional<IconPictureSize> firstIconPictureSize(std::string_view data) {
+    if (data.size() < iconHeaderSize + iconEntrySize || littleEndian(data, 0, 2) != 0 ||
+        littleEndian(data, 4, 2) == 0)
+        return std::nullopt;
+    const std::size_t offset = littleEndian(data, iconHeaderSize + entryOffsetField, 4);
+    if (offset > data.size())
+        return std::nullopt;
+    const std::string_view picture = data.substr(offset);
+    if (isPng(picture)) {
+        if (picture.size() < pngWidthField + 8)
+            return std::nullopt;
+        return IconPictureSize{bigEndian32(picture, pngWidthField),
+                               bigEndian32(picture, pngWidthField + 4)};
+    }
+    if (picture.size() < bitmapWidthField + 8)
+        return std::nullopt;
+    const auto width = static_cast<std::int32_t>(littleEndian(picture, bitmapWidthField, 4));
+    const auto height = static_cast<std::int32_t>(littleEndian(picture, bitmapWidthField + 4, 4));
+    return IconPictureSize{std::llabs(width), std::llabs(height) / 2};
 }

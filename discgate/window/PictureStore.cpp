@@ -1,8 +1,7 @@
 #include "PictureStore.h"
 
-#include "DecoderMemoryLimit.h"
 #include "GifWork.h"
-#include "JpegScans.h"
+#include "JpegCost.h"
 #include "MediumConfinement.h"
 #include "MediumFile.h"
 #include "PngChunks.h"
@@ -106,18 +105,18 @@ std::variant<QPixmap, LoadError> PictureStore::decode(const std::string &content
     const std::optional<std::string> stripped = strippedForDecoding(format, content);
     BytesDevice decoded(stripped ? *stripped : content);
     QImageReader reader(&decoded.buffer);
-    const DecoderMemoryLimit limit(m_budget.remainingBytes());
-    if (limit.tooSmall())
-        return failure(LoadProblem::PicturesOverBudget);
-    // The header's size is checked before a single pixel is decoded; the
-    // decoder is held to what the budget has left all the same, whatever the
-    // header claimed, and the budget is charged what it decoded.
+    // Sizes are checked before a single pixel is decoded: the size the header
+    // claims and, in an icon, the size of the picture the decoder reads from
+    // it, which the icon's directory may understate. The budget is charged
+    // what was decoded.
     const QSize claimed = reader.size();
-    if (claimed.isValid() && !m_budget.fits(claimed.width(), claimed.height()))
+    const auto iconPicture =
+        format == "ico" || format == "cur" ? firstIconPictureSize(content) : std::nullopt;
+    if ((claimed.isValid() && !m_budget.fitsDecoder(claimed.width(), claimed.height())) ||
+        (iconPicture && !m_budget.fitsDecoder(iconPicture->width, iconPicture->height)) ||
+        !m_budget.fitsDecoder(0, 0))
         return failure(LoadProblem::PicturesOverBudget);
     QImage image = reader.read();
-    if (limit.refused())
-        return failure(LoadProblem::PicturesOverBudget);
     if (image.isNull())
         return failure(LoadProblem::PictureInvalid, reader.errorString().toStdString());
     if (!m_budget.take(image.width(), image.height()))

@@ -18,7 +18,7 @@
 // content. Refused with an error: a file off the medium, one that is missing,
 // larger than 64 MB, of another format or no picture, one that needs more
 // memory than the budget has left, and a JPEG whose decoding would keep the
-// window back (see JpegScans.h).
+// window back (see JpegCost.h).
 class PictureStore {
 public:
     explicit PictureStore(std::filesystem::path mediumRoot);

@@ -1,6 +1,6 @@
 #include "AutorunChoice.h"
-#include "DescriptionIni.h"
 #include "TemporaryFolder.h"
+#include "cls_IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ TEST(AutorunMenuTest, ReadsTheAutorunSectionAsWindowsDoes) {
          {.label = "ド"}},
     };
     for (const MenuCase &row : rows)
-        EXPECT_EQ(parseAutorunMenu(DescriptionIni(row.content)), row.expected) << row.name;
+        EXPECT_EQ(parseAutorunMenu(cls_IniFile::ofContent(row.content)), row.expected) << row.name;
 }
 
 TEST(AutorunMenuTest, ChoicesComeInTheWindowsOrderWithTheirTargets) {

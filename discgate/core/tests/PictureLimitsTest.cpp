@@ -1,5 +1,5 @@
 #include "GifWork.h"
-#include "JpegScans.h"
+#include "JpegCost.h"
 #include "PixelBudget.h"
 #include "PngChunks.h"
 
@@ -185,6 +185,25 @@ TEST(PictureLimitsTest, PngPicturesAreDecodedWithoutTheirAncillaryChunks) {
               icon({stripped, "BMP?", stripped}));
     const std::string shared = icon(std::vector<std::string>(100, texts), true);
     EXPECT_LE(iconWithoutAncillaryChunks(shared).size(), 2 * shared.size());
+
+    // The decoder allocates the first picture by its own header, whatever the
+    // directory claims: a PNG's IHDR, a bitmap's header counting the mask.
+    const std::string large =
+        signature + pngChunk("IHDR", std::string("\0\0\x23\x28\0\0\0\5", 8) + '\0');
+    const std::string bitmap("\x28\0\0\0\x10\0\0\0\x40\0\0\0", 12);
+    const struct {
+        const char *name;
+        std::string data;
+        std::optional<IconPictureSize> size;
+    } sizes[] = {
+        {"PNG", icon({large, stripped}), IconPictureSize{9000, 5}},
+        {"bitmap", icon({bitmap, large}), IconPictureSize{16, 32}},
+        {"header cut off", icon({bitmap.substr(0, 8)}), std::nullopt},
+        {"no picture", icon({}), std::nullopt},
+        {"no icon", picture, std::nullopt},
+    };
+    for (const auto &row : sizes)
+        EXPECT_EQ(firstIconPictureSize(row.data), row.size) << row.name;
 }
 
 TEST(PictureLimitsTest, GifWorkCountsThePixelsThatTheCodesStandFor) {
@@ -217,9 +236,13 @@ TEST(PictureLimitsTest, PixelBudgetHoldsAllPicturesOfAMediumTo256Megabytes) {
     PixelBudget budget;
     EXPECT_TRUE(budget.take(5700, 5700)); // 124 MB each
     EXPECT_TRUE(budget.take(5700, 5700));
+    // A decoder counts what is left, 8.1 MB, in whole megabytes.
+    EXPECT_TRUE(budget.fitsDecoder(2048, 1024));
+    EXPECT_FALSE(budget.fitsDecoder(2048, 1025));
     EXPECT_FALSE(budget.take(5700, 5700));
     EXPECT_TRUE(budget.take(2048, 1024)); // 8 MB: the refusal took nothing
     EXPECT_FALSE(budget.take(1024, 1024));
+    EXPECT_FALSE(budget.fitsDecoder(0, 0)); // less than a megabyte left
     EXPECT_TRUE(budget.take(0, 0));
 
     const struct {

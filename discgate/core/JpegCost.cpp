@@ -1,4 +1,4 @@
-#include "JpegScans.h"
+#include "JpegCost.h"
 
 #include <algorithm>
 #include <map>
