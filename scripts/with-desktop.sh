@@ -5,10 +5,8 @@
 # its X11 platform there. Exits 77 (skipped) when Xvfb or openbox is missing.
 # Usage: with-desktop.sh COMMAND [ARGUMENT...]
 set -eu
-for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-. "$(dirname "$0")/virtual-display.sh"
+. "$(dirname "$0")/common.sh"
+require_commands Xvfb openbox xdotool xprop
 start_virtual_display
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
