@@ -11,13 +11,11 @@
 # it cannot run (not root) it says so and exits 77.
 # Usage: fresh-debian.sh PACKAGE.deb [MIRROR]
 set -eu
-if [ "$(id -u)" -ne 0 ]; then
-    echo "SKIP: making and entering a Debian system needs root"
-    exit 77
-fi
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/../../scripts/common.sh"
+[ "$(id -u)" -eq 0 ] || skip "making and entering a Debian system needs root"
 package="$(realpath "$1")"
 mirror="${2:-http://deb.debian.org/debian}"
-here="$(cd "$(dirname "$0")" && pwd)"
 root="$(mktemp -d /var/tmp/fresh-debian-XXXXXX)"
 chmod 755 "$root"
 # Ends what still runs inside the system (a bus or display of the checks),
