@@ -1,16 +1,15 @@
 #!/bin/sh
-# Builds the fuzz targets, installing clang where it is missing, and runs them
-# on their corpora at low priority, as ctest runs them, with the options of
+# Builds the fuzz targets, with clang installed where it is missing, and runs
+# them at low priority as ctest runs them, with the options of
 # fuzz/CMakeLists.txt and any given here:
 #
 #   sh fuzz/run.sh [TARGET [SECONDS [libFuzzer options...]]]
 #
-# TARGET is ini, autorun, note, icalendar, period or countdown, or all (the
-# default), which runs each target in turn, two at a time; SECONDS is 20 unless
-# given. New inputs go to build-fuzz/fuzz/corpus/TARGET, inputs that fail to
+# TARGET is ini, autorun, note, icalendar, period, countdown or all (the
+# default: each in turn, two at a time); SECONDS is 20 unless given. New
+# inputs go to build-fuzz/fuzz/corpus/TARGET, inputs that fail to
 # build-fuzz/fuzz/crashes/; the seed corpus in fuzz/corpus/TARGET is only
-# read. Rerun one failing input with
-#   build-fuzz/bin/TARGET_fuzzer FILE
+# read. Rerun one failing input with build-fuzz/bin/TARGET_fuzzer FILE.
 set -eu
 cd "$(dirname "$0")/.."
 target=${1:-all}

@@ -1,14 +1,13 @@
 # Sourced by the scripts of this tree: how a test skips, the virtual display,
 # and the Data.ini that dayglass starts from.
 
-# Ends the script as skipped (status 77, which ctest counts as a skip) and says
-# why on the line that scripts/list-skipped.py reports.
+# Ends the script as skipped (status 77 to ctest), saying why on the line that
+# scripts/list-skipped.py reports.
 skip() {
     echo "SKIP: $*"
     exit 77
 }
 
-# Skips unless every command named is installed.
 require_commands() {
     for tool in "$@"; do
         command -v "$tool" >/dev/null || skip "$tool is not installed"
@@ -20,8 +19,7 @@ require_python_module() {
     /usr/bin/python3 -c "import $1" 2>/dev/null || skip "$2 is not installed"
 }
 
-# Skips unless what a screen reader reads can be read: the accessibility bus
-# and pyatspi.
+# What a screen reader reads needs the accessibility bus and pyatspi.
 require_accessibility() {
     require_python_module pyatspi python3-pyatspi
     [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||
@@ -43,10 +41,9 @@ start_virtual_display() {
     rm -f "$display_file"
 }
 
-# Writes a Data.ini of dayglass to standard output: the period from the first
-# six numbers (year, month, day, hour, minute, second) to the next six, and
-# the page it opens on (0 the timer, 1 the calendar).
-# Usage: data_ini Y M D h m s Y M D h m s PAGE
+# Writes dayglass's Data.ini: the period from one year, month, day, hour,
+# minute and second to the next, and the page it opens on (0 timer, 1 calendar).
+# Usage: data_ini Y M D h m s Y M D h m s PAGE >Data.ini
 data_ini() {
     for section in Start End; do
         printf '[%s]\r\nYear=%s\r\nMonth=%s\r\nDay=%s\r\nHour=%s\r\nMinute=%s\r\nSecond=%s\r\n' \

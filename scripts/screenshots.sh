@@ -18,10 +18,9 @@ start_virtual_display
 trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
 export QT_SCALE_FACTOR="$scale"
 
-# Starts dayglass in a fresh folder whose Data.ini holds PERIOD (twelve
-# numbers, as data_ini takes them) and PAGE, and whose Calendar.ini holds
-# NOTES, and leaves its window id in $window.
-# Usage: start_dayglass PERIOD PAGE [NOTES]
+# Starts dayglass in a fresh folder with the Data.ini of PERIOD (data_ini's
+# twelve numbers) and PAGE and the Calendar.ini of NOTES, and leaves its
+# window id in $window. Usage: start_dayglass PERIOD PAGE [NOTES]
 start_dayglass() {
     rm -rf "$work/dayglass" && mkdir -p "$work/dayglass"
     cp build/bin/dayglass "$work/dayglass/"

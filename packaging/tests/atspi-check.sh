@@ -30,20 +30,17 @@ read_program() {
 # dayglass with a period and a note on today, once on each page.
 mkdir "$work/dayglass"
 cp "$bin/dayglass" "$work/dayglass/"
-period="2000 1 1 0 0 0 2999 1 1 0 0 0"
 weekday="$(date +%w | sed 's/0/日/;s/1/月/;s/2/火/;s/3/水/;s/4/木/;s/5/金/;s/6/土/')"
 printf '[%s(%s)]\r\nText=締め切り#CR#資料を送る\r\nCollar=255\r\n' "$(date +%Y/%m/%d)" "$weekday" |
     iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
 
-# shellcheck disable=SC2086
-data_ini $period 0 >"$work/dayglass/Data.ini"
+data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 0 >"$work/dayglass/Data.ini"
 read_program "$work/dayglass/dayglass" -- \
     "frame|DG" "check box|TIMER" "check box|CALENDAR" "frame|TIMER" \
     "label|開始" "label|2000/01/01" "label|残時間" "label|\d+" "label|秒" \
     "progress bar|残時間 \d+%" "push button|時間設定"
 
-# shellcheck disable=SC2086
-data_ini $period 1 >"$work/dayglass/Data.ini"
+data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 1 >"$work/dayglass/Data.ini"
 read_program "$work/dayglass/dayglass" -- \
     "frame|CALENDAR" "label|\d{4}  /  \d\d" "label|日" "label|土" \
     "push button|▼|前の月" "push button|■|今日" "push button|設定" "push button|初期化" \
