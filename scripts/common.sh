@@ -1,5 +1,5 @@
-# Sourced by the scripts of this tree: how a test skips, the virtual display,
-# and the Data.ini that dayglass starts from.
+# Sourced by the scripts of this tree: how a test skips, the virtual display
+# and its window manager, and the Data.ini that dayglass starts from.
 
 # Ends the script as skipped (status 77 to ctest), saying why on the line that
 # scripts/list-skipped.py reports.
@@ -39,6 +39,17 @@ start_virtual_display() {
     DISPLAY=":$(cat "$display_file")"
     export DISPLAY
     rm -f "$display_file"
+}
+
+# start_window_manager starts openbox on DISPLAY, sets window_manager to its
+# process id, and returns once it has announced itself on the root window.
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    window_manager=$!
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
 }
 
 # Writes dayglass's Data.ini: the period from one year, month, day, hour,

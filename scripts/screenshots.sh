@@ -73,9 +73,7 @@ stop
 
 # The plain menu of a disc made for the Windows shell alone, a normal window,
 # so with the title bar of a window manager.
-openbox --sm-disable >/dev/null 2>&1 &
-manager=$!
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.1; done
+start_window_manager
 # The manager announces itself a moment before it takes the first window.
 sleep 1
 build/bin/discgate examples/driver-cd 2>/dev/null &
@@ -84,5 +82,5 @@ window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
 sleep 1
 import -frame -window "$window" "$out/discgate-plain$suffix.png"
 stop
-kill "$manager"
+kill "$window_manager"
 echo "screenshots in $out"

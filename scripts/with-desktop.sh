@@ -8,12 +8,6 @@ set -eu
 . "$(dirname "$0")/common.sh"
 require_commands Xvfb openbox xdotool xprop
 start_virtual_display
-openbox --sm-disable >/dev/null 2>&1 &
-manager=$!
-trap 'kill "$manager" "$virtual_display" 2>/dev/null || true' EXIT
-# The manager is ready when it has announced itself on the root window.
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+start_window_manager
+trap 'kill "$window_manager" "$virtual_display" 2>/dev/null || true' EXIT
 QT_QPA_PLATFORM=xcb "$@"
