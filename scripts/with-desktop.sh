@@ -8,6 +8,6 @@ set -eu
 . "$(dirname "$0")/common.sh"
 require_commands Xvfb openbox xdotool xprop
 start_virtual_display
+trap 'kill ${window_manager:-} "$virtual_display" 2>/dev/null || true' EXIT
 start_window_manager
-trap 'kill "$window_manager" "$virtual_display" 2>/dev/null || true' EXIT
 QT_QPA_PLATFORM=xcb "$@"
