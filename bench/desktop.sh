@@ -18,7 +18,7 @@ idle="${2:-60}"
 bin="$PWD/build-bench/bin"
 work="$(mktemp -d)"
 
-. scripts/virtual-display.sh
+. scripts/common.sh
 start_virtual_display
 trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb
@@ -40,7 +40,7 @@ prepare() {
     case "$name" in
     dayglass)
         cp "$bin/dayglass" "$folder/program"
-        printf '[Start]\r\nYear=2026\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2030\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n[EntSS]\r\nInf= 0\r\n' >"$folder/Data.ini"
+        data_ini 2026 1 1 0 0 0 2030 1 1 0 0 0 0 >"$folder/Data.ini"
         echo "$folder/program" ;;
     discgate)
         cp -r examples/medium/. "$folder/"

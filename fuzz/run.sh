@@ -1,26 +1,26 @@
 #!/bin/sh
-# Builds the fuzz targets and runs one of them for a while, at low priority.
+# Builds the fuzz targets, with clang installed where it is missing, and runs
+# them at low priority as ctest runs them, with the options of
+# fuzz/CMakeLists.txt and any given here:
 #
-#   sh fuzz/run.sh TARGET SECONDS [libFuzzer options...]
+#   sh fuzz/run.sh [TARGET [SECONDS [libFuzzer options...]]]
 #
-# TARGET is ini, autorun, note, icalendar, period or countdown. It runs as ctest runs it,
-# with the options of fuzz/CMakeLists.txt and any given here. New inputs go to
-# BUILD/fuzz/corpus/TARGET, inputs that fail to BUILD/fuzz/crashes/; the seed
-# corpus in fuzz/corpus/TARGET is only read. BUILD is build-fuzz unless
-# FUZZ_BUILD_DIR names another folder. Rerun one failing input with
-#   BUILD/bin/TARGET_fuzzer FILE
+# TARGET is ini, autorun, note, icalendar, period, countdown or all (the
+# default: each in turn, two at a time); SECONDS is 20 unless given. New
+# inputs go to build-fuzz/fuzz/corpus/TARGET, inputs that fail to
+# build-fuzz/fuzz/crashes/; the seed corpus in fuzz/corpus/TARGET is only
+# read. Rerun one failing input with build-fuzz/bin/TARGET_fuzzer FILE.
 set -eu
 cd "$(dirname "$0")/.."
+target=${1:-all}
+seconds=${2:-20}
+shift $(($# < 2 ? $# : 2))
 
-if [ $# -lt 2 ]; then
-    echo "usage: sh fuzz/run.sh ini|autorun|note|icalendar|period|countdown SECONDS [options...]" >&2
-    exit 2
+sh scripts/install-deps.sh clang libclang-rt-14-dev
+cmake --preset fuzz -DDG_FUZZ_SECONDS="$seconds" -DDG_FUZZ_EXTRA_OPTIONS="$*" >/dev/null
+if [ "$target" = all ]; then
+    cmake --build --preset fuzz
+    exec nice ctest --preset fuzz
 fi
-target=$1
-seconds=$2
-shift 2
-build=${FUZZ_BUILD_DIR:-build-fuzz}
-
-cmake --preset fuzz -B "$build" -DDG_FUZZ_SECONDS="$seconds" -DDG_FUZZ_EXTRA_OPTIONS="$*" >/dev/null
-cmake --build "$build" --target "${target}_fuzzer" >/dev/null
-exec nice ctest --test-dir "$build" -L "^fuzz-${target}\$" --verbose
+cmake --build --preset fuzz --target "${target}_fuzzer" >/dev/null
+exec nice ctest --preset fuzz -L "^fuzz-${target}\$" --verbose

@@ -41,7 +41,7 @@ fi
 
 screenshot="$program-screenshot.png"
 echo "== No display: starting $* on a virtual display for three seconds"
-. scripts/virtual-display.sh
+. scripts/common.sh
 start_virtual_display
 trap 'kill "$virtual_display" 2>/dev/null || true' EXIT
 "$@" &

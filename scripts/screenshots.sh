@@ -10,29 +10,24 @@ suffix=""
 out="$PWD/docs/screenshots"
 work="$(mktemp -d)"
 mkdir -p "$out"
-command -v faketime >/dev/null || apt-get install -y -qq faketime >/dev/null
+sh scripts/install-deps.sh --tests
+faketime="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/faketime/libfaketime.so.1"
 
-. scripts/virtual-display.sh
+. scripts/common.sh
 start_virtual_display
 trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
 export QT_SCALE_FACTOR="$scale"
 
-period() { # start and end as "Y M D h m s"
-    set -- $1
-    printf '[Start]\r\nYear=%s\r\nMonth=%s\r\nDay=%s\r\nHour=%s\r\nMinute=%s\r\nSecond=%s\r\n' "$1" "$2" "$3" "$4" "$5" "$6"
-    shift 6
-    printf '[End]\r\nYear=%s\r\nMonth=%s\r\nDay=%s\r\nHour=%s\r\nMinute=%s\r\nSecond=%s\r\n' "$1" "$2" "$3" "$4" "$5" "$6"
-}
-
-# Starts dayglass in a fresh folder holding the given Data.ini and
-# Calendar.ini texts, and leaves its window id in $window.
+# Starts dayglass in a fresh folder with the Data.ini of PERIOD (data_ini's
+# twelve numbers) and PAGE and the Calendar.ini of NOTES, and leaves its
+# window id in $window. Usage: start_dayglass PERIOD PAGE [NOTES]
 start_dayglass() {
     rm -rf "$work/dayglass" && mkdir -p "$work/dayglass"
     cp build/bin/dayglass "$work/dayglass/"
-    printf '%s' "$1" | iconv -f UTF-8 -t CP932 >"$work/dayglass/Data.ini"
-    printf '%s' "${2:-}" | iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
+    data_ini $1 "$2" >"$work/dayglass/Data.ini"
+    printf '%s' "${3:-}" | iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
     # libfaketime directly, so that $! is the program itself.
-    LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME='@2026-12-07 12:00:00' \
+    LD_PRELOAD="$faketime" FAKETIME='@2026-12-07 12:00:00' \
         "$work/dayglass/dayglass" 2>/dev/null &
     app=$!
     window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
@@ -42,8 +37,8 @@ stop() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; }
 shot() { import -window "$1" "$out/$2$suffix.png"; }
 click() { xdotool mousemove --window "$window" "$(( $1 * scale ))" "$(( $2 * scale ))" click --repeat "${3:-1}" --delay 80 1; }
 
-running="$(period "2026 11 1 9 0 0 2027 3 30 18 0 0")"
-start_dayglass "$running"
+running="2026 11 1 9 0 0 2027 3 30 18 0 0"
+start_dayglass "$running" 0
 shot "$window" timer-running
 click 68 252 # 時間設定
 sleep 1
@@ -52,12 +47,12 @@ convert "$out/period-dialog-screen$suffix.png" -gravity center -crop "$((353 * s
 rm "$out/period-dialog-screen$suffix.png"
 stop
 
-start_dayglass "$(period "2026 6 1 0 0 0 2026 11 20 18 0 0")"
+start_dayglass "2026 6 1 0 0 0 2026 11 20 18 0 0" 0
 shot "$window" timer-ended
 stop
 
 notes='[2026/12/03(木)]\r\nText=歯医者 15:00#CR#薬局で薬を受け取る\r\nCollar=65535\r\n[2026/12/07(月)]\r\nText=締め切り#CR#資料を送る\r\nCollar=16744576\r\n[2026/12/24(木)]\r\nText=クリスマス\r\nCollar=16711935\r\n[2026/12/31(木)]\r\nText=大掃除\r\nCollar=8454016\r\n'
-start_dayglass "$running"$'\n''[EntSS]'$'\r\n''Inf= 1'$'\r\n' "$(printf "$notes")"
+start_dayglass "$running" 1 "$(printf "$notes")"
 shot "$window" calendar
 click 115 85 2 # double click on the 3rd: the note editor
 sleep 1
@@ -78,9 +73,7 @@ stop
 
 # The plain menu of a disc made for the Windows shell alone, a normal window,
 # so with the title bar of a window manager.
-openbox --sm-disable >/dev/null 2>&1 &
-manager=$!
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.1; done
+start_window_manager
 # The manager announces itself a moment before it takes the first window.
 sleep 1
 build/bin/discgate examples/driver-cd 2>/dev/null &
@@ -89,5 +82,5 @@ window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
 sleep 1
 import -frame -window "$window" "$out/discgate-plain$suffix.png"
 stop
-kill "$manager"
+kill "$window_manager"
 echo "screenshots in $out"

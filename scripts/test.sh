@@ -12,5 +12,5 @@ sh packaging/tests/hardening-check.sh build-release-check
 sh scripts/with-desktop.sh sh scripts/start-check.sh build-release-check/bin
 cmake --workflow --preset test
 cmake --workflow --preset asan
-sh scripts/fuzz.sh 20
+sh fuzz/run.sh all 20
 python3 scripts/list-skipped.py build/ctest-default.xml build-asan/ctest-asan.xml

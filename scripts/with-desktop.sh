@@ -5,17 +5,9 @@
 # its X11 platform there. Exits 77 (skipped) when Xvfb or openbox is missing.
 # Usage: with-desktop.sh COMMAND [ARGUMENT...]
 set -eu
-for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-. "$(dirname "$0")/virtual-display.sh"
+. "$(dirname "$0")/common.sh"
+require_commands Xvfb openbox xdotool xprop
 start_virtual_display
-openbox --sm-disable >/dev/null 2>&1 &
-manager=$!
-trap 'kill "$manager" "$virtual_display" 2>/dev/null || true' EXIT
-# The manager is ready when it has announced itself on the root window.
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+trap 'kill ${window_manager:-} "$virtual_display" 2>/dev/null || true' EXIT
+start_window_manager
 QT_QPA_PLATFORM=xcb "$@"

@@ -10,7 +10,7 @@
 # Usage: with-input-method.sh COMMAND [ARGUMENT...]
 set -eu
 scripts="$(cd "$(dirname "$0")" && pwd)"
-skip() { echo "SKIP: $*"; exit 77; }
+. "$scripts/common.sh"
 
 if [ "${1:-}" = --inside-desktop ]; then
     shift
@@ -26,9 +26,7 @@ if [ "${1:-}" = --inside-desktop ]; then
     exit "$status"
 fi
 
-for tool in ibus-daemon ibus dbus-run-session setpriv; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (packages ibus, dbus, util-linux)"
-done
+require_commands ibus-daemon ibus dbus-run-session setpriv
 [ -x /usr/lib/ibus-mozc/ibus-engine-mozc ] || skip "Mozc for ibus is not installed (package ibus-mozc)"
 
 if [ "${1:-}" != --in-home ]; then
@@ -49,7 +47,7 @@ if [ "${1:-}" != --in-home ]; then
         # The build may lie where nobody cannot go (below /root), so the
         # program and these scripts run as copies in that home.
         cp "$program" "$scripts/with-input-method.sh" "$scripts/with-desktop.sh" \
-            "$scripts/virtual-display.sh" "$home/run/"
+            "$scripts/common.sh" "$home/run/"
         program="$home/run/$(basename "$program")"
         chown -R nobody: "$home"
         chmod 755 "$home"

@@ -11,15 +11,11 @@ medium="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 reader="$here/atspi_tree.py"
 python=/usr/bin/python3
-for tool in Xvfb dbus-run-session iconv "$python"; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: pyatspi is not installed"; exit 77; }
-[ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||
-    { echo "SKIP: the AT-SPI bus (at-spi2-core) is not installed"; exit 77; }
+. "$here/../../scripts/common.sh"
+require_commands Xvfb dbus-run-session iconv
+require_accessibility
 
 work="$(mktemp -d)"
-. "$here/../../scripts/virtual-display.sh"
 start_virtual_display
 trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
@@ -34,19 +30,17 @@ read_program() {
 # dayglass with a period and a note on today, once on each page.
 mkdir "$work/dayglass"
 cp "$bin/dayglass" "$work/dayglass/"
-period='[Start]\r\nYear=2000\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n'
-period="$period"'[End]\r\nYear=2999\r\nMonth=1\r\nDay=1\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n'
 weekday="$(date +%w | sed 's/0/日/;s/1/月/;s/2/火/;s/3/水/;s/4/木/;s/5/金/;s/6/土/')"
 printf '[%s(%s)]\r\nText=締め切り#CR#資料を送る\r\nCollar=255\r\n' "$(date +%Y/%m/%d)" "$weekday" |
     iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
 
-printf "$period"'[EntSS]\r\nInf= 0\r\n' >"$work/dayglass/Data.ini"
+data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 0 >"$work/dayglass/Data.ini"
 read_program "$work/dayglass/dayglass" -- \
     "frame|DG" "check box|TIMER" "check box|CALENDAR" "frame|TIMER" \
     "label|開始" "label|2000/01/01" "label|残時間" "label|\d+" "label|秒" \
     "progress bar|残時間 \d+%" "push button|時間設定"
 
-printf "$period"'[EntSS]\r\nInf= 1\r\n' >"$work/dayglass/Data.ini"
+data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 1 >"$work/dayglass/Data.ini"
 read_program "$work/dayglass/dayglass" -- \
     "frame|CALENDAR" "label|\d{4}  /  \d\d" "label|日" "label|土" \
     "push button|▼|前の月" "push button|■|今日" "push button|設定" "push button|初期化" \

@@ -11,13 +11,11 @@
 # it cannot run (not root) it says so and exits 77.
 # Usage: fresh-debian.sh PACKAGE.deb [MIRROR]
 set -eu
-if [ "$(id -u)" -ne 0 ]; then
-    echo "SKIP: making and entering a Debian system needs root"
-    exit 77
-fi
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/../../scripts/common.sh"
+[ "$(id -u)" -eq 0 ] || skip "making and entering a Debian system needs root"
 package="$(realpath "$1")"
 mirror="${2:-http://deb.debian.org/debian}"
-here="$(cd "$(dirname "$0")" && pwd)"
 root="$(mktemp -d /var/tmp/fresh-debian-XXXXXX)"
 chmod 755 "$root"
 # Ends what still runs inside the system (a bus or display of the checks),
@@ -40,8 +38,7 @@ trap cleanup EXIT
 in_root() { chroot "$root" env DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8 "$@"; }
 as_user() { in_root su - tester -c "$1"; }
 
-command -v debootstrap >/dev/null ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap >/dev/null
+sh "$here/../../scripts/install-deps.sh" debootstrap >/dev/null
 echo "making a minimal Debian 12 in $root (a few minutes)"
 debootstrap --variant=minbase bookworm "$root" "$mirror" >/dev/null
 for folder in proc sys dev dev/pts; do mount --bind "/$folder" "$root/$folder"; done
@@ -55,7 +52,8 @@ echo "package installed with its dependencies in $(($(date +%s) - started)) s"
 # Before anything else is installed, which could bring a library that the
 # package forgot: every library of both programs and of the plugins that Qt
 # loads for them (X11, the images of the launcher) is there.
-plugins=/usr/lib/x86_64-linux-gnu/qt6/plugins
+# debootstrap makes a system of this machine's architecture.
+plugins="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/qt6/plugins"
 unresolved="$(in_root sh -c "ldd /usr/bin/dayglass /usr/bin/discgate $plugins/platforms/*.so \
     $plugins/xcbglintegrations/*.so $plugins/imageformats/*.so" | grep 'not found' || true)"
 [ -z "$unresolved" ] || { echo "libraries missing after the install:"; echo "$unresolved"; exit 1; }
@@ -77,7 +75,7 @@ echo "a medium with an Autorun.inf opens with discgate"
 in_root useradd -m tester
 mkdir -p "$root/tmp/checks/packaging" "$root/tmp/checks/scripts"
 cp -r "$here" "$root/tmp/checks/packaging/tests"
-cp "$here/../../scripts/virtual-display.sh" "$root/tmp/checks/scripts/"
+cp "$here/../../scripts/common.sh" "$root/tmp/checks/scripts/"
 cp -r "$here/../../examples/medium" "$root/tmp/checks/medium"
 chmod -R a+rX "$root/tmp/checks"
 

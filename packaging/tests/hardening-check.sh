@@ -14,7 +14,8 @@
 # not among those it links, and the package must name it itself.
 # Usage: hardening-check.sh RELEASE_BUILD_FOLDER
 set -eu
-command -v hardening-check >/dev/null || { echo "SKIP: hardening-check is not installed"; exit 77; }
+. "$(dirname "$0")/../../scripts/common.sh"
+require_commands hardening-check
 build=$(cd "$1" && pwd)
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

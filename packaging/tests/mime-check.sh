@@ -13,11 +13,10 @@ set -eu
 build="$1"
 app_id="$2"
 python=/usr/bin/python3
-for tool in gio update-desktop-database update-mime-database; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-"$python" -c 'import gi' 2>/dev/null || { echo "SKIP: python3-gi is not installed"; exit 77; }
-[ -f /usr/share/mime/treemagic ] || { echo "SKIP: shared-mime-info is not installed"; exit 77; }
+. "$(dirname "$0")/../../scripts/common.sh"
+require_commands gio update-desktop-database update-mime-database
+require_python_module gi python3-gi
+[ -f /usr/share/mime/treemagic ] || skip "shared-mime-info is not installed"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -5,12 +5,8 @@
 # centre reads them. Skipped (status 77) where either tool is missing.
 # Usage: validate.sh BUILD_FOLDER
 set -eu
-for tool in desktop-file-validate appstreamcli; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/../../scripts/common.sh"
+require_commands desktop-file-validate appstreamcli
 tree="$(mktemp -d)"
 trap 'rm -rf "$tree"' EXIT
 cmake --install "$1" --prefix "$tree/usr" >/dev/null

@@ -15,19 +15,12 @@ medium="$2"
 session_test="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 python=/usr/bin/python3
-skip() {
-    echo "SKIP: $1"
-    exit 77
-}
-for tool in weston Xwayland xwininfo dbus-run-session "$python"; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+. "$here/../../scripts/common.sh"
+require_commands weston Xwayland xwininfo dbus-run-session
 weston --help 2>&1 | grep -q headless-backend.so || skip "weston has no headless backend"
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
     skip "Qt's Wayland platform plugin (qt6-wayland) is not installed"
-"$python" -c 'import pyatspi' 2>/dev/null || skip "pyatspi is not installed"
-[ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||
-    skip "the AT-SPI bus (at-spi2-core) is not installed"
+require_accessibility
 
 # mktemp makes the folder private (mode 0700), as Wayland wants the runtime
 # folder of its user, root included.

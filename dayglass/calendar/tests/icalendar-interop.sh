@@ -10,7 +10,8 @@
 # Usage: icalendar-interop.sh DAYGLASS HOLIDAY_CALENDAR
 set -eu
 python=/usr/bin/python3
-"$python" -c 'import icalendar' 2>/dev/null || { echo "SKIP: python3-icalendar is not installed"; exit 77; }
+. "$(dirname "$0")/../../../scripts/common.sh"
+require_python_module icalendar python3-icalendar
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/notes" "$work/empty"
