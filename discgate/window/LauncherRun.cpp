@@ -27,8 +27,8 @@ void endWith(frmMain &window, int status) {
 
 int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
     frmMain window(programFolder, opener, menuSourceOf(programFolder));
-    if (const auto error = window.Form_Load()) {
-        reportFailure(*error);
+    if (const auto loaded = window.Form_Load(); !loaded) {
+        reportFailure(loaded.error());
         return failureStatus;
     }
     QObject::connect(&window, &frmMain::ended, &window,

@@ -92,13 +92,13 @@ QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const std::string &i
     if (!icon.empty()) {
         PictureStore pictures(mediumRoot);
         const auto picture = pictures.picture(mediumFilePath(mediumRoot, withoutDrive(icon)));
-        if (const auto *pixmap = std::get_if<QPixmap>(&picture)) {
-            const QSizeF size = pixmap->deviceIndependentSize();
+        if (picture) {
+            const QSizeF size = picture->deviceIndependentSize();
             if (size.width() <= iconSide && size.height() <= iconSide)
-                return *pixmap;
-            const qreal ratio = pixmap->devicePixelRatio();
-            return pixmap->scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio,
-                                  Qt::SmoothTransformation);
+                return *picture;
+            const qreal ratio = picture->devicePixelRatio();
+            return picture->scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio,
+                                   Qt::SmoothTransformation);
         }
     }
     return themeIcon({"media-optical", "drive-removable-media"}, QStyle::SP_DriveCDIcon, widget);

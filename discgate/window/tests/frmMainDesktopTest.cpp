@@ -57,7 +57,7 @@ private slots:
         writeBytes(*m_medium / "docs" / "guide.html", "<p>Guide</p>\n");
         m_opener = RecordingOpener();
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
-        QVERIFY(!m_window->Form_Load());
+        QVERIFY(m_window->Form_Load());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
