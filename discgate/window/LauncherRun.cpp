@@ -13,7 +13,8 @@ constexpr int successStatus = 0;
 constexpr int failureStatus = 1;
 
 void reportFailure(const LoadError &error) {
-    MessageBoxes::inform(nullptr, QStringLiteral("discgate"), LauncherMessages::loadError(error));
+    MessageBoxes::inform(nullptr, QGuiApplication::applicationDisplayName(),
+                         LauncherMessages::loadError(error));
 }
 
 // Ends the event loop first, so that hiding the last window cannot end it with

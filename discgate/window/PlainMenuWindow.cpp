@@ -60,8 +60,8 @@ QString choiceCaption(const AutorunChoice &choice) {
     if (!choice.label.empty())
         return withoutAccessKeys(shownText(choice.label));
     const QString name = withoutAccessKeys(shownText(choice.name));
-    return choice.kind == ChoiceKind::Run ? QObject::tr("%1 を実行").arg(name)
-                                          : QObject::tr("%1 を開く").arg(name);
+    return choice.kind == ChoiceKind::Run ? PlainMenuWindow::tr("%1 を実行").arg(name)
+                                          : PlainMenuWindow::tr("%1 を開く").arg(name);
 }
 
 // An icon inside a Windows program or library, which only Windows reads.

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "QtPaths.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,7 +18,7 @@ bool mayStart(const StartingMenu &menu, const LaunchAction &action) {
     if (menu.source == MenuSource::Medium || !startsProgram(action))
         return true;
     const std::filesystem::path target(action.target);
-    return MessageBoxes::askYesNo(menu.window, QStringLiteral("discgate"),
+    return MessageBoxes::askYesNo(menu.window, QGuiApplication::applicationDisplayName(),
                                   LauncherMessages::folderProgramQuestion(
                                       qtPath(target.filename()), qtPath(target.parent_path())),
                                   MessageBoxes::DefaultAnswer::No);
@@ -52,7 +53,7 @@ bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &st
         menu.window->hide();
     if (!decision) {
         MessageBoxes::inform(
-            messageParentFor(menu.window, after), QStringLiteral("discgate"),
+            messageParentFor(menu.window, after), QGuiApplication::applicationDisplayName(),
             LauncherMessages::launchRefusal(decision.error(), QString::fromStdString(strPath)));
         steps.finished();
         return true;
@@ -62,7 +63,8 @@ bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &st
         if (!window)
             return;
         if (!outcome)
-            MessageBoxes::inform(messageParentFor(window, after), QStringLiteral("discgate"),
+            MessageBoxes::inform(messageParentFor(window, after),
+                                 QGuiApplication::applicationDisplayName(),
                                  LauncherMessages::openFailure(name, outcome.error()));
         finished();
     });

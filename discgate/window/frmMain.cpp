@@ -10,7 +10,6 @@
 #include "TargetStart.h"
 #include "WindowPlacement.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -21,11 +20,7 @@ namespace {
 // What a screen reader calls a button: the close button what it does, a
 // launch button its target.
 QString accessibleButtonName(int index, const BtnData &button) {
-    return index == 0 ? QStringLiteral("閉じる") : targetName(button.strExeFile);
-}
-
-void installFrmMainAccessible() {
-    installAccessibleInterface<frmMain, AccessibleWindow>();
+    return index == 0 ? frmMain::tr("閉じる") : targetName(button.strExeFile);
 }
 
 PixelRect primaryScreenRect() {
@@ -35,7 +30,9 @@ PixelRect primaryScreenRect() {
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
+void frmMain::installAccessibleInterfaces() {
+    installAccessibleInterface<frmMain, AccessibleWindow>();
+}
 
 frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource source)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
@@ -43,7 +40,7 @@ frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource
       m_client(new ClientArea(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The window has no title to read; the program's name stands in for it.
-    setAccessibleName(QStringLiteral("discgate"));
+    setAccessibleName(QGuiApplication::applicationDisplayName());
     connect(m_client, &ClientArea::mouseMoved, this, &frmMain::Form_MouseMove);
 }
 
@@ -137,7 +134,7 @@ void frmMain::imgBotton_Click(int index) {
         return;
     const BtnData &button = BtnList[index];
     if (!button.strMessage.empty()) {
-        const QString caption = button.strTitle.empty() ? QStringLiteral("discgate")
+        const QString caption = button.strTitle.empty() ? QGuiApplication::applicationDisplayName()
                                                         : QString::fromStdString(button.strTitle);
         if (!MessageBoxes::askYesNo(this, caption, QString::fromStdString(button.strMessage)))
             return;

@@ -29,6 +29,10 @@ public:
     frmMain(std::filesystem::path programFolder, Opener &opener,
             MenuSource source = MenuSource::Medium);
 
+    // Gives the window the face that assistive technology reads; once, before
+    // the first window is made.
+    static void installAccessibleInterfaces();
+
     // Reads Autorun.inf, sizes and places the window, decodes all its pictures
     // and creates the buttons, without showing the window. The caller shows it
     // when this works, and otherwise reports the error and ends.

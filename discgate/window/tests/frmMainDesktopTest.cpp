@@ -47,6 +47,11 @@ private:
     std::unique_ptr<frmMain> m_window;
 
 private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName(QStringLiteral("discgate"));
+        frmMain::installAccessibleInterfaces();
+    }
+
     void init() {
         m_medium = std::make_unique<TemporaryFolder>();
         writeBytes(*m_medium / "Autorun.inf", description);

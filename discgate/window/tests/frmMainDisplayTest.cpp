@@ -50,6 +50,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("discgate")); }
+
     void init() {
         m_medium = std::make_unique<TemporaryFolder>();
         writeBytes(*m_medium / "Autorun.inf", description);

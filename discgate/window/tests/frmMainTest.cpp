@@ -74,7 +74,10 @@ class frmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qRegisterMetaType<LoadError>(); }
+    void initTestCase() {
+        QCoreApplication::setApplicationName(QStringLiteral("discgate"));
+        qRegisterMetaType<LoadError>();
+    }
 
     void init() {
         m_medium = std::make_unique<TemporaryFolder>();
