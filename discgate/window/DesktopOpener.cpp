@@ -31,10 +31,7 @@ DesktopOpener::DesktopOpener(std::chrono::milliseconds answerWait) : m_launches(
 
 void DesktopOpener::open(const LaunchAction &action, Answer answer) {
     Answer explained = [action, answer = std::move(answer)](Result<void, OpenFailure> outcome) {
-        if (outcome)
-            answer(outcome);
-        else
-            answer(Failure{explainFailure(action, outcome.error())});
+        answer(outcome ? outcome : Failure{explainFailure(action, outcome.error())});
     };
     switch (action.kind) {
     case LaunchKind::OpenUrl:

@@ -13,8 +13,6 @@ class LauncherMessages {
     Q_DECLARE_TR_FUNCTIONS(LauncherMessages)
 
 public:
-    LauncherMessages() = delete;
-
     // Why the window cannot be built, before the program ends.
     static QString loadError(const LoadError &error);
 
