@@ -3,6 +3,7 @@
 #include "LauncherRun.h"
 #include "MediumChooser.h"
 #include "PixelBudget.h"
+#include "frmMain.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[]) {
     QImageReader::setAllocationLimit(int(PixelBudget::limitBytes >> 20));
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
+    frmMain::installAccessibleInterfaces();
     const auto search = mediumSearchOf(QApplication::arguments());
     if (!search)
         return 1;

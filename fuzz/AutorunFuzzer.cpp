@@ -77,16 +77,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkPlainMenu(content);
     const DescriptionOrError result = readLauncherDescription(medium());
     const cls_IniFile ini = iniFileAt(file.string());
-    if (const auto *error = std::get_if<LoadError>(&result)) {
-        require((error->problem == LoadProblem::Overflow ||
-                 error->problem == LoadProblem::WindowTooLarge ||
-                 error->problem == LoadProblem::TooManyButtons) &&
-                    !error->detail.empty(),
+    if (!result) {
+        const LoadError &error = result.error();
+        require((error.problem == LoadProblem::Overflow ||
+                 error.problem == LoadProblem::WindowTooLarge ||
+                 error.problem == LoadProblem::TooManyButtons) &&
+                    !error.detail.empty(),
                 "an existing description fails only by its window's size or its number of "
                 "buttons, and says where");
         return 0;
     }
-    const auto &description = std::get<LauncherDescription>(result);
+    const LauncherDescription &description = *result;
     require(description.widthTwips == ini.GetDataInt("MainForm", "Width") * 15,
             "the width is the pixels times 15");
     checkButtons(description, ini);

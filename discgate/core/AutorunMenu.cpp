@@ -101,10 +101,9 @@ AutorunMenu parseAutorunMenu(const cls_IniFile &ini) {
 
 std::optional<AutorunMenu> readAutorunMenu(const std::filesystem::path &mediumRoot) {
     auto content = readMediumFile(mediumFilePath(mediumRoot, descriptionFileName), mediumRoot);
-    auto *text = std::get_if<std::string>(&content);
-    if (!text)
+    if (!content)
         return std::nullopt;
-    const cls_IniFile ini = cls_IniFile::ofContent(std::move(*text));
+    const cls_IniFile ini = cls_IniFile::ofContent(std::move(*content));
     if (ini.HasSection("MainForm"))
         return std::nullopt;
     return parseAutorunMenu(ini);

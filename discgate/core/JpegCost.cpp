@@ -203,12 +203,12 @@ JpegCost jpegCost(std::string_view data) {
     return JpegReader(data).read();
 }
 
-std::optional<LoadProblem> takeJpegCost(const JpegCost &cost, PixelBudget &budget) {
+Result<void, LoadProblem> takeJpegCost(const JpegCost &cost, PixelBudget &budget) {
     if (cost.scans > maximumJpegScans)
-        return LoadProblem::PictureTooManyScans;
+        return Failure{LoadProblem::PictureTooManyScans};
     if (!budget.fits(cost.pixelBytes + cost.coefficientBytes))
-        return LoadProblem::PicturesOverBudget;
+        return Failure{LoadProblem::PicturesOverBudget};
     if (!budget.takeDecodingWork(cost.work))
-        return LoadProblem::PictureTooManyScans;
-    return std::nullopt;
+        return Failure{LoadProblem::PictureTooManyScans};
+    return {};
 }

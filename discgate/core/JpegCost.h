@@ -2,10 +2,10 @@
 
 #include "LoadError.h"
 #include "PixelBudget.h"
+#include "Result.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 // A progressive JPEG is decoded scan by scan, and each scan may touch every
@@ -57,5 +57,5 @@ JpegCost jpegCost(std::string_view data);
 // Why a JPEG of this cost is not decoded for a medium whose pictures have
 // `budget` left: too many scans or too much work (PictureTooManyScans), or
 // memory that the picture and its coefficients would take beyond what is left
-// (PicturesOverBudget). When nothing comes back, its work has been taken.
-std::optional<LoadProblem> takeJpegCost(const JpegCost &cost, PixelBudget &budget);
+// (PicturesOverBudget). When it may be decoded, its work has been taken.
+Result<void, LoadProblem> takeJpegCost(const JpegCost &cost, PixelBudget &budget);

@@ -53,8 +53,7 @@ bool liesOnNoexecMount(const OpenedFile &file) {
 // on a "noexec" medium and would hide the program there.
 LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
     const LaunchAction document{LaunchKind::OpenFile, real.string()};
-    const auto opened = openOnMedium(real, mediumRoot);
-    const auto *file = std::get_if<OpenedFile>(&opened);
+    const auto file = openOnMedium(real, mediumRoot);
     if (!file || !S_ISREG(file->status.st_mode))
         return document;
     const std::string start = beginningOf(*file);
@@ -65,7 +64,7 @@ LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
     if (!program && !runByDesktop)
         return document;
     if (liesOnNoexecMount(*file))
-        return LaunchRefusal::ProgramOnNoexecMedium;
+        return Failure{LaunchRefusal::ProgramOnNoexecMedium};
     // A program this user may not run is a document to them, unless the
     // desktop knows how to start it.
     if (program && ::access(real.c_str(), X_OK) == 0)
@@ -109,9 +108,9 @@ LaunchDecision addressDecision(std::string_view address) {
     const std::string scheme = asciiLowered(address.substr(0, address.find(':')));
     constexpr std::array<std::string_view, 3> linkSchemes = {"http", "https", "ftp"};
     if (scheme == "mailto" && asksForAttachment(address))
-        return LaunchRefusal::MailAttachment;
+        return Failure{LaunchRefusal::MailAttachment};
     if (scheme != "mailto" && std::ranges::find(linkSchemes, scheme) == linkSchemes.end())
-        return LaunchRefusal::AddressScheme;
+        return Failure{LaunchRefusal::AddressScheme};
     return LaunchAction{LaunchKind::OpenUrl, std::string(address)};
 }
 
@@ -137,6 +136,6 @@ LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumR
     std::error_code error;
     const auto real = realPathOnMedium(fs::absolute(fs::path(strExeFile), error), mediumRoot);
     if (!real)
-        return LaunchRefusal::OffMedium;
+        return Failure{LaunchRefusal::OffMedium};
     return fileDecision(*real, mediumRoot);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "Result.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <variant>
 
 enum class LaunchKind {
     // An address such as https: or mailto:, for the desktop's opener.
@@ -39,7 +40,7 @@ enum class LaunchRefusal {
     MailAttachment,
 };
 
-using LaunchDecision = std::variant<LaunchAction, LaunchRefusal>;
+using LaunchDecision = Result<LaunchAction, LaunchRefusal>;
 
 // Whether opening the target runs a program, directly or through the desktop.
 bool startsProgram(const LaunchAction &action);

@@ -44,8 +44,8 @@ public:
         // Tens of thousands of sibling widgets overflow the stack when Qt
         // paints them.
         if (count > maximumLaunchButtons)
-            return LoadError{LoadProblem::TooManyButtons, m_file,
-                             "[BtmMax] Num=" + std::to_string(count)};
+            return Failure{LoadError{LoadProblem::TooManyButtons, m_file,
+                                     "[BtmMax] Num=" + std::to_string(count)}};
         for (std::int32_t k = 1; k <= count; ++k) {
             const ButtonRecord record = readButton("Btn" + std::to_string(k), ButtonKind::Launch);
             append(description, record);
@@ -53,9 +53,9 @@ public:
                 break;
         }
         if (m_overflow)
-            return *m_overflow;
-        if (auto error = windowTooLarge(description))
-            return *error;
+            return Failure{*m_overflow};
+        if (auto fits = windowFits(description); !fits)
+            return Failure{fits.error()};
         return description;
     }
 
@@ -73,18 +73,19 @@ private:
         return 0;
     }
 
-    // The first side beyond what a window may measure, named as the file
-    // gives it. A window system asked for such a window would need gigabytes
-    // for its pixels alone.
-    std::optional<LoadError> windowTooLarge(const LauncherDescription &description) const {
+    // Whether every side is within what a window may measure; otherwise the
+    // first side beyond it, named as the file gives it. A window system asked
+    // for such a window would need gigabytes for its pixels alone.
+    Result<void, LoadError> windowFits(const LauncherDescription &description) const {
         const std::pair<const char *, std::int32_t> sides[] = {{"Width", description.widthTwips},
                                                                {"Height", description.heightTwips}};
         for (const auto &[key, sideTwips] : sides) {
             if (const std::int64_t pixels = sideTwips / twipsPerPixel; pixels > maximumWindowSide)
-                return LoadError{LoadProblem::WindowTooLarge, m_file,
-                                 std::string("[MainForm] ") + key + "=" + std::to_string(pixels)};
+                return Failure{
+                    LoadError{LoadProblem::WindowTooLarge, m_file,
+                              std::string("[MainForm] ") + key + "=" + std::to_string(pixels)}};
         }
-        return std::nullopt;
+        return {};
     }
 
     ScreenEdge screenEdge(const std::string &key) {
@@ -140,10 +141,11 @@ private:
 DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder) {
     const std::string file = mediumFilePath(programFolder, descriptionFileName);
     auto content = readMediumFile(file, programFolder);
-    if (const auto *problem = std::get_if<MediumFileProblem>(&content))
-        return LoadError{*problem == MediumFileProblem::TooLarge ? LoadProblem::DescriptionTooLarge
-                                                                 : LoadProblem::DescriptionMissing,
-                         file,
-                         {}};
-    return DescriptionReader(programFolder, file, std::move(std::get<std::string>(content))).read();
+    if (!content)
+        return Failure{LoadError{content.error() == MediumFileProblem::TooLarge
+                                     ? LoadProblem::DescriptionTooLarge
+                                     : LoadProblem::DescriptionMissing,
+                                 file,
+                                 {}}};
+    return DescriptionReader(programFolder, file, std::move(*content)).read();
 }

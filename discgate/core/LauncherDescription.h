@@ -3,10 +3,10 @@
 #include "BtnData.h"
 #include "LoadError.h"
 #include "PixelGeometry.h"
+#include "Result.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <variant>
 #include <vector>
 
 enum class Placement { AtPosition, Centred };
@@ -44,7 +44,7 @@ inline constexpr std::int32_t maximumWindowSide = 16384;
 // The most launch buttons a menu may have; "Num" beyond it is refused.
 inline constexpr std::int32_t maximumLaunchButtons = 1000;
 
-using DescriptionOrError = std::variant<LauncherDescription, LoadError>;
+using DescriptionOrError = Result<LauncherDescription, LoadError>;
 
 // Reads Autorun.inf in `programFolder`, once, through one descriptor (see
 // MediumFile.h). Fails when the file is missing, unreadable, off the medium or

@@ -17,8 +17,7 @@ constexpr int lookFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
 // terminal never becomes the controlling one.
 constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-std::variant<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root,
-                                                        const fs::path &relative) {
+Result<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root, const fs::path &relative) {
     FileDescriptor folder(::open(root.c_str(), folderFlags));
     std::vector<fs::path> names(relative.begin(), relative.end());
     if (names.empty())
@@ -26,21 +25,18 @@ std::variant<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root,
     for (std::size_t index = 0; folder.valid() && index + 1 < names.size(); ++index)
         folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
     if (!folder.valid())
-        return MediumFileProblem::Missing;
-    OpenedFile file = openRegularFile(folder.get(), names.back().c_str());
-    if (!file.descriptor.valid())
-        return MediumFileProblem::Missing;
-    return file;
+        return Failure{MediumFileProblem::Missing};
+    return openRegularFile(folder.get(), names.back().c_str());
 }
 
 } // namespace
 
 // The file is reopened through its O_PATH descriptor, so that what is opened
 // is the very file that was looked at.
-OpenedFile openRegularFile(int folder, const char *name) {
+Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *name) {
     OpenedFile file{FileDescriptor(::openat(folder, name, lookFlags)), {}};
     if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &file.status) != 0)
-        return OpenedFile{FileDescriptor(), {}};
+        return Failure{MediumFileProblem::Missing};
     if (!S_ISREG(file.status.st_mode))
         return file;
     const std::string located = "/proc/self/fd/" + std::to_string(file.descriptor.get());
@@ -48,33 +44,32 @@ OpenedFile openRegularFile(int folder, const char *name) {
     struct stat opened {};
     if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &opened) != 0 ||
         opened.st_ino != file.status.st_ino || opened.st_dev != file.status.st_dev)
-        return OpenedFile{FileDescriptor(), {}};
+        return Failure{MediumFileProblem::Missing};
     return file;
 }
 
-std::variant<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
-                                                         const fs::path &mediumRoot) {
+Result<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
+                                                   const fs::path &mediumRoot) {
     const auto real = realPathOnMedium(path, mediumRoot);
     std::error_code error;
     const fs::path root = fs::canonical(mediumRoot, error);
     if (!real || error)
-        return MediumFileProblem::OffMedium;
+        return Failure{MediumFileProblem::OffMedium};
     return openBeneath(root, real->lexically_relative(root));
 }
 
-std::variant<std::string, MediumFileProblem> readMediumFile(const fs::path &path,
-                                                            const fs::path &mediumRoot) {
-    auto opened = openOnMedium(path, mediumRoot);
-    if (const auto *problem = std::get_if<MediumFileProblem>(&opened))
-        return *problem;
-    const OpenedFile &file = std::get<OpenedFile>(opened);
-    if (!S_ISREG(file.status.st_mode))
-        return MediumFileProblem::Missing;
+Result<std::string, MediumFileProblem> readMediumFile(const fs::path &path,
+                                                      const fs::path &mediumRoot) {
+    const auto file = openOnMedium(path, mediumRoot);
+    if (!file)
+        return Failure{file.error()};
+    if (!S_ISREG(file->status.st_mode))
+        return Failure{MediumFileProblem::Missing};
     // Refused before a byte is read: reading it whole could exhaust the memory.
-    if (static_cast<std::uintmax_t>(file.status.st_size) > FileStore::maximumFileSize)
-        return MediumFileProblem::TooLarge;
-    auto content = FileStore::readDescriptor(file.descriptor.get());
+    if (static_cast<std::uintmax_t>(file->status.st_size) > FileStore::maximumFileSize)
+        return Failure{MediumFileProblem::TooLarge};
+    auto content = FileStore::readDescriptor(file->descriptor.get());
     if (!content)
-        return MediumFileProblem::Missing;
+        return Failure{MediumFileProblem::Missing};
     return std::move(*content);
 }

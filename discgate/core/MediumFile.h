@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FileDescriptor.h"
+#include "Result.h"
 
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
-#include <variant>
 
 // Opening the files of a medium, whose content, and whose very files, someone
 // else controls. A file is judged by its real path (see MediumConfinement.h)
@@ -31,15 +31,16 @@ struct OpenedFile {
 // link there, and opens it for reading, without blocking, only when it is a
 // regular file; anything else is only looked at (an O_PATH descriptor), since
 // opening a device can act on it. The status is that of what was looked at.
-OpenedFile openRegularFile(int folder, const char *name);
+// Missing when nothing can be looked at there.
+Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *name);
 
 // Opens the file or folder at `path` on the medium whose root is `mediumRoot`,
 // without blocking. The real path is opened one component at a time from the
 // root, following no link, so that what is opened is what was judged even if
 // a folder on the way is swapped for a link meanwhile.
-std::variant<OpenedFile, MediumFileProblem> openOnMedium(const std::filesystem::path &path,
-                                                         const std::filesystem::path &mediumRoot);
+Result<OpenedFile, MediumFileProblem> openOnMedium(const std::filesystem::path &path,
+                                                   const std::filesystem::path &mediumRoot);
 
 // The whole content of the regular file at `path` on the medium.
-std::variant<std::string, MediumFileProblem>
-readMediumFile(const std::filesystem::path &path, const std::filesystem::path &mediumRoot);
+Result<std::string, MediumFileProblem> readMediumFile(const std::filesystem::path &path,
+                                                      const std::filesystem::path &mediumRoot);

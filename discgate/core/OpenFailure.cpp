@@ -15,10 +15,10 @@ namespace {
 // named like a program must not hold the window, and a device must not be
 // opened at all.
 bool fileBeginsAsWindowsProgram(const fs::path &path) {
-    const OpenedFile file = openRegularFile(AT_FDCWD, path.c_str());
+    const auto file = openRegularFile(AT_FDCWD, path.c_str());
     std::array<char, 2> magic{};
-    return S_ISREG(file.status.st_mode) &&
-           ::pread(file.descriptor.get(), magic.data(), magic.size(), 0) == 2 &&
+    return file && S_ISREG(file->status.st_mode) &&
+           ::pread(file->descriptor.get(), magic.data(), magic.size(), 0) == 2 &&
            beginsAsWindowsProgram(std::string_view(magic.data(), magic.size()));
 }
 

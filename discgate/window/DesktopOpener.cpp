@@ -11,12 +11,12 @@ namespace {
 // looked at.
 constexpr std::chrono::milliseconds dispatchInterval{10};
 
-std::optional<OpenFailure> startProgram(const std::string &path) {
+Result<void, OpenFailure> startProgram(const std::string &path) {
     QProcess process;
     process.setProgram(qtPath(path));
     if (process.startDetached())
-        return std::nullopt;
-    return OpenFailure{OpenProblem::System, process.errorString().toStdString()};
+        return {};
+    return Failure{OpenFailure{OpenProblem::System, process.errorString().toStdString()}};
 }
 
 } // namespace
@@ -30,8 +30,8 @@ DesktopOpener::DesktopOpener(std::chrono::milliseconds answerWait) : m_launches(
 }
 
 void DesktopOpener::open(const LaunchAction &action, Answer answer) {
-    Answer explained = [action, answer = std::move(answer)](std::optional<OpenFailure> failure) {
-        answer(failure ? std::optional(explainFailure(action, *failure)) : std::nullopt);
+    Answer explained = [action, answer = std::move(answer)](Result<void, OpenFailure> outcome) {
+        answer(outcome ? outcome : Failure{explainFailure(action, outcome.error())});
     };
     switch (action.kind) {
     case LaunchKind::OpenUrl:

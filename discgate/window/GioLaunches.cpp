@@ -7,7 +7,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 // Enough to run every source that is ready, while a source that stays ready
 // cannot keep dispatch() from returning.
@@ -15,11 +15,11 @@ constexpr int iterationsPerDispatch = 64;
 
 struct Launch {
     bool address = false;
-    Clock::time_point deadline;
+    SteadyClock::time_point deadline;
     GCancellable *cancellable = g_cancellable_new();
     GioLaunches::Answer answer;
     bool finished = false;
-    std::optional<OpenFailure> failure;
+    Result<void, OpenFailure> outcome;
 };
 
 OpenFailure failureOf(const GError *error, bool address) {
@@ -36,7 +36,7 @@ void launchFinished(GObject *, GAsyncResult *result, gpointer data) {
     auto *launch = static_cast<Launch *>(data);
     GError *error = nullptr;
     if (!g_app_info_launch_default_for_uri_finish(result, &error)) {
-        launch->failure = failureOf(error, launch->address);
+        launch->outcome = Failure{failureOf(error, launch->address)};
         g_error_free(error);
     }
     launch->finished = true;
@@ -55,7 +55,7 @@ struct GioLaunches::State {
     void launch(const char *uri, bool address, Answer answer) {
         Launch &launch = launches.emplace_back();
         launch.address = address;
-        launch.deadline = Clock::now() + answerWait;
+        launch.deadline = SteadyClock::now() + answerWait;
         launch.answer = std::move(answer);
         // GIO attaches its work to the thread's default context of the moment.
         g_main_context_push_thread_default(context);
@@ -84,7 +84,7 @@ void GioLaunches::openFile(const std::filesystem::path &path, Answer answer) {
     if (uri == nullptr) {
         const OpenFailure failure{OpenProblem::System, error->message};
         g_error_free(error);
-        answer(failure);
+        answer(Failure{failure});
         return;
     }
     m_state->launch(uri, false, std::move(answer));
@@ -98,7 +98,7 @@ void GioLaunches::openAddress(const std::string &address, Answer answer) {
 bool GioLaunches::dispatch() {
     // Whether a launch is overdue is judged before GIO runs: an answer that
     // first comes after the deadline is not heard, even in this call.
-    const Clock::time_point start = Clock::now();
+    const SteadyClock::time_point start = SteadyClock::now();
     g_main_context_push_thread_default(m_state->context);
     for (int i = 0; i < iterationsPerDispatch; ++i) {
         if (!g_main_context_iteration(m_state->context, FALSE))
@@ -108,12 +108,12 @@ bool GioLaunches::dispatch() {
 
     // The answers are called last, when the launches are in order again: an
     // answer may show a message box, whose event loop calls dispatch() anew.
-    std::vector<std::pair<Answer, std::optional<OpenFailure>>> due;
+    std::vector<std::pair<Answer, Result<void, OpenFailure>>> due;
     for (auto launch = m_state->launches.begin(); launch != m_state->launches.end();) {
         const bool overdue = start >= launch->deadline;
         if (launch->answer && (launch->finished || overdue))
             due.emplace_back(std::exchange(launch->answer, {}),
-                             overdue ? std::nullopt : launch->failure);
+                             overdue ? Result<void, OpenFailure>() : launch->outcome);
         if (launch->finished) {
             g_object_unref(launch->cancellable);
             launch = m_state->launches.erase(launch);
@@ -121,7 +121,7 @@ bool GioLaunches::dispatch() {
             ++launch;
         }
     }
-    for (auto &[answer, failure] : due)
-        answer(failure);
+    for (auto &[answer, outcome] : due)
+        answer(outcome);
     return !m_state->launches.empty();
 }

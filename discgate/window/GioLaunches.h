@@ -1,12 +1,12 @@
 #pragma once
 
 #include "OpenFailure.h"
+#include "Result.h"
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 // Opens files and addresses with the desktop's default applications through
@@ -20,10 +20,10 @@
 // dispatch() while it returns true.
 class GioLaunches {
 public:
-    using Answer = std::function<void(std::optional<OpenFailure>)>;
+    using Answer = std::function<void(Result<void, OpenFailure>)>;
 
     // A launch that has not answered within `answerWait` is taken to be under
-    // way: its answer is nothing, and what GIO says later is not heard.
+    // way: its answer is success, and what GIO says later is not heard.
     explicit GioLaunches(std::chrono::milliseconds answerWait);
     ~GioLaunches();
     GioLaunches(const GioLaunches &) = delete;

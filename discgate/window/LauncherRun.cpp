@@ -13,7 +13,8 @@ constexpr int successStatus = 0;
 constexpr int failureStatus = 1;
 
 void reportFailure(const LoadError &error) {
-    MessageBoxes::inform(nullptr, QStringLiteral("discgate"), LauncherMessages::loadError(error));
+    MessageBoxes::inform(nullptr, QGuiApplication::applicationDisplayName(),
+                         LauncherMessages::loadError(error));
 }
 
 // Ends the event loop first, so that hiding the last window cannot end it with
@@ -27,8 +28,8 @@ void endWith(frmMain &window, int status) {
 
 int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
     frmMain window(programFolder, opener, menuSourceOf(programFolder));
-    if (const auto error = window.Form_Load()) {
-        reportFailure(*error);
+    if (const auto loaded = window.Form_Load(); !loaded) {
+        reportFailure(loaded.error());
         return failureStatus;
     }
     QObject::connect(&window, &frmMain::ended, &window,

@@ -7,12 +7,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QStorageInfo>
 #include <cstdlib>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// The context of this file's texts.
+struct MediumChooser {
+    Q_DECLARE_TR_FUNCTIONS(MediumChooser)
+};
 
 std::vector<fs::path> mediaMountPoints() {
     std::vector<fs::path> mountPoints;
@@ -29,12 +35,13 @@ std::vector<fs::path> mediaMountPoints() {
 std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("メディアの Autorun.inf に書かれたメニューを開きます。"));
+        MediumChooser::tr("メディアの Autorun.inf に書かれたメニューを開きます。"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("medium"),
-                                 QStringLiteral("Autorun.inf のあるフォルダー、またはそのファイル"),
-                                 QStringLiteral("[medium]"));
+    parser.addPositionalArgument(
+        QStringLiteral("medium"),
+        MediumChooser::tr("Autorun.inf のあるフォルダー、またはそのファイル"),
+        QStringLiteral("[medium]"));
     parser.process(arguments);
 
     MediumSearch search{fileSystemPath(QCoreApplication::applicationDirPath()), std::nullopt,
@@ -44,18 +51,19 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
         return search;
     search.named = localPathOfArgument(fileSystemPath(named.first()).native());
     if (!search.named) {
-        MessageBoxes::inform(nullptr, QStringLiteral("discgate"),
-                             QStringLiteral("「%1」はこのコンピューター上のフォルダーではないため、"
-                                            "メニューを開けません。")
-                                 .arg(named.first()));
+        MessageBoxes::inform(
+            nullptr, QGuiApplication::applicationDisplayName(),
+            MediumChooser::tr("「%1」はこのコンピューター上のフォルダーではないため、"
+                              "メニューを開けません。")
+                .arg(named.first()));
         return std::nullopt;
     }
     if (const auto untrusted = climbToMedium(*search.named).untrustedFolder) {
         MessageBoxes::inform(
-            nullptr, QStringLiteral("discgate"),
-            QStringLiteral("%1 にはメニュー (Autorun.inf) がありません。\n\n"
-                           "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
-                           "そのメニューがほかのユーザーのものであるため、使いません。")
+            nullptr, QGuiApplication::applicationDisplayName(),
+            MediumChooser::tr("%1 にはメニュー (Autorun.inf) がありません。\n\n"
+                              "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
+                              "そのメニューがほかのユーザーのものであるため、使いません。")
                 .arg(named.first(), qtPath(*untrusted)));
         return std::nullopt;
     }
@@ -71,7 +79,9 @@ std::optional<fs::path> chooseMediumFolder(const MediumSearch &search,
                                            const fs::path &dialogFolder) {
     if (auto folder = findMediumFolder(search))
         return folder;
-    QFileDialog dialog(nullptr, QStringLiteral("メニューのあるメディアを選んでください - discgate"),
+    QFileDialog dialog(nullptr,
+                       MediumChooser::tr("メニューのあるメディアを選んでください - %1")
+                           .arg(QGuiApplication::applicationDisplayName()),
                        qtPath(dialogFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);

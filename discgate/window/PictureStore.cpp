@@ -55,44 +55,44 @@ std::optional<std::string> strippedForDecoding(const QByteArray &format,
     return std::nullopt;
 }
 
-// Why a picture of `format` is not decoded for the work it asks of the
-// decoder, which is then taken from `budget`.
-std::optional<LoadProblem> takeDecodingWork(const QByteArray &format, const std::string &content,
-                                            PixelBudget &budget) {
+// Takes the work that decoding a picture of `format` asks of the decoder
+// from `budget`, or says why the picture is not decoded for it.
+Result<void, LoadProblem> takeDecodingWork(const QByteArray &format, const std::string &content,
+                                           PixelBudget &budget) {
     if (format == "jpeg")
         return takeJpegCost(jpegCost(content), budget);
     if (format != "gif")
-        return std::nullopt;
+        return {};
     const GifWork work = gifWork(content);
     if (work.largestExcess > maximumGifExcess ||
         !budget.takeDecodingWork(work.decodedPixels * PixelBudget::workPerGifPixel))
-        return LoadProblem::PictureDataBeyondFrames;
-    return std::nullopt;
+        return Failure{LoadProblem::PictureDataBeyondFrames};
+    return {};
 }
 
 } // namespace
 
 PictureStore::PictureStore(fs::path mediumRoot) : m_mediumRoot(std::move(mediumRoot)) {}
 
-std::variant<QPixmap, LoadError> PictureStore::picture(const std::string &path) {
+Result<QPixmap, LoadError> PictureStore::picture(const std::string &path) {
     const auto real = realPathOnMedium(path, m_mediumRoot);
     if (!real)
-        return LoadError{LoadProblem::PictureOffMedium, path, {}};
+        return Failure{LoadError{LoadProblem::PictureOffMedium, path, {}}};
     if (const auto decoded = m_decoded.find(*real); decoded != m_decoded.end())
         return decoded->second;
-    auto content = readMediumFile(*real, m_mediumRoot);
-    if (const auto *problem = std::get_if<MediumFileProblem>(&content))
-        return LoadError{pictureProblem(*problem), path, {}};
-    auto result = decode(std::get<std::string>(content), path);
-    if (const auto *picture = std::get_if<QPixmap>(&result))
+    const auto content = readMediumFile(*real, m_mediumRoot);
+    if (!content)
+        return Failure{LoadError{pictureProblem(content.error()), path, {}}};
+    auto picture = decode(*content, path);
+    if (picture)
         m_decoded.emplace(*real, *picture);
-    return result;
+    return picture;
 }
 
-std::variant<QPixmap, LoadError> PictureStore::decode(const std::string &content,
-                                                      const std::string &path) {
+Result<QPixmap, LoadError> PictureStore::decode(const std::string &content,
+                                                const std::string &path) {
     const auto failure = [&path](LoadProblem problem, std::string detail = {}) {
-        return LoadError{problem, path, std::move(detail)};
+        return Failure{LoadError{problem, path, std::move(detail)}};
     };
     // Pictures on media authored by hand often carry the wrong extension, so
     // the format is told by the content alone.
@@ -100,8 +100,8 @@ std::variant<QPixmap, LoadError> PictureStore::decode(const std::string &content
     const QByteArray format = QImageReader::imageFormat(&original.buffer);
     if (!format.isEmpty() && !isMenuFormat(format))
         return failure(LoadProblem::PictureFormatRefused, format.toStdString());
-    if (const auto problem = takeDecodingWork(format, content, m_budget))
-        return failure(*problem);
+    if (const auto taken = takeDecodingWork(format, content, m_budget); !taken)
+        return failure(taken.error());
     const std::optional<std::string> stripped = strippedForDecoding(format, content);
     BytesDevice decoded(stripped ? *stripped : content);
     QImageReader reader(&decoded.buffer);

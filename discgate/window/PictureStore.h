@@ -2,12 +2,12 @@
 
 #include "LoadError.h"
 #include "PixelBudget.h"
+#include "Result.h"
 
 #include <QPixmap>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <variant>
 
 // The pictures of one medium, each file read once, through one descriptor
 // (see MediumFile.h), and decoded from memory before the window shows.
@@ -25,10 +25,10 @@ public:
 
     // The picture in the file at `path`, as Autorun.inf's reader joined it;
     // errors name that path.
-    std::variant<QPixmap, LoadError> picture(const std::string &path);
+    Result<QPixmap, LoadError> picture(const std::string &path);
 
 private:
-    std::variant<QPixmap, LoadError> decode(const std::string &content, const std::string &path);
+    Result<QPixmap, LoadError> decode(const std::string &content, const std::string &path);
 
     const std::filesystem::path m_mediumRoot;
     std::map<std::filesystem::path, QPixmap> m_decoded;

@@ -60,8 +60,8 @@ QString choiceCaption(const AutorunChoice &choice) {
     if (!choice.label.empty())
         return withoutAccessKeys(shownText(choice.label));
     const QString name = withoutAccessKeys(shownText(choice.name));
-    return choice.kind == ChoiceKind::Run ? QObject::tr("%1 を実行").arg(name)
-                                          : QObject::tr("%1 を開く").arg(name);
+    return choice.kind == ChoiceKind::Run ? PlainMenuWindow::tr("%1 を実行").arg(name)
+                                          : PlainMenuWindow::tr("%1 を開く").arg(name);
 }
 
 // An icon inside a Windows program or library, which only Windows reads.
@@ -92,13 +92,13 @@ QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const std::string &i
     if (!icon.empty()) {
         PictureStore pictures(mediumRoot);
         const auto picture = pictures.picture(mediumFilePath(mediumRoot, withoutDrive(icon)));
-        if (const auto *pixmap = std::get_if<QPixmap>(&picture)) {
-            const QSizeF size = pixmap->deviceIndependentSize();
+        if (picture) {
+            const QSizeF size = picture->deviceIndependentSize();
             if (size.width() <= iconSide && size.height() <= iconSide)
-                return *pixmap;
-            const qreal ratio = pixmap->devicePixelRatio();
-            return pixmap->scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio,
-                                  Qt::SmoothTransformation);
+                return *picture;
+            const qreal ratio = picture->devicePixelRatio();
+            return picture->scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio,
+                                   Qt::SmoothTransformation);
         }
     }
     return themeIcon({"media-optical", "drive-removable-media"}, QStyle::SP_DriveCDIcon, widget);

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "QtPaths.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,7 +18,7 @@ bool mayStart(const StartingMenu &menu, const LaunchAction &action) {
     if (menu.source == MenuSource::Medium || !startsProgram(action))
         return true;
     const std::filesystem::path target(action.target);
-    return MessageBoxes::askYesNo(menu.window, QStringLiteral("discgate"),
+    return MessageBoxes::askYesNo(menu.window, QGuiApplication::applicationDisplayName(),
                                   LauncherMessages::folderProgramQuestion(
                                       qtPath(target.filename()), qtPath(target.parent_path())),
                                   MessageBoxes::DefaultAnswer::No);
@@ -45,26 +46,26 @@ QString targetName(const std::string &strExeFile) {
 bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
                  AfterStart after, const StartSteps &steps) {
     const LaunchDecision decision = decideLaunch(strPath, menu.root);
-    const auto *action = std::get_if<LaunchAction>(&decision);
-    if (action && !mayStart(menu, *action))
+    if (decision && !mayStart(menu, *decision))
         return false;
     steps.starting();
     if (after == AfterStart::End)
         menu.window->hide();
-    if (!action) {
-        MessageBoxes::inform(messageParentFor(menu.window, after), QStringLiteral("discgate"),
-                             LauncherMessages::launchRefusal(std::get<LaunchRefusal>(decision),
-                                                             QString::fromStdString(strPath)));
+    if (!decision) {
+        MessageBoxes::inform(
+            messageParentFor(menu.window, after), QGuiApplication::applicationDisplayName(),
+            LauncherMessages::launchRefusal(decision.error(), QString::fromStdString(strPath)));
         steps.finished();
         return true;
     }
-    opener.open(*action, [window = QPointer(menu.window), name = targetName(strPath), after,
-                          finished = steps.finished](std::optional<OpenFailure> failure) {
+    opener.open(*decision, [window = QPointer(menu.window), name = targetName(strPath), after,
+                            finished = steps.finished](Result<void, OpenFailure> outcome) {
         if (!window)
             return;
-        if (failure)
-            MessageBoxes::inform(messageParentFor(window, after), QStringLiteral("discgate"),
-                                 LauncherMessages::openFailure(name, *failure));
+        if (!outcome)
+            MessageBoxes::inform(messageParentFor(window, after),
+                                 QGuiApplication::applicationDisplayName(),
+                                 LauncherMessages::openFailure(name, outcome.error()));
         finished();
     });
     return true;

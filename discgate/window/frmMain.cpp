@@ -10,7 +10,6 @@
 #include "TargetStart.h"
 #include "WindowPlacement.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -21,11 +20,7 @@ namespace {
 // What a screen reader calls a button: the close button what it does, a
 // launch button its target.
 QString accessibleButtonName(int index, const BtnData &button) {
-    return index == 0 ? QStringLiteral("閉じる") : targetName(button.strExeFile);
-}
-
-void installFrmMainAccessible() {
-    installAccessibleInterface<frmMain, AccessibleWindow>();
+    return index == 0 ? frmMain::tr("閉じる") : targetName(button.strExeFile);
 }
 
 PixelRect primaryScreenRect() {
@@ -35,7 +30,9 @@ PixelRect primaryScreenRect() {
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installFrmMainAccessible)
+void frmMain::installAccessibleInterfaces() {
+    installAccessibleInterface<frmMain, AccessibleWindow>();
+}
 
 frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource source)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
@@ -43,21 +40,21 @@ frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource
       m_client(new ClientArea(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The window has no title to read; the program's name stands in for it.
-    setAccessibleName(QStringLiteral("discgate"));
+    setAccessibleName(QGuiApplication::applicationDisplayName());
     connect(m_client, &ClientArea::mouseMoved, this, &frmMain::Form_MouseMove);
 }
 
-std::optional<LoadError> frmMain::Form_Load() {
+Result<void, LoadError> frmMain::Form_Load() {
     DescriptionOrError read = readLauncherDescription(m_programFolder);
-    if (const auto *error = std::get_if<LoadError>(&read))
-        return *error;
-    LauncherDescription &description = std::get<LauncherDescription>(read);
+    if (!read)
+        return Failure{read.error()};
+    LauncherDescription &description = *read;
 
     PictureStore pictures(m_programFolder);
-    auto background = pictures.picture(description.backgroundPath);
-    if (const auto *error = std::get_if<LoadError>(&background))
-        return *error;
-    m_client->setBackground(std::get<QPixmap>(background));
+    const auto background = pictures.picture(description.backgroundPath);
+    if (!background)
+        return Failure{background.error()};
+    m_client->setBackground(*background);
 
     const PixelRect frame = launcherWindowRect(description, primaryScreenRect());
     setFixedSize(frame.width, frame.height);
@@ -67,18 +64,19 @@ std::optional<LoadError> frmMain::Form_Load() {
 
     BtnList = std::move(description.BtnList);
     for (std::size_t index = 0; index < BtnList.size(); ++index) {
-        if (auto error =
-                createButton(static_cast<int>(index), description.buttonPositions[index], pictures))
-            return error;
+        auto created =
+            createButton(static_cast<int>(index), description.buttonPositions[index], pictures);
+        if (!created)
+            return created;
     }
-    return std::nullopt;
+    return {};
 }
 
 // Qt stacks a widget's children in the order they are made, so later buttons
 // lie above earlier ones where they overlap, and every launch button lies above
 // the close button.
-std::optional<LoadError> frmMain::createButton(int index, PixelPoint position,
-                                               PictureStore &pictures) {
+Result<void, LoadError> frmMain::createButton(int index, PixelPoint position,
+                                              PictureStore &pictures) {
     auto *button = new PictureButton(index, m_client);
     imgBotton.push_back(button);
     connect(button, &PictureButton::mouseMoved, this, &frmMain::imgBotton_MouseMove);
@@ -91,15 +89,15 @@ std::optional<LoadError> frmMain::createButton(int index, PixelPoint position,
     button->move(position.x, position.y);
     // The hover picture is decoded now too, so that a bad one is reported
     // before the window shows and hovering never waits for a decoder.
-    auto normal = pictures.picture(BtnList[index].strDefaultBtn);
-    if (const auto *error = std::get_if<LoadError>(&normal))
-        return *error;
-    auto hover = pictures.picture(BtnList[index].strCrossBtn);
-    if (const auto *error = std::get_if<LoadError>(&hover))
-        return *error;
-    button->setPictures(std::get<QPixmap>(normal), std::get<QPixmap>(hover));
+    const auto normal = pictures.picture(BtnList[index].strDefaultBtn);
+    if (!normal)
+        return Failure{normal.error()};
+    const auto hover = pictures.picture(BtnList[index].strCrossBtn);
+    if (!hover)
+        return Failure{hover.error()};
+    button->setPictures(*normal, *hover);
     button->show();
-    return std::nullopt;
+    return {};
 }
 
 // The fixed dialog frame of the window: a raised edge two pixels wide in the
@@ -136,7 +134,7 @@ void frmMain::imgBotton_Click(int index) {
         return;
     const BtnData &button = BtnList[index];
     if (!button.strMessage.empty()) {
-        const QString caption = button.strTitle.empty() ? QStringLiteral("discgate")
+        const QString caption = button.strTitle.empty() ? QGuiApplication::applicationDisplayName()
                                                         : QString::fromStdString(button.strTitle);
         if (!MessageBoxes::askYesNo(this, caption, QString::fromStdString(button.strMessage)))
             return;

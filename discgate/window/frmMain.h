@@ -5,12 +5,12 @@
 #include "MenuSource.h"
 #include "Opener.h"
 #include "PixelGeometry.h"
+#include "Result.h"
 #include "TargetStart.h"
 
 #include <QWidget>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <vector>
 
@@ -29,10 +29,14 @@ public:
     frmMain(std::filesystem::path programFolder, Opener &opener,
             MenuSource source = MenuSource::Medium);
 
+    // Gives the window the face that assistive technology reads; once, before
+    // the first window is made.
+    static void installAccessibleInterfaces();
+
     // Reads Autorun.inf, sizes and places the window, decodes all its pictures
     // and creates the buttons, without showing the window. The caller shows it
-    // when no error comes back, and otherwise reports the error and ends.
-    std::optional<LoadError> Form_Load();
+    // when this works, and otherwise reports the error and ends.
+    Result<void, LoadError> Form_Load();
 
 signals:
     // The user has finished with the launcher; the program ends.
@@ -42,7 +46,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::optional<LoadError> createButton(int index, PixelPoint position, PictureStore &pictures);
+    Result<void, LoadError> createButton(int index, PixelPoint position, PictureStore &pictures);
     void imgBotton_MouseMove(int index);
     void Form_MouseMove();
     void imgBotton_Click(int index);

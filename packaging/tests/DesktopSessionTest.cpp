@@ -41,7 +41,7 @@ private slots:
             "DefaultBtn=pictures\\readme.png\r\nCrossBtn=pictures\\readme_on.png\r\n");
         DesktopOpener opener;
         frmMain launcher(medium.path(), opener);
-        QVERIFY(!launcher.Form_Load());
+        QVERIFY(launcher.Form_Load());
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
 

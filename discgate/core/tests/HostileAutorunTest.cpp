@@ -78,9 +78,9 @@ std::map<fs::path, std::string> filesIn(const fs::path &folder) {
 }
 
 Outcome outcomeOf(const DescriptionOrError &result) {
-    if (const auto *error = std::get_if<LoadError>(&result))
-        return error->problem;
-    return std::get<LauncherDescription>(result).BtnList.size();
+    if (!result)
+        return result.error().problem;
+    return result->BtnList.size();
 }
 
 TEST(HostileAutorunTest, ReadsToTheDefinedOutcomeAndWritesNothing) {

@@ -19,8 +19,8 @@ LaunchDecision decision(const std::string &target, const fs::path &root = "/") {
 }
 
 TEST(LaunchTargetTest, OnlyAddressesThatMenusLinkToGoToTheDesktopUnchanged) {
-    const LaunchDecision scheme = LaunchRefusal::AddressScheme;
-    const LaunchDecision attachment = LaunchRefusal::MailAttachment;
+    const LaunchDecision scheme = Failure{LaunchRefusal::AddressScheme};
+    const LaunchDecision attachment = Failure{LaunchRefusal::MailAttachment};
     const struct {
         std::string address;
         std::optional<LaunchDecision> decision;
@@ -56,7 +56,7 @@ TEST(LaunchTargetTest, DriveLettersAndOtherColonsAreNoAddresses) {
     const std::string names[] = {"D:\\setup.exe", "a:b", "1ab:c", ":x", "docs\\a:b.txt", "ab c:d"};
     for (const std::string &name : names) {
         EXPECT_FALSE(isAddress(name)) << name;
-        EXPECT_EQ(std::get<LaunchAction>(decision(name)).kind, LaunchKind::OpenFile) << name;
+        EXPECT_EQ(decision(name)->kind, LaunchKind::OpenFile) << name;
     }
 }
 

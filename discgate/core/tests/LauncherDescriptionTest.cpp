@@ -19,16 +19,14 @@ protected:
 
     LauncherDescription read() const {
         DescriptionOrError result = readLauncherDescription(m_folder.path());
-        EXPECT_TRUE(std::holds_alternative<LauncherDescription>(result));
-        return std::holds_alternative<LauncherDescription>(result)
-                   ? std::get<LauncherDescription>(result)
-                   : LauncherDescription{};
+        EXPECT_TRUE(result);
+        return result ? *result : LauncherDescription{};
     }
 
     std::optional<LoadError> error() const {
         DescriptionOrError result = readLauncherDescription(m_folder.path());
-        if (const auto *failure = std::get_if<LoadError>(&result))
-            return *failure;
+        if (!result)
+            return result.error();
         return std::nullopt;
     }
 

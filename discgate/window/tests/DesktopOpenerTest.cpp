@@ -56,9 +56,10 @@ private slots:
         DesktopOpener opener{std::chrono::milliseconds(answerWaitMs)};
         int answers = 0;
         std::optional<OpenFailure> failure;
-        opener.open(action, [&](std::optional<OpenFailure> answer) {
+        opener.open(action, [&](Result<void, OpenFailure> answer) {
             ++answers;
-            failure = std::move(answer);
+            if (!answer)
+                failure = answer.error();
         });
         QCOMPARE(answers, action.kind == LaunchKind::RunProgram ? 1 : 0);
         // A busy machine may keep GIO's threads waiting.

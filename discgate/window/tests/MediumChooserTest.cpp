@@ -14,6 +14,8 @@ namespace {
 class MediumChooserTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("discgate")); }
+
     void aFoundMediumIsTakenWithoutAsking() {
         TemporaryFolder medium;
         writeBytes(medium / "Autorun.inf", "");

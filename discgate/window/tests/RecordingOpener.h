@@ -18,7 +18,8 @@ public:
     }
     void answer() {
         for (const Answer &reply : std::exchange(waiting, {}))
-            reply(failure);
+            reply(failure ? Result<void, OpenFailure>(Failure{*failure})
+                          : Result<void, OpenFailure>());
     }
     std::vector<LaunchAction> actions;
     std::optional<OpenFailure> failure;

@@ -47,6 +47,11 @@ private:
     std::unique_ptr<frmMain> m_window;
 
 private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName(QStringLiteral("discgate"));
+        frmMain::installAccessibleInterfaces();
+    }
+
     void init() {
         m_medium = std::make_unique<TemporaryFolder>();
         writeBytes(*m_medium / "Autorun.inf", description);
@@ -57,7 +62,7 @@ private slots:
         writeBytes(*m_medium / "docs" / "guide.html", "<p>Guide</p>\n");
         m_opener = RecordingOpener();
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
-        QVERIFY(!m_window->Form_Load());
+        QVERIFY(m_window->Form_Load());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }

@@ -50,6 +50,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("discgate")); }
+
     void init() {
         m_medium = std::make_unique<TemporaryFolder>();
         writeBytes(*m_medium / "Autorun.inf", description);
@@ -64,7 +66,7 @@ private slots:
         QCOMPARE(::mkfifo((*m_medium / "pipe").c_str(), 0600), 0);
         m_opener = RecordingOpener();
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
-        QVERIFY(!m_window->Form_Load());
+        QVERIFY(m_window->Form_Load());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::qWait(200);
