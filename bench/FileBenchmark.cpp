@@ -60,8 +60,10 @@ BENCHMARK(GetDataStr_SameAccessor_TenYearCalendar);
 void SetDataStr_TenYearCalendar(benchmark::State &state) {
     cls_IniFile ini = iniFileAt(tenYearCalendar());
     int round = 0;
-    for (auto _ : state)
-        ini.SetDataStr("2005/10/14(金)", "Collar", std::to_string(++round % 2 ? 255 : 65280));
+    for (auto _ : state) {
+        if (!ini.SetDataStr("2005/10/14(金)", "Collar", std::to_string(++round % 2 ? 255 : 65280)))
+            return state.SkipWithError("the calendar could not be written");
+    }
 }
 BENCHMARK(SetDataStr_TenYearCalendar)->Unit(benchmark::kMicrosecond);
 

@@ -20,31 +20,32 @@ void print(std::FILE *stream, const QString &text) {
 }
 
 int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
-    const NotesExport notes = exportNotes(
+    const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    if (notes.problem) {
-        print(stderr, NoteTransferMessages::notExported(*notes.problem, dataFolder));
+    if (!notes) {
+        print(stderr, NoteTransferMessages::notExported(notes.error(), dataFolder));
         return 1;
     }
     if (file == u'-') {
         // The calendar alone goes to standard output, the count to the user.
-        std::fwrite(notes.icalendar.data(), 1, notes.icalendar.size(), stdout);
-        print(stderr, NoteTransferMessages::exported(notes.days, QStringLiteral("標準出力")));
+        std::fwrite(notes->icalendar.data(), 1, notes->icalendar.size(), stdout);
+        print(stderr, NoteTransferMessages::exported(notes->days, QStringLiteral("標準出力")));
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (const auto error = writeExportFile(file, notes.icalendar)) {
-        print(stderr, NoteTransferMessages::notExported(file, *error));
+    if (const Result<void, QString> written = writeExportFile(file, notes->icalendar); !written) {
+        print(stderr, NoteTransferMessages::notExported(file, written.error()));
         return 1;
     }
-    print(stdout, NoteTransferMessages::exported(notes.days, file));
+    print(stdout, NoteTransferMessages::exported(notes->days, file));
     return 0;
 }
 
 int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
-    const QString text = NoteTransferMessages::imported(outcome, file, outcome.leftAlone.size());
-    print(outcome.problem ? stderr : stdout, text);
-    return outcome.problem ? 1 : 0;
+    const QString text =
+        NoteTransferMessages::imported(outcome, file, outcome ? outcome->leftAlone.size() : 0);
+    print(outcome ? stdout : stderr, text);
+    return outcome ? 0 : 1;
 }
 
 } // namespace

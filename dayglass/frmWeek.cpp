@@ -136,13 +136,14 @@ void frmWeek::CMD_Timer_Click(int index) {
 // A Data.ini that the user protected from writing stays as it is without a
 // word (see writeShownPage); any other failure is told once a run.
 void frmWeek::savePage(int index) {
-    const WriteResult error = writeShownPage(m_context.dataFolder, index);
-    if (error && error->problem == WriteProblem::Oversized)
+    const WriteResult written = writeShownPage(m_context.dataFolder, index);
+    if (!written && written.error().problem == WriteProblem::Oversized)
         return tellDataFileTooLarge();
-    if (!error || m_pageSaveFailureShown)
+    if (written || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;
-    MessageBoxes::inform(this, QStringLiteral("dayglass"), WriteErrorMessage::notSaved(*error));
+    MessageBoxes::inform(this, QStringLiteral("dayglass"),
+                         WriteErrorMessage::notSaved(written.error()));
 }
 
 // The dialog saves the period or not; either way the page shows what the file

@@ -285,20 +285,21 @@ std::optional<std::string> CalendarPage::sectionOf(int index) const {
 
 WriteResult CalendarPage::ClearDay(int index) {
     const auto section = sectionOf(index);
-    return section ? clearDaySection(m_context.dataFolder, *section) : std::nullopt;
+    return section ? clearDaySection(m_context.dataFolder, *section) : WriteResult();
 }
 
 void CalendarPage::clearDayAndRedraw(int index) {
-    const WriteResult error = ClearDay(index);
+    const WriteResult cleared = ClearDay(index);
     ShowMonth();
     selectCell(index);
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
-    if (error) {
+    if (!cleared) {
         const auto section = sectionOf(index);
         const QString wipe = QStringLiteral("%1 のメモを消せませんでした")
                                  .arg(QString::fromStdString(section.value_or(std::string())));
-        MessageBoxes::inform(this, programTitle, WriteErrorMessage::withReason(wipe, *error));
+        MessageBoxes::inform(this, programTitle,
+                             WriteErrorMessage::withReason(wipe, cleared.error()));
     }
 }
 
@@ -398,8 +399,9 @@ void CalendarPage::SclFormat_Click() {
     ShowMonth();
     if (const auto day = selected ? selected : cellOfDay(m_grid, 1))
         selectCell(*day);
-    if (deletion)
-        MessageBoxes::inform(this, programTitle,
-                             WriteErrorMessage::withReason(
-                                 QStringLiteral("カレンダーを初期化できませんでした"), *deletion));
+    if (!deletion)
+        MessageBoxes::inform(
+            this, programTitle,
+            WriteErrorMessage::withReason(QStringLiteral("カレンダーを初期化できませんでした"),
+                                          deletion.error()));
 }

@@ -2,6 +2,7 @@
 
 #include "DayNoteStore.h"
 #include "NoteImport.h"
+#include "Result.h"
 
 #include <chrono>
 #include <optional>
@@ -29,9 +30,9 @@ enum class ICalendarProblem {
     NoLibrary,    // libical cannot be opened
 };
 
-struct ICalendarRead {
-    NoteAdditions additions;
-    std::optional<ICalendarProblem> problem;
+// Why a file gives no notes.
+struct ICalendarFailure {
+    ICalendarProblem problem = ICalendarProblem::NotICalendar;
     // What the problem concerns: the summary (or UID) of a bad event, the
     // file name of the library that is missing.
     std::string detail;
@@ -50,5 +51,5 @@ inline constexpr int maximumEventYears = 10;
 // excludes or replaces. The text is the summary, with the description on the
 // lines after it; a description that begins with the summary is taken alone.
 // Cancelled events are left out.
-ICalendarRead additionsFromICalendar(std::string_view text,
-                                     std::size_t dayLimit = maximumImportedDays);
+Result<NoteAdditions, ICalendarFailure>
+additionsFromICalendar(std::string_view text, std::size_t dayLimit = maximumImportedDays);

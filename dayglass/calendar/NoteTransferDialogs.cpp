@@ -25,17 +25,17 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
         QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter);
     if (file.isEmpty())
         return;
-    const NotesExport notes = exportNotes(
+    const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    if (notes.problem) {
+    if (!notes) {
         MessageBoxes::inform(parent, programTitle,
-                             NoteTransferMessages::notExported(*notes.problem, dataFolder));
+                             NoteTransferMessages::notExported(notes.error(), dataFolder));
         return;
     }
-    const auto error = writeExportFile(file, notes.icalendar);
+    const Result<void, QString> written = writeExportFile(file, notes->icalendar);
     MessageBoxes::inform(parent, programTitle,
-                         error ? NoteTransferMessages::notExported(file, *error)
-                               : NoteTransferMessages::exported(notes.days, file));
+                         written ? NoteTransferMessages::exported(notes->days, file)
+                                 : NoteTransferMessages::notExported(file, written.error()));
 }
 
 bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
@@ -48,5 +48,5 @@ bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
     QGuiApplication::restoreOverrideCursor();
     MessageBoxes::inform(parent, programTitle,
                          NoteTransferMessages::imported(outcome, file, listedDays));
-    return outcome.changedDays > 0;
+    return outcome && outcome->changedDays > 0;
 }

@@ -18,9 +18,9 @@ QString dayName(std::chrono::year_month_day date) {
     return QString::fromStdString(daySectionName(date));
 }
 
-QString problemText(const ImportOutcome &outcome, const QString &file) {
-    const QString detail = QString::fromStdString(outcome.detail);
-    switch (*outcome.problem) {
+QString problemText(const ImportFailure &failure, const QString &file) {
+    const QString detail = QString::fromStdString(failure.detail);
+    switch (failure.problem) {
     case ImportProblem::Unreadable:
         return QStringLiteral("%1 を読み込めません。").arg(file);
     case ImportProblem::TooLarge:
@@ -38,13 +38,13 @@ QString problemText(const ImportOutcome &outcome, const QString &file) {
     case ImportProblem::NotInShiftJis:
         return QStringLiteral("%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字"
                               "があります：%3")
-            .arg(file, dayName(*outcome.day), detail);
+            .arg(file, dayName(*failure.day), detail);
     case ImportProblem::NoLibrary:
         return noLibrary();
     case ImportProblem::NotSaved:
         break;
     }
-    return WriteErrorMessage::notSaved(*outcome.writeError);
+    return WriteErrorMessage::notSaved(*failure.writeError);
 }
 
 } // namespace
@@ -67,18 +67,19 @@ QString notExported(const QString &file, const QString &reason) {
 }
 
 QString imported(const ImportOutcome &outcome, const QString &file, std::size_t listedDays) {
-    if (outcome.problem)
-        return problemText(outcome, file) + QStringLiteral("\n何も読み込んでいません。");
+    if (!outcome)
+        return problemText(outcome.error(), file) + QStringLiteral("\n何も読み込んでいません。");
+    const std::vector<std::chrono::year_month_day> &leftAlone = outcome->leftAlone;
     QString text =
-        QStringLiteral("%1 から %2 日のメモに書き加えました。").arg(file).arg(outcome.changedDays);
-    if (outcome.leftAlone.empty())
+        QStringLiteral("%1 から %2 日のメモに書き加えました。").arg(file).arg(outcome->changedDays);
+    if (leftAlone.empty())
         return text;
     text += QStringLiteral("\n次の %1 日はメモが長くなりすぎるため、そのままにしました：")
-                .arg(outcome.leftAlone.size());
-    for (std::size_t at = 0; at < outcome.leftAlone.size() && at < listedDays; ++at)
-        text += u'\n' + dayName(outcome.leftAlone[at]);
-    if (outcome.leftAlone.size() > listedDays)
-        text += QStringLiteral("\nほか %1 日").arg(outcome.leftAlone.size() - listedDays);
+                .arg(leftAlone.size());
+    for (std::size_t at = 0; at < leftAlone.size() && at < listedDays; ++at)
+        text += u'\n' + dayName(leftAlone[at]);
+    if (leftAlone.size() > listedDays)
+        text += QStringLiteral("\nほか %1 日").arg(leftAlone.size() - listedDays);
     return text;
 }
 

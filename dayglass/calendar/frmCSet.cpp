@@ -148,16 +148,16 @@ void frmCSet::Setting_Click() {
 }
 
 void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over) {
-    const auto refusal =
+    const Result<void, DaySaveRefusal> saved =
         saveEditedDay(m_dataFolder, {m_day.section.toStdString(), text, m_day.colour, over});
-    if (!refusal) {
+    if (saved) {
         accept();
-    } else if (const auto *note = std::get_if<NoteRefusal>(&*refusal)) {
+    } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {
         MessageBoxes::inform(this, programTitle, refusalMessage(*note));
-    } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&*refusal)) {
+    } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&saved.error())) {
         dayChangedMeanwhile(text, changed->now);
     } else {
-        saveFailed(std::get<WriteError>(*refusal));
+        saveFailed(std::get<WriteError>(saved.error()));
     }
 }
 

@@ -179,12 +179,12 @@ PeriodTexts frmSet::fieldTexts() const {
 void frmSet::Setting_Click() {
     commitComposition();
     const PeriodTexts texts = fieldTexts();
-    if (const auto problem = firstPeriodProblem(texts)) {
-        MessageBoxes::inform(this, programTitle, problemText(*problem));
+    if (const Result<void, PeriodProblem> checked = checkPeriod(texts); !checked) {
+        MessageBoxes::inform(this, programTitle, problemText(checked.error()));
         return;
     }
-    if (const auto error = writePeriodTexts(m_context.dataFolder, texts)) {
-        saveFailed(*error);
+    if (const WriteResult written = writePeriodTexts(m_context.dataFolder, texts); !written) {
+        saveFailed(written.error());
         return;
     }
     accept();
