@@ -167,10 +167,11 @@ Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t siz
     // Another program replaced the file between the two looks.
     if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino)
         return Failure{writeErrorFor(path, EWOULDBLOCK)};
-    old.content = readDescriptor(file.get(), sizeLimit);
-    if (!old.content)
-        return Failure{errno == 0 ? WriteError{WriteProblem::Oversized, path, EFBIG}
-                                  : writeErrorFor(path, errno)};
+    Result<std::string, int> content = readDescriptor(file.get(), sizeLimit);
+    if (!content)
+        return Failure{content.error() == EFBIG ? WriteError{WriteProblem::Oversized, path, EFBIG}
+                                                : writeErrorFor(path, content.error())};
+    old.content = std::move(*content);
     return old;
 }
 
@@ -206,18 +207,20 @@ bool holdsTheEditAlready(const fs::path &path,
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid())
         return false;
-    const std::optional<std::string> content = readDescriptor(file.get(), sizeLimit);
-    return content && edit(content) == *content;
+    const Result<std::string, int> content = readDescriptor(file.get(), sizeLimit);
+    return content && edit(*content) == *content;
 }
 
 } // namespace
 
-std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
+Result<std::string, int> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
     struct stat status {};
-    errno = 0;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        isLargerThan(status, sizeLimit))
-        return std::nullopt;
+    if (::fstat(descriptor, &status) != 0)
+        return Failure{errno};
+    if (!S_ISREG(status.st_mode))
+        return Failure{EINVAL};
+    if (isLargerThan(status, sizeLimit))
+        return Failure{EFBIG};
     // One byte more than the file's size, so that the read that finds the
     // end needs no larger string; a file that grows meanwhile doubles it, up
     // to the limit.
@@ -227,7 +230,7 @@ std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLim
     for (;;) {
         if (done == content.size()) {
             if (done > sizeLimit)
-                return std::nullopt;
+                return Failure{EFBIG};
             content.resize(static_cast<std::size_t>(
                 std::min<std::uintmax_t>(content.size() * 2, sizeLimit + 1)));
         }
@@ -235,7 +238,7 @@ std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLim
         if (result < 0 && errno == EINTR)
             continue;
         if (result < 0)
-            return std::nullopt;
+            return Failure{errno};
         if (result == 0)
             break;
         done += static_cast<std::size_t>(result);

@@ -17,8 +17,7 @@ Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return Failure{ImportProblem::Unreadable};
-    std::optional<std::string> content =
-        FileStore::readDescriptor(file.get(), maximumICalendarSize);
+    Result<std::string, int> content = FileStore::readDescriptor(file.get(), maximumICalendarSize);
     if (!content)
         return Failure{static_cast<std::uintmax_t>(status.st_size) > maximumICalendarSize
                            ? ImportProblem::TooLarge
