@@ -116,7 +116,7 @@ void frmWeek::tellDataFileTooLarge() {
         return;
     m_dataFileTooLargeShown = true;
     MessageBoxes::inform(
-        this, QStringLiteral("dayglass"),
+        this, QGuiApplication::applicationDisplayName(),
         WriteErrorMessage::tooLargeToRead(m_context.dataFolder / dataFileName, dataFileSizeLimit));
 }
 
@@ -142,7 +142,7 @@ void frmWeek::savePage(int index) {
     if (written || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;
-    MessageBoxes::inform(this, QStringLiteral("dayglass"),
+    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                          WriteErrorMessage::notSaved(written.error()));
 }
 

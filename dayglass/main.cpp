@@ -32,7 +32,7 @@ int main(int argc, char *argv[]) {
     window.show();
     if (othersMayWriteTheProgramFolder(programFolder))
         MessageBoxes::inform(
-            &window, QStringLiteral("dayglass"),
+            &window, QGuiApplication::applicationDisplayName(),
             WriteErrorMessage::keptAwayFromTheProgramFolder(programFolder, dataFolder));
     return QApplication::exec();
 }

@@ -14,6 +14,7 @@
 #include "frmCSet.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -21,7 +22,6 @@
 namespace {
 
 constexpr int daysInWeek = 7;
-const QString programTitle = QStringLiteral("dayglass");
 
 // The day's note as the page and the editor show it. Notes keep carriage
 // returns for line breaks; Qt's widgets break lines at line feeds.
@@ -298,7 +298,7 @@ void CalendarPage::clearDayAndRedraw(int index) {
         const auto section = sectionOf(index);
         const QString wipe = QStringLiteral("%1 のメモを消せませんでした")
                                  .arg(QString::fromStdString(section.value_or(std::string())));
-        MessageBoxes::inform(this, programTitle,
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                              WriteErrorMessage::withReason(wipe, cleared.error()));
     }
 }
@@ -388,7 +388,7 @@ void CalendarPage::CalendarSet_Click() {
 }
 
 void CalendarPage::SclFormat_Click() {
-    if (!MessageBoxes::askYesNo(this, programTitle,
+    if (!MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
                                 QStringLiteral("カレンダーを全初期化するよ？いいの？")))
         return;
     if (!holdsCalendar(m_context.dataFolder))
@@ -401,7 +401,7 @@ void CalendarPage::SclFormat_Click() {
         selectCell(*day);
     if (!deletion)
         MessageBoxes::inform(
-            this, programTitle,
+            this, QGuiApplication::applicationDisplayName(),
             WriteErrorMessage::withReason(QStringLiteral("カレンダーを初期化できませんでした"),
                                           deletion.error()));
 }

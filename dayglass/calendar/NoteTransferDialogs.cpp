@@ -12,7 +12,6 @@
 
 namespace {
 
-const QString programTitle = QStringLiteral("dayglass");
 const QString calendarFilter = QStringLiteral("iCalendar (*.ics);;すべてのファイル (*)");
 // A message names this many of the days an import left alone.
 constexpr std::size_t listedDays = 10;
@@ -28,12 +27,12 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
     const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     if (!notes) {
-        MessageBoxes::inform(parent, programTitle,
+        MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                              NoteTransferMessages::notExported(notes.error(), dataFolder));
         return;
     }
     const Result<void, QString> written = writeExportFile(file, notes->icalendar);
-    MessageBoxes::inform(parent, programTitle,
+    MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                          written ? NoteTransferMessages::exported(notes->days, file)
                                  : NoteTransferMessages::notExported(file, written.error()));
 }
@@ -46,7 +45,7 @@ bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
     QGuiApplication::restoreOverrideCursor();
-    MessageBoxes::inform(parent, programTitle,
+    MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                          NoteTransferMessages::imported(outcome, file, listedDays));
     return outcome && outcome->changedDays > 0;
 }

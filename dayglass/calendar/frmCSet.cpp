@@ -11,13 +11,12 @@
 #include "Twips.h"
 
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 namespace {
-
-const QString programTitle = QStringLiteral("dayglass");
 
 // Asked before a note that the file holds only in part is saved.
 const QString cutNoteQuestion = QStringLiteral(
@@ -142,7 +141,7 @@ void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
     if (m_storedNote == StoredNote::Cut &&
-        !MessageBoxes::askYesNo(this, programTitle, cutNoteQuestion))
+        !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(), cutNoteQuestion))
         return;
     save(text, m_day.stored);
 }
@@ -153,7 +152,8 @@ void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over
     if (saved) {
         accept();
     } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {
-        MessageBoxes::inform(this, programTitle, refusalMessage(*note));
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             refusalMessage(*note));
     } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&saved.error())) {
         dayChangedMeanwhile(text, changed->now);
     } else {
@@ -164,7 +164,7 @@ void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over
 // Either answer loses nothing: Yes writes over the other note, No puts it
 // above the text, and the next save writes both.
 void frmCSet::dayChangedMeanwhile(const std::string &text, const StoredDay &now) {
-    if (MessageBoxes::askYesNo(this, programTitle, changedNoteQuestion,
+    if (MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(), changedNoteQuestion,
                                MessageBoxes::DefaultAnswer::No)) {
         save(text, now);
         return;

@@ -7,6 +7,7 @@
 #include "ThreedPanel.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,6 @@ constexpr std::array<FieldColumn, 6> columns = {{
 }};
 
 constexpr int rowDistance = 840; // twips between the start row and the end row
-const QString programTitle = QStringLiteral("dayglass");
 
 // The field names of the messages, in the order of PeriodField.
 constexpr std::array<const char *, 6> fieldNames = {"年", "月", "日", "時間", "分", "秒"};
@@ -180,7 +180,8 @@ void frmSet::Setting_Click() {
     commitComposition();
     const PeriodTexts texts = fieldTexts();
     if (const Result<void, PeriodProblem> checked = checkPeriod(texts); !checked) {
-        MessageBoxes::inform(this, programTitle, problemText(checked.error()));
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             problemText(checked.error()));
         return;
     }
     if (const WriteResult written = writePeriodTexts(m_context.dataFolder, texts); !written) {

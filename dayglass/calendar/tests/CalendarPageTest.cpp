@@ -151,7 +151,11 @@ void commitText(QWidget *textBox, const QString &text) {
 class CalendarPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installJapaneseFontSubstitutes(); }
+    // Message boxes are captioned with the program's name, which main sets.
+    void initTestCase() {
+        installJapaneseFontSubstitutes();
+        QCoreApplication::setApplicationName(QStringLiteral("dayglass"));
+    }
 
     void keysStepFromDayToDay_data() {
         QTest::addColumn<int>("start");
