@@ -29,7 +29,8 @@ int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
     if (file == u'-') {
         // The calendar alone goes to standard output, the count to the user.
         std::fwrite(notes->icalendar.data(), 1, notes->icalendar.size(), stdout);
-        print(stderr, NoteTransferMessages::exported(notes->days, QStringLiteral("標準出力")));
+        print(stderr, NoteTransferMessages::exported(
+                          notes->days, QCoreApplication::translate("NoteCommand", "標準出力")));
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
     if (const Result<void, QString> written = writeExportFile(file, notes->icalendar); !written) {
@@ -56,7 +57,7 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
         return std::nullopt;
     const bool exporting = std::strcmp(argv[1], exportOption) == 0;
     if (argc != 3) {
-        print(stderr, QStringLiteral("使い方: dayglass %1 FILE.ics")
+        print(stderr, QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
                           .arg(QString::fromLatin1(exporting ? exportOption : importOption)));
         return 2;
     }

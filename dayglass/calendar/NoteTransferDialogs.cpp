@@ -6,13 +6,15 @@
 #include "NoteTransferMessages.h"
 #include "QtPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 
 namespace {
 
-const QString calendarFilter = QStringLiteral("iCalendar (*.ics);;すべてのファイル (*)");
+const QString calendarFilter =
+    QCoreApplication::translate("NoteTransferDialogs", "iCalendar (*.ics);;すべてのファイル (*)");
 // A message names this many of the days an import left alone.
 constexpr std::size_t listedDays = 10;
 
@@ -20,7 +22,7 @@ constexpr std::size_t listedDays = 10;
 
 void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
     const QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("iCalendar に書き出す"),
+        parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar に書き出す"),
         QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter);
     if (file.isEmpty())
         return;
@@ -39,7 +41,8 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
 
 bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
     const QString file = QFileDialog::getOpenFileName(
-        parent, QStringLiteral("iCalendar から読み込む"), QDir::homePath(), calendarFilter);
+        parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar から読み込む"),
+        QDir::homePath(), calendarFilter);
     if (file.isEmpty())
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
