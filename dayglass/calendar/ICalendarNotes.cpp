@@ -14,6 +14,9 @@ namespace {
 
 constexpr std::string_view lineBreakMark = "#CR#";
 
+// The most years of one event's occurrences, and of one occurrence's span.
+constexpr int maximumEventYears = 10;
+
 // Called only once the public functions below have found the library.
 const LibIcal &ical() {
     return *libIcal();

@@ -42,9 +42,6 @@ struct ICalendarFailure {
 // cover, so that a rule repeating every second costs bounded time and memory.
 inline constexpr std::size_t maximumImportedDays = 500'000;
 
-// The most years of one event's occurrences, and of one occurrence's span.
-inline constexpr int maximumEventYears = 10;
-
 // The text of every event of the file, on each day it covers in the local
 // time zone: all-day or timed, one-off or recurring (its occurrences from its
 // start up to its own end, for ten years at most), without the occurrences it
