@@ -5,6 +5,8 @@
 #include "NoteTransferMessages.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
+#include "TextEncoding.h"
+#include "WriteErrorMessage.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -63,6 +65,10 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
     }
     // The program's folder decides where the notes are; no display is needed.
     const QCoreApplication application(argc, argv);
+    if (const Result<void, int> conversion = checkCp932Conversion(); !conversion) {
+        print(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
+        return 1;
+    }
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
     const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());

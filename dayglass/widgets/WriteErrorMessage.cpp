@@ -90,4 +90,12 @@ QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLim
         .arg(sizeLimit / 1024);
 }
 
+QString noCp932Conversion(int systemError) {
+    return QCoreApplication::translate(
+               "WriteErrorMessage",
+               "Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を"
+               "読み書きできません\nシステムのエラー：") +
+           systemText(systemError);
+}
+
 } // namespace WriteErrorMessage
