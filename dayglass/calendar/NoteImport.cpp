@@ -33,12 +33,12 @@ std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
 
 } // namespace
 
-ImportPlan planImport(const cls_IniFile &calendar, const NoteAdditions &additions) {
-    ImportPlan plan;
+Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+                                              const NoteAdditions &additions) {
     const TextEncoding encoding = calendar.Encoding();
-    plan.unstorable = firstUnstorable(additions, encoding);
-    if (plan.unstorable)
-        return plan;
+    if (std::optional<UnstorableText> unstorable = firstUnstorable(additions, encoding))
+        return Failure{std::move(*unstorable)};
+    ImportPlan plan;
     for (const auto &[date, texts] : additions.days) {
         const std::string section = daySectionName(date);
         const StoredDay day = readDay(calendar, section);

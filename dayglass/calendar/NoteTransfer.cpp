@@ -63,15 +63,15 @@ ImportOutcome importNotes(const std::filesystem::path &dataFolder,
     if (!additions)
         return Failure{ImportFailure{
             importProblemOf(additions.error().problem), additions.error().detail, {}, {}}};
-    ImportPlan plan;
+    Result<ImportPlan, UnstorableText> plan = ImportPlan{};
     const WriteResult written = saveNotes(dataFolder, [&](const cls_IniFile &current) {
         plan = planImport(current, *additions);
-        return plan.changes;
+        return plan ? plan->changes : std::vector<NoteChange>();
     });
-    if (plan.unstorable)
+    if (!plan)
         return Failure{ImportFailure{
-            ImportProblem::NotInShiftJis, plan.unstorable->characters, plan.unstorable->date, {}}};
+            ImportProblem::NotInShiftJis, plan.error().characters, plan.error().date, {}}};
     if (!written)
         return Failure{ImportFailure{ImportProblem::NotSaved, {}, {}, written.error()}};
-    return ImportedNotes{plan.changes.size(), std::move(plan.leftAlone)};
+    return ImportedNotes{plan->changes.size(), std::move(plan->leftAlone)};
 }

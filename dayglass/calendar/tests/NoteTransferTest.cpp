@@ -40,20 +40,20 @@ TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
         {"[2005/10/15(土)]\r\nText=" + std::string(995, 'y') + "\r\n", {bothToFriday}, {saturday}},
     };
     for (const auto &row : rows) {
-        const ImportPlan plan = planImport(calendarHolding(row.file), additions);
-        EXPECT_EQ(plan.changes, row.changes) << row.file;
-        EXPECT_EQ(plan.leftAlone, row.leftAlone) << row.file;
-        EXPECT_EQ(plan.unstorable, std::nullopt);
+        const auto plan = planImport(calendarHolding(row.file), additions);
+        ASSERT_TRUE(plan) << row.file;
+        EXPECT_EQ(plan->changes, row.changes) << row.file;
+        EXPECT_EQ(plan->leftAlone, row.leftAlone) << row.file;
     }
 }
 
 TEST(NoteImportTest, CharactersBeyondShiftJisStopTheWholeImportInACp932File) {
     const NoteAdditions additions{{"ok", "한국 😀"}, {{saturday, {0, 1}}, {friday, {0}}}};
-    const ImportPlan plan = planImport(cls_IniFile::ofContent(""), additions);
-    EXPECT_EQ(plan.unstorable, (UnstorableText{saturday, "한국😀"}));
-    EXPECT_TRUE(plan.changes.empty());
+    const auto plan = planImport(cls_IniFile::ofContent(""), additions);
+    ASSERT_FALSE(plan);
+    EXPECT_EQ(plan.error(), (UnstorableText{saturday, "한국😀"}));
     // A file in UTF-8 keeps them.
-    EXPECT_EQ(planImport(cls_IniFile::ofContent("\xEF\xBB\xBF"), additions).changes.size(), 2u);
+    EXPECT_EQ(planImport(cls_IniFile::ofContent("\xEF\xBB\xBF"), additions)->changes.size(), 2u);
 }
 
 std::optional<ImportProblem> problemOf(const ImportOutcome &outcome) {
