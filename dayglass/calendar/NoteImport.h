@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstddef>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
