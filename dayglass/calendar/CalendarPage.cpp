@@ -265,8 +265,7 @@ void CalendarPage::ShowMonth() {
         cell->setText(QString::fromStdString(day.caption()));
         cell->setBackColor(toQColor(day.colour));
         cell->setVisible(day.date.has_value());
-        cell->setAccessibleName(
-            QString::fromStdString(accessibleDayName(day).value_or(std::string())));
+        cell->setAccessibleName(accessibleDayName(day).value_or(QString()));
         cell->setAccessibleDescription(displayText(day));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
