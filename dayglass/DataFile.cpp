@@ -59,7 +59,10 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
 
 ShownPage readShownPage(const std::filesystem::path &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
-    return {ini.GetDataInt(shownPageSection, shownPageKey), ini.IsTooLarge()};
+    const int index = ini.GetDataInt(shownPageSection, shownPageKey);
+    if (ini.IsTooLarge())
+        return Failure{DataFileTooLarge{}};
+    return index;
 }
 
 WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {

@@ -106,9 +106,10 @@ void frmWeek::changeEvent(QEvent *event) {
 
 int frmWeek::readSavedPageTellingTooLarge() {
     const ShownPage page = m_shownPage.read();
-    if (page.tooLarge)
-        tellDataFileTooLarge();
-    return page.index;
+    if (page)
+        return *page;
+    tellDataFileTooLarge();
+    return 0;
 }
 
 void frmWeek::tellDataFileTooLarge() {

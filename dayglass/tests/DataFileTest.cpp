@@ -123,17 +123,17 @@ TEST_F(DataFileTest, ShownPageIsReadAgainOnlyWhenTheFileMayHaveChanged) {
     ASSERT_TRUE(writeShownPage(m_folder.path(), 1));
     std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() - 10s);
     ShownPageWatch watch(m_folder.path());
-    EXPECT_EQ(watch.read().index, 1);
-    EXPECT_EQ(watch.read().index, 1);
+    EXPECT_EQ(*watch.read(), 1);
+    EXPECT_EQ(*watch.read(), 1);
     EXPECT_EQ(watch.fileReads(), 1);
 
     ASSERT_TRUE(writeShownPage(m_folder.path(), 0));
-    EXPECT_EQ(watch.read().index, 0);
-    EXPECT_EQ(watch.read().index, 0);
+    EXPECT_EQ(*watch.read(), 0);
+    EXPECT_EQ(*watch.read(), 0);
     EXPECT_EQ(watch.fileReads(), 3);
 
     std::filesystem::remove(file);
-    EXPECT_EQ(watch.read().index, 0);
+    EXPECT_EQ(*watch.read(), 0);
 }
 
 } // namespace
