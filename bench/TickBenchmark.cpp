@@ -2,8 +2,8 @@
 // count-down with the page repainted on the offscreen platform.
 
 #include "Countdown.h"
+#include "DataFile.h"
 #include "TimerPage.h"
-#include "cls_IniFile.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -42,15 +42,9 @@ BENCHMARK(TickComputation);
 void TickWithPainting(benchmark::State &state) {
     char folderName[] = "/tmp/dg-tick-XXXXXX";
     const std::filesystem::path folder = ::mkdtemp(folderName);
-    cls_IniFile ini = iniFileAt((folder / "Data.ini").string());
-    for (const char *section : {"Start", "End"}) {
-        ini.SetDataStr(section, "Year", section[0] == 'S' ? "2026" : "2027");
-        ini.SetDataStr(section, "Month", section[0] == 'S' ? "11" : "3");
-        ini.SetDataStr(section, "Day", section[0] == 'S' ? "1" : "30");
-        ini.SetDataStr(section, "Hour", "18");
-        ini.SetDataStr(section, "Minute", "0");
-        ini.SetDataStr(section, "Second", "0");
-    }
+    if (!writePeriodTexts(
+            folder, {{"2026", "11", "1", "18", "0", "0"}, {"2027", "3", "30", "18", "0", "0"}}))
+        return state.SkipWithError("Data.ini could not be written");
     LocalSeconds now = local_days{2026y / December / 7} + 12h;
     TimerPage page(DayglassContext{folder, [&now] { return now; }}, nullptr);
     page.LoadPeriod();

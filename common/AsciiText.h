@@ -8,18 +8,13 @@
 // and fields. They work byte by byte: text in CP932, whose second bytes may
 // fall on ASCII letters, is to be handed over one character at a time.
 
-// Spaces and tabs, the blanks that surround names and values.
-inline bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// The text without the blanks around it.
+// The text without the spaces and tabs around it, the blanks that surround
+// names and values.
 inline std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == text.npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 inline bool isAsciiLetter(char c) {

@@ -75,14 +75,14 @@ mode_t modeForNewFileIn(const fs::path &folder) {
 
 // Makes the folder and every missing folder above it, for their owner only.
 // Returns the error that stopped it, or 0.
-int makeFolders(const fs::path &folder) {
+Result<void, int> makeFolders(const fs::path &folder) {
     fs::path partial;
     for (const fs::path &part : folder) {
         partial /= part;
         if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
-            return errno;
+            return Failure{errno};
     }
-    return 0;
+    return {};
 }
 
 // Temporary files are named ".<file name>." and six random characters.
@@ -123,7 +123,7 @@ WriteResult replaceAtomically(const fs::path &path, const std::string &content,
     std::string pattern = path.parent_path() / (temporaryPrefix(path) + "XXXXXX");
     const FileDescriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
-        return writeErrorFor(path, errno);
+        return Failure{writeErrorFor(path, errno)};
     const bool ok = writeAll(temporary.get(), content) &&
                     (old ? keepOwnerAndMode(temporary.get(), *old)
                          : ::fchmod(temporary.get(), modeForNewFileIn(path.parent_path())) == 0) &&
@@ -131,13 +131,13 @@ WriteResult replaceAtomically(const fs::path &path, const std::string &content,
     if (!ok) {
         const int systemError = errno;
         ::unlink(pattern.c_str());
-        return writeErrorFor(path, systemError);
+        return Failure{writeErrorFor(path, systemError)};
     }
     const FileDescriptor folder(
         ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid())
         ::fsync(folder.get());
-    return std::nullopt;
+    return {};
 }
 
 // The old content of the write target, read under the folder lock without
@@ -145,62 +145,58 @@ WriteResult replaceAtomically(const fs::path &path, const std::string &content,
 struct OldFile {
     std::optional<std::string> content;
     struct stat status {};
-    WriteResult error;
 };
 
-OldFile readOldFile(const fs::path &path, std::uintmax_t sizeLimit) {
+Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t sizeLimit) {
     OldFile old;
     if (::lstat(path.c_str(), &old.status) != 0) {
         if (errno != ENOENT)
-            old.error = writeErrorFor(path, errno);
+            return Failure{writeErrorFor(path, errno)};
         return old;
     }
     if (S_ISLNK(old.status.st_mode))
-        old.error = writeErrorFor(path, ELOOP);
-    else if (!S_ISREG(old.status.st_mode))
-        old.error = WriteError{WriteProblem::NotAFile, path, 0};
-    else if (isLargerThan(old.status, sizeLimit))
-        old.error = WriteError{WriteProblem::Oversized, path, EFBIG};
-    if (old.error)
-        return old;
+        return Failure{writeErrorFor(path, ELOOP)};
+    if (!S_ISREG(old.status.st_mode))
+        return Failure{WriteError{WriteProblem::NotAFile, path, 0}};
+    if (isLargerThan(old.status, sizeLimit))
+        return Failure{WriteError{WriteProblem::Oversized, path, EFBIG}};
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened {};
-    if (!file.valid() || ::fstat(file.get(), &opened) != 0) {
-        old.error = writeErrorFor(path, errno);
-        return old;
-    }
+    if (!file.valid() || ::fstat(file.get(), &opened) != 0)
+        return Failure{writeErrorFor(path, errno)};
     // Another program replaced the file between the two looks.
-    if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino) {
-        old.error = writeErrorFor(path, EWOULDBLOCK);
-        return old;
-    }
-    old.content = readDescriptor(file.get(), sizeLimit);
-    if (!old.content)
-        old.error = errno == 0 ? WriteError{WriteProblem::Oversized, path, EFBIG}
-                               : writeErrorFor(path, errno);
+    if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino)
+        return Failure{writeErrorFor(path, EWOULDBLOCK)};
+    Result<std::string, int> content = readDescriptor(file.get(), sizeLimit);
+    if (!content)
+        return Failure{content.error() == EFBIG ? WriteError{WriteProblem::Oversized, path, EFBIG}
+                                                : writeErrorFor(path, content.error())};
+    old.content = std::move(*content);
     return old;
 }
 
 WriteResult updateLocked(const fs::path &path,
                          const std::function<std::string(const std::optional<std::string> &)> &edit,
                          std::uintmax_t sizeLimit) {
-    const OldFile old = readOldFile(path, sizeLimit);
-    if (old.error)
-        return old.error;
-    const std::string content = edit(old.content);
+    const Result<OldFile, WriteError> old = readOldFile(path, sizeLimit);
+    if (!old)
+        return Failure{old.error()};
+    const std::string content = edit(old->content);
     // A file that holds the new content already needs no write, so a file
     // the user protected from writing raises nothing when nothing changes;
     // nor does a missing file that would be empty.
-    if (old.content ? content == *old.content : content.empty())
-        return std::nullopt;
-    if (const int error = old.content ? writeAccessError(path) : 0)
-        return writeErrorFor(path, error);
-    if (const int error = writeAccessError(path.parent_path()))
-        return writeErrorFor(path, error);
+    if (old->content ? content == *old->content : content.empty())
+        return {};
+    if (old->content) {
+        if (const Result<void, int> access = writeAccess(path); !access)
+            return Failure{writeErrorFor(path, access.error())};
+    }
+    if (const Result<void, int> access = writeAccess(path.parent_path()); !access)
+        return Failure{writeErrorFor(path, access.error())};
     removeLeftoverTemporaries(path);
     if (content.size() > std::min(sizeLimit, processFileSizeLimit()))
-        return writeErrorFor(path, EFBIG);
-    return replaceAtomically(path, content, old.content ? &old.status : nullptr);
+        return Failure{writeErrorFor(path, EFBIG)};
+    return replaceAtomically(path, content, old->content ? &old->status : nullptr);
 }
 
 // Whether the file at `path`, reached as every read reaches it, holds what
@@ -211,18 +207,20 @@ bool holdsTheEditAlready(const fs::path &path,
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid())
         return false;
-    const std::optional<std::string> content = readDescriptor(file.get(), sizeLimit);
-    return content && edit(content) == *content;
+    const Result<std::string, int> content = readDescriptor(file.get(), sizeLimit);
+    return content && edit(*content) == *content;
 }
 
 } // namespace
 
-std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
+Result<std::string, int> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
     struct stat status {};
-    errno = 0;
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        isLargerThan(status, sizeLimit))
-        return std::nullopt;
+    if (::fstat(descriptor, &status) != 0)
+        return Failure{errno};
+    if (!S_ISREG(status.st_mode))
+        return Failure{EINVAL};
+    if (isLargerThan(status, sizeLimit))
+        return Failure{EFBIG};
     // One byte more than the file's size, so that the read that finds the
     // end needs no larger string; a file that grows meanwhile doubles it, up
     // to the limit.
@@ -232,7 +230,7 @@ std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLim
     for (;;) {
         if (done == content.size()) {
             if (done > sizeLimit)
-                return std::nullopt;
+                return Failure{EFBIG};
             content.resize(static_cast<std::size_t>(
                 std::min<std::uintmax_t>(content.size() * 2, sizeLimit + 1)));
         }
@@ -240,7 +238,7 @@ std::optional<std::string> readDescriptor(int descriptor, std::uintmax_t sizeLim
         if (result < 0 && errno == EINTR)
             continue;
         if (result < 0)
-            return std::nullopt;
+            return Failure{errno};
         if (result == 0)
             break;
         done += static_cast<std::size_t>(result);
@@ -253,18 +251,19 @@ WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
                    std::uintmax_t sizeLimit) {
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
-        return WriteError{WriteProblem::NoFolder, requestedPath, 0};
+        return Failure{WriteError{WriteProblem::NoFolder, requestedPath, 0}};
     // A link that is not followed for writing is followed for reading: a
     // write through it that would change nothing is no failure to tell.
-    const WriteTarget target = writeTargetFor(requestedPath);
-    if (target.error)
-        return holdsTheEditAlready(requestedPath, edit, sizeLimit) ? std::nullopt : target.error;
-    const fs::path &path = target.path;
-    if (const int error = makeFolders(path.parent_path()))
-        return writeErrorFor(path, error);
-    const FolderLock lock = lockFolder(path.parent_path());
-    if (!lock.descriptor.valid())
-        return writeErrorFor(path, lock.systemError);
+    const Result<fs::path, WriteError> target = writeTargetFor(requestedPath);
+    if (!target)
+        return holdsTheEditAlready(requestedPath, edit, sizeLimit) ? WriteResult()
+                                                                   : Failure{target.error()};
+    const fs::path &path = *target;
+    if (const Result<void, int> folders = makeFolders(path.parent_path()); !folders)
+        return Failure{writeErrorFor(path, folders.error())};
+    const Result<FileDescriptor, int> lock = lockFolder(path.parent_path());
+    if (!lock)
+        return Failure{writeErrorFor(path, lock.error())};
     return updateLocked(path, edit, sizeLimit);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "WriteError.h"
 
 #include <cstdint>
@@ -18,10 +19,10 @@ namespace FileStore {
 // hostile medium, and reading it whole could exhaust the memory.
 inline constexpr std::uintmax_t maximumFileSize = 64 * 1024 * 1024;
 
-// The bytes from an open file's current position to its end; nothing when
-// they are more than `sizeLimit`.
-std::optional<std::string> readDescriptor(int descriptor,
-                                          std::uintmax_t sizeLimit = maximumFileSize);
+// The bytes from an open file's current position to its end, or the system
+// error number that stopped the read: EFBIG when they are more than
+// `sizeLimit`, EINVAL when the file is no regular file.
+Result<std::string, int> readDescriptor(int descriptor, std::uintmax_t sizeLimit = maximumFileSize);
 
 // Reads the file (nothing when it is missing), lets `edit` compute the new
 // content and puts it in place, all under the lock of the file's folder (see

@@ -16,7 +16,7 @@ constexpr mode_t lockFileMode = 0600;
 
 // Opens the lock file, or makes it. A link or anything but a regular file in
 // its place is refused: in a shared folder another user may have put it there.
-FileDescriptor openLockFile(const std::filesystem::path &path) {
+Result<FileDescriptor, int> openLockFile(const std::filesystem::path &path) {
     constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     FileDescriptor file(::open(path.c_str(), flags));
     if (!file.valid() && errno == ENOENT)
@@ -24,13 +24,13 @@ FileDescriptor openLockFile(const std::filesystem::path &path) {
     if (!file.valid() && errno == EEXIST)
         file = FileDescriptor(::open(path.c_str(), flags));
     struct stat status {};
-    if (file.valid() && (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))) {
-        errno = EISDIR;
-        return FileDescriptor();
-    }
+    if (!file.valid())
+        return Failure{errno};
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return Failure{EISDIR};
     // A lock file of the user's with another mode, whoever made it, or one the
     // user's umask narrowed below 0600, gets the lock file's mode back.
-    if (file.valid() && status.st_uid == ::geteuid() && (status.st_mode & 07777) != lockFileMode)
+    if (status.st_uid == ::geteuid() && (status.st_mode & 07777) != lockFileMode)
         ::fchmod(file.get(), lockFileMode);
     return file;
 }
@@ -63,33 +63,31 @@ void takeLock(const std::shared_ptr<PendingLock> &pending) {
 // as the kernel wakes a blocked waiter the moment the lock is free. So the
 // wait blocks in a thread of its own, which the caller leaves behind when its
 // patience ends; should the lock come later, that thread lets it go.
-FolderLock waitForLock(FileDescriptor file) {
+Result<FileDescriptor, int> waitForLock(FileDescriptor file) {
     auto pending = std::make_shared<PendingLock>();
     pending->file = std::move(file);
     try {
         std::thread(takeLock, pending).detach();
     } catch (const std::system_error &error) {
-        return {FileDescriptor(), error.code().value()};
+        return Failure{error.code().value()};
     }
     std::unique_lock lock(pending->mutex);
     if (!pending->finished.wait_for(lock, folderLockPatience, [&] { return pending->done; })) {
         pending->abandoned = true;
-        return {FileDescriptor(), EWOULDBLOCK};
+        return Failure{EWOULDBLOCK};
     }
     if (pending->error != 0)
-        return {FileDescriptor(), pending->error};
-    return {std::move(pending->file), 0};
+        return Failure{pending->error};
+    return std::move(pending->file);
 }
 
 } // namespace
 
-FolderLock lockFolder(const std::filesystem::path &folder) {
-    FileDescriptor file = openLockFile(folder / folderLockName);
-    if (!file.valid())
-        return {FileDescriptor(), errno};
-    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
-        return {std::move(file), 0};
+Result<FileDescriptor, int> lockFolder(const std::filesystem::path &folder) {
+    Result<FileDescriptor, int> file = openLockFile(folder / folderLockName);
+    if (!file || ::flock(file->get(), LOCK_EX | LOCK_NB) == 0)
+        return file;
     if (errno != EWOULDBLOCK)
-        return {FileDescriptor(), errno};
-    return waitForLock(std::move(file));
+        return Failure{errno};
+    return waitForLock(std::move(*file));
 }

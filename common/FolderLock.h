@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDescriptor.h"
+#include "Result.h"
 
 #include <chrono>
 #include <filesystem>
@@ -11,18 +12,12 @@
 // and hold a lock on it. Another user can still hold the lock file of a
 // shared folder, so the lock is waited for a bounded time only, and the save
 // then reports the file as busy (EWOULDBLOCK) instead of freezing the window.
-struct FolderLock {
-    // Open and locked; invalid when the lock was not taken.
-    FileDescriptor descriptor;
-    // Why it was not taken.
-    int systemError = 0;
-};
-
 inline constexpr char folderLockName[] = ".dayglass.lock";
 inline constexpr std::chrono::milliseconds folderLockPatience{1500};
 
-// Takes the lock of `folder`. Its lock file is the user's alone (0600), made
+// Takes the lock of `folder`: the lock file, open and locked, or the system
+// error number that kept the lock from being taken. Its lock file is the user's alone (0600), made
 // so where it is missing and set so where the user owns it: a lock file that
 // others may open lets any of them hold the lock for ever, and every save of
 // the user then ends in Busy.
-FolderLock lockFolder(const std::filesystem::path &folder);
+Result<FileDescriptor, int> lockFolder(const std::filesystem::path &folder);

@@ -9,6 +9,11 @@
 namespace IniText {
 namespace {
 
+// Spaces and tabs, the blanks that surround names and values.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The bytes of a name as names are compared: the ASCII letters of
@@ -285,8 +290,6 @@ std::vector<std::string_view> sectionNames(std::string_view content) {
 }
 
 int NameOrder::compare(std::string_view a, std::string_view b) const {
-    if (comparisons)
-        ++*comparisons;
     return compareNames(a, b, encoding);
 }
 
@@ -301,13 +304,10 @@ Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines
 int Index::compare(const SectionStart &a, const SectionStart &b) const {
     if (a.prefix == b.prefix)
         return m_order.compare(a.name, b.name);
-    if (m_order.comparisons)
-        ++*m_order.comparisons;
     return a.prefix < b.prefix ? -1 : 1;
 }
 
-Index::Index(std::string_view content, std::size_t *comparisons)
-    : m_content(content), m_order{encodingOf(content), comparisons} {
+Index::Index(std::string_view content) : m_content(content), m_order{encodingOf(content)} {
     LineReader reader(content, m_order.encoding);
     while (const auto header = reader.nextSection())
         m_sections.push_back(sectionNamed(header->name, header->next));

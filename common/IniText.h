@@ -55,8 +55,6 @@ std::string withValues(std::string_view content, std::string_view key,
 // neither comes before the other.
 struct NameOrder {
     TextEncoding encoding;
-    // Counts the comparisons made, where a caller wants to know the work.
-    std::size_t *comparisons = nullptr;
 
     // Negative, zero or positive as `a` comes before, matches or comes
     // after `b`.
@@ -68,9 +66,7 @@ struct NameOrder {
 // refers to the content, which must outlive it.
 class Index {
 public:
-    // `comparisons`, when given, counts the name comparisons of the index's
-    // building and of every lookup.
-    explicit Index(std::string_view content, std::size_t *comparisons = nullptr);
+    explicit Index(std::string_view content);
 
     // The value of the first key named `key` in the first section named
     // `section` (ASCII letter case ignored), without surrounding blanks or one

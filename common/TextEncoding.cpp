@@ -3,20 +3,23 @@
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
-#include <stdexcept>
 
 namespace {
 
 constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
 
-// One iconv conversion descriptor, opened once per thread and direction.
+const iconv_t noConversion = reinterpret_cast<iconv_t>(-1);
+
+// One iconv conversion descriptor, opened once per thread and direction. One
+// that could not be opened (see checkCp932Conversion) finds every character
+// invalid.
 class IconvHandle {
 public:
-    IconvHandle(const char *to, const char *from) : m_handle(iconv_open(to, from)) {
-        if (m_handle == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv cannot convert between CP932 and UTF-8");
+    IconvHandle(const char *to, const char *from) : m_handle(iconv_open(to, from)) {}
+    ~IconvHandle() {
+        if (m_handle != noConversion)
+            iconv_close(m_handle);
     }
-    ~IconvHandle() { iconv_close(m_handle); }
     IconvHandle(const IconvHandle &) = delete;
     IconvHandle &operator=(const IconvHandle &) = delete;
 
@@ -79,6 +82,16 @@ bool isAscii(std::string_view text) {
 }
 
 } // namespace
+
+Result<void, int> checkCp932Conversion() {
+    for (const auto &[to, from] : {std::pair("CP932", "UTF-8"), std::pair("UTF-8", "CP932")}) {
+        const iconv_t handle = iconv_open(to, from);
+        if (handle == noConversion)
+            return Failure{errno};
+        iconv_close(handle);
+    }
+    return {};
+}
 
 std::size_t characterLength(std::string_view bytes, std::size_t offset, TextEncoding encoding) {
     const auto lead = static_cast<unsigned char>(bytes[offset]);

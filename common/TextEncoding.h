@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,6 +10,12 @@
 // characters beyond CP932. A UTF-16LE file is read and edited as UTF-8 (see
 // IniText::readableContent).
 enum class TextEncoding { Cp932, Utf8 };
+
+// Whether the system can convert between CP932 and UTF-8, as every read and
+// write of a file with other than ASCII text must; when it cannot, the
+// system's error number. Without the conversion such text reads as U+FFFD and
+// is written as "?", so a program that reads or writes files asks first.
+Result<void, int> checkCp932Conversion();
 
 // Converts UTF-8 text into the file's encoding. A character that CP932 cannot
 // hold becomes "?".

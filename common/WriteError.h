@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Result.h"
+
 #include <filesystem>
-#include <optional>
 
 // Why a save did not happen, so that the window that asked for it can tell
 // the user which file was not written and why.
@@ -28,8 +29,8 @@ struct WriteError {
     bool operator==(const WriteError &) const = default;
 };
 
-// What a write reports: nothing when the file holds what was asked for.
-using WriteResult = std::optional<WriteError>;
+// What a write reports: success when the file holds what was asked for.
+using WriteResult = Result<void, WriteError>;
 
 // The problem that a system error number of a failed write or deletion means.
 WriteError writeErrorFor(const std::filesystem::path &path, int systemError);

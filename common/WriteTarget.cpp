@@ -129,23 +129,23 @@ bool isTheUsersPrivateFolder(const fs::path &folder) {
             ::getxattr(folder.c_str(), "system.posix_acl_access", nullptr, 0) <= 0);
 }
 
-WriteTarget writeTargetFor(const fs::path &path) {
+Result<fs::path, WriteError> writeTargetFor(const fs::path &path) {
     fs::path current = path;
     for (int links = 0; links <= mostLinks; ++links) {
         struct stat status {};
         if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-            return {current, std::nullopt};
+            return current;
         const fs::path folder = current.parent_path();
         char target[PATH_MAX];
         const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
         if (length < 0 || static_cast<std::size_t>(length) == sizeof target)
-            return {current,
-                    WriteError{WriteProblem::Other, path, length < 0 ? errno : ENAMETOOLONG}};
+            return Failure{
+                WriteError{WriteProblem::Other, path, length < 0 ? errno : ENAMETOOLONG}};
         const fs::path next =
             folder / fs::path(std::string(target, static_cast<std::size_t>(length)));
         if (const auto problem = linkProblem(status, folder, next))
-            return {current, WriteError{*problem, path, EPERM}};
+            return Failure{WriteError{*problem, path, EPERM}};
         current = next;
     }
-    return {current, WriteError{WriteProblem::NotAFile, path, ELOOP}};
+    return Failure{WriteError{WriteProblem::NotAFile, path, ELOOP}};
 }

@@ -14,14 +14,9 @@
 // any other leads only within its own file system. Another user could
 // otherwise plant Data.ini in a shared or team folder, or on a stick whose
 // files carry our user id, as a link to the writer's ~/.bashrc, and the next
-// save would rewrite that file.
-struct WriteTarget {
-    std::filesystem::path path;
-    // Why nothing may be written: an unsafe link, or a loop of links.
-    WriteResult error;
-};
-
-WriteTarget writeTargetFor(const std::filesystem::path &path);
+// save would rewrite that file. The target is refused where nothing may be
+// written: an unsafe link, or a loop of links.
+Result<std::filesystem::path, WriteError> writeTargetFor(const std::filesystem::path &path);
 
 // Whether the folder of `status` belongs to the user and nobody else may write
 // it, so that nobody else can have put a file or a link into it: others may not

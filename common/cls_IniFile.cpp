@@ -69,9 +69,9 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
     // The file now holds what was written; after a failure the next read
     // looks at the file again.
     if (result)
-        m_read.reset();
-    else
         m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(written)), false};
+    else
+        m_read.reset();
     return result;
 }
 

@@ -36,10 +36,12 @@ DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
 
 WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
     for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
-        if (auto error = ini.SetDataStr(section, periodFieldKeys[i], texts.*dateTimeFields[i]))
-            return error;
+        if (WriteResult written =
+                ini.SetDataStr(section, periodFieldKeys[i], texts.*dateTimeFields[i]);
+            !written)
+            return written;
     }
-    return std::nullopt;
+    return {};
 }
 
 // A period text as a whole number within [low, high].
@@ -57,17 +59,20 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
 
 ShownPage readShownPage(const std::filesystem::path &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
-    return {ini.GetDataInt(shownPageSection, shownPageKey), ini.IsTooLarge()};
+    const int index = ini.GetDataInt(shownPageSection, shownPageKey);
+    if (ini.IsTooLarge())
+        return Failure{DataFileTooLarge{}};
+    return index;
 }
 
 WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
-    const WriteResult error =
+    const WriteResult written =
         dataFileIn(dataFolder)
             .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
-    if (error && error->problem == WriteProblem::ReadOnly &&
-        writeAccessError(error->path) == EACCES)
-        return std::nullopt;
-    return error;
+    if (written || written.error().problem != WriteProblem::ReadOnly)
+        return written;
+    const Result<void, int> access = writeAccess(written.error().path);
+    return !access && access.error() == EACCES ? WriteResult() : written;
 }
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
@@ -77,8 +82,8 @@ PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
 
 WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFileIn(dataFolder);
-    if (auto error = writeSide(ini, periodStartSection, texts.start))
-        return error;
+    if (WriteResult written = writeSide(ini, periodStartSection, texts.start); !written)
+        return written;
     return writeSide(ini, periodEndSection, texts.end);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "Result.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
 
@@ -88,13 +89,14 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts);
 // day with two digits, as 2006/03/15. Empty when the texts name no moment.
 std::string dateCaption(const DateTimeTexts &texts);
 
-// The page shown last, as Data.ini in `dataFolder` keeps it (0 when it keeps
-// none); `tooLarge` when the file is over dataFileSizeLimit and so read as
-// missing.
-struct ShownPage {
-    int index = 0;
-    bool tooLarge = false;
+// Data.ini is over dataFileSizeLimit, and so read as missing.
+struct DataFileTooLarge {
+    bool operator==(const DataFileTooLarge &) const = default;
 };
+
+// The page shown last, as Data.ini in `dataFolder` keeps it (0 when it keeps
+// none).
+using ShownPage = Result<int, DataFileTooLarge>;
 ShownPage readShownPage(const std::filesystem::path &dataFolder);
 
 // Stores the page shown as a number written with room for its sign: a blank

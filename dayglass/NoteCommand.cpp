@@ -5,6 +5,8 @@
 #include "NoteTransferMessages.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
+#include "TextEncoding.h"
+#include "WriteErrorMessage.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -20,31 +22,33 @@ void print(std::FILE *stream, const QString &text) {
 }
 
 int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
-    const NotesExport notes = exportNotes(
+    const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    if (notes.problem) {
-        print(stderr, NoteTransferMessages::notExported(*notes.problem, dataFolder));
+    if (!notes) {
+        print(stderr, NoteTransferMessages::notExported(notes.error(), dataFolder));
         return 1;
     }
     if (file == u'-') {
         // The calendar alone goes to standard output, the count to the user.
-        std::fwrite(notes.icalendar.data(), 1, notes.icalendar.size(), stdout);
-        print(stderr, NoteTransferMessages::exported(notes.days, QStringLiteral("標準出力")));
+        std::fwrite(notes->icalendar.data(), 1, notes->icalendar.size(), stdout);
+        print(stderr, NoteTransferMessages::exported(
+                          notes->days, QCoreApplication::translate("NoteCommand", "標準出力")));
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (const auto error = writeExportFile(file, notes.icalendar)) {
-        print(stderr, NoteTransferMessages::notExported(file, *error));
+    if (const Result<void, QString> written = writeExportFile(file, notes->icalendar); !written) {
+        print(stderr, NoteTransferMessages::notExported(file, written.error()));
         return 1;
     }
-    print(stdout, NoteTransferMessages::exported(notes.days, file));
+    print(stdout, NoteTransferMessages::exported(notes->days, file));
     return 0;
 }
 
 int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
-    const QString text = NoteTransferMessages::imported(outcome, file, outcome.leftAlone.size());
-    print(outcome.problem ? stderr : stdout, text);
-    return outcome.problem ? 1 : 0;
+    const QString text =
+        NoteTransferMessages::imported(outcome, file, outcome ? outcome->leftAlone.size() : 0);
+    print(outcome ? stdout : stderr, text);
+    return outcome ? 0 : 1;
 }
 
 } // namespace
@@ -55,12 +59,16 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
         return std::nullopt;
     const bool exporting = std::strcmp(argv[1], exportOption) == 0;
     if (argc != 3) {
-        print(stderr, QStringLiteral("使い方: dayglass %1 FILE.ics")
+        print(stderr, QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
                           .arg(QString::fromLatin1(exporting ? exportOption : importOption)));
         return 2;
     }
     // The program's folder decides where the notes are; no display is needed.
     const QCoreApplication application(argc, argv);
+    if (const Result<void, int> conversion = checkCp932Conversion(); !conversion) {
+        print(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
+        return 1;
+    }
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
     const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());

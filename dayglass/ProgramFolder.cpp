@@ -29,7 +29,7 @@ std::optional<fs::path> absoluteEnvironmentPath(const char *name) {
 // beside the program unless someone else may write it.
 bool isPortableFolder(const fs::path &programFolder) {
     return programFolder.is_absolute() && !isSystemFolder(programFolder) &&
-           writeAccessError(programFolder) == 0;
+           writeAccess(programFolder);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ private:
     static bool sameStatus(const FileStatus &left, const FileStatus &right);
 
     const std::filesystem::path m_path;
-    ShownPage m_page;
+    ShownPage m_page = 0;
     // The status at the last read, while no later write can hide behind it.
     std::optional<FileStatus> m_trusted;
     int m_fileReads = 0;

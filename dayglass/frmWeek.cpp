@@ -106,9 +106,10 @@ void frmWeek::changeEvent(QEvent *event) {
 
 int frmWeek::readSavedPageTellingTooLarge() {
     const ShownPage page = m_shownPage.read();
-    if (page.tooLarge)
-        tellDataFileTooLarge();
-    return page.index;
+    if (page)
+        return *page;
+    tellDataFileTooLarge();
+    return 0;
 }
 
 void frmWeek::tellDataFileTooLarge() {
@@ -116,7 +117,7 @@ void frmWeek::tellDataFileTooLarge() {
         return;
     m_dataFileTooLargeShown = true;
     MessageBoxes::inform(
-        this, QStringLiteral("dayglass"),
+        this, QGuiApplication::applicationDisplayName(),
         WriteErrorMessage::tooLargeToRead(m_context.dataFolder / dataFileName, dataFileSizeLimit));
 }
 
@@ -136,13 +137,14 @@ void frmWeek::CMD_Timer_Click(int index) {
 // A Data.ini that the user protected from writing stays as it is without a
 // word (see writeShownPage); any other failure is told once a run.
 void frmWeek::savePage(int index) {
-    const WriteResult error = writeShownPage(m_context.dataFolder, index);
-    if (error && error->problem == WriteProblem::Oversized)
+    const WriteResult written = writeShownPage(m_context.dataFolder, index);
+    if (!written && written.error().problem == WriteProblem::Oversized)
         return tellDataFileTooLarge();
-    if (!error || m_pageSaveFailureShown)
+    if (written || m_pageSaveFailureShown)
         return;
     m_pageSaveFailureShown = true;
-    MessageBoxes::inform(this, QStringLiteral("dayglass"), WriteErrorMessage::notSaved(*error));
+    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                         WriteErrorMessage::notSaved(written.error()));
 }
 
 // The dialog saves the period or not; either way the page shows what the file

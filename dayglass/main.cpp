@@ -4,6 +4,7 @@
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
+#include "TextEncoding.h"
 #include "WriteErrorMessage.h"
 #include "frmWeek.h"
 
@@ -22,6 +23,13 @@ int main(int argc, char *argv[]) {
     // The desktop joins the windows to the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(DAYGLASS_APP_ID));
     frmWeek::installAccessibleInterfaces();
+    // Without it every note in Japanese would read as garbage and be saved as
+    // "?"; the program reads and writes nothing then.
+    if (const Result<void, int> conversion = checkCp932Conversion(); !conversion) {
+        MessageBoxes::inform(nullptr, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::noCp932Conversion(conversion.error()));
+        return 1;
+    }
 
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
@@ -32,7 +40,7 @@ int main(int argc, char *argv[]) {
     window.show();
     if (othersMayWriteTheProgramFolder(programFolder))
         MessageBoxes::inform(
-            &window, QStringLiteral("dayglass"),
+            &window, QGuiApplication::applicationDisplayName(),
             WriteErrorMessage::keptAwayFromTheProgramFolder(programFolder, dataFolder));
     return QApplication::exec();
 }

@@ -150,9 +150,9 @@ private:
         if (!m_model.isWritableSectionName(encoded(section)) ||
             !m_model.isWritableKeyName(encoded(key)))
             return;
-        if (const WriteResult result = m_ini.SetDataStr(section, key, value)) {
+        if (const WriteResult result = m_ini.SetDataStr(section, key, value); !result) {
             std::fprintf(stderr, "SetDataStr failed: problem %d, error %d\n",
-                         static_cast<int>(result->problem), result->systemError);
+                         static_cast<int>(result.error().problem), result.error().systemError);
             std::abort();
         }
         m_model.set(encoded(section), encoded(key), encodeText(value, m_model.encoding()));

@@ -60,14 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     texts.start = sideFrom(input);
     texts.end = sideFrom(input);
 
-    const std::optional<PeriodProblem> problem = firstPeriodProblem(texts);
-    require(firstPeriodProblem(texts) == problem, "the same fields get the same answer");
+    const Result<void, PeriodProblem> checked = checkPeriod(texts);
+    require(checkPeriod(texts) == checked, "the same fields get the same answer");
 
     const auto start = realMoment(texts.start);
     const auto end = realMoment(texts.end);
     if (start && end) {
-        const bool inRange = !problem || std::holds_alternative<StartNotBeforeEnd>(*problem);
-        require(!inRange || (!problem == (*start < *end)),
+        const bool inRange = checked || std::holds_alternative<StartNotBeforeEnd>(checked.error());
+        require(!inRange || (bool(checked) == (*start < *end)),
                 "real dates are accepted exactly when the start lies before the end");
     }
     return 0;

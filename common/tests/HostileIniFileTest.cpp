@@ -88,9 +88,9 @@ TEST(HostileIniFileTest, WritesChangeOnlyTheirKey) {
     for (const HostileIni &row : hostileFiles) {
         SCOPED_TRACE(row.name);
         PlantedFile file(row);
-        file.ini.SetDataStr(row.section, "Probe", "new key");
+        ASSERT_TRUE(file.ini.SetDataStr(row.section, "Probe", "new key"));
         const std::string withKey = readBytes(file.path);
-        file.ini.SetDataStr("Hostile", "Probe", "new section");
+        ASSERT_TRUE(file.ini.SetDataStr("Hostile", "Probe", "new section"));
         EXPECT_TRUE(readBytes(file.path).starts_with(withKey));
         EXPECT_EQ(file.read(), row.expected);
         EXPECT_EQ(file.ini.GetDataStr("Hostile", "Probe"), "new section");
@@ -107,8 +107,8 @@ TEST(HostileIniFileTest, FileWithoutPermissionsIsNeverChanged) {
     fs::permissions(path, fs::perms::none);
     cls_IniFile ini = iniFileAt(path.string());
     EXPECT_EQ(ini.GetDataStr("A", "x"), ::geteuid() == 0 ? "1" : "");
-    ini.SetDataStr("A", "x", "2");
-    ini.SetDataStr("B", "y", "3");
+    EXPECT_FALSE(ini.SetDataStr("A", "x", "2"));
+    EXPECT_FALSE(ini.SetDataStr("B", "y", "3"));
     fs::permissions(path, fs::perms::owner_read);
     EXPECT_EQ(readBytes(path), "[A]\r\nx=1\r\n");
 }

@@ -43,16 +43,16 @@ TEST_F(IniFileTest, SpecialValuesReadAsTheProfileFunctionsGiveThem) {
 
 TEST_F(IniFileTest, WriteCreatesTheFileWithSectionAndKey) {
     cls_IniFile ini = iniAt("Data.ini");
-    ini.SetDataStr("EntSS", "Inf", " 0");
+    ASSERT_TRUE(ini.SetDataStr("EntSS", "Inf", " 0"));
     EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[EntSS]\r\nInf= 0\r\n");
-    ini.SetDataStr("EntSS", "Inf", " 1");
+    ASSERT_TRUE(ini.SetDataStr("EntSS", "Inf", " 1"));
     EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[EntSS]\r\nInf= 1\r\n");
     EXPECT_EQ(ini.GetDataInt("EntSS", "Inf"), 1);
 }
 
 TEST_F(IniFileTest, JapaneseIsStoredAsShiftJis) {
     cls_IniFile ini = iniAt("Calendar.ini");
-    ini.SetDataStr("2005/10/14(金)", "Text", "買い物#CR#散歩");
+    ASSERT_TRUE(ini.SetDataStr("2005/10/14(金)", "Text", "買い物#CR#散歩"));
     EXPECT_EQ(readBytes(m_folder / "Calendar.ini"),
               readBytes(std::filesystem::path(TEST_DATA_DIR) / "japanese-note.ini"));
     EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "買い物#CR#散歩");
@@ -60,7 +60,7 @@ TEST_F(IniFileTest, JapaneseIsStoredAsShiftJis) {
 
 TEST_F(IniFileTest, CharactersOutsideShiftJisBecomeQuestionMarks) {
     cls_IniFile ini = iniAt("Calendar.ini");
-    ini.SetDataStr("A", "Text", "a😀b");
+    ASSERT_TRUE(ini.SetDataStr("A", "Text", "a😀b"));
     EXPECT_EQ(ini.GetDataStr("A", "Text"), "a?b");
 }
 
@@ -80,7 +80,7 @@ TEST_F(IniFileTest, ByteOrderMarkKeepsTheFileInItsEncoding) {
         writeBytes(m_folder / "Calendar.ini", row.before);
         cls_IniFile ini = iniAt("Calendar.ini");
         EXPECT_EQ(ini.GetDataStr("a", "t"), "x");
-        ini.SetDataStr("A", "T", "😀日");
+        ASSERT_TRUE(ini.SetDataStr("A", "T", "😀日"));
         EXPECT_EQ(readBytes(m_folder / "Calendar.ini"), row.after);
         EXPECT_EQ(iniAt("Calendar.ini").GetDataStr("A", "T"), "😀日");
     }
@@ -97,7 +97,7 @@ TEST_F(IniFileTest, ReadOnlyFileIsLeftAlone) {
     writeBytes(path, "[A]\r\nx=1\r\n");
     fs::permissions(path, fs::perms::owner_read);
     cls_IniFile ini = iniAt("Data.ini");
-    ini.SetDataStr("A", "x", "2");
+    EXPECT_FALSE(ini.SetDataStr("A", "x", "2"));
     EXPECT_EQ(readBytes(path), "[A]\r\nx=1\r\n");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read);
 }
@@ -105,7 +105,7 @@ TEST_F(IniFileTest, ReadOnlyFileIsLeftAlone) {
 TEST_F(IniFileTest, FolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
     fs::create_directory(m_folder / "Data.ini");
     cls_IniFile ini = iniAt("Data.ini");
-    ini.SetDataStr("A", "x", "1");
+    EXPECT_FALSE(ini.SetDataStr("A", "x", "1"));
     EXPECT_EQ(ini.GetDataStr("A", "x"), "");
     EXPECT_TRUE(fs::is_directory(m_folder / "Data.ini"));
 }
@@ -115,7 +115,7 @@ TEST_F(IniFileTest, WriteKeepsFileModeAndFollowsSymbolicLinks) {
     writeBytes(real, "[A]\r\nx=1\r\n");
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink(real, m_folder / "Data.ini");
-    iniAt("Data.ini").SetDataStr("A", "x", "2");
+    ASSERT_TRUE(iniAt("Data.ini").SetDataStr("A", "x", "2"));
     EXPECT_TRUE(fs::is_symlink(m_folder / "Data.ini"));
     EXPECT_EQ(readBytes(real), "[A]\r\nx=2\r\n");
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
@@ -125,10 +125,10 @@ TEST_F(IniFileTest, WriteKeepsFileModeAndFollowsSymbolicLinks) {
 TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
     cls_IniFile ini;
     ini.SetName((m_folder / "config" / "dayglass" / "Data.ini").string());
-    ini.SetDataStr("A", "x", "1");
+    ASSERT_TRUE(ini.SetDataStr("A", "x", "1"));
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");
-    ini.SetDataStr("A", "x", "2");
+    ASSERT_TRUE(ini.SetDataStr("A", "x", "2"));
     // The lock file stays: removing it while another writer waits for it
     // would let a third take a new one.
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "config" / "dayglass"),
@@ -146,8 +146,8 @@ TEST_F(IniFileTest, NamesAreTakenWithoutSurroundingBlanks) {
         EXPECT_EQ(ini.GetDataStr(section, " x "), "1") << section;
         EXPECT_EQ(ini.GetDataInt(section, "x\t"), 1) << section;
     }
-    ini.SetDataStr(" A", "x ", "2");
-    ini.SetDataStr(" B ", " y ", "3");
+    ASSERT_TRUE(ini.SetDataStr(" A", "x ", "2"));
+    ASSERT_TRUE(ini.SetDataStr(" B ", " y ", "3"));
     EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[ A ]\r\n  x\t=2\r\n[B]\r\ny=3\r\n");
 }
 

@@ -18,10 +18,11 @@ int main(int argc, char **argv) {
     const std::string key = argv[3];
     if (std::string(argv[4]) == "forever") {
         for (long counter = 1;; ++counter)
-            ini.SetDataStr(section, key, std::to_string(counter));
+            static_cast<void>(ini.SetDataStr(section, key, std::to_string(counter)));
     }
     const long count = std::strtol(argv[4], nullptr, 10);
     for (long i = 0; i < count; ++i)
-        ini.SetDataStr(section, key + std::to_string(i), "value " + std::to_string(i));
+        static_cast<void>(
+            ini.SetDataStr(section, key + std::to_string(i), "value " + std::to_string(i)));
     return 0;
 }

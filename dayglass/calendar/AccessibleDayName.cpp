@@ -3,16 +3,20 @@
 #include "DaySection.h"
 #include "NoteText.h"
 
-std::optional<std::string> accessibleDayName(const DayCell &cell) {
+#include <QCoreApplication>
+
+std::optional<QString> accessibleDayName(const DayCell &cell) {
     if (!cell.date)
         return std::nullopt;
     const auto &date = *cell.date;
-    std::string name = std::to_string(int(date.year())) + "年" +
-                       std::to_string(unsigned(date.month())) + "月" +
-                       std::to_string(unsigned(date.day())) + "日" +
-                       WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
+    const std::string weekday = WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
+    QString name = QCoreApplication::translate("AccessibleDayName", "%1年%2月%3日%4")
+                       .arg(int(date.year()))
+                       .arg(unsigned(date.month()))
+                       .arg(unsigned(date.day()))
+                       .arg(QString::fromStdString(weekday));
     // A note made only of line breaks shows nothing, so it is no note to read.
     if (!NoteToText(cell.note).empty())
-        name += "、メモあり";
+        name += QCoreApplication::translate("AccessibleDayName", "、メモあり");
     return name;
 }

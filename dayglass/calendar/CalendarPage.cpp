@@ -14,6 +14,7 @@
 #include "frmCSet.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -21,7 +22,6 @@
 namespace {
 
 constexpr int daysInWeek = 7;
-const QString programTitle = QStringLiteral("dayglass");
 
 // The day's note as the page and the editor show it. Notes keep carriage
 // returns for line breaks; Qt's widgets break lines at line feeds.
@@ -77,8 +77,8 @@ void CalendarPage::build() {
                            designFont(FontFace::MsPGothic, 12, FontWeight::Bold), this);
     m_lblText = plainLabel(QStringLiteral("lblText"), twipsRect(150, 2640, 2595, 945),
                            designFont(FontFace::MsGothic, 9, FontWeight::Regular), this);
-    m_CalendarSet = new ThreedPanel(QStringLiteral("設定"), m_fraCal);
-    m_SclFormat = new ThreedPanel(QStringLiteral("初期化"), m_fraCal);
+    m_CalendarSet = new ThreedPanel(tr("設定"), m_fraCal);
+    m_SclFormat = new ThreedPanel(tr("初期化"), m_fraCal);
     createHeading();
     createWeekdayLabels();
     createDayCells();
@@ -118,8 +118,8 @@ bool CalendarPage::focusToday() {
 
 void CalendarPage::contextMenuEvent(QContextMenuEvent *event) {
     QMenu menu(this);
-    const QAction *exporting = menu.addAction(QStringLiteral("iCalendar に書き出す…"));
-    const QAction *importing = menu.addAction(QStringLiteral("iCalendar から読み込む…"));
+    const QAction *exporting = menu.addAction(tr("iCalendar に書き出す…"));
+    const QAction *importing = menu.addAction(tr("iCalendar から読み込む…"));
     const QAction *chosen = menu.exec(event->globalPos());
     if (chosen == exporting) {
         exportNotesWithDialog(this, m_context.dataFolder);
@@ -146,11 +146,11 @@ void CalendarPage::createHeading() {
         paintWhiteOnBlack(button);
         connect(button, &QPushButton::clicked, this, handler);
     };
-    addMonthButton("cmdL", QStringLiteral("▼"), QStringLiteral("前の月"), 195, FontFace::MsPGothic,
+    addMonthButton("cmdL", QStringLiteral("▼"), tr("前の月"), 195, FontFace::MsPGothic,
                    &CalendarPage::cmdL_Click);
-    addMonthButton("cmdR", QStringLiteral("▲"), QStringLiteral("次の月"), 1965, FontFace::MsPGothic,
+    addMonthButton("cmdR", QStringLiteral("▲"), tr("次の月"), 1965, FontFace::MsPGothic,
                    &CalendarPage::cmdR_Click);
-    addMonthButton("cmdT", QStringLiteral("■"), QStringLiteral("今日"), 2280, FontFace::MsGothic,
+    addMonthButton("cmdT", QStringLiteral("■"), tr("今日"), 2280, FontFace::MsGothic,
                    &CalendarPage::cmdT_Click);
 }
 
@@ -158,9 +158,8 @@ void CalendarPage::createWeekdayLabels() {
     // The labels are numbered 0 and 2 to 7; number 1 has never been used.
     static constexpr std::array<int, daysInWeek> labelNumbers = {0, 2, 3, 4, 5, 6, 7};
     static constexpr std::array<int, daysInWeek> lefts = {300, 600, 945, 1290, 1605, 1950, 2265};
-    const std::array<QString, daysInWeek> captions = {
-        QStringLiteral("日"), QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"),
-        QStringLiteral("木"), QStringLiteral("金"), QStringLiteral("土")};
+    const std::array<QString, daysInWeek> captions = {tr("日"), tr("月"), tr("火"), tr("水"),
+                                                      tr("木"), tr("金"), tr("土")};
     const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
     for (std::size_t column = 0; column < captions.size(); ++column) {
         QLabel *label = plainLabel(QStringLiteral("Label_%1").arg(labelNumbers[column]),
@@ -266,8 +265,7 @@ void CalendarPage::ShowMonth() {
         cell->setText(QString::fromStdString(day.caption()));
         cell->setBackColor(toQColor(day.colour));
         cell->setVisible(day.date.has_value());
-        cell->setAccessibleName(
-            QString::fromStdString(accessibleDayName(day).value_or(std::string())));
+        cell->setAccessibleName(accessibleDayName(day).value_or(QString()));
         cell->setAccessibleDescription(displayText(day));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
@@ -285,20 +283,21 @@ std::optional<std::string> CalendarPage::sectionOf(int index) const {
 
 WriteResult CalendarPage::ClearDay(int index) {
     const auto section = sectionOf(index);
-    return section ? clearDaySection(m_context.dataFolder, *section) : std::nullopt;
+    return section ? clearDaySection(m_context.dataFolder, *section) : WriteResult();
 }
 
 void CalendarPage::clearDayAndRedraw(int index) {
-    const WriteResult error = ClearDay(index);
+    const WriteResult cleared = ClearDay(index);
     ShowMonth();
     selectCell(index);
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
-    if (error) {
+    if (!cleared) {
         const auto section = sectionOf(index);
-        const QString wipe = QStringLiteral("%1 のメモを消せませんでした")
+        const QString wipe = tr("%1 のメモを消せませんでした")
                                  .arg(QString::fromStdString(section.value_or(std::string())));
-        MessageBoxes::inform(this, programTitle, WriteErrorMessage::withReason(wipe, *error));
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::withReason(wipe, cleared.error()));
     }
 }
 
@@ -387,8 +386,8 @@ void CalendarPage::CalendarSet_Click() {
 }
 
 void CalendarPage::SclFormat_Click() {
-    if (!MessageBoxes::askYesNo(this, programTitle,
-                                QStringLiteral("カレンダーを全初期化するよ？いいの？")))
+    if (!MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
+                                tr("カレンダーを全初期化するよ？いいの？")))
         return;
     if (!holdsCalendar(m_context.dataFolder))
         return;
@@ -398,8 +397,8 @@ void CalendarPage::SclFormat_Click() {
     ShowMonth();
     if (const auto day = selected ? selected : cellOfDay(m_grid, 1))
         selectCell(*day);
-    if (deletion)
-        MessageBoxes::inform(this, programTitle,
-                             WriteErrorMessage::withReason(
-                                 QStringLiteral("カレンダーを初期化できませんでした"), *deletion));
+    if (!deletion)
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::withReason(tr("カレンダーを初期化できませんでした"),
+                                                           deletion.error()));
 }

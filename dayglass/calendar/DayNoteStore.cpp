@@ -69,26 +69,20 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
 
 WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section) {
     cls_IniFile file = calendarFileIn(dataFolder);
-    if (auto error = file.SetDataStr(section, textKey, ""))
-        return error;
+    if (WriteResult written = file.SetDataStr(section, textKey, ""); !written)
+        return written;
     return file.SetDataStr(section, colourKey, "");
-}
-
-WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
-                    std::string_view editorText, OleColor colour) {
-    return updateCalendar(dataFolder, [&](std::string_view content) {
-        return withDay(content, section, editorText, colour);
-    });
 }
 
 // A refusal leaves the content as it was, which the store does not write (and
 // a missing file stays missing).
-std::optional<DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
-                                            const DayEdit &edit) {
+Result<void, DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
+                                           const DayEdit &edit) {
     std::optional<DaySaveRefusal> refusal;
     const WriteResult written = updateCalendar(dataFolder, [&](std::string_view content) {
-        if (auto problem = noteRefusal(edit.editorText, IniText::encodingOf(content))) {
-            refusal = std::move(*problem);
+        if (auto checked = checkNoteStorable(edit.editorText, IniText::encodingOf(content));
+            !checked) {
+            refusal = checked.error();
             return std::string(content);
         }
         if (edit.opened) {
@@ -100,9 +94,11 @@ std::optional<DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFol
         }
         return withDay(content, edit.section, edit.editorText, edit.colour);
     });
-    if (written)
-        return *written;
-    return refusal;
+    if (!written)
+        return Failure{DaySaveRefusal(written.error())};
+    if (refusal)
+        return Failure{std::move(*refusal)};
+    return {};
 }
 
 bool holdsCalendar(const std::filesystem::path &dataFolder) {
@@ -115,12 +111,12 @@ bool holdsCalendar(const std::filesystem::path &dataFolder) {
 
 WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     if (!holdsCalendar(dataFolder))
-        return std::nullopt;
+        return {};
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
     if (!std::filesystem::remove(file, error) && error)
-        return writeErrorFor(file, error.value());
-    return std::nullopt;
+        return Failure{writeErrorFor(file, error.value())};
+    return {};
 }
 
 std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder) {
@@ -142,9 +138,9 @@ std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder) {
 WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes) {
     const cls_IniFile calendar = calendarFileIn(dataFolder);
     if (calendar.Name().empty())
-        return WriteError{WriteProblem::NoFolder, dataFolder, 0};
+        return Failure{WriteError{WriteProblem::NoFolder, dataFolder, 0}};
     if (changes(calendar).empty())
-        return std::nullopt;
+        return {};
     return updateCalendar(dataFolder, [&](std::string_view content) {
         const cls_IniFile current = cls_IniFile::ofContent(std::string(content));
         const TextEncoding encoding = current.Encoding();

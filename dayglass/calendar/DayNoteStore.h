@@ -49,12 +49,6 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid);
 // a day that was never annotated.
 WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section);
 
-// Writes both keys, whichever of them the user changed: the note in its stored
-// form and the colour as decimal text, in one read and one write of the file.
-// A failed write says why.
-WriteResult saveDay(const std::filesystem::path &dataFolder, std::string_view section,
-                    std::string_view editorText, OleColor colour);
-
 // The note editor's save of one day.
 struct DayEdit {
     std::string section;
@@ -75,13 +69,14 @@ struct DayChangedMeanwhile {
 // Why the editor's save wrote nothing.
 using DaySaveRefusal = std::variant<NoteRefusal, DayChangedMeanwhile, WriteError>;
 
-// Saves the day as saveDay() does, unless the file could not give the note
-// back as typed (see NoteStorage.h) or the day changed since the editor
+// Writes both keys, whichever of them the user changed: the note in its stored
+// form and the colour as decimal text, unless the file could not give the
+// note back as typed (see NoteStorage.h) or the day changed since the editor
 // opened. The file is read once, judged and written once, all under the
 // folder's lock, so that a large calendar costs one read and one write, and
 // nothing can change the day between the judgement and the write.
-std::optional<DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
-                                            const DayEdit &edit);
+Result<void, DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
+                                           const DayEdit &edit);
 
 // Whether there is a calendar to delete: a file (or a link to one) of that
 // name. A folder of that name is the user's, and no calendar.

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
-#include <optional>
 #include <string>
 
 // Writes the exported bytes to the file the user named, whole or not at all:
 // an existing file is replaced only once the new one is complete. Says why
 // when it could not.
-std::optional<QString> writeExportFile(const QString &path, const std::string &bytes);
+Result<void, QString> writeExportFile(const QString &path, const std::string &bytes);

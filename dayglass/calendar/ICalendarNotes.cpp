@@ -14,6 +14,9 @@ namespace {
 
 constexpr std::string_view lineBreakMark = "#CR#";
 
+// The most years of one event's occurrences, and of one occurrence's span.
+constexpr int maximumEventYears = 10;
+
 // Called only once the public functions below have found the library.
 const LibIcal &ical() {
     return *libIcal();
@@ -339,19 +342,17 @@ std::optional<std::string> notesToICalendar(const std::vector<DayNote> &days, sy
     return result;
 }
 
-ICalendarRead additionsFromICalendar(std::string_view text, std::size_t dayLimit) {
-    ICalendarRead read;
-    if (!libIcal()) {
-        read.problem = ICalendarProblem::NoLibrary;
-        read.detail = libIcalFileName;
-        return read;
-    }
+Result<NoteAdditions, ICalendarFailure> additionsFromICalendar(std::string_view text,
+                                                               std::size_t dayLimit) {
+    if (!libIcal())
+        return Failure{ICalendarFailure{ICalendarProblem::NoLibrary, libIcalFileName}};
     const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
-    if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
-        read.problem = root || !beginsAsICalendar(text) ? ICalendarProblem::NotICalendar
-                                                        : ICalendarProblem::CutOff;
-        return read;
-    }
+    if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
+        return Failure{ICalendarFailure{root || !beginsAsICalendar(text)
+                                            ? ICalendarProblem::NotICalendar
+                                            : ICalendarProblem::CutOff,
+                                        {}}};
+    std::optional<ICalendarFailure> failure;
     EventSpreader spreader(dayLimit);
     const auto eachEvent = [&root](const auto &visit) {
         for (icalcomponent *event =
@@ -371,17 +372,16 @@ ICalendarRead additionsFromICalendar(std::string_view text, std::size_t dayLimit
             return true;
         const icaltimetype start = ical().icalcomponent_get_dtstart(event);
         if (ical().icaltime_is_null_time(start) || !ical().icaltime_is_valid_time(start)) {
-            read.problem = ICalendarProblem::BadEvent;
-            read.detail = nameOf(event);
+            failure = ICalendarFailure{ICalendarProblem::BadEvent, nameOf(event)};
             return false;
         }
         if (!spreader.spread(event, start)) {
-            read.problem = ICalendarProblem::TooManyDays;
+            failure = ICalendarFailure{ICalendarProblem::TooManyDays, {}};
             return false;
         }
         return true;
     });
-    if (!read.problem)
-        read.additions = std::move(spreader.additions());
-    return read;
+    if (failure)
+        return Failure{std::move(*failure)};
+    return std::move(spreader.additions());
 }

@@ -2,6 +2,7 @@
 
 #include "DayNoteStore.h"
 #include "NoteImport.h"
+#include "Result.h"
 
 #include <chrono>
 #include <optional>
@@ -29,9 +30,9 @@ enum class ICalendarProblem {
     NoLibrary,    // libical cannot be opened
 };
 
-struct ICalendarRead {
-    NoteAdditions additions;
-    std::optional<ICalendarProblem> problem;
+// Why a file gives no notes.
+struct ICalendarFailure {
+    ICalendarProblem problem = ICalendarProblem::NotICalendar;
     // What the problem concerns: the summary (or UID) of a bad event, the
     // file name of the library that is missing.
     std::string detail;
@@ -41,14 +42,11 @@ struct ICalendarRead {
 // cover, so that a rule repeating every second costs bounded time and memory.
 inline constexpr std::size_t maximumImportedDays = 500'000;
 
-// The most years of one event's occurrences, and of one occurrence's span.
-inline constexpr int maximumEventYears = 10;
-
 // The text of every event of the file, on each day it covers in the local
 // time zone: all-day or timed, one-off or recurring (its occurrences from its
 // start up to its own end, for ten years at most), without the occurrences it
 // excludes or replaces. The text is the summary, with the description on the
 // lines after it; a description that begins with the summary is taken alone.
 // Cancelled events are left out.
-ICalendarRead additionsFromICalendar(std::string_view text,
-                                     std::size_t dayLimit = maximumImportedDays);
+Result<NoteAdditions, ICalendarFailure>
+additionsFromICalendar(std::string_view text, std::size_t dayLimit = maximumImportedDays);

@@ -18,9 +18,9 @@ std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
                                               TextEncoding encoding) {
     std::vector<std::optional<std::string>> characters(additions.texts.size());
     for (std::size_t index = 0; index < additions.texts.size(); ++index) {
-        const auto refusal = noteRefusal(additions.texts[index], encoding);
-        if (refusal && refusal->problem == NoteProblem::NotInShiftJis)
-            characters[index] = refusal->characters;
+        const auto checked = checkNoteStorable(additions.texts[index], encoding);
+        if (!checked && checked.error().problem == NoteProblem::NotInShiftJis)
+            characters[index] = checked.error().characters;
     }
     for (const auto &[date, texts] : additions.days) {
         for (const std::size_t index : texts) {
@@ -33,12 +33,12 @@ std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
 
 } // namespace
 
-ImportPlan planImport(const cls_IniFile &calendar, const NoteAdditions &additions) {
-    ImportPlan plan;
+Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+                                              const NoteAdditions &additions) {
     const TextEncoding encoding = calendar.Encoding();
-    plan.unstorable = firstUnstorable(additions, encoding);
-    if (plan.unstorable)
-        return plan;
+    if (std::optional<UnstorableText> unstorable = firstUnstorable(additions, encoding))
+        return Failure{std::move(*unstorable)};
+    ImportPlan plan;
     for (const auto &[date, texts] : additions.days) {
         const std::string section = daySectionName(date);
         const StoredDay day = readDay(calendar, section);
@@ -51,7 +51,7 @@ ImportPlan planImport(const cls_IniFile &calendar, const NoteAdditions &addition
         if (note == day.note)
             continue;
         // A note cut on reading would lose its end when written back.
-        if (day.noteCut || noteRefusal(note, encoding))
+        if (day.noteCut || !checkNoteStorable(note, encoding))
             plan.leftAlone.push_back(date);
         else
             plan.changes.push_back({section, std::move(note)});

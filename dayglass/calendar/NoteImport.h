@@ -1,11 +1,11 @@
 #pragma once
 
 #include "DayNoteStore.h"
+#include "Result.h"
 
 #include <chrono>
 #include <cstddef>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,10 +38,9 @@ struct ImportPlan {
     std::vector<NoteChange> changes;
     // The days whose note would grow past what a read returns, kept as they are.
     std::vector<std::chrono::year_month_day> leftAlone;
-    // Set when a text holds characters the file cannot keep: then nothing
-    // is to change at all.
-    std::optional<UnstorableText> unstorable;
 };
 
-// What adding `additions` to the notes that `calendar` reads changes.
-ImportPlan planImport(const cls_IniFile &calendar, const NoteAdditions &additions);
+// What adding `additions` to the notes that `calendar` reads changes; nothing
+// at all when a text holds characters the file cannot keep, and which.
+Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+                                              const NoteAdditions &additions);

@@ -38,14 +38,14 @@ std::string charactersOutsideCp932(std::string_view utf8) {
 
 } // namespace
 
-std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding) {
+Result<void, NoteRefusal> checkNoteStorable(std::string_view editorText, TextEncoding encoding) {
     const std::string note = TextToNote(editorText);
     if (encoding == TextEncoding::Cp932) {
         if (std::string characters = charactersOutsideCp932(note); !characters.empty())
-            return NoteRefusal{NoteProblem::NotInShiftJis, 0, std::move(characters)};
+            return Failure{NoteRefusal{NoteProblem::NotInShiftJis, 0, std::move(characters)}};
     }
     const std::size_t length = encodeText(note, encoding).size();
     if (length > IniText::maximumValueLength)
-        return NoteRefusal{NoteProblem::TooLong, length, {}};
-    return std::nullopt;
+        return Failure{NoteRefusal{NoteProblem::TooLong, length, {}}};
+    return {};
 }

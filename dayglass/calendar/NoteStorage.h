@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Result.h"
 #include "TextEncoding.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,7 +28,7 @@ struct NoteRefusal {
     bool operator==(const NoteRefusal &) const = default;
 };
 
-// Why the editor text cannot be stored in a file of that encoding; nothing
-// when it can. Characters are judged before the length, because the length
+// Whether the editor text can be stored in a file of that encoding, and if
+// not, why. Characters are judged before the length, because the length
 // of a text that cannot be stored as it is means little.
-std::optional<NoteRefusal> noteRefusal(std::string_view editorText, TextEncoding encoding);
+Result<void, NoteRefusal> checkNoteStorable(std::string_view editorText, TextEncoding encoding);

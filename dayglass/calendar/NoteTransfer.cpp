@@ -12,20 +12,17 @@
 namespace {
 
 // The file's content; a FIFO or device in its place is never waited for.
-std::optional<std::string> readICalendarFile(const std::filesystem::path &path,
-                                             ImportOutcome &outcome) {
+Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path &path) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        outcome.problem = ImportProblem::Unreadable;
-        return std::nullopt;
-    }
-    auto content = FileStore::readDescriptor(file.get(), maximumICalendarSize);
+    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return Failure{ImportProblem::Unreadable};
+    Result<std::string, int> content = FileStore::readDescriptor(file.get(), maximumICalendarSize);
     if (!content)
-        outcome.problem = static_cast<std::uintmax_t>(status.st_size) > maximumICalendarSize
-                              ? ImportProblem::TooLarge
-                              : ImportProblem::Unreadable;
-    return content;
+        return Failure{static_cast<std::uintmax_t>(status.st_size) > maximumICalendarSize
+                           ? ImportProblem::TooLarge
+                           : ImportProblem::Unreadable};
+    return std::move(*content);
 }
 
 ImportProblem importProblemOf(ICalendarProblem problem) {
@@ -46,42 +43,35 @@ ImportProblem importProblemOf(ICalendarProblem problem) {
 
 } // namespace
 
-NotesExport exportNotes(const std::filesystem::path &dataFolder, std::chrono::sys_seconds stamp) {
+Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
+                                               std::chrono::sys_seconds stamp) {
     if (calendarFileIn(dataFolder).IsTooLarge())
-        return {{}, 0, ExportProblem::CalendarTooLarge};
+        return Failure{ExportProblem::CalendarTooLarge};
     const std::vector<DayNote> days = readAllNotes(dataFolder);
     std::optional<std::string> icalendar = notesToICalendar(days, stamp);
     if (!icalendar)
-        return {{}, 0, ExportProblem::NoLibrary};
-    return {std::move(*icalendar), days.size(), std::nullopt};
+        return Failure{ExportProblem::NoLibrary};
+    return NotesExport{std::move(*icalendar), days.size()};
 }
 
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,
                           const std::filesystem::path &icalendarFile) {
-    ImportOutcome outcome;
-    const std::optional<std::string> text = readICalendarFile(icalendarFile, outcome);
+    const Result<std::string, ImportProblem> text = readICalendarFile(icalendarFile);
     if (!text)
-        return outcome;
-    const ICalendarRead read = additionsFromICalendar(*text);
-    if (read.problem) {
-        outcome.problem = importProblemOf(*read.problem);
-        outcome.detail = read.detail;
-        return outcome;
-    }
-    ImportPlan plan;
-    outcome.writeError = saveNotes(dataFolder, [&](const cls_IniFile &current) {
-        plan = planImport(current, read.additions);
-        return plan.changes;
+        return Failure{ImportFailure{text.error(), {}, {}, {}}};
+    const Result<NoteAdditions, ICalendarFailure> additions = additionsFromICalendar(*text);
+    if (!additions)
+        return Failure{ImportFailure{
+            importProblemOf(additions.error().problem), additions.error().detail, {}, {}}};
+    Result<ImportPlan, UnstorableText> plan = ImportPlan{};
+    const WriteResult written = saveNotes(dataFolder, [&](const cls_IniFile &current) {
+        plan = planImport(current, *additions);
+        return plan ? plan->changes : std::vector<NoteChange>();
     });
-    if (plan.unstorable) {
-        outcome.problem = ImportProblem::NotInShiftJis;
-        outcome.detail = plan.unstorable->characters;
-        outcome.day = plan.unstorable->date;
-    } else if (outcome.writeError) {
-        outcome.problem = ImportProblem::NotSaved;
-    } else {
-        outcome.changedDays = plan.changes.size();
-        outcome.leftAlone = std::move(plan.leftAlone);
-    }
-    return outcome;
+    if (!plan)
+        return Failure{ImportFailure{
+            ImportProblem::NotInShiftJis, plan.error().characters, plan.error().date, {}}};
+    if (!written)
+        return Failure{ImportFailure{ImportProblem::NotSaved, {}, {}, written.error()}};
+    return ImportedNotes{plan->changes.size(), std::move(plan->leftAlone)};
 }

@@ -21,12 +21,11 @@ enum class ExportProblem {
 struct NotesExport {
     std::string icalendar;
     std::size_t days = 0;
-    // Set when there is nothing to write, and why.
-    std::optional<ExportProblem> problem;
 };
 
 // Every day with a note or a colour, from one read of Calendar.ini.
-NotesExport exportNotes(const std::filesystem::path &dataFolder, std::chrono::sys_seconds stamp);
+Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
+                                               std::chrono::sys_seconds stamp);
 
 // The largest iCalendar file that is read. A year of a busy calendar takes
 // a few hundred kilobytes; parsing takes several times a file's size.
@@ -44,18 +43,24 @@ enum class ImportProblem {
     NotSaved,      // Calendar.ini could not be written
 };
 
-struct ImportOutcome {
+struct ImportedNotes {
     std::size_t changedDays = 0;
     // Days whose note would have grown too long, kept as they were.
     std::vector<std::chrono::year_month_day> leftAlone;
-    // Set when nothing was imported, and why.
-    std::optional<ImportProblem> problem;
+};
+
+// Why nothing was imported.
+struct ImportFailure {
+    ImportProblem problem = ImportProblem::Unreadable;
     // The bad event's name, or the characters the file cannot keep.
     std::string detail;
     // The first day that would have got those characters.
     std::optional<std::chrono::year_month_day> day;
-    WriteResult writeError;
+    // Why Calendar.ini was not written, for NotSaved.
+    std::optional<WriteError> writeError;
 };
+
+using ImportOutcome = Result<ImportedNotes, ImportFailure>;
 
 // Adds the events of the iCalendar file to the notes of Calendar.ini in
 // `dataFolder`, with one write of the file under the folder's lock; on any

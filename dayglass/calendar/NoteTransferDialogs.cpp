@@ -6,14 +6,15 @@
 #include "NoteTransferMessages.h"
 #include "QtPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 
 namespace {
 
-const QString programTitle = QStringLiteral("dayglass");
-const QString calendarFilter = QStringLiteral("iCalendar (*.ics);;すべてのファイル (*)");
+const QString calendarFilter =
+    QCoreApplication::translate("NoteTransferDialogs", "iCalendar (*.ics);;すべてのファイル (*)");
 // A message names this many of the days an import left alone.
 constexpr std::size_t listedDays = 10;
 
@@ -21,32 +22,33 @@ constexpr std::size_t listedDays = 10;
 
 void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
     const QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("iCalendar に書き出す"),
+        parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar に書き出す"),
         QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter);
     if (file.isEmpty())
         return;
-    const NotesExport notes = exportNotes(
+    const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    if (notes.problem) {
-        MessageBoxes::inform(parent, programTitle,
-                             NoteTransferMessages::notExported(*notes.problem, dataFolder));
+    if (!notes) {
+        MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
+                             NoteTransferMessages::notExported(notes.error(), dataFolder));
         return;
     }
-    const auto error = writeExportFile(file, notes.icalendar);
-    MessageBoxes::inform(parent, programTitle,
-                         error ? NoteTransferMessages::notExported(file, *error)
-                               : NoteTransferMessages::exported(notes.days, file));
+    const Result<void, QString> written = writeExportFile(file, notes->icalendar);
+    MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
+                         written ? NoteTransferMessages::exported(notes->days, file)
+                                 : NoteTransferMessages::notExported(file, written.error()));
 }
 
 bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
     const QString file = QFileDialog::getOpenFileName(
-        parent, QStringLiteral("iCalendar から読み込む"), QDir::homePath(), calendarFilter);
+        parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar から読み込む"),
+        QDir::homePath(), calendarFilter);
     if (file.isEmpty())
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
     QGuiApplication::restoreOverrideCursor();
-    MessageBoxes::inform(parent, programTitle,
+    MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                          NoteTransferMessages::imported(outcome, file, listedDays));
-    return outcome.changedDays > 0;
+    return outcome && outcome->changedDays > 0;
 }

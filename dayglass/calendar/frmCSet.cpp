@@ -11,33 +11,35 @@
 #include "Twips.h"
 
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 namespace {
 
-const QString programTitle = QStringLiteral("dayglass");
-
 // Asked before a note that the file holds only in part is saved.
-const QString cutNoteQuestion = QStringLiteral(
-    "このメモは長すぎて、途中までしか読めていません。\n保存すると続きは消えるよ？いいの？");
+QString cutNoteQuestion() {
+    return frmCSet::tr(
+        "このメモは長すぎて、途中までしか読めていません。\n保存すると続きは消えるよ？いいの？");
+}
 
 // Why the note was not saved.
 QString refusalMessage(const NoteRefusal &refusal) {
     if (refusal.problem == NoteProblem::NotInShiftJis)
-        return QStringLiteral("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
+        return frmCSet::tr("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
                QString::fromStdString(refusal.characters);
-    return QStringLiteral("メモが長すぎます（%1バイト、%2バイトまでです）")
+    return frmCSet::tr("メモが長すぎます（%1バイト、%2バイトまでです）")
         .arg(refusal.storedLength)
         .arg(IniText::maximumValueLength);
 }
 
 // Asked when another window saved the day after the editor opened.
-const QString changedNoteQuestion =
-    QStringLiteral("この日のメモは、編集を始めた後にほかのウィンドウで保存されています。\n"
-                   "上書きするよ？いいの？\n\n"
-                   "「いいえ」なら、ほかのウィンドウのメモをこのメモの前に加えます。");
+QString changedNoteQuestion() {
+    return frmCSet::tr("この日のメモは、編集を始めた後にほかのウィンドウで保存されています。\n"
+                       "上書きするよ？いいの？\n\n"
+                       "「いいえ」なら、ほかのウィンドウのメモをこのメモの前に加えます。");
+}
 
 bool isEnter(const QKeyEvent &event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -57,11 +59,10 @@ QString noteDisplayText(std::string_view note) {
 
 frmCSet::frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
                  StoredNote storedNote)
-    : SavingDialog(twipsRect(0, 0, 5295, 2190).size(),
-                   QStringLiteral("メモを保存せずに閉じますか？"), nullptr),
+    : SavingDialog(twipsRect(0, 0, 5295, 2190).size(), tr("メモを保存せずに閉じますか？"), nullptr),
       m_dataFolder(dataFolder), m_storedNote(storedNote), m_day(day), m_SettimeL(new QLabel(this)),
-      m_Tex(new QPlainTextEdit(this)), m_ColorSet(new ThreedPanel(QStringLiteral("色設定"), this)),
-      m_ColorPanel(new QLabel(this)), m_Setting(new ThreedPanel(QStringLiteral("設定更新"), this)) {
+      m_Tex(new QPlainTextEdit(this)), m_ColorSet(new ThreedPanel(tr("色設定"), this)),
+      m_ColorPanel(new QLabel(this)), m_Setting(new ThreedPanel(tr("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
     createControls();
     setPanelColour(day.colour);
@@ -142,30 +143,31 @@ void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
     if (m_storedNote == StoredNote::Cut &&
-        !MessageBoxes::askYesNo(this, programTitle, cutNoteQuestion))
+        !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(), cutNoteQuestion()))
         return;
     save(text, m_day.stored);
 }
 
 void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over) {
-    const auto refusal =
+    const Result<void, DaySaveRefusal> saved =
         saveEditedDay(m_dataFolder, {m_day.section.toStdString(), text, m_day.colour, over});
-    if (!refusal) {
+    if (saved) {
         accept();
-    } else if (const auto *note = std::get_if<NoteRefusal>(&*refusal)) {
-        MessageBoxes::inform(this, programTitle, refusalMessage(*note));
-    } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&*refusal)) {
+    } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             refusalMessage(*note));
+    } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&saved.error())) {
         dayChangedMeanwhile(text, changed->now);
     } else {
-        saveFailed(std::get<WriteError>(*refusal));
+        saveFailed(std::get<WriteError>(saved.error()));
     }
 }
 
 // Either answer loses nothing: Yes writes over the other note, No puts it
 // above the text, and the next save writes both.
 void frmCSet::dayChangedMeanwhile(const std::string &text, const StoredDay &now) {
-    if (MessageBoxes::askYesNo(this, programTitle, changedNoteQuestion,
-                               MessageBoxes::DefaultAnswer::No)) {
+    if (MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
+                               changedNoteQuestion(), MessageBoxes::DefaultAnswer::No)) {
         save(text, now);
         return;
     }

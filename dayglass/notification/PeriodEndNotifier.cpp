@@ -1,6 +1,6 @@
 #include "PeriodEndNotifier.h"
 
-#include "EndNoticeText.h"
+#include "EndMoment.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -39,7 +39,8 @@ void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)},
                             {QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}};
     notify << programName << uint(0) << iconName << programName
-           << QString::fromStdString(endNoticeBody(end)) << QStringList() << hints << int(-1);
+           << tr("設定した期間が終了しました（%1）").arg(QString::fromStdString(endMomentText(end)))
+           << QStringList() << hints << int(-1);
     // The reply, an id or an error when there is no bus or nobody serves
     // notices, is not awaited: the tick goes on at once, and a desktop
     // without the service has the red page and the window's request for

@@ -32,12 +32,12 @@ const std::string &fieldText(const PeriodTexts &texts, PeriodSide side, PeriodFi
 
 } // namespace
 
-std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts) {
+Result<void, PeriodProblem> checkPeriod(const PeriodTexts &texts) {
     for (const PeriodSide side : sides) {
         for (const RangeCheck &range : ranges) {
             const auto value = periodFieldValue(fieldText(texts, side, range.field));
             if (!value || *value < range.low || *value > range.high)
-                return InvalidField{side, range.field};
+                return Failure{InvalidField{side, range.field}};
         }
     }
     // A year that is no number would pass the order check as year 0 and be
@@ -45,11 +45,11 @@ std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts) {
     // ten range checks, so that their messages keep their order.
     for (const PeriodSide side : sides) {
         if (!periodFieldValue(fieldText(texts, side, PeriodField::Year)))
-            return InvalidField{side, PeriodField::Year};
+            return Failure{InvalidField{side, PeriodField::Year}};
     }
     if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))
-        return StartNotBeforeEnd{};
-    return std::nullopt;
+        return Failure{StartNotBeforeEnd{}};
+    return {};
 }
 
 double periodOrderKey(const DateTimeTexts &texts) {

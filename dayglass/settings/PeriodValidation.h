@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DataFile.h"
+#include "Result.h"
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -27,12 +27,12 @@ struct StartNotBeforeEnd {
 
 using PeriodProblem = std::variant<InvalidField, StartNotBeforeEnd>;
 
-// Checks the twelve texts of the period dialog and returns the first check
-// that fails: month 1-12, day 1-30 (in every month), hour 0-23, minute and
+// Checks the twelve texts of the period dialog; where they are no period, the
+// first check that fails: month 1-12, day 1-30 (in every month), hour 0-23, minute and
 // second 0-59, first of the start and then of the end; then each year must be
 // a number; and the start must lie strictly before the end. Each text is read
 // as periodFieldValue() reads it, so "+9" and "3.5" are numbers.
-std::optional<PeriodProblem> firstPeriodProblem(const PeriodTexts &texts);
+Result<void, PeriodProblem> checkPeriod(const PeriodTexts &texts);
 
 // The comparison key of one side: the year's text with "00" in front cut to its
 // last four characters, the other five fields' texts each with "00" in front

@@ -7,6 +7,7 @@
 #include "ThreedPanel.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,29 +25,31 @@ struct FieldColumn {
 };
 
 constexpr std::array<FieldColumn, 6> columns = {{
-    {"Year", 120, 765, 4, "年", 870},
-    {"Month", 1230, 405, 2, "月", 1650},
-    {"Day", 2010, 405, 2, "日", 2430},
-    {"Hour", 2820, 405, 2, "時", 3240},
-    {"Minute", 3630, 405, 2, "分", 4050},
-    {"Second", 4410, 405, 2, "秒", 4830},
+    {"Year", 120, 765, 4, QT_TRANSLATE_NOOP("frmSet", "年"), 870},
+    {"Month", 1230, 405, 2, QT_TRANSLATE_NOOP("frmSet", "月"), 1650},
+    {"Day", 2010, 405, 2, QT_TRANSLATE_NOOP("frmSet", "日"), 2430},
+    {"Hour", 2820, 405, 2, QT_TRANSLATE_NOOP("frmSet", "時"), 3240},
+    {"Minute", 3630, 405, 2, QT_TRANSLATE_NOOP("frmSet", "分"), 4050},
+    {"Second", 4410, 405, 2, QT_TRANSLATE_NOOP("frmSet", "秒"), 4830},
 }};
 
 constexpr int rowDistance = 840; // twips between the start row and the end row
-const QString programTitle = QStringLiteral("dayglass");
 
 // The field names of the messages, in the order of PeriodField.
-constexpr std::array<const char *, 6> fieldNames = {"年", "月", "日", "時間", "分", "秒"};
+constexpr std::array<const char *, 6> fieldNames = {
+    QT_TRANSLATE_NOOP("frmSet", "年"), QT_TRANSLATE_NOOP("frmSet", "月"),
+    QT_TRANSLATE_NOOP("frmSet", "日"), QT_TRANSLATE_NOOP("frmSet", "時間"),
+    QT_TRANSLATE_NOOP("frmSet", "分"), QT_TRANSLATE_NOOP("frmSet", "秒")};
 
 // Why the dialog does not save, as "開始月が不正です".
 QString problemText(const PeriodProblem &problem) {
     const auto *invalid = std::get_if<InvalidField>(&problem);
     if (!invalid)
-        return QStringLiteral("『開始≧終了』になっています");
+        return frmSet::tr("『開始≧終了』になっています");
     const QString side =
-        invalid->side == PeriodSide::Start ? QStringLiteral("開始") : QStringLiteral("終了");
-    return side + QString::fromUtf8(fieldNames[static_cast<std::size_t>(invalid->field)]) +
-           QStringLiteral("が不正です");
+        invalid->side == PeriodSide::Start ? frmSet::tr("開始") : frmSet::tr("終了");
+    return frmSet::tr("%1%2が不正です")
+        .arg(side, frmSet::tr(fieldNames[static_cast<std::size_t>(invalid->field)]));
 }
 
 QFont dialogFont() {
@@ -98,15 +101,14 @@ private:
 } // namespace
 
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
-    : SavingDialog(twipsRect(0, 0, 5295, 2400).size(),
-                   QStringLiteral("設定を保存せずに閉じますか？"), parent),
+    : SavingDialog(twipsRect(0, 0, 5295, 2400).size(), tr("設定を保存せずに閉じますか？"), parent),
       m_context(context) {
     setObjectName(QStringLiteral("frmSet"));
     // Without a title bar the dialog has no title to read; it is read under
     // the caption of the button that opens it.
-    setAccessibleName(QStringLiteral("時間設定"));
-    createRow(0, QStringLiteral("開始"), 0);
-    createRow(rowDistance, QStringLiteral("終了"), 6);
+    setAccessibleName(tr("時間設定"));
+    createRow(0, tr("開始"), 0);
+    createRow(rowDistance, tr("終了"), 6);
     createSettingButton();
     Form_Load();
 }
@@ -120,7 +122,7 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
         field->setObjectName(prefix + QString::fromLatin1(column.name));
         // A field is read under the captions that frame it on the screen: its
         // row's heading and the unit beside it.
-        field->setAccessibleName(heading + QLatin1Char(' ') + QString::fromUtf8(column.unit));
+        field->setAccessibleName(heading + QLatin1Char(' ') + tr(column.unit));
         field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
         field->setFont(dialogFont());
         field->setFrame(true);
@@ -129,13 +131,12 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
         setPaletteColor(field, QPalette::Text, Qt::black);
         field->installEventFilter(this);
         m_fields[static_cast<std::size_t>(offset) + i] = field;
-        createCaption(QString::fromUtf8(column.unit),
-                      twipsRect(column.unitLeft, 480 + top, 405, 315), this);
+        createCaption(tr(column.unit), twipsRect(column.unitLeft, 480 + top, 405, 315), this);
     }
 }
 
 void frmSet::createSettingButton() {
-    auto *setting = new ThreedPanel(QStringLiteral("設定更新"), this);
+    auto *setting = new ThreedPanel(tr("設定更新"), this);
     setting->setObjectName(QStringLiteral("Setting"));
     setting->setGeometry(twipsRect(3000, 1830, 2145, 435));
     setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
@@ -179,12 +180,13 @@ PeriodTexts frmSet::fieldTexts() const {
 void frmSet::Setting_Click() {
     commitComposition();
     const PeriodTexts texts = fieldTexts();
-    if (const auto problem = firstPeriodProblem(texts)) {
-        MessageBoxes::inform(this, programTitle, problemText(*problem));
+    if (const Result<void, PeriodProblem> checked = checkPeriod(texts); !checked) {
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             problemText(checked.error()));
         return;
     }
-    if (const auto error = writePeriodTexts(m_context.dataFolder, texts)) {
-        saveFailed(*error);
+    if (const WriteResult written = writePeriodTexts(m_context.dataFolder, texts); !written) {
+        saveFailed(written.error());
         return;
     }
     accept();

@@ -1,6 +1,7 @@
 #include "AccessibleTree.h"
 #include "DataFile.h"
 #include "DayNoteStore.h"
+#include "DaySaving.h"
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
@@ -40,8 +41,9 @@ private:
     std::unique_ptr<frmWeek> m_window;
 
     void open(const char *savedPage) {
-        writePeriodTexts(m_folder->path(), tenDays);
-        iniFileAt((m_folder->path() / "Data.ini").string()).SetDataStr("EntSS", "Inf", savedPage);
+        QVERIFY(writePeriodTexts(m_folder->path(), tenDays));
+        QVERIFY(iniFileAt((m_folder->path() / "Data.ini").string())
+                    .SetDataStr("EntSS", "Inf", savedPage));
         m_window =
             std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [this] { return m_now; }});
         m_window->show();
@@ -78,7 +80,7 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void everyControlOfBothPagesIsReadWithItsText() {
-        saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed);
+        QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
         open(" 0");
         QStringList faults = unreadableControls(m_window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
@@ -120,7 +122,7 @@ private slots:
     }
 
     void dayCellsSayTheirDateAndTheirNote() {
-        saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed);
+        QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
         open(" 1");
         QAccessibleInterface *today = accessible(QStringLiteral("chkDays_20"));
         QCOMPARE(today->text(QAccessible::Name), QStringLiteral("2005年10月14日(金)、メモあり"));
@@ -159,7 +161,7 @@ private slots:
     }
 
     void theNoteEditorReadsTheNoteUnderItsDay() {
-        saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed);
+        QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
         open(" 1");
         QStringList faults;
         QStringList names; // the editor's, the note's and the colour's

@@ -23,12 +23,12 @@ class DataFileTest : public testing::Test {
 protected:
     void store(const char *section, const DateTimeTexts &side) {
         cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
-        ini.SetDataStr(section, "Year", side.year);
-        ini.SetDataStr(section, "Month", side.month);
-        ini.SetDataStr(section, "Day", side.day);
-        ini.SetDataStr(section, "Hour", side.hour);
-        ini.SetDataStr(section, "Minute", side.minute);
-        ini.SetDataStr(section, "Second", side.second);
+        ASSERT_TRUE(ini.SetDataStr(section, "Year", side.year));
+        ASSERT_TRUE(ini.SetDataStr(section, "Month", side.month));
+        ASSERT_TRUE(ini.SetDataStr(section, "Day", side.day));
+        ASSERT_TRUE(ini.SetDataStr(section, "Hour", side.hour));
+        ASSERT_TRUE(ini.SetDataStr(section, "Minute", side.minute));
+        ASSERT_TRUE(ini.SetDataStr(section, "Second", side.second));
     }
     TemporaryFolder m_folder;
 };
@@ -107,8 +107,8 @@ TEST_F(DataFileTest, UnusablePeriodsLoadWithoutAPeriod) {
 }
 
 TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
-    writePeriodTexts(m_folder.path(), {texts("2006", "3", "05", "9", "0", "00"),
-                                       texts("7", "12", "30", "23", "59", "59")});
+    ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "05", "9", "0", "00"),
+                                                   texts("7", "12", "30", "23", "59", "59")}));
     EXPECT_EQ(readBytes(m_folder / "Data.ini"),
               "[Start]\r\nYear=2006\r\nMonth=3\r\nDay=05\r\nHour=9\r\nMinute=0\r\nSecond=00\r\n"
               "[End]\r\nYear=7\r\nMonth=12\r\nDay=30\r\nHour=23\r\nMinute=59\r\nSecond=59\r\n");
@@ -120,20 +120,20 @@ TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
 // same timestamp could still follow.
 TEST_F(DataFileTest, ShownPageIsReadAgainOnlyWhenTheFileMayHaveChanged) {
     const std::filesystem::path file = m_folder / "Data.ini";
-    ASSERT_FALSE(writeShownPage(m_folder.path(), 1));
+    ASSERT_TRUE(writeShownPage(m_folder.path(), 1));
     std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() - 10s);
     ShownPageWatch watch(m_folder.path());
-    EXPECT_EQ(watch.read().index, 1);
-    EXPECT_EQ(watch.read().index, 1);
+    EXPECT_EQ(*watch.read(), 1);
+    EXPECT_EQ(*watch.read(), 1);
     EXPECT_EQ(watch.fileReads(), 1);
 
-    ASSERT_FALSE(writeShownPage(m_folder.path(), 0));
-    EXPECT_EQ(watch.read().index, 0);
-    EXPECT_EQ(watch.read().index, 0);
+    ASSERT_TRUE(writeShownPage(m_folder.path(), 0));
+    EXPECT_EQ(*watch.read(), 0);
+    EXPECT_EQ(*watch.read(), 0);
     EXPECT_EQ(watch.fileReads(), 3);
 
     std::filesystem::remove(file);
-    EXPECT_EQ(watch.read().index, 0);
+    EXPECT_EQ(*watch.read(), 0);
 }
 
 } // namespace

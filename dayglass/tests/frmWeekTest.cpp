@@ -38,7 +38,7 @@ private:
 
     std::filesystem::path dataFile() const { return m_folder->path() / "Data.ini"; }
     void savePage(const char *value) {
-        iniFileAt(dataFile().string()).SetDataStr("EntSS", "Inf", value);
+        QVERIFY(iniFileAt(dataFile().string()).SetDataStr("EntSS", "Inf", value));
     }
     void open() {
         m_window = std::make_unique<frmWeek>(DayglassContext{
@@ -233,8 +233,8 @@ private slots:
     }
 
     void settingButtonReloadsThePeriodAfterTheDialog() {
-        QVERIFY(!writePeriodTexts(m_folder->path(), {{"2005", "10", "10", "9", "0", "0"},
-                                                     {"2006", "12", "30", "18", "0", "0"}}));
+        QVERIFY(writePeriodTexts(m_folder->path(), {{"2005", "10", "10", "9", "0", "0"},
+                                                    {"2006", "12", "30", "18", "0", "0"}}));
         open();
         QSignalSpy ended(m_window->findChild<PeriodEndNotifier *>(),
                          &PeriodEndNotifier::periodEnded);

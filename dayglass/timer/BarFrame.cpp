@@ -46,8 +46,7 @@ void BarFrame::showShare(CountdownState state, int barPercent) {
         return;
     m_sharePercent = share;
     m_ended = ended;
-    setAccessibleName(
-        (ended ? QStringLiteral("超過 %1%") : QStringLiteral("残時間 %1%")).arg(share));
+    setAccessibleName((ended ? tr("超過 %1%") : tr("残時間 %1%")).arg(share));
     QAccessibleValueChangeEvent event(this, share);
     QAccessible::updateAccessibility(&event);
 }

@@ -24,13 +24,20 @@ struct UnitRow {
 
 // The unit column: each number ends just left of its unit.
 const std::array<UnitRow, timeUnitCount> unitRows = {{
-    {"L_Year", twipsRect(1050, 990, 405, 285), "年", twipsRect(1560, 990, 255, 255)},
-    {"L_Month", twipsRect(-90, 1290, 1545, 255), "月", twipsRect(1560, 1275, 255, 255)},
-    {"L_Week", twipsRect(-90, 1575, 1545, 285), "週間", twipsRect(1560, 1575, 615, 255)},
-    {"L_Day", twipsRect(-90, 1875, 1545, 255), "日", twipsRect(1560, 1860, 255, 255)},
-    {"L_Hour", twipsRect(-90, 2175, 1545, 285), "時間", twipsRect(1560, 2175, 585, 255)},
-    {"L_Minute", twipsRect(-90, 2490, 1545, 255), "分", twipsRect(1560, 2475, 615, 255)},
-    {"L_Second", twipsRect(-90, 2790, 1545, 255), "秒", twipsRect(1560, 2790, 255, 255)},
+    {"L_Year", twipsRect(1050, 990, 405, 285), QT_TRANSLATE_NOOP("TimerPage", "年"),
+     twipsRect(1560, 990, 255, 255)},
+    {"L_Month", twipsRect(-90, 1290, 1545, 255), QT_TRANSLATE_NOOP("TimerPage", "月"),
+     twipsRect(1560, 1275, 255, 255)},
+    {"L_Week", twipsRect(-90, 1575, 1545, 285), QT_TRANSLATE_NOOP("TimerPage", "週間"),
+     twipsRect(1560, 1575, 615, 255)},
+    {"L_Day", twipsRect(-90, 1875, 1545, 255), QT_TRANSLATE_NOOP("TimerPage", "日"),
+     twipsRect(1560, 1860, 255, 255)},
+    {"L_Hour", twipsRect(-90, 2175, 1545, 285), QT_TRANSLATE_NOOP("TimerPage", "時間"),
+     twipsRect(1560, 2175, 585, 255)},
+    {"L_Minute", twipsRect(-90, 2490, 1545, 255), QT_TRANSLATE_NOOP("TimerPage", "分"),
+     twipsRect(1560, 2475, 615, 255)},
+    {"L_Second", twipsRect(-90, 2790, 1545, 255), QT_TRANSLATE_NOOP("TimerPage", "秒"),
+     twipsRect(1560, 2790, 255, 255)},
 }};
 
 // Line1(0) to Line1(4), the marks at 100, 0, 50, 75 and 25 % beside the bar.
@@ -90,23 +97,21 @@ QLabel *TimerPage::createLabel(const char *objectName, const QString &caption, Q
 
 void TimerPage::createDateLabels() {
     m_dateLabels = {
-        createLabel("STimeT", QStringLiteral("開始"), twipsRect(120, 240, 765, 255)),
+        createLabel("STimeT", tr("開始"), twipsRect(120, 240, 765, 255)),
         m_startCaption = createLabel("STime", m_startText, twipsRect(720, 240, 1485, 255)),
-        createLabel("ETimeT", QStringLiteral("終了"), twipsRect(120, 570, 1005, 255)),
+        createLabel("ETimeT", tr("終了"), twipsRect(120, 570, 1005, 255)),
         m_endCaption = createLabel("ETime", m_endText, twipsRect(720, 570, 1485, 255)),
     };
 }
 
 void TimerPage::createUnitColumn() {
-    m_unitLabels[0] =
-        createLabel("tLabel_0", QStringLiteral("残時間"), twipsRect(120, 990, 1185, 255));
+    m_unitLabels[0] = createLabel("tLabel_0", tr("残時間"), twipsRect(120, 990, 1185, 255));
     for (std::size_t i = 0; i < timeUnitCount; ++i) {
         const UnitRow &row = unitRows[i];
         m_unitNumbers[i] = createLabel(row.numberName, QStringLiteral("0"), row.number,
                                        Qt::AlignRight | Qt::AlignTop);
         const QByteArray unitName = "tLabel_" + QByteArray::number(static_cast<int>(i + 1));
-        m_unitLabels[i + 1] =
-            createLabel(unitName.constData(), QString::fromUtf8(row.caption), row.unit);
+        m_unitLabels[i + 1] = createLabel(unitName.constData(), tr(row.caption), row.unit);
     }
 }
 
@@ -139,7 +144,7 @@ void TimerPage::createBar() {
 }
 
 void TimerPage::createSettingButton() {
-    auto *setting = new ThreedPanel(QStringLiteral("時間設定"), this);
+    auto *setting = new ThreedPanel(tr("時間設定"), this);
     setting->setObjectName(QStringLiteral("Setting"));
     setting->setGeometry(twipsRect(90, 3150, 2025, 435));
     setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));

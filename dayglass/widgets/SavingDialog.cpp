@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString programTitle = QStringLiteral("dayglass");
-
 // Moves a window to the middle of the primary screen: half the screen less
 // half the window on each axis. Dialogs call it before they are shown, so that
 // the window manager maps them where they stay.
@@ -43,8 +41,8 @@ SavingDialog::SavingDialog(QSize size, QString leaveQuestion, QWidget *parent)
 }
 
 void SavingDialog::reject() {
-    if (m_saveFailed && MessageBoxes::askYesNo(this, programTitle, m_leaveQuestion,
-                                               MessageBoxes::DefaultAnswer::No))
+    if (m_saveFailed && MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
+                                               m_leaveQuestion, MessageBoxes::DefaultAnswer::No))
         QDialog::reject();
 }
 
@@ -54,5 +52,6 @@ void SavingDialog::commitComposition() {
 
 void SavingDialog::saveFailed(const WriteError &error) {
     m_saveFailed = true;
-    MessageBoxes::inform(this, programTitle, WriteErrorMessage::notSaved(error));
+    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                         WriteErrorMessage::notSaved(error));
 }

@@ -2,6 +2,7 @@
 
 #include "QtPaths.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace WriteErrorMessage {
@@ -12,7 +13,7 @@ namespace {
 // where the system has one.
 QString systemText(int systemError) {
     if (systemError == 0)
-        return QStringLiteral("原因はわかりません");
+        return QCoreApplication::translate("WriteErrorMessage", "原因はわかりません");
     return QString::fromLocal8Bit(std::strerror(systemError));
 }
 
@@ -21,29 +22,36 @@ QString systemText(int systemError) {
 QString reason(const WriteError &error) {
     switch (error.problem) {
     case WriteProblem::ReadOnly:
-        return QStringLiteral("書き込みが許されていません（読み取り専用です）");
+        return QCoreApplication::translate("WriteErrorMessage",
+                                           "書き込みが許されていません（読み取り専用です）");
     case WriteProblem::Busy:
-        return QStringLiteral("ほかのプログラムが使っていて、待っても空きませんでした");
+        return QCoreApplication::translate(
+            "WriteErrorMessage", "ほかのプログラムが使っていて、待っても空きませんでした");
     case WriteProblem::DiskFull:
-        return QStringLiteral("ディスクの空きがありません");
+        return QCoreApplication::translate("WriteErrorMessage", "ディスクの空きがありません");
     case WriteProblem::TooLarge:
-        return QStringLiteral("ファイルが大きくなりすぎます");
+        return QCoreApplication::translate("WriteErrorMessage", "ファイルが大きくなりすぎます");
     case WriteProblem::Oversized:
-        return QStringLiteral("ファイルが大きすぎるため、読み込みも書き込みもしません");
+        return QCoreApplication::translate(
+            "WriteErrorMessage", "ファイルが大きすぎるため、読み込みも書き込みもしません");
     case WriteProblem::NotAFile:
-        return QStringLiteral("その名前でフォルダなど、ファイルでないものが置かれています");
+        return QCoreApplication::translate(
+            "WriteErrorMessage", "その名前でフォルダなど、ファイルでないものが置かれています");
     case WriteProblem::UnsafeLink:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "WriteErrorMessage",
             "ほかの人が作ったか、ほかの人が書き換えられるリンクを通るため、書き込みませんでした");
     case WriteProblem::LinkOffItsFileSystem:
-        return QStringLiteral("ホームフォルダのあるファイルシステムの外のリンクが、"
-                              "別のファイルシステムを指しているため、書き込みませんでした");
+        return QCoreApplication::translate(
+            "WriteErrorMessage", "ホームフォルダのあるファイルシステムの外のリンクが、"
+                                 "別のファイルシステムを指しているため、書き込みませんでした");
     case WriteProblem::NoFolder:
-        return QStringLiteral("保存するフォルダがありません");
+        return QCoreApplication::translate("WriteErrorMessage", "保存するフォルダがありません");
     case WriteProblem::Other:
         break;
     }
-    return QStringLiteral("システムのエラー：") + systemText(error.systemError);
+    return QCoreApplication::translate("WriteErrorMessage", "システムのエラー：") +
+           systemText(error.systemError);
 }
 
 QString withReason(const QString &whatFailed, const WriteError &error) {
@@ -52,27 +60,42 @@ QString withReason(const QString &whatFailed, const WriteError &error) {
 
 QString notSaved(const WriteError &error) {
     const QString file = qtPath(error.path);
-    return withReason(QStringLiteral("%1 に保存できませんでした").arg(file), error);
+    return withReason(
+        QCoreApplication::translate("WriteErrorMessage", "%1 に保存できませんでした").arg(file),
+        error);
 }
 
 QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
                                      const std::filesystem::path &dataFolder) {
     const QString where =
         dataFolder.empty()
-            ? QStringLiteral("Data.ini と Calendar.ini を保存するフォルダがありません")
-            : QStringLiteral("Data.ini と Calendar.ini は %1 に保存します").arg(qtPath(dataFolder));
-    return where +
-           QStringLiteral("\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
-                          "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
-               .arg(qtPath(programFolder));
+            ? QCoreApplication::translate("WriteErrorMessage",
+                                          "Data.ini と Calendar.ini を保存するフォルダがありません")
+            : QCoreApplication::translate("WriteErrorMessage",
+                                          "Data.ini と Calendar.ini は %1 に保存します")
+                  .arg(qtPath(dataFolder));
+    return where + QCoreApplication::translate(
+                       "WriteErrorMessage",
+                       "\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
+                       "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
+                       .arg(qtPath(programFolder));
 }
 
 QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit) {
-    return QStringLiteral("%1 を読み込めませんでした\n"
-                          "ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、"
-                          "設定をまた保存できます")
+    return QCoreApplication::translate(
+               "WriteErrorMessage", "%1 を読み込めませんでした\n"
+                                    "ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、"
+                                    "設定をまた保存できます")
         .arg(qtPath(file))
         .arg(sizeLimit / 1024);
+}
+
+QString noCp932Conversion(int systemError) {
+    return QCoreApplication::translate(
+               "WriteErrorMessage",
+               "Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を"
+               "読み書きできません\nシステムのエラー：") +
+           systemText(systemError);
 }
 
 } // namespace WriteErrorMessage

@@ -28,4 +28,8 @@ QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
 // `sizeLimit`, and how to use the program again.
 QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit);
 
+// The system cannot convert Shift-JIS text (see checkCp932Conversion), so
+// no file is read or written.
+QString noCp932Conversion(int systemError);
+
 } // namespace WriteErrorMessage

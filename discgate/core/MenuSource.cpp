@@ -73,7 +73,10 @@ std::optional<std::string> readKernelFile(const fs::path &path) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.valid())
         return std::nullopt;
-    return FileStore::readDescriptor(file.get());
+    auto content = FileStore::readDescriptor(file.get());
+    if (!content)
+        return std::nullopt;
+    return std::move(*content);
 }
 
 } // namespace

@@ -82,7 +82,11 @@ void cancelColourChooser() {
 class CalendarEditorTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installJapaneseFontSubstitutes(); }
+    // Message boxes are captioned with the program's name, which main sets.
+    void initTestCase() {
+        installJapaneseFontSubstitutes();
+        QCoreApplication::setApplicationName(QStringLiteral("dayglass"));
+    }
 
     void opensCentredWithTheDayAndItsNote() {
         OpenEditor open(QStringLiteral("first\nsecond"), OleColor{0x00FFFF});

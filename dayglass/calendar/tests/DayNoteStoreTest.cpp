@@ -1,5 +1,6 @@
 #include "DayNoteStore.h"
 
+#include "DaySaving.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,13 @@ protected:
 };
 
 TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
-    saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680);
+    ASSERT_TRUE(saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680));
     EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday),
               (StoredDay{"今日は#CR#晴れ", 16711680}));
     // A calendar that Windows wrote in UTF-16LE stays in UTF-16LE.
     writeBytes(file(), "\xFF\xFE");
-    saveDay(m_folder.path(), friday, "晴れ😀", 255);
+    ASSERT_TRUE(saveDay(m_folder.path(), friday, "晴れ😀", 255));
     EXPECT_TRUE(readBytes(file()).starts_with(std::string("\xFF\xFE[\0", 4)));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"晴れ😀", 255}));
 }
@@ -40,26 +41,26 @@ TEST_F(DayNoteStoreTest, TheEditorsSaveRefusesWithoutWriting) {
         return saveEditedDay(m_folder.path(), {friday, text, 255, opened});
     };
     const auto emoji = refusal("😀", StoredDay{});
-    const auto *note = emoji ? std::get_if<NoteRefusal>(&*emoji) : nullptr;
+    const auto *note = emoji ? nullptr : std::get_if<NoteRefusal>(&emoji.error());
     ASSERT_TRUE(note);
     EXPECT_EQ(note->problem, NoteProblem::NotInShiftJis);
     EXPECT_FALSE(std::filesystem::exists(file()));
 
-    EXPECT_EQ(refusal("mine", StoredDay{}), std::nullopt);
-    saveDay(m_folder.path(), friday, "theirs", 65535);
+    EXPECT_TRUE(refusal("mine", StoredDay{}));
+    ASSERT_TRUE(saveDay(m_folder.path(), friday, "theirs", 65535));
     const auto changed = refusal("mine again", StoredDay{"mine", 255});
-    ASSERT_TRUE(changed && std::holds_alternative<DayChangedMeanwhile>(*changed));
-    EXPECT_EQ(std::get<DayChangedMeanwhile>(*changed).now, (StoredDay{"theirs", 65535}));
+    ASSERT_TRUE(!changed && std::holds_alternative<DayChangedMeanwhile>(changed.error()));
+    EXPECT_EQ(std::get<DayChangedMeanwhile>(changed.error()).now, (StoredDay{"theirs", 65535}));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"theirs", 65535}));
-    EXPECT_EQ(refusal("mine again", std::nullopt), std::nullopt);
+    EXPECT_TRUE(refusal("mine again", std::nullopt));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"mine again", 255}));
     EXPECT_TRUE(std::holds_alternative<WriteError>(
-        *saveEditedDay("relative", {friday, "x", 0, std::nullopt})));
+        saveEditedDay("relative", {friday, "x", 0, std::nullopt}).error()));
 }
 
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
-    saveDay(m_folder.path(), friday, "note", 65535);
-    clearDaySection(m_folder.path(), friday);
+    ASSERT_TRUE(saveDay(m_folder.path(), friday, "note", 65535));
+    ASSERT_TRUE(clearDaySection(m_folder.path(), friday));
     EXPECT_EQ(readBytes(file()), expectedBytes("cleared-day.ini"));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), StoredDay{});
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), "2005/10/15(土)"), StoredDay{});
@@ -67,10 +68,10 @@ TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
 
 TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
-    saveDay(m_folder.path(), friday, "note", 255);
-    saveDay(m_folder.path(), "2006/01/01(日)", "another", 65280);
+    ASSERT_TRUE(saveDay(m_folder.path(), friday, "note", 255));
+    ASSERT_TRUE(saveDay(m_folder.path(), "2006/01/01(日)", "another", 65280));
     EXPECT_TRUE(holdsCalendar(m_folder.path()));
-    EXPECT_EQ(deleteCalendar(m_folder.path()), std::nullopt);
+    EXPECT_TRUE(deleteCalendar(m_folder.path()));
     EXPECT_FALSE(std::filesystem::exists(file()));
     EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), StoredDay{});
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
@@ -81,7 +82,7 @@ TEST_F(DayNoteStoreTest, AFolderNamedLikeTheCalendarIsLeftAlone) {
     std::filesystem::create_directories(file());
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
     std::filesystem::create_directories(file() / "inside");
-    EXPECT_EQ(deleteCalendar(m_folder.path()), std::nullopt);
+    EXPECT_TRUE(deleteCalendar(m_folder.path()));
     EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
 }
 
@@ -105,10 +106,11 @@ TEST_F(DayNoteStoreTest, WithoutAFolderNothingIsReadOrWritten) {
     writeBytes(file(), fridaySection + "\r\nText=here\r\n");
     for (const std::filesystem::path folder : {"", "."}) {
         EXPECT_EQ(readDay(calendarFileIn(folder), friday), StoredDay{});
-        const WriteResult result = saveDay(folder, friday, "note", 255);
-        EXPECT_TRUE(result && result->problem == WriteProblem::NoFolder);
+        const auto result = saveDay(folder, friday, "note", 255);
+        const auto *error = result ? nullptr : std::get_if<WriteError>(&result.error());
+        EXPECT_TRUE(error && error->problem == WriteProblem::NoFolder);
         EXPECT_FALSE(holdsCalendar(folder));
-        EXPECT_EQ(deleteCalendar(folder), std::nullopt);
+        EXPECT_TRUE(deleteCalendar(folder));
     }
     EXPECT_EQ(readBytes(file()), fridaySection + "\r\nText=here\r\n");
     std::filesystem::current_path(previous);

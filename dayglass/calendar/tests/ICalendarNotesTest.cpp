@@ -65,12 +65,11 @@ TEST_F(ICalendarNotesTest, ExportedNotesReadBackUnchanged) {
         {2005y / March / 9, {"あ" + longLine + "い, \\;:", oleBlack}},
         {2005y / March / 10, {"", oleRed}},
     };
-    const ICalendarRead read =
-        additionsFromICalendar(notesToICalendar(days, sys_seconds{}).value());
-    ASSERT_EQ(read.problem, std::nullopt);
-    EXPECT_EQ(dayTexts(read.additions), (DayTexts{{days[0].date, days[0].stored.note},
-                                                  {days[1].date, days[1].stored.note},
-                                                  {days[2].date, days[2].stored.note}}));
+    const auto read = additionsFromICalendar(notesToICalendar(days, sys_seconds{}).value());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(dayTexts(*read), (DayTexts{{days[0].date, days[0].stored.note},
+                                         {days[1].date, days[1].stored.note},
+                                         {days[2].date, days[2].stored.note}}));
 }
 
 TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {
@@ -121,9 +120,9 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {
          {{2024y / March / 1, "A"}, {2024y / March / 2, "A | B"}, {2024y / March / 10, "A"}}},
     };
     for (const auto &row : rows) {
-        const ICalendarRead read = additionsFromICalendar(calendarOf(row.events));
-        EXPECT_EQ(read.problem, std::nullopt) << row.events;
-        EXPECT_EQ(dayTexts(read.additions), row.expected) << row.events;
+        const auto read = additionsFromICalendar(calendarOf(row.events));
+        ASSERT_TRUE(read) << row.events;
+        EXPECT_EQ(dayTexts(*read), row.expected) << row.events;
     }
 }
 
@@ -145,15 +144,15 @@ TEST_F(ICalendarNotesTest, ProblemsAreNamed) {
          ICalendarProblem::TooManyDays, ""},
     };
     for (const auto &row : rows) {
-        const ICalendarRead read = additionsFromICalendar(row.text, 2 * 3660 + 100);
-        EXPECT_EQ(read.problem, row.problem) << row.text;
-        EXPECT_EQ(read.detail, row.detail) << row.text;
-        EXPECT_EQ(read.additions, NoteAdditions{}) << row.text;
+        const auto read = additionsFromICalendar(row.text, 2 * 3660 + 100);
+        ASSERT_FALSE(read) << row.text;
+        EXPECT_EQ(read.error().problem, row.problem) << row.text;
+        EXPECT_EQ(read.error().detail, row.detail) << row.text;
     }
     // A span of a century is taken for ten years, ends included.
     const std::string century = calendarOf(
         event("DTSTART;VALUE=DATE:20000101\r\nDTEND;VALUE=DATE:21000101\r\nSUMMARY:x\r\n"));
-    EXPECT_EQ(additionsFromICalendar(century, 3660).additions.days.size(), 3654u);
+    EXPECT_EQ(additionsFromICalendar(century, 3660)->days.size(), 3654u);
 }
 
 TEST(CssColourNameTest, TheNearestNameIsGiven) {

@@ -1,6 +1,7 @@
 #include "MonthGrid.h"
 
 #include "DayNoteStore.h"
+#include "DaySaving.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ TEST(MonthGridTest, EachDayCarriesItsRawNoteAndColour) {
 
 TEST(MonthGridTest, EarlyYearsReadTheirZeroPaddedSections) {
     const TemporaryFolder folder;
-    saveDay(folder.path(), "0005/01/01(土)", "early", 255);
+    ASSERT_TRUE(saveDay(folder.path(), "0005/01/01(土)", "early", 255));
     EXPECT_EQ(readMonth(folder, year{5} / January).cell(7),
               (DayCell{year{5} / January / 1, "early", 255}));
 }

@@ -36,8 +36,10 @@ TEST(NoteStorageTest, RefusesNotesThatWouldNotReadBackAsWritten) {
         {"characters before length", std::string(2000, 'a') + "😀", Cp932,
          NoteRefusal{NoteProblem::NotInShiftJis, 0, "😀"}},
     };
-    for (const Row &row : rows)
-        EXPECT_EQ(noteRefusal(row.text, row.encoding), row.refusal) << row.name;
+    for (const Row &row : rows) {
+        const Result<void, NoteRefusal> checked = checkNoteStorable(row.text, row.encoding);
+        EXPECT_EQ(checked ? std::nullopt : std::optional(checked.error()), row.refusal) << row.name;
+    }
 }
 
 } // namespace

@@ -40,20 +40,24 @@ TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
         {"[2005/10/15(土)]\r\nText=" + std::string(995, 'y') + "\r\n", {bothToFriday}, {saturday}},
     };
     for (const auto &row : rows) {
-        const ImportPlan plan = planImport(calendarHolding(row.file), additions);
-        EXPECT_EQ(plan.changes, row.changes) << row.file;
-        EXPECT_EQ(plan.leftAlone, row.leftAlone) << row.file;
-        EXPECT_EQ(plan.unstorable, std::nullopt);
+        const auto plan = planImport(calendarHolding(row.file), additions);
+        ASSERT_TRUE(plan) << row.file;
+        EXPECT_EQ(plan->changes, row.changes) << row.file;
+        EXPECT_EQ(plan->leftAlone, row.leftAlone) << row.file;
     }
 }
 
 TEST(NoteImportTest, CharactersBeyondShiftJisStopTheWholeImportInACp932File) {
     const NoteAdditions additions{{"ok", "한국 😀"}, {{saturday, {0, 1}}, {friday, {0}}}};
-    const ImportPlan plan = planImport(cls_IniFile::ofContent(""), additions);
-    EXPECT_EQ(plan.unstorable, (UnstorableText{saturday, "한국😀"}));
-    EXPECT_TRUE(plan.changes.empty());
+    const auto plan = planImport(cls_IniFile::ofContent(""), additions);
+    ASSERT_FALSE(plan);
+    EXPECT_EQ(plan.error(), (UnstorableText{saturday, "한국😀"}));
     // A file in UTF-8 keeps them.
-    EXPECT_EQ(planImport(cls_IniFile::ofContent("\xEF\xBB\xBF"), additions).changes.size(), 2u);
+    EXPECT_EQ(planImport(cls_IniFile::ofContent("\xEF\xBB\xBF"), additions)->changes.size(), 2u);
+}
+
+std::optional<ImportProblem> problemOf(const ImportOutcome &outcome) {
+    return outcome ? std::nullopt : std::optional(outcome.error().problem);
 }
 
 class NoteTransferTest : public testing::Test {
@@ -82,25 +86,25 @@ TEST_F(NoteTransferTest, ImportsChangeTheFileOnceOrNotAtAll) {
     };
     for (const auto &row : refused) {
         writeBytes(ics(), row.ics);
-        EXPECT_EQ(importNotes(m_folder.path(), ics()).problem, row.problem) << row.ics;
+        EXPECT_EQ(problemOf(importNotes(m_folder.path(), ics())), row.problem) << row.ics;
         EXPECT_EQ(readBytes(calendar()), before);
     }
     writeBytes(ics(), std::string(maximumICalendarSize + 1, ' '));
-    EXPECT_EQ(importNotes(m_folder.path(), ics()).problem, ImportProblem::TooLarge);
-    EXPECT_EQ(importNotes(m_folder.path(), m_folder.path()).problem, ImportProblem::Unreadable);
+    EXPECT_EQ(problemOf(importNotes(m_folder.path(), ics())), ImportProblem::TooLarge);
+    EXPECT_EQ(problemOf(importNotes(m_folder.path(), m_folder.path())), ImportProblem::Unreadable);
 
     writeBytes(ics(),
                "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051014\r\n"
                "DTEND;VALUE=DATE:20051016\r\nSUMMARY:連休\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     const ImportOutcome outcome = importNotes(m_folder.path(), ics());
-    EXPECT_EQ(outcome.problem, std::nullopt);
-    EXPECT_EQ(outcome.changedDays, 2u);
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->changedDays, 2u);
     EXPECT_EQ(readBytes(calendar()),
               encodeText(fridaySection + "Text=メモ#CR#連休\r\nCollar=255\r\n"
                                          "[2005/10/15(土)]\r\nText=連休\r\n",
                          TextEncoding::Cp932));
     // The same file again finds every text there already.
-    EXPECT_EQ(importNotes(m_folder.path(), ics()).changedDays, 0u);
+    EXPECT_EQ(importNotes(m_folder.path(), ics())->changedDays, 0u);
 }
 
 // An export imported into an empty folder gives the same notes, byte for byte.
@@ -116,12 +120,13 @@ TEST_F(NoteTransferTest, AnExportImportsBackIntoTheSameNotes) {
     // Sections that name no day are never shown and not exported.
     content += "[2008/01/01(火)]\r\nText=wrong weekday\r\n[Other]\r\nText=other\r\n";
     writeBytes(calendar(), encodeText(content, TextEncoding::Cp932));
-    const NotesExport exported = exportNotes(m_folder.path(), sys_seconds{});
-    EXPECT_EQ(exported.days, 366u);
+    const auto exported = exportNotes(m_folder.path(), sys_seconds{});
+    ASSERT_TRUE(exported);
+    EXPECT_EQ(exported->days, 366u);
 
     TemporaryFolder empty;
-    writeBytes(empty.path() / "in.ics", exported.icalendar);
-    EXPECT_EQ(importNotes(empty.path(), empty.path() / "in.ics").changedDays, 366u);
+    writeBytes(empty.path() / "in.ics", exported->icalendar);
+    EXPECT_EQ(importNotes(empty.path(), empty.path() / "in.ics")->changedDays, 366u);
     const std::vector<DayNote> original = readAllNotes(m_folder.path());
     const std::vector<DayNote> imported = readAllNotes(empty.path());
     ASSERT_EQ(imported.size(), original.size());
@@ -131,8 +136,8 @@ TEST_F(NoteTransferTest, AnExportImportsBackIntoTheSameNotes) {
     }
     // A calendar too large to read is neither exported as empty nor written.
     std::filesystem::resize_file(calendar(), FileStore::maximumFileSize + 1);
-    EXPECT_EQ(exportNotes(m_folder.path(), sys_seconds{}).problem, ExportProblem::CalendarTooLarge);
-    EXPECT_EQ(importNotes(m_folder.path(), empty.path() / "in.ics").problem,
+    EXPECT_EQ(exportNotes(m_folder.path(), sys_seconds{}).error(), ExportProblem::CalendarTooLarge);
+    EXPECT_EQ(problemOf(importNotes(m_folder.path(), empty.path() / "in.ics")),
               ImportProblem::NotSaved);
 }
 

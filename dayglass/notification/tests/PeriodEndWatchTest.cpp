@@ -1,6 +1,6 @@
 #include "PeriodEndWatch.h"
 
-#include "EndNoticeText.h"
+#include "EndMoment.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +45,11 @@ TEST(PeriodEndWatchTest, TellsEachEndOnceWhenATickFindsIt) {
     }
 }
 
-// The moment of the end, rolled over from a day past the month's end.
+// The moment of the end, rolled over from a day past the month's end. The
+// notice's wording around it is checked where the notifier sends it.
 TEST(PeriodEndWatchTest, NoticeNamesTheMomentOfTheEnd) {
-    EXPECT_EQ(endNoticeBody(*dateTimeFrom({"6", "02", "30", "23", "59", "7"})),
-              "設定した期間が終了しました（0006/03/02 23:59:07）");
+    EXPECT_EQ(endMomentText(*dateTimeFrom({"6", "02", "30", "23", "59", "7"})),
+              "0006/03/02 23:59:07");
 }
 
 } // namespace

@@ -66,6 +66,9 @@ private:
     }
 
 private slots:
+    // Message boxes are captioned with the program's name, which main sets.
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("dayglass")); }
+
     void init() {
         m_folder = std::make_unique<TemporaryFolder>();
         writeBytes(m_folder->path() / "Data.ini", storedPeriod);

@@ -25,12 +25,12 @@ const char *const unitNames[] = {"L_Year", "L_Month",  "L_Week",  "L_Day",
 void storeSide(cls_IniFile &ini, const char *section, LocalSeconds moment) {
     const year_month_day date{floor<days>(moment)};
     const hh_mm_ss time{moment - floor<days>(moment)};
-    ini.SetDataStr(section, "Year", std::to_string(int(date.year())));
-    ini.SetDataStr(section, "Month", std::to_string(unsigned(date.month())));
-    ini.SetDataStr(section, "Day", std::to_string(unsigned(date.day())));
-    ini.SetDataStr(section, "Hour", std::to_string(time.hours().count()));
-    ini.SetDataStr(section, "Minute", std::to_string(time.minutes().count()));
-    ini.SetDataStr(section, "Second", std::to_string(time.seconds().count()));
+    QVERIFY(ini.SetDataStr(section, "Year", std::to_string(int(date.year()))));
+    QVERIFY(ini.SetDataStr(section, "Month", std::to_string(unsigned(date.month()))));
+    QVERIFY(ini.SetDataStr(section, "Day", std::to_string(unsigned(date.day()))));
+    QVERIFY(ini.SetDataStr(section, "Hour", std::to_string(time.hours().count())));
+    QVERIFY(ini.SetDataStr(section, "Minute", std::to_string(time.minutes().count())));
+    QVERIFY(ini.SetDataStr(section, "Second", std::to_string(time.seconds().count())));
 }
 
 // Names the widgets of a page that paint, in the order they do.

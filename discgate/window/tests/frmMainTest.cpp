@@ -397,7 +397,7 @@ private slots:
 
 private:
     void set(const std::string &section, const std::string &key, const std::string &value) {
-        iniFileAt((*m_medium / "Autorun.inf").string()).SetDataStr(section, key, value);
+        QVERIFY(iniFileAt((*m_medium / "Autorun.inf").string()).SetDataStr(section, key, value));
     }
 
     std::string onMedium(const std::string &name) const {

@@ -1,8 +1,8 @@
-#include "EndNoticeText.h"
+#include "EndMoment.h"
 
 #include <cstdio>
 
-std::string endNoticeBody(LocalSeconds end) {
+std::string endMomentText(LocalSeconds end) {
     using namespace std::chrono;
     const local_days day = floor<days>(end);
     const year_month_day date{day};
@@ -13,5 +13,5 @@ std::string endNoticeBody(LocalSeconds end) {
     std::snprintf(moment, sizeof moment, "%04d/%02u/%02u %02d:%02d:%02d", int(date.year()),
                   unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
                   int(time.minutes().count()), int(time.seconds().count()));
-    return "設定した期間が終了しました（" + std::string(moment) + "）";
+    return moment;
 }
