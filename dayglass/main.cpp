@@ -4,7 +4,6 @@
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
 #include "QtPaths.h"
-#include "TextEncoding.h"
 #include "WriteErrorMessage.h"
 #include "frmWeek.h"
 
@@ -23,13 +22,10 @@ int main(int argc, char *argv[]) {
     // The desktop joins the windows to the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(DAYGLASS_APP_ID));
     frmWeek::installAccessibleInterfaces();
-    // Without it every note in Japanese would read as garbage and be saved as
-    // "?"; the program reads and writes nothing then.
-    if (const Result<void, int> conversion = checkCp932Conversion(); !conversion) {
-        MessageBoxes::inform(nullptr, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::noCp932Conversion(conversion.error()));
-        return 1;
-    }
+    // Shift-JIS conversion is not checked here: opening it maps its tables for
+    // the whole run, and Data.ini is read without them. Where the system
+    // cannot convert, a Japanese note reads as replacement characters and the
+    // editor refuses to store it, as it refuses any character Shift-JIS lacks.
 
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());

@@ -325,9 +325,10 @@ bool beginsAsICalendar(std::string_view text) {
 
 } // namespace
 
-std::optional<std::string> notesToICalendar(const std::vector<DayNote> &days, sys_seconds stamp) {
+Result<std::string, ICalendarProblem> notesToICalendar(const std::vector<DayNote> &days,
+                                                       sys_seconds stamp) {
     if (!libIcal())
-        return std::nullopt;
+        return Failure{ICalendarProblem::NoLibrary};
     const Component calendar(ical().icalcomponent_new_vcalendar());
     ical().icalcomponent_add_property(calendar.get(), ical().icalproperty_new_version("2.0"));
     ical().icalcomponent_add_property(calendar.get(),

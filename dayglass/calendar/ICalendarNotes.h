@@ -13,22 +13,21 @@
 // Day notes as other calendars take and give them: iCalendar text (RFC 5545),
 // read and written through libical.
 
-// One all-day event per day, transparent, with the note's first line as its
-// summary, the whole note as its description, the nearest CSS name of the
-// day's colour (when it has one) and a UID made of the date, so that a later
-// export imported again replaces the events instead of doubling them.
-// `stamp` is the moment of the export (DTSTAMP). Nothing when libical cannot
-// be opened.
-std::optional<std::string> notesToICalendar(const std::vector<DayNote> &days,
-                                            std::chrono::sys_seconds stamp);
-
 enum class ICalendarProblem {
     NotICalendar, // the text is no iCalendar data at all
     CutOff,       // it begins as iCalendar data but ends before its end
     BadEvent,     // an event has no start that can be read
     TooManyDays,  // its events cover more days than are taken from one file
-    NoLibrary,    // libical cannot be opened
+    NoLibrary,    // libical cannot be opened (the one failure of an export)
 };
+
+// One all-day event per day, transparent, with the note's first line as its
+// summary, the whole note as its description, the nearest CSS name of the
+// day's colour (when it has one) and a UID made of the date, so that a later
+// export imported again replaces the events instead of doubling them.
+// `stamp` is the moment of the export (DTSTAMP).
+Result<std::string, ICalendarProblem> notesToICalendar(const std::vector<DayNote> &days,
+                                                       std::chrono::sys_seconds stamp);
 
 // Why a file gives no notes.
 struct ICalendarFailure {

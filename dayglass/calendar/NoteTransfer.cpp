@@ -48,7 +48,7 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
     if (calendarFileIn(dataFolder).IsTooLarge())
         return Failure{ExportProblem::CalendarTooLarge};
     const std::vector<DayNote> days = readAllNotes(dataFolder);
-    std::optional<std::string> icalendar = notesToICalendar(days, stamp);
+    Result<std::string, ICalendarProblem> icalendar = notesToICalendar(days, stamp);
     if (!icalendar)
         return Failure{ExportProblem::NoLibrary};
     return NotesExport{std::move(*icalendar), days.size()};

@@ -41,11 +41,10 @@ protected:
 
 TEST_F(ICalendarNotesTest, EachDayBecomesATransparentAllDayEvent) {
     const std::string text =
-        notesToICalendar({{2005y / October / 14, {"一行目#CR#二行目, ok;", oleColor(250, 0, 0)}},
-                          {2005y / December / 31, {"", oleColor(0, 0, 255)}},
-                          {2006y / January / 1, {"#CR#下の行", oleBlack}}},
-                         sys_days{2024y / May / 1} + hours{12})
-            .value();
+        *notesToICalendar({{2005y / October / 14, {"一行目#CR#二行目, ok;", oleColor(250, 0, 0)}},
+                           {2005y / December / 31, {"", oleColor(0, 0, 255)}},
+                           {2006y / January / 1, {"#CR#下の行", oleBlack}}},
+                          sys_days{2024y / May / 1} + hours{12});
     for (const char *expected :
          {"UID:20051014@dayglass", "DTSTART;VALUE=DATE:20051014", "DTEND;VALUE=DATE:20051015",
           "SUMMARY:一行目", "DESCRIPTION:一行目\\n二行目\\, ok\\;", "COLOR:red",
@@ -65,7 +64,7 @@ TEST_F(ICalendarNotesTest, ExportedNotesReadBackUnchanged) {
         {2005y / March / 9, {"あ" + longLine + "い, \\;:", oleBlack}},
         {2005y / March / 10, {"", oleRed}},
     };
-    const auto read = additionsFromICalendar(notesToICalendar(days, sys_seconds{}).value());
+    const auto read = additionsFromICalendar(*notesToICalendar(days, sys_seconds{}));
     ASSERT_TRUE(read);
     EXPECT_EQ(dayTexts(*read), (DayTexts{{days[0].date, days[0].stored.note},
                                          {days[1].date, days[1].stored.note},
