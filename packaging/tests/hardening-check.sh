@@ -10,6 +10,9 @@
 # variants, and hardening-check, which looks for those, finds none to count.
 # Its fortification is checked in the commands that compiled it instead.
 #
+# Neither program may carry a run path: libraries are found where the system
+# keeps them, never beside the program or in the current folder.
+#
 # dayglass opens libical only when it first exchanges notes, so the library is
 # not among those it links, and the package must name it itself.
 # Usage: hardening-check.sh RELEASE_BUILD_FOLDER
@@ -38,3 +41,11 @@ if ! dpkg-deb -f "$unpacked"/package/*.deb Depends | grep -q 'libical[0-9]'; the
     exit 1
 fi
 echo "dayglass: libical opened when needed, and a dependency of the package"
+for program in "$unpacked/root/usr/bin/dayglass" "$unpacked/root/usr/bin/discgate" \
+    "$build/bin/dayglass" "$build/bin/discgate"; do
+    if readelf -d "$program" | grep -q -e RUNPATH -e RPATH; then
+        echo "$program carries a run path: $(readelf -d "$program" | grep PATH)" >&2
+        exit 1
+    fi
+done
+echo "neither program carries a run path"
