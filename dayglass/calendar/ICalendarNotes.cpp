@@ -346,7 +346,7 @@ Result<std::string, ICalendarProblem> notesToICalendar(const std::vector<DayNote
 Result<NoteAdditions, ICalendarFailure> additionsFromICalendar(std::string_view text,
                                                                std::size_t dayLimit) {
     if (!libIcal())
-        return Failure{ICalendarFailure{ICalendarProblem::NoLibrary, libIcalFileName}};
+        return Failure{ICalendarFailure{ICalendarProblem::NoLibrary, {}}};
     const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
     if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
         return Failure{ICalendarFailure{root || !beginsAsICalendar(text)

@@ -32,8 +32,7 @@ Result<std::string, ICalendarProblem> notesToICalendar(const std::vector<DayNote
 // Why a file gives no notes.
 struct ICalendarFailure {
     ICalendarProblem problem = ICalendarProblem::NotICalendar;
-    // What the problem concerns: the summary (or UID) of a bad event, the
-    // file name of the library that is missing.
+    // What the problem concerns: the summary (or UID) of a bad event.
     std::string detail;
 };
 

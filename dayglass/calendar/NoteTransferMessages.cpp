@@ -7,13 +7,10 @@
 #include "LibIcal.h"
 #include "WriteErrorMessage.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 QString noLibrary() {
-    return QCoreApplication::translate("NoteTransferMessages",
-                                       "iCalendar のファイルを扱うライブラリ（%1）を開けません。")
+    return NoteTransferMessages::tr("iCalendar のファイルを扱うライブラリ（%1）を開けません。")
         .arg(QString::fromLatin1(libIcalFileName));
 }
 
@@ -25,31 +22,24 @@ QString problemText(const ImportFailure &failure, const QString &file) {
     const QString detail = QString::fromStdString(failure.detail);
     switch (failure.problem) {
     case ImportProblem::Unreadable:
-        return QCoreApplication::translate("NoteTransferMessages", "%1 を読み込めません。")
-            .arg(file);
+        return NoteTransferMessages::tr("%1 を読み込めません。").arg(file);
     case ImportProblem::TooLarge:
-        return QCoreApplication::translate("NoteTransferMessages",
-                                           "%1 は大きすぎます（読み込めるのは %2 MB まで）。")
+        return NoteTransferMessages::tr("%1 は大きすぎます（読み込めるのは %2 MB まで）。")
             .arg(file)
             .arg(maximumICalendarSize / (1024 * 1024));
     case ImportProblem::NotICalendar:
-        return QCoreApplication::translate("NoteTransferMessages",
-                                           "%1 は iCalendar のファイルではありません。")
-            .arg(file);
+        return NoteTransferMessages::tr("%1 は iCalendar のファイルではありません。").arg(file);
     case ImportProblem::CutOff:
-        return QCoreApplication::translate("NoteTransferMessages", "%1 は途中で切れています。")
-            .arg(file);
+        return NoteTransferMessages::tr("%1 は途中で切れています。").arg(file);
     case ImportProblem::BadEvent:
-        return QCoreApplication::translate("NoteTransferMessages",
-                                           "%1 の予定「%2」は開始日時が読めません。")
+        return NoteTransferMessages::tr("%1 の予定「%2」は開始日時が読めません。")
             .arg(file, detail);
     case ImportProblem::TooManyDays:
-        return QCoreApplication::translate("NoteTransferMessages", "%1 の予定は %2 日を超えます。")
+        return NoteTransferMessages::tr("%1 の予定は %2 日を超えます。")
             .arg(file)
             .arg(maximumImportedDays);
     case ImportProblem::NotInShiftJis:
-        return QCoreApplication::translate(
-                   "NoteTransferMessages",
+        return NoteTransferMessages::tr(
                    "%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字"
                    "があります：%3")
             .arg(file, dayName(*failure.day), detail);
@@ -63,48 +53,35 @@ QString problemText(const ImportFailure &failure, const QString &file) {
 
 } // namespace
 
-namespace NoteTransferMessages {
-
-QString exported(std::size_t days, const QString &file) {
-    return QCoreApplication::translate("NoteTransferMessages",
-                                       "%1 日のメモを %2 に書き出しました。")
-        .arg(days)
-        .arg(file);
+QString NoteTransferMessages::exported(std::size_t days, const QString &file) {
+    return tr("%1 日のメモを %2 に書き出しました。").arg(days).arg(file);
 }
 
-QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder) {
+QString NoteTransferMessages::notExported(ExportProblem problem,
+                                          const std::filesystem::path &dataFolder) {
     if (problem == ExportProblem::NoLibrary)
         return noLibrary();
     return WriteErrorMessage::tooLargeToRead(dataFolder / calendarFileName,
                                              FileStore::maximumFileSize);
 }
 
-QString notExported(const QString &file, const QString &reason) {
-    return QCoreApplication::translate("NoteTransferMessages", "%1 に書き出せませんでした。\n%2")
-        .arg(file, reason);
+QString NoteTransferMessages::notExported(const QString &file, const QString &reason) {
+    return tr("%1 に書き出せませんでした。\n%2").arg(file, reason);
 }
 
-QString imported(const ImportOutcome &outcome, const QString &file, std::size_t listedDays) {
+QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QString &file,
+                                       std::size_t listedDays) {
     if (!outcome)
-        return problemText(outcome.error(), file) +
-               QCoreApplication::translate("NoteTransferMessages", "\n何も読み込んでいません。");
+        return problemText(outcome.error(), file) + tr("\n何も読み込んでいません。");
     const std::vector<std::chrono::year_month_day> &leftAlone = outcome->leftAlone;
-    QString text =
-        QCoreApplication::translate("NoteTransferMessages", "%1 から %2 日のメモに書き加えました。")
-            .arg(file)
-            .arg(outcome->changedDays);
+    QString text = tr("%1 から %2 日のメモに書き加えました。").arg(file).arg(outcome->changedDays);
     if (leftAlone.empty())
         return text;
     text +=
-        QCoreApplication::translate("NoteTransferMessages",
-                                    "\n次の %1 日はメモが長くなりすぎるため、そのままにしました：")
-            .arg(leftAlone.size());
+        tr("\n次の %1 日はメモが長くなりすぎるため、そのままにしました：").arg(leftAlone.size());
     for (std::size_t at = 0; at < leftAlone.size() && at < listedDays; ++at)
         text += u'\n' + dayName(leftAlone[at]);
     if (leftAlone.size() > listedDays)
-        text += QCoreApplication::translate("NoteTransferMessages", "\nほか %1 日")
-                    .arg(leftAlone.size() - listedDays);
+        text += tr("\nほか %1 日").arg(leftAlone.size() - listedDays);
     return text;
 }
-
-} // namespace NoteTransferMessages

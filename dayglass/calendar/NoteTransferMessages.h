@@ -2,21 +2,24 @@
 
 #include "NoteTransfer.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the export and the import of notes tell the user, on the command line
 // and on the CALENDAR page alike.
-namespace NoteTransferMessages {
+class NoteTransferMessages {
+    Q_DECLARE_TR_FUNCTIONS(NoteTransferMessages)
 
-QString exported(std::size_t days, const QString &file);
+public:
+    static QString exported(std::size_t days, const QString &file);
 
-// Why nothing was exported from the notes in `dataFolder`.
-QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder);
+    // Why nothing was exported from the notes in `dataFolder`.
+    static QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder);
 
-QString notExported(const QString &file, const QString &reason);
+    static QString notExported(const QString &file, const QString &reason);
 
-// What the import did, or why it did nothing. Of the days left alone the
-// first `listedDays` are named, and the others counted.
-QString imported(const ImportOutcome &outcome, const QString &file, std::size_t listedDays);
-
-} // namespace NoteTransferMessages
+    // What the import did, or why it did nothing. Of the days left alone the
+    // first `listedDays` are named, and the others counted.
+    static QString imported(const ImportOutcome &outcome, const QString &file,
+                            std::size_t listedDays);
+};

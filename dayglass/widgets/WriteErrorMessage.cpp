@@ -2,10 +2,7 @@
 
 #include "QtPaths.h"
 
-#include <QCoreApplication>
 #include <cstring>
-
-namespace WriteErrorMessage {
 
 namespace {
 
@@ -13,89 +10,71 @@ namespace {
 // where the system has one.
 QString systemText(int systemError) {
     if (systemError == 0)
-        return QCoreApplication::translate("WriteErrorMessage", "原因はわかりません");
+        return WriteErrorMessage::tr("原因はわかりません");
     return QString::fromLocal8Bit(std::strerror(systemError));
 }
 
 } // namespace
 
-QString reason(const WriteError &error) {
+QString WriteErrorMessage::reason(const WriteError &error) {
     switch (error.problem) {
     case WriteProblem::ReadOnly:
-        return QCoreApplication::translate("WriteErrorMessage",
-                                           "書き込みが許されていません（読み取り専用です）");
+        return tr("書き込みが許されていません（読み取り専用です）");
     case WriteProblem::Busy:
-        return QCoreApplication::translate(
-            "WriteErrorMessage", "ほかのプログラムが使っていて、待っても空きませんでした");
+        return tr("ほかのプログラムが使っていて、待っても空きませんでした");
     case WriteProblem::DiskFull:
-        return QCoreApplication::translate("WriteErrorMessage", "ディスクの空きがありません");
+        return tr("ディスクの空きがありません");
     case WriteProblem::TooLarge:
-        return QCoreApplication::translate("WriteErrorMessage", "ファイルが大きくなりすぎます");
+        return tr("ファイルが大きくなりすぎます");
     case WriteProblem::Oversized:
-        return QCoreApplication::translate(
-            "WriteErrorMessage", "ファイルが大きすぎるため、読み込みも書き込みもしません");
+        return tr("ファイルが大きすぎるため、読み込みも書き込みもしません");
     case WriteProblem::NotAFile:
-        return QCoreApplication::translate(
-            "WriteErrorMessage", "その名前でフォルダなど、ファイルでないものが置かれています");
+        return tr("その名前でフォルダなど、ファイルでないものが置かれています");
     case WriteProblem::UnsafeLink:
-        return QCoreApplication::translate(
-            "WriteErrorMessage",
+        return tr(
             "ほかの人が作ったか、ほかの人が書き換えられるリンクを通るため、書き込みませんでした");
     case WriteProblem::LinkOffItsFileSystem:
-        return QCoreApplication::translate(
-            "WriteErrorMessage", "ホームフォルダのあるファイルシステムの外のリンクが、"
-                                 "別のファイルシステムを指しているため、書き込みませんでした");
+        return tr("ホームフォルダのあるファイルシステムの外のリンクが、"
+                  "別のファイルシステムを指しているため、書き込みませんでした");
     case WriteProblem::NoFolder:
-        return QCoreApplication::translate("WriteErrorMessage", "保存するフォルダがありません");
+        return tr("保存するフォルダがありません");
     case WriteProblem::Other:
         break;
     }
-    return QCoreApplication::translate("WriteErrorMessage", "システムのエラー：") +
-           systemText(error.systemError);
+    return tr("システムのエラー：") + systemText(error.systemError);
 }
 
-QString withReason(const QString &whatFailed, const WriteError &error) {
+QString WriteErrorMessage::withReason(const QString &whatFailed, const WriteError &error) {
     return whatFailed + QLatin1Char('\n') + reason(error);
 }
 
-QString notSaved(const WriteError &error) {
+QString WriteErrorMessage::notSaved(const WriteError &error) {
     const QString file = qtPath(error.path);
-    return withReason(
-        QCoreApplication::translate("WriteErrorMessage", "%1 に保存できませんでした").arg(file),
-        error);
+    return withReason(tr("%1 に保存できませんでした").arg(file), error);
 }
 
-QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
-                                     const std::filesystem::path &dataFolder) {
+QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
+                                                        const std::filesystem::path &dataFolder) {
     const QString where =
         dataFolder.empty()
-            ? QCoreApplication::translate("WriteErrorMessage",
-                                          "Data.ini と Calendar.ini を保存するフォルダがありません")
-            : QCoreApplication::translate("WriteErrorMessage",
-                                          "Data.ini と Calendar.ini は %1 に保存します")
-                  .arg(qtPath(dataFolder));
-    return where + QCoreApplication::translate(
-                       "WriteErrorMessage",
-                       "\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
-                       "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
+            ? tr("Data.ini と Calendar.ini を保存するフォルダがありません")
+            : tr("Data.ini と Calendar.ini は %1 に保存します").arg(qtPath(dataFolder));
+    return where + tr("\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
+                      "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
                        .arg(qtPath(programFolder));
 }
 
-QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit) {
-    return QCoreApplication::translate(
-               "WriteErrorMessage", "%1 を読み込めませんでした\n"
-                                    "ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、"
-                                    "設定をまた保存できます")
+QString WriteErrorMessage::tooLargeToRead(const std::filesystem::path &file,
+                                          std::uintmax_t sizeLimit) {
+    return tr("%1 を読み込めませんでした\n"
+              "ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、"
+              "設定をまた保存できます")
         .arg(qtPath(file))
         .arg(sizeLimit / 1024);
 }
 
-QString noCp932Conversion(int systemError) {
-    return QCoreApplication::translate(
-               "WriteErrorMessage",
-               "Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を"
-               "読み書きできません\nシステムのエラー：") +
+QString WriteErrorMessage::noCp932Conversion(int systemError) {
+    return tr("Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を"
+              "読み書きできません\nシステムのエラー：") +
            systemText(systemError);
 }
-
-} // namespace WriteErrorMessage

@@ -2,34 +2,36 @@
 
 #include "WriteError.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
 // The texts that tell the user that a file was not written: one line that
 // says what was not done, and one line that says why.
-namespace WriteErrorMessage {
+class WriteErrorMessage {
+    Q_DECLARE_TR_FUNCTIONS(WriteErrorMessage)
 
-// Why the write failed, as one line.
-QString reason(const WriteError &error);
+public:
+    // Why the write failed, as one line.
+    static QString reason(const WriteError &error);
 
-// "What was not done" and the reason below it.
-QString withReason(const QString &whatFailed, const WriteError &error);
+    // "What was not done" and the reason below it.
+    static QString withReason(const QString &whatFailed, const WriteError &error);
 
-// The file that could not be saved, and why.
-QString notSaved(const WriteError &error);
+    // The file that could not be saved, and why.
+    static QString notSaved(const WriteError &error);
 
-// Where Data.ini and Calendar.ini are kept (nowhere when `dataFolder` is
-// empty), as the program folder, which another user may write, does not keep
-// them.
-QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
-                                     const std::filesystem::path &dataFolder);
+    // Where Data.ini and Calendar.ini are kept (nowhere when `dataFolder` is
+    // empty), as the program folder, which another user may write, does not keep
+    // them.
+    static QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
+                                                const std::filesystem::path &dataFolder);
 
-// A file that is neither read nor written because it is larger than
-// `sizeLimit`, and how to use the program again.
-QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit);
+    // A file that is neither read nor written because it is larger than
+    // `sizeLimit`, and how to use the program again.
+    static QString tooLargeToRead(const std::filesystem::path &file, std::uintmax_t sizeLimit);
 
-// The system cannot convert Shift-JIS text (see checkCp932Conversion), so
-// no file is read or written.
-QString noCp932Conversion(int systemError);
-
-} // namespace WriteErrorMessage
+    // The system cannot convert Shift-JIS text (see checkCp932Conversion), so
+    // no file is read or written.
+    static QString noCp932Conversion(int systemError);
+};
