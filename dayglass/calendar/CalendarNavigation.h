@@ -14,7 +14,6 @@ enum class MonthStep { Previous, Next };
 // The month of a moment, held to the calendar's years.
 std::chrono::year_month monthOf(LocalSeconds moment);
 
-// The day of the month of a moment.
 unsigned dayOf(LocalSeconds moment);
 
 // The month before or after; nothing beyond January 1 and December 9999.

@@ -23,12 +23,6 @@ namespace {
 
 constexpr int daysInWeek = 7;
 
-// The day's note as the page and the editor show it. Notes keep carriage
-// returns for line breaks; Qt's widgets break lines at line feeds.
-QString displayText(const DayCell &day) {
-    return noteDisplayText(day.note);
-}
-
 void paintWhiteOnBlack(QWidget *widget) {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::Window, Qt::black);
@@ -228,11 +222,6 @@ std::optional<int> CalendarPage::selectedCell() const {
     return std::nullopt;
 }
 
-void CalendarPage::deselectAllCells() {
-    for (DayCellButton *cell : m_chkDays)
-        cell->setChecked(false);
-}
-
 void CalendarPage::setValue(int index) {
     for (int other = 1; other <= dayCellCount; ++other)
         dayCell(other)->setChecked(other == index);
@@ -266,12 +255,13 @@ void CalendarPage::ShowMonth() {
         cell->setBackColor(toQColor(day.colour));
         cell->setVisible(day.date.has_value());
         cell->setAccessibleName(accessibleDayName(day).value_or(QString()));
-        cell->setAccessibleDescription(displayText(day));
+        cell->setAccessibleDescription(noteDisplayText(day.note));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
     // to another cell; so the selection is dropped only after the cells are
     // drawn.
-    deselectAllCells();
+    for (DayCellButton *cell : m_chkDays)
+        cell->setChecked(false);
     m_lblText->clear();
     m_CalendarSet->hide();
 }
@@ -281,21 +271,17 @@ std::optional<std::string> CalendarPage::sectionOf(int index) const {
     return date ? std::optional(daySectionName(*date)) : std::nullopt;
 }
 
-WriteResult CalendarPage::ClearDay(int index) {
+void CalendarPage::ClearDay(int index) {
     const auto section = sectionOf(index);
-    return section ? clearDaySection(m_context.dataFolder, *section) : WriteResult();
-}
-
-void CalendarPage::clearDayAndRedraw(int index) {
-    const WriteResult cleared = ClearDay(index);
+    const WriteResult cleared =
+        section ? clearDaySection(m_context.dataFolder, *section) : WriteResult();
     ShowMonth();
     selectCell(index);
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
     if (!cleared) {
-        const auto section = sectionOf(index);
-        const QString wipe = tr("%1 のメモを消せませんでした")
-                                 .arg(QString::fromStdString(section.value_or(std::string())));
+        const QString wipe =
+            tr("%1 のメモを消せませんでした").arg(QString::fromStdString(*section));
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                              WriteErrorMessage::withReason(wipe, cleared.error()));
     }
@@ -311,12 +297,10 @@ void CalendarPage::moveToNextDay(int index) {
 void CalendarPage::moveToPreviousDay(int index) {
     if (!monthBeginsBeforeCell(m_grid, index)) {
         selectCell(index - 1);
-        return;
+    } else if (stepMonth(MonthStep::Previous)) {
+        ShowMonth();
+        selectCell(lastDayCell(m_grid));
     }
-    if (!stepMonth(MonthStep::Previous))
-        return;
-    ShowMonth();
-    selectCell(lastDayCell(m_grid));
 }
 
 void CalendarPage::showSteppedMonth(MonthStep step) {
@@ -337,12 +321,11 @@ void CalendarPage::cmdR_Click() {
 
 void CalendarPage::cmdT_Click() {
     showCurrentMonth();
-    if (const auto today = cellOfDay(m_grid, dayOf(m_context.clock())))
-        selectCell(*today);
+    focusToday();
 }
 
 void CalendarPage::chkDays_Click(int index) {
-    m_lblText->setText(displayText(m_grid.cell(index)));
+    m_lblText->setText(noteDisplayText(m_grid.cell(index).note));
     m_CalendarSet->show();
 }
 
@@ -352,7 +335,7 @@ void CalendarPage::chkDays_KeyDown(int index, int key, Qt::KeyboardModifiers mod
     switch (key) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        clearDayAndRedraw(index);
+        ClearDay(index);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -3,7 +3,6 @@
 #include "CalendarNavigation.h"
 #include "DayglassContext.h"
 #include "MonthGrid.h"
-#include "WriteError.h"
 
 #include <QFrame>
 #include <array>
@@ -57,7 +56,6 @@ private:
 
     DayCellButton *dayCell(int index) const;
     std::optional<int> selectedCell() const;
-    void deselectAllCells();
     // Value true: the cell becomes the only one selected and shows its note.
     void setValue(int index);
     // Value true, then the keyboard focus.
@@ -71,8 +69,8 @@ private:
     std::optional<std::string> sectionOf(int index) const;
 
     void ShowMonth();
-    WriteResult ClearDay(int index);
-    void clearDayAndRedraw(int index);
+    // Empties the day's note and colour, and draws the month again.
+    void ClearDay(int index);
     void moveToNextDay(int index);
     void moveToPreviousDay(int index);
 

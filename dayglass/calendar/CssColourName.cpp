@@ -1,7 +1,7 @@
 #include "CssColourName.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 namespace {
 
@@ -152,24 +152,19 @@ constexpr NamedColour cssColours[] = {
     {"yellowgreen", 0x9ACD32},
 };
 
-int squared(int value) {
-    return value * value;
+int squaredGap(unsigned a, unsigned b) {
+    const int gap = static_cast<int>(a) - static_cast<int>(b);
+    return gap * gap;
 }
 
 } // namespace
 
+// The first of the nearest wins, and the table is in the order of the alphabet.
 std::string_view nearestCssColourName(OleColor colour) {
-    std::string_view nearest;
-    int nearestDistance = std::numeric_limits<int>::max();
-    for (const NamedColour &named : cssColours) {
-        const int distance =
-            squared(static_cast<int>(named.rgb >> 16) - static_cast<int>(redOf(colour))) +
-            squared(static_cast<int>(named.rgb >> 8 & 0xFF) - static_cast<int>(greenOf(colour))) +
-            squared(static_cast<int>(named.rgb & 0xFF) - static_cast<int>(blueOf(colour)));
-        if (distance < nearestDistance) {
-            nearest = named.name;
-            nearestDistance = distance;
-        }
-    }
-    return nearest;
+    const auto distance = [colour](const NamedColour &named) {
+        return squaredGap(named.rgb >> 16, redOf(colour)) +
+               squaredGap(named.rgb >> 8 & 0xFF, greenOf(colour)) +
+               squaredGap(named.rgb & 0xFF, blueOf(colour));
+    };
+    return std::ranges::min(cssColours, {}, distance).name;
 }

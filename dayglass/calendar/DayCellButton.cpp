@@ -9,27 +9,21 @@ namespace {
 // it but with lines one logical pixel wide: Qt's are one device pixel wide,
 // which would leave the cells' edges half as strong on a scaled screen.
 void drawBevel(QPainter &painter, const QRect &area, const QPalette &colours, bool sunken) {
-    const QColor outerTopLeft =
-        sunken ? colours.color(QPalette::Shadow) : colours.color(QPalette::Light);
-    const QColor outerBottomRight =
-        sunken ? colours.color(QPalette::Light) : colours.color(QPalette::Shadow);
-    const QColor innerTopLeft =
-        sunken ? colours.color(QPalette::Dark) : colours.color(QPalette::Button);
-    const QColor innerBottomRight =
-        sunken ? colours.color(QPalette::Button) : colours.color(QPalette::Dark);
-    const int left = area.x();
-    const int top = area.y();
-    const int width = area.width();
-    const int height = area.height();
-    painter.fillRect(left, top, width - 1, 1, outerTopLeft);
-    painter.fillRect(left, top, 1, height - 1, outerTopLeft);
-    painter.fillRect(left, top + height - 1, width, 1, outerBottomRight);
-    painter.fillRect(left + width - 1, top, 1, height, outerBottomRight);
-    painter.fillRect(left + 1, top + 1, width - 3, 1, innerTopLeft);
-    painter.fillRect(left + 1, top + 1, 1, height - 3, innerTopLeft);
-    painter.fillRect(left + 1, top + height - 2, width - 2, 1, innerBottomRight);
-    painter.fillRect(left + width - 2, top + 1, 1, height - 2, innerBottomRight);
-    painter.fillRect(left + 2, top + 2, width - 4, height - 4, colours.button());
+    // The bottom and right edges of a ring are drawn over its corners.
+    const auto ring = [&painter](const QRect &edge, const QColor &topLeft,
+                                 const QColor &bottomRight) {
+        painter.fillRect(edge.x(), edge.y(), edge.width() - 1, 1, topLeft);
+        painter.fillRect(edge.x(), edge.y(), 1, edge.height() - 1, topLeft);
+        painter.fillRect(edge.x(), edge.bottom(), edge.width(), 1, bottomRight);
+        painter.fillRect(edge.right(), edge.y(), 1, edge.height(), bottomRight);
+    };
+    const QColor light = colours.color(QPalette::Light);
+    const QColor shadow = colours.color(QPalette::Shadow);
+    const QColor dark = colours.color(QPalette::Dark);
+    const QColor face = colours.color(QPalette::Button);
+    ring(area, sunken ? shadow : light, sunken ? light : shadow);
+    ring(area.adjusted(1, 1, -1, -1), sunken ? dark : face, sunken ? face : dark);
+    painter.fillRect(area.adjusted(2, 2, -2, -2), colours.button());
 }
 
 } // namespace
@@ -40,7 +34,6 @@ DayCellButton::DayCellButton(QWidget *parent) : QAbstractButton(parent) {
     QPalette colours = palette();
     colours.setColor(QPalette::ButtonText, Qt::white);
     colours.setColor(QPalette::Light, Qt::white);
-    colours.setColor(QPalette::Midlight, QColor(0xC0, 0xC0, 0xC0));
     colours.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
     colours.setColor(QPalette::Shadow, Qt::black);
     setPalette(colours);

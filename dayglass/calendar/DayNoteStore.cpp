@@ -37,21 +37,17 @@ WriteResult updateCalendar(const std::filesystem::path &dataFolder,
                              });
 }
 
-// The colour of a "Collar" value. Empty text is black, as is anything that is
-// no colour at all (only a hand-edited file holds such values).
-OleColor colourFromCollar(std::string_view collar) {
-    return oleColorFromText(collar).value_or(oleBlack);
-}
-
 } // namespace
 
 cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, calendarFileName);
 }
 
+// An empty "Collar" is black, as is anything that is no colour at all (only a
+// hand-edited file holds such values).
 StoredDay readDay(const cls_IniFile &calendar, std::string_view section) {
     return {calendar.GetDataStr(section, textKey),
-            colourFromCollar(calendar.GetDataStr(section, colourKey)),
+            oleColorFromText(calendar.GetDataStr(section, colourKey)).value_or(oleBlack),
             calendar.GetDataLength(section, textKey) > IniText::maximumValueLength};
 }
 
@@ -63,7 +59,6 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
         StoredDay stored = readDay(calendar, daySectionName(*cell.date));
         cell.note = std::move(stored.note);
         cell.colour = stored.colour;
-        cell.noteCut = stored.noteCut;
     }
 }
 

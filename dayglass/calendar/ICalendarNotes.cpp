@@ -3,6 +3,7 @@
 #include "AsciiText.h"
 #include "CssColourName.h"
 #include "LibIcal.h"
+#include "NoteText.h"
 
 #include <cstdio>
 #include <ctime>
@@ -12,8 +13,6 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::string_view lineBreakMark = "#CR#";
-
 // The most years of one event's occurrences, and of one occurrence's span.
 constexpr int maximumEventYears = 10;
 
@@ -22,17 +21,12 @@ const LibIcal &ical() {
     return *libIcal();
 }
 
-struct ComponentFree {
-    void operator()(icalcomponent *component) const { ical().icalcomponent_free(component); }
+// Frees what libical made with the function of the library that `release` names.
+template <auto release> struct Release {
+    void operator()(auto *made) const { (ical().*release)(made); }
 };
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-struct RecurrenceFree {
-    void operator()(icalrecur_iterator *iterator) const {
-        ical().icalrecur_iterator_free(iterator);
-    }
-};
-using Recurrence = std::unique_ptr<icalrecur_iterator, RecurrenceFree>;
+using Component = std::unique_ptr<icalcomponent, Release<&LibIcal::icalcomponent_free>>;
+using Recurrence = std::unique_ptr<icalrecur_iterator, Release<&LibIcal::icalrecur_iterator_free>>;
 
 icaltimetype icalDate(year_month_day date) {
     icaltimetype value = ical().icaltime_null_date();
@@ -129,19 +123,19 @@ std::string eventText(icalcomponent *event) {
     return summary + std::string(lineBreakMark) + description;
 }
 
+std::time_t momentOf(const icaltimetype &time) {
+    return ical().icaltime_as_timet_with_zone(time, time.zone);
+}
+
 // The local day of a moment of the file: a floating time is local already.
 year_month_day localDay(const icaltimetype &time) {
     if (!time.zone && !ical().icaltime_is_utc(time))
         return dateOf(time);
-    const std::time_t moment = ical().icaltime_as_timet_with_zone(time, time.zone);
+    const std::time_t moment = momentOf(time);
     std::tm local{};
     localtime_r(&moment, &local);
     return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
            day{static_cast<unsigned>(local.tm_mday)};
-}
-
-std::time_t momentOf(const icaltimetype &time) {
-    return ical().icaltime_as_timet_with_zone(time, time.zone);
 }
 
 icaltimetype yearsLater(icaltimetype time, int years) {
@@ -311,24 +305,17 @@ std::string nameOf(icalcomponent *event) {
 }
 
 bool beginsAsICalendar(std::string_view text) {
-    constexpr std::string_view begin = "BEGIN:VCALENDAR";
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
-    if (text.size() < begin.size())
-        return false;
-    for (std::size_t at = 0; at < begin.size(); ++at) {
-        if (asciiLower(text[at]) != asciiLower(begin[at]))
-            return false;
-    }
-    return true;
+    return startsWithIgnoringCase(text, "begin:vcalendar");
 }
 
 } // namespace
 
-Result<std::string, ICalendarProblem> notesToICalendar(const std::vector<DayNote> &days,
-                                                       sys_seconds stamp) {
+Result<std::string, ExportProblem> notesToICalendar(const std::vector<DayNote> &days,
+                                                    sys_seconds stamp) {
     if (!libIcal())
-        return Failure{ICalendarProblem::NoLibrary};
+        return Failure{ExportProblem::NoLibrary};
     const Component calendar(ical().icalcomponent_new_vcalendar());
     ical().icalcomponent_add_property(calendar.get(), ical().icalproperty_new_version("2.0"));
     ical().icalcomponent_add_property(calendar.get(),
@@ -343,17 +330,15 @@ Result<std::string, ICalendarProblem> notesToICalendar(const std::vector<DayNote
     return result;
 }
 
-Result<NoteAdditions, ICalendarFailure> additionsFromICalendar(std::string_view text,
-                                                               std::size_t dayLimit) {
+Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view text,
+                                                            std::size_t dayLimit) {
     if (!libIcal())
-        return Failure{ICalendarFailure{ICalendarProblem::NoLibrary, {}}};
+        return Failure{ImportFailure{ImportProblem::NoLibrary}};
     const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
     if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
-        return Failure{ICalendarFailure{root || !beginsAsICalendar(text)
-                                            ? ICalendarProblem::NotICalendar
-                                            : ICalendarProblem::CutOff,
-                                        {}}};
-    std::optional<ICalendarFailure> failure;
+        return Failure{ImportFailure{root || !beginsAsICalendar(text) ? ImportProblem::NotICalendar
+                                                                      : ImportProblem::CutOff}};
+    std::optional<ImportFailure> failure;
     EventSpreader spreader(dayLimit);
     const auto eachEvent = [&root](const auto &visit) {
         for (icalcomponent *event =
@@ -373,11 +358,11 @@ Result<NoteAdditions, ICalendarFailure> additionsFromICalendar(std::string_view 
             return true;
         const icaltimetype start = ical().icalcomponent_get_dtstart(event);
         if (ical().icaltime_is_null_time(start) || !ical().icaltime_is_valid_time(start)) {
-            failure = ICalendarFailure{ICalendarProblem::BadEvent, nameOf(event)};
+            failure = ImportFailure{ImportProblem::BadEvent, nameOf(event)};
             return false;
         }
         if (!spreader.spread(event, start)) {
-            failure = ICalendarFailure{ICalendarProblem::TooManyDays, {}};
+            failure = ImportFailure{ImportProblem::TooManyDays};
             return false;
         }
         return true;

@@ -22,8 +22,6 @@ struct DayCell {
     // The note exactly as stored, "#CR#" marks included.
     std::string note;
     OleColor colour = oleBlack;
-    // The file holds more of the note than this, which a save would lose.
-    bool noteCut = false;
 
     // The day number without leading zero, or hiddenCellCaption.
     std::string caption() const;

@@ -2,10 +2,9 @@
 
 #include "DaySection.h"
 #include "NoteStorage.h"
+#include "NoteText.h"
 
 namespace {
-
-constexpr std::string_view lineBreakMark = "#CR#";
 
 // Whether the text stands in the note as lines of their own.
 bool holdsLines(const std::string &note, const std::string &text) {

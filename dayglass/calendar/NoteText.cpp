@@ -1,11 +1,5 @@
 #include "NoteText.h"
 
-namespace {
-
-constexpr std::string_view lineBreakMark = "#CR#";
-
-} // namespace
-
 std::string TextToNote(std::string_view text) {
     std::string note;
     for (const char character : text) {

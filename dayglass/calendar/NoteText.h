@@ -4,6 +4,7 @@
 #include <string_view>
 
 // Calendar.ini keeps a note on one line, with "#CR#" for each line break.
+inline constexpr std::string_view lineBreakMark = "#CR#";
 
 // The stored form of an editor text. Carriage returns and line feeds alike
 // become "#CR#", and a break that follows a "#CR#" is dropped, so that CR LF

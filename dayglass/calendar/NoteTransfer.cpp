@@ -25,22 +25,6 @@ Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path
     return std::move(*content);
 }
 
-ImportProblem importProblemOf(ICalendarProblem problem) {
-    switch (problem) {
-    case ICalendarProblem::NotICalendar:
-        return ImportProblem::NotICalendar;
-    case ICalendarProblem::CutOff:
-        return ImportProblem::CutOff;
-    case ICalendarProblem::BadEvent:
-        return ImportProblem::BadEvent;
-    case ICalendarProblem::NoLibrary:
-        return ImportProblem::NoLibrary;
-    case ICalendarProblem::TooManyDays:
-        break;
-    }
-    return ImportProblem::TooManyDays;
-}
-
 } // namespace
 
 Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
@@ -48,9 +32,9 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
     if (calendarFileIn(dataFolder).IsTooLarge())
         return Failure{ExportProblem::CalendarTooLarge};
     const std::vector<DayNote> days = readAllNotes(dataFolder);
-    Result<std::string, ICalendarProblem> icalendar = notesToICalendar(days, stamp);
+    Result<std::string, ExportProblem> icalendar = notesToICalendar(days, stamp);
     if (!icalendar)
-        return Failure{ExportProblem::NoLibrary};
+        return Failure{icalendar.error()};
     return NotesExport{std::move(*icalendar), days.size()};
 }
 
@@ -58,19 +42,18 @@ ImportOutcome importNotes(const std::filesystem::path &dataFolder,
                           const std::filesystem::path &icalendarFile) {
     const Result<std::string, ImportProblem> text = readICalendarFile(icalendarFile);
     if (!text)
-        return Failure{ImportFailure{text.error(), {}, {}, {}}};
-    const Result<NoteAdditions, ICalendarFailure> additions = additionsFromICalendar(*text);
+        return Failure{ImportFailure{text.error()}};
+    const Result<NoteAdditions, ImportFailure> additions = additionsFromICalendar(*text);
     if (!additions)
-        return Failure{ImportFailure{
-            importProblemOf(additions.error().problem), additions.error().detail, {}, {}}};
+        return Failure{additions.error()};
     Result<ImportPlan, UnstorableText> plan = ImportPlan{};
     const WriteResult written = saveNotes(dataFolder, [&](const cls_IniFile &current) {
         plan = planImport(current, *additions);
         return plan ? plan->changes : std::vector<NoteChange>();
     });
     if (!plan)
-        return Failure{ImportFailure{
-            ImportProblem::NotInShiftJis, plan.error().characters, plan.error().date, {}}};
+        return Failure{ImportFailure{ImportProblem::NotInShiftJis, plan.error().characters,
+                                     plan.error().date}};
     if (!written)
         return Failure{ImportFailure{ImportProblem::NotSaved, {}, {}, written.error()}};
     return ImportedNotes{plan->changes.size(), std::move(plan->leftAlone)};

@@ -53,11 +53,11 @@ struct ImportedNotes {
 struct ImportFailure {
     ImportProblem problem = ImportProblem::Unreadable;
     // The bad event's name, or the characters the file cannot keep.
-    std::string detail;
+    std::string detail{};
     // The first day that would have got those characters.
-    std::optional<std::chrono::year_month_day> day;
+    std::optional<std::chrono::year_month_day> day{};
     // Why Calendar.ini was not written, for NotSaved.
-    std::optional<WriteError> writeError;
+    std::optional<WriteError> writeError{};
 };
 
 using ImportOutcome = Result<ImportedNotes, ImportFailure>;

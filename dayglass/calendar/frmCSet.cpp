@@ -18,12 +18,6 @@
 
 namespace {
 
-// Asked before a note that the file holds only in part is saved.
-QString cutNoteQuestion() {
-    return frmCSet::tr(
-        "このメモは長すぎて、途中までしか読めていません。\n保存すると続きは消えるよ？いいの？");
-}
-
 // Why the note was not saved.
 QString refusalMessage(const NoteRefusal &refusal) {
     if (refusal.problem == NoteProblem::NotInShiftJis)
@@ -34,25 +28,10 @@ QString refusalMessage(const NoteRefusal &refusal) {
         .arg(IniText::maximumValueLength);
 }
 
-// Asked when another window saved the day after the editor opened.
-QString changedNoteQuestion() {
-    return frmCSet::tr("この日のメモは、編集を始めた後にほかのウィンドウで保存されています。\n"
-                       "上書きするよ？いいの？\n\n"
-                       "「いいえ」なら、ほかのウィンドウのメモをこのメモの前に加えます。");
-}
-
-bool isEnter(const QKeyEvent &event) {
-    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-}
-
-bool isShiftAlone(Qt::KeyboardModifiers modifiers) {
-    constexpr Qt::KeyboardModifiers held =
-        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-    return (modifiers & held) == Qt::ShiftModifier;
-}
-
 } // namespace
 
+// Notes keep carriage returns for line breaks; Qt's widgets break lines at
+// line feeds.
 QString noteDisplayText(std::string_view note) {
     return QString::fromStdString(NoteToText(note)).replace(u'\r', u'\n');
 }
@@ -72,9 +51,11 @@ bool frmCSet::eventFilter(QObject *watched, QEvent *event) {
     if (watched != m_Tex || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (!isEnter(*key))
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
-    if (isShiftAlone(key->modifiers())) {
+    constexpr Qt::KeyboardModifiers held =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    if ((key->modifiers() & held) == Qt::ShiftModifier) {
         Setting_Click();
         return true;
     }
@@ -143,7 +124,9 @@ void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
     if (m_storedNote == StoredNote::Cut &&
-        !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(), cutNoteQuestion()))
+        !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
+                                tr("このメモは長すぎて、途中までしか読めていません。\n"
+                                   "保存すると続きは消えるよ？いいの？")))
         return;
     save(text, m_day.stored);
 }
@@ -166,8 +149,12 @@ void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over
 // Either answer loses nothing: Yes writes over the other note, No puts it
 // above the text, and the next save writes both.
 void frmCSet::dayChangedMeanwhile(const std::string &text, const StoredDay &now) {
-    if (MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
-                               changedNoteQuestion(), MessageBoxes::DefaultAnswer::No)) {
+    if (MessageBoxes::askYesNo(
+            this, QGuiApplication::applicationDisplayName(),
+            tr("この日のメモは、編集を始めた後にほかのウィンドウで保存されています。\n"
+               "上書きするよ？いいの？\n\n"
+               "「いいえ」なら、ほかのウィンドウのメモをこのメモの前に加えます。"),
+            MessageBoxes::DefaultAnswer::No)) {
         save(text, now);
         return;
     }

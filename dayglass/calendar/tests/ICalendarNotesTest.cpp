@@ -129,18 +129,18 @@ TEST_F(ICalendarNotesTest, ProblemsAreNamed) {
     const std::string valid = calendarOf(event("DTSTART;VALUE=DATE:20240101\r\nSUMMARY:x\r\n"));
     const struct {
         std::string text;
-        ICalendarProblem problem;
+        ImportProblem problem;
         std::string detail;
     } rows[] = {
-        {"[2005/10/14(金)]\r\nText=note\r\n", ICalendarProblem::NotICalendar, ""},
-        {"", ICalendarProblem::NotICalendar, ""},
-        {valid.substr(0, valid.size() / 2), ICalendarProblem::CutOff, ""},
-        {valid.substr(0, valid.find("END:VCALENDAR")), ICalendarProblem::CutOff, ""},
-        {calendarOf(event("DTSTART:garbage\r\nSUMMARY:壊れた予定\r\n")), ICalendarProblem::BadEvent,
+        {"[2005/10/14(金)]\r\nText=note\r\n", ImportProblem::NotICalendar, ""},
+        {"", ImportProblem::NotICalendar, ""},
+        {valid.substr(0, valid.size() / 2), ImportProblem::CutOff, ""},
+        {valid.substr(0, valid.find("END:VCALENDAR")), ImportProblem::CutOff, ""},
+        {calendarOf(event("DTSTART:garbage\r\nSUMMARY:壊れた予定\r\n")), ImportProblem::BadEvent,
          "壊れた予定"},
         // Every second for ten years would be 315 million occurrences.
         {calendarOf(event("DTSTART:20240101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:x\r\n")),
-         ICalendarProblem::TooManyDays, ""},
+         ImportProblem::TooManyDays, ""},
     };
     for (const auto &row : rows) {
         const auto read = additionsFromICalendar(row.text, 2 * 3660 + 100);
