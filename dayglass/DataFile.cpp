@@ -55,6 +55,12 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
     return static_cast<int>(whole);
 }
 
+std::string dateCaption(const DateTimeTexts &texts) {
+    if (!dateTimeFrom(texts))
+        return {};
+    return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
+}
+
 } // namespace
 
 ShownPage readShownPage(const std::filesystem::path &dataFolder) {
@@ -116,12 +122,6 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
         return std::nullopt;
     const local_days firstOfMonth{std::chrono::year{*year} / *month / 1};
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
-}
-
-std::string dateCaption(const DateTimeTexts &texts) {
-    if (!dateTimeFrom(texts))
-        return {};
-    return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
 }
 
 LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {
