@@ -40,15 +40,6 @@ int barPercentFor(std::int64_t remaining, std::int64_t length) {
         std::clamp<std::int64_t>(roundHalfToEven(remaining * 100, length), -100, 100));
 }
 
-CountdownState stateOf(std::int64_t remaining, std::int64_t length) {
-    // The remaining share of the period decides: positive while running, so a
-    // period stored with its end before its start counts as ended before its
-    // end and as running after it.
-    const bool running =
-        length == 0 ? remaining > 0 : (remaining > 0) == (length > 0) && remaining != 0;
-    return running ? CountdownState::Running : CountdownState::Ended;
-}
-
 } // namespace
 
 Countdown countDown(const std::optional<Period> &period, LocalSeconds now) {
@@ -59,7 +50,11 @@ Countdown countDown(const std::optional<Period> &period, LocalSeconds now) {
     const std::int64_t length = (period->end - period->start).count();
     for (std::size_t unit = 0; unit < timeUnitCount; ++unit)
         countdown.units[unit] = remaining / secondsPerUnit[unit];
-    countdown.state = stateOf(remaining, length);
+    // The remaining share of the period decides: positive while running, so a
+    // period stored with its end before its start counts as ended before its
+    // end and as running after it.
+    const bool running = remaining != 0 && (remaining > 0) == (length >= 0);
+    countdown.state = running ? CountdownState::Running : CountdownState::Ended;
     countdown.barPercent = barPercentFor(remaining, length);
     return countdown;
 }
