@@ -176,15 +176,10 @@ void frmWeek::Timer_Timer() {
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
     m_launcherEntry->tick(m_timerPage->period(), countdown, now);
-    if (!TodayFocusDone)
-        focusTodayOnce();
-}
-
-void frmWeek::focusTodayOnce() {
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
-    if (readSavedPageTellingTooLarge() != calendarPageIndex)
-        return;
-    m_calendarPage->focusToday();
-    TodayFocusDone = true;
+    if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {
+        m_calendarPage->focusToday();
+        TodayFocusDone = true;
+    }
 }
