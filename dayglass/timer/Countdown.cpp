@@ -28,9 +28,7 @@ std::int64_t roundHalfToEven(std::int64_t numerator, std::int64_t denominator) {
 }
 
 // The remaining share of the period in percent, rounded. The bar shows
-// nothing beyond 100 % either way, so the share is kept within ±100; a period
-// whose end is its start is all left before its end second and all overrun
-// after it.
+// nothing beyond 100 % either way, so the share is kept within ±100.
 int barPercentFor(std::int64_t remaining, std::int64_t length) {
     if (length == 0)
         return remaining > 0 ? 100 : remaining == 0 ? 0 : -100;

@@ -8,7 +8,6 @@
 
 class BarFrame;
 class QLabel;
-class ThreedPanel;
 
 // The TIMER page: the period's start and end, the remaining time in seven
 // units, and the bar of the remaining share. Its controls are built when it is
