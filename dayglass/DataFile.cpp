@@ -10,10 +10,10 @@
 
 namespace {
 
-// The period: a section for each end, with six keys in the order of the
-// period dialog's fields.
-constexpr char periodStartSection[] = "Start";
-constexpr char periodEndSection[] = "End";
+// The period: a section for each end, "Start" first, with six keys in the
+// order of the period dialog's fields.
+constexpr std::array<std::pair<const char *, DateTimeTexts PeriodTexts::*>, 2> periodSections = {
+    {{"Start", &PeriodTexts::start}, {"End", &PeriodTexts::end}}};
 constexpr std::array<const char *, 6> periodFieldKeys = {"Year", "Month",  "Day",
                                                          "Hour", "Minute", "Second"};
 
@@ -27,23 +27,6 @@ cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, dataFileName, dataFileSizeLimit);
 }
 
-DateTimeTexts readSide(const cls_IniFile &ini, const char *section) {
-    DateTimeTexts texts;
-    for (std::size_t i = 0; i < dateTimeFields.size(); ++i)
-        texts.*dateTimeFields[i] = ini.GetDataStr(section, periodFieldKeys[i]);
-    return texts;
-}
-
-WriteResult writeSide(cls_IniFile &ini, const char *section, const DateTimeTexts &texts) {
-    for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
-        if (WriteResult written =
-                ini.SetDataStr(section, periodFieldKeys[i], texts.*dateTimeFields[i]);
-            !written)
-            return written;
-    }
-    return {};
-}
-
 // A period text as a whole number within [low, high].
 std::optional<int> numberIn(const std::string &text, int low, int high) {
     const auto value = periodFieldValue(text);
@@ -53,6 +36,12 @@ std::optional<int> numberIn(const std::string &text, int low, int high) {
     if (whole < low || whole > high)
         return std::nullopt;
     return static_cast<int>(whole);
+}
+
+std::string dateCaption(const DateTimeTexts &texts) {
+    if (!dateTimeFrom(texts))
+        return {};
+    return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
 }
 
 } // namespace
@@ -77,14 +66,24 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
-    return {readSide(ini, periodStartSection), readSide(ini, periodEndSection)};
+    PeriodTexts texts;
+    for (const auto &[section, side] : periodSections) {
+        for (std::size_t i = 0; i < dateTimeFields.size(); ++i)
+            (texts.*side).*dateTimeFields[i] = ini.GetDataStr(section, periodFieldKeys[i]);
+    }
+    return texts;
 }
 
 WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFileIn(dataFolder);
-    if (WriteResult written = writeSide(ini, periodStartSection, texts.start); !written)
-        return written;
-    return writeSide(ini, periodEndSection, texts.end);
+    for (const auto &[section, side] : periodSections) {
+        for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
+            const std::string &text = (texts.*side).*dateTimeFields[i];
+            if (WriteResult written = ini.SetDataStr(section, periodFieldKeys[i], text); !written)
+                return written;
+        }
+    }
+    return {};
 }
 
 std::optional<double> periodFieldValue(std::string_view text) {
@@ -116,12 +115,6 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
         return std::nullopt;
     const local_days firstOfMonth{std::chrono::year{*year} / *month / 1};
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
-}
-
-std::string dateCaption(const DateTimeTexts &texts) {
-    if (!dateTimeFrom(texts))
-        return {};
-    return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
 }
 
 LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {

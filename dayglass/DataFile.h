@@ -56,7 +56,9 @@ struct Period {
 };
 
 // What LoadPeriod puts on the main window: the period, when the file holds a
-// usable one, and the captions of STime and ETime.
+// usable one, and the captions of STime and ETime: the year as stored, then
+// the month and the day with two digits, as 2006/03/15, or nothing when the
+// side names no moment.
 struct LoadedPeriod {
     std::optional<Period> period;
     std::string startCaption;
@@ -84,10 +86,6 @@ std::optional<double> periodFieldValue(std::string_view text);
 // a value lies outside year 0-9999, month 1-12, day 1-31, hour 0-23 or minute
 // and second 0-59.
 std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts);
-
-// The caption of STime or ETime: the year as stored, then the month and the
-// day with two digits, as 2006/03/15. Empty when the texts name no moment.
-std::string dateCaption(const DateTimeTexts &texts);
 
 // Data.ini is over dataFileSizeLimit, and so read as missing.
 struct DataFileTooLarge {

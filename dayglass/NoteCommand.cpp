@@ -10,7 +10,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -54,13 +54,12 @@ int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
 } // namespace
 
 std::optional<int> runNoteCommand(int argc, char *argv[]) {
-    if (argc < 2 ||
-        (std::strcmp(argv[1], exportOption) != 0 && std::strcmp(argv[1], importOption) != 0))
+    const std::string_view option = argc >= 2 ? argv[1] : "";
+    if (option != exportOption && option != importOption)
         return std::nullopt;
-    const bool exporting = std::strcmp(argv[1], exportOption) == 0;
     if (argc != 3) {
         print(stderr, QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
-                          .arg(QString::fromLatin1(exporting ? exportOption : importOption)));
+                          .arg(QString::fromLatin1(option)));
         return 2;
     }
     // The program's folder decides where the notes are; no display is needed.
@@ -73,7 +72,7 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
         fileSystemPath(QCoreApplication::applicationDirPath());
     const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
     const QString file = QFile::decodeName(argv[2]);
-    if (exporting)
+    if (option == exportOption)
         return exportTo(dataFolder, file);
     keepDataFolderPrivate(dataFolder, programFolder);
     return importFrom(dataFolder, file);

@@ -39,8 +39,7 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_context(context), m_timerPage(new TimerPage(context, this)),
-      m_calendarPage(new CalendarPage(context, this)),
-      m_endNotifier(new PeriodEndNotifier(context.clock, this)),
+      m_calendarPage(new CalendarPage(context, this)), m_endNotifier(new PeriodEndNotifier(this)),
       m_launcherEntry(new LauncherEntry(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
@@ -157,7 +156,7 @@ void frmWeek::Setting_Click() {
 
 void frmWeek::LoadPeriod() {
     m_timerPage->LoadPeriod();
-    m_endNotifier->periodLoaded(m_timerPage->period());
+    m_endNotifier->periodLoaded(m_timerPage->period(), m_context.clock());
 }
 
 // Qt asks the desktop for attention (the task bar's urgency hint) only while
@@ -177,15 +176,10 @@ void frmWeek::Timer_Timer() {
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
     m_launcherEntry->tick(m_timerPage->period(), countdown, now);
-    if (!TodayFocusDone)
-        focusTodayOnce();
-}
-
-void frmWeek::focusTodayOnce() {
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
-    if (readSavedPageTellingTooLarge() != calendarPageIndex)
-        return;
-    m_calendarPage->focusToday();
-    TodayFocusDone = true;
+    if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {
+        m_calendarPage->focusToday();
+        TodayFocusDone = true;
+    }
 }

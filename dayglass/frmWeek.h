@@ -42,7 +42,6 @@ private:
     void Setting_Click();
     void LoadPeriod();
     void askForAttention();
-    void focusTodayOnce();
     int readSavedPageTellingTooLarge();
     void savePage(int index);
     void tellDataFileTooLarge();

@@ -14,11 +14,8 @@ const QString iconName = QStringLiteral("dayglass");
 
 } // namespace
 
-PeriodEndNotifier::PeriodEndNotifier(LocalClock clock, QObject *parent)
-    : QObject(parent), m_clock(std::move(clock)) {}
-
-void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period) {
-    m_watch.periodLoaded(period, m_clock());
+void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
+    m_watch.periodLoaded(period, now);
 }
 
 void PeriodEndNotifier::tick(const Countdown &countdown) {

@@ -13,10 +13,10 @@
 class PeriodEndNotifier : public QObject {
     Q_OBJECT
 public:
-    PeriodEndNotifier(LocalClock clock, QObject *parent);
+    using QObject::QObject;
 
-    // Called whenever LoadPeriod has read the period.
-    void periodLoaded(const std::optional<Period> &period);
+    // Called whenever LoadPeriod has read the period, with the time.
+    void periodLoaded(const std::optional<Period> &period, LocalSeconds now);
 
     // Called at every tick of the main window, with the count-down that the
     // tick paints the page from, so that the notice comes with the red page.
@@ -28,6 +28,5 @@ signals:
 private:
     void notifyDesktop(LocalSeconds end) const;
 
-    const LocalClock m_clock;
     PeriodEndWatch m_watch;
 };

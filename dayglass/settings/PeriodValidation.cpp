@@ -30,6 +30,24 @@ const std::string &fieldText(const PeriodTexts &texts, PeriodSide side, PeriodFi
     return row.*dateTimeFields[static_cast<std::size_t>(field)];
 }
 
+// The number that orders one side: the year's text with "00" in front cut to
+// its last four characters, the other five fields' texts each with "00" in
+// front cut to their last two, joined and read as the decimal number the
+// joined text begins with. A month stored as "3.5" so gives ".5" to the key.
+double periodOrderKey(const DateTimeTexts &texts) {
+    std::string key = leftPadded("00", texts.year, 4);
+    for (const auto field : {&DateTimeTexts::month, &DateTimeTexts::day, &DateTimeTexts::hour,
+                             &DateTimeTexts::minute, &DateTimeTexts::second})
+        key += leftPadded("00", texts.*field, 2);
+    // A text stored by hand ("3.5", "+9") puts other characters than digits
+    // into the key; the key is then the number that it begins with, 0 when
+    // it begins with none.
+    const char *begin = key.data() + (key.starts_with('+') ? 1 : 0);
+    double value = 0;
+    std::from_chars(begin, key.data() + key.size(), value, std::chars_format::fixed);
+    return value;
+}
+
 } // namespace
 
 Result<void, PeriodProblem> checkPeriod(const PeriodTexts &texts) {
@@ -50,20 +68,6 @@ Result<void, PeriodProblem> checkPeriod(const PeriodTexts &texts) {
     if (periodOrderKey(texts.end) <= periodOrderKey(texts.start))
         return Failure{StartNotBeforeEnd{}};
     return {};
-}
-
-double periodOrderKey(const DateTimeTexts &texts) {
-    std::string key = leftPadded("00", texts.year, 4);
-    for (const auto field : {&DateTimeTexts::month, &DateTimeTexts::day, &DateTimeTexts::hour,
-                             &DateTimeTexts::minute, &DateTimeTexts::second})
-        key += leftPadded("00", texts.*field, 2);
-    // A text stored by hand ("3.5", "+9") puts other characters than digits
-    // into the key; the key is then the number that it begins with, 0 when
-    // it begins with none.
-    const char *begin = key.data() + (key.starts_with('+') ? 1 : 0);
-    double value = 0;
-    std::from_chars(begin, key.data() + key.size(), value, std::chars_format::fixed);
-    return value;
 }
 
 bool isRefusedFieldCharacter(char32_t character) {

@@ -31,14 +31,9 @@ using PeriodProblem = std::variant<InvalidField, StartNotBeforeEnd>;
 // first check that fails: month 1-12, day 1-30 (in every month), hour 0-23, minute and
 // second 0-59, first of the start and then of the end; then each year must be
 // a number; and the start must lie strictly before the end. Each text is read
-// as periodFieldValue() reads it, so "+9" and "3.5" are numbers.
+// as periodFieldValue() reads it, so "+9" and "3.5" are numbers; the order
+// compares the texts of each side, with leading zeros, joined into one number.
 Result<void, PeriodProblem> checkPeriod(const PeriodTexts &texts);
-
-// The comparison key of one side: the year's text with "00" in front cut to its
-// last four characters, the other five fields' texts each with "00" in front
-// cut to their last two, joined and read as the decimal number the joined
-// text begins with. A month stored as "3.5" so gives ".5" to the key.
-double periodOrderKey(const DateTimeTexts &texts);
 
 // Whether a typed character is kept out of a period field: every printable
 // character but the digits. Control characters, which keys such as Backspace

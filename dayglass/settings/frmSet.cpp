@@ -56,13 +56,12 @@ QFont dialogFont() {
     return designFont(FontFace::MsGothic, 14.25, FontWeight::Bold);
 }
 
-QLabel *createCaption(const QString &text, QRect geometry, QWidget *parent) {
+void createCaption(const QString &text, QRect geometry, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(dialogFont());
     setPaletteColor(label, QPalette::WindowText, Qt::white);
-    return label;
 }
 
 // A field for digits that takes no part in an input method's composition: with
@@ -98,6 +97,15 @@ private:
     const std::size_t m_limit;
 };
 
+// Shows the stored text as it stands, and lets the user edit it. Typing is
+// filtered key by key; the validator keeps the limit and also stops text that
+// arrives another way, such as a middle-click paste.
+void fill(QLineEdit *field, const std::string &stored, std::size_t limit) {
+    const QString text = QString::fromStdString(stored);
+    field->setText(text);
+    field->setValidator(new FieldTextValidator(text, limit, field));
+}
+
 } // namespace
 
 frmSet::frmSet(const DayglassContext &context, QWidget *parent)
@@ -125,7 +133,6 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
         field->setAccessibleName(heading + QLatin1Char(' ') + tr(column.unit));
         field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
         field->setFont(dialogFont());
-        field->setFrame(true);
         field->setContextMenuPolicy(Qt::NoContextMenu);
         setPaletteColor(field, QPalette::Base, Qt::white);
         setPaletteColor(field, QPalette::Text, Qt::black);
@@ -149,14 +156,6 @@ void frmSet::Form_Load() {
         fill(m_fields[i], texts.start.*dateTimeFields[i], columns[i].maximumLength);
         fill(m_fields[i + 6], texts.end.*dateTimeFields[i], columns[i].maximumLength);
     }
-}
-
-// Typing is filtered key by key; the validator keeps the limit and also stops
-// text that arrives another way, such as a middle-click paste.
-void frmSet::fill(QLineEdit *field, const std::string &stored, std::size_t limit) {
-    const QString text = QString::fromStdString(stored);
-    field->setText(text);
-    field->setValidator(new FieldTextValidator(text, limit, field));
 }
 
 void frmSet::showEvent(QShowEvent *event) {

@@ -25,8 +25,6 @@ private:
     void createRow(int top, const QString &heading, int offset);
     void createSettingButton();
     void Form_Load();
-    // Shows the stored text as it stands, and lets the user edit it.
-    static void fill(QLineEdit *field, const std::string &stored, std::size_t limit);
     void Setting_Click();
     void ClearFieldColors();
     // Turns the field red and selects its whole text.

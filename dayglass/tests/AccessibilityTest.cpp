@@ -4,7 +4,6 @@
 #include "DaySaving.h"
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
-#include "cls_IniFile.h"
 #include "frmWeek.h"
 
 #include <QAccessibleValueInterface>
@@ -40,10 +39,9 @@ private:
     LocalSeconds m_now = calendarDay;
     std::unique_ptr<frmWeek> m_window;
 
-    void open(const char *savedPage) {
+    void open(int savedPage) {
         QVERIFY(writePeriodTexts(m_folder->path(), tenDays));
-        QVERIFY(iniFileAt((m_folder->path() / "Data.ini").string())
-                    .SetDataStr("EntSS", "Inf", savedPage));
+        QVERIFY(writeShownPage(m_folder->path(), savedPage));
         m_window =
             std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [this] { return m_now; }});
         m_window->show();
@@ -81,7 +79,7 @@ private slots:
 
     void everyControlOfBothPagesIsReadWithItsText() {
         QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
-        open(" 0");
+        open(0);
         QStringList faults = unreadableControls(m_window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("CMD_Timer_1")),
@@ -91,7 +89,7 @@ private slots:
     }
 
     void pagesAreReadUnderTheirTabs() {
-        open(" 1");
+        open(1);
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("DG"));
@@ -106,7 +104,7 @@ private slots:
 
     void theBarSaysTheShareLeftAndThenTheOverrun() {
         m_now = periodEnd - days{4} - hours{4} - minutes{48};
-        open(" 0");
+        open(0);
         QCOMPARE(bar()->role(), QAccessible::ProgressBar);
         QCOMPARE(bar()->text(QAccessible::Name), QStringLiteral("残時間 42%"));
         QAccessibleValueInterface *value = bar()->valueInterface();
@@ -123,7 +121,7 @@ private slots:
 
     void dayCellsSayTheirDateAndTheirNote() {
         QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
-        open(" 1");
+        open(1);
         QAccessibleInterface *today = accessible(QStringLiteral("chkDays_20"));
         QCOMPARE(today->text(QAccessible::Name), QStringLiteral("2005年10月14日(金)、メモあり"));
         QCOMPARE(today->text(QAccessible::Description), QStringLiteral("歯医者\n15:00"));
@@ -139,7 +137,7 @@ private slots:
     }
 
     void thePeriodDialogReadsEachFieldUnderItsCaptions() {
-        open(" 0");
+        open(0);
         QString dialogName;
         QStringList names;
         QStringList values;
@@ -162,7 +160,7 @@ private slots:
 
     void theNoteEditorReadsTheNoteUnderItsDay() {
         QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
-        open(" 1");
+        open(1);
         QStringList faults;
         QStringList names; // the editor's, the note's and the colour's
         QString note;

@@ -2,7 +2,6 @@
 
 #include "ShownPageWatch.h"
 #include "TemporaryFolder.h"
-#include "cls_IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +20,6 @@ DateTimeTexts texts(std::string y, std::string mo, std::string d, std::string h 
 
 class DataFileTest : public testing::Test {
 protected:
-    void store(const char *section, const DateTimeTexts &side) {
-        cls_IniFile ini = iniFileAt((m_folder / "Data.ini").string());
-        ASSERT_TRUE(ini.SetDataStr(section, "Year", side.year));
-        ASSERT_TRUE(ini.SetDataStr(section, "Month", side.month));
-        ASSERT_TRUE(ini.SetDataStr(section, "Day", side.day));
-        ASSERT_TRUE(ini.SetDataStr(section, "Hour", side.hour));
-        ASSERT_TRUE(ini.SetDataStr(section, "Minute", side.minute));
-        ASSERT_TRUE(ini.SetDataStr(section, "Second", side.second));
-    }
     TemporaryFolder m_folder;
 };
 
@@ -76,16 +66,22 @@ TEST_F(DataFileTest, ConvertsTheSixTexts) {
 }
 
 TEST_F(DataFileTest, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
-    EXPECT_EQ(dateCaption(texts("2006", "3", "15")), "2006/03/15");
-    EXPECT_EQ(dateCaption(texts("2006", "03", "7")), "2006/03/07");
-    EXPECT_EQ(dateCaption(texts("2006", "12", "12")), "2006/12/12");
-    EXPECT_EQ(dateCaption(texts("6", "1", "1")), "6/01/01");
-    EXPECT_EQ(dateCaption(texts("", "1", "1")), "");
+    const std::pair<DateTimeTexts, std::string> rows[] = {
+        {texts("2006", "3", "15"), "2006/03/15"},
+        {texts("2006", "03", "7"), "2006/03/07"},
+        {texts("2006", "12", "12"), "2006/12/12"},
+        {texts("6", "1", "1"), "6/01/01"},
+        {texts("", "1", "1"), ""},
+    };
+    for (const auto &[side, caption] : rows) {
+        ASSERT_TRUE(writePeriodTexts(m_folder.path(), {side, side}));
+        EXPECT_EQ(LoadPeriod(m_folder.path()).endCaption, caption) << side.year;
+    }
 }
 
 TEST_F(DataFileTest, ReadsThePeriodAndItsCaptions) {
-    store("Start", texts("2006", "3", "15", "8", "30", "0"));
-    store("End", texts("2007", "03", "01", "17", "00", "00"));
+    ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "15", "8", "30", "0"),
+                                                   texts("2007", "03", "01", "17", "00", "00")}));
     const LoadedPeriod loaded = LoadPeriod(m_folder.path());
     EXPECT_EQ(loaded.period, (Period{at(2006, 3, 15, 8, 30), at(2007, 3, 1, 17)}));
     EXPECT_EQ(loaded.startCaption, "2006/03/15");
@@ -96,13 +92,14 @@ TEST_F(DataFileTest, ReadsThePeriodAndItsCaptions) {
 TEST_F(DataFileTest, UnusablePeriodsLoadWithoutAPeriod) {
     EXPECT_EQ(LoadPeriod(m_folder.path()), LoadedPeriod{});
 
-    store("Start", texts("2006", "3", "15"));
+    ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "15"), {}}));
     const LoadedPeriod startOnly = LoadPeriod(m_folder.path());
     EXPECT_FALSE(startOnly.period);
     EXPECT_EQ(startOnly.startCaption, "2006/03/15");
     EXPECT_EQ(startOnly.endCaption, "");
 
-    store("End", texts("2007", "abc", "1"));
+    ASSERT_TRUE(
+        writePeriodTexts(m_folder.path(), {texts("2006", "3", "15"), texts("2007", "abc", "1")}));
     EXPECT_FALSE(LoadPeriod(m_folder.path()).period);
 }
 

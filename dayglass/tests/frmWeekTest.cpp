@@ -166,17 +166,13 @@ private slots:
     // The CALENDAR page shows the month of the start even when it is first
     // shown in the next month.
     void theCalendarShowsTheMonthOfTheStart() {
-        LocalSeconds now = local_days{2005y / October / 31} + 23h + 59min + 59s;
-        m_window =
-            std::make_unique<frmWeek>(DayglassContext{m_folder->path(), [&now] { return now; }});
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        now += 1s;
+        m_now = local_days{2005y / October / 31} + 23h + 59min + 59s;
+        open();
+        m_now += 1s;
         QTest::mouseClick(tab(1), Qt::LeftButton);
         QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblDate"))->text(),
                  QStringLiteral("2005  /  10"));
         QCOMPARE(selectedCell(), cell(QStringLiteral("chkDays_7")));
-        m_window.reset();
     }
 
     // A Data.ini in a folder that may not be written starts without a word

@@ -35,8 +35,6 @@ void BarFrame::installAccessibleInterface() {
     ::installAccessibleInterface<BarFrame, BarFrameAccessible>();
 }
 
-BarFrame::BarFrame(QWidget *parent) : QFrame(parent) {}
-
 void BarFrame::showShare(CountdownState state, int barPercent) {
     // After the end the bar grows with the overrun, which the tick hands over
     // as a negative share.

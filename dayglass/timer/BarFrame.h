@@ -10,7 +10,7 @@
 class BarFrame : public QFrame {
     Q_OBJECT
 public:
-    explicit BarFrame(QWidget *parent);
+    using QFrame::QFrame;
 
     // Gives every BarFrame of the program its progress bar face; once, before
     // the first one is made.

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-// The units of the count-down column, largest first.
-enum class TimeUnit { Year, Month, Week, Day, Hour, Minute, Second };
+// The units of the count-down column: years, months, weeks, days, hours,
+// minutes and seconds.
 inline constexpr std::size_t timeUnitCount = 7;
 
 enum class CountdownState {
@@ -24,7 +24,6 @@ struct Countdown {
     CountdownState state = CountdownState::Unusable;
     int barPercent = 0;
 
-    std::int64_t operator[](TimeUnit unit) const { return units[static_cast<std::size_t>(unit)]; }
     bool operator==(const Countdown &) const = default;
 };
 
@@ -36,7 +35,3 @@ struct Countdown {
 // until its end second, which shows an empty bar; any later moment is an
 // overrun longer than the period, a full red bar.
 Countdown countDown(const std::optional<Period> &period, LocalSeconds now);
-
-// numerator / denominator rounded to the nearest integer, halves to the even
-// neighbour; the denominator must not be 0.
-std::int64_t roundHalfToEven(std::int64_t numerator, std::int64_t denominator);

@@ -5,8 +5,8 @@
 #include <QPainter>
 
 LineControl::LineControl(QPoint fromTwips, QPoint toTwips, QWidget *parent) : QWidget(parent) {
-    const QPoint from = twipsPoint(fromTwips.x(), fromTwips.y());
-    const QPoint to = twipsPoint(toTwips.x(), toTwips.y());
+    const QPoint from(twipsToPixels(fromTwips.x()), twipsToPixels(fromTwips.y()));
+    const QPoint to(twipsToPixels(toTwips.x()), twipsToPixels(toTwips.y()));
     const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
     setGeometry(bounds);
     m_line = QLine(from - bounds.topLeft(), to - bounds.topLeft());

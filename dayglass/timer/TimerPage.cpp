@@ -52,10 +52,6 @@ const std::array<std::pair<QPoint, QPoint>, 5> barMarkLines = {{
 constexpr int barLeft = 30;
 constexpr int barWidth = 330;
 
-QString numberText(std::int64_t value) {
-    return QString::number(value);
-}
-
 } // namespace
 
 TimerPage::TimerPage(const DayglassContext &context, QWidget *parent)
@@ -96,22 +92,20 @@ QLabel *TimerPage::createLabel(const char *objectName, const QString &caption, Q
 }
 
 void TimerPage::createDateLabels() {
-    m_dateLabels = {
-        createLabel("STimeT", tr("開始"), twipsRect(120, 240, 765, 255)),
-        m_startCaption = createLabel("STime", m_startText, twipsRect(720, 240, 1485, 255)),
-        createLabel("ETimeT", tr("終了"), twipsRect(120, 570, 1005, 255)),
-        m_endCaption = createLabel("ETime", m_endText, twipsRect(720, 570, 1485, 255)),
-    };
+    createLabel("STimeT", tr("開始"), twipsRect(120, 240, 765, 255));
+    m_startCaption = createLabel("STime", m_startText, twipsRect(720, 240, 1485, 255));
+    createLabel("ETimeT", tr("終了"), twipsRect(120, 570, 1005, 255));
+    m_endCaption = createLabel("ETime", m_endText, twipsRect(720, 570, 1485, 255));
 }
 
 void TimerPage::createUnitColumn() {
-    m_unitLabels[0] = createLabel("tLabel_0", tr("残時間"), twipsRect(120, 990, 1185, 255));
+    createLabel("tLabel_0", tr("残時間"), twipsRect(120, 990, 1185, 255));
     for (std::size_t i = 0; i < timeUnitCount; ++i) {
         const UnitRow &row = unitRows[i];
         m_unitNumbers[i] = createLabel(row.numberName, QStringLiteral("0"), row.number,
                                        Qt::AlignRight | Qt::AlignTop);
         const QByteArray unitName = "tLabel_" + QByteArray::number(static_cast<int>(i + 1));
-        m_unitLabels[i + 1] = createLabel(unitName.constData(), tr(row.caption), row.unit);
+        m_unitLabels[i] = createLabel(unitName.constData(), tr(row.caption), row.unit);
     }
 }
 
@@ -130,16 +124,14 @@ void TimerPage::createBar() {
     setPaletteColor(m_bar, QPalette::Window, toQColor(0xFF0000));
     m_bar->setGeometry(twipsRect(barLeft, barTopMargin, barWidth, barFullHeight));
 
-    const auto createMark = [this](const char *name, const char *caption, QRect geometry) {
-        QLabel *mark = createLabel(name, QString::fromLatin1(caption), geometry);
-        mark->setFont(designFont(FontFace::MsGothic, 9.75, FontWeight::Bold));
-        return mark;
-    };
-    m_barMarks = {createMark("FullLabel", "F", twipsRect(2580, 210, 255, 255)),
-                  createMark("EmptyLabel", "E", twipsRect(2580, 3330, 255, 195))};
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        m_lines[i] = new LineControl(barMarkLines[i].first, barMarkLines[i].second, this);
-        m_lines[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+    const QFont markFont = designFont(FontFace::MsGothic, 9.75, FontWeight::Bold);
+    createLabel("FullLabel", QStringLiteral("F"), twipsRect(2580, 210, 255, 255))
+        ->setFont(markFont);
+    createLabel("EmptyLabel", QStringLiteral("E"), twipsRect(2580, 3330, 255, 195))
+        ->setFont(markFont);
+    for (std::size_t i = 0; i < barMarkLines.size(); ++i) {
+        auto *line = new LineControl(barMarkLines[i].first, barMarkLines[i].second, this);
+        line->setObjectName(QStringLiteral("Line1_%1").arg(i));
     }
 }
 
@@ -156,13 +148,10 @@ void TimerPage::LoadPeriod() {
     m_period = loaded.period;
     m_startText = QString::fromStdString(loaded.startCaption);
     m_endText = QString::fromStdString(loaded.endCaption);
-    if (m_barFrame)
-        showPeriodTexts();
-}
-
-void TimerPage::showPeriodTexts() {
-    m_startCaption->setText(m_startText);
-    m_endCaption->setText(m_endText);
+    if (m_barFrame) {
+        m_startCaption->setText(m_startText);
+        m_endCaption->setText(m_endText);
+    }
 }
 
 void TimerPage::Timer_Timer() {
@@ -180,14 +169,11 @@ void TimerPage::showCountdown(const Countdown &countdown) {
     m_shown = countdown;
     showUnits(countdown);
     m_barFrame->showShare(countdown.state, countdown.barPercent);
-    if (countdown.state == CountdownState::Ended) {
-        paint(red);
-        SetBar(countdown.barPercent);
+    const bool ended = countdown.state == CountdownState::Ended;
+    paint(ended ? red : white);
+    SetBar(countdown.barPercent);
+    if (ended)
         setPaletteColor(m_bar, QPalette::Window, red);
-    } else {
-        paint(white);
-        SetBar(countdown.barPercent);
-    }
 }
 
 void TimerPage::showUnits(const Countdown &countdown) {
@@ -195,10 +181,10 @@ void TimerPage::showUnits(const Countdown &countdown) {
     // page, largest first; after the end every unit shows its overrun.
     const bool hideZeros = countdown.state == CountdownState::Running;
     for (std::size_t i = 0; i < timeUnitCount; ++i) {
-        m_unitNumbers[i]->setText(numberText(countdown.units[i]));
+        m_unitNumbers[i]->setText(QString::number(countdown.units[i]));
         const bool visible = !hideZeros || countdown.units[i] != 0;
         m_unitNumbers[i]->setVisible(visible);
-        m_unitLabels[i + 1]->setVisible(visible);
+        m_unitLabels[i]->setVisible(visible);
     }
 }
 
@@ -206,16 +192,10 @@ void TimerPage::paint(const QColor &textColor) {
     if (textColor == m_textColour)
         return;
     m_textColour = textColor;
-    for (QLabel *label : m_unitNumbers)
+    for (QLabel *label : findChildren<QLabel *>())
         setPaletteColor(label, QPalette::WindowText, textColor);
-    for (QLabel *label : m_dateLabels)
-        setPaletteColor(label, QPalette::WindowText, textColor);
-    for (LineControl *line : m_lines)
+    for (LineControl *line : findChildren<LineControl *>())
         line->setLineColor(textColor);
-    for (QLabel *mark : m_barMarks)
-        setPaletteColor(mark, QPalette::WindowText, textColor);
-    for (QLabel *label : m_unitLabels)
-        setPaletteColor(label, QPalette::WindowText, textColor);
 }
 
 void TimerPage::SetBar(int percent) {

@@ -7,9 +7,7 @@
 #include <array>
 
 class BarFrame;
-class LineControl;
 class QLabel;
-class ThreedPanel;
 
 // The TIMER page: the period's start and end, the remaining time in seven
 // units, and the bar of the remaining share. Its controls are built when it is
@@ -41,7 +39,6 @@ signals:
 
 private:
     void build();
-    void showPeriodTexts();
     void createDateLabels();
     void createUnitColumn();
     void createBar();
@@ -64,11 +61,8 @@ private:
     QLabel *m_startCaption = nullptr;
     QLabel *m_endCaption = nullptr;
     std::array<QLabel *, timeUnitCount> m_unitNumbers{};
-    std::array<QLabel *, timeUnitCount + 1> m_unitLabels{}; // 0 is the column heading
-    std::vector<QLabel *> m_dateLabels;
-    std::array<LineControl *, 5> m_lines{};
-    std::array<QLabel *, 2> m_barMarks{};
-    // The colour of the page's texts and lines as last painted: the page
+    std::array<QLabel *, timeUnitCount> m_unitLabels{};
+    // The colour of every text and line of the page as last painted: the page
     // turns only when the period starts or ends, not at every tick.
     QColor m_textColour;
     // What the page shows, as the last tick that changed it computed it.

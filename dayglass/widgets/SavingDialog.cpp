@@ -10,20 +10,6 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace {
-
-// Moves a window to the middle of the primary screen: half the screen less
-// half the window on each axis. Dialogs call it before they are shown, so that
-// the window manager maps them where they stay.
-void centreOnScreen(QWidget &window) {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window.move(
-            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), screen->geometry())
-                .topLeft());
-}
-
-} // namespace
-
 SavingDialog::SavingDialog(QSize size, QString leaveQuestion, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_leaveQuestion(std::move(leaveQuestion)) {
@@ -35,9 +21,11 @@ SavingDialog::SavingDialog(QSize size, QString leaveQuestion, QWidget *parent)
     edge->setObjectName(QStringLiteral("border"));
     edge->setFrameStyle(QFrame::Panel | QFrame::Raised);
     edge->setGeometry(rect());
-    // Placed before it is shown, so that the window manager maps it where it
-    // stays.
-    centreOnScreen(*this);
+    // Placed in the middle of the primary screen before it is shown, so that
+    // the window manager maps it where it stays.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen->geometry())
+                 .topLeft());
 }
 
 void SavingDialog::reject() {

@@ -2,7 +2,6 @@
 
 #include "TwipsPerPixel.h"
 
-#include <QPoint>
 #include <QRect>
 
 // Each edge of a layout in twips is rounded to the nearest pixel on its own,
@@ -16,8 +15,4 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
     const int x = twipsToPixels(left);
     const int y = twipsToPixels(top);
     return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
-}
-
-constexpr QPoint twipsPoint(int x, int y) {
-    return QPoint(twipsToPixels(x), twipsToPixels(y));
 }

@@ -49,8 +49,7 @@ QString WriteErrorMessage::withReason(const QString &whatFailed, const WriteErro
 }
 
 QString WriteErrorMessage::notSaved(const WriteError &error) {
-    const QString file = qtPath(error.path);
-    return withReason(tr("%1 に保存できませんでした").arg(file), error);
+    return withReason(tr("%1 に保存できませんでした").arg(qtPath(error.path)), error);
 }
 
 QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,

@@ -12,9 +12,6 @@ class WriteErrorMessage {
     Q_DECLARE_TR_FUNCTIONS(WriteErrorMessage)
 
 public:
-    // Why the write failed, as one line.
-    static QString reason(const WriteError &error);
-
     // "What was not done" and the reason below it.
     static QString withReason(const QString &whatFailed, const WriteError &error);
 
@@ -34,4 +31,8 @@ public:
     // The system cannot convert Shift-JIS text (see checkCp932Conversion), so
     // no file is read or written.
     static QString noCp932Conversion(int systemError);
+
+private:
+    // Why the write failed, as one line.
+    static QString reason(const WriteError &error);
 };

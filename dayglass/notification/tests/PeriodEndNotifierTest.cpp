@@ -23,11 +23,11 @@ class PeriodEndNotifierTest : public QObject {
 
     // A period that has ended when it is loaded, then one that ends later.
     void endTwoPeriods() {
-        PeriodEndNotifier notifier([this] { return m_now; }, nullptr);
+        PeriodEndNotifier notifier;
         QSignalSpy ended(&notifier, &PeriodEndNotifier::periodEnded);
         const Period periods[] = {{m_now - 2h, m_now - 1h}, {m_now, m_now + 10s}};
         for (const Period &period : periods) {
-            notifier.periodLoaded(period);
+            notifier.periodLoaded(period, m_now);
             notifier.tick(countDown(period, m_now));
         }
         m_now += 10s;

@@ -123,6 +123,24 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
              t.end = {"2006", "03", "1", "0", "0", "0"};
          },
          StartNotBeforeEnd{}},
+        {"every field keys with leading zeros",
+         [](PeriodTexts &t) {
+             t.start = {"6", "03", "5", "0", "0", "59"};
+             t.end = {"0006", "3", "05", "00", "00", "59"};
+         },
+         StartNotBeforeEnd{}},
+        {"a five-digit year and a four-digit month key by their last characters",
+         [](PeriodTexts &t) {
+             t.start = {"20060", "0003", "1", "0", "0", "0"};
+             t.end = {"60", "3", "1", "0", "0", "0"};
+         },
+         StartNotBeforeEnd{}},
+        {"the last seconds of year 9999 still differ",
+         [](PeriodTexts &t) {
+             t.start = {"9999", "12", "30", "23", "59", "58"};
+             t.end = {"9999", "12", "30", "23", "59", "59"};
+         },
+         std::nullopt},
     };
     for (const Row &row : rows) {
         PeriodTexts texts = validPeriod();
@@ -130,13 +148,6 @@ TEST(PeriodValidationTest, ReportsTheFirstFailingCheck) {
         const Result<void, PeriodProblem> checked = checkPeriod(texts);
         EXPECT_EQ(checked ? std::nullopt : std::optional(checked.error()), row.problem) << row.name;
     }
-}
-
-TEST(PeriodValidationTest, OrderKeyJoinsTheFieldsAsDigits) {
-    EXPECT_EQ(periodOrderKey({"2006", "3", "15", "8", "30", "0"}), 20060315083000.0);
-    EXPECT_EQ(periodOrderKey({"6", "03", "5", "0", "0", "59"}), 60305000059.0);
-    EXPECT_EQ(periodOrderKey({"9999", "12", "30", "23", "59", "59"}), 99991230235959.0);
-    EXPECT_EQ(periodOrderKey({"20060", "0003", "1", "0", "0", "0"}), 600301000000.0);
 }
 
 TEST(PeriodValidationTest, FieldsTakeDigitsUpToTheirLimitOrWhatIsLeftOfTheStoredText) {

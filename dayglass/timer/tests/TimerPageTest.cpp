@@ -1,8 +1,6 @@
 #include "TimerPage.h"
 
-#include "ModalDriver.h"
 #include "TemporaryFolder.h"
-#include "cls_IniFile.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -22,15 +20,12 @@ const QColor red(255, 0, 0);
 const char *const unitNames[] = {"L_Year", "L_Month",  "L_Week",  "L_Day",
                                  "L_Hour", "L_Minute", "L_Second"};
 
-void storeSide(cls_IniFile &ini, const char *section, LocalSeconds moment) {
+DateTimeTexts textsOf(LocalSeconds moment) {
     const year_month_day date{floor<days>(moment)};
     const hh_mm_ss time{moment - floor<days>(moment)};
-    QVERIFY(ini.SetDataStr(section, "Year", std::to_string(int(date.year()))));
-    QVERIFY(ini.SetDataStr(section, "Month", std::to_string(unsigned(date.month()))));
-    QVERIFY(ini.SetDataStr(section, "Day", std::to_string(unsigned(date.day()))));
-    QVERIFY(ini.SetDataStr(section, "Hour", std::to_string(time.hours().count())));
-    QVERIFY(ini.SetDataStr(section, "Minute", std::to_string(time.minutes().count())));
-    QVERIFY(ini.SetDataStr(section, "Second", std::to_string(time.seconds().count())));
+    return {std::to_string(int(date.year())),       std::to_string(unsigned(date.month())),
+            std::to_string(unsigned(date.day())),   std::to_string(time.hours().count()),
+            std::to_string(time.minutes().count()), std::to_string(time.seconds().count())};
 }
 
 // Names the widgets of a page that paint, in the order they do.
@@ -62,9 +57,7 @@ private:
     std::unique_ptr<TimerPage> m_page;
 
     void storePeriod(LocalSeconds start, LocalSeconds end) {
-        cls_IniFile ini = iniFileAt((m_folder->path() / "Data.ini").string());
-        storeSide(ini, "Start", start);
-        storeSide(ini, "End", end);
+        QVERIFY(writePeriodTexts(m_folder->path(), {textsOf(start), textsOf(end)}));
     }
     void openPage() {
         m_page = std::make_unique<TimerPage>(
