@@ -1,20 +1,22 @@
 #include "BarPlacement.h"
 
+#include <cstdio>
+
 namespace {
 
-// The colour of the bar for 0 to 100 %, from red (0) through yellow, green and
-// cyan to blue (100). In each quarter of the ramp one component moves between
-// 0 and 255 over its 25 points, truncated after the subtraction.
-OleColor BarColor(int percent) {
-    const auto rising = [](int points) { return static_cast<unsigned>(points * 255 / 25); };
-    const auto falling = [](int points) { return static_cast<unsigned>((25 - points) * 255 / 25); };
-    if (percent <= 25)
-        return oleColor(255, rising(percent), 0);
-    if (percent <= 50)
-        return oleColor(falling(percent - 25), 255, 0);
-    if (percent <= 75)
-        return oleColor(0, 255, rising(percent - 50));
-    return oleColor(0, falling(percent - 75), 255);
+std::string hexPair(int value) {
+    char text[3];
+    std::snprintf(text, sizeof text, "%02X", value);
+    return text;
+}
+
+// The moving component of a quarter of the ramp: rising from 0 to 255 over
+// its 25 points, or falling from 255 to 0; truncated after the subtraction.
+int rising(int pointsIntoQuarter) {
+    return pointsIntoQuarter * 255 / 25;
+}
+int falling(int pointsIntoQuarter) {
+    return (25 - pointsIntoQuarter) * 255 / 25;
 }
 
 } // namespace
@@ -25,10 +27,22 @@ BarPlacement barPlacementFor(int percent) {
         percent = -percent;
     else if (percent <= -100)
         percent = 100;
-    else if (percent <= 100)
-        placement.colour = BarColor(percent);
+    else
+        placement.colour = oleColorFromText(BarColor(percent));
     // Both in double precision, truncated, as the bar was always drawn.
     placement.top = static_cast<int>((100.0 - percent) / 100.0 * barFullHeight + barTopMargin);
     placement.height = static_cast<int>(static_cast<double>(percent) * barFullHeight / 100.0);
     return placement;
+}
+
+std::string BarColor(int percent) {
+    if (percent < 0 || percent > 100)
+        return {};
+    if (percent <= 25)
+        return "&H" + hexPair(rising(percent)) + "FF";
+    if (percent <= 50)
+        return "&HFF" + hexPair(falling(percent - 25));
+    if (percent <= 75)
+        return "&H" + hexPair(rising(percent - 50)) + "FF00";
+    return "&HFF" + hexPair(falling(percent - 75)) + "00";
 }

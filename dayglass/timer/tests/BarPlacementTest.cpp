@@ -17,20 +17,25 @@ TEST(BarPlacementTest, PlacesTheBarForAPercentage) {
 }
 
 TEST(BarPlacementTest, ColourRampRunsFromRedToBlue) {
-    const std::tuple<int, OleColor> rows[] = {
-        {0, oleColor(255, 0, 0)},    {1, oleColor(255, 10, 0)},   {25, oleColor(255, 255, 0)},
-        {26, oleColor(244, 255, 0)}, {50, oleColor(0, 255, 0)},   {51, oleColor(0, 255, 10)},
-        {75, oleColor(0, 255, 255)}, {76, oleColor(0, 244, 255)}, {100, oleColor(0, 0, 255)},
+    const std::tuple<int, const char *, OleColor> rows[] = {
+        {0, "&H00FF", oleColor(255, 0, 0)},      {1, "&H0AFF", oleColor(255, 10, 0)},
+        {25, "&HFFFF", oleColor(255, 255, 0)},   {26, "&HFFF4", oleColor(244, 255, 0)},
+        {50, "&HFF00", oleColor(0, 255, 0)},     {51, "&H0AFF00", oleColor(0, 255, 10)},
+        {75, "&HFFFF00", oleColor(0, 255, 255)}, {76, "&HFFF400", oleColor(0, 244, 255)},
+        {100, "&HFF0000", oleColor(0, 0, 255)},
     };
-    for (const auto &[percent, colour] : rows)
-        EXPECT_EQ(barPlacementFor(percent).colour, colour) << percent;
-    EXPECT_EQ(barPlacementFor(101).colour, std::nullopt);
+    for (const auto &[percent, text, colour] : rows) {
+        EXPECT_EQ(BarColor(percent), text) << percent;
+        EXPECT_EQ(oleColorFromText(BarColor(percent)), colour) << percent;
+    }
+    EXPECT_EQ(BarColor(101), "");
+    EXPECT_EQ(BarColor(-1), "");
 }
 
 TEST(BarPlacementTest, ColourMovesOneComponentAtATime) {
     for (int percent = 1; percent <= 100; ++percent) {
-        const OleColor before = *barPlacementFor(percent - 1).colour;
-        const OleColor after = *barPlacementFor(percent).colour;
+        const OleColor before = *oleColorFromText(BarColor(percent - 1));
+        const OleColor after = *oleColorFromText(BarColor(percent));
         const int changed = (redOf(before) != redOf(after)) + (greenOf(before) != greenOf(after)) +
                             (blueOf(before) != blueOf(after));
         EXPECT_LE(changed, 1) << percent;
