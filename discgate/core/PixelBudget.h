@@ -25,9 +25,7 @@ public:
     // it fitted; a picture that does not fit takes nothing.
     bool take(std::int64_t width, std::int64_t height);
 
-    // Whether a picture of `width` × `height` pixels, or `bytes` more, would
-    // fit, taking nothing.
-    bool fits(std::int64_t width, std::int64_t height) const;
+    // Whether `bytes` more would fit, taking nothing.
     bool fits(std::uint64_t bytes) const { return bytes <= remainingBytes(); }
     std::uint64_t remainingBytes() const { return limitBytes - m_usedBytes; }
 
