@@ -122,7 +122,8 @@ PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const Autorun
     m_buttons->layout()->setContentsMargins({});
     createChoices(menu);
     layout->addWidget(createButtonArea());
-    placeInTheMiddle();
+    adjustSize();
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
 }
 
 QWidget *PlainMenuWindow::createHeading(const AutorunMenu &menu) {
@@ -210,10 +211,4 @@ void PlainMenuWindow::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void PlainMenuWindow::placeInTheMiddle() {
-    adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - rect().center());
 }
