@@ -2,7 +2,7 @@
 
 #include "AsciiText.h"
 #include "LaunchTarget.h"
-#include "MediumTarget.h"
+#include "MediumPath.h"
 
 #include <system_error>
 

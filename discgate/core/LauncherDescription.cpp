@@ -2,7 +2,6 @@
 
 #include "MediumFile.h"
 #include "MediumPath.h"
-#include "MediumTarget.h"
 #include "TwipsPerPixel.h"
 #include "cls_IniFile.h"
 

@@ -1,7 +1,6 @@
 #include "OpenFailure.h"
 
 #include "MediumFile.h"
-#include "WindowsProgram.h"
 
 #include <array>
 #include <fcntl.h>
