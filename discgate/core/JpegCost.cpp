@@ -47,14 +47,11 @@ public:
     JpegCost read() {
         if (m_data.size() < 2 || byte(0) != markerStart || byte(1) != startOfImage)
             return {};
-        for (std::size_t at = 2; at < m_data.size();) {
-            if (byte(at) != markerStart) {
-                ++at;
-                continue;
-            }
-            while (at < m_data.size() && byte(at) == markerStart)
-                ++at;
-            if (at >= m_data.size())
+        constexpr char fill = static_cast<char>(markerStart);
+        for (std::size_t at = 2;;) {
+            // A marker is its code after one or more 0xFF bytes.
+            at = m_data.find_first_not_of(fill, m_data.find(fill, at));
+            if (at == std::string_view::npos)
                 break;
             const unsigned char marker = byte(at++);
             if (marker == endOfImage)
