@@ -19,7 +19,7 @@ bool existsAsWritten(const fs::path &path) {
 // A path from a `file:` address: "/D:/setup.exe" is a drive path, any other
 // absolute path stays as it is, to be judged when it is opened, and a
 // relative one lies on the medium.
-std::string localTarget(const std::filesystem::path &mediumRoot, std::string_view path,
+std::string localTarget(const fs::path &mediumRoot, std::string_view path,
                         FolderListings &listings) {
     const std::string_view drivePath = path.starts_with('/') ? path.substr(1) : path;
     if (withoutDrive(drivePath) != drivePath)
@@ -69,7 +69,7 @@ std::string_view withoutDrive(std::string_view windowsPath) {
     return rest == std::string_view::npos ? std::string_view() : windowsPath.substr(rest);
 }
 
-std::string mediumTarget(const std::filesystem::path &mediumRoot, std::string_view value,
+std::string mediumTarget(const fs::path &mediumRoot, std::string_view value,
                          FolderListings &listings) {
     if (const auto path = fileAddressPath(value))
         return localTarget(mediumRoot, *path, listings);

@@ -27,7 +27,6 @@ public:
 
     // Whether `bytes` more would fit, taking nothing.
     bool fits(std::uint64_t bytes) const { return bytes <= remainingBytes(); }
-    std::uint64_t remainingBytes() const { return limitBytes - m_usedBytes; }
 
     // Whether a decoder may allocate a picture of `width` × `height` pixels
     // from what is left. Decoders count their limit in whole megabytes, so
@@ -38,6 +37,8 @@ public:
     bool takeDecodingWork(std::uint64_t work);
 
 private:
+    std::uint64_t remainingBytes() const { return limitBytes - m_usedBytes; }
+
     // The memory of a picture of `width` × `height` pixels, or nothing when
     // it could not fit any budget.
     static std::optional<std::uint64_t> bytesOf(std::int64_t width, std::int64_t height);
