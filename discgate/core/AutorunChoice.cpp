@@ -2,7 +2,7 @@
 
 #include "AsciiText.h"
 #include "LaunchTarget.h"
-#include "MediumTarget.h"
+#include "MediumPath.h"
 
 #include <system_error>
 
@@ -22,43 +22,29 @@ std::string nameOf(std::string_view program) {
                                                            : program.substr(separator + 1));
 }
 
-class ChoiceMaker {
-public:
-    explicit ChoiceMaker(const std::filesystem::path &mediumRoot) : m_mediumRoot(mediumRoot) {}
-
-    void add(ChoiceKind kind, std::string label, std::string_view command,
-             std::vector<AutorunChoice> &choices) {
-        const std::string program = commandProgram(command, [this](std::string_view name) {
-            std::error_code error;
-            return std::filesystem::exists(target(name), error);
-        });
-        if (!program.empty())
-            choices.push_back({kind, std::move(label), nameOf(program), target(program)});
-    }
-
-private:
-    std::string target(std::string_view program) {
-        return mediumTarget(m_mediumRoot, program, m_listings);
-    }
-
-    const std::filesystem::path &m_mediumRoot;
-    FolderListings m_listings;
-};
-
 } // namespace
 
 AutorunChoices autorunChoices(const AutorunMenu &menu, const std::filesystem::path &mediumRoot) {
     AutorunChoices result;
     auto &choices = result.choices;
-    ChoiceMaker maker(mediumRoot);
-    maker.add(ChoiceKind::Run, menu.action, menu.open, choices);
-    const bool actionTaken = !choices.empty();
-    maker.add(ChoiceKind::Open, actionTaken ? std::string() : menu.action, menu.shellExecute,
-              choices);
+    FolderListings listings;
+    const auto target = [&](std::string_view program) {
+        return mediumTarget(mediumRoot, program, listings);
+    };
+    const auto add = [&](ChoiceKind kind, std::string label, std::string_view command) {
+        const std::string program = commandProgram(command, [&](std::string_view name) {
+            std::error_code error;
+            return std::filesystem::exists(target(name), error);
+        });
+        if (!program.empty())
+            choices.push_back({kind, std::move(label), nameOf(program), target(program)});
+    };
+    add(ChoiceKind::Run, menu.action, menu.open);
+    add(ChoiceKind::Open, choices.empty() ? menu.action : std::string(), menu.shellExecute);
     const std::string defaultVerb = asciiLowered(trimmed(menu.defaultVerb));
     for (const AutorunVerb &verb : menu.verbs) {
         const std::size_t before = choices.size();
-        maker.add(ChoiceKind::Verb, verb.label, verb.command, choices);
+        add(ChoiceKind::Verb, verb.label, verb.command);
         if (choices.size() > before && !defaultVerb.empty() &&
             asciiLowered(verb.name) == defaultVerb)
             result.defaultIndex = before;

@@ -15,6 +15,10 @@ constexpr char section[] = "autorun";
 constexpr std::string_view verbPrefix = "shell\\";
 constexpr std::string_view commandSuffix = "\\command";
 
+// The most keys below "shell\" that are read: a file with millions of them
+// must show its menu at once.
+constexpr std::size_t maximumVerbKeys = 4000;
+
 // "setup.exe,1" names icon 1 of the program; a comma followed by anything
 // but a number belongs to the file's name.
 void splitIcon(std::string_view value, AutorunMenu &menu) {

@@ -44,9 +44,6 @@ struct AutorunMenu {
 
 // The most verbs a menu shows.
 inline constexpr std::size_t maximumShownVerbs = 100;
-// The most keys below "shell\" that are read: a file with millions of them
-// must show its menu at once.
-inline constexpr std::size_t maximumVerbKeys = 4000;
 
 AutorunMenu parseAutorunMenu(const cls_IniFile &ini);
 

@@ -27,10 +27,9 @@ public:
             m_bits |= std::uint32_t{static_cast<unsigned char>(byte)} << m_bitCount;
             m_bitCount += 8;
             while (!m_ended && m_bitCount >= m_codeBits) {
-                const unsigned width = m_codeBits;
-                const std::uint32_t value = m_bits & ((1u << width) - 1);
-                m_bits >>= width;
-                m_bitCount -= width;
+                const std::uint32_t value = m_bits & ((1u << m_codeBits) - 1);
+                m_bits >>= m_codeBits;
+                m_bitCount -= m_codeBits;
                 code(value);
             }
         }

@@ -8,13 +8,6 @@
 #include <cstdint>
 #include <string_view>
 
-// A progressive JPEG is decoded scan by scan, and each scan may touch every
-// coefficient of its components again: 300 scans of 5600 × 5600 pixels fit in
-// 200 KB and take eight seconds to decode, 10,000 smaller ones half a minute.
-// Real pictures have about ten scans; more than this is refused whatever the
-// picture's size.
-inline constexpr std::size_t maximumJpegScans = 300;
-
 // The decoder's work on one block of one scan, in the samples of the work
 // limit (2 ns each, see PixelBudget): a fixed part, and a part for each
 // coefficient of the scan's band. Measured where the decoder works hardest,

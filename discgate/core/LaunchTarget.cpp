@@ -2,9 +2,7 @@
 
 #include "AsciiText.h"
 #include "FileAddress.h"
-#include "MediumConfinement.h"
 #include "MediumFile.h"
-#include "WindowsProgram.h"
 
 #include <algorithm>
 #include <array>
@@ -115,6 +113,15 @@ LaunchDecision addressDecision(std::string_view address) {
 }
 
 } // namespace
+
+bool hasWindowsProgramName(const std::filesystem::path &path) {
+    const std::string extension = asciiLowered(path.extension().string());
+    return extension == ".exe" || extension == ".com" || extension == ".bat" || extension == ".msi";
+}
+
+bool beginsAsWindowsProgram(std::string_view start) {
+    return start.starts_with("MZ");
+}
 
 bool startsProgram(const LaunchAction &action) {
     return action.kind == LaunchKind::RunProgram || action.kind == LaunchKind::OpenRunnableFile;

@@ -42,6 +42,12 @@ enum class LaunchRefusal {
 
 using LaunchDecision = Result<LaunchAction, LaunchRefusal>;
 
+// A Windows program by its name: .exe, .com, .bat or .msi in any letter case.
+bool hasWindowsProgramName(const std::filesystem::path &path);
+
+// A Windows program by its first bytes, "MZ".
+bool beginsAsWindowsProgram(std::string_view start);
+
 // Whether opening the target runs a program, directly or through the desktop.
 bool startsProgram(const LaunchAction &action);
 
@@ -63,6 +69,6 @@ bool isAddress(std::string_view target);
 // editor. A program on a medium mounted "noexec" is refused rather than handed
 // to the desktop, which might run it all the same, and so are a desktop entry
 // there (a ".desktop" file, or one that begins as one), which the desktop
-// runs by its Exec line, and a Windows program (see WindowsProgram.h), which
+// runs by its Exec line, and a Windows program (see hasWindowsProgramName), which
 // the desktop's Wine runs whatever its execute bits say.
 LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);

@@ -2,7 +2,6 @@
 
 #include "MediumFile.h"
 #include "MediumPath.h"
-#include "MediumTarget.h"
 #include "TwipsPerPixel.h"
 #include "cls_IniFile.h"
 
@@ -11,13 +10,6 @@
 #include <utility>
 
 namespace {
-
-// One button as read, with the test that decides whether reading goes on.
-struct ButtonRecord {
-    PixelPoint position;
-    BtnData data;
-    bool namesPicture = false;
-};
 
 enum class ButtonKind { Close, Launch };
 
@@ -32,10 +24,10 @@ public:
         LauncherDescription description;
         description.widthTwips = twips("MainForm", "Width");
         description.heightTwips = twips("MainForm", "Height");
-        description.backgroundPath = filePath("MainForm", "Background");
+        description.backgroundPath = onMedium(m_ini.GetDataStr("MainForm", "Background"));
         description.left = screenEdge("X");
         description.top = screenEdge("Y");
-        append(description, readButton("CloseBtn", ButtonKind::Close));
+        addButton(description, "CloseBtn", ButtonKind::Close);
 
         // A launch button without a normal picture stops the window's load, so
         // nothing after it is ever used; stopping there also keeps a huge "Num"
@@ -47,15 +39,22 @@ public:
             return Failure{LoadError{LoadProblem::TooManyButtons, m_file,
                                      "[BtmMax] Num=" + std::to_string(count)}};
         for (std::int32_t k = 1; k <= count; ++k) {
-            const ButtonRecord record = readButton("Btn" + std::to_string(k), ButtonKind::Launch);
-            append(description, record);
-            if (!record.namesPicture)
+            if (!addButton(description, "Btn" + std::to_string(k), ButtonKind::Launch))
                 break;
         }
         if (m_overflow)
             return Failure{*m_overflow};
-        if (auto fits = windowFits(description); !fits)
-            return Failure{fits.error()};
+        // A window system asked for a window beyond maximumWindowSide would
+        // need gigabytes for its pixels alone. The first side beyond it is
+        // named as the file gives it.
+        const std::pair<const char *, std::int32_t> sides[] = {{"Width", description.widthTwips},
+                                                               {"Height", description.heightTwips}};
+        for (const auto &[key, sideTwips] : sides) {
+            if (const std::int64_t pixels = sideTwips / twipsPerPixel; pixels > maximumWindowSide)
+                return Failure{
+                    LoadError{LoadProblem::WindowTooLarge, m_file,
+                              std::string("[MainForm] ") + key + "=" + std::to_string(pixels)}};
+        }
         return description;
     }
 
@@ -73,47 +72,25 @@ private:
         return 0;
     }
 
-    // Whether every side is within what a window may measure; otherwise the
-    // first side beyond it, named as the file gives it. A window system asked
-    // for such a window would need gigabytes for its pixels alone.
-    Result<void, LoadError> windowFits(const LauncherDescription &description) const {
-        const std::pair<const char *, std::int32_t> sides[] = {{"Width", description.widthTwips},
-                                                               {"Height", description.heightTwips}};
-        for (const auto &[key, sideTwips] : sides) {
-            if (const std::int64_t pixels = sideTwips / twipsPerPixel; pixels > maximumWindowSide)
-                return Failure{
-                    LoadError{LoadProblem::WindowTooLarge, m_file,
-                              std::string("[MainForm] ") + key + "=" + std::to_string(pixels)}};
-        }
-        return {};
-    }
-
     ScreenEdge screenEdge(const std::string &key) {
         if (m_ini.GetDataStr("OpenPosition", key) == "Center")
             return {Placement::Centred, 0};
         return {Placement::AtPosition, twips("OpenPosition", key)};
     }
 
-    std::string filePath(const std::string &section, const std::string &key) {
-        return onMedium(m_ini.GetDataStr(section, key));
-    }
-
     std::string onMedium(std::string_view name) {
         return mediumFilePath(m_programFolder, name, m_listings);
     }
 
-    std::string target(const std::string &section) {
-        return mediumTarget(m_programFolder, m_ini.GetDataStr(section, "ExeFile"), m_listings);
-    }
-
-    ButtonRecord readButton(const std::string &section, ButtonKind kind) {
-        ButtonRecord record;
-        record.position = {m_ini.GetDataInt(section, "X"), m_ini.GetDataInt(section, "Y")};
-        BtnData &data = record.data;
+    // Adds the button of `section`; false when it names no normal picture.
+    bool addButton(LauncherDescription &description, const std::string &section, ButtonKind kind) {
+        description.buttonPositions.push_back(
+            {m_ini.GetDataInt(section, "X"), m_ini.GetDataInt(section, "Y")});
+        BtnData &data = description.BtnList.emplace_back();
         if (kind == ButtonKind::Launch)
-            data.strExeFile = target(section);
+            data.strExeFile =
+                mediumTarget(m_programFolder, m_ini.GetDataStr(section, "ExeFile"), m_listings);
         const std::string pictureName = m_ini.GetDataStr(section, "DefaultBtn");
-        record.namesPicture = !pictureName.empty();
         data.strDefaultBtn = onMedium(pictureName);
         const std::string hoverName = m_ini.GetDataStr(section, "CrossBtn");
         data.strCrossBtn = hoverName.empty() ? data.strDefaultBtn : onMedium(hoverName);
@@ -121,12 +98,7 @@ private:
         data.strTitle = m_ini.GetDataStr(section, "Title");
         if (kind == ButtonKind::Launch)
             data.strClose = m_ini.GetDataStr(section, "Close");
-        return record;
-    }
-
-    static void append(LauncherDescription &description, const ButtonRecord &record) {
-        description.buttonPositions.push_back(record.position);
-        description.BtnList.push_back(record.data);
+        return !pictureName.empty();
     }
 
     const std::filesystem::path &m_programFolder;

@@ -1,7 +1,7 @@
 #include "MediumFile.h"
 
 #include "FileStore.h"
-#include "MediumConfinement.h"
+#include "LexicalPath.h"
 
 #include <fcntl.h>
 #include <vector>
@@ -30,6 +30,19 @@ Result<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root, const fs
 }
 
 } // namespace
+
+std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
+    std::error_code error;
+    const fs::path root = fs::canonical(mediumRoot, error);
+    if (error)
+        return std::nullopt;
+    const fs::path real = fs::weakly_canonical(path, error);
+    if (error)
+        return std::nullopt;
+    if (!isLexicallyWithin(real, root))
+        return std::nullopt;
+    return real;
+}
 
 // The file is reopened through its O_PATH descriptor, so that what is opened
 // is the very file that was looked at.

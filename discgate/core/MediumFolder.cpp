@@ -34,32 +34,29 @@ bool isUri(std::string_view argument) {
     return isAddress(argument) && argument.substr(argument.find(':')).starts_with("://");
 }
 
-// Whether nobody but the user and root can have put a file into `folder`.
-bool isTrustedFolder(const fs::path &folder) {
+std::optional<struct stat> statusOf(const fs::path &path) {
     struct stat status {};
-    if (::stat(folder.c_str(), &status) != 0)
-        return false;
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
+// Whether nobody but the user and root can have put a file into the folder
+// whose status this is.
+bool isTrustedFolder(const struct stat &status) {
     return isTheUsersPrivateFolder(status) ||
            (status.st_uid == 0 && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0);
 }
 
 bool isOwnedByTheUserOrRoot(const fs::path &file) {
-    struct stat status {};
-    return ::stat(file.c_str(), &status) == 0 &&
-           (status.st_uid == ::geteuid() || status.st_uid == 0);
+    const auto status = statusOf(file);
+    return status && (status->st_uid == ::geteuid() || status->st_uid == 0);
 }
 
 // Whether `folder` holds Autorun.inf, in any letter case.
 bool holdsLauncherDescription(const fs::path &folder) {
     std::error_code error;
     return fs::is_regular_file(mediumFilePath(folder, descriptionFileName), error);
-}
-
-std::optional<dev_t> deviceOf(const fs::path &path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0)
-        return std::nullopt;
-    return status.st_dev;
 }
 
 } // namespace
@@ -76,25 +73,23 @@ std::optional<fs::path> localPathOfArgument(std::string_view argument) {
 MediumClimb climbToMedium(const fs::path &named) {
     const fs::path normal = namedFolder(named).lexically_normal();
     const fs::path start = normal.has_filename() ? normal : normal.parent_path();
-    const std::optional<dev_t> device = deviceOf(start);
-    if (!device || holdsLauncherDescription(start))
+    const auto startStatus = statusOf(start);
+    if (!startStatus || holdsLauncherDescription(start))
         return {start, std::nullopt};
     for (fs::path folder = start.parent_path();; folder = folder.parent_path()) {
-        if (deviceOf(folder) != device)
+        const auto status = statusOf(folder);
+        if (!status || status->st_dev != startStatus->st_dev)
             return {start, std::nullopt};
-        const fs::path description = mediumFilePath(folder, descriptionFileName);
-        if (!isTrustedFolder(folder) ||
-            (holdsLauncherDescription(folder) && !isOwnedByTheUserOrRoot(description)))
+        if (!isTrustedFolder(*status))
             return {start, folder};
-        if (holdsLauncherDescription(folder))
+        if (holdsLauncherDescription(folder)) {
+            if (!isOwnedByTheUserOrRoot(mediumFilePath(folder, descriptionFileName)))
+                return {start, folder};
             return {folder, std::nullopt};
+        }
         if (folder == folder.parent_path())
             return {start, std::nullopt};
     }
-}
-
-fs::path mediumRootOf(const fs::path &named) {
-    return climbToMedium(named).root;
 }
 
 bool isRemovableMediaMount(const fs::path &mountPoint) {
@@ -105,7 +100,7 @@ bool isRemovableMediaMount(const fs::path &mountPoint) {
 
 std::optional<fs::path> findMediumFolder(const MediumSearch &search) {
     if (search.named)
-        return mediumRootOf(*search.named);
+        return climbToMedium(*search.named).root;
     if (holdsLauncherDescription(search.programFolder))
         return search.programFolder;
     std::optional<fs::path> found;

@@ -17,7 +17,7 @@ struct MediumSearch {
 };
 
 // The folder whose Autorun.inf the launcher reads: the medium of the path
-// named on the command line (see mediumRootOf), else the program folder when it holds Autorun.inf,
+// named on the command line (see climbToMedium), else the program folder when it holds Autorun.inf,
 // else the one removable medium that holds one. Nothing when the user has to choose, because no
 // medium or several hold one.
 std::optional<std::filesystem::path> findMediumFolder(const MediumSearch &search);
@@ -42,9 +42,6 @@ struct MediumClimb {
     std::optional<std::filesystem::path> untrustedFolder;
 };
 MediumClimb climbToMedium(const std::filesystem::path &named);
-
-// The root that climbToMedium finds.
-std::filesystem::path mediumRootOf(const std::filesystem::path &named);
 
 // Whether a file system mounted at `mountPoint` is a removable medium. Desktops
 // mount those under /media or /run/media, and older set-ups under /mnt.

@@ -1,6 +1,8 @@
 #include "MediumPath.h"
 
 #include "AsciiText.h"
+#include "FileAddress.h"
+#include "LaunchTarget.h"
 
 #include <algorithm>
 #include <system_error>
@@ -12,6 +14,17 @@ namespace {
 bool existsAsWritten(const fs::path &path) {
     std::error_code error;
     return fs::exists(fs::symlink_status(path, error));
+}
+
+// A path from a `file:` address: "/D:/setup.exe" is a drive path, any other
+// absolute path stays as it is, to be judged when it is opened, and a
+// relative one lies on the medium.
+std::string localTarget(const fs::path &mediumRoot, std::string_view path,
+                        FolderListings &listings) {
+    const std::string_view drivePath = path.starts_with('/') ? path.substr(1) : path;
+    if (withoutDrive(drivePath) != drivePath)
+        return mediumFilePath(mediumRoot, withoutDrive(drivePath), listings);
+    return path.starts_with('/') ? std::string(path) : mediumFilePath(mediumRoot, path, listings);
 }
 
 } // namespace
@@ -54,4 +67,12 @@ std::string_view withoutDrive(std::string_view windowsPath) {
         return windowsPath;
     const std::size_t rest = windowsPath.find_first_not_of("\\/", 2);
     return rest == std::string_view::npos ? std::string_view() : windowsPath.substr(rest);
+}
+
+std::string mediumTarget(const fs::path &mediumRoot, std::string_view value,
+                         FolderListings &listings) {
+    if (const auto path = fileAddressPath(value))
+        return localTarget(mediumRoot, *path, listings);
+    return isAddress(value) ? std::string(value)
+                            : mediumFilePath(mediumRoot, withoutDrive(value), listings);
 }

@@ -27,3 +27,11 @@ std::string mediumFilePath(const std::filesystem::path &programFolder,
 // drive and its separators, to be taken relative to the medium's root. Any
 // other value comes back unchanged.
 std::string_view withoutDrive(std::string_view windowsPath);
+
+// What a target of Autorun.inf, as written, opens on this system: an address
+// unchanged; everything else a path on the medium whose root is `mediumRoot`,
+// a drive path included (see withoutDrive). A `file:` address is a path like
+// any other, and one that names no local file is left for the opener to
+// refuse.
+std::string mediumTarget(const std::filesystem::path &mediumRoot, std::string_view value,
+                         FolderListings &listings);

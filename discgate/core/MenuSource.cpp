@@ -92,11 +92,10 @@ MenuSource menuSourceOf(const fs::path &folder, std::string_view mountInfo,
             fs::path(unescaped(fields[mountPointField])) == folder)
             mount = std::move(fields);
     }
-    if (mount.empty() || mount[rootField] != "/")
-        return MenuSource::Folder;
-    if (liesWhereMediaAreMounted(folder) || isMediaDevice(mount[deviceField], readSystemFile))
-        return MenuSource::Medium;
-    return MenuSource::Folder;
+    const bool medium =
+        !mount.empty() && mount[rootField] == "/" &&
+        (liesWhereMediaAreMounted(folder) || isMediaDevice(mount[deviceField], readSystemFile));
+    return medium ? MenuSource::Medium : MenuSource::Folder;
 }
 
 MenuSource menuSourceOf(const fs::path &folder) {

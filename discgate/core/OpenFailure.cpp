@@ -1,7 +1,6 @@
 #include "OpenFailure.h"
 
 #include "MediumFile.h"
-#include "WindowsProgram.h"
 
 #include <array>
 #include <fcntl.h>
@@ -22,10 +21,6 @@ bool fileBeginsAsWindowsProgram(const fs::path &path) {
            beginsAsWindowsProgram(std::string_view(magic.data(), magic.size()));
 }
 
-bool isWindowsProgram(const fs::path &path) {
-    return hasWindowsProgramName(path) || fileBeginsAsWindowsProgram(path);
-}
-
 } // namespace
 
 OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported) {
@@ -35,7 +30,8 @@ OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported) {
     std::error_code error;
     if (!fs::exists(target, error))
         return {OpenProblem::FileMissing, {}};
-    if (reported.problem == OpenProblem::NoProgramForFile && isWindowsProgram(target))
+    if (reported.problem == OpenProblem::NoProgramForFile &&
+        (hasWindowsProgramName(target) || fileBeginsAsWindowsProgram(target)))
         return {OpenProblem::WindowsProgram, {}};
     return reported;
 }

@@ -11,11 +11,6 @@ std::optional<std::uint64_t> PixelBudget::bytesOf(std::int64_t width, std::int64
     return static_cast<std::uint64_t>(width * height) * bytesPerPixel;
 }
 
-bool PixelBudget::fits(std::int64_t width, std::int64_t height) const {
-    const auto bytes = bytesOf(width, height);
-    return bytes && fits(*bytes);
-}
-
 bool PixelBudget::fitsDecoder(std::int64_t width, std::int64_t height) const {
     const std::uint64_t wholeMegabytes = remainingBytes() >> 20 << 20;
     const auto bytes = bytesOf(width, height);
@@ -23,9 +18,10 @@ bool PixelBudget::fitsDecoder(std::int64_t width, std::int64_t height) const {
 }
 
 bool PixelBudget::take(std::int64_t width, std::int64_t height) {
-    if (!fits(width, height))
+    const auto bytes = bytesOf(width, height);
+    if (!bytes || !fits(*bytes))
         return false;
-    m_usedBytes += *bytesOf(width, height);
+    m_usedBytes += *bytes;
     return true;
 }
 

@@ -25,11 +25,8 @@ public:
     // it fitted; a picture that does not fit takes nothing.
     bool take(std::int64_t width, std::int64_t height);
 
-    // Whether a picture of `width` × `height` pixels, or `bytes` more, would
-    // fit, taking nothing.
-    bool fits(std::int64_t width, std::int64_t height) const;
+    // Whether `bytes` more would fit, taking nothing.
     bool fits(std::uint64_t bytes) const { return bytes <= remainingBytes(); }
-    std::uint64_t remainingBytes() const { return limitBytes - m_usedBytes; }
 
     // Whether a decoder may allocate a picture of `width` × `height` pixels
     // from what is left. Decoders count their limit in whole megabytes, so
@@ -40,6 +37,8 @@ public:
     bool takeDecodingWork(std::uint64_t work);
 
 private:
+    std::uint64_t remainingBytes() const { return limitBytes - m_usedBytes; }
+
     // The memory of a picture of `width` × `height` pixels, or nothing when
     // it could not fit any budget.
     static std::optional<std::uint64_t> bytesOf(std::int64_t width, std::int64_t height);

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -43,15 +42,10 @@ bool isKept(std::string_view name) {
     return (static_cast<unsigned char>(name[0]) & 0x20) == 0 || name == "tRNS";
 }
 
-// Whether `data` begins as a PNG file.
-bool isPng(std::string_view data) {
-    return data.starts_with(pngSignature);
-}
-
 } // namespace
 
 std::string withoutAncillaryChunks(std::string_view png) {
-    if (!isPng(png))
+    if (!png.starts_with(pngSignature))
         return std::string(png);
     std::string kept(pngSignature);
     for (std::size_t at = pngSignature.size(); at < png.size();) {
@@ -76,7 +70,7 @@ std::string iconWithoutAncillaryChunks(std::string_view data) {
     const std::size_t directoryEnd = iconHeaderSize + count * iconEntrySize;
     if (directoryEnd > data.size())
         return std::string(data);
-    std::vector<std::string> images;
+    std::string icon(data.substr(0, directoryEnd));
     std::uint64_t copied = 0;
     for (std::size_t entry = 0; entry < count; ++entry) {
         const std::size_t field = iconHeaderSize + entry * iconEntrySize;
@@ -84,16 +78,12 @@ std::string iconWithoutAncillaryChunks(std::string_view data) {
         const std::uint64_t offset = littleEndian(data, field + entryOffsetField, 4);
         copied += size;
         const bool fits = offset <= data.size() && size <= data.size() - offset;
-        images.push_back(fits && copied <= data.size()
-                             ? withoutAncillaryChunks(data.substr(offset, size))
-                             : std::string());
-    }
-    std::string icon(data.substr(0, directoryEnd));
-    for (std::size_t entry = 0; entry < count; ++entry) {
-        const std::size_t field = iconHeaderSize + entry * iconEntrySize;
-        putLittleEndian32(icon, field + entrySizeField, std::uint32_t(images[entry].size()));
+        const std::string image = fits && copied <= data.size()
+                                      ? withoutAncillaryChunks(data.substr(offset, size))
+                                      : std::string();
+        putLittleEndian32(icon, field + entrySizeField, std::uint32_t(image.size()));
         putLittleEndian32(icon, field + entryOffsetField, std::uint32_t(icon.size()));
-        icon += images[entry];
+        icon += image;
     }
     return icon;
 }
@@ -106,7 +96,7 @@ std::optional<IconPictureSize> firstIconPictureSize(std::string_view data) {
     if (offset > data.size())
         return std::nullopt;
     const std::string_view picture = data.substr(offset);
-    if (isPng(picture)) {
+    if (picture.starts_with(pngSignature)) {
         if (picture.size() < pngWidthField + 8)
             return std::nullopt;
         return IconPictureSize{bigEndian32(picture, pngWidthField),

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "OpenFailure.h"
-#include "Result.h"
+#include "Opener.h"
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,7 +18,7 @@
 // dispatch() while it returns true.
 class GioLaunches {
 public:
-    using Answer = std::function<void(Result<void, OpenFailure>)>;
+    using Answer = Opener::Answer;
 
     // A launch that has not answered within `answerWait` is taken to be under
     // way: its answer is success, and what GIO says later is not heard.

@@ -12,28 +12,21 @@ namespace {
 constexpr int successStatus = 0;
 constexpr int failureStatus = 1;
 
-void reportFailure(const LoadError &error) {
-    MessageBoxes::inform(nullptr, QGuiApplication::applicationDisplayName(),
-                         LauncherMessages::loadError(error));
-}
-
-// Ends the event loop first, so that hiding the last window cannot end it with
-// another status.
-void endWith(frmMain &window, int status) {
-    QCoreApplication::exit(status);
-    window.hide();
-}
-
 } // namespace
 
 int runLauncher(const std::filesystem::path &programFolder, Opener &opener) {
     frmMain window(programFolder, opener, menuSourceOf(programFolder));
     if (const auto loaded = window.Form_Load(); !loaded) {
-        reportFailure(loaded.error());
+        MessageBoxes::inform(nullptr, QGuiApplication::applicationDisplayName(),
+                             LauncherMessages::loadError(loaded.error()));
         return failureStatus;
     }
-    QObject::connect(&window, &frmMain::ended, &window,
-                     [&window] { endWith(window, successStatus); });
+    // The event loop ends first, so that hiding the last window cannot end it
+    // with another status.
+    QObject::connect(&window, &frmMain::ended, &window, [&window] {
+        QCoreApplication::exit(successStatus);
+        window.hide();
+    });
     window.show();
     return QApplication::exec();
 }

@@ -14,7 +14,6 @@ class PictureButton : public QAbstractButton {
 public:
     PictureButton(int index, QWidget *parent);
 
-    int index() const { return m_index; }
     // The picture shown now.
     const QPixmap &picture() const { return m_lit ? m_hover : m_normal; }
     void setPictures(const QPixmap &normal, const QPixmap &hover);

@@ -2,7 +2,6 @@
 
 #include "GifWork.h"
 #include "JpegCost.h"
-#include "MediumConfinement.h"
 #include "MediumFile.h"
 #include "PngChunks.h"
 

@@ -4,7 +4,6 @@
 #include "AutorunChoice.h"
 #include "MediumPath.h"
 #include "PictureStore.h"
-#include "QtPaths.h"
 #include "TargetStart.h"
 
 #include <QApplication>
@@ -111,10 +110,7 @@ PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const Autorun
     : m_mediumRoot(std::move(mediumRoot)), m_opener(opener), m_source(source),
       m_buttons(new QWidget(this)) {
     setObjectName(QStringLiteral("PlainMenuWindow"));
-    const QString folderName =
-        qtPath(m_mediumRoot.filename().empty() ? m_mediumRoot.parent_path().filename()
-                                               : m_mediumRoot.filename());
-    setWindowTitle(menu.label.empty() ? folderName : shownText(menu.label));
+    setWindowTitle(menu.label.empty() ? targetName(m_mediumRoot.string()) : shownText(menu.label));
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(createHeading(menu));
@@ -122,7 +118,8 @@ PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const Autorun
     m_buttons->layout()->setContentsMargins({});
     createChoices(menu);
     layout->addWidget(createButtonArea());
-    placeInTheMiddle();
+    adjustSize();
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
 }
 
 QWidget *PlainMenuWindow::createHeading(const AutorunMenu &menu) {
@@ -210,10 +207,4 @@ void PlainMenuWindow::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void PlainMenuWindow::placeInTheMiddle() {
-    adjustSize();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - rect().center());
 }

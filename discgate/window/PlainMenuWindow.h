@@ -36,7 +36,6 @@ private:
     QScrollArea *createButtonArea();
     QPushButton *addButton(const QString &text);
     void choose(const std::string &target);
-    void placeInTheMiddle();
 
     const std::filesystem::path m_mediumRoot;
     Opener &m_opener;

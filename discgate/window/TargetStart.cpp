@@ -43,11 +43,11 @@ QString targetName(const std::string &strExeFile) {
 
 // A start that fails, or a target that the medium's rules refuse, is told
 // before the menu ends, so that the user learns why nothing came up.
-bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
+void startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
                  AfterStart after, const StartSteps &steps) {
     const LaunchDecision decision = decideLaunch(strPath, menu.root);
     if (decision && !mayStart(menu, *decision))
-        return false;
+        return;
     steps.starting();
     if (after == AfterStart::End)
         menu.window->hide();
@@ -56,7 +56,7 @@ bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &st
             messageParentFor(menu.window, after), QGuiApplication::applicationDisplayName(),
             LauncherMessages::launchRefusal(decision.error(), QString::fromStdString(strPath)));
         steps.finished();
-        return true;
+        return;
     }
     opener.open(*decision, [window = QPointer(menu.window), name = targetName(strPath), after,
                             finished = steps.finished](Result<void, OpenFailure> outcome) {
@@ -68,5 +68,4 @@ bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &st
                                  LauncherMessages::openFailure(name, outcome.error()));
         finished();
     });
-    return true;
 }

@@ -36,9 +36,9 @@ struct StartSteps {
 // Opens a target of Autorun.inf the one way every menu opens one: confined to
 // the menu's folder by the rules of decideLaunch, through `opener`. A menu
 // from a folder rather than a medium asks before it runs a program; without
-// the user's word nothing happens and this returns false. A refusal or a
-// failed start is told in a message box. A start that ends the menu hides
-// the menu at once, as the desktop may take seconds to answer; its failure is
-// then told in a message on its own.
-bool startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
+// the user's word nothing happens. A refusal or a failed start is told in a
+// message box. A start that ends the menu hides the menu at once, as the
+// desktop may take seconds to answer; its failure is then told in a message
+// on its own.
+void startTarget(const StartingMenu &menu, Opener &opener, const std::string &strPath,
                  AfterStart after, const StartSteps &steps);

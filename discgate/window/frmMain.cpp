@@ -153,11 +153,9 @@ void frmMain::shellexebyFileName(int index, AfterStart after) {
                      if (after == AfterStart::End)
                          m_ending = true;
                  },
-                 [this, index, after] { finishStart(index, after); }});
-}
-
-void frmMain::finishStart(int index, AfterStart after) {
-    m_pendingStarts.erase(index);
-    if (after == AfterStart::End)
-        emit ended();
+                 [this, index, after] {
+                     m_pendingStarts.erase(index);
+                     if (after == AfterStart::End)
+                         emit ended();
+                 }});
 }

@@ -53,7 +53,6 @@ private:
     // Opens the target of button `index`, or tells the user why it did not
     // open, and then ends the launcher when `after` says so.
     void shellexebyFileName(int index, AfterStart after);
-    void finishStart(int index, AfterStart after);
 
     const std::filesystem::path m_programFolder;
     Opener &m_opener;

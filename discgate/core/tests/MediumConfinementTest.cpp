@@ -1,5 +1,3 @@
-#include "MediumConfinement.h"
-
 #include "LaunchTarget.h"
 #include "LauncherDescription.h"
 #include "MediumFile.h"

@@ -66,13 +66,13 @@ TEST_F(MediumFolderTest, APathInsideTheMediumLeadsUpToItsRoot) {
     writeBytes(disc / "Docs/en/guide.html", "");
     for (const fs::path &inside : {disc, disc / "Docs/en", disc / "Docs/en/",
                                    disc / "Docs/en/guide.html", disc / "Docs/en/../en"})
-        EXPECT_EQ(mediumRootOf(inside), disc) << inside;
+        EXPECT_EQ(climbToMedium(inside).root, disc) << inside;
     // The nearest menu wins over one further up.
     const fs::path inner = medium("media/ディスク/Extras");
-    EXPECT_EQ(mediumRootOf(inner / "."), inner);
+    EXPECT_EQ(climbToMedium(inner / ".").root, inner);
     // Without a menu anywhere above, the folder named is reported as it is.
     const fs::path bare = emptyFolder("bare/sub");
-    EXPECT_EQ(mediumRootOf(bare), bare);
+    EXPECT_EQ(climbToMedium(bare).root, bare);
 }
 
 // Another user's menu in a shared folder above one of ours: the walk stops
@@ -109,7 +109,7 @@ TEST_F(MediumFolderTest, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
     const fs::path elsewhere = pattern;
     fs::create_directories(elsewhere / "sub");
     fs::create_directory_symlink(elsewhere, disc / "link");
-    EXPECT_EQ(mediumRootOf(disc / "link/sub"), disc / "link/sub");
+    EXPECT_EQ(climbToMedium(disc / "link/sub").root, disc / "link/sub");
     fs::remove_all(elsewhere);
 }
 

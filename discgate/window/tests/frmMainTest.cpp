@@ -61,11 +61,9 @@ frmMain *visibleLauncher() {
     return nullptr;
 }
 
+// The buttons are made in the order of their indexes.
 PictureButton *buttonOf(const QWidget *window, int index) {
-    for (PictureButton *button : window->findChildren<PictureButton *>(QStringLiteral("imgBotton")))
-        if (button->index() == index)
-            return button;
-    return nullptr;
+    return window->findChildren<PictureButton *>(QStringLiteral("imgBotton")).value(index);
 }
 
 } // namespace
