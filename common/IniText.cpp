@@ -182,35 +182,6 @@ private:
     std::size_t m_carriageReturnsFrom; // just past the last LF; 0 when there is none
 };
 
-// Where a key stands, or where its section stands and it could go.
-struct KeyLocation {
-    std::optional<Line> sectionHeader;
-    std::optional<Line> lastKeyOfSection;
-    std::optional<Line> key;
-};
-
-KeyLocation locate(std::string_view content, std::string_view section, std::string_view key,
-                   TextEncoding encoding) {
-    KeyLocation location;
-    LineReader reader(content, encoding);
-    while (const auto header = reader.nextSection()) {
-        if (!namesMatch(header->name, section, encoding))
-            continue;
-        location.sectionHeader = header;
-        while (const auto line = reader.next()) {
-            if (line->kind == LineKind::Section)
-                break;
-            if (line->kind != LineKind::Key)
-                continue;
-            location.lastKeyOfSection = line;
-            if (!location.key && namesMatch(line->name, key, encoding))
-                location.key = line;
-        }
-        break;
-    }
-    return location;
-}
-
 std::string_view withoutQuotes(std::string_view value) {
     if (value.size() >= 2 && value.front() == value.back() &&
         (value.front() == '"' || value.front() == '\''))
@@ -377,39 +348,7 @@ std::optional<std::string_view> Index::storedValue(std::string_view section,
 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value) {
-    const std::string sectionName = oneLine(section);
-    const std::string keyName = oneLine(key);
-    const std::string valueLine = oneLine(value);
-    const KeyLocation location = locate(content, sectionName, keyName, encodingOf(content));
-    std::string result;
-    result.reserve(content.size() + keyName.size() + valueLine.size() + sectionName.size() + 8);
-
-    if (location.key) {
-        result.append(content.substr(0, location.key->valueBegin));
-        result.append(valueLine);
-        result.append(content.substr(location.key->end));
-        return result;
-    }
-
-    if (location.sectionHeader) {
-        const Line &after =
-            location.lastKeyOfSection ? *location.lastKeyOfSection : *location.sectionHeader;
-        const std::string_view lineBreak = lineBreakAt(content, after.next);
-        const std::string keyLine = keyName + '=' + valueLine + std::string(lineBreak);
-        result.append(content.substr(0, after.next));
-        result.append(missingLineEnd(content, after.next, lineBreak));
-        result.append(keyLine);
-        result.append(content.substr(after.next));
-        return result;
-    }
-
-    const std::string_view lineBreak = lineBreakAt(content, content.size());
-    const std::string keyLine = keyName + '=' + valueLine + std::string(lineBreak);
-    result.append(content);
-    result.append(missingLineEnd(content, content.size(), lineBreak));
-    result.append("[" + sectionName + "]" + std::string(lineBreak));
-    result.append(keyLine);
-    return result;
+    return withValues(content, key, {{std::string(section), std::string(value)}});
 }
 
 std::string withValues(std::string_view content, std::string_view key,
@@ -440,8 +379,9 @@ std::string withValues(std::string_view content, std::string_view key,
         result.append(keyLine(*entry, lineBreak));
         copied = after.next;
     };
+    // Outside the sections to be changed only the section headers matter.
     LineReader reader(content, encoding);
-    while (const auto line = reader.next()) {
+    while (const auto line = entry ? reader.next() : reader.nextSection()) {
         if (line->kind == LineKind::Section) {
             addKeyToSection();
             entry.reset();
