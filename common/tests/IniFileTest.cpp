@@ -12,9 +12,7 @@ namespace {
 class IniFileTest : public testing::Test {
 protected:
     cls_IniFile iniAt(const std::string &name) const {
-        cls_IniFile ini;
-        ini.SetName((m_folder / name).string());
-        return ini;
+        return iniFileAt((m_folder / name).string());
     }
     TemporaryFolder m_folder;
 };
@@ -123,8 +121,7 @@ TEST_F(IniFileTest, WriteKeepsFileModeAndFollowsSymbolicLinks) {
 }
 
 TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
-    cls_IniFile ini;
-    ini.SetName((m_folder / "config" / "dayglass" / "Data.ini").string());
+    cls_IniFile ini = iniFileAt((m_folder / "config" / "dayglass" / "Data.ini").string());
     ASSERT_TRUE(ini.SetDataStr("A", "x", "1"));
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");
