@@ -43,6 +43,10 @@ private:
     std::size_t m_unfoldedBytes = 0;
 };
 
+// Orders names as they match: byte by byte, with the ASCII letters of
+// single-byte characters folded to lower case, so that the second byte of a
+// CP932 character is never taken for a letter. Negative, zero or positive as
+// `a` comes before, matches or comes after `b`.
 int compareNames(std::string_view a, std::string_view b, TextEncoding encoding) {
     // ASCII bytes are characters of their own in both encodings, and the
     // names of real files are made of them: those are compared directly, the
@@ -66,6 +70,14 @@ int compareNames(std::string_view a, std::string_view b, TextEncoding encoding) 
     }
     return static_cast<int>(!left.atEnd()) - static_cast<int>(!right.atEnd());
 }
+
+// Names as a map orders them.
+struct NameOrder {
+    TextEncoding encoding;
+    bool operator()(std::string_view a, std::string_view b) const {
+        return compareNames(a, b, encoding) < 0;
+    }
+};
 
 // Folding keeps the length, so names of different lengths never match.
 bool namesMatch(std::string_view a, std::string_view b, TextEncoding encoding) {
@@ -260,13 +272,9 @@ std::vector<std::string_view> sectionNames(std::string_view content) {
     return names;
 }
 
-int NameOrder::compare(std::string_view a, std::string_view b) const {
-    return compareNames(a, b, encoding);
-}
-
 Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines) const {
     std::uint64_t prefix = 0;
-    FoldedName folded(name, m_order.encoding);
+    FoldedName folded(name, m_encoding);
     for (int byte = 0; byte < 8; ++byte)
         prefix = prefix << 8 | (folded.atEnd() ? 0 : folded.next());
     return {prefix, name, lines};
@@ -274,12 +282,12 @@ Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines
 
 int Index::compare(const SectionStart &a, const SectionStart &b) const {
     if (a.prefix == b.prefix)
-        return m_order.compare(a.name, b.name);
+        return compareNames(a.name, b.name, m_encoding);
     return a.prefix < b.prefix ? -1 : 1;
 }
 
-Index::Index(std::string_view content) : m_content(content), m_order{encodingOf(content)} {
-    LineReader reader(content, m_order.encoding);
+Index::Index(std::string_view content) : m_content(content), m_encoding(encodingOf(content)) {
+    LineReader reader(content, m_encoding);
     while (const auto header = reader.nextSection())
         m_sections.push_back(sectionNamed(header->name, header->next));
     // Sections of the same name stay in the order of the file, so that the
@@ -298,7 +306,7 @@ Index::Index(std::string_view content) : m_content(content), m_order{encodingOf(
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
     if (const auto value = storedValue(section, key))
-        return std::string(truncateToCharacters(*value, maximumValueLength, m_order.encoding));
+        return std::string(truncateToCharacters(*value, maximumValueLength, m_encoding));
     return std::nullopt;
 }
 
@@ -325,7 +333,7 @@ void Index::forEachKey(
     const auto lines = sectionLines(section);
     if (!lines)
         return;
-    LineReader reader(m_content, m_order.encoding);
+    LineReader reader(m_content, m_encoding);
     reader.seek(*lines);
     while (const auto line = reader.next()) {
         if (line->kind == LineKind::Section)
@@ -339,7 +347,7 @@ std::optional<std::string_view> Index::storedValue(std::string_view section,
                                                    std::string_view key) const {
     std::optional<std::string_view> value;
     forEachKey(section, [&](std::string_view name, std::string_view stored) {
-        if (namesMatch(name, key, m_order.encoding))
+        if (namesMatch(name, key, m_encoding))
             value = stored;
         return !value;
     });
