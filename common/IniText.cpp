@@ -3,7 +3,6 @@
 #include "AsciiText.h"
 
 #include <algorithm>
-#include <limits>
 #include <map>
 
 namespace IniText {
@@ -425,31 +424,6 @@ std::string withValues(std::string_view content, std::string_view key,
         result.append(keyLine(index, lineBreak));
     }
     return result;
-}
-
-std::int32_t parseProfileInt(std::string_view value) {
-    value = trimmed(value);
-    bool negative = false;
-    if (!value.empty() && (value.front() == '-' || value.front() == '+')) {
-        negative = value.front() == '-';
-        value.remove_prefix(1);
-    }
-    int base = 10;
-    if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
-        base = 16;
-        value.remove_prefix(2);
-    }
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t magnitude = 0;
-    for (const char c : value) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0 || digit >= base)
-            break;
-        magnitude = std::min(limit, magnitude * base + digit);
-    }
-    if (negative)
-        return static_cast<std::int32_t>(-magnitude);
-    return static_cast<std::int32_t>(std::min(magnitude, limit - 1));
 }
 
 } // namespace IniText

@@ -105,9 +105,4 @@ private:
     std::vector<SectionStart> m_sections;
 };
 
-// Reads a value as the profile functions read an integer: an optional sign,
-// then decimal digits or "0x" and hexadecimal digits, up to the first other
-// character. No digits read as 0; values beyond 32 bits are clamped.
-std::int32_t parseProfileInt(std::string_view value);
-
 } // namespace IniText

@@ -5,6 +5,7 @@
 #include "IniText.h"
 
 #include <fcntl.h>
+#include <limits>
 #include <set>
 
 // The content of the file as one accessor read it. Its index is built at the
@@ -57,6 +58,34 @@ std::string valueAsRead(std::string_view stored, TextEncoding encoding) {
     std::string value =
         decodeText(truncateToCharacters(stored, IniText::maximumValueLength, encoding), encoding);
     return value == missingValue ? std::string() : value;
+}
+
+// Reads a value as the profile functions read an integer: an optional sign,
+// then decimal digits or "0x" and hexadecimal digits, up to the first other
+// character. No digits read as 0; values beyond 32 bits are clamped.
+std::int32_t parseProfileInt(std::string_view value) {
+    value = trimmed(value);
+    bool negative = false;
+    if (!value.empty() && (value.front() == '-' || value.front() == '+')) {
+        negative = value.front() == '-';
+        value.remove_prefix(1);
+    }
+    int base = 10;
+    if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
+        base = 16;
+        value.remove_prefix(2);
+    }
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (const char c : value) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0 || digit >= base)
+            break;
+        magnitude = std::min(limit, magnitude * base + digit);
+    }
+    if (negative)
+        return static_cast<std::int32_t>(-magnitude);
+    return static_cast<std::int32_t>(std::min(magnitude, limit - 1));
 }
 
 } // namespace
@@ -138,7 +167,7 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
 
 std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view key) const {
     const std::optional<std::string> stored = findValue(section, key);
-    const std::int32_t value = stored ? IniText::parseProfileInt(*stored) : 0;
+    const std::int32_t value = stored ? parseProfileInt(*stored) : 0;
     return value == -1 ? 0 : value;
 }
 

@@ -39,6 +39,31 @@ TEST_F(IniFileTest, SpecialValuesReadAsTheProfileFunctionsGiveThem) {
     EXPECT_EQ(ini.GetDataInt("A", "missing"), 0);
 }
 
+TEST_F(IniFileTest, IntegersReadLikeTheProfileFunctions) {
+    const std::pair<const char *, std::int32_t> rows[] = {
+        {"42", 42},
+        {" 1", 1},
+        {"-7", -7},
+        {"+5", 5},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"0x1F", 31},
+        {"0XfF", 255},
+        {"-0x10", -16},
+        {"0x", 0},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"99999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-99999999999", -2147483647 - 1},
+    };
+    for (const auto &[text, expected] : rows)
+        EXPECT_EQ(cls_IniFile::ofContent("[A]\nx=" + std::string(text)).GetDataInt("A", "x"),
+                  expected)
+            << text;
+}
+
 TEST_F(IniFileTest, WriteCreatesTheFileWithSectionAndKey) {
     cls_IniFile ini = iniAt("Data.ini");
     ASSERT_TRUE(ini.SetDataStr("EntSS", "Inf", " 0"));
