@@ -31,6 +31,8 @@
 // cannot change the file between two of its values.
 class cls_IniFile {
 public:
+    // The constructors and the destructor are defined where the type of the
+    // file's snapshot is complete.
     cls_IniFile();
     // An accessor on the file at `path` that takes a file larger than
     // `sizeLimit` for none.
