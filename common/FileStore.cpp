@@ -87,10 +87,7 @@ Result<void, int> makeFolders(const fs::path &folder) {
 
 // Temporary files are named ".<file name>." and six random characters.
 std::string temporaryPrefix(const fs::path &path) {
-    std::string prefix(1, '.');
-    prefix.append(path.filename().string());
-    prefix.push_back('.');
-    return prefix;
+    return '.' + path.filename().string() + '.';
 }
 
 // Temporary files are made only under the folder lock, so any that exist

@@ -3,7 +3,6 @@
 #include "AsciiText.h"
 
 #include <algorithm>
-#include <limits>
 #include <map>
 
 namespace IniText {
@@ -43,6 +42,10 @@ private:
     std::size_t m_unfoldedBytes = 0;
 };
 
+// Orders names as they match: byte by byte, with the ASCII letters of
+// single-byte characters folded to lower case, so that the second byte of a
+// CP932 character is never taken for a letter. Negative, zero or positive as
+// `a` comes before, matches or comes after `b`.
 int compareNames(std::string_view a, std::string_view b, TextEncoding encoding) {
     // ASCII bytes are characters of their own in both encodings, and the
     // names of real files are made of them: those are compared directly, the
@@ -66,6 +69,14 @@ int compareNames(std::string_view a, std::string_view b, TextEncoding encoding) 
     }
     return static_cast<int>(!left.atEnd()) - static_cast<int>(!right.atEnd());
 }
+
+// Names as a map orders them.
+struct NameOrder {
+    TextEncoding encoding;
+    bool operator()(std::string_view a, std::string_view b) const {
+        return compareNames(a, b, encoding) < 0;
+    }
+};
 
 // Folding keeps the length, so names of different lengths never match.
 bool namesMatch(std::string_view a, std::string_view b, TextEncoding encoding) {
@@ -182,35 +193,6 @@ private:
     std::size_t m_carriageReturnsFrom; // just past the last LF; 0 when there is none
 };
 
-// Where a key stands, or where its section stands and it could go.
-struct KeyLocation {
-    std::optional<Line> sectionHeader;
-    std::optional<Line> lastKeyOfSection;
-    std::optional<Line> key;
-};
-
-KeyLocation locate(std::string_view content, std::string_view section, std::string_view key,
-                   TextEncoding encoding) {
-    KeyLocation location;
-    LineReader reader(content, encoding);
-    while (const auto header = reader.nextSection()) {
-        if (!namesMatch(header->name, section, encoding))
-            continue;
-        location.sectionHeader = header;
-        while (const auto line = reader.next()) {
-            if (line->kind == LineKind::Section)
-                break;
-            if (line->kind != LineKind::Key)
-                continue;
-            location.lastKeyOfSection = line;
-            if (!location.key && namesMatch(line->name, key, encoding))
-                location.key = line;
-        }
-        break;
-    }
-    return location;
-}
-
 std::string_view withoutQuotes(std::string_view value) {
     if (value.size() >= 2 && value.front() == value.back() &&
         (value.front() == '"' || value.front() == '\''))
@@ -289,13 +271,9 @@ std::vector<std::string_view> sectionNames(std::string_view content) {
     return names;
 }
 
-int NameOrder::compare(std::string_view a, std::string_view b) const {
-    return compareNames(a, b, encoding);
-}
-
 Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines) const {
     std::uint64_t prefix = 0;
-    FoldedName folded(name, m_order.encoding);
+    FoldedName folded(name, m_encoding);
     for (int byte = 0; byte < 8; ++byte)
         prefix = prefix << 8 | (folded.atEnd() ? 0 : folded.next());
     return {prefix, name, lines};
@@ -303,12 +281,12 @@ Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines
 
 int Index::compare(const SectionStart &a, const SectionStart &b) const {
     if (a.prefix == b.prefix)
-        return m_order.compare(a.name, b.name);
+        return compareNames(a.name, b.name, m_encoding);
     return a.prefix < b.prefix ? -1 : 1;
 }
 
-Index::Index(std::string_view content) : m_content(content), m_order{encodingOf(content)} {
-    LineReader reader(content, m_order.encoding);
+Index::Index(std::string_view content) : m_content(content), m_encoding(encodingOf(content)) {
+    LineReader reader(content, m_encoding);
     while (const auto header = reader.nextSection())
         m_sections.push_back(sectionNamed(header->name, header->next));
     // Sections of the same name stay in the order of the file, so that the
@@ -327,7 +305,7 @@ Index::Index(std::string_view content) : m_content(content), m_order{encodingOf(
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
     if (const auto value = storedValue(section, key))
-        return std::string(truncateToCharacters(*value, maximumValueLength, m_order.encoding));
+        return std::string(truncateToCharacters(*value, maximumValueLength, m_encoding));
     return std::nullopt;
 }
 
@@ -354,7 +332,7 @@ void Index::forEachKey(
     const auto lines = sectionLines(section);
     if (!lines)
         return;
-    LineReader reader(m_content, m_order.encoding);
+    LineReader reader(m_content, m_encoding);
     reader.seek(*lines);
     while (const auto line = reader.next()) {
         if (line->kind == LineKind::Section)
@@ -368,7 +346,7 @@ std::optional<std::string_view> Index::storedValue(std::string_view section,
                                                    std::string_view key) const {
     std::optional<std::string_view> value;
     forEachKey(section, [&](std::string_view name, std::string_view stored) {
-        if (namesMatch(name, key, m_order.encoding))
+        if (namesMatch(name, key, m_encoding))
             value = stored;
         return !value;
     });
@@ -377,39 +355,7 @@ std::optional<std::string_view> Index::storedValue(std::string_view section,
 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value) {
-    const std::string sectionName = oneLine(section);
-    const std::string keyName = oneLine(key);
-    const std::string valueLine = oneLine(value);
-    const KeyLocation location = locate(content, sectionName, keyName, encodingOf(content));
-    std::string result;
-    result.reserve(content.size() + keyName.size() + valueLine.size() + sectionName.size() + 8);
-
-    if (location.key) {
-        result.append(content.substr(0, location.key->valueBegin));
-        result.append(valueLine);
-        result.append(content.substr(location.key->end));
-        return result;
-    }
-
-    if (location.sectionHeader) {
-        const Line &after =
-            location.lastKeyOfSection ? *location.lastKeyOfSection : *location.sectionHeader;
-        const std::string_view lineBreak = lineBreakAt(content, after.next);
-        const std::string keyLine = keyName + '=' + valueLine + std::string(lineBreak);
-        result.append(content.substr(0, after.next));
-        result.append(missingLineEnd(content, after.next, lineBreak));
-        result.append(keyLine);
-        result.append(content.substr(after.next));
-        return result;
-    }
-
-    const std::string_view lineBreak = lineBreakAt(content, content.size());
-    const std::string keyLine = keyName + '=' + valueLine + std::string(lineBreak);
-    result.append(content);
-    result.append(missingLineEnd(content, content.size(), lineBreak));
-    result.append("[" + sectionName + "]" + std::string(lineBreak));
-    result.append(keyLine);
-    return result;
+    return withValues(content, key, {{std::string(section), std::string(value)}});
 }
 
 std::string withValues(std::string_view content, std::string_view key,
@@ -440,8 +386,9 @@ std::string withValues(std::string_view content, std::string_view key,
         result.append(keyLine(*entry, lineBreak));
         copied = after.next;
     };
+    // Outside the sections to be changed only the section headers matter.
     LineReader reader(content, encoding);
-    while (const auto line = reader.next()) {
+    while (const auto line = entry ? reader.next() : reader.nextSection()) {
         if (line->kind == LineKind::Section) {
             addKeyToSection();
             entry.reset();
@@ -477,31 +424,6 @@ std::string withValues(std::string_view content, std::string_view key,
         result.append(keyLine(index, lineBreak));
     }
     return result;
-}
-
-std::int32_t parseProfileInt(std::string_view value) {
-    value = trimmed(value);
-    bool negative = false;
-    if (!value.empty() && (value.front() == '-' || value.front() == '+')) {
-        negative = value.front() == '-';
-        value.remove_prefix(1);
-    }
-    int base = 10;
-    if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
-        base = 16;
-        value.remove_prefix(2);
-    }
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t magnitude = 0;
-    for (const char c : value) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0 || digit >= base)
-            break;
-        magnitude = std::min(limit, magnitude * base + digit);
-    }
-    if (negative)
-        return static_cast<std::int32_t>(-magnitude);
-    return static_cast<std::int32_t>(std::min(magnitude, limit - 1));
 }
 
 } // namespace IniText

@@ -49,19 +49,6 @@ std::string withValue(std::string_view content, std::string_view section, std::s
 std::string withValues(std::string_view content, std::string_view key,
                        const std::vector<std::pair<std::string, std::string>> &sectionValues);
 
-// Orders names as they match: byte by byte, with the ASCII letters of
-// single-byte characters folded to lower case, so that the second byte of a
-// CP932 character is never taken for a letter. Two names match exactly when
-// neither comes before the other.
-struct NameOrder {
-    TextEncoding encoding;
-
-    // Negative, zero or positive as `a` comes before, matches or comes
-    // after `b`.
-    int compare(std::string_view a, std::string_view b) const;
-    bool operator()(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
-};
-
 // The sections and keys of one file content, for many lookups in it. It
 // refers to the content, which must outlive it.
 class Index {
@@ -110,17 +97,12 @@ private:
     int compare(const SectionStart &a, const SectionStart &b) const;
 
     std::string_view m_content;
-    NameOrder m_order;
+    TextEncoding m_encoding;
     // The first section of each name, sorted by name: a lookup costs a
     // binary search whatever the names are, where a hash of names that a
     // file can choose to collide would cost a scan of them all. A sorted
     // array takes a third of the memory of a tree of a million sections.
     std::vector<SectionStart> m_sections;
 };
-
-// Reads a value as the profile functions read an integer: an optional sign,
-// then decimal digits or "0x" and hexadecimal digits, up to the first other
-// character. No digits read as 0; values beyond 32 bits are clamped.
-std::int32_t parseProfileInt(std::string_view value);
 
 } // namespace IniText

@@ -81,6 +81,47 @@ bool isAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+constexpr std::string_view utf16LeByteOrderMark = "\xFF\xFE";
+
+void appendUtf8(std::string &out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+void appendUtf16Le(std::string &out, char32_t code) {
+    const auto unit = [&out](char32_t value) {
+        out += static_cast<char>(value & 0xFF);
+        out += static_cast<char>(value >> 8 & 0xFF);
+    };
+    if (code < 0x10000) {
+        unit(code);
+        return;
+    }
+    unit(0xD800 + ((code - 0x10000) >> 10));
+    unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+}
+
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
 } // namespace
 
 Result<void, int> checkCp932Conversion() {
@@ -148,51 +189,6 @@ std::string decodeText(std::string_view bytes, TextEncoding encoding) {
     });
 }
 
-namespace {
-
-constexpr std::string_view utf16LeByteOrderMark = "\xFF\xFE";
-
-void appendUtf8(std::string &out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-void appendUtf16Le(std::string &out, char32_t code) {
-    const auto unit = [&out](char32_t value) {
-        out += static_cast<char>(value & 0xFF);
-        out += static_cast<char>(value >> 8 & 0xFF);
-    };
-    if (code < 0x10000) {
-        unit(code);
-        return;
-    }
-    unit(0xD800 + ((code - 0x10000) >> 10));
-    unit(0xDC00 + ((code - 0x10000) & 0x3FF));
-}
-
-bool isHighSurrogate(char32_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool isLowSurrogate(char32_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-} // namespace
-
 bool isUtf16LeText(std::string_view bytes) {
     return bytes.starts_with(utf16LeByteOrderMark);
 }
@@ -221,13 +217,10 @@ std::string utf16LeFromUtf8(std::string_view utf8) {
     utf16.reserve(utf8.size() * 2);
     for (std::size_t at = 0; at < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[at]);
-        const std::size_t length = utf8SequenceLength(lead);
-        // A lone surrogate comes as a three-byte sequence, which
-        // characterLength() would refuse as UTF-8; only the form is checked.
-        bool wellFormed = at + length <= utf8.size() && (length > 1 || lead < 0x80);
-        for (std::size_t i = 1; wellFormed && i < length; ++i)
-            wellFormed = (static_cast<unsigned char>(utf8[at + i]) & 0xC0) == 0x80;
-        if (!wellFormed) {
+        // Only the form of a sequence is checked, so that a lone surrogate,
+        // which comes as three bytes, is brought back.
+        const std::size_t length = characterLength(utf8, at, TextEncoding::Utf8);
+        if (length == 1 && lead >= 0x80) {
             appendUtf16Le(utf16, 0xFFFD);
             ++at;
             continue;

@@ -23,13 +23,12 @@ constexpr std::size_t largestAccountEntry = 1024 * 1024;
 
 // The file system of `target`, or of the folder that would hold it when it
 // does not exist yet.
-bool deviceOf(const fs::path &target, dev_t *device) {
+std::optional<dev_t> deviceOf(const fs::path &target) {
     struct stat status {};
     if (::stat(target.c_str(), &status) != 0 &&
         (errno != ENOENT || ::stat(target.parent_path().c_str(), &status) != 0))
-        return false;
-    *device = status.st_dev;
-    return true;
+        return std::nullopt;
+    return status.st_dev;
 }
 
 // Whether `device` holds the user's home folder.
@@ -48,9 +47,7 @@ std::optional<WriteProblem> linkProblem(const struct stat &link, const fs::path 
     if (link.st_uid != ::geteuid() || ::stat(folder.c_str(), &folderStatus) != 0 ||
         !isTheUsersPrivateFolder(folder))
         return WriteProblem::UnsafeLink;
-    dev_t targetDevice = 0;
-    if (isTheHomeFileSystem(folderStatus.st_dev) ||
-        (deviceOf(target, &targetDevice) && targetDevice == folderStatus.st_dev))
+    if (isTheHomeFileSystem(folderStatus.st_dev) || deviceOf(target) == folderStatus.st_dev)
         return std::nullopt;
     return WriteProblem::LinkOffItsFileSystem;
 }

@@ -1,8 +1,47 @@
 #include "cls_IniFile.h"
 
 #include "AsciiText.h"
+#include "FileDescriptor.h"
+#include "IniText.h"
 
+#include <fcntl.h>
+#include <limits>
 #include <set>
+
+// The content of the file as one accessor read it. Its index is built at the
+// first lookup, so that the many reads of one handler (a month redraw looks up
+// 74 keys) parse the file once, and a snapshot that is only written over is
+// never parsed.
+class cls_IniFile::Snapshot {
+public:
+    // `content` as the file holds it; a UTF-16LE file is kept as UTF-8.
+    explicit Snapshot(std::string content)
+        : m_content(IniText::readableContent(std::move(content))) {}
+    // The index refers to the content.
+    Snapshot(const Snapshot &) = delete;
+    Snapshot &operator=(const Snapshot &) = delete;
+
+    const std::string &content() const { return m_content; }
+    TextEncoding encoding() const { return IniText::encodingOf(m_content); }
+    const IniText::Index &index() const {
+        if (!m_index)
+            m_index.emplace(m_content);
+        return *m_index;
+    }
+
+private:
+    const std::string m_content;
+    mutable std::optional<IniText::Index> m_index;
+};
+
+// What one read of the file found.
+struct cls_IniFile::Read {
+    // Nothing when the file is missing, no regular file, unreadable or larger
+    // than the limit.
+    std::unique_ptr<const Snapshot> snapshot;
+    // The file is larger than the limit, and was not read.
+    bool tooLarge = false;
+};
 
 namespace {
 
@@ -13,15 +52,6 @@ std::string encodedName(std::string_view name, TextEncoding encoding) {
     return encodeText(trimmed(name), encoding);
 }
 
-// The value in the file's encoding, cut as reads cut it.
-std::optional<std::string> findStoredValue(const IniSnapshot *file, std::string_view section,
-                                           std::string_view key) {
-    if (!file)
-        return std::nullopt;
-    const TextEncoding encoding = file->encoding();
-    return file->index().findValue(encodedName(section, encoding), encodedName(key, encoding));
-}
-
 // A stored value as a read returns it: cut, decoded, and "Error", the
 // profile functions' answer for a missing key, as "".
 std::string valueAsRead(std::string_view stored, TextEncoding encoding) {
@@ -30,24 +60,84 @@ std::string valueAsRead(std::string_view stored, TextEncoding encoding) {
     return value == missingValue ? std::string() : value;
 }
 
+// Reads a value as the profile functions read an integer: an optional sign,
+// then decimal digits or "0x" and hexadecimal digits, up to the first other
+// character. No digits read as 0; values beyond 32 bits are clamped.
+std::int32_t parseProfileInt(std::string_view value) {
+    value = trimmed(value);
+    bool negative = false;
+    if (!value.empty() && (value.front() == '-' || value.front() == '+')) {
+        negative = value.front() == '-';
+        value.remove_prefix(1);
+    }
+    int base = 10;
+    if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
+        base = 16;
+        value.remove_prefix(2);
+    }
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (const char c : value) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0 || digit >= base)
+            break;
+        magnitude = std::min(limit, magnitude * base + digit);
+    }
+    if (negative)
+        return static_cast<std::int32_t>(-magnitude);
+    return static_cast<std::int32_t>(std::min(magnitude, limit - 1));
+}
+
 } // namespace
+
+cls_IniFile::cls_IniFile() = default;
+cls_IniFile::cls_IniFile(std::string path, std::uintmax_t sizeLimit)
+    : m_name(std::move(path)), m_sizeLimit(sizeLimit) {}
+cls_IniFile::cls_IniFile(cls_IniFile &&) noexcept = default;
+cls_IniFile &cls_IniFile::operator=(cls_IniFile &&) noexcept = default;
+cls_IniFile::~cls_IniFile() = default;
 
 cls_IniFile cls_IniFile::ofContent(std::string content) {
     cls_IniFile ini;
-    ini.m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(content)), false};
+    ini.m_read = std::make_unique<const Read>(std::make_unique<const Snapshot>(std::move(content)));
     return ini;
 }
 
-const IniRead &cls_IniFile::read() const {
-    if (!m_read)
-        m_read = readIniSnapshot(m_name, m_sizeLimit);
+// The file is read through one descriptor, which is closed again before this
+// returns: nothing stays open to keep a medium from being unmounted. It is
+// opened without blocking, so that a FIFO put in the file's place cannot hang
+// the program, and its size is checked on the opened file before a byte is
+// read, so that a huge file costs no more than a small one.
+const cls_IniFile::Read &cls_IniFile::read() const {
+    if (m_read)
+        return *m_read;
+    const FileDescriptor file(::open(m_name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Result<std::string, int> content =
+        file.valid() ? FileStore::readDescriptor(file.get(), m_sizeLimit) : Failure{errno};
+    if (content)
+        m_read =
+            std::make_unique<const Read>(std::make_unique<const Snapshot>(std::move(*content)));
+    else
+        m_read = std::make_unique<const Read>(nullptr, content.error() == EFBIG);
     return *m_read;
 }
 
+bool cls_IniFile::IsTooLarge() const {
+    return read().tooLarge;
+}
+
+std::optional<std::string> cls_IniFile::findValue(std::string_view section,
+                                                  std::string_view key) const {
+    const Snapshot *file = read().snapshot.get();
+    if (!file)
+        return std::nullopt;
+    const TextEncoding encoding = file->encoding();
+    return file->index().findValue(encodedName(section, encoding), encodedName(key, encoding));
+}
+
 std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view key) const {
-    const IniSnapshot *file = read().snapshot.get();
-    const std::optional<std::string> stored = findStoredValue(file, section, key);
-    return stored ? valueAsRead(*stored, file->encoding()) : std::string();
+    const std::optional<std::string> stored = findValue(section, key);
+    return stored ? valueAsRead(*stored, Encoding()) : std::string();
 }
 
 WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
@@ -69,20 +159,20 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
     // The file now holds what was written; after a failure the next read
     // looks at the file again.
     if (result)
-        m_read = IniRead{std::make_unique<const IniSnapshot>(std::move(written)), false};
+        m_read = std::make_unique<const Read>(std::make_unique<const Snapshot>(std::move(written)));
     else
         m_read.reset();
     return result;
 }
 
 std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view key) const {
-    const std::optional<std::string> stored = findStoredValue(read().snapshot.get(), section, key);
-    const std::int32_t value = stored ? IniText::parseProfileInt(*stored) : 0;
+    const std::optional<std::string> stored = findValue(section, key);
+    const std::int32_t value = stored ? parseProfileInt(*stored) : 0;
     return value == -1 ? 0 : value;
 }
 
 std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_view key) const {
-    const IniSnapshot *file = read().snapshot.get();
+    const Snapshot *file = read().snapshot.get();
     if (!file)
         return 0;
     const TextEncoding encoding = file->encoding();
@@ -92,12 +182,12 @@ std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_vie
 }
 
 std::vector<std::string> cls_IniFile::SectionNames() const {
-    const IniSnapshot *file = read().snapshot.get();
+    const Snapshot *file = read().snapshot.get();
     if (!file)
         return {};
     std::vector<std::string> names;
     std::set<std::string> seen;
-    for (const std::string_view name : file->sectionNames()) {
+    for (const std::string_view name : IniText::sectionNames(file->content())) {
         std::string decoded = decodeText(name, file->encoding());
         if (seen.insert(decoded).second)
             names.push_back(std::move(decoded));
@@ -106,14 +196,14 @@ std::vector<std::string> cls_IniFile::SectionNames() const {
 }
 
 bool cls_IniFile::HasSection(std::string_view section) const {
-    const IniSnapshot *file = read().snapshot.get();
+    const Snapshot *file = read().snapshot.get();
     return file && file->index().hasSection(encodedName(section, file->encoding()));
 }
 
 void cls_IniFile::ForEachKeyStartingWith(
     std::string_view section, std::string_view lowerCasePrefix,
     const std::function<bool(const std::string &name, const std::string &value)> &visit) const {
-    const IniSnapshot *file = read().snapshot.get();
+    const Snapshot *file = read().snapshot.get();
     if (!file)
         return;
     const TextEncoding encoding = file->encoding();
@@ -126,14 +216,12 @@ void cls_IniFile::ForEachKeyStartingWith(
 }
 
 TextEncoding cls_IniFile::Encoding() const {
-    const IniSnapshot *file = read().snapshot.get();
+    const Snapshot *file = read().snapshot.get();
     return file ? file->encoding() : TextEncoding::Cp932;
 }
 
 cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {
-    cls_IniFile ini(sizeLimit);
-    ini.SetName(path);
-    return ini;
+    return cls_IniFile(path, sizeLimit);
 }
 
 cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "FileStore.h"
-#include "IniSnapshot.h"
+#include "TextEncoding.h"
 #include "WriteError.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +31,15 @@
 // cannot change the file between two of its values.
 class cls_IniFile {
 public:
-    cls_IniFile() = default;
-    // An accessor that takes a file larger than `sizeLimit` for none.
-    explicit cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
+    // The constructors and the destructor are defined where the type of the
+    // file's snapshot is complete.
+    cls_IniFile();
+    // An accessor on the file at `path` that takes a file larger than
+    // `sizeLimit` for none.
+    cls_IniFile(std::string path, std::uintmax_t sizeLimit);
+    cls_IniFile(cls_IniFile &&) noexcept;
+    cls_IniFile &operator=(cls_IniFile &&) noexcept;
+    ~cls_IniFile();
 
     // An accessor without a file that reads `content`, for code that has
     // read the file already: an edit under the folder's lock, or the launcher,
@@ -40,10 +47,6 @@ public:
     static cls_IniFile ofContent(std::string content);
 
     const std::string &Name() const { return m_name; }
-    void SetName(std::string path) {
-        m_name = std::move(path);
-        m_read.reset();
-    }
 
     // The value, or "" when the file, section or key is missing or the stored
     // value is exactly "Error".
@@ -82,15 +85,20 @@ public:
 
     // Whether the file is larger than this accessor takes: it then reads as
     // missing, and writes leave it as it is (WriteProblem::Oversized).
-    bool IsTooLarge() const { return read().tooLarge; }
+    bool IsTooLarge() const;
 
 private:
+    class Snapshot;
+    struct Read;
+
     // The file as this accessor first read it, or as it last wrote it.
-    const IniRead &read() const;
+    const Read &read() const;
+    // The value in the file's encoding, cut as reads cut it.
+    std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
     std::string m_name;
     std::uintmax_t m_sizeLimit = FileStore::maximumFileSize;
-    mutable std::optional<IniRead> m_read;
+    mutable std::unique_ptr<const Read> m_read;
 };
 
 // An accessor on the file at `path`.

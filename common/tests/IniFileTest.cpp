@@ -12,9 +12,7 @@ namespace {
 class IniFileTest : public testing::Test {
 protected:
     cls_IniFile iniAt(const std::string &name) const {
-        cls_IniFile ini;
-        ini.SetName((m_folder / name).string());
-        return ini;
+        return iniFileAt((m_folder / name).string());
     }
     TemporaryFolder m_folder;
 };
@@ -39,6 +37,31 @@ TEST_F(IniFileTest, SpecialValuesReadAsTheProfileFunctionsGiveThem) {
     EXPECT_EQ(ini.GetDataInt("A", "page"), 1);
     EXPECT_EQ(ini.GetDataInt("A", "empty"), 0);
     EXPECT_EQ(ini.GetDataInt("A", "missing"), 0);
+}
+
+TEST_F(IniFileTest, IntegersReadLikeTheProfileFunctions) {
+    const std::pair<const char *, std::int32_t> rows[] = {
+        {"42", 42},
+        {" 1", 1},
+        {"-7", -7},
+        {"+5", 5},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"0x1F", 31},
+        {"0XfF", 255},
+        {"-0x10", -16},
+        {"0x", 0},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"99999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-99999999999", -2147483647 - 1},
+    };
+    for (const auto &[text, expected] : rows)
+        EXPECT_EQ(cls_IniFile::ofContent("[A]\nx=" + std::string(text)).GetDataInt("A", "x"),
+                  expected)
+            << text;
 }
 
 TEST_F(IniFileTest, WriteCreatesTheFileWithSectionAndKey) {
@@ -123,8 +146,7 @@ TEST_F(IniFileTest, WriteKeepsFileModeAndFollowsSymbolicLinks) {
 }
 
 TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
-    cls_IniFile ini;
-    ini.SetName((m_folder / "config" / "dayglass" / "Data.ini").string());
+    cls_IniFile ini = iniFileAt((m_folder / "config" / "dayglass" / "Data.ini").string());
     ASSERT_TRUE(ini.SetDataStr("A", "x", "1"));
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");

@@ -1,5 +1,3 @@
-#include "IniSnapshot.h"
-
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 

@@ -196,27 +196,4 @@ TEST(IniTextTest, IndexWorkDoesNotDependOnTheNames) {
     }
 }
 
-TEST(IniTextTest, IntegersReadLikeTheProfileFunctions) {
-    const std::pair<const char *, std::int32_t> rows[] = {
-        {"42", 42},
-        {" 1", 1},
-        {"-7", -7},
-        {"+5", 5},
-        {"12abc", 12},
-        {"abc", 0},
-        {"", 0},
-        {"0x1F", 31},
-        {"0XfF", 255},
-        {"-0x10", -16},
-        {"0x", 0},
-        {"007", 7},
-        {"2147483647", 2147483647},
-        {"99999999999", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"-99999999999", -2147483647 - 1},
-    };
-    for (const auto &[text, expected] : rows)
-        EXPECT_EQ(IniText::parseProfileInt(text), expected) << text;
-}
-
 } // namespace

@@ -82,8 +82,7 @@ TEST(IniWriterSafetyTest, TwoWritersAtOnceLoseNoKey) {
     EXPECT_EQ(waitFor(first), 0);
     EXPECT_EQ(waitFor(second), 0);
 
-    cls_IniFile ini;
-    ini.SetName(path.string());
+    const cls_IniFile ini = iniFileAt(path.string());
     int missing = 0;
     for (int i = 0; i < keysPerWriter; ++i) {
         for (const char *prefix : {"first", "second"}) {

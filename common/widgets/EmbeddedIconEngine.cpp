@@ -72,7 +72,5 @@ QList<QSize> EmbeddedIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
 }
 
 QIconEngine *EmbeddedIconEngine::clone() const {
-    auto *copy = new EmbeddedIconEngine;
-    copy->m_pictures = m_pictures;
-    return copy;
+    return new EmbeddedIconEngine(*this);
 }

@@ -22,7 +22,6 @@ public:
     bool isNull() override { return m_pictures.empty(); }
 
 private:
-    EmbeddedIconEngine() = default;
     struct Picture {
         QString path;
         QSize size;
