@@ -91,11 +91,15 @@ std::int32_t parseProfileInt(std::string_view value) {
 } // namespace
 
 cls_IniFile::cls_IniFile() = default;
-cls_IniFile::cls_IniFile(std::string path, std::uintmax_t sizeLimit)
-    : m_name(std::move(path)), m_sizeLimit(sizeLimit) {}
+cls_IniFile::cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
 cls_IniFile::cls_IniFile(cls_IniFile &&) noexcept = default;
 cls_IniFile &cls_IniFile::operator=(cls_IniFile &&) noexcept = default;
 cls_IniFile::~cls_IniFile() = default;
+
+void cls_IniFile::SetName(std::string path) {
+    m_name = std::move(path);
+    m_read.reset();
+}
 
 cls_IniFile cls_IniFile::ofContent(std::string content) {
     cls_IniFile ini;
@@ -221,7 +225,9 @@ TextEncoding cls_IniFile::Encoding() const {
 }
 
 cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {
-    return cls_IniFile(path, sizeLimit);
+    cls_IniFile ini(sizeLimit);
+    ini.SetName(path);
+    return ini;
 }
 
 cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,

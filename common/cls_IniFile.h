@@ -34,9 +34,8 @@ public:
     // The constructors and the destructor are defined where the type of the
     // file's snapshot is complete.
     cls_IniFile();
-    // An accessor on the file at `path` that takes a file larger than
-    // `sizeLimit` for none.
-    cls_IniFile(std::string path, std::uintmax_t sizeLimit);
+    // An accessor that takes a file larger than `sizeLimit` for none.
+    explicit cls_IniFile(std::uintmax_t sizeLimit);
     cls_IniFile(cls_IniFile &&) noexcept;
     cls_IniFile &operator=(cls_IniFile &&) noexcept;
     ~cls_IniFile();
@@ -47,6 +46,7 @@ public:
     static cls_IniFile ofContent(std::string content);
 
     const std::string &Name() const { return m_name; }
+    void SetName(std::string path);
 
     // The value, or "" when the file, section or key is missing or the stored
     // value is exactly "Error".
