@@ -1,5 +1,6 @@
 #include "DayNoteStore.h"
 #include "JapaneseFonts.h"
+#include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
@@ -45,14 +46,9 @@ public:
     // and returns its text.
     QString messageOnSave(QMessageBox::StandardButton answer = QMessageBox::Ok) {
         QString text;
-        whenModalShown([&text, answer](QWidget *modal) {
-            const auto closer = closedAtEnd(modal);
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
-            QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
+        answerMessageBox(answer, [&text](QMessageBox *box) {
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             text = box->text();
-            box->button(answer)->click();
         });
         click("Setting");
         return text;
@@ -107,23 +103,19 @@ private slots:
     }
 
     void otherEntersBreakTheLine_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
-        QTest::newRow("keypad Enter")
-            << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
-        QTest::newRow("Ctrl+Enter")
-            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Enter") << QKeySequence(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << QKeySequence(Qt::KeypadModifier | Qt::Key_Enter);
+        QTest::newRow("Ctrl+Enter") << QKeySequence(Qt::ControlModifier | Qt::Key_Return);
         QTest::newRow("Shift+Ctrl+Enter")
-            << int(Qt::Key_Return) << (Qt::ShiftModifier | Qt::ControlModifier);
-        QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier);
+            << QKeySequence(Qt::ShiftModifier | Qt::ControlModifier | Qt::Key_Return);
+        QTest::newRow("Alt+Enter") << QKeySequence(Qt::AltModifier | Qt::Key_Return);
     }
     void otherEntersBreakTheLine() {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QKeySequence, keys);
         OpenEditor open;
         QTest::keyClicks(open.text(), QStringLiteral("first"));
-        QTest::keyClick(open.text(), static_cast<Qt::Key>(key), modifiers);
+        QTest::keySequence(open.text(), keys);
         QTest::keyClicks(open.text(), QStringLiteral("second"));
         QVERIFY(open.editor().isVisible());
         QCOMPARE(open.text()->toPlainText(), QStringLiteral("first\nsecond"));
