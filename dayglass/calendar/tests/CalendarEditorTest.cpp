@@ -5,7 +5,6 @@
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
 
-#include <QAbstractButton>
 #include <QColorDialog>
 #include <QLabel>
 #include <QMessageBox>
