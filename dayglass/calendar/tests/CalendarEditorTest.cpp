@@ -1,10 +1,10 @@
 #include "DayNoteStore.h"
 #include "JapaneseFonts.h"
+#include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
 
-#include <QAbstractButton>
 #include <QColorDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -45,14 +45,9 @@ public:
     // and returns its text.
     QString messageOnSave(QMessageBox::StandardButton answer = QMessageBox::Ok) {
         QString text;
-        whenModalShown([&text, answer](QWidget *modal) {
-            const auto closer = closedAtEnd(modal);
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
-            QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
+        answerMessageBox(answer, [&text](QMessageBox *box) {
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             text = box->text();
-            box->button(answer)->click();
         });
         click("Setting");
         return text;
@@ -65,16 +60,6 @@ private:
 
 std::string fridayWith(const std::string &text, const std::string &collar) {
     return fridaySection + "Text=" + text + "\r\nCollar=" + collar + "\r\n";
-}
-
-void cancelColourChooser() {
-    whenModalShown([](QWidget *modal) {
-        const auto closer = closedAtEnd(modal);
-        auto *chooser = qobject_cast<QColorDialog *>(modal);
-        QVERIFY(chooser);
-        chooser->setCurrentColor(Qt::blue);
-        chooser->reject();
-    });
 }
 
 } // namespace
@@ -98,32 +83,20 @@ private slots:
         QVERIFY((open.editor().geometry().center() - screen.center()).manhattanLength() <= 2);
     }
 
-    void shiftEnterSavesWithoutALineBreak() {
-        OpenEditor open;
-        QTest::keyClicks(open.text(), QStringLiteral("first"));
-        QTest::keyClick(open.text(), Qt::Key_Return, Qt::ShiftModifier);
-        QVERIFY(!open.editor().isVisible());
-        QCOMPARE(open.saved(), fridayWith("first", "0"));
-    }
-
     void otherEntersBreakTheLine_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
-        QTest::newRow("keypad Enter")
-            << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
-        QTest::newRow("Ctrl+Enter")
-            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Enter") << QKeySequence(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << QKeySequence(Qt::KeypadModifier | Qt::Key_Enter);
+        QTest::newRow("Ctrl+Enter") << QKeySequence(Qt::ControlModifier | Qt::Key_Return);
         QTest::newRow("Shift+Ctrl+Enter")
-            << int(Qt::Key_Return) << (Qt::ShiftModifier | Qt::ControlModifier);
-        QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier);
+            << QKeySequence(Qt::ShiftModifier | Qt::ControlModifier | Qt::Key_Return);
+        QTest::newRow("Alt+Enter") << QKeySequence(Qt::AltModifier | Qt::Key_Return);
     }
     void otherEntersBreakTheLine() {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QKeySequence, keys);
         OpenEditor open;
         QTest::keyClicks(open.text(), QStringLiteral("first"));
-        QTest::keyClick(open.text(), static_cast<Qt::Key>(key), modifiers);
+        QTest::keySequence(open.text(), keys);
         QTest::keyClicks(open.text(), QStringLiteral("second"));
         QVERIFY(open.editor().isVisible());
         QCOMPARE(open.text()->toPlainText(), QStringLiteral("first\nsecond"));
@@ -146,7 +119,13 @@ private slots:
         QFETCH(QColor, shown);
         QFETCH(QString, collar);
         OpenEditor open({}, colour);
-        cancelColourChooser();
+        whenModalShown([](QWidget *modal) {
+            const auto closer = closedAtEnd(modal);
+            auto *chooser = qobject_cast<QColorDialog *>(modal);
+            QVERIFY(chooser);
+            chooser->setCurrentColor(Qt::blue);
+            chooser->reject();
+        });
         open.click("ColorSet");
         QCOMPARE(open.panelColour(), shown);
         open.click("Setting");
@@ -190,13 +169,17 @@ private slots:
         QCOMPARE(open.saved(), fridayWith("beginning", "0"));
     }
 
-    void closesOnlyBySaving() {
-        OpenEditor open(QStringLiteral("typed"));
+    void closesOnlyWhenShiftEnterSavesWithoutALineBreak() {
+        OpenEditor open;
+        QTest::keyClicks(open.text(), QStringLiteral("first"));
         QTest::keyClick(&open.editor(), Qt::Key_Escape);
         QVERIFY(open.editor().isVisible());
         open.editor().close();
         QVERIFY(open.editor().isVisible());
-        QCOMPARE(open.saved(), std::string()); // nothing was written
+        QCOMPARE(open.saved(), std::string());
+        QTest::keyClick(open.text(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(!open.editor().isVisible());
+        QCOMPARE(open.saved(), fridayWith("first", "0"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "DayNoteStore.h"
 #include "DaySaving.h"
 #include "JapaneseFonts.h"
+#include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
@@ -71,9 +72,7 @@ public:
         }
         return 0;
     }
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(cell(focusedCell()), static_cast<Qt::Key>(key), modifiers);
-    }
+    void press(const QKeySequence &keys) { QTest::keySequence(cell(focusedCell()), keys); }
     void click(const char *name) { QTest::mouseClick(child(name), Qt::LeftButton); }
 
 private:
@@ -115,27 +114,23 @@ bool setImmutable(const std::filesystem::path &path, bool immutable) {
 }
 
 void answerResetQuestion(QMessageBox::StandardButton answer) {
-    whenModalShown([answer](QWidget *modal) {
-        const auto closer = closedAtEnd(modal);
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
+    answerMessageBox(answer, [](QMessageBox *box) {
         QCOMPARE(box->text(), QStringLiteral("カレンダーを全初期化するよ？いいの？"));
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-        box->button(answer)->click();
     });
 }
 
-// Answers the next message box with OK and keeps its text in `text`.
-void readMessage(QString &text) {
-    whenModalShown([&text](QWidget *modal) {
-        const auto closer = closedAtEnd(modal);
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
-        text = box->text();
-        box->button(QMessageBox::Ok)->click();
+// Answers the next message box with `answer` and keeps its text in `text`.
+void readMessage(QString &text, QMessageBox::StandardButton answer = QMessageBox::Ok) {
+    answerMessageBox(answer, [&text](QMessageBox *box) { text = box->text(); });
+}
+
+// Acts on the note editor as soon as it is shown, through its text box.
+void whenEditorShown(std::function<void(QWidget *editor, QPlainTextEdit *text)> action) {
+    whenModalShown([action = std::move(action)](QWidget *editor) {
+        const auto closer = closedAtEnd(editor);
+        action(editor, editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex")));
     });
 }
 
@@ -159,57 +154,50 @@ private slots:
 
     void keysStepFromDayToDay_data() {
         QTest::addColumn<int>("start");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<int>("cell");
         QTest::addColumn<QString>("caption");
 
-        const auto row = [](const char *name, year_month_day start, Qt::Key key,
-                            Qt::KeyboardModifiers modifiers, const char *heading, int cell,
-                            const char *caption) {
+        const auto row = [](const char *name, year_month_day start, const QKeySequence &keys,
+                            const char *heading, int cell, const char *caption) {
             QTest::newRow(name) << static_cast<int>(local_days{start}.time_since_epoch().count())
-                                << static_cast<int>(key) << modifiers
-                                << QString::fromLatin1(heading) << cell
+                                << keys << QString::fromLatin1(heading) << cell
                                 << QString::fromLatin1(caption);
         };
-        const Qt::KeyboardModifiers none = Qt::NoModifier;
-        row("Enter within the month", 2005y / October / 14, Qt::Key_Return, none, "2005  /  10", 21,
-            "15");
-        row("keypad Enter", 2005y / October / 14, Qt::Key_Enter, Qt::KeypadModifier, "2005  /  10",
+        const QKeySequence enter(Qt::Key_Return);
+        const QKeySequence shiftEnter(Qt::ShiftModifier | Qt::Key_Return);
+        row("Enter within the month", 2005y / October / 14, enter, "2005  /  10", 21, "15");
+        row("keypad Enter", 2005y / October / 14, Qt::KeypadModifier | Qt::Key_Enter, "2005  /  10",
             21, "15");
-        row("Enter on 31 December 2005", 2005y / December / 31, Qt::Key_Return, none, "2006  /  01",
-            1, "1");
-        row("Enter on 31 October 2005 in cell 37", 2005y / October / 31, Qt::Key_Return, none,
-            "2005  /  11", 3, "1");
-        row("Shift+Enter within the month", 2005y / October / 14, Qt::Key_Return, Qt::ShiftModifier,
-            "2005  /  10", 19, "13");
-        row("Shift+Enter on 1 January 2006", 2006y / January / 1, Qt::Key_Return, Qt::ShiftModifier,
-            "2005  /  12", 35, "31");
-        row("Shift+Enter on 1 March 2005", 2005y / March / 1, Qt::Key_Return, Qt::ShiftModifier,
+        row("Enter on 31 December 2005", 2005y / December / 31, enter, "2006  /  01", 1, "1");
+        row("Enter on 31 October 2005 in cell 37", 2005y / October / 31, enter, "2005  /  11", 3,
+            "1");
+        row("Shift+Enter within the month", 2005y / October / 14, shiftEnter, "2005  /  10", 19,
+            "13");
+        row("Shift+Enter on 1 January 2006", 2006y / January / 1, shiftEnter, "2005  /  12", 35,
+            "31");
+        row("Shift+Enter on 1 March 2005", 2005y / March / 1, shiftEnter, "2005  /  02", 30, "28");
+        row("Shift+Enter on 1 November 2005", 2005y / November / 1, shiftEnter, "2005  /  10", 37,
+            "31");
+        row("Ctrl+Enter on 1 March 2005", 2005y / March / 1, Qt::ControlModifier | Qt::Key_Return,
             "2005  /  02", 30, "28");
-        row("Shift+Enter on 1 November 2005", 2005y / November / 1, Qt::Key_Return,
-            Qt::ShiftModifier, "2005  /  10", 37, "31");
-        row("Ctrl+Enter on 1 March 2005", 2005y / March / 1, Qt::Key_Return, Qt::ControlModifier,
+        row("Alt+Enter on 1 March 2005", 2005y / March / 1, Qt::AltModifier | Qt::Key_Return,
             "2005  /  02", 30, "28");
-        row("Alt+Enter on 1 March 2005", 2005y / March / 1, Qt::Key_Return, Qt::AltModifier,
-            "2005  /  02", 30, "28");
-        row("Shift+Enter on the calendar's first day", year{1} / January / 1, Qt::Key_Return,
-            Qt::ShiftModifier, "0001  /  01", 2, "1");
-        row("Enter on the calendar's last day", 9999y / December / 31, Qt::Key_Return, none,
-            "9999  /  12", 34, "31");
-        row("other keys change nothing", 2005y / October / 14, Qt::Key_A, none, "2005  /  10", 20,
-            "14");
+        row("Shift+Enter on the calendar's first day", year{1} / January / 1, shiftEnter,
+            "0001  /  01", 2, "1");
+        row("Enter on the calendar's last day", 9999y / December / 31, enter, "9999  /  12", 34,
+            "31");
+        row("other keys change nothing", 2005y / October / 14, Qt::Key_A, "2005  /  10", 20, "14");
     }
     void keysStepFromDayToDay() {
         QFETCH(int, start);
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QKeySequence, keys);
         QFETCH(QString, heading);
         QFETCH(int, cell);
         QFETCH(QString, caption);
         ShownPage shown{year_month_day{local_days{days{start}}}};
-        shown.press(key, modifiers);
+        shown.press(keys);
         QCOMPARE(shown.heading(), heading);
         QCOMPARE(shown.selectedCell(), cell);
         QCOMPARE(shown.focusedCell(), cell);
@@ -218,22 +206,18 @@ private slots:
     }
 
     void deleteAndBackspaceWipeTheDay_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers();
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers();
-        QTest::newRow("Shift+Delete")
-            << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::ShiftModifier);
-        QTest::newRow("Ctrl+Backspace")
-            << int(Qt::Key_Backspace) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Delete") << QKeySequence(Qt::Key_Delete);
+        QTest::newRow("Backspace") << QKeySequence(Qt::Key_Backspace);
+        QTest::newRow("Shift+Delete") << QKeySequence(Qt::ShiftModifier | Qt::Key_Delete);
+        QTest::newRow("Ctrl+Backspace") << QKeySequence(Qt::ControlModifier | Qt::Key_Backspace);
     }
     void deleteAndBackspaceWipeTheDay() {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QKeySequence, keys);
         ShownPage shown(2005y / October / 14, calendarWith(october14, "note", "255") +
                                                   calendarWith(november1, "kept", "255"));
         QCOMPARE(shown.colourOf(20), QColor(Qt::red));
-        shown.press(key, modifiers);
+        shown.press(keys);
         QCOMPARE(shown.note(), QString());
         QCOMPARE(shown.colourOf(20), QColor(Qt::black));
         QCOMPARE(shown.selectedCell(), 20);
@@ -270,17 +254,9 @@ private slots:
         const std::string longNote = std::string(990, 'a') + "#CR#" + std::string(300, 'b');
         ShownPage shown(2005y / October / 14, calendarWith(october14, longNote, "0"));
         QString question;
-        whenModalShown([&question](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
-            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+        whenEditorShown([&question](QWidget *editor, QPlainTextEdit *text) {
             QCOMPARE(text->toPlainText().size(), 999 - 4 + 1);
-            whenModalShown([&question](QWidget *modal) {
-                const auto closer = closedAtEnd(modal);
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                QVERIFY(box);
-                question = box->text();
-                box->button(QMessageBox::No)->click();
-            });
+            readMessage(question, QMessageBox::No);
             QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
             QVERIFY(editor->isVisible());
         });
@@ -297,18 +273,13 @@ private slots:
         const auto folder = shown.calendarFile().parent_path();
         QVERIFY(saveDay(folder, october14, "B", 0));
         QString question;
-        whenModalShown([&](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
-            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+        whenEditorShown([&](QWidget *, QPlainTextEdit *text) {
             QCOMPARE(text->toPlainText(), QStringLiteral("B"));
             QVERIFY(saveDay(folder, october14, "B2", 0));
             text->setPlainText(QStringLiteral("A"));
-            whenModalShown([&question](QWidget *modal) {
-                const auto closer = closedAtEnd(modal);
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                QVERIFY(box && box->defaultButton() == box->button(QMessageBox::No));
+            answerMessageBox(QMessageBox::No, [&question](QMessageBox *box) {
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
                 question = box->text();
-                box->button(QMessageBox::No)->click();
             });
             QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
             QCOMPARE(text->toPlainText(), QStringLiteral("B2\nA"));
@@ -370,9 +341,16 @@ private slots:
         QCOMPARE(shown.selectedCell(), 3);
     }
 
-    void resetAnsweredYesWipesEveryMonth() {
-        ShownPage shown(2005y / October / 14, calendarWith(october14, "note", "255") +
-                                                  calendarWith(november1, "next", "255"));
+    void resetWipesEveryMonthOnlyWhenAnsweredYes() {
+        const std::string notes =
+            calendarWith(october14, "note", "255") + calendarWith(november1, "next", "255");
+        ShownPage shown(2005y / October / 14, notes);
+        answerResetQuestion(QMessageBox::No);
+        shown.click("SclFormat");
+        QCOMPARE(readBytes(shown.calendarFile()), notes);
+        QCOMPARE(shown.note(), QStringLiteral("note"));
+        QCOMPARE(shown.selectedCell(), 20);
+
         answerResetQuestion(QMessageBox::Yes);
         shown.click("SclFormat");
         QVERIFY(!std::filesystem::exists(shown.calendarFile()));
@@ -384,16 +362,6 @@ private slots:
         shown.click("cmdR");
         QCOMPARE(shown.colourOf(3), QColor(Qt::black));
         QCOMPARE(shown.note(), QString());
-    }
-
-    void resetAnsweredNoChangesNothing() {
-        const std::string notes = calendarWith(october14, "note", "255");
-        ShownPage shown(2005y / October / 14, notes);
-        answerResetQuestion(QMessageBox::No);
-        shown.click("SclFormat");
-        QCOMPARE(readBytes(shown.calendarFile()), notes);
-        QCOMPARE(shown.note(), QStringLiteral("note"));
-        QCOMPARE(shown.selectedCell(), 20);
     }
 
     void resetWithNothingSelectedSelectsDayOne() {
@@ -413,10 +381,7 @@ private slots:
         const auto unlock = qScopeGuard([&] { setImmutable(shown.calendarFile(), false); });
         QTest::mouseClick(shown.cell(7), Qt::LeftButton);
         QString message;
-        whenModalShown([&message](QWidget *question) {
-            readMessage(message);
-            qobject_cast<QMessageBox *>(question)->button(QMessageBox::Yes)->click();
-        });
+        answerMessageBox(QMessageBox::Yes, [&message](QMessageBox *) { readMessage(message); });
         shown.click("SclFormat");
         QCOMPARE(message, QStringLiteral("カレンダーを初期化できませんでした\n書き込みが許されてい"
                                          "ません（読み取り専用です）"));
@@ -428,13 +393,11 @@ private slots:
     void editorOpensForTheSelectedDayAndTheMonthIsRedrawnAfterwards() {
         ShownPage shown(2005y / October / 14,
                         calendarWith(october14, "#CR#first#CR#second", "65535"));
-        whenModalShown([](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
+        whenEditorShown([](QWidget *editor, QPlainTextEdit *text) {
             QCOMPARE(editor->objectName(), QStringLiteral("frmCSet"));
             QVERIFY(editor->windowFlags().testFlag(Qt::FramelessWindowHint));
             QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("SettimeL"))->text(),
                      QStringLiteral("2005/10/14(金)"));
-            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
             QCOMPARE(text->toPlainText(), QStringLiteral("first\nsecond"));
             QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("ColorPanel"))
                          ->palette()
@@ -455,9 +418,7 @@ private slots:
 
     void doubleClickEditsTheDayInJapaneseWithAColour() {
         ShownPage shown(2005y / October / 14);
-        whenModalShown([](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
-            auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
+        whenEditorShown([](QWidget *editor, QPlainTextEdit *text) {
             commitText(text, QStringLiteral("今日は"));
             QTest::keyClick(text, Qt::Key_Return);
             QTest::keyClick(text, Qt::Key_Return);
@@ -480,10 +441,8 @@ private slots:
         QCOMPARE(shown.selectedCell(), 20);
         QCOMPARE(shown.focusedCell(), 20);
 
-        whenModalShown([](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
-            QCOMPARE(editor->findChild<QPlainTextEdit *>(QStringLiteral("Tex"))->toPlainText(),
-                     QStringLiteral("今日は\n晴れ"));
+        whenEditorShown([](QWidget *editor, QPlainTextEdit *text) {
+            QCOMPARE(text->toPlainText(), QStringLiteral("今日は\n晴れ"));
             QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("Setting")),
                               Qt::LeftButton);
         });
