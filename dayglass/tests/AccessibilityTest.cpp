@@ -20,13 +20,6 @@ const LocalSeconds periodEnd = local_days{2005y / October / 11};
 // Friday 14 October 2005, which lies in cell 20 of its month.
 const LocalSeconds calendarDay = local_days{2005y / October / 14} + 12h;
 
-QStringList texts(std::initializer_list<const char *> utf8) {
-    QStringList list;
-    for (const char *text : utf8)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
 } // namespace
 
 // What a screen reader finds in dayglass: every control under the text it
@@ -47,11 +40,12 @@ private:
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    QAccessibleInterface *accessible(const QString &objectName) const {
-        return QAccessible::queryAccessibleInterface(m_window->findChild<QWidget *>(objectName));
+    QAccessibleInterface *accessible(const char *objectName) const {
+        return QAccessible::queryAccessibleInterface(
+            m_window->findChild<QWidget *>(QString::fromLatin1(objectName)));
     }
-    QAccessibleInterface *bar() const { return accessible(QStringLiteral("SSFrame1")); }
-    QString name(const QString &objectName) const {
+    QAccessibleInterface *bar() const { return accessible("SSFrame1"); }
+    QString name(const char *objectName) const {
         return accessible(objectName)->text(QAccessible::Name);
     }
     // Presses a control through its accessible interface, as a screen reader
@@ -93,13 +87,13 @@ private slots:
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("DG"));
-        QCOMPARE(name(QStringLiteral("FRM_Timer")), QStringLiteral("TIMER"));
-        QCOMPARE(name(QStringLiteral("FRM_Calendar")), QStringLiteral("CALENDAR"));
-        QVERIFY(accessible(QStringLiteral("CMD_Timer_1"))->state().checked);
-        QVERIFY(!accessible(QStringLiteral("CMD_Timer_0"))->state().checked);
+        QCOMPARE(name("FRM_Timer"), QStringLiteral("TIMER"));
+        QCOMPARE(name("FRM_Calendar"), QStringLiteral("CALENDAR"));
+        QVERIFY(accessible("CMD_Timer_1")->state().checked);
+        QVERIFY(!accessible("CMD_Timer_0")->state().checked);
         // A screen reader finds the page shown, and not the one behind it.
-        QVERIFY(!accessible(QStringLiteral("FRM_Calendar"))->state().invisible);
-        QVERIFY(accessible(QStringLiteral("FRM_Timer"))->state().invisible);
+        QVERIFY(!accessible("FRM_Calendar")->state().invisible);
+        QVERIFY(accessible("FRM_Timer")->state().invisible);
     }
 
     void theBarSaysTheShareLeftAndThenTheOverrun() {
@@ -122,18 +116,17 @@ private slots:
     void dayCellsSayTheirDateAndTheirNote() {
         QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
         open(1);
-        QAccessibleInterface *today = accessible(QStringLiteral("chkDays_20"));
+        QAccessibleInterface *today = accessible("chkDays_20");
         QCOMPARE(today->text(QAccessible::Name), QStringLiteral("2005年10月14日(金)、メモあり"));
         QCOMPARE(today->text(QAccessible::Description), QStringLiteral("歯医者\n15:00"));
         QVERIFY(today->state().checked);
-        QCOMPARE(name(QStringLiteral("chkDays_21")), QStringLiteral("2005年10月15日(土)"));
-        QVERIFY(accessible(QStringLiteral("chkDays_1"))->state().invisible);
+        QCOMPARE(name("chkDays_21"), QStringLiteral("2005年10月15日(土)"));
+        QVERIFY(accessible("chkDays_1")->state().invisible);
 
         // The names follow the month shown.
         QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("cmdR")), Qt::LeftButton);
-        QCOMPARE(name(QStringLiteral("chkDays_3")), QStringLiteral("2005年11月1日(火)"));
-        QCOMPARE(accessible(QStringLiteral("chkDays_3"))->text(QAccessible::Description),
-                 QString());
+        QCOMPARE(name("chkDays_3"), QStringLiteral("2005年11月1日(火)"));
+        QCOMPARE(accessible("chkDays_3")->text(QAccessible::Description), QString());
     }
 
     void thePeriodDialogReadsEachFieldUnderItsCaptions() {
@@ -152,10 +145,11 @@ private slots:
             }
         });
         QCOMPARE(dialogName, QStringLiteral("時間設定"));
-        QCOMPARE(names, texts({"開始 年", "開始 月", "開始 日", "開始 時", "開始 分", "開始 秒",
-                               "終了 年", "終了 月", "終了 日", "終了 時", "終了 分", "終了 秒"}));
-        QCOMPARE(values,
-                 texts({"2005", "10", "1", "0", "0", "0", "2005", "10", "11", "0", "0", "0"}));
+        QCOMPARE(names, (QStringList{u"開始 年"_qs, u"開始 月"_qs, u"開始 日"_qs, u"開始 時"_qs,
+                                     u"開始 分"_qs, u"開始 秒"_qs, u"終了 年"_qs, u"終了 月"_qs,
+                                     u"終了 日"_qs, u"終了 時"_qs, u"終了 分"_qs, u"終了 秒"_qs}));
+        QCOMPARE(values, (QStringList{u"2005"_qs, u"10"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs,
+                                      u"2005"_qs, u"10"_qs, u"11"_qs, u"0"_qs, u"0"_qs, u"0"_qs}));
     }
 
     void theNoteEditorReadsTheNoteUnderItsDay() {
@@ -179,7 +173,7 @@ private slots:
                        ->text(QAccessible::Value);
         });
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-        QCOMPARE(names, texts({"2005/10/14(金)", "2005/10/14(金)", "#FF0000"}));
+        QCOMPARE(names, (QStringList{u"2005/10/14(金)"_qs, u"2005/10/14(金)"_qs, u"#FF0000"_qs}));
         QCOMPARE(note, QStringLiteral("歯医者\n15:00"));
     }
 };

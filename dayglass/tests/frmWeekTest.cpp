@@ -46,8 +46,8 @@ private:
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    QWidget *page(const char *name) const {
-        return m_window->findChild<QWidget *>(QString::fromLatin1(name));
+    template <typename Child = QWidget> Child *child(const char *name) const {
+        return m_window->findChild<Child *>(QString::fromLatin1(name));
     }
     QPushButton *tab(int index) const {
         return m_window->findChild<QPushButton *>(QStringLiteral("CMD_Timer_%1").arg(index));
@@ -68,9 +68,6 @@ private:
         for (const QWidget *widget : m_window->findChildren<QWidget *>())
             QVERIFY2(!widget->style()->inherits("QStyleSheetStyle"),
                      qPrintable(widget->objectName()));
-    }
-    std::string savedPage() const {
-        return iniFileAt(dataFile().string()).GetDataStr("EntSS", "Inf");
     }
 
     // Closes each message about Data.ini that comes up, counting it.
@@ -96,11 +93,11 @@ private slots:
         QCOMPARE(m_window->size(), QSize(190, 272));
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(m_window->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(page("FRM_Timer")->isVisible());
-        QVERIFY(!page("FRM_Calendar")->isVisible());
+        QVERIFY(child("FRM_Timer")->isVisible());
+        QVERIFY(!child("FRM_Calendar")->isVisible());
         QVERIFY(tab(0)->isChecked());
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
-        auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer"));
+        auto *timer = child<QTimer>("Timer");
         QCOMPARE(timer->interval(), 100);
         QVERIFY(timer->isActive());
         verifyNoStyleSheet();
@@ -109,12 +106,12 @@ private slots:
     void savedCalendarPageOpensOnTodayWithTheFocus() {
         savePage(" 1");
         open();
-        QVERIFY(page("FRM_Calendar")->isVisible());
-        QVERIFY(!page("FRM_Timer")->isVisible());
+        QVERIFY(child("FRM_Calendar")->isVisible());
+        QVERIFY(!child("FRM_Timer")->isVisible());
         QVERIFY(tab(1)->isChecked());
         QCOMPARE(selectedCell(), cell(todaysCell));
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), cell(todaysCell), 1000);
-        QCOMPARE(savedPage(), "1");
+        QCOMPARE(iniFileAt(dataFile().string()).GetDataStr("EntSS", "Inf"), "1");
         verifyNoStyleSheet();
     }
 
@@ -123,7 +120,7 @@ private slots:
         for (const char *value : {"5", "-3", "x", "0", "\"0\""}) {
             savePage(value);
             open();
-            QVERIFY(page("FRM_Timer")->isVisible());
+            QVERIFY(child("FRM_Timer")->isVisible());
             QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
         }
     }
@@ -131,7 +128,7 @@ private slots:
     void switchingPagesSelectsTodayOnceThenKeepsTheSelection() {
         open();
         QTest::mouseClick(tab(1), Qt::LeftButton);
-        QVERIFY(page("FRM_Calendar")->isVisible());
+        QVERIFY(child("FRM_Calendar")->isVisible());
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 1\r\n");
         QCOMPARE(selectedCell(), cell(todaysCell));
         m_window->Timer_Timer();
@@ -139,7 +136,7 @@ private slots:
 
         QTest::mouseClick(cell(QStringLiteral("chkDays_25")), Qt::LeftButton);
         QTest::mouseClick(tab(0), Qt::LeftButton);
-        QVERIFY(page("FRM_Timer")->isVisible());
+        QVERIFY(child("FRM_Timer")->isVisible());
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
 
         QTest::mouseClick(tab(1), Qt::LeftButton);
@@ -170,8 +167,7 @@ private slots:
         open();
         m_now += 1s;
         QTest::mouseClick(tab(1), Qt::LeftButton);
-        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblDate"))->text(),
-                 QStringLiteral("2005  /  10"));
+        QCOMPARE(child<QLabel>("lblDate")->text(), QStringLiteral("2005  /  10"));
         QCOMPARE(selectedCell(), cell(QStringLiteral("chkDays_7")));
     }
 
@@ -218,7 +214,7 @@ private slots:
         whenModalShown(countAndClose, 1000);
         open();
         QCOMPARE(messages, 1);
-        QVERIFY(page("FRM_Timer")->isVisible());
+        QVERIFY(child("FRM_Timer")->isVisible());
         whenModalShown(countAndClose, 1000);
         m_window->Timer_Timer();
         QTest::mouseClick(tab(1), Qt::LeftButton);
@@ -240,16 +236,14 @@ private slots:
             QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
                               Qt::LeftButton);
         });
-        QTest::mouseClick(page("Setting"), Qt::LeftButton);
-        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("ETime"))->text(),
-                 QStringLiteral("2010/12/30"));
+        QTest::mouseClick(child("Setting"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>("ETime")->text(), QStringLiteral("2010/12/30"));
         // The end told is the new one, at the tick that reaches it, even on a
         // clock that moves on between two readings.
         m_now = local_days{2010y / December / 30} + 18h - 1s;
         m_stepPerReading = 1s;
         m_window->Timer_Timer();
-        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("L_Second"))->text(),
-                 QStringLiteral("1"));
+        QCOMPARE(child<QLabel>("L_Second")->text(), QStringLiteral("1"));
         QCOMPARE(ended.count(), 0);
         m_window->Timer_Timer();
         QCOMPARE(ended.count(), 1);

@@ -4,7 +4,6 @@
 #include "QtPaths.h"
 #include "TemporaryFolder.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,9 +13,6 @@ namespace {
 
 const char *const fieldNames[] = {"SYear", "SMonth", "SDay", "SHour", "SMinute", "SSecond",
                                   "EYear", "EMonth", "EDay", "EHour", "EMinute", "ESecond"};
-
-const QColor white(255, 255, 255);
-const QColor red(255, 0, 0);
 
 const std::string storedPeriod = "[Start]\r\nYear=2006\r\nMonth=03\r\nDay=5\r\nHour=9\r\n"
                                  "Minute=0\r\nSecond=00\r\n[End]\r\nYear=2007\r\nMonth=3\r\n"
@@ -84,9 +80,9 @@ private slots:
         QVERIFY(m_dialog->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(m_dialog->size(), QSize(353, 160));
         QCOMPARE(QApplication::focusWidget(), field("SYear"));
-        QCOMPARE(background("SYear"), red);
+        QCOMPARE(background("SYear"), Qt::red);
         QCOMPARE(field("SYear")->selectedText(), QStringLiteral("2006"));
-        QCOMPARE(background("SMonth"), white);
+        QCOMPARE(background("SMonth"), Qt::white);
     }
 
     // The limits are on typing: a text stored by hand shows whole, saves as
@@ -139,17 +135,17 @@ private slots:
         field("SSecond")->setFocus();
         QTest::keyClick(field("SSecond"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), field("EYear"));
-        QCOMPARE(background("SSecond"), white);
-        QCOMPARE(background("EYear"), red);
+        QCOMPARE(background("SSecond"), Qt::white);
+        QCOMPARE(background("EYear"), Qt::red);
         QCOMPARE(field("EYear")->selectedText(), QStringLiteral("2007"));
         int redFields = 0;
         for (const char *name : fieldNames)
-            redFields += background(name) == red;
+            redFields += background(name) == Qt::red;
         QCOMPARE(redFields, 1);
 
         field("EDay")->clear();
         field("EDay")->setFocus();
-        QCOMPARE(background("EDay"), red);
+        QCOMPARE(background("EDay"), Qt::red);
         QCOMPARE(field("EDay")->selectedText(), QString());
         QTest::keyClick(field("EDay"), Qt::Key_7);
         QCOMPARE(field("EDay")->text(), QStringLiteral("7"));

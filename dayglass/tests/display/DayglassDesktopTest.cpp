@@ -8,13 +8,11 @@
 #include "frmCSet.h"
 #include "frmSet.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
 #include <sys/mount.h>
-#include <unistd.h>
 
 using namespace std::chrono;
 

@@ -14,9 +14,6 @@ namespace {
 const LocalSeconds periodStart = local_days{2005y / October / 10} + 9h;
 const LocalSeconds periodEnd = local_days{2006y / December / 30} + 18h;
 
-const QColor white(255, 255, 255);
-const QColor red(255, 0, 0);
-
 const char *const unitNames[] = {"L_Year", "L_Month",  "L_Week",  "L_Day",
                                  "L_Hour", "L_Minute", "L_Second"};
 
@@ -147,8 +144,8 @@ private slots:
         QVERIFY(unitLabel(7)->isVisible());
         QVERIFY(unitLabel(0)->isVisible());
         QCOMPARE(label("L_Second")->text(), QStringLiteral("30"));
-        QCOMPARE(textColour("L_Second"), white);
-        QCOMPARE(textColour("tLabel_7"), white);
+        QCOMPARE(textColour("L_Second"), Qt::white);
+        QCOMPARE(textColour("tLabel_7"), Qt::white);
     }
 
     void endSecondTurnsThePageRed() {
@@ -156,12 +153,12 @@ private slots:
         QCOMPARE(unitTexts(), QStringLiteral("0 0 0 0 0 0 0"));
         for (const char *name : unitNames) {
             QVERIFY(label(name)->isVisible());
-            QCOMPARE(textColour(name), red);
+            QCOMPARE(textColour(name), Qt::red);
         }
         for (const char *name : {"STime", "ETime", "STimeT", "ETimeT", "FullLabel", "tLabel_0"})
-            QCOMPARE(textColour(name), red);
+            QCOMPARE(textColour(name), Qt::red);
         QVERIFY(!bar()->isVisible());
-        QCOMPARE(barColour(), red);
+        QCOMPARE(barColour(), Qt::red);
     }
 
     void overrunCountsNegativeAndFillsTheBar() {
@@ -171,11 +168,11 @@ private slots:
 
         tickAt(periodEnd + (periodEnd - periodStart) / 2);
         QCOMPARE(bar()->height(), 113);
-        QCOMPARE(barColour(), red);
+        QCOMPARE(barColour(), Qt::red);
 
         tickAt(periodEnd + (periodEnd - periodStart) * 3);
         QCOMPARE(bar()->geometry(), QRect(2, 2, 22, 225));
-        QCOMPARE(barColour(), red);
+        QCOMPARE(barColour(), Qt::red);
     }
 
     void beforeTheStartTheBarIsFullAndBlue() {
@@ -190,11 +187,11 @@ private slots:
 
     void aNewPeriodTurnsAnEndedPageBackToWhite() {
         tickAt(periodEnd + 1s);
-        QCOMPARE(textColour("L_Second"), red);
+        QCOMPARE(textColour("L_Second"), Qt::red);
         storePeriod(periodEnd, periodEnd + days{2});
         m_page->LoadPeriod();
         tickAt(periodEnd + days{1});
-        QCOMPARE(textColour("L_Second"), white);
+        QCOMPARE(textColour("L_Second"), Qt::white);
         QCOMPARE(barColour(), QColor(0, 255, 0));
         QCOMPARE(bar()->height(), 113);
     }
@@ -205,7 +202,7 @@ private slots:
         tickAt(periodEnd);
         QCOMPARE(label("STime")->text(), QString());
         QCOMPARE(unitTexts(), QStringLiteral("0 0 0 0 0 0 0"));
-        QCOMPARE(textColour("L_Day"), white);
+        QCOMPARE(textColour("L_Day"), Qt::white);
         QVERIFY(!bar()->isVisible());
 
         storePeriod(periodEnd, periodEnd);
@@ -213,7 +210,7 @@ private slots:
         tickAt(periodEnd - 5s);
         QCOMPARE(bar()->height(), 225);
         tickAt(periodEnd + 5s);
-        QCOMPARE(textColour("L_Second"), red);
+        QCOMPARE(textColour("L_Second"), Qt::red);
         QCOMPARE(bar()->height(), 225);
     }
 };
