@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QTest>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -31,21 +30,18 @@ long long statusKilobytes(qint64 pid, const std::string &key) {
     return -1;
 }
 
-// The processor time the process has used, in clock ticks.
+// The processor time the process has used, in clock ticks: its user and its
+// system time, the 14th and 15th fields of its stat line, counted from the
+// third, which follows the program's name.
 long long cpuTicks(qint64 pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), {});
     std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
+    std::string skipped;
+    for (int index = 3; index < 14; ++index)
+        fields >> skipped;
     long long user = 0, system = 0;
-    for (int index = 3; fields >> field; ++index) {
-        if (index == 14)
-            user = std::stoll(field);
-        if (index == 15) {
-            system = std::stoll(field);
-            break;
-        }
-    }
+    fields >> user >> system;
     return user + system;
 }
 
@@ -196,8 +192,6 @@ private slots:
         TemporaryFolder folder;
         QImage(64, 48, QImage::Format_RGB32)
             .save(QString::fromStdString((folder / "back.png").string()));
-        QImage(1, 1, QImage::Format_RGB32)
-            .save(QString::fromStdString((folder / "dot.png").string()));
         writeBytes(folder / "readme.txt", "Read me.\n");
         hostileMedia[medium].write(folder.path());
         const Run run = runUntilIdle(folder.path());
