@@ -56,9 +56,9 @@ const HostileAutorun hostileFiles[] = {
      LoadProblem::WindowTooLarge},
     {"TargetsAndPicturesOffTheMedium",
      [] {
-         return std::string("[MainForm]\r\nBackground=..\\..\\etc\\passwd\r\n[BtmMax]\r\nNum=2\r\n"
-                            "[Btn1]\r\nExeFile=..\\..\\elsewhere\\x.sh\r\nDefaultBtn=a.png\r\n"
-                            "[Btn2]\r\nExeFile=D:\\..\\..\\x.sh\r\nDefaultBtn=a.png\r\n");
+         return "[MainForm]\r\nBackground=..\\..\\etc\\passwd\r\n[BtmMax]\r\nNum=2\r\n"
+                "[Btn1]\r\nExeFile=..\\..\\elsewhere\\x.sh\r\nDefaultBtn=a.png\r\n"
+                "[Btn2]\r\nExeFile=D:\\..\\..\\x.sh\r\nDefaultBtn=a.png\r\n"s;
      },
      3u},
 };

@@ -113,16 +113,15 @@ private slots:
         QFETCH(int, problem);
         TemporaryFolder medium;
         const std::filesystem::path path = medium / "picture.png";
-        writeBytes(path, content);
-        if (QByteArrayView(QTest::currentDataTag()) == "folder") {
-            std::filesystem::remove(path);
+        const QByteArrayView tag(QTest::currentDataTag());
+        if (tag == "folder")
             std::filesystem::create_directory(path);
-        } else if (QByteArrayView(QTest::currentDataTag()) == "pipe") {
-            std::filesystem::remove(path);
+        else if (tag == "pipe")
             QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
-        } else if (problem == int(LoadProblem::PictureTooLarge)) {
+        else
+            writeBytes(path, content);
+        if (problem == int(LoadProblem::PictureTooLarge))
             std::filesystem::resize_file(path, (64u << 20) + 1);
-        }
         PictureStore pictures(medium.path());
         const auto picture = pictures.picture(path.string());
         QVERIFY(!picture);
