@@ -45,14 +45,14 @@ long long cpuTicks(qint64 pid) {
     return user + system;
 }
 
-QByteArray flatPicture(int side, const char *format) {
+std::string flatPng(int side) {
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
 }
 
 // A menu of `count` launch buttons; button k shows `picture` with k in place
@@ -86,17 +86,17 @@ const struct HostileMedium {
 } hostileMedia[] = {
     {"one 5700 x 5700 picture on 40 buttons",
      [](const fs::path &folder) {
-         writeBytes(folder / "huge.png", flatPicture(hugeSide, "PNG").toStdString());
+         writeBytes(folder / "huge.png", flatPng(hugeSide));
          writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "huge.png"));
      }},
     {"40 pictures of 5700 x 5700",
      [](const fs::path &folder) {
-         writeCopies(folder, "huge", flatPicture(hugeSide, "PNG").toStdString());
+         writeCopies(folder, "huge", flatPng(hugeSide));
          writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "huge#"));
      }},
     {"40 ICOs that claim one pixel and hold 5000 x 5000",
      [](const fs::path &folder) {
-         writeCopies(folder, "icon", iconHolding(flatPicture(5000, "PNG").toStdString()));
+         writeCopies(folder, "icon", iconHolding(flatPng(5000)));
          writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "icon#"));
      }},
     {"a progressive JPEG of 300 scans and 5600 x 5600 as background and hover picture",
@@ -109,10 +109,8 @@ const struct HostileMedium {
     // Each text just below the 8 MB that the decoder inflates at most.
     {"a PNG of one pixel with 200 compressed texts of 7.9 MB each",
      [](const fs::path &folder) {
-         const QByteArray bomb = qCompress(QByteArray(7900000, 'a'), 9).mid(4);
-         writeBytes(
-             folder / "texts.png",
-             pngWithCompressedTexts(flatPicture(1, "PNG").toStdString(), bomb.toStdString(), 200));
+         const std::string bomb = qCompress(QByteArray(7900000, 'a'), 9).mid(4).toStdString();
+         writeBytes(folder / "texts.png", pngWithCompressedTexts(flatPng(1), bomb, 200));
          writeBytes(folder / "Autorun.inf", menu(640, 1, "texts.png"));
      }},
     {"a GIF of one pixel whose 1 MB of codes repeat its longest string",
@@ -131,7 +129,7 @@ const struct HostileMedium {
      }},
     {"30000 buttons of 1 x 1",
      [](const fs::path &folder) {
-         writeBytes(folder / "dot.png", flatPicture(1, "PNG").toStdString());
+         writeBytes(folder / "dot.png", flatPng(1));
          writeBytes(folder / "Autorun.inf", menu(640, 30000, "dot.png"));
      }},
 };
