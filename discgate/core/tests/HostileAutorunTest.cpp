@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 namespace {
 
@@ -38,33 +39,26 @@ const HostileAutorun hostileFiles[] = {
     {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, 1u},
     {"OneLineOfOneMegabyte",
      [] { return "[MainForm]\r\nBackground=" + std::string(oneMegabyte, 'x'); }, 1u},
-    {"NulBytes",
-     [] {
-         return bytesOf("[BtmMax]\r\nNum=1\0"
-                        "5\r\n[Btn1]\r\n");
-     },
+    {"NulBytes", [] { return bytesOf("[BtmMax]\r\nNum=1\0005\r\n[Btn1]\r\n"); }, 2u},
+    {"InvalidShiftJis", [] { return "[CloseBtn]\r\nMessage=\x81\x20\xFF\r\n"s; }, 1u},
+    {"Utf8WithoutByteOrderMark", [] { return "[BtmMax]\r\nNum=1\r\n[Btn1]\r\nTitle=起動\r\n"s; },
      2u},
-    {"InvalidShiftJis", [] { return std::string("[CloseBtn]\r\nMessage=\x81\x20\xFF\r\n"); }, 1u},
-    {"Utf8WithoutByteOrderMark",
-     [] { return std::string("[BtmMax]\r\nNum=1\r\n[Btn1]\r\nTitle=起動\r\n"); }, 2u},
     {"NumOfMaximumInteger",
-     [] { return std::string("[BtmMax]\r\nNum=2147483647\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"); },
+     [] { return "[BtmMax]\r\nNum=2147483647\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"s; },
      LoadProblem::TooManyButtons},
-    {"NumOf1001",
-     [] { return std::string("[BtmMax]\r\nNum=1001\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"); },
+    {"NumOf1001", [] { return "[BtmMax]\r\nNum=1001\r\n[Btn1]\r\nDefaultBtn=a.png\r\n"s; },
      LoadProblem::TooManyButtons},
     {"NumOf1000WithAHundredButtons", manyButtons, 102u},
-    {"NumOfMinusFive", [] { return std::string("[BtmMax]\r\nNum=-5\r\n[Btn1]\r\n"); }, 1u},
-    {"WidthOfTwoHundredMillion", [] { return std::string("[MainForm]\r\nWidth=200000000\r\n"); },
+    {"NumOfMinusFive", [] { return "[BtmMax]\r\nNum=-5\r\n[Btn1]\r\n"s; }, 1u},
+    {"WidthOfTwoHundredMillion", [] { return "[MainForm]\r\nWidth=200000000\r\n"s; },
      LoadProblem::Overflow},
-    {"WindowOf32767Pixels",
-     [] { return std::string("[MainForm]\r\nWidth=32767\r\nHeight=32767\r\n"); },
+    {"WindowOf32767Pixels", [] { return "[MainForm]\r\nWidth=32767\r\nHeight=32767\r\n"s; },
      LoadProblem::WindowTooLarge},
     {"TargetsAndPicturesOffTheMedium",
      [] {
-         return std::string("[MainForm]\r\nBackground=..\\..\\etc\\passwd\r\n[BtmMax]\r\nNum=2\r\n"
-                            "[Btn1]\r\nExeFile=..\\..\\elsewhere\\x.sh\r\nDefaultBtn=a.png\r\n"
-                            "[Btn2]\r\nExeFile=D:\\..\\..\\x.sh\r\nDefaultBtn=a.png\r\n");
+         return "[MainForm]\r\nBackground=..\\..\\etc\\passwd\r\n[BtmMax]\r\nNum=2\r\n"
+                "[Btn1]\r\nExeFile=..\\..\\elsewhere\\x.sh\r\nDefaultBtn=a.png\r\n"
+                "[Btn2]\r\nExeFile=D:\\..\\..\\x.sh\r\nDefaultBtn=a.png\r\n"s;
      },
      3u},
 };

@@ -10,10 +10,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void makeExecutable(const fs::path &path) {
-    fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
-}
-
 LaunchDecision decision(const std::string &target, const fs::path &root = "/") {
     return decideLaunch(target, root);
 }
@@ -68,10 +64,7 @@ TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
         bool executable;
         LaunchKind kind;
     } rows[] = {
-        {"tool",
-         "\x7F"
-         "ELF\x02\x01",
-         true, LaunchKind::RunProgram},
+        {"tool", "\177ELF\2\1", true, LaunchKind::RunProgram},
         {"start.sh", "#!/bin/sh\necho\n", true, LaunchKind::RunProgram},
         {"a b 'c' \"d\"; $(rm -rf x) `id`\nz", "#!/bin/sh\n", true, LaunchKind::RunProgram},
         {"readme.txt", "text that a FAT medium marks executable", true, LaunchKind::OpenFile},
@@ -88,20 +81,18 @@ TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
         const fs::path path = medium / row.name;
         writeBytes(path, row.content);
         if (row.executable)
-            makeExecutable(path);
+            fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
         EXPECT_EQ(decision(path.string(), medium.path()),
                   LaunchDecision(LaunchAction{row.kind, path.string()}))
             << row.name;
     }
     // A pipe is looked at without waiting for a writer.
     ASSERT_EQ(::mkfifo((medium / "pipe").c_str(), 0700), 0);
-    EXPECT_EQ(decision((medium / "pipe").string(), medium.path()),
-              LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "pipe").string()}));
     fs::create_directory(medium / "folder");
-    EXPECT_EQ(decision((medium / "folder").string(), medium.path()),
-              LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "folder").string()}));
-    EXPECT_EQ(decision((medium / "missing").string(), medium.path()),
-              LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / "missing").string()}));
+    for (const char *name : {"pipe", "folder", "missing"})
+        EXPECT_EQ(decision((medium / name).string(), medium.path()),
+                  LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / name).string()}))
+            << name;
 }
 
 TEST(LaunchTargetTest, RelativeNamesBecomeAbsoluteSoThatNoSearchPathIsUsed) {

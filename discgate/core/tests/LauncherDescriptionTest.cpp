@@ -1,9 +1,7 @@
 #include "LauncherDescription.h"
 
-#include "HostileInput.h"
 #include "TemporaryFolder.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -162,44 +160,32 @@ TEST_F(LauncherDescriptionTest, FindsFilesWhoseNamesDifferInLetterCase) {
     EXPECT_EQ(read().backgroundPath, (m_folder / "PICS" / "BACK.PNG").string());
 }
 
-TEST_F(LauncherDescriptionTest, ReportsSizesAndPositionsThatOverflowInTwips) {
+// Sizes and positions that overflow in twips, and windows larger than any
+// screen, are refused with the key that says so.
+TEST_F(LauncherDescriptionTest, RefusesSizesThatOverflowInTwipsOrExceedAnyScreen) {
+    const LoadProblem tooLarge = LoadProblem::WindowTooLarge;
     const struct {
         std::string text;
-        std::optional<std::string> overflow;
+        std::string refusedKey; // none: the file is read
+        LoadProblem problem = LoadProblem::Overflow;
     } rows[] = {
-        {"[MainForm]\r\nWidth=-143165576\r\nHeight=-143165576\r\n", std::nullopt},
+        {"[MainForm]\r\nWidth=-143165576\r\nHeight=-143165576\r\n", ""},
         {"[MainForm]\r\nWidth=143165577\r\n", "[MainForm] Width=143165577"},
         {"[MainForm]\r\nHeight=-143165577\r\n", "[MainForm] Height=-143165577"},
         {"[OpenPosition]\r\nX=Center\r\nY=99999999999\r\n", "[OpenPosition] Y=2147483647"},
         {"[OpenPosition]\r\nX=200000000\r\nY=300000000\r\n", "[OpenPosition] X=200000000"},
-        {"[CloseBtn]\r\nX=200000000\r\n", std::nullopt}, // button positions stay in pixels
+        {"[CloseBtn]\r\nX=200000000\r\n", ""}, // button positions stay in pixels
+        {"[MainForm]\r\nWidth=16384\r\nHeight=16384\r\n", ""},
+        {"[MainForm]\r\nWidth=16385\r\nHeight=10\r\n", "[MainForm] Width=16385", tooLarge},
+        {"[MainForm]\r\nWidth=32767\r\nHeight=32767\r\n", "[MainForm] Width=32767", tooLarge},
+        {"[MainForm]\r\nWidth=10\r\nHeight=143165576\r\n", "[MainForm] Height=143165576", tooLarge},
     };
     for (const auto &row : rows) {
         writeDescription(row.text);
         std::optional<LoadError> expected;
-        if (row.overflow)
-            expected = LoadError{LoadProblem::Overflow, onMedium("Autorun.inf"), *row.overflow};
+        if (!row.refusedKey.empty())
+            expected = LoadError{row.problem, onMedium("Autorun.inf"), row.refusedKey};
         EXPECT_EQ(error(), expected) << row.text;
-    }
-}
-
-TEST_F(LauncherDescriptionTest, RefusesWindowsLargerThanAnyScreen) {
-    const struct {
-        std::string size;
-        std::string tooLarge;
-    } rows[] = {
-        {"Width=16384\r\nHeight=16384", ""},
-        {"Width=16385\r\nHeight=10", "[MainForm] Width=16385"},
-        {"Width=32767\r\nHeight=32767", "[MainForm] Width=32767"},
-        {"Width=10\r\nHeight=143165576", "[MainForm] Height=143165576"},
-    };
-    for (const auto &row : rows) {
-        writeDescription("[MainForm]\r\n" + row.size + "\r\n");
-        std::optional<LoadError> expected;
-        if (!row.tooLarge.empty())
-            expected =
-                LoadError{LoadProblem::WindowTooLarge, onMedium("Autorun.inf"), row.tooLarge};
-        EXPECT_EQ(error(), expected) << row.size;
     }
 }
 

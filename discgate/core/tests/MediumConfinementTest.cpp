@@ -44,15 +44,16 @@ protected:
     TemporaryFolder m_folder;
     const fs::path m_medium = m_folder / "medium";
     const fs::path m_outside = m_folder / "elsewhere";
+    const std::string m_setup = (m_medium / "setup.sh").string();
+    const std::string m_pdf = (m_medium / "docs" / "a.pdf").string();
+    const LaunchDecision m_offMedium = Failure{LaunchRefusal::OffMedium};
 };
 
 TEST_F(MediumConfinementTest, ParentFoldersCannotLeaveTheMedium) {
-    EXPECT_EQ(clickOn("..\\elsewhere\\x.sh"), LaunchDecision(Failure{LaunchRefusal::OffMedium}));
-    EXPECT_EQ(clickOn("docs\\..\\..\\..\\..\\..\\bin\\sh"),
-              LaunchDecision(Failure{LaunchRefusal::OffMedium}));
-    EXPECT_EQ(
-        clickOn("docs\\..\\setup.sh"),
-        LaunchDecision(LaunchAction{LaunchKind::RunProgram, (m_medium / "setup.sh").string()}));
+    EXPECT_EQ(clickOn("..\\elsewhere\\x.sh"), m_offMedium);
+    EXPECT_EQ(clickOn("docs\\..\\..\\..\\..\\..\\bin\\sh"), m_offMedium);
+    EXPECT_EQ(clickOn("docs\\..\\setup.sh"),
+              LaunchDecision(LaunchAction{LaunchKind::RunProgram, m_setup}));
     EXPECT_FALSE(realPathOnMedium(m_medium / "../elsewhere/x.sh", m_medium));
     EXPECT_FALSE(realPathOnMedium(m_medium / "missing/../../elsewhere", m_medium));
 }
@@ -61,51 +62,44 @@ TEST_F(MediumConfinementTest, LinksAreFollowedAndMustStayOnTheMedium) {
     fs::create_symlink(m_outside / "x.sh", m_medium / "start.sh");
     fs::create_directory_symlink(m_outside, m_medium / "tools");
     fs::create_symlink("docs/a.pdf", m_medium / "manual.pdf");
-    EXPECT_EQ(clickOn("start.sh"), LaunchDecision(Failure{LaunchRefusal::OffMedium}));
-    EXPECT_EQ(clickOn("tools\\x.sh"), LaunchDecision(Failure{LaunchRefusal::OffMedium}));
+    EXPECT_EQ(clickOn("start.sh"), m_offMedium);
+    EXPECT_EQ(clickOn("tools\\x.sh"), m_offMedium);
     // A link inside the medium opens what it points to.
-    EXPECT_EQ(
-        clickOn("manual.pdf"),
-        LaunchDecision(LaunchAction{LaunchKind::OpenFile, (m_medium / "docs/a.pdf").string()}));
+    EXPECT_EQ(clickOn("manual.pdf"), LaunchDecision(LaunchAction{LaunchKind::OpenFile, m_pdf}));
     EXPECT_FALSE(realPathOnMedium(m_medium / "tools" / "x.sh", m_medium));
 }
 
 TEST_F(MediumConfinementTest, DrivePathsNameTheMediumItself) {
-    const std::string setup = (m_medium / "setup.sh").string();
-    const std::string pdf = (m_medium / "docs" / "a.pdf").string();
     const struct {
         std::string value;
         LaunchAction action;
     } rows[] = {
-        {"D:\\setup.sh", {LaunchKind::RunProgram, setup}},
-        {"q:/setup.sh", {LaunchKind::RunProgram, setup}},
-        {"E:\\DOCS\\A.PDF", {LaunchKind::OpenFile, pdf}},
-        {"E:docs\\a.pdf", {LaunchKind::OpenFile, pdf}},
+        {"D:\\setup.sh", {LaunchKind::RunProgram, m_setup}},
+        {"q:/setup.sh", {LaunchKind::RunProgram, m_setup}},
+        {"E:\\DOCS\\A.PDF", {LaunchKind::OpenFile, m_pdf}},
+        {"E:docs\\a.pdf", {LaunchKind::OpenFile, m_pdf}},
         {"D:\\", {LaunchKind::OpenFile, m_medium.string()}},
     };
     for (const auto &row : rows)
         EXPECT_EQ(clickOn(row.value), LaunchDecision(row.action)) << row.value;
-    EXPECT_EQ(clickOn("D:\\..\\elsewhere\\x.sh"),
-              LaunchDecision(Failure{LaunchRefusal::OffMedium}));
+    EXPECT_EQ(clickOn("D:\\..\\elsewhere\\x.sh"), m_offMedium);
 }
 
 TEST_F(MediumConfinementTest, FileAddressesArePathsOnTheMedium) {
-    const std::string setup = (m_medium / "setup.sh").string();
-    const std::string pdf = (m_medium / "docs" / "a.pdf").string();
     const struct {
         std::string value;
         LaunchDecision decision;
     } rows[] = {
         // Relative to the medium, whatever the current folder is.
-        {"file:setup.sh", LaunchAction{LaunchKind::RunProgram, setup}},
-        {"file:DOCS/A%2Epdf", LaunchAction{LaunchKind::OpenFile, pdf}},
-        {"file:///D:/setup.sh", LaunchAction{LaunchKind::RunProgram, setup}},
-        {"file://" + setup, LaunchAction{LaunchKind::RunProgram, setup}},
-        {"FILE://localhost" + pdf, LaunchAction{LaunchKind::OpenFile, pdf}},
-        {"file:///etc/passwd", Failure{LaunchRefusal::OffMedium}},
-        {"file:" + (m_outside / "x.sh").string(), Failure{LaunchRefusal::OffMedium}},
+        {"file:setup.sh", LaunchAction{LaunchKind::RunProgram, m_setup}},
+        {"file:DOCS/A%2Epdf", LaunchAction{LaunchKind::OpenFile, m_pdf}},
+        {"file:///D:/setup.sh", LaunchAction{LaunchKind::RunProgram, m_setup}},
+        {"file://" + m_setup, LaunchAction{LaunchKind::RunProgram, m_setup}},
+        {"FILE://localhost" + m_pdf, LaunchAction{LaunchKind::OpenFile, m_pdf}},
+        {"file:///etc/passwd", m_offMedium},
+        {"file:" + (m_outside / "x.sh").string(), m_offMedium},
         {"file:..%2F..%2Fx.sh", Failure{LaunchRefusal::AddressScheme}},
-        {"file:../elsewhere/x.sh", Failure{LaunchRefusal::OffMedium}},
+        {"file:../elsewhere/x.sh", m_offMedium},
     };
     for (const auto &row : rows)
         EXPECT_EQ(clickOn(row.value), row.decision) << row.value;
@@ -171,7 +165,7 @@ TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
     const LaunchDecision refused = Failure{LaunchRefusal::ProgramOnNoexecMedium};
     for (const char *name : {"menu.desktop", "readme.txt", "SETUP.EXE", "install"})
         EXPECT_EQ(clickOn(name), refused) << name;
-    EXPECT_EQ(clickOn("file://" + (m_medium / "setup.sh").string()), refused);
+    EXPECT_EQ(clickOn("file://" + m_setup), refused);
     const LaunchDecision program = clickOn("setup.sh");
     const LaunchDecision document = clickOn("docs\\a.pdf");
     // A medium that stays busy is a descriptor left open; it is detached so
@@ -181,8 +175,7 @@ TEST_F(MediumConfinementTest, ProgramsOnANoexecMediumAreRefused) {
         ::umount2(m_medium.c_str(), MNT_DETACH);
     EXPECT_TRUE(unmounted) << std::strerror(errno);
     EXPECT_EQ(program, LaunchDecision(Failure{LaunchRefusal::ProgramOnNoexecMedium}));
-    EXPECT_EQ(document, LaunchDecision(LaunchAction{LaunchKind::OpenFile,
-                                                    (m_medium / "docs" / "a.pdf").string()}));
+    EXPECT_EQ(document, LaunchDecision(LaunchAction{LaunchKind::OpenFile, m_pdf}));
 }
 
 } // namespace

@@ -6,9 +6,7 @@
 
 Q_DECLARE_METATYPE(LaunchAction)
 
-namespace {
 constexpr int started = -1;
-}
 
 // The real opener on a desktop without a single application: every XDG folder
 // of the test points at an empty one, so GIO finds no handler for anything.
@@ -38,9 +36,7 @@ private slots:
         row("gone.pdf", LaunchKind::OpenFile, "", started, 0);
         row("SETUP.EXE", LaunchKind::OpenFile, "?", int(OpenProblem::WindowsProgram));
         row("install", LaunchKind::OpenFile, "MZ\x90", int(OpenProblem::WindowsProgram));
-        row("broken", LaunchKind::RunProgram,
-            "\x7F"
-            "ELF, nothing that runs",
+        row("broken", LaunchKind::RunProgram, "\177ELF, nothing that runs",
             int(OpenProblem::System));
         row("start.sh", LaunchKind::RunProgram, "#!/bin/sh\n", started);
         QTest::newRow("address") << LaunchAction{LaunchKind::OpenUrl, "https://example.com/a b"}

@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QTest>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -31,32 +30,29 @@ long long statusKilobytes(qint64 pid, const std::string &key) {
     return -1;
 }
 
-// The processor time the process has used, in clock ticks.
+// The processor time the process has used, in clock ticks: its user and its
+// system time, the 14th and 15th fields of its stat line, counted from the
+// third, which follows the program's name.
 long long cpuTicks(qint64 pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), {});
     std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
+    std::string skipped;
+    for (int index = 3; index < 14; ++index)
+        fields >> skipped;
     long long user = 0, system = 0;
-    for (int index = 3; fields >> field; ++index) {
-        if (index == 14)
-            user = std::stoll(field);
-        if (index == 15) {
-            system = std::stoll(field);
-            break;
-        }
-    }
+    fields >> user >> system;
     return user + system;
 }
 
-QByteArray flatPicture(int side, const char *format) {
+std::string flatPng(int side) {
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
 }
 
 // A menu of `count` launch buttons; button k shows `picture` with k in place
@@ -90,17 +86,17 @@ const struct HostileMedium {
 } hostileMedia[] = {
     {"one 5700 x 5700 picture on 40 buttons",
      [](const fs::path &folder) {
-         writeBytes(folder / "huge.png", flatPicture(hugeSide, "PNG").toStdString());
+         writeBytes(folder / "huge.png", flatPng(hugeSide));
          writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "huge.png"));
      }},
     {"40 pictures of 5700 x 5700",
      [](const fs::path &folder) {
-         writeCopies(folder, "huge", flatPicture(hugeSide, "PNG").toStdString());
+         writeCopies(folder, "huge", flatPng(hugeSide));
          writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "huge#"));
      }},
     {"40 ICOs that claim one pixel and hold 5000 x 5000",
      [](const fs::path &folder) {
-         writeCopies(folder, "icon", iconHolding(flatPicture(5000, "PNG").toStdString()));
+         writeCopies(folder, "icon", iconHolding(flatPng(5000)));
          writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "icon#"));
      }},
     {"a progressive JPEG of 300 scans and 5600 x 5600 as background and hover picture",
@@ -113,10 +109,8 @@ const struct HostileMedium {
     // Each text just below the 8 MB that the decoder inflates at most.
     {"a PNG of one pixel with 200 compressed texts of 7.9 MB each",
      [](const fs::path &folder) {
-         const QByteArray bomb = qCompress(QByteArray(7900000, 'a'), 9).mid(4);
-         writeBytes(
-             folder / "texts.png",
-             pngWithCompressedTexts(flatPicture(1, "PNG").toStdString(), bomb.toStdString(), 200));
+         const std::string bomb = qCompress(QByteArray(7900000, 'a'), 9).mid(4).toStdString();
+         writeBytes(folder / "texts.png", pngWithCompressedTexts(flatPng(1), bomb, 200));
          writeBytes(folder / "Autorun.inf", menu(640, 1, "texts.png"));
      }},
     {"a GIF of one pixel whose 1 MB of codes repeat its longest string",
@@ -135,7 +129,7 @@ const struct HostileMedium {
      }},
     {"30000 buttons of 1 x 1",
      [](const fs::path &folder) {
-         writeBytes(folder / "dot.png", flatPicture(1, "PNG").toStdString());
+         writeBytes(folder / "dot.png", flatPng(1));
          writeBytes(folder / "Autorun.inf", menu(640, 30000, "dot.png"));
      }},
 };
@@ -196,8 +190,6 @@ private slots:
         TemporaryFolder folder;
         QImage(64, 48, QImage::Format_RGB32)
             .save(QString::fromStdString((folder / "back.png").string()));
-        QImage(1, 1, QImage::Format_RGB32)
-            .save(QString::fromStdString((folder / "dot.png").string()));
         writeBytes(folder / "readme.txt", "Read me.\n");
         hostileMedia[medium].write(folder.path());
         const Run run = runUntilIdle(folder.path());

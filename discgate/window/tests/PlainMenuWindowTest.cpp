@@ -89,10 +89,8 @@ private slots:
             write(source == MenuSource::Medium
                       ? "[autorun]\r\nopen=..\\..\\..\\..\\bin\\sh -c id\r\n"
                       : "[autorun]\r\nopen=setup.exe\r\n");
-            PlainMenuWindow window(m_medium->path(), *readAutorunMenu(m_medium->path()), m_opener,
-                                   source);
-            window.show();
-            QSignalSpy finished(&window, &QDialog::finished);
+            auto window = showWindow(source);
+            QSignalSpy finished(window.get(), &QDialog::finished);
             QString shown;
             whenModalShown([&](QWidget *modal) {
                 auto *box = qobject_cast<QMessageBox *>(modal);
@@ -100,7 +98,7 @@ private slots:
                 box->button(source == MenuSource::Medium ? QMessageBox::Ok : QMessageBox::No)
                     ->click();
             });
-            QTest::mouseClick(window.findChildren<QPushButton *>().front(), Qt::LeftButton);
+            QTest::mouseClick(window->findChildren<QPushButton *>().front(), Qt::LeftButton);
             QVERIFY(shown.startsWith(
                 source == MenuSource::Medium
                     ? QStringLiteral("メディアの外にあるファイルは開けません。")
@@ -152,11 +150,11 @@ private:
         writeBytes(m_medium->path() / "Autorun.inf", content);
     }
 
-    std::unique_ptr<PlainMenuWindow> showWindow() {
+    std::unique_ptr<PlainMenuWindow> showWindow(MenuSource source = MenuSource::Medium) {
         const auto menu = readAutorunMenu(m_medium->path());
         if (!menu)
             return nullptr;
-        auto window = std::make_unique<PlainMenuWindow>(m_medium->path(), *menu, m_opener);
+        auto window = std::make_unique<PlainMenuWindow>(m_medium->path(), *menu, m_opener, source);
         window->show();
         if (!QTest::qWaitForWindowActive(window.get()))
             return nullptr;

@@ -382,8 +382,11 @@ private slots:
     }
 
     void runEndsWithSuccessOnTheCloseButton() {
+        // Ends a run that would otherwise wait forever for a click that never came.
         QTimer watchdog;
-        endRunAfterTenSeconds(watchdog);
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(10000);
         QTimer::singleShot(0, [] {
             frmMain *launcher = visibleLauncher();
             QVERIFY(launcher);
@@ -408,21 +411,12 @@ private:
         QVERIFY(m_window->Form_Load());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        enterFromOutside(m_window.get());
+        // Qt drops a move to where the pointer already is, and every test's
+        // window lies at the same place: start each test with the pointer outside.
+        moveTo({-20, -20});
     }
 
     void moveTo(QPoint point) { QTest::mouseMove(m_window.get(), point); }
-
-    // Qt drops a move to where the pointer already is, and every test's window
-    // lies at the same place: start each test with the pointer outside.
-    static void enterFromOutside(QWidget *window) { QTest::mouseMove(window, QPoint(-20, -20)); }
-
-    // Ends a run that would otherwise wait forever for a click that never came.
-    static void endRunAfterTenSeconds(QTimer &watchdog) {
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        watchdog.start(10000);
-    }
 
     std::unique_ptr<TemporaryFolder> m_medium;
     RecordingOpener m_opener;
