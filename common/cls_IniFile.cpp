@@ -36,6 +36,12 @@ private:
 
 // What one read of the file found.
 struct cls_IniFile::Read {
+    // A file read: its content.
+    explicit Read(std::string content)
+        : snapshot(std::make_unique<const Snapshot>(std::move(content))) {}
+    // A file not read, which is larger than the limit when `tooLarge`.
+    explicit Read(bool tooLarge) : tooLarge(tooLarge) {}
+
     // Nothing when the file is missing, no regular file, unreadable or larger
     // than the limit.
     std::unique_ptr<const Snapshot> snapshot;
@@ -103,7 +109,7 @@ void cls_IniFile::SetName(std::string path) {
 
 cls_IniFile cls_IniFile::ofContent(std::string content) {
     cls_IniFile ini;
-    ini.m_read = std::make_unique<const Read>(std::make_unique<const Snapshot>(std::move(content)));
+    ini.m_read = std::make_unique<const Read>(std::move(content));
     return ini;
 }
 
@@ -119,10 +125,9 @@ const cls_IniFile::Read &cls_IniFile::read() const {
     Result<std::string, int> content =
         file.valid() ? FileStore::readDescriptor(file.get(), m_sizeLimit) : Failure{errno};
     if (content)
-        m_read =
-            std::make_unique<const Read>(std::make_unique<const Snapshot>(std::move(*content)));
+        m_read = std::make_unique<const Read>(std::move(*content));
     else
-        m_read = std::make_unique<const Read>(nullptr, content.error() == EFBIG);
+        m_read = std::make_unique<const Read>(content.error() == EFBIG);
     return *m_read;
 }
 
@@ -163,7 +168,7 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
     // The file now holds what was written; after a failure the next read
     // looks at the file again.
     if (result)
-        m_read = std::make_unique<const Read>(std::make_unique<const Snapshot>(std::move(written)));
+        m_read = std::make_unique<const Read>(std::move(written));
     else
         m_read.reset();
     return result;
