@@ -10,7 +10,7 @@
 # Usage: icalendar-interop.sh DAYGLASS HOLIDAY_CALENDAR
 set -eu
 python=/usr/bin/python3
-. "$(dirname "$0")/../../../scripts/common.sh"
+. "$(dirname "$0")/../../../../scripts/common.sh"
 require_python_module icalendar python3-icalendar
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
