@@ -10,8 +10,8 @@
 #include "FileAddress.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
-#include "LaunchTarget.h"
 #include "LauncherDescription.h"
+#include "MediumPath.h"
 #include "cls_IniFile.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "AutorunChoice.h"
 
 #include "AsciiText.h"
-#include "LaunchTarget.h"
+#include "FileAddress.h"
 #include "MediumPath.h"
 
 #include <system_error>

@@ -1,7 +1,6 @@
 #include "AutorunMenu.h"
 
 #include "AsciiText.h"
-#include "LauncherDescription.h"
 #include "MediumFile.h"
 #include "MediumPath.h"
 #include "cls_IniFile.h"

@@ -17,10 +17,6 @@ constexpr std::string_view elfMagic = "\x7F"
                                       "ELF";
 constexpr std::string_view desktopEntryStart = "[Desktop Entry]";
 
-bool isSchemeCharacter(char c) {
-    return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-}
-
 // The beginning of an open file, as much as tells what kind of file it is.
 std::string beginningOf(const OpenedFile &file) {
     std::string start(desktopEntryStart.size(), '\0');
@@ -125,14 +121,6 @@ bool beginsAsWindowsProgram(std::string_view start) {
 
 bool startsProgram(const LaunchAction &action) {
     return action.kind == LaunchKind::RunProgram || action.kind == LaunchKind::OpenRunnableFile;
-}
-
-bool isAddress(std::string_view target) {
-    const std::size_t colon = target.find(':');
-    if (colon == std::string_view::npos || colon < 2)
-        return false;
-    const std::string_view scheme = target.substr(0, colon);
-    return isAsciiLetter(scheme.front()) && std::ranges::all_of(scheme, isSchemeCharacter);
 }
 
 LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumRoot) {

@@ -51,12 +51,6 @@ bool beginsAsWindowsProgram(std::string_view start);
 // Whether opening the target runs a program, directly or through the desktop.
 bool startsProgram(const LaunchAction &action);
 
-// Whether a target of Autorun.inf is an address for the desktop (https:,
-// mailto:, ms-settings: ...) rather than a file: it begins with a scheme of
-// two or more characters and a colon, so that a drive letter such as "D:" is
-// never taken for one. The one rule for addresses, wherever they matter.
-bool isAddress(std::string_view target);
-
 // How a launch button's target is opened on this system, in place of the
 // Windows shell's "Open" verb, or why it is not. An address of the schemes
 // that menus link to (http, https, ftp, and mailto without an attachment)

@@ -36,8 +36,6 @@ struct LauncherDescription {
     bool operator==(const LauncherDescription &) const = default;
 };
 
-inline constexpr char descriptionFileName[] = "Autorun.inf";
-
 // The largest outer width or height of the window, in pixels.
 inline constexpr std::int32_t maximumWindowSide = 16384;
 

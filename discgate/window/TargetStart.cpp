@@ -1,5 +1,6 @@
 #include "TargetStart.h"
 
+#include "FileAddress.h"
 #include "LaunchTarget.h"
 #include "LauncherMessages.h"
 #include "MessageBoxes.h"

@@ -1,5 +1,6 @@
 #include "LaunchTarget.h"
 
+#include "FileAddress.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
