@@ -41,20 +41,30 @@ bool liesOnNoexecMount(const OpenedFile &file) {
     return ::fstatvfs(file.descriptor.get(), &status) != 0 || (status.f_flag & ST_NOEXEC) != 0;
 }
 
+bool hasWindowsProgramName(const fs::path &path) {
+    const std::string extension = asciiLowered(path.extension().string());
+    return extension == ".exe" || extension == ".com" || extension == ".bat" || extension == ".msi";
+}
+
 // The file is looked at through one descriptor, opened without blocking, so
 // that a pipe put in its place cannot hang the window. Its execute bits are
 // read from its status rather than asked of access(), which denies execution
 // on a "noexec" medium and would hide the program there.
-LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
-    const LaunchAction document{LaunchKind::OpenFile, real.string()};
-    const auto file = openOnMedium(real, mediumRoot);
-    if (!file || !S_ISREG(file->status.st_mode))
+LaunchDecision fileDecision(const fs::path &real, const fs::path &realRoot) {
+    const auto file = openBelow(real, realRoot);
+    if (!file)
+        return LaunchAction{LaunchKind::OpenFile, real.string(), FileFinding::Missing};
+    const bool regular = S_ISREG(file->status.st_mode);
+    const std::string start = regular ? beginningOf(*file) : std::string();
+    const bool windowsProgram = hasWindowsProgramName(real) || start.starts_with("MZ");
+    const FileFinding finding =
+        windowsProgram ? FileFinding::WindowsProgram : FileFinding::Ordinary;
+    const LaunchAction document{LaunchKind::OpenFile, real.string(), finding};
+    if (!regular)
         return document;
-    const std::string start = beginningOf(*file);
     const bool program =
         hasExecuteBit(file->status) && (start.starts_with(elfMagic) || start.starts_with("#!"));
-    const bool runByDesktop =
-        isDesktopEntry(real, start) || hasWindowsProgramName(real) || beginsAsWindowsProgram(start);
+    const bool runByDesktop = windowsProgram || isDesktopEntry(real, start);
     if (!program && !runByDesktop)
         return document;
     if (liesOnNoexecMount(*file))
@@ -62,8 +72,9 @@ LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
     // A program this user may not run is a document to them, unless the
     // desktop knows how to start it.
     if (program && ::access(real.c_str(), X_OK) == 0)
-        return LaunchAction{LaunchKind::RunProgram, real.string()};
-    return runByDesktop ? LaunchAction{LaunchKind::OpenRunnableFile, real.string()} : document;
+        return LaunchAction{LaunchKind::RunProgram, real.string(), finding};
+    return runByDesktop ? LaunchAction{LaunchKind::OpenRunnableFile, real.string(), finding}
+                        : document;
 }
 
 // The address with every escape decoded, again and again, so that no
@@ -110,27 +121,16 @@ LaunchDecision addressDecision(std::string_view address) {
 
 } // namespace
 
-bool hasWindowsProgramName(const std::filesystem::path &path) {
-    const std::string extension = asciiLowered(path.extension().string());
-    return extension == ".exe" || extension == ".com" || extension == ".bat" || extension == ".msi";
-}
-
-bool beginsAsWindowsProgram(std::string_view start) {
-    return start.starts_with("MZ");
-}
-
-bool startsProgram(const LaunchAction &action) {
-    return action.kind == LaunchKind::RunProgram || action.kind == LaunchKind::OpenRunnableFile;
-}
-
 LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumRoot) {
     if (isAddress(strExeFile))
         return addressDecision(strExeFile);
     // An absolute path keeps the process start from searching PATH for a
     // program of the same name.
     std::error_code error;
-    const auto real = realPathOnMedium(fs::absolute(fs::path(strExeFile), error), mediumRoot);
+    const fs::path root = fs::canonical(mediumRoot, error);
+    const auto real =
+        error ? std::nullopt : realPathBelow(fs::absolute(fs::path(strExeFile), error), root);
     if (!real)
         return Failure{LaunchRefusal::OffMedium};
-    return fileDecision(*real, mediumRoot);
+    return fileDecision(*real, root);
 }

@@ -18,10 +18,28 @@ enum class LaunchKind {
     OpenRunnableFile,
 };
 
+// What the decision found at a file's path, from which the desktop's answer to
+// a failed start is explained without a look at the file again.
+enum class FileFinding {
+    // An address, or a file that is there and no Windows program.
+    Ordinary,
+    Missing,
+    // A Windows program: .exe, .com, .bat or .msi in any letter case, or a
+    // file that begins with "MZ".
+    WindowsProgram,
+};
+
 struct LaunchAction {
     LaunchKind kind = LaunchKind::OpenFile;
     // The address as written, or the real path of the file.
     std::string target;
+    FileFinding finding = FileFinding::Ordinary;
+
+    // Whether opening the target runs a program, directly or through the
+    // desktop.
+    bool startsProgram() const {
+        return kind == LaunchKind::RunProgram || kind == LaunchKind::OpenRunnableFile;
+    }
 
     bool operator==(const LaunchAction &) const = default;
 };
@@ -42,15 +60,6 @@ enum class LaunchRefusal {
 
 using LaunchDecision = Result<LaunchAction, LaunchRefusal>;
 
-// A Windows program by its name: .exe, .com, .bat or .msi in any letter case.
-bool hasWindowsProgramName(const std::filesystem::path &path);
-
-// A Windows program by its first bytes, "MZ".
-bool beginsAsWindowsProgram(std::string_view start);
-
-// Whether opening the target runs a program, directly or through the desktop.
-bool startsProgram(const LaunchAction &action);
-
 // How a launch button's target is opened on this system, in place of the
 // Windows shell's "Open" verb, or why it is not. An address of the schemes
 // that menus link to (http, https, ftp, and mailto without an attachment)
@@ -63,6 +72,6 @@ bool startsProgram(const LaunchAction &action);
 // editor. A program on a medium mounted "noexec" is refused rather than handed
 // to the desktop, which might run it all the same, and so are a desktop entry
 // there (a ".desktop" file, or one that begins as one), which the desktop
-// runs by its Exec line, and a Windows program (see hasWindowsProgramName), which
-// the desktop's Wine runs whatever its execute bits say.
+// runs by its Exec line, and a Windows program, which the desktop's Wine runs
+// whatever its execute bits say.
 LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);

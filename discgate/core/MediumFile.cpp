@@ -17,35 +17,9 @@ constexpr int lookFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
 // terminal never becomes the controlling one.
 constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-Result<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root, const fs::path &relative) {
-    FileDescriptor folder(::open(root.c_str(), folderFlags));
-    std::vector<fs::path> names(relative.begin(), relative.end());
-    if (names.empty())
-        names.emplace_back(".");
-    for (std::size_t index = 0; folder.valid() && index + 1 < names.size(); ++index)
-        folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
-    if (!folder.valid())
-        return Failure{MediumFileProblem::Missing};
-    return openRegularFile(folder.get(), names.back().c_str());
-}
-
-} // namespace
-
-std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
-    std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    if (error)
-        return std::nullopt;
-    const fs::path real = fs::weakly_canonical(path, error);
-    if (error)
-        return std::nullopt;
-    if (!isLexicallyWithin(real, root))
-        return std::nullopt;
-    return real;
-}
-
-// The file is reopened through its O_PATH descriptor, so that what is opened
-// is the very file that was looked at.
+// Looks at `name` in `folder` without following a link there, and reopens a
+// regular file through its O_PATH descriptor, so that what is opened is the
+// very file that was looked at.
 Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *name) {
     OpenedFile file{FileDescriptor(::openat(folder, name, lookFlags)), {}};
     if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &file.status) != 0)
@@ -61,14 +35,49 @@ Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *na
     return file;
 }
 
+std::optional<fs::path> realRootOf(const fs::path &mediumRoot) {
+    std::error_code error;
+    fs::path root = fs::canonical(mediumRoot, error);
+    if (error)
+        return std::nullopt;
+    return root;
+}
+
+} // namespace
+
+std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
+    const auto root = realRootOf(mediumRoot);
+    return root ? realPathBelow(path, *root) : std::nullopt;
+}
+
+std::optional<fs::path> realPathBelow(const fs::path &path, const fs::path &realRoot) {
+    std::error_code error;
+    const fs::path real = fs::weakly_canonical(path, error);
+    if (error || !isLexicallyWithin(real, realRoot))
+        return std::nullopt;
+    return real;
+}
+
 Result<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
                                                    const fs::path &mediumRoot) {
-    const auto real = realPathOnMedium(path, mediumRoot);
-    std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    if (!real || error)
+    const auto root = realRootOf(mediumRoot);
+    const auto real = root ? realPathBelow(path, *root) : std::nullopt;
+    if (!real)
         return Failure{MediumFileProblem::OffMedium};
-    return openBeneath(root, real->lexically_relative(root));
+    return openBelow(*real, *root);
+}
+
+Result<OpenedFile, MediumFileProblem> openBelow(const fs::path &real, const fs::path &realRoot) {
+    FileDescriptor folder(::open(realRoot.c_str(), folderFlags));
+    const fs::path relative = real.lexically_relative(realRoot);
+    std::vector<fs::path> names(relative.begin(), relative.end());
+    if (names.empty())
+        names.emplace_back(".");
+    for (std::size_t index = 0; folder.valid() && index + 1 < names.size(); ++index)
+        folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
+    if (!folder.valid())
+        return Failure{MediumFileProblem::Missing};
+    return openRegularFile(folder.get(), names.back().c_str());
 }
 
 Result<std::string, MediumFileProblem> readMediumFile(const fs::path &path,

@@ -46,9 +46,9 @@ private slots:
         };
         const std::string root = fs::canonical(m_medium->path()).string();
         const std::vector<LaunchAction> actions = {
-            {LaunchKind::OpenRunnableFile, root + "/SETUP.EXE"},
+            {LaunchKind::OpenRunnableFile, root + "/SETUP.EXE", FileFinding::WindowsProgram},
             {LaunchKind::OpenUrl, "http://example.com/"},
-            {LaunchKind::OpenFile, root + "/notepad.exe"},
+            {LaunchKind::OpenFile, root + "/notepad.exe", FileFinding::Missing},
             {LaunchKind::OpenFile, root + "/readme.txt"},
             {LaunchKind::OpenFile, root},
         };
