@@ -5,7 +5,6 @@
 #include "MediumFile.h"
 
 #include <algorithm>
-#include <array>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -111,11 +110,10 @@ bool asksForAttachment(std::string_view address) {
 
 LaunchDecision addressDecision(std::string_view address) {
     const std::string scheme = asciiLowered(address.substr(0, address.find(':')));
-    constexpr std::array<std::string_view, 3> linkSchemes = {"http", "https", "ftp"};
+    if (std::ranges::find(linkSchemes, scheme) == linkSchemes.end())
+        return Failure{LaunchRefusal::AddressScheme};
     if (scheme == "mailto" && asksForAttachment(address))
         return Failure{LaunchRefusal::MailAttachment};
-    if (scheme != "mailto" && std::ranges::find(linkSchemes, scheme) == linkSchemes.end())
-        return Failure{LaunchRefusal::AddressScheme};
     return LaunchAction{LaunchKind::OpenUrl, std::string(address)};
 }
 

@@ -2,6 +2,7 @@
 
 #include "Result.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -60,9 +61,12 @@ enum class LaunchRefusal {
 
 using LaunchDecision = Result<LaunchAction, LaunchRefusal>;
 
+// The schemes of the addresses that menus link to, the only ones opened;
+// mailto: only without an attachment.
+inline constexpr std::array<std::string_view, 4> linkSchemes = {"http", "https", "ftp", "mailto"};
+
 // How a launch button's target is opened on this system, in place of the
-// Windows shell's "Open" verb, or why it is not. An address of the schemes
-// that menus link to (http, https, ftp, and mailto without an attachment)
+// Windows shell's "Open" verb, or why it is not. An address of linkSchemes
 // goes to the desktop unchanged; any other address is refused, a `file:` one
 // included (Autorun.inf's reader has made every local one a path). A file is
 // opened by its real path, and only when that lies on the medium whose root is

@@ -353,7 +353,8 @@ private slots:
         QVERIFY(!m_window->isVisible());
     }
 
-    // The limits that the messages name are those that the load keeps.
+    // The limits, formats and schemes that the messages name are those that
+    // the load and the launch keep.
     void namesTheLimitsOfAFailedLoad() {
         const auto message = [](LoadProblem problem) {
             return LauncherMessages::loadError({problem, "/m/Autorun.inf", "[BtmMax] Num=1001"});
@@ -363,6 +364,10 @@ private slots:
                                 "/m/Autorun.inf\n[BtmMax] Num=1001"));
         QVERIFY(message(LoadProblem::DescriptionTooLarge).contains(QStringLiteral("(64 MB まで)")));
         QVERIFY(message(LoadProblem::PicturesOverBudget).contains(QStringLiteral("256 MB まで")));
+        QVERIFY(message(LoadProblem::PictureFormatRefused)
+                    .contains(QStringLiteral("BMP、GIF、JPEG、PNG、ICO と CUR の画像")));
+        QVERIFY(LauncherMessages::launchRefusal(LaunchRefusal::AddressScheme, {})
+                    .contains(QStringLiteral("http、https、ftp と mailto のアドレス")));
     }
 
     void runReportsAFailedLoadAndNeverShowsTheWindow() {
