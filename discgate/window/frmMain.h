@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BtnData.h"
+#include "LauncherDescription.h"
 #include "LoadError.h"
 #include "MenuSource.h"
 #include "Opener.h"
@@ -33,10 +34,11 @@ public:
     // the first window is made.
     static void installAccessibleInterfaces();
 
-    // Reads Autorun.inf, sizes and places the window, decodes all its pictures
-    // and creates the buttons, without showing the window. The caller shows it
-    // when this works, and otherwise reports the error and ends.
-    Result<void, LoadError> Form_Load();
+    // Sizes and places the window as `description` says, decodes all its
+    // pictures and creates the buttons, without showing the window. The
+    // caller shows it when this works, and otherwise reports the error and
+    // ends.
+    Result<void, LoadError> Form_Load(LauncherDescription description);
 
 signals:
     // The user has finished with the launcher; the program ends.

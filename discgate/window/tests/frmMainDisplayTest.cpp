@@ -1,3 +1,4 @@
+#include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
 #include "RealInput.h"
@@ -66,7 +67,7 @@ private slots:
         QCOMPARE(::mkfifo((*m_medium / "pipe").c_str(), 0600), 0);
         m_opener = RecordingOpener();
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(m_window->Form_Load(*readLauncherDescription(m_medium->path())));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::qWait(200);
