@@ -19,7 +19,7 @@ enum class LoadProblem {
     PictureDataBeyondFrames,
 };
 
-// Why the launcher cannot build or keep its window, and the file to blame.
+// Why the launcher cannot build its window, and the file to blame.
 struct LoadError {
     LoadProblem problem = LoadProblem::DescriptionMissing;
     std::string file;

@@ -40,9 +40,9 @@ Result<MenuDescription, LoadError> readMenuDescription(const fs::path &mediumRoo
     return MenuDescription(std::move(*description));
 }
 
-DescriptionOrError readLauncherDescription(const fs::path &programFolder) {
-    const auto file = readDescriptionFile(programFolder);
+DescriptionOrError readLauncherDescription(const fs::path &mediumRoot) {
+    const auto file = readDescriptionFile(mediumRoot);
     if (!file)
         return Failure{file.error()};
-    return launcherDescriptionOf(file->ini, programFolder, file->path);
+    return launcherDescriptionOf(file->ini, mediumRoot, file->path);
 }

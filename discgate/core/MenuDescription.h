@@ -18,4 +18,4 @@ using MenuDescription = std::variant<LauncherDescription, PlainMenu>;
 Result<MenuDescription, LoadError> readMenuDescription(const std::filesystem::path &mediumRoot);
 
 // The same for a skinned menu, whatever sections the file has.
-DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder);
+DescriptionOrError readLauncherDescription(const std::filesystem::path &mediumRoot);

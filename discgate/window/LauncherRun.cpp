@@ -19,9 +19,9 @@ int reportFailedLoad(const LoadError &error) {
     return failureStatus;
 }
 
-int runSkinnedMenu(const std::filesystem::path &programFolder, LauncherDescription description,
+int runSkinnedMenu(const std::filesystem::path &mediumRoot, LauncherDescription description,
                    Opener &opener) {
-    frmMain window(programFolder, opener, menuSourceOf(programFolder));
+    frmMain window(mediumRoot, opener, menuSourceOf(mediumRoot));
     if (const auto loaded = window.Form_Load(std::move(description)); !loaded)
         return reportFailedLoad(loaded.error());
     // The event loop ends first, so that hiding the last window cannot end it

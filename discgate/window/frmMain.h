@@ -19,7 +19,7 @@ class ClientArea;
 class PictureButton;
 class PictureStore;
 
-// The launcher's one window: a picture with picture buttons on it inside a
+// The launcher's skinned window: a picture with picture buttons on it inside a
 // fixed dialog frame, all described by Autorun.inf. The window system gives it
 // no frame or title bar; it draws its dialog frame itself. Button 0 closes the
 // launcher; the others open their targets, each after an optional question.

@@ -413,7 +413,7 @@ private:
 
     PictureButton *button(int index) const { return buttonOf(m_window.get(), index); }
 
-    // Builds the window from Autorun.inf as a start reads it.
+    // Builds the window from the skinned menu of Autorun.inf.
     Result<void, LoadError> load() {
         auto read = readLauncherDescription(m_medium->path());
         return read ? m_window->Form_Load(std::move(*read)) : Failure{read.error()};
