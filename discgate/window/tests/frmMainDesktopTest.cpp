@@ -37,8 +37,8 @@ void writePicture(const std::filesystem::path &path, QSize size, const QColor &l
 
 } // namespace
 
-// The launcher on a desktop: its picture buttons read by a screen reader, and
-// its pictures on a scaled screen (run with QT_SCALE_FACTOR=2 too).
+// The launcher window on a desktop: its picture buttons read by a screen
+// reader, and its pictures on a scaled screen (run with QT_SCALE_FACTOR=2 too).
 class frmMainDesktopTest : public QObject {
     Q_OBJECT
 

@@ -36,8 +36,8 @@ const QString question = QStringLiteral("<b>Bold</b> &amp; <img src=\"pipe\">");
 
 } // namespace
 
-// The launcher on a real X display with a window manager, driven by real
-// clicks: what a user sees and gets, where offscreen tests cannot tell.
+// The launcher window on a real X display with a window manager, driven by
+// real clicks: what a user sees and gets, where offscreen tests cannot tell.
 class frmMainDisplayTest : public QObject {
     Q_OBJECT
 
