@@ -4,20 +4,15 @@
 
 #include <algorithm>
 
-namespace {
-
-bool isSchemeCharacter(char c) {
-    return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-}
-
-} // namespace
-
 bool isAddress(std::string_view target) {
     const std::size_t colon = target.find(':');
     if (colon == std::string_view::npos || colon < 2)
         return false;
     const std::string_view scheme = target.substr(0, colon);
-    return isAsciiLetter(scheme.front()) && std::ranges::all_of(scheme, isSchemeCharacter);
+    return isAsciiLetter(scheme.front()) && std::ranges::all_of(scheme, [](char c) {
+               return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+                      c == '.';
+           });
 }
 
 std::optional<std::string> percentDecoded(std::string_view text, EscapedSeparators separators) {

@@ -35,19 +35,12 @@ Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *na
     return file;
 }
 
-std::optional<fs::path> realRootOf(const fs::path &mediumRoot) {
-    std::error_code error;
-    fs::path root = fs::canonical(mediumRoot, error);
-    if (error)
-        return std::nullopt;
-    return root;
-}
-
 } // namespace
 
 std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
-    const auto root = realRootOf(mediumRoot);
-    return root ? realPathBelow(path, *root) : std::nullopt;
+    std::error_code error;
+    const fs::path root = fs::canonical(mediumRoot, error);
+    return error ? std::nullopt : realPathBelow(path, root);
 }
 
 std::optional<fs::path> realPathBelow(const fs::path &path, const fs::path &realRoot) {
@@ -60,11 +53,12 @@ std::optional<fs::path> realPathBelow(const fs::path &path, const fs::path &real
 
 Result<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
                                                    const fs::path &mediumRoot) {
-    const auto root = realRootOf(mediumRoot);
-    const auto real = root ? realPathBelow(path, *root) : std::nullopt;
+    std::error_code error;
+    const fs::path root = fs::canonical(mediumRoot, error);
+    const auto real = error ? std::nullopt : realPathBelow(path, root);
     if (!real)
         return Failure{MediumFileProblem::OffMedium};
-    return openBelow(*real, *root);
+    return openBelow(*real, root);
 }
 
 Result<OpenedFile, MediumFileProblem> openBelow(const fs::path &real, const fs::path &realRoot) {

@@ -2,7 +2,6 @@
 
 #include "FileStore.h"
 #include "LauncherDescription.h"
-#include "PictureFormats.h"
 #include "PixelBudget.h"
 
 #include <QStringList>
@@ -14,15 +13,11 @@ QString megabytes(std::uintmax_t bytes) {
     return LauncherMessages::tr("%1 MB").arg(bytes / (1024 * 1024));
 }
 
-enum class LetterCase { AsWritten, Capitals };
-
 // Names as a sentence lists them: "A、B と C".
-QString listed(std::span<const std::string_view> names, LetterCase letterCase) {
+QString listed(std::span<const std::string_view> names) {
     QStringList shown;
-    for (const std::string_view name : names) {
-        const QString text = QString::fromLatin1(name.data(), qsizetype(name.size()));
-        shown << (letterCase == LetterCase::Capitals ? text.toUpper() : text);
-    }
+    for (const std::string_view name : names)
+        shown << QString::fromLatin1(name.data(), qsizetype(name.size()));
     const QString last = shown.takeLast();
     return LauncherMessages::tr("%1 と %2").arg(shown.join(LauncherMessages::tr("、")), last);
 }
@@ -54,7 +49,7 @@ QString problemText(LoadProblem problem) {
             .arg(megabytes(FileStore::maximumFileSize));
     case LoadProblem::PictureFormatRefused:
         return LauncherMessages::tr("この形式の画像は使えません。使えるのは %1 の画像です。")
-            .arg(listed(menuPictureFormats, LetterCase::Capitals));
+            .arg(listed(menuPictureFormats));
     case LoadProblem::PicturesOverBudget:
         return LauncherMessages::tr("画像が大きすぎます。メニューの画像は合わせて %1 までです。")
             .arg(megabytes(PixelBudget::limitBytes));
@@ -95,7 +90,7 @@ QString refusalText(LaunchRefusal refusal) {
     case LaunchRefusal::AddressScheme:
         return LauncherMessages::tr(
                    "この種類のアドレスは開けません。開けるのは %1 のアドレスだけです。")
-            .arg(listed(linkSchemes, LetterCase::AsWritten));
+            .arg(listed(linkSchemes));
     case LaunchRefusal::MailAttachment:
         return LauncherMessages::tr("ファイルを添付するメールのアドレスは開けません。");
     }

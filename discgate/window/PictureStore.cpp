@@ -3,7 +3,6 @@
 #include "GifWork.h"
 #include "JpegCost.h"
 #include "MediumFile.h"
-#include "PictureFormats.h"
 #include "PngChunks.h"
 
 #include <QBuffer>
@@ -15,7 +14,8 @@ namespace fs = std::filesystem;
 namespace {
 
 bool isMenuFormat(const QByteArray &format) {
-    return std::ranges::find(menuPictureFormats, format.toStdString()) != menuPictureFormats.end();
+    return std::ranges::find(menuPictureFormats, format.toUpper().toStdString()) !=
+           menuPictureFormats.end();
 }
 
 LoadProblem pictureProblem(MediumFileProblem problem) {
