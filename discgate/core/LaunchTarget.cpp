@@ -49,8 +49,8 @@ bool hasWindowsProgramName(const fs::path &path) {
 // that a pipe put in its place cannot hang the window. Its execute bits are
 // read from its status rather than asked of access(), which denies execution
 // on a "noexec" medium and would hide the program there.
-LaunchDecision fileDecision(const fs::path &real, const fs::path &realRoot) {
-    const auto file = openBelow(real, realRoot);
+LaunchDecision fileDecision(const fs::path &real) {
+    const auto file = openRealPath(real);
     if (!file)
         return LaunchAction{LaunchKind::OpenFile, real.string(), FileFinding::Missing};
     const bool regular = S_ISREG(file->status.st_mode);
@@ -125,10 +125,8 @@ LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumR
     // An absolute path keeps the process start from searching PATH for a
     // program of the same name.
     std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    const auto real =
-        error ? std::nullopt : realPathBelow(fs::absolute(fs::path(strExeFile), error), root);
+    const auto real = realPathOnMedium(fs::absolute(fs::path(strExeFile), error), mediumRoot);
     if (!real)
         return Failure{LaunchRefusal::OffMedium};
-    return fileDecision(*real, root);
+    return fileDecision(*real);
 }

@@ -40,30 +40,25 @@ Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *na
 std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
     std::error_code error;
     const fs::path root = fs::canonical(mediumRoot, error);
-    return error ? std::nullopt : realPathBelow(path, root);
-}
-
-std::optional<fs::path> realPathBelow(const fs::path &path, const fs::path &realRoot) {
-    std::error_code error;
+    if (error)
+        return std::nullopt;
     const fs::path real = fs::weakly_canonical(path, error);
-    if (error || !isLexicallyWithin(real, realRoot))
+    if (error || !isLexicallyWithin(real, root))
         return std::nullopt;
     return real;
 }
 
 Result<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
                                                    const fs::path &mediumRoot) {
-    std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    const auto real = error ? std::nullopt : realPathBelow(path, root);
+    const auto real = realPathOnMedium(path, mediumRoot);
     if (!real)
         return Failure{MediumFileProblem::OffMedium};
-    return openBelow(*real, root);
+    return openRealPath(*real);
 }
 
-Result<OpenedFile, MediumFileProblem> openBelow(const fs::path &real, const fs::path &realRoot) {
-    FileDescriptor folder(::open(realRoot.c_str(), folderFlags));
-    const fs::path relative = real.lexically_relative(realRoot);
+Result<OpenedFile, MediumFileProblem> openRealPath(const fs::path &real) {
+    FileDescriptor folder(::open(real.root_path().c_str(), folderFlags));
+    const fs::path relative = real.relative_path();
     std::vector<fs::path> names(relative.begin(), relative.end());
     if (names.empty())
         names.emplace_back(".");

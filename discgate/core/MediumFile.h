@@ -21,11 +21,6 @@
 std::optional<std::filesystem::path> realPathOnMedium(const std::filesystem::path &path,
                                                       const std::filesystem::path &mediumRoot);
 
-// The same below `realRoot`, a root resolved to its real path already, for a
-// caller that judges a path and then opens it (see openBelow).
-std::optional<std::filesystem::path> realPathBelow(const std::filesystem::path &path,
-                                                   const std::filesystem::path &realRoot);
-
 // Opening the files of a medium, whose content, and whose very files, someone
 // else controls. A file is judged by its real path (see realPathOnMedium)
 // and then opened once, through one descriptor from which everything about it
@@ -47,18 +42,17 @@ struct OpenedFile {
 };
 
 // Opens the file or folder at `path` on the medium whose root is `mediumRoot`,
-// without blocking. The real path is opened one component at a time from the
-// root, following no link, so that what is opened is what was judged even if
-// a folder on the way is swapped for a link meanwhile. Only a regular file is
-// opened for reading; anything else is only looked at (an O_PATH descriptor),
-// since opening a device can act on it. The status is that of what was looked
-// at.
+// without blocking.
 Result<OpenedFile, MediumFileProblem> openOnMedium(const std::filesystem::path &path,
                                                    const std::filesystem::path &mediumRoot);
 
-// The same for `real`, a path that realPathBelow gave for `realRoot`.
-Result<OpenedFile, MediumFileProblem> openBelow(const std::filesystem::path &real,
-                                                const std::filesystem::path &realRoot);
+// The same for `real`, a path that realPathOnMedium gave. It is opened one
+// component at a time, following no link, so that what is opened is what was
+// judged even if a folder on the way is swapped for a link meanwhile. Only a
+// regular file is opened for reading; anything else is only looked at (an
+// O_PATH descriptor), since opening a device can act on it. The status is that
+// of what was looked at.
+Result<OpenedFile, MediumFileProblem> openRealPath(const std::filesystem::path &real);
 
 // The whole content of the regular file at `path` on the medium.
 Result<std::string, MediumFileProblem> readMediumFile(const std::filesystem::path &path,
