@@ -27,7 +27,8 @@ bool isControlCharacter(char c) {
 // Whether `bytes` are UTF-8 text with characters beyond ASCII: a table that
 // an editor saved again as UTF-8, whose bytes would often pass for Shift-JIS
 // and give names of garbled characters. Shift-JIS text of any length is
-// almost never UTF-8 as well, its first bytes being UTF-8's following bytes.
+// almost never UTF-8 as well: most of its lead bytes, 0x81 to 0x9F, can only
+// continue a UTF-8 character.
 bool isUtf8BeyondAscii(std::string_view bytes) {
     bool beyondAscii = false;
     for (std::size_t at = 0; at < bytes.size();) {
