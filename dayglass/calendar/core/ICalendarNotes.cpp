@@ -50,25 +50,18 @@ std::string uidOf(year_month_day date) {
 
 // The note with a line feed for each line break, as calendars write them.
 std::string withLineFeeds(std::string_view note) {
-    std::string text;
-    for (std::size_t at = 0; at < note.size();) {
-        if (note.substr(at).starts_with(lineBreakMark)) {
-            text += '\n';
-            at += lineBreakMark.size();
-        } else {
-            text += note[at++];
-        }
-    }
+    const std::vector<std::string_view> lines = noteLines(note);
+    std::string text(lines.front());
+    for (auto line = lines.begin() + 1; line != lines.end(); ++line)
+        text += '\n' + std::string(*line);
     return text;
 }
 
 // The first line that holds anything, as the page shows it first.
 std::string firstLine(std::string_view note) {
-    for (std::size_t at = 0; at <= note.size();) {
-        const std::size_t end = std::min(note.find(lineBreakMark, at), note.size());
-        if (end > at)
-            return std::string(note.substr(at, end - at));
-        at = end + lineBreakMark.size();
+    for (const std::string_view line : noteLines(note)) {
+        if (!line.empty())
+            return std::string(line);
     }
     return {};
 }
@@ -95,32 +88,18 @@ icalcomponent *eventOf(const DayNote &day, const icaltimetype &stamp) {
     return event;
 }
 
-// A text of the file in its stored form: each line break (CR LF, LF or CR)
-// one mark, without blanks around it, which a read of the note would drop.
+// A text of the file in its stored form, without blanks around it, which a
+// read of the note would drop.
 std::string storedForm(const char *text) {
-    std::string stored;
-    for (const char *at = text ? text : ""; *at; ++at) {
-        if (*at == '\r' && at[1] == '\n')
-            continue;
-        if (*at == '\r' || *at == '\n')
-            stored += lineBreakMark;
-        else
-            stored += *at;
-    }
-    return std::string(trimmed(stored));
+    return std::string(trimmed(noteOfLines(text ? text : "")));
 }
 
 std::string eventText(icalcomponent *event) {
     const std::string summary = storedForm(ical().icalcomponent_get_summary(event));
     const std::string description = storedForm(ical().icalcomponent_get_description(event));
-    std::string_view body = description;
-    while (body.starts_with(lineBreakMark))
-        body.remove_prefix(lineBreakMark.size());
-    if (summary.empty() || body.starts_with(summary))
+    if (summary.empty() || noteBeginsWith(description, summary))
         return description;
-    if (description.empty())
-        return summary;
-    return summary + std::string(lineBreakMark) + description;
+    return joinedNotes(summary, description);
 }
 
 std::time_t momentOf(const icaltimetype &time) {

@@ -6,12 +6,6 @@
 
 namespace {
 
-// Whether the text stands in the note as lines of their own.
-bool holdsLines(const std::string &note, const std::string &text) {
-    const std::string mark(lineBreakMark);
-    return (mark + note + mark).find(mark + text + mark) != std::string::npos;
-}
-
 // The first day that would get a text the file cannot keep.
 std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
                                               TextEncoding encoding) {
@@ -45,7 +39,7 @@ Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
         for (const std::size_t index : texts) {
             const std::string &text = additions.texts[index];
             if (!text.empty() && !holdsLines(note, text))
-                note = note.empty() ? text : note + std::string(lineBreakMark) + text;
+                note = joinedNotes(note, text);
         }
         if (note == day.note)
             continue;
