@@ -139,10 +139,10 @@ WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges
     return updateCalendar(dataFolder, [&](std::string_view content) {
         const cls_IniFile current = cls_IniFile::ofContent(std::string(content));
         const TextEncoding encoding = current.Encoding();
-        std::vector<std::pair<std::string, std::string>> notes;
+        std::vector<IniText::Entry> notes;
         for (const NoteChange &change : changes(current))
-            notes.emplace_back(encodeText(change.section, encoding),
-                               encodeText(change.note, encoding));
-        return IniText::withValues(content, textKey, notes);
+            notes.push_back(
+                {encodeText(change.section, encoding), textKey, encodeText(change.note, encoding)});
+        return IniText::withValues(content, notes);
     });
 }
