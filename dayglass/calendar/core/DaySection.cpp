@@ -12,10 +12,16 @@ std::string WeekdayMark(std::chrono::weekday day) {
     return marks[day.c_encoding()];
 }
 
+namespace {
+
+// At least four digits, as the day section names of Calendar.ini hold early
+// years.
 std::string fourDigitYear(std::chrono::year year) {
     const std::string digits = std::to_string(static_cast<int>(year));
     return std::string(4 - std::min<std::size_t>(digits.size(), 4), '0') + digits;
 }
+
+} // namespace
 
 std::string daySectionName(std::chrono::year_month_day date) {
     const auto twoDigits = [](unsigned number) {

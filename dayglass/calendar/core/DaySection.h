@@ -9,10 +9,6 @@
 // Saturday.
 std::string WeekdayMark(std::chrono::weekday day);
 
-// The year as the month heading and the day section names write it, with at
-// least four digits, as the day section names of Calendar.ini hold early years.
-std::string fourDigitYear(std::chrono::year year);
-
 // The name of a day's section in Calendar.ini, as 2005/10/14(金).
 std::string daySectionName(std::chrono::year_month_day date);
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-// The CALENDAR page's month: a heading and 37 day cells, seven to a row from
-// Sunday. Cells are numbered 1 to 37 as on the page.
+// The CALENDAR page's month: 37 day cells, seven to a row from Sunday. Cells
+// are numbered 1 to 37 as on the page.
 
 inline constexpr int dayCellCount = 37;
 
@@ -30,7 +30,6 @@ struct DayCell {
 };
 
 struct MonthGrid {
-    std::string heading;
     std::array<DayCell, dayCellCount> cells;
 
     const DayCell &cell(int number) const { return cells.at(static_cast<std::size_t>(number - 1)); }

@@ -1,7 +1,7 @@
 #include "CalendarPage.h"
 
-#include "AccessibleDayName.h"
 #include "DayCellButton.h"
+#include "DayNames.h"
 #include "DayNoteStore.h"
 #include "DaySection.h"
 #include "JapaneseFonts.h"
@@ -152,13 +152,11 @@ void CalendarPage::createWeekdayLabels() {
     // The labels are numbered 0 and 2 to 7; number 1 has never been used.
     static constexpr std::array<int, daysInWeek> labelNumbers = {0, 2, 3, 4, 5, 6, 7};
     static constexpr std::array<int, daysInWeek> lefts = {300, 600, 945, 1290, 1605, 1950, 2265};
-    const std::array<QString, daysInWeek> captions = {tr("日"), tr("月"), tr("火"), tr("水"),
-                                                      tr("木"), tr("金"), tr("土")};
     const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
-    for (std::size_t column = 0; column < captions.size(); ++column) {
+    for (std::size_t column = 0; column < labelNumbers.size(); ++column) {
         QLabel *label = plainLabel(QStringLiteral("Label_%1").arg(labelNumbers[column]),
                                    twipsRect(lefts[column], 465, 255, 255), font, this);
-        label->setText(captions[column]);
+        label->setText(weekdayName(std::chrono::weekday{static_cast<unsigned>(column)}));
     }
 }
 
@@ -247,7 +245,7 @@ bool CalendarPage::stepMonth(MonthStep step) {
 void CalendarPage::ShowMonth() {
     m_grid = layOutMonth(shownMonth());
     readMonthNotes(m_context.dataFolder, m_grid);
-    m_lblDate->setText(QString::fromStdString(m_grid.heading));
+    m_lblDate->setText(monthHeading(shownMonth()));
     for (int index = 1; index <= dayCellCount; ++index) {
         const DayCell &day = m_grid.cell(index);
         DayCellButton *cell = dayCell(index);
@@ -281,7 +279,7 @@ void CalendarPage::ClearDay(int index) {
     // why the day kept it.
     if (!cleared) {
         const QString wipe =
-            tr("%1 のメモを消せませんでした").arg(QString::fromStdString(*section));
+            tr("%1 のメモを消せませんでした").arg(dayName(*m_grid.cell(index).date));
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                              WriteErrorMessage::withReason(wipe, cleared.error()));
     }

@@ -1,7 +1,7 @@
 #include "NoteTransferMessages.h"
 
+#include "DayNames.h"
 #include "DayNoteStore.h"
-#include "DaySection.h"
 #include "FileStore.h"
 #include "ICalendarNotes.h"
 #include "LibIcal.h"
@@ -12,10 +12,6 @@ namespace {
 QString noLibrary() {
     return NoteTransferMessages::tr("iCalendar のファイルを扱うライブラリ（%1）を開けません。")
         .arg(QString::fromLatin1(libIcalFileName));
-}
-
-QString dayName(std::chrono::year_month_day date) {
-    return QString::fromStdString(daySectionName(date));
 }
 
 QString problemText(const ImportFailure &failure, const QString &file) {

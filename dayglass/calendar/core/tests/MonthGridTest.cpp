@@ -15,25 +15,23 @@ struct MonthShape {
     year_month month;
     int firstCell;
     int lastCell;
-    std::string heading;
 };
 
 TEST(MonthGridTest, DaysFillTheirCellsAndTheRestIsHidden) {
     const MonthShape shapes[] = {
-        {"May2005StartsOnSunday", 2005y / May, 1, 31, "2005  /  05"},
-        {"October2005UsesCell37", 2005y / October, 7, 37, "2005  /  10"},
-        {"September2007Has30DaysFromSaturday", 2007y / September, 7, 36, "2007  /  09"},
-        {"February2009FillsFourRows", 2009y / February, 1, 28, "2009  /  02"},
-        {"March2005", 2005y / March, 3, 33, "2005  /  03"},
-        {"December2005", 2005y / December, 5, 35, "2005  /  12"},
-        {"February2008IsALeapMonth", 2008y / February, 6, 34, "2008  /  02"},
-        {"January5HasAPaddedYear", year{5} / January, 7, 37, "0005  /  01"},
-        {"December9999", 9999y / December, 4, 34, "9999  /  12"},
+        {"May2005StartsOnSunday", 2005y / May, 1, 31},
+        {"October2005UsesCell37", 2005y / October, 7, 37},
+        {"September2007Has30DaysFromSaturday", 2007y / September, 7, 36},
+        {"February2009FillsFourRows", 2009y / February, 1, 28},
+        {"March2005", 2005y / March, 3, 33},
+        {"December2005", 2005y / December, 5, 35},
+        {"February2008IsALeapMonth", 2008y / February, 6, 34},
+        {"JanuaryOfYear5", year{5} / January, 7, 37},
+        {"December9999", 9999y / December, 4, 34},
     };
     for (const MonthShape &shape : shapes) {
         SCOPED_TRACE(shape.name);
         const MonthGrid grid = layOutMonth(shape.month);
-        EXPECT_EQ(grid.heading, shape.heading);
         for (int cell = 1; cell <= dayCellCount; ++cell) {
             const bool inMonth = cell >= shape.firstCell && cell <= shape.lastCell;
             const unsigned dayNumber = static_cast<unsigned>(cell - shape.firstCell + 1);
