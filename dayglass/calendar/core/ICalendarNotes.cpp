@@ -66,25 +66,24 @@ std::string firstLine(std::string_view note) {
     return {};
 }
 
-icalcomponent *eventOf(const DayNote &day, const icaltimetype &stamp) {
+icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltimetype &stamp) {
     icalcomponent *event = ical().icalcomponent_new_vevent();
     const auto add = [event](icalproperty *property) {
         ical().icalcomponent_add_property(event, property);
     };
-    add(ical().icalproperty_new_uid(uidOf(day.date).c_str()));
+    add(ical().icalproperty_new_uid(uidOf(date).c_str()));
     add(ical().icalproperty_new_dtstamp(stamp));
-    add(ical().icalproperty_new_dtstart(icalDate(day.date)));
-    add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{day.date} + days{1}})));
+    add(ical().icalproperty_new_dtstart(icalDate(date)));
+    add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{date} + days{1}})));
     add(ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    if (!day.stored.note.empty()) {
-        add(ical().icalproperty_new_summary(firstLine(day.stored.note).c_str()));
-        add(ical().icalproperty_new_description(withLineFeeds(day.stored.note).c_str()));
+    if (!day.note.empty()) {
+        add(ical().icalproperty_new_summary(firstLine(day.note).c_str()));
+        add(ical().icalproperty_new_description(withLineFeeds(day.note).c_str()));
     }
     // Black is the cells' own colour, and what a system colour shows is the
     // desktop's: neither is a colour the user gave the day.
-    if (day.stored.colour != oleBlack && !isSystemColour(day.stored.colour))
-        add(ical().icalproperty_new_color(
-            std::string(nearestCssColourName(day.stored.colour)).c_str()));
+    if (day.colour != oleBlack && !isSystemColour(day.colour))
+        add(ical().icalproperty_new_color(std::string(nearestCssColourName(day.colour)).c_str()));
     return event;
 }
 
@@ -291,8 +290,7 @@ bool beginsAsICalendar(std::string_view text) {
 
 } // namespace
 
-Result<std::string, ExportProblem> notesToICalendar(const std::vector<DayNote> &days,
-                                                    sys_seconds stamp) {
+Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_seconds stamp) {
     if (!libIcal())
         return Failure{ExportProblem::NoLibrary};
     const Component calendar(ical().icalcomponent_new_vcalendar());
@@ -301,8 +299,8 @@ Result<std::string, ExportProblem> notesToICalendar(const std::vector<DayNote> &
                                       ical().icalproperty_new_prodid("-//dayglass//dayglass//JA"));
     const icaltimetype utcStamp = ical().icaltime_from_timet_with_zone(
         stamp.time_since_epoch().count(), 0, ical().icaltimezone_get_utc_timezone());
-    for (const DayNote &day : days)
-        ical().icalcomponent_add_component(calendar.get(), eventOf(day, utcStamp));
+    for (const auto &[date, day] : days)
+        ical().icalcomponent_add_component(calendar.get(), eventOf(date, day, utcStamp));
     char *text = ical().icalcomponent_as_ical_string_r(calendar.get());
     std::string result(text ? text : "");
     ical().icalmemory_free_buffer(text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OleColor.h"
+#include "StoredDay.h"
 
 #include <array>
 #include <chrono>
@@ -19,9 +19,8 @@ struct DayCell {
     // The day the cell shows; nothing for a cell outside the month, which is
     // hidden.
     std::optional<std::chrono::year_month_day> date;
-    // The note exactly as stored, "#CR#" marks included.
-    std::string note;
-    OleColor colour = oleBlack;
+    // What Calendar.ini holds for the day.
+    StoredDay stored;
 
     // The day number without leading zero, or hiddenCellCaption.
     std::string caption() const;
@@ -41,5 +40,5 @@ struct MonthGrid {
 std::string TStr(long long value);
 
 // The month as the page lays it out: its days in their cells, without notes
-// (see readMonthNotes).
+// (see readMonthNotes in DayNoteStore.h).
 MonthGrid layOutMonth(std::chrono::year_month month);

@@ -1,6 +1,5 @@
 #include "NoteImport.h"
 
-#include "DaySection.h"
 #include "NoteStorage.h"
 #include "NoteText.h"
 
@@ -26,15 +25,14 @@ std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
 
 } // namespace
 
-Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+Result<ImportPlan, UnstorableText> planImport(const DayNoteStore &calendar,
                                               const NoteAdditions &additions) {
-    const TextEncoding encoding = calendar.Encoding();
+    const TextEncoding encoding = calendar.encoding();
     if (std::optional<UnstorableText> unstorable = firstUnstorable(additions, encoding))
         return Failure{std::move(*unstorable)};
     ImportPlan plan;
     for (const auto &[date, texts] : additions.days) {
-        const std::string section = daySectionName(date);
-        const StoredDay day = readDay(calendar, section);
+        const StoredDay day = calendar.day(date);
         std::string note = day.note;
         for (const std::size_t index : texts) {
             const std::string &text = additions.texts[index];
@@ -47,7 +45,7 @@ Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
         if (day.noteCut || !checkNoteStorable(note, encoding))
             plan.leftAlone.push_back(date);
         else
-            plan.changes.push_back({section, std::move(note)});
+            plan.changes.emplace(date, std::move(note));
     }
     return plan;
 }

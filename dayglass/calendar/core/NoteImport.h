@@ -34,13 +34,13 @@ struct UnstorableText {
 };
 
 struct ImportPlan {
-    // The days whose note changes, in the order of the dates.
-    std::vector<NoteChange> changes;
+    // The new notes of the days whose note changes.
+    NoteChanges changes;
     // The days whose note would grow past what a read returns, kept as they are.
     std::vector<std::chrono::year_month_day> leftAlone;
 };
 
-// What adding `additions` to the notes that `calendar` reads changes; nothing
-// at all when a text holds characters the file cannot keep, and which.
-Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+// What adding `additions` to the notes of `calendar` changes; nothing at all
+// when a text holds characters the file cannot keep, and which.
+Result<ImportPlan, UnstorableText> planImport(const DayNoteStore &calendar,
                                               const NoteAdditions &additions);

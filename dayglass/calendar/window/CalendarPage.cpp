@@ -3,7 +3,6 @@
 #include "DayCellButton.h"
 #include "DayNames.h"
 #include "DayNoteStore.h"
-#include "DaySection.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteTransferDialogs.h"
@@ -250,10 +249,10 @@ void CalendarPage::ShowMonth() {
         const DayCell &day = m_grid.cell(index);
         DayCellButton *cell = dayCell(index);
         cell->setText(QString::fromStdString(day.caption()));
-        cell->setBackColor(toQColor(day.colour));
+        cell->setBackColor(toQColor(day.stored.colour));
         cell->setVisible(day.date.has_value());
         cell->setAccessibleName(accessibleDayName(day).value_or(QString()));
-        cell->setAccessibleDescription(noteDisplayText(day.note));
+        cell->setAccessibleDescription(noteDisplayText(day.stored.note));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
     // to another cell; so the selection is dropped only after the cells are
@@ -264,22 +263,15 @@ void CalendarPage::ShowMonth() {
     m_CalendarSet->hide();
 }
 
-std::optional<std::string> CalendarPage::sectionOf(int index) const {
-    const auto &date = m_grid.cell(index).date;
-    return date ? std::optional(daySectionName(*date)) : std::nullopt;
-}
-
 void CalendarPage::ClearDay(int index) {
-    const auto section = sectionOf(index);
-    const WriteResult cleared =
-        section ? clearDaySection(m_context.dataFolder, *section) : WriteResult();
+    const auto date = m_grid.cell(index).date;
+    const WriteResult cleared = date ? clearDay(m_context.dataFolder, *date) : WriteResult();
     ShowMonth();
     selectCell(index);
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
     if (!cleared) {
-        const QString wipe =
-            tr("%1 のメモを消せませんでした").arg(dayName(*m_grid.cell(index).date));
+        const QString wipe = tr("%1 のメモを消せませんでした").arg(dayName(*date));
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                              WriteErrorMessage::withReason(wipe, cleared.error()));
     }
@@ -323,7 +315,7 @@ void CalendarPage::cmdT_Click() {
 }
 
 void CalendarPage::chkDays_Click(int index) {
-    m_lblText->setText(noteDisplayText(m_grid.cell(index).note));
+    m_lblText->setText(noteDisplayText(m_grid.cell(index).stored.note));
     m_CalendarSet->show();
 }
 
@@ -352,15 +344,12 @@ void CalendarPage::CalendarSet_Click() {
     if (!selected)
         return;
     const int index = *selected;
-    const auto section = sectionOf(index);
-    if (!section)
+    const auto date = m_grid.cell(index).date;
+    if (!date)
         return;
     // The day is read afresh: another window may have saved it since the
     // month was drawn.
-    const StoredDay day = readDay(calendarFileIn(m_context.dataFolder), *section);
-    frmCSet editor(m_context.dataFolder,
-                   {QString::fromStdString(*section), noteDisplayText(day.note), day.colour, day},
-                   day.noteCut ? StoredNote::Cut : StoredNote::Whole);
+    frmCSet editor(m_context.dataFolder, *date, DayNoteStore(m_context.dataFolder).day(*date));
     editor.exec();
     ShowMonth();
     selectCell(index);

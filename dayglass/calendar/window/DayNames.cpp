@@ -46,7 +46,7 @@ std::optional<QString> accessibleDayName(const DayCell &cell) {
                        .arg(unsigned(date.day()))
                        .arg(weekdayName(std::chrono::weekday{std::chrono::local_days{date}}));
     // A note made only of line breaks shows nothing, so it is no note to read.
-    if (!NoteToText(cell.note).empty())
+    if (!NoteToText(cell.stored.note).empty())
         name += QCoreApplication::translate("DayNames", "、メモあり");
     return name;
 }

@@ -1,5 +1,6 @@
 #include "frmCSet.h"
 
+#include "DayNames.h"
 #include "DayNoteStore.h"
 #include "IniText.h"
 #include "JapaneseFonts.h"
@@ -36,14 +37,16 @@ QString noteDisplayText(std::string_view note) {
     return QString::fromStdString(NoteToText(note)).replace(u'\r', u'\n');
 }
 
-frmCSet::frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
-                 StoredNote storedNote)
+frmCSet::frmCSet(const std::filesystem::path &dataFolder, std::chrono::year_month_day date,
+                 const StoredDay &day, SaveOver over)
     : SavingDialog(twipsRect(0, 0, 5295, 2190).size(), tr("メモを保存せずに閉じますか？"), nullptr),
-      m_dataFolder(dataFolder), m_storedNote(storedNote), m_day(day), m_SettimeL(new QLabel(this)),
-      m_Tex(new QPlainTextEdit(this)), m_ColorSet(new ThreedPanel(tr("色設定"), this)),
-      m_ColorPanel(new QLabel(this)), m_Setting(new ThreedPanel(tr("設定更新"), this)) {
+      m_dataFolder(dataFolder), m_date(date), m_noteCut(day.noteCut),
+      m_over(over == SaveOver::TheDayAsOpened ? std::optional(day) : std::nullopt),
+      m_SettimeL(new QLabel(this)), m_Tex(new QPlainTextEdit(this)),
+      m_ColorSet(new ThreedPanel(tr("色設定"), this)), m_ColorPanel(new QLabel(this)),
+      m_Setting(new ThreedPanel(tr("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
-    createControls();
+    createControls(noteDisplayText(day.note));
     setPanelColour(day.colour);
 }
 
@@ -64,10 +67,11 @@ bool frmCSet::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-void frmCSet::createControls() {
+void frmCSet::createControls(const QString &note) {
+    const QString heading = dayName(m_date);
     m_SettimeL->setObjectName(QStringLiteral("SettimeL"));
     m_SettimeL->setTextFormat(Qt::PlainText);
-    m_SettimeL->setText(m_day.section);
+    m_SettimeL->setText(heading);
     m_SettimeL->setGeometry(twipsRect(60, 60, 3045, 315));
     m_SettimeL->setFont(designFont(FontFace::MsGothic, 14.25, FontWeight::Bold));
     setPaletteColor(m_SettimeL, QPalette::WindowText, Qt::white);
@@ -75,14 +79,14 @@ void frmCSet::createControls() {
     m_SettimeL->setBuddy(m_Tex);
     // Without a title bar the dialog has no title to read; its heading stands
     // in for one.
-    setAccessibleName(m_day.section);
+    setAccessibleName(heading);
 
     m_Tex->setObjectName(QStringLiteral("Tex"));
     m_Tex->setGeometry(twipsRect(120, 420, 3795, 1575));
     m_Tex->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
     setPaletteColor(m_Tex, QPalette::Base, Qt::white);
     setPaletteColor(m_Tex, QPalette::Text, Qt::black);
-    m_Tex->setPlainText(m_day.note);
+    m_Tex->setPlainText(note);
     m_Tex->installEventFilter(this);
 
     m_ColorSet->setObjectName(QStringLiteral("ColorSet"));
@@ -105,7 +109,7 @@ void frmCSet::createControls() {
 // The colour is kept as the file names it, so that a system colour is saved as
 // the same system colour.
 void frmCSet::setPanelColour(OleColor colour) {
-    m_day.colour = colour;
+    m_colour = colour;
     const QColor shown = toQColor(colour);
     setPaletteColor(m_ColorPanel, QPalette::Window, shown);
     // The panel shows its colour and nothing else; a screen reader says it as
@@ -123,17 +127,16 @@ void frmCSet::ColorSet_Click() {
 void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
-    if (m_storedNote == StoredNote::Cut &&
-        !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
-                                tr("このメモは長すぎて、途中までしか読めていません。\n"
-                                   "保存すると続きは消えるよ？いいの？")))
+    if (m_noteCut && !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
+                                             tr("このメモは長すぎて、途中までしか読めていません。\n"
+                                                "保存すると続きは消えるよ？いいの？")))
         return;
-    save(text, m_day.stored);
+    save(text, m_over);
 }
 
 void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over) {
     const Result<void, DaySaveRefusal> saved =
-        saveEditedDay(m_dataFolder, {m_day.section.toStdString(), text, m_day.colour, over});
+        saveDay(m_dataFolder, m_date, {TextToNote(text), m_colour}, over);
     if (saved) {
         accept();
     } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {
@@ -158,7 +161,7 @@ void frmCSet::dayChangedMeanwhile(const std::string &text, const StoredDay &now)
         save(text, now);
         return;
     }
-    m_day.stored = now;
+    m_over = now;
     m_Tex->setPlainText(noteDisplayText(now.note) + QLatin1Char('\n') +
                         QString::fromStdString(text));
 }

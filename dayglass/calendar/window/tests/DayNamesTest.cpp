@@ -7,7 +7,7 @@ using namespace std::chrono;
 namespace {
 
 DayCell shownDay(year_month_day date, const char *note = "") {
-    return DayCell{date, note, oleBlack};
+    return DayCell{date, {note, oleBlack}};
 }
 
 // Early years keep four digits in the headings and in the names of days.
@@ -48,7 +48,7 @@ TEST(DayNamesTest, SaysTheFullDateAndWhetherTheDayHasANote) {
     for (const auto &[cell, expected] : rows) {
         const std::optional<QString> name = accessibleDayName(cell);
         EXPECT_EQ(name ? std::optional(name->toStdString()) : std::nullopt, expected)
-            << cell.caption() << " " << cell.note;
+            << cell.caption() << " " << cell.stored.note;
     }
 }
 
