@@ -270,11 +270,9 @@ void CalendarPage::ClearDay(int index) {
     selectCell(index);
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
-    if (!cleared) {
-        const QString wipe = tr("%1 のメモを消せませんでした").arg(dayName(*date));
+    if (!cleared)
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::withReason(wipe, cleared.error()));
-    }
+                             WriteErrorMessage::notCleared(dayName(*date), cleared.error()));
 }
 
 void CalendarPage::moveToNextDay(int index) {
@@ -369,6 +367,5 @@ void CalendarPage::SclFormat_Click() {
         selectCell(*day);
     if (!deletion)
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::withReason(tr("カレンダーを初期化できませんでした"),
-                                                           deletion.error()));
+                             WriteErrorMessage::notReset(deletion.error()));
 }

@@ -4,6 +4,7 @@
 #include "DayNoteStore.h"
 #include "FileStore.h"
 #include "ICalendarNotes.h"
+#include "IniText.h"
 #include "LibIcal.h"
 #include "WriteErrorMessage.h"
 
@@ -48,6 +49,15 @@ QString problemText(const ImportFailure &failure, const QString &file) {
 }
 
 } // namespace
+
+QString NoteTransferMessages::notStorable(const NoteRefusal &refusal) {
+    if (refusal.problem == NoteProblem::NotInShiftJis)
+        return tr("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
+               QString::fromStdString(refusal.characters);
+    return tr("メモが長すぎます（%1バイト、%2バイトまでです）")
+        .arg(refusal.storedLength)
+        .arg(IniText::maximumValueLength);
+}
 
 QString NoteTransferMessages::exported(std::size_t days, const QString &file) {
     return tr("%1 日のメモを %2 に書き出しました。").arg(days).arg(file);

@@ -2,11 +2,10 @@
 
 #include "DayNames.h"
 #include "DayNoteStore.h"
-#include "IniText.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
-#include "NoteStorage.h"
 #include "NoteText.h"
+#include "NoteTransferMessages.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
@@ -16,20 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-
-namespace {
-
-// Why the note was not saved.
-QString refusalMessage(const NoteRefusal &refusal) {
-    if (refusal.problem == NoteProblem::NotInShiftJis)
-        return frmCSet::tr("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
-               QString::fromStdString(refusal.characters);
-    return frmCSet::tr("メモが長すぎます（%1バイト、%2バイトまでです）")
-        .arg(refusal.storedLength)
-        .arg(IniText::maximumValueLength);
-}
-
-} // namespace
 
 // Notes keep carriage returns for line breaks; Qt's widgets break lines at
 // line feeds.
@@ -141,7 +126,7 @@ void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over
         accept();
     } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             refusalMessage(*note));
+                             NoteTransferMessages::notStorable(*note));
     } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&saved.error())) {
         dayChangedMeanwhile(text, changed->now);
     } else {
