@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+// The names of the day sections of Calendar.ini, which the store
+// (DayNoteStore) alone builds and reads; everything else names a day by its
+// date.
+
 // The mark that ends a day section name: "(日)" for Sunday through "(土)" for
 // Saturday.
 std::string WeekdayMark(std::chrono::weekday day);

@@ -16,7 +16,7 @@
 
 // Texts to add to days.
 struct NoteAdditions {
-    // Each text once, in its stored form ("#CR#" for each line break).
+    // Each text once, in its stored form (see NoteText.h).
     std::vector<std::string> texts;
     // The texts of each day, as indices into `texts`, in the order given.
     std::map<std::chrono::year_month_day, std::vector<std::size_t>> days;

@@ -148,7 +148,8 @@ void CalendarPage::createHeading() {
 }
 
 void CalendarPage::createWeekdayLabels() {
-    // The labels are numbered 0 and 2 to 7; number 1 has never been used.
+    // The labels are named Label_0 and Label_2 to Label_7, as the design
+    // numbers them; there is no Label_1.
     static constexpr std::array<int, daysInWeek> labelNumbers = {0, 2, 3, 4, 5, 6, 7};
     static constexpr std::array<int, daysInWeek> lefts = {300, 600, 945, 1290, 1605, 1950, 2265};
     const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
