@@ -28,14 +28,19 @@ WriteResult updateCalendar(const std::filesystem::path &dataFolder,
         });
 }
 
-// The content with the day's note and colour, in one pass. A day section name
-// has no blanks around it, so it goes into the file as it is.
+// The content with every key of the day set, in one pass: to what stores
+// `day`, or, to clear the day, to empty values, which read back as no note on
+// black. A day section name has no blanks around it, so it goes into the file
+// as it is.
 std::string withDay(std::string_view content, std::chrono::year_month_day date,
-                    std::string_view note, std::string_view colour) {
+                    const std::optional<StoredDay> &day) {
     const TextEncoding encoding = IniText::encodingOf(content);
     const std::string section = encodeText(daySectionName(date), encoding);
-    return IniText::withValues(content, {{section, textKey, encodeText(note, encoding)},
-                                         {section, colourKey, std::string(colour)}});
+    // As the platform writes a 32-bit integer: a system colour is negative.
+    return IniText::withValues(
+        content,
+        {{section, textKey, day ? encodeText(day->note, encoding) : ""},
+         {section, colourKey, day ? std::to_string(static_cast<std::int32_t>(day->colour)) : ""}});
 }
 
 } // namespace
@@ -88,15 +93,13 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
 }
 
 WriteResult clearDay(const std::filesystem::path &dataFolder, std::chrono::year_month_day date) {
-    return updateCalendar(dataFolder,
-                          [&](std::string_view content) { return withDay(content, date, "", ""); });
+    return updateCalendar(
+        dataFolder, [&](std::string_view content) { return withDay(content, date, std::nullopt); });
 }
 
 Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
                                      std::chrono::year_month_day date, const StoredDay &day,
                                      const std::optional<StoredDay> &over) {
-    // As the platform writes a 32-bit integer: a system colour is negative.
-    const std::string colour = std::to_string(static_cast<std::int32_t>(day.colour));
     std::optional<DaySaveRefusal> refusal;
     const WriteResult written = updateCalendar(dataFolder, [&](std::string_view content) {
         if (auto checked = checkNoteStorable(day.note, IniText::encodingOf(content)); !checked) {
@@ -106,7 +109,7 @@ Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
             if (now != *over)
                 refusal = DayChangedMeanwhile{std::move(now)};
         }
-        return refusal ? std::string(content) : withDay(content, date, day.note, colour);
+        return refusal ? std::string(content) : withDay(content, date, day);
     });
     if (!written)
         return Failure{DaySaveRefusal(written.error())};
