@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <variant>
-#include <vector>
 
 struct MonthGrid;
 
@@ -33,8 +32,7 @@ public:
     // and nothing is read from whatever the current folder is.
     explicit DayNoteStore(const std::filesystem::path &dataFolder);
 
-    // A calendar of bytes read already: the file as it is under the folder's
-    // lock.
+    // A calendar of bytes read already, as under the folder's lock.
     static DayNoteStore ofContent(std::string content);
 
     // A missing file, section or key reads as no note on black.
@@ -45,11 +43,9 @@ public:
     // shown, and are left out.
     DayNotes annotatedDays() const;
 
-    // The encoding the file keeps its notes in.
     TextEncoding encoding() const;
 
-    // Whether the file is larger than any that is read: it then reads as
-    // empty, and is never written.
+    // Whether the file is too large to be read: it then reads as empty.
     bool isTooLarge() const;
 
 private:

@@ -50,20 +50,18 @@ std::string uidOf(year_month_day date) {
 
 // The note with a line feed for each line break, as calendars write them.
 std::string withLineFeeds(std::string_view note) {
-    const std::vector<std::string_view> lines = noteLines(note);
-    std::string text(lines.front());
-    for (auto line = lines.begin() + 1; line != lines.end(); ++line)
-        text += '\n' + std::string(*line);
-    return text;
+    std::string text;
+    for (const std::string_view line : noteLines(note))
+        text += '\n' + std::string(line);
+    return text.substr(1);
 }
 
 // The first line that holds anything, as the page shows it first.
 std::string firstLine(std::string_view note) {
-    for (const std::string_view line : noteLines(note)) {
-        if (!line.empty())
-            return std::string(line);
-    }
-    return {};
+    const std::vector<std::string_view> lines = noteLines(note);
+    const auto first =
+        std::find_if(lines.begin(), lines.end(), [](auto line) { return !line.empty(); });
+    return std::string(first == lines.end() ? std::string_view() : *first);
 }
 
 icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltimetype &stamp) {

@@ -41,20 +41,17 @@ std::vector<std::string_view> noteLines(std::string_view note) {
 std::string noteOfLines(std::string_view text) {
     std::string note;
     for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
-            continue;
-        if (text[at] == '\r' || text[at] == '\n')
-            note += lineBreakMark;
-        else
+        if (text[at] != '\r' && text[at] != '\n')
             note += text[at];
+        else if (text.substr(at, 2) != "\r\n")
+            note += lineBreakMark;
     }
     return note;
 }
 
 std::string joinedNotes(std::string_view first, std::string_view second) {
-    if (first.empty() || second.empty())
-        return std::string(first.empty() ? second : first);
-    return std::string(first) + std::string(lineBreakMark) + std::string(second);
+    const bool both = !first.empty() && !second.empty();
+    return std::string(first) + std::string(both ? lineBreakMark : "") + std::string(second);
 }
 
 bool holdsLines(std::string_view note, std::string_view text) {

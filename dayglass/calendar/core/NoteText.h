@@ -4,9 +4,8 @@
 #include <string_view>
 #include <vector>
 
-// Calendar.ini keeps a note on one line, with "#CR#" for each line break.
-// These functions alone know the mark: every other part of the program hands
-// them texts and notes and takes back the other form.
+// Calendar.ini keeps a note on one line, with "#CR#" for each line break;
+// these functions alone know the mark.
 
 // The stored form of an editor text. Carriage returns and line feeds alike
 // become "#CR#", and a break that follows a "#CR#" is dropped, so that CR LF

@@ -6,10 +6,9 @@
 #include <map>
 #include <string>
 
-// What Calendar.ini holds for one day, the one form in which a day's note and
-// colour pass from the store to the page, the editor and other calendars and
-// back. A day is named by its date (std::chrono::year_month_day); how the file
-// spells either is the store's alone (DayNoteStore.h).
+// What Calendar.ini holds for one day, as it passes from the store to the
+// windows and other calendars and back. A day itself is its date
+// (std::chrono::year_month_day); how the file spells either is the store's.
 struct StoredDay {
     // The note in its stored form (see NoteText.h).
     std::string note;

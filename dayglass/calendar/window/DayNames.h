@@ -6,14 +6,12 @@
 #include <chrono>
 #include <optional>
 
-// How the CALENDAR page, the note editor and the messages about notes name
-// months and days to the user, built from the dates alone.
+// How the calendar's windows and messages name months and days to the user.
 
 // "日" for Sunday through "土" for Saturday.
 QString weekdayName(std::chrono::weekday day);
 
-// The heading of the month's page: the year with four digits and the month
-// with two, as 2005  /  03.
+// The heading of the month's page, as 2005  /  03.
 QString monthHeading(std::chrono::year_month month);
 
 // A day as the editor's heading and the messages name it: 2005/10/14(金).

@@ -6,9 +6,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-// What the user is told of notes that are not kept as given: a note the file
-// cannot keep, and the export and the import of notes, on the command line and
-// on the CALENDAR page alike.
+// What the user is told of notes the file cannot keep, and of the export and
+// the import of notes, on the command line and on the CALENDAR page alike.
 class NoteTransferMessages {
     Q_DECLARE_TR_FUNCTIONS(NoteTransferMessages)
 

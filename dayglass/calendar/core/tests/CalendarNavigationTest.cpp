@@ -46,8 +46,6 @@ TEST(CalendarNavigationTest, TheLastDayIsFoundInEveryMonthShape) {
     };
     for (const auto &[month, lastCell] : rows) {
         const MonthGrid shown = layOutMonth(month);
-        SCOPED_TRACE(testing::Message() << static_cast<int>(month.year()) << "/"
-                                        << static_cast<unsigned>(month.month()));
         EXPECT_EQ(lastDayCell(shown), lastCell);
         EXPECT_TRUE(monthEndsAfterCell(shown, lastCell));
         EXPECT_FALSE(monthEndsAfterCell(shown, lastCell - 1));

@@ -21,21 +21,19 @@ const year_month_day friday = 2005y / October / 14;
 class DayNoteStoreTest : public testing::Test {
 protected:
     std::filesystem::path file() const { return m_folder / calendarFileName; }
-    StoredDay read(year_month_day date = friday) const {
-        return DayNoteStore(m_folder.path()).day(date);
-    }
+    StoredDay readFriday() const { return DayNoteStore(m_folder.path()).day(friday); }
     TemporaryFolder m_folder;
 };
 
 TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
     ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680));
     EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));
-    EXPECT_EQ(read(), (StoredDay{"今日は#CR#晴れ", 16711680}));
+    EXPECT_EQ(readFriday(), (StoredDay{"今日は#CR#晴れ", 16711680}));
     // A calendar that Windows wrote in UTF-16LE stays in UTF-16LE.
     writeBytes(file(), "\xFF\xFE");
     ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "晴れ😀", 255));
     EXPECT_TRUE(readBytes(file()).starts_with(std::string("\xFF\xFE[\0", 4)));
-    EXPECT_EQ(read(), (StoredDay{"晴れ😀", 255}));
+    EXPECT_EQ(readFriday(), (StoredDay{"晴れ😀", 255}));
 }
 
 // The editor's save writes only over the day it opened with, and a refused
@@ -55,9 +53,9 @@ TEST_F(DayNoteStoreTest, TheEditorsSaveRefusesWithoutWriting) {
     const auto changed = refusal("mine again", StoredDay{"mine", 255});
     ASSERT_TRUE(!changed && std::holds_alternative<DayChangedMeanwhile>(changed.error()));
     EXPECT_EQ(std::get<DayChangedMeanwhile>(changed.error()).now, (StoredDay{"theirs", 65535}));
-    EXPECT_EQ(read(), (StoredDay{"theirs", 65535}));
+    EXPECT_EQ(readFriday(), (StoredDay{"theirs", 65535}));
     EXPECT_TRUE(refusal("mine again", std::nullopt));
-    EXPECT_EQ(read(), (StoredDay{"mine again", 255}));
+    EXPECT_EQ(readFriday(), (StoredDay{"mine again", 255}));
     EXPECT_TRUE(std::holds_alternative<WriteError>(
         saveDay("relative", friday, {"x", 0}, std::nullopt).error()));
 }
@@ -66,8 +64,8 @@ TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
     ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "note", 65535));
     ASSERT_TRUE(clearDay(m_folder.path(), friday));
     EXPECT_EQ(readBytes(file()), expectedBytes("cleared-day.ini"));
-    EXPECT_EQ(read(), StoredDay{});
-    EXPECT_EQ(read(2005y / October / 15), StoredDay{});
+    EXPECT_EQ(readFriday(), StoredDay{});
+    EXPECT_EQ(DayNoteStore(m_folder.path()).day(2005y / October / 15), StoredDay{});
 }
 
 TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
@@ -77,7 +75,7 @@ TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
     EXPECT_TRUE(holdsCalendar(m_folder.path()));
     EXPECT_TRUE(deleteCalendar(m_folder.path()));
     EXPECT_FALSE(std::filesystem::exists(file()));
-    EXPECT_EQ(read(), StoredDay{});
+    EXPECT_EQ(readFriday(), StoredDay{});
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
 }
 
@@ -96,7 +94,7 @@ TEST_F(DayNoteStoreTest, NotesLongerThanAReadAreMarkedAsCut) {
     const std::pair<std::size_t, bool> rows[] = {{0, false}, {999, false}, {1000, true}};
     for (const auto &[length, cut] : rows) {
         writeBytes(file(), fridaySection + "\r\nText=" + std::string(length, 'n') + "\r\n");
-        const StoredDay day = read();
+        const StoredDay day = readFriday();
         EXPECT_EQ(day.noteCut, cut) << length;
         EXPECT_EQ(day.note, std::string(std::min<std::size_t>(length, 999), 'n'));
     }
