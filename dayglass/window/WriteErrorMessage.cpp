@@ -52,6 +52,14 @@ QString WriteErrorMessage::notSaved(const WriteError &error) {
     return withReason(tr("%1 に保存できませんでした").arg(qtPath(error.path)), error);
 }
 
+QString WriteErrorMessage::notCleared(const QString &day, const WriteError &error) {
+    return withReason(tr("%1 のメモを消せませんでした").arg(day), error);
+}
+
+QString WriteErrorMessage::notReset(const WriteError &error) {
+    return withReason(tr("カレンダーを初期化できませんでした"), error);
+}
+
 QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
                                                         const std::filesystem::path &dataFolder) {
     const QString where =

@@ -29,9 +29,10 @@ Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path
 
 Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
                                                std::chrono::sys_seconds stamp) {
-    if (calendarFileIn(dataFolder).IsTooLarge())
+    const DayNoteStore calendar(dataFolder);
+    if (calendar.isTooLarge())
         return Failure{ExportProblem::CalendarTooLarge};
-    const std::vector<DayNote> days = readAllNotes(dataFolder);
+    const DayNotes days = calendar.annotatedDays();
     Result<std::string, ExportProblem> icalendar = notesToICalendar(days, stamp);
     if (!icalendar)
         return Failure{icalendar.error()};
@@ -47,9 +48,9 @@ ImportOutcome importNotes(const std::filesystem::path &dataFolder,
     if (!additions)
         return Failure{additions.error()};
     Result<ImportPlan, UnstorableText> plan = ImportPlan{};
-    const WriteResult written = saveNotes(dataFolder, [&](const cls_IniFile &current) {
+    const WriteResult written = saveNotes(dataFolder, [&](const DayNoteStore &current) {
         plan = planImport(current, *additions);
-        return plan ? plan->changes : std::vector<NoteChange>();
+        return plan ? plan->changes : NoteChanges();
     });
     if (!plan)
         return Failure{ImportFailure{ImportProblem::NotInShiftJis, plan.error().characters,
