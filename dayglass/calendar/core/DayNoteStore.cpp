@@ -110,7 +110,7 @@ WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
     if (!std::filesystem::remove(file, error) && error)
-        return Failure{writeErrorFor(file, error.value())};
+        return Failure{writeErrorFor(file, error)};
     return {};
 }
 
@@ -133,7 +133,7 @@ std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder) {
 WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes) {
     const cls_IniFile calendar = calendarFileIn(dataFolder);
     if (calendar.Name().empty())
-        return Failure{WriteError{WriteProblem::NoFolder, dataFolder, 0}};
+        return Failure{WriteError{WriteProblem::NoFolder, dataFolder}};
     if (changes(calendar).empty())
         return {};
     return updateCalendar(dataFolder, [&](std::string_view content) {
