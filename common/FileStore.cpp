@@ -1,6 +1,5 @@
 #include "FileStore.h"
 
-#include "AsciiText.h"
 #include "FileDescriptor.h"
 #include "FileRead.h"
 #include "FolderLock.h"
@@ -10,7 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
+#include <cstdlib>
 #include <fcntl.h>
 #include <limits>
 #include <sys/resource.h>
@@ -51,30 +50,17 @@ std::uintmax_t processFileSizeLimit() {
     return limit.rlim_cur;
 }
 
-// The umask in the process's status as the kernel lists it ("Umask:\t0022"),
-// or nothing where the line is missing or unreadable.
-std::optional<mode_t> umaskIn(std::string_view status) {
-    constexpr std::string_view label = "\nUmask:";
-    const std::size_t at = status.find(label);
-    if (at == std::string_view::npos)
-        return std::nullopt;
-    std::string_view value = status.substr(at + label.size());
-    value = trimmed(value.substr(0, value.find('\n')));
-    unsigned mask = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), mask, 8);
-    if (error != std::errc() || end != value.data() + value.size() || mask > 0777)
-        return std::nullopt;
-    return static_cast<mode_t>(mask);
-}
-
-// The process's umask. The only other way to learn it is to set it and set
-// it back, and in between every file that another thread of the process (Qt
-// runs several) makes would get the mode 0666; so where the kernel does not
-// list it (before Linux 4.7) it stays unknown.
+// The process's umask, as the kernel lists it in the process's status
+// ("Umask:\t0022"). The only other way to learn it is to set it and set it
+// back, and in between every file that another thread of the process (Qt runs
+// several) makes would get the mode 0666; so where the kernel does not list
+// it (before Linux 4.7) it stays unknown.
 std::optional<mode_t> currentUmask() {
-    constexpr std::uintmax_t statusSizeLimit = 64 * 1024;
-    const auto status = readWholeFile("/proc/self/status", statusSizeLimit);
-    return status ? umaskIn(*status) : std::nullopt;
+    const auto status = readWholeFile("/proc/self/status", 64 * 1024);
+    const std::size_t at = status ? status->find("\nUmask:") : std::string::npos;
+    if (at == std::string::npos)
+        return std::nullopt;
+    return static_cast<mode_t>(std::strtoul(status->c_str() + at + 7, nullptr, 8) & 0777);
 }
 
 // Gives a new file the user's umask, and no access for group and others
