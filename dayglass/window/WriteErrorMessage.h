@@ -37,7 +37,7 @@ public:
 
     // The system cannot convert Shift-JIS text (see checkCp932Conversion), so
     // no file is read or written.
-    static QString noCp932Conversion(int systemError);
+    static QString noCp932Conversion(std::error_code systemError);
 
 private:
     // Why the write failed, as one line.
