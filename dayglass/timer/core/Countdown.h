@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFile.h"
+#include "Period.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "Period.h"
 #include "Result.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
@@ -45,14 +45,6 @@ struct PeriodTexts {
     DateTimeTexts end;
 
     bool operator==(const PeriodTexts &) const = default;
-};
-
-// The period in whole seconds of local time.
-struct Period {
-    LocalSeconds start;
-    LocalSeconds end;
-
-    bool operator==(const Period &) const = default;
 };
 
 // What LoadPeriod puts on the main window: the period, when the file holds a

@@ -2,6 +2,7 @@
 
 #include "BarFrame.h"
 #include "BarPlacement.h"
+#include "DataFile.h"
 #include "JapaneseFonts.h"
 #include "LineControl.h"
 #include "QtColors.h"

@@ -1,5 +1,6 @@
 #include "TimerPage.h"
 
+#include "DataFile.h"
 #include "TemporaryFolder.h"
 
 #include <QLabel>
