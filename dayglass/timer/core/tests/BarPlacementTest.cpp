@@ -32,10 +32,12 @@ TEST(BarPlacementTest, ColourRampRunsFromRedToBlue) {
     EXPECT_EQ(BarColor(-1), "");
 }
 
+// The colour the bar shows moves one component at a time, and its text names it.
 TEST(BarPlacementTest, ColourMovesOneComponentAtATime) {
     for (int percent = 1; percent <= 100; ++percent) {
-        const OleColor before = *oleColorFromText(BarColor(percent - 1));
-        const OleColor after = *oleColorFromText(BarColor(percent));
+        const OleColor before = *barPlacementFor(percent - 1).colour;
+        const OleColor after = *barPlacementFor(percent).colour;
+        EXPECT_EQ(oleColorFromText(BarColor(percent)), after) << percent;
         const int changed = (redOf(before) != redOf(after)) + (greenOf(before) != greenOf(after)) +
                             (blueOf(before) != blueOf(after));
         EXPECT_LE(changed, 1) << percent;
