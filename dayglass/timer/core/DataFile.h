@@ -96,4 +96,4 @@ ShownPage readShownPage(const std::filesystem::path &dataFolder);
 WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
 
 // Reads Data.ini in `dataFolder` into the period and its captions.
-LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder);
+LoadedPeriod readPeriod(const std::filesystem::path &dataFolder);

@@ -38,7 +38,7 @@ void frmWeek::installAccessibleInterfaces() {
 frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_context(context), m_timerPage(new TimerPage(context, this)),
+      m_context(context), m_timerPage(new TimerPage(this)),
       m_calendarPage(new CalendarPage(context, this)), m_endNotifier(new PeriodEndNotifier(this)),
       m_launcherEntry(new LauncherEntry(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
@@ -155,8 +155,21 @@ void frmWeek::Setting_Click() {
 }
 
 void frmWeek::LoadPeriod() {
-    m_timerPage->LoadPeriod();
-    m_endNotifier->periodLoaded(m_timerPage->period(), m_context.clock());
+    const LoadedPeriod loaded = readPeriod(m_context.dataFolder);
+    PeriodStart = PeriodEnd = std::nullopt;
+    if (loaded.period) {
+        PeriodStart = loaded.period->start;
+        PeriodEnd = loaded.period->end;
+    }
+    m_timerPage->showPeriodDates(QString::fromStdString(loaded.startCaption),
+                                 QString::fromStdString(loaded.endCaption));
+    m_endNotifier->periodLoaded(loaded.period, m_context.clock());
+}
+
+std::optional<Period> frmWeek::period() const {
+    if (!PeriodStart || !PeriodEnd)
+        return std::nullopt;
+    return Period{*PeriodStart, *PeriodEnd};
 }
 
 // Qt asks the desktop for attention (the task bar's urgency hint) only while
@@ -172,10 +185,10 @@ void frmWeek::askForAttention() {
 
 void frmWeek::Timer_Timer() {
     const LocalSeconds now = m_context.clock();
-    const Countdown countdown = countDown(m_timerPage->period(), now);
+    const Countdown countdown = countDown(period(), now);
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
-    m_launcherEntry->tick(m_timerPage->period(), countdown, now);
+    m_launcherEntry->tick(period(), countdown, now);
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
     if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {

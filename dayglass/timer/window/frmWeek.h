@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DayglassContext.h"
+#include "Period.h"
 #include "ShownPageWatch.h"
 
 #include <QWidget>
@@ -41,12 +42,17 @@ private:
     void CMD_Timer_Click(int index);
     void Setting_Click();
     void LoadPeriod();
+    std::optional<Period> period() const;
     void askForAttention();
     int readSavedPageTellingTooLarge();
     void savePage(int index);
     void tellDataFileTooLarge();
 
     const DayglassContext m_context;
+    // The period as LoadPeriod read it last: both set, or neither while
+    // Data.ini holds no usable period.
+    std::optional<LocalSeconds> PeriodStart;
+    std::optional<LocalSeconds> PeriodEnd;
     TimerPage *const m_timerPage;
     CalendarPage *const m_calendarPage;
     PeriodEndNotifier *const m_endNotifier;

@@ -51,22 +51,20 @@ class TimerPageTest : public QObject {
 
 private:
     std::unique_ptr<TemporaryFolder> m_folder;
-    LocalSeconds m_now{};
+    std::optional<Period> m_period;
     std::unique_ptr<TimerPage> m_page;
 
     void storePeriod(LocalSeconds start, LocalSeconds end) {
         QVERIFY(writePeriodTexts(m_folder->path(), {textsOf(start), textsOf(end)}));
     }
-    void openPage() {
-        m_page = std::make_unique<TimerPage>(
-            DayglassContext{m_folder->path(), [this] { return m_now; }}, nullptr);
-        m_page->LoadPeriod();
-        m_page->show();
+    // What the main window's LoadPeriod hands the page.
+    void loadPeriod() {
+        const LoadedPeriod loaded = readPeriod(m_folder->path());
+        m_period = loaded.period;
+        m_page->showPeriodDates(QString::fromStdString(loaded.startCaption),
+                                QString::fromStdString(loaded.endCaption));
     }
-    void tickAt(LocalSeconds now) {
-        m_now = now;
-        m_page->Timer_Timer();
-    }
+    void tickAt(LocalSeconds now) { m_page->showCountdown(countDown(m_period, now)); }
     QLabel *label(const char *name) const {
         auto *found = m_page->findChild<QLabel *>(QString::fromLatin1(name));
         if (!found)
@@ -93,8 +91,9 @@ private slots:
     void init() {
         m_folder = std::make_unique<TemporaryFolder>();
         storePeriod(periodStart, periodEnd);
-        m_now = periodStart;
-        openPage();
+        m_page = std::make_unique<TimerPage>(nullptr);
+        loadPeriod();
+        m_page->show();
     }
     void cleanup() { m_page.reset(); }
 
@@ -190,7 +189,7 @@ private slots:
         tickAt(periodEnd + 1s);
         QCOMPARE(textColour("L_Second"), Qt::red);
         storePeriod(periodEnd, periodEnd + days{2});
-        m_page->LoadPeriod();
+        loadPeriod();
         tickAt(periodEnd + days{1});
         QCOMPARE(textColour("L_Second"), Qt::white);
         QCOMPARE(barColour(), QColor(0, 255, 0));
@@ -199,7 +198,7 @@ private slots:
 
     void unusableOrDegeneratePeriodsStayCalm() {
         std::filesystem::remove(m_folder->path() / "Data.ini");
-        m_page->LoadPeriod();
+        loadPeriod();
         tickAt(periodEnd);
         QCOMPARE(label("STime")->text(), QString());
         QCOMPARE(unitTexts(), QStringLiteral("0 0 0 0 0 0 0"));
@@ -207,7 +206,7 @@ private slots:
         QVERIFY(!bar()->isVisible());
 
         storePeriod(periodEnd, periodEnd);
-        m_page->LoadPeriod();
+        loadPeriod();
         tickAt(periodEnd - 5s);
         QCOMPARE(bar()->height(), 225);
         tickAt(periodEnd + 5s);
