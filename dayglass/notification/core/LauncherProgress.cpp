@@ -9,12 +9,10 @@ constexpr std::chrono::seconds repeatInterval{60};
 
 } // namespace
 
-std::optional<LauncherState> LauncherProgress::tick(const std::optional<Period> &period,
-                                                    const Countdown &countdown, LocalSeconds now) {
+std::optional<LauncherState> LauncherProgress::tick(const Countdown &countdown, LocalSeconds now) {
     m_now = now;
     LauncherState state = m_sent;
-    state.progressVisible =
-        countdown.state == CountdownState::Running && period && now >= period->start;
+    state.progressVisible = countdown.state == CountdownState::Running && countdown.started;
     if (state.progressVisible)
         state.progress = countdown.barPercent / 100.0;
     return due(state);

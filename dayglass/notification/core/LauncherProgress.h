@@ -20,10 +20,9 @@ struct LauncherState {
 // started later. Nothing is told before the first period runs.
 class LauncherProgress {
 public:
-    // The state to send after a tick at `now`, which counted `countdown` down
-    // to the end of `period`; nothing when none is due.
-    std::optional<LauncherState> tick(const std::optional<Period> &period,
-                                      const Countdown &countdown, LocalSeconds now);
+    // The state to send after a tick at `now`, which counted `countdown`;
+    // nothing when none is due.
+    std::optional<LauncherState> tick(const Countdown &countdown, LocalSeconds now);
 
     // The period has just ended; the window is the active one or not.
     std::optional<LauncherState> periodEnded(bool windowActive);

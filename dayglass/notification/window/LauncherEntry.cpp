@@ -3,9 +3,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-void LauncherEntry::tick(const std::optional<Period> &period, const Countdown &countdown,
-                         LocalSeconds now) {
-    send(m_progress.tick(period, countdown, now));
+void LauncherEntry::tick(const Countdown &countdown, LocalSeconds now) {
+    send(m_progress.tick(countdown, now));
 }
 
 void LauncherEntry::periodEnded(bool windowActive) {

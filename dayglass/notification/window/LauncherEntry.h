@@ -14,9 +14,8 @@ class LauncherEntry : public QObject {
 public:
     using QObject::QObject;
 
-    // Called at every tick of the main window with its period, the count-down
-    // to its end and the time.
-    void tick(const std::optional<Period> &period, const Countdown &countdown, LocalSeconds now);
+    // Called at every tick of the main window with its count-down and the time.
+    void tick(const Countdown &countdown, LocalSeconds now);
 
     // Called when the period has just ended.
     void periodEnded(bool windowActive);

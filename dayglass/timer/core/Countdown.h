@@ -18,11 +18,13 @@ enum class CountdownState {
 
 // What one tick shows: the whole remaining time in each unit (each a
 // truncation of the remaining whole seconds, negative after the end), the
-// state, and the percentage handed to the bar.
+// state, the percentage handed to the bar, and whether the period's start has
+// come, which the task bar waits for.
 struct Countdown {
     std::array<std::int64_t, timeUnitCount> units{};
     CountdownState state = CountdownState::Unusable;
     int barPercent = 0;
+    bool started = false;
 
     bool operator==(const Countdown &) const = default;
 };

@@ -188,7 +188,7 @@ void frmWeek::Timer_Timer() {
     const Countdown countdown = countDown(period(), now);
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
-    m_launcherEntry->tick(period(), countdown, now);
+    m_launcherEntry->tick(countdown, now);
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
     if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {

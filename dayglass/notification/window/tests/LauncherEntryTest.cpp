@@ -37,7 +37,7 @@ private slots:
         for (const auto &[period, last] : runs) {
             for (LocalSeconds now = period.start - 5s; now <= last; now += 1s) {
                 for (int tick = 0; tick < 10; ++tick)
-                    entry.tick(period, countDown(period, now), now);
+                    entry.tick(countDown(period, now), now);
                 if (now == period.end)
                     entry.periodEnded(false);
             }
@@ -64,7 +64,7 @@ private slots:
         LauncherEntry entry;
         const LocalSeconds start = local_days{2006y / March / 5} + 9h;
         const Period period{start, start + 10s};
-        entry.tick(period, countDown(period, start), start);
+        entry.tick(countDown(period, start), start);
         entry.periodEnded(false);
         QVERIFY(!QDBusConnection::sessionBus().isConnected());
     }
