@@ -156,11 +156,8 @@ void frmWeek::Setting_Click() {
 
 void frmWeek::LoadPeriod() {
     const LoadedPeriod loaded = readPeriod(m_context.dataFolder);
-    PeriodStart = PeriodEnd = std::nullopt;
-    if (loaded.period) {
-        PeriodStart = loaded.period->start;
-        PeriodEnd = loaded.period->end;
-    }
+    PeriodStart = loaded.period ? std::optional(loaded.period->start) : std::nullopt;
+    PeriodEnd = loaded.period ? std::optional(loaded.period->end) : std::nullopt;
     m_timerPage->showPeriodDates(QString::fromStdString(loaded.startCaption),
                                  QString::fromStdString(loaded.endCaption));
     m_endNotifier->periodLoaded(loaded.period, m_context.clock());
