@@ -7,11 +7,11 @@
 #include "Countdown.h"
 #include "DataFile.h"
 #include "JapaneseFonts.h"
-#include "LauncherEntry.h"
 #include "MessageBoxes.h"
 #include "PeriodEndNotifier.h"
 #include "QtColors.h"
 #include "TabButton.h"
+#include "TaskBarEntry.h"
 #include "TimerPage.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
@@ -40,7 +40,7 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_context(context), m_timerPage(new TimerPage(this)),
       m_calendarPage(new CalendarPage(context, this)), m_endNotifier(new PeriodEndNotifier(this)),
-      m_launcherEntry(new LauncherEntry(this)), m_timer(new QTimer(this)) {
+      m_taskBarEntry(new TaskBarEntry(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
@@ -100,7 +100,7 @@ void frmWeek::showEvent(QShowEvent *event) {
 void frmWeek::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        m_launcherEntry->windowActivated();
+        m_taskBarEntry->windowActivated();
 }
 
 int frmWeek::readSavedPageTellingTooLarge() {
@@ -175,7 +175,7 @@ std::optional<Period> frmWeek::period() const {
 // window next exchanges anything with the server, which a window that shows
 // the CALENDAR page may not do for hours.
 void frmWeek::askForAttention() {
-    m_launcherEntry->periodEnded(isActiveWindow());
+    m_taskBarEntry->periodEnded(isActiveWindow());
     QApplication::alert(this);
     QGuiApplication::sync();
 }
@@ -185,7 +185,7 @@ void frmWeek::Timer_Timer() {
     const Countdown countdown = countDown(period(), now);
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
-    m_launcherEntry->tick(countdown, now);
+    m_taskBarEntry->tick(countdown, now);
     // Data.ini is read at every tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
     if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {

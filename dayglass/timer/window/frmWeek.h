@@ -9,10 +9,10 @@
 #include <optional>
 
 class CalendarPage;
-class LauncherEntry;
 class PeriodEndNotifier;
 class QPushButton;
 class QTimer;
+class TaskBarEntry;
 class TimerPage;
 
 // The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
@@ -57,7 +57,7 @@ private:
     TimerPage *const m_timerPage;
     CalendarPage *const m_calendarPage;
     PeriodEndNotifier *const m_endNotifier;
-    LauncherEntry *const m_launcherEntry;
+    TaskBarEntry *const m_taskBarEntry;
     QTimer *const m_timer;
     ShownPageWatch m_shownPage{m_context.dataFolder};
     std::array<QPushButton *, 2> m_tabs{};
