@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-// A colour in the OLE_COLOR layout that Data.ini holds: blue * 65536 +
+// A colour in the OLE_COLOR layout that Calendar.ini holds: blue * 65536 +
 // green * 256 + red, red in the low byte.
 using OleColor = std::uint32_t;
 

@@ -18,7 +18,7 @@ inline constexpr char dataFileName[] = "Data.ini";
 
 // Data.ini holds a dozen short keys, a few hundred bytes. One far larger than
 // any that dayglass writes comes from someone else; it is read as missing and
-// never written, so that the focus step, which reads the file at every tick,
+// never written, so that a read, which the focus step may make at any tick,
 // costs no more than a look at its size.
 inline constexpr std::uintmax_t dataFileSizeLimit = 64 * 1024;
 

@@ -186,7 +186,7 @@ void frmWeek::Timer_Timer() {
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
     m_taskBarEntry->tick(countdown, now);
-    // Data.ini is read at every tick until the CALENDAR page is the saved
+    // Data.ini is looked at in each tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
     if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {
         m_calendarPage->focusToday();

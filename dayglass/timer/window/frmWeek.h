@@ -15,10 +15,11 @@ class QTimer;
 class TaskBarEntry;
 class TimerPage;
 
-// The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
-// that refreshes the count-down ten times a second, the page saved in
-// Data.ini between runs, the period dialog that the TIMER page asks for, the
-// desktop's notice when the period ends, and the period on the task bar.
+// The main window: two tab buttons over the TIMER and CALENDAR pages; the
+// period, read from Data.ini, and the tick that counts it down ten times a
+// second and hands the count-down to the TIMER page, to the desktop's notice
+// of the period's end and to the task bar; the page saved in Data.ini between
+// runs; and the period dialog that the TIMER page asks for.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
@@ -28,9 +29,10 @@ public:
     // once, before the first window is made.
     static void installAccessibleInterfaces();
 
-    // One tick: the count-down, the notice when the period has just ended,
-    // then, until it has once succeeded while the CALENDAR page is the saved
-    // page, the focus on today's day cell.
+    // One tick: the count-down, computed once, on the TIMER page, in the
+    // notice when the period has just ended and on the task bar; then, until
+    // it has once succeeded while the CALENDAR page is the saved page, the
+    // focus on today's day cell.
     void Timer_Timer();
 
 protected:
