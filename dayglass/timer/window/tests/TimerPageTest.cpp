@@ -127,7 +127,14 @@ private slots:
         QCOMPARE(log.painted, painted);
     }
 
+    // Also on a page first shown after the window handed it the period and a
+    // tick, as when dayglass starts on the CALENDAR page.
     void showsTheStoredDates() {
+        m_page = std::make_unique<TimerPage>(nullptr);
+        loadPeriod();
+        tickAt(periodEnd - 30s);
+        m_page->show();
+        QCOMPARE(label("L_Second")->text(), QStringLiteral("30"));
         QCOMPARE(label("STime")->text(), QStringLiteral("2005/10/10"));
         QCOMPARE(label("ETime")->text(), QStringLiteral("2006/12/30"));
         QCOMPARE(label("STimeT")->text(), QStringLiteral("開始"));
