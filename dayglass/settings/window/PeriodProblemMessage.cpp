@@ -2,28 +2,18 @@
 
 #include <array>
 
-namespace {
-
-// The field names of the messages, in the order of PeriodField.
-constexpr std::array<const char *, 6> fieldNames = {
-    QT_TRANSLATE_NOOP("PeriodProblemMessage", "年"),
-    QT_TRANSLATE_NOOP("PeriodProblemMessage", "月"),
-    QT_TRANSLATE_NOOP("PeriodProblemMessage", "日"),
-    QT_TRANSLATE_NOOP("PeriodProblemMessage", "時間"),
-    QT_TRANSLATE_NOOP("PeriodProblemMessage", "分"),
-    QT_TRANSLATE_NOOP("PeriodProblemMessage", "秒")};
-
-} // namespace
-
 QString PeriodProblemMessage::text(const PeriodProblem &problem) {
-    return std::visit([](const auto &kind) { return text(kind); }, problem);
-}
-
-QString PeriodProblemMessage::text(const InvalidField &invalid) {
-    const QString side = invalid.side == PeriodSide::Start ? tr("開始") : tr("終了");
-    return tr("%1%2が不正です").arg(side, tr(fieldNames[static_cast<std::size_t>(invalid.field)]));
-}
-
-QString PeriodProblemMessage::text(const StartNotBeforeEnd &) {
-    return tr("『開始≧終了』になっています");
+    // A new kind of problem does not build without its own text.
+    struct Texts {
+        QString operator()(const InvalidField &invalid) const {
+            // In the order of PeriodField.
+            const std::array names = {tr("年"), tr("月"), tr("日"), tr("時間"), tr("分"), tr("秒")};
+            const QString side = invalid.side == PeriodSide::Start ? tr("開始") : tr("終了");
+            return tr("%1%2が不正です").arg(side, names[static_cast<std::size_t>(invalid.field)]);
+        }
+        QString operator()(const StartNotBeforeEnd &) const {
+            return tr("『開始≧終了』になっています");
+        }
+    };
+    return std::visit(Texts{}, problem);
 }

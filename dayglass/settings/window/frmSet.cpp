@@ -3,7 +3,6 @@
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "PeriodProblemMessage.h"
-#include "PeriodValidation.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
