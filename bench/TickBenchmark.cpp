@@ -40,7 +40,7 @@ BENCHMARK(TickComputation);
 void TickWithPainting(benchmark::State &state) {
     LocalSeconds now = local_days{2026y / December / 7} + 12h;
     TimerPage page(nullptr);
-    page.showPeriodDates(QStringLiteral("2026/11/01"), QStringLiteral("2027/03/30"));
+    page.showPeriodDates("2026/11/01", "2027/03/30");
     page.show();
     // Painting happens only once the window is on the (offscreen) screen.
     while (!page.windowHandle() || !page.windowHandle()->isExposed())

@@ -4,18 +4,12 @@
 
 namespace {
 
-// The moving component of a quarter of the ramp: rising from 0 to 255 over
-// its 25 points, or falling from 255 to 0; truncated after the subtraction.
-unsigned rising(int pointsIntoQuarter) {
-    return static_cast<unsigned>(pointsIntoQuarter * 255 / 25);
-}
-unsigned falling(int pointsIntoQuarter) {
-    return static_cast<unsigned>((25 - pointsIntoQuarter) * 255 / 25);
-}
-
-// The bar's colour for 0 to 100 %: in each quarter of the ramp one component
-// moves while the other two stay.
+// The bar's colour for 0 to 100 %. In each quarter of the ramp one component
+// moves over the quarter's 25 points, rising from 0 to 255 or falling from 255
+// to 0, truncated after the subtraction.
 OleColor rampColour(int percent) {
+    const auto rising = [](int points) { return points * 255 / 25; };
+    const auto falling = [](int points) { return (25 - points) * 255 / 25; };
     if (percent <= 25)
         return oleColor(255, rising(percent), 0);
     if (percent <= 50)
@@ -35,9 +29,7 @@ BarPlacement barPlacementFor(int percent) {
         percent = 100;
     else
         placement.colour = rampColour(percent);
-    // Both in double precision, each truncated on its own: 33 % gives a top
-    // of 2291 and a height of 1113, which end one twip above the bar's lower
-    // edge at 3405.
+    // Both in double precision, each truncated on its own.
     placement.top = static_cast<int>((100.0 - percent) / 100.0 * barFullHeight + barTopMargin);
     placement.height = static_cast<int>(static_cast<double>(percent) * barFullHeight / 100.0);
     return placement;
@@ -46,11 +38,9 @@ BarPlacement barPlacementFor(int percent) {
 std::string BarColor(int percent) {
     if (percent < 0 || percent > 100)
         return {};
-    // The text leaves out the blue pair while blue is 0, as "&H0AFF" for 1 %,
-    // and writes all three pairs from 51 % on, as "&H0AFF00".
+    // The blue pair is left out while blue is 0: "&H0AFF" at 1 %, "&H0AFF00" at 51 %.
     const OleColor colour = rampColour(percent);
-    // Room for every value of the type, so that the text is never cut.
-    char text[11];
+    char text[sizeof "&HFFFFFFFF"];
     std::snprintf(text, sizeof text, "&H%0*X", blueOf(colour) == 0 ? 4 : 6, colour);
     return text;
 }

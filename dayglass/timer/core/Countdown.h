@@ -18,8 +18,7 @@ enum class CountdownState {
 
 // What one tick shows: the whole remaining time in each unit (each a
 // truncation of the remaining whole seconds, negative after the end), the
-// state, the percentage handed to the bar, and whether the period's start has
-// come, which the task bar waits for.
+// state, the percentage handed to the bar, and whether the period has begun.
 struct Countdown {
     std::array<std::int64_t, timeUnitCount> units{};
     CountdownState state = CountdownState::Unusable;

@@ -142,9 +142,9 @@ void TimerPage::createSettingButton() {
     connect(setting, &ThreedPanel::clicked, this, &TimerPage::settingClicked);
 }
 
-void TimerPage::showPeriodDates(const QString &start, const QString &end) {
-    m_startText = start;
-    m_endText = end;
+void TimerPage::showPeriodDates(const std::string &start, const std::string &end) {
+    m_startText = QString::fromStdString(start);
+    m_endText = QString::fromStdString(end);
     if (m_barFrame) {
         m_startCaption->setText(m_startText);
         m_endCaption->setText(m_endText);
@@ -155,9 +155,7 @@ void TimerPage::showCountdown(const Countdown &countdown) {
     // Nine of ten ticks fall in the second of the one before and would set
     // every control to what it shows already. A page not built yet is painted
     // when it is built.
-    const bool changed = countdown != m_shown;
-    m_shown = countdown;
-    if (changed && m_barFrame)
+    if (std::exchange(m_shown, countdown) != countdown && m_barFrame)
         paintCountdown();
 }
 

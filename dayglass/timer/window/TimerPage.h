@@ -18,7 +18,7 @@ public:
     explicit TimerPage(QWidget *parent);
 
     // The texts of STime and ETime, as the main window's LoadPeriod read them.
-    void showPeriodDates(const QString &start, const QString &end);
+    void showPeriodDates(const std::string &start, const std::string &end);
 
     // Paints the page from one tick's count-down.
     void showCountdown(const Countdown &countdown);

@@ -158,15 +158,8 @@ void frmWeek::LoadPeriod() {
     const LoadedPeriod loaded = readPeriod(m_context.dataFolder);
     PeriodStart = loaded.period ? std::optional(loaded.period->start) : std::nullopt;
     PeriodEnd = loaded.period ? std::optional(loaded.period->end) : std::nullopt;
-    m_timerPage->showPeriodDates(QString::fromStdString(loaded.startCaption),
-                                 QString::fromStdString(loaded.endCaption));
+    m_timerPage->showPeriodDates(loaded.startCaption, loaded.endCaption);
     m_endNotifier->periodLoaded(loaded.period, m_context.clock());
-}
-
-std::optional<Period> frmWeek::period() const {
-    if (!PeriodStart || !PeriodEnd)
-        return std::nullopt;
-    return Period{*PeriodStart, *PeriodEnd};
 }
 
 // Qt asks the desktop for attention (the task bar's urgency hint) only while
@@ -182,7 +175,9 @@ void frmWeek::askForAttention() {
 
 void frmWeek::Timer_Timer() {
     const LocalSeconds now = m_context.clock();
-    const Countdown countdown = countDown(period(), now);
+    const auto period =
+        PeriodStart && PeriodEnd ? std::optional(Period{*PeriodStart, *PeriodEnd}) : std::nullopt;
+    const Countdown countdown = countDown(period, now);
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
     m_taskBarEntry->tick(countdown, now);

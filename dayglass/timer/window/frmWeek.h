@@ -1,12 +1,10 @@
 #pragma once
 
 #include "DayglassContext.h"
-#include "Period.h"
 #include "ShownPageWatch.h"
 
 #include <QWidget>
 #include <array>
-#include <optional>
 
 class CalendarPage;
 class PeriodEndNotifier;
@@ -16,10 +14,9 @@ class TaskBarEntry;
 class TimerPage;
 
 // The main window: two tab buttons over the TIMER and CALENDAR pages; the
-// period, read from Data.ini, and the tick that counts it down ten times a
-// second and hands the count-down to the TIMER page, to the desktop's notice
-// of the period's end and to the task bar; the page saved in Data.ini between
-// runs; and the period dialog that the TIMER page asks for.
+// period from Data.ini, counted down ten times a second for the TIMER page,
+// the desktop's notice of its end and the task bar; the page saved in
+// Data.ini between runs; and the period dialog that the TIMER page asks for.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
@@ -29,10 +26,9 @@ public:
     // once, before the first window is made.
     static void installAccessibleInterfaces();
 
-    // One tick: the count-down, computed once, on the TIMER page, in the
-    // notice when the period has just ended and on the task bar; then, until
-    // it has once succeeded while the CALENDAR page is the saved page, the
-    // focus on today's day cell.
+    // One tick: the count-down, once, for the page, the end's notice and the
+    // task bar; then, until it has once succeeded while the CALENDAR page is
+    // the saved page, the focus on today's day cell.
     void Timer_Timer();
 
 protected:
@@ -45,15 +41,13 @@ private:
     void CMD_Timer_Click(int index);
     void Setting_Click();
     void LoadPeriod();
-    std::optional<Period> period() const;
     void askForAttention();
     int readSavedPageTellingTooLarge();
     void savePage(int index);
     void tellDataFileTooLarge();
 
     const DayglassContext m_context;
-    // The period as LoadPeriod read it last: both set, or neither while
-    // Data.ini holds no usable period.
+    // As LoadPeriod read them: both, or neither while Data.ini holds no period.
     std::optional<LocalSeconds> PeriodStart;
     std::optional<LocalSeconds> PeriodEnd;
     TimerPage *const m_timerPage;

@@ -26,13 +26,12 @@ TEST(BarPlacementTest, ColourRampRunsFromRedToBlue) {
     };
     for (const auto &[percent, text, colour] : rows) {
         EXPECT_EQ(BarColor(percent), text) << percent;
-        EXPECT_EQ(oleColorFromText(BarColor(percent)), colour) << percent;
+        EXPECT_EQ(barPlacementFor(percent).colour, colour) << percent;
     }
     EXPECT_EQ(BarColor(101), "");
     EXPECT_EQ(BarColor(-1), "");
 }
 
-// The colour the bar shows moves one component at a time, and its text names it.
 TEST(BarPlacementTest, ColourMovesOneComponentAtATime) {
     for (int percent = 1; percent <= 100; ++percent) {
         const OleColor before = *barPlacementFor(percent - 1).colour;
