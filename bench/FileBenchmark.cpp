@@ -3,6 +3,7 @@
 
 #include "DayNoteStore.h"
 #include "IniText.h"
+#include "MonthGrid.h"
 #include "TenYearCalendar.h"
 #include "cls_IniFile.h"
 

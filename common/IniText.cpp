@@ -355,73 +355,78 @@ std::optional<std::string_view> Index::storedValue(std::string_view section,
 
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value) {
-    return withValues(content, key, {{std::string(section), std::string(value)}});
+    return withValues(content, {{std::string(section), std::string(key), std::string(value)}});
 }
 
-std::string withValues(std::string_view content, std::string_view key,
-                       const std::vector<std::pair<std::string, std::string>> &sectionValues) {
+std::string withValues(std::string_view content, const std::vector<Entry> &entries) {
     const TextEncoding encoding = encodingOf(content);
-    const std::string keyName = oneLine(key);
     const auto keyLine = [&](std::size_t entry, std::string_view lineBreak) {
-        return keyName + '=' + oneLine(sectionValues[entry].second) + std::string(lineBreak);
+        return oneLine(entries[entry].key) + '=' + oneLine(entries[entry].value) +
+               std::string(lineBreak);
     };
-    // The sections not met yet, each standing for its first entry.
-    std::map<std::string, std::size_t, NameOrder> pending(NameOrder{encoding});
-    for (std::size_t entry = 0; entry < sectionValues.size(); ++entry)
-        pending.emplace(oneLine(sectionValues[entry].first), entry);
+    // The sections not met yet, each with its entries in the order given.
+    std::map<std::string, std::vector<std::size_t>, NameOrder> pending(NameOrder{encoding});
+    for (std::size_t entry = 0; entry < entries.size(); ++entry)
+        pending[oneLine(entries[entry].section)].push_back(entry);
 
     std::string result;
-    result.reserve(content.size() + sectionValues.size() * (keyName.size() + 32));
+    result.reserve(content.size() + entries.size() * 48);
     std::size_t copied = 0;
-    std::optional<std::size_t> entry; // of the section being read, until its key is set
+    // The entries of the section being read whose keys it has not shown yet.
+    std::vector<std::size_t> unset;
     std::optional<Line> header;
     std::optional<Line> lastKey;
-    const auto addKeyToSection = [&] {
-        if (!entry)
+    const auto addKeysToSection = [&] {
+        if (unset.empty())
             return;
         const Line &after = lastKey ? *lastKey : *header;
         const std::string_view lineBreak = lineBreakAt(content, after.next);
         result.append(content.substr(copied, after.next - copied));
         result.append(missingLineEnd(content, after.next, lineBreak));
-        result.append(keyLine(*entry, lineBreak));
+        for (const std::size_t entry : unset)
+            result.append(keyLine(entry, lineBreak));
         copied = after.next;
+        unset.clear();
     };
     // Outside the sections to be changed only the section headers matter.
     LineReader reader(content, encoding);
-    while (const auto line = entry ? reader.next() : reader.nextSection()) {
+    while (const auto line = unset.empty() ? reader.nextSection() : reader.next()) {
         if (line->kind == LineKind::Section) {
-            addKeyToSection();
-            entry.reset();
+            addKeysToSection();
             lastKey.reset();
             if (const auto found = pending.find(std::string(line->name)); found != pending.end()) {
-                entry = found->second;
+                unset = std::move(found->second);
                 header = line;
                 pending.erase(found);
             }
-        } else if (entry && line->kind == LineKind::Key) {
+        } else if (line->kind == LineKind::Key) {
             lastKey = line;
-            if (namesMatch(line->name, keyName, encoding)) {
+            const auto set = std::find_if(unset.begin(), unset.end(), [&](std::size_t entry) {
+                return namesMatch(line->name, oneLine(entries[entry].key), encoding);
+            });
+            if (set != unset.end()) {
                 result.append(content.substr(copied, line->valueBegin - copied));
-                result.append(oneLine(sectionValues[*entry].second));
+                result.append(oneLine(entries[*set].value));
                 copied = line->end;
-                entry.reset();
+                unset.erase(set);
             }
         }
     }
-    addKeyToSection();
+    addKeysToSection();
     result.append(content.substr(copied));
 
     // The sections the content lacks go at its end, in the order given.
-    std::vector<std::size_t> missing;
-    for (const auto &[name, index] : pending)
-        missing.push_back(index);
+    std::vector<std::vector<std::size_t>> missing;
+    for (auto &[name, sectionEntries] : pending)
+        missing.push_back(std::move(sectionEntries));
     std::sort(missing.begin(), missing.end());
-    for (const std::size_t index : missing) {
+    for (const std::vector<std::size_t> &sectionEntries : missing) {
         const std::string_view lineBreak = lineBreakAt(result, result.size());
-        const std::string_view lineEnd = missingLineEnd(result, result.size(), lineBreak);
-        result.append(lineEnd);
-        result.append('[' + oneLine(sectionValues[index].first) + ']' + std::string(lineBreak));
-        result.append(keyLine(index, lineBreak));
+        result.append(missingLineEnd(result, result.size(), lineBreak));
+        result.append('[' + oneLine(entries[sectionEntries.front()].section) + ']' +
+                      std::string(lineBreak));
+        for (const std::size_t entry : sectionEntries)
+            result.append(keyLine(entry, lineBreak));
     }
     return result;
 }

@@ -42,12 +42,18 @@ std::vector<std::string_view> sectionNames(std::string_view content);
 std::string withValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value);
 
-// The content with `key` set in each of the sections to its value, exactly
-// as withValue() called for one after the other would give it, in one pass:
-// a thousand days imported into a calendar cost one read of it, not a
-// thousand. Each section is named once.
-std::string withValues(std::string_view content, std::string_view key,
-                       const std::vector<std::pair<std::string, std::string>> &sectionValues);
+// One value to set: the key in the section, all in the file's encoding.
+struct Entry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// The content with each entry's key set in its section, exactly as withValue()
+// called for one entry after the other would give it, in one pass: a day's
+// note and colour cost one pass over the calendar, and a thousand days
+// imported into it one, not a thousand. Each key of a section is named once.
+std::string withValues(std::string_view content, const std::vector<Entry> &entries);
 
 // The sections and keys of one file content, for many lookups in it. It
 // refers to the content, which must outlive it.

@@ -5,11 +5,11 @@
 #
 #   sh fuzz/run.sh [TARGET [SECONDS [libFuzzer options...]]]
 #
-# TARGET is ini, autorun, note, icalendar, period, countdown or all (the
-# default: each in turn, two at a time); SECONDS is 20 unless given. New
-# inputs go to build-fuzz/fuzz/corpus/TARGET, inputs that fail to
-# build-fuzz/fuzz/crashes/; the seed corpus in fuzz/corpus/TARGET is only
-# read. Rerun one failing input with build-fuzz/bin/TARGET_fuzzer FILE.
+# TARGET is ini, autorun, programicon, note, icalendar, holidays, period,
+# countdown or all (the default: each in turn, two at a time); SECONDS is 20
+# unless given. New inputs go to build-fuzz/fuzz/corpus/TARGET, inputs that
+# fail to build-fuzz/fuzz/crashes/; the seed corpus in fuzz/corpus/TARGET is
+# only read. Rerun one failing input with build-fuzz/bin/TARGET_fuzzer FILE.
 set -eu
 cd "$(dirname "$0")/.."
 target=${1:-all}

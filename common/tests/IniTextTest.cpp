@@ -141,24 +141,25 @@ TEST(IniTextTest, WritesChangeOnlyTheKey) {
             return IniText::withValue(content, row.section, row.key, row.value);
         };
         const auto many = [&row](std::string_view content) {
-            return IniText::withValues(content, row.key, {{row.section, row.value}});
+            return IniText::withValues(content, {{row.section, row.key, row.value}});
         };
         EXPECT_EQ(IniText::editedContent(row.before, one), row.after) << row.name;
         EXPECT_EQ(IniText::editedContent(row.before, many), row.after) << row.name;
     }
 }
 
-// Many sections at once give what one write after another gives.
+// Many keys and sections at once give what one write after another gives.
 TEST(IniTextTest, ManyValuesAreWrittenAsOneAfterAnother) {
-    const std::vector<std::pair<std::string, std::string>> values = {
-        {"B", "b"}, {"new", "n"}, {"a", "A"}, {"C", "c"}, {"later", "l"}, {"D", "d"}};
+    const std::vector<IniText::Entry> entries = {
+        {"B", "x", "b"}, {"new", "x", "n"},   {"a", "x", "A"}, {"C", "x", "c"},
+        {"B", "y", "2"}, {"later", "x", "l"}, {"D", "x", "d"}, {"new", "z", "3"}};
     for (const std::string before :
          {"", "[A]\nx=1\n[B]\n; c\ny=2\n\n[C]\r\nx=3\r\n[a]\nx=4\n[D]\nx=5", "[A]\rx=1\r[D]",
-          "\xEF\xBB\xBF[C]\r\nx=1\r"}) {
+          "\xEF\xBB\xBF[C]\r\nx=1\r", "[B]\ny=1\nx=2\nx=3\n"}) {
         std::string oneByOne = before;
-        for (const auto &[section, value] : values)
-            oneByOne = IniText::withValue(oneByOne, section, "x", value);
-        EXPECT_EQ(IniText::withValues(before, "x", values), oneByOne) << before;
+        for (const auto &[section, key, value] : entries)
+            oneByOne = IniText::withValue(oneByOne, section, key, value);
+        EXPECT_EQ(IniText::withValues(before, entries), oneByOne) << before;
     }
 }
 

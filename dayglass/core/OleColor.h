@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-// A colour in the OLE_COLOR layout that Calendar.ini holds: blue * 65536 +
-// green * 256 + red, red in the low byte.
+// A colour in the OLE_COLOR layout, as Calendar.ini holds the colour of a
+// day's cell: blue * 65536 + green * 256 + red, red in the low byte.
 using OleColor = std::uint32_t;
 
 inline constexpr OleColor oleWhite = 0xFFFFFF;

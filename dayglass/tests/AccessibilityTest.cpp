@@ -72,7 +72,7 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void everyControlOfBothPagesIsReadWithItsText() {
-        QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
+        QVERIFY(saveEditorText(m_folder->path(), 2005y / October / 14, "歯医者\n15:00", oleRed));
         open(0);
         QStringList faults = unreadableControls(m_window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
@@ -114,7 +114,7 @@ private slots:
     }
 
     void dayCellsSayTheirDateAndTheirNote() {
-        QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
+        QVERIFY(saveEditorText(m_folder->path(), 2005y / October / 14, "歯医者\n15:00", oleRed));
         open(1);
         QAccessibleInterface *today = accessible("chkDays_20");
         QCOMPARE(today->text(QAccessible::Name), QStringLiteral("2005年10月14日(金)、メモあり"));
@@ -153,7 +153,7 @@ private slots:
     }
 
     void theNoteEditorReadsTheNoteUnderItsDay() {
-        QVERIFY(saveDay(m_folder->path(), "2005/10/14(金)", "歯医者\n15:00", oleRed));
+        QVERIFY(saveEditorText(m_folder->path(), 2005y / October / 14, "歯医者\n15:00", oleRed));
         open(1);
         QStringList faults;
         QStringList names; // the editor's, the note's and the colour's

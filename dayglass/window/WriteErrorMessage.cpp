@@ -2,16 +2,14 @@
 
 #include "QtPaths.h"
 
-#include <cstring>
-
 namespace {
 
-// The system's own description of an error number, in the user's language
-// where the system has one.
-QString systemText(int systemError) {
-    if (systemError == 0)
+// The system's own description of an error, in the user's language where the
+// system has one.
+QString systemText(std::error_code systemError) {
+    if (!systemError)
         return WriteErrorMessage::tr("原因はわかりません");
-    return QString::fromLocal8Bit(std::strerror(systemError));
+    return QString::fromLocal8Bit(QByteArray::fromStdString(systemError.message()));
 }
 
 } // namespace
@@ -52,6 +50,14 @@ QString WriteErrorMessage::notSaved(const WriteError &error) {
     return withReason(tr("%1 に保存できませんでした").arg(qtPath(error.path)), error);
 }
 
+QString WriteErrorMessage::notCleared(const QString &day, const WriteError &error) {
+    return withReason(tr("%1 のメモを消せませんでした").arg(day), error);
+}
+
+QString WriteErrorMessage::notReset(const WriteError &error) {
+    return withReason(tr("カレンダーを初期化できませんでした"), error);
+}
+
 QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
                                                         const std::filesystem::path &dataFolder) {
     const QString where =
@@ -72,7 +78,7 @@ QString WriteErrorMessage::tooLargeToRead(const std::filesystem::path &file,
         .arg(sizeLimit / 1024);
 }
 
-QString WriteErrorMessage::noCp932Conversion(int systemError) {
+QString WriteErrorMessage::noCp932Conversion(std::error_code systemError) {
     return tr("Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を"
               "読み書きできません\nシステムのエラー：") +
            systemText(systemError);

@@ -18,6 +18,13 @@ public:
     // The file that could not be saved, and why.
     static QString notSaved(const WriteError &error);
 
+    // The day, named as the user reads it, whose note and colour could not be
+    // wiped, and why.
+    static QString notCleared(const QString &day, const WriteError &error);
+
+    // Why the calendar could not be wiped as a whole.
+    static QString notReset(const WriteError &error);
+
     // Where Data.ini and Calendar.ini are kept (nowhere when `dataFolder` is
     // empty), as the program folder, which another user may write, does not keep
     // them.
@@ -30,7 +37,7 @@ public:
 
     // The system cannot convert Shift-JIS text (see checkCp932Conversion), so
     // no file is read or written.
-    static QString noCp932Conversion(int systemError);
+    static QString noCp932Conversion(std::error_code systemError);
 
 private:
     // Why the write failed, as one line.

@@ -1,5 +1,7 @@
 #include "PngChunks.h"
 
+#include "ByteFields.h"
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -22,18 +24,6 @@ std::uint32_t bigEndian32(std::string_view data, std::size_t at) {
     for (std::size_t byte = 0; byte < 4; ++byte)
         value = value << 8 | static_cast<unsigned char>(data[at + byte]);
     return value;
-}
-
-std::uint32_t littleEndian(std::string_view data, std::size_t at, std::size_t bytes) {
-    std::uint32_t value = 0;
-    for (std::size_t byte = bytes; byte-- > 0;)
-        value = value << 8 | static_cast<unsigned char>(data[at + byte]);
-    return value;
-}
-
-void putLittleEndian32(std::string &data, std::size_t at, std::uint32_t value) {
-    for (std::size_t byte = 0; byte < 4; ++byte)
-        data[at + byte] = static_cast<char>(value >> (8 * byte));
 }
 
 // Bit 5 of a chunk name's first letter (a lower-case letter) marks it as one

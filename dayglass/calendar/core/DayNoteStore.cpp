@@ -3,91 +3,113 @@
 #include "DaySection.h"
 #include "FileStore.h"
 #include "IniText.h"
-#include "NoteText.h"
+#include "MonthGrid.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <functional>
 
 namespace {
 
 constexpr char textKey[] = "Text";
-constexpr char colourKey[] = "Collar";
-
-// The content with the day's note and colour. A day section name has no
-// blanks around it, so it goes into the file as it is.
-std::string withDay(std::string_view content, std::string_view section, std::string_view editorText,
-                    OleColor colour) {
-    const TextEncoding encoding = IniText::encodingOf(content);
-    const std::string name = encodeText(section, encoding);
-    const std::string withNote =
-        IniText::withValue(content, name, textKey, encodeText(TextToNote(editorText), encoding));
-    // As the platform writes a 32-bit integer: a system colour is negative.
-    return IniText::withValue(withNote, name, colourKey,
-                              std::to_string(static_cast<std::int32_t>(colour)));
-}
-
-// Edits Calendar.ini in one read and one write. A file in UTF-16LE is edited
-// as the accessor reads it, and stays in UTF-16LE.
-WriteResult updateCalendar(const std::filesystem::path &dataFolder,
-                           const std::function<std::string(std::string_view)> &edit) {
-    return FileStore::update(calendarFileIn(dataFolder).Name(),
-                             [&](const std::optional<std::string> &old) {
-                                 return IniText::editedContent(old.value_or(std::string()), edit);
-                             });
-}
-
-} // namespace
+constexpr char colourKey[] = "Collar"; // sic
 
 cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
     return iniFileIn(dataFolder, calendarFileName);
 }
 
+// Edits Calendar.ini in one read and one write under the folder's lock. A
+// file in UTF-16LE is edited as the accessor reads it, and stays in UTF-16LE.
+// An edit that leaves the content as it was writes nothing (and a missing
+// file stays missing).
+WriteResult updateCalendar(const std::filesystem::path &dataFolder,
+                           const std::function<std::string(std::string_view)> &edit) {
+    return FileStore::update(
+        calendarFileIn(dataFolder).Name(), [&](const std::optional<std::string> &old) {
+            return IniText::editedContent(old ? std::string_view(*old) : std::string_view(), edit);
+        });
+}
+
+// The content with every key of the day set, in one pass: to what stores
+// `day`, or, to clear the day, to empty values, which read back as no note on
+// black. A day section name has no blanks around it, so it goes into the file
+// as it is.
+std::string withDay(std::string_view content, std::chrono::year_month_day date,
+                    const std::optional<StoredDay> &day) {
+    const TextEncoding encoding = IniText::encodingOf(content);
+    const std::string section = encodeText(daySectionName(date), encoding);
+    // As the platform writes a 32-bit integer: a system colour is negative.
+    return IniText::withValues(
+        content,
+        {{section, textKey, day ? encodeText(day->note, encoding) : ""},
+         {section, colourKey, day ? std::to_string(static_cast<std::int32_t>(day->colour)) : ""}});
+}
+
+} // namespace
+
+DayNoteStore::DayNoteStore(const std::filesystem::path &dataFolder)
+    : m_file(calendarFileIn(dataFolder)) {}
+
+DayNoteStore::DayNoteStore(cls_IniFile file) : m_file(std::move(file)) {}
+
+DayNoteStore DayNoteStore::ofContent(std::string content) {
+    return DayNoteStore(cls_IniFile::ofContent(std::move(content)));
+}
+
 // An empty "Collar" is black, as is anything that is no colour at all (only a
 // hand-edited file holds such values).
-StoredDay readDay(const cls_IniFile &calendar, std::string_view section) {
-    return {calendar.GetDataStr(section, textKey),
-            oleColorFromText(calendar.GetDataStr(section, colourKey)).value_or(oleBlack),
-            calendar.GetDataLength(section, textKey) > IniText::maximumValueLength};
+StoredDay DayNoteStore::day(std::chrono::year_month_day date) const {
+    const std::string section = daySectionName(date);
+    return {m_file.GetDataStr(section, textKey),
+            oleColorFromText(m_file.GetDataStr(section, colourKey)).value_or(oleBlack),
+            m_file.GetDataLength(section, textKey) > IniText::maximumValueLength};
+}
+
+DayNotes DayNoteStore::annotatedDays() const {
+    DayNotes days;
+    for (const std::string &section : m_file.SectionNames()) {
+        const auto date = dayOfSection(section);
+        if (!date)
+            continue;
+        StoredDay stored = day(*date);
+        if (!stored.note.empty() || stored.colour != oleBlack)
+            days.emplace(*date, std::move(stored));
+    }
+    return days;
+}
+
+TextEncoding DayNoteStore::encoding() const {
+    return m_file.Encoding();
+}
+
+bool DayNoteStore::isTooLarge() const {
+    return m_file.IsTooLarge();
 }
 
 void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
-    const cls_IniFile calendar = calendarFileIn(dataFolder);
+    const DayNoteStore calendar(dataFolder);
     for (DayCell &cell : grid.cells) {
-        if (!cell.date)
-            continue;
-        StoredDay stored = readDay(calendar, daySectionName(*cell.date));
-        cell.note = std::move(stored.note);
-        cell.colour = stored.colour;
+        if (cell.date)
+            cell.stored = calendar.day(*cell.date);
     }
 }
 
-WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section) {
-    cls_IniFile file = calendarFileIn(dataFolder);
-    if (WriteResult written = file.SetDataStr(section, textKey, ""); !written)
-        return written;
-    return file.SetDataStr(section, colourKey, "");
+WriteResult clearDay(const std::filesystem::path &dataFolder, std::chrono::year_month_day date) {
+    return updateCalendar(
+        dataFolder, [&](std::string_view content) { return withDay(content, date, std::nullopt); });
 }
 
-// A refusal leaves the content as it was, which the store does not write (and
-// a missing file stays missing).
-Result<void, DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
-                                           const DayEdit &edit) {
+Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
+                                     std::chrono::year_month_day date, const StoredDay &day,
+                                     const std::optional<StoredDay> &over) {
     std::optional<DaySaveRefusal> refusal;
     const WriteResult written = updateCalendar(dataFolder, [&](std::string_view content) {
-        if (auto checked = checkNoteStorable(edit.editorText, IniText::encodingOf(content));
-            !checked) {
+        if (auto checked = checkNoteStorable(day.note, IniText::encodingOf(content)); !checked) {
             refusal = checked.error();
-            return std::string(content);
-        }
-        if (edit.opened) {
-            StoredDay now = readDay(cls_IniFile::ofContent(std::string(content)), edit.section);
-            if (now != *edit.opened) {
+        } else if (over) {
+            StoredDay now = DayNoteStore::ofContent(std::string(content)).day(date);
+            if (now != *over)
                 refusal = DayChangedMeanwhile{std::move(now)};
-                return std::string(content);
-            }
         }
-        return withDay(content, edit.section, edit.editorText, edit.colour);
+        return refusal ? std::string(content) : withDay(content, date, day);
     });
     if (!written)
         return Failure{DaySaveRefusal(written.error())};
@@ -110,39 +132,23 @@ WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
     if (!std::filesystem::remove(file, error) && error)
-        return Failure{writeErrorFor(file, error.value())};
+        return Failure{writeErrorFor(file, error)};
     return {};
 }
 
-std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder) {
-    const cls_IniFile calendar = calendarFileIn(dataFolder);
-    std::vector<DayNote> days;
-    for (const std::string &section : calendar.SectionNames()) {
-        const auto date = dayOfSection(section);
-        if (!date)
-            continue;
-        StoredDay stored = readDay(calendar, section);
-        if (!stored.note.empty() || stored.colour != oleBlack)
-            days.push_back({*date, std::move(stored)});
-    }
-    std::sort(days.begin(), days.end(),
-              [](const DayNote &a, const DayNote &b) { return a.date < b.date; });
-    return days;
-}
-
-WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes) {
-    const cls_IniFile calendar = calendarFileIn(dataFolder);
-    if (calendar.Name().empty())
-        return Failure{WriteError{WriteProblem::NoFolder, dataFolder, 0}};
-    if (changes(calendar).empty())
+WriteResult saveNotes(const std::filesystem::path &dataFolder,
+                      const std::function<NoteChanges(const DayNoteStore &current)> &changes) {
+    if (calendarFileIn(dataFolder).Name().empty())
+        return Failure{WriteError{WriteProblem::NoFolder, dataFolder}};
+    if (changes(DayNoteStore(dataFolder)).empty())
         return {};
     return updateCalendar(dataFolder, [&](std::string_view content) {
-        const cls_IniFile current = cls_IniFile::ofContent(std::string(content));
-        const TextEncoding encoding = current.Encoding();
-        std::vector<std::pair<std::string, std::string>> notes;
-        for (const NoteChange &change : changes(current))
-            notes.emplace_back(encodeText(change.section, encoding),
-                               encodeText(change.note, encoding));
-        return IniText::withValues(content, textKey, notes);
+        const DayNoteStore current = DayNoteStore::ofContent(std::string(content));
+        const TextEncoding encoding = current.encoding();
+        std::vector<IniText::Entry> notes;
+        for (const auto &[date, note] : changes(current))
+            notes.push_back(
+                {encodeText(daySectionName(date), encoding), textKey, encodeText(note, encoding)});
+        return IniText::withValues(content, notes);
     });
 }

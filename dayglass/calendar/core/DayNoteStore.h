@@ -1,64 +1,66 @@
 #pragma once
 
-#include "MonthGrid.h"
 #include "NoteStorage.h"
-#include "OleColor.h"
+#include "Result.h"
+#include "StoredDay.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <variant>
-#include <vector>
 
-// Calendar.ini: one section per annotated day, named by daySectionName(), with
-// the note under "Text" (stored form, see NoteText.h) and the colour of the
-// day's cell under "Collar" (sic) as a decimal colour value. Every operation
-// reads the file anew (a month's reads share one accessor), so the file is
-// the only place notes live.
+struct MonthGrid;
+
+// Calendar.ini: one section per annotated day, with the day's note and the
+// colour of its cell. Everything else takes and gives a day as its date and
+// a StoredDay; the names of the sections (DaySection.h) and of the keys are
+// known here alone, the stored form of a note in NoteText.h. Every operation
+// reads the file anew, so the file is the only place notes live.
 
 inline constexpr char calendarFileName[] = "Calendar.ini";
 
-// One day as the file holds it.
-struct StoredDay {
-    std::string note;
-    OleColor colour = oleBlack;
-    // The file holds a longer note than a read returns (only another program
-    // writes one): `note` is its beginning, and saving it would lose the rest.
-    bool noteCut = false;
+// Calendar.ini as one read of it finds it: the reads of one handler, a
+// month's days or every day, cost one read of the file, made at the first.
+class DayNoteStore {
+public:
+    // The calendar in `dataFolder`. Without an absolute folder there is none,
+    // and nothing is read from whatever the current folder is.
+    explicit DayNoteStore(const std::filesystem::path &dataFolder);
 
-    bool operator==(const StoredDay &) const = default;
+    // A calendar of bytes read already, as under the folder's lock.
+    static DayNoteStore ofContent(std::string content);
+
+    // A missing file, section or key reads as no note on black.
+    StoredDay day(std::chrono::year_month_day date) const;
+
+    // Every day that has a note or a colour other than black. Sections whose
+    // name is no day's (a wrong weekday mark, a hand-made name) are never
+    // shown, and are left out.
+    DayNotes annotatedDays() const;
+
+    TextEncoding encoding() const;
+
+    // Whether the file is too large to be read: it then reads as empty.
+    bool isTooLarge() const;
+
+private:
+    explicit DayNoteStore(cls_IniFile file);
+
+    cls_IniFile m_file;
 };
-
-// An accessor on Calendar.ini in `dataFolder`, for the reads of one handler.
-cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder);
-
-// The day's note and colour; a missing file, section or key reads as no note
-// on black.
-StoredDay readDay(const cls_IniFile &calendar, std::string_view section);
 
 // Lays the note and colour of each day of `grid` over its cell, from one read
 // of Calendar.ini in `dataFolder`.
 void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid);
 
-// Empties both keys of the day. The section stays, and reads back exactly like
-// a day that was never annotated.
-WriteResult clearDaySection(const std::filesystem::path &dataFolder, std::string_view section);
-
-// The note editor's save of one day.
-struct DayEdit {
-    std::string section;
-    std::string editorText;
-    OleColor colour = oleBlack;
-    // The day as the editor found it when it opened, which the save writes
-    // over only while the day still holds it; nothing to write over whatever
-    // the day holds.
-    std::optional<StoredDay> opened;
-};
+// Empties the day's note and colour with one write of the file. The day's
+// section stays, and reads back exactly like a day that was never annotated.
+WriteResult clearDay(const std::filesystem::path &dataFolder, std::chrono::year_month_day date);
 
 // The day holds something else than when the editor opened: another window
 // or program saved it meanwhile.
@@ -69,14 +71,15 @@ struct DayChangedMeanwhile {
 // Why the editor's save wrote nothing.
 using DaySaveRefusal = std::variant<NoteRefusal, DayChangedMeanwhile, WriteError>;
 
-// Writes both keys, whichever of them the user changed: the note in its stored
-// form and the colour as decimal text, unless the file could not give the
-// note back as typed (see NoteStorage.h) or the day changed since the editor
-// opened. The file is read once, judged and written once, all under the
-// folder's lock, so that a large calendar costs one read and one write, and
-// nothing can change the day between the judgement and the write.
-Result<void, DaySaveRefusal> saveEditedDay(const std::filesystem::path &dataFolder,
-                                           const DayEdit &edit);
+// Writes the day's note and colour, both whichever of them the user changed,
+// unless the file could not give the note back as it is (see NoteStorage.h)
+// or the day no longer holds `over`, what the editor opened it with (nothing:
+// whatever it holds). The file is read once, judged and written once, all
+// under the folder's lock, so that a large calendar costs one read and one
+// write, and nothing can change the day between the judgement and the write.
+Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
+                                     std::chrono::year_month_day date, const StoredDay &day,
+                                     const std::optional<StoredDay> &over);
 
 // Whether there is a calendar to delete: a file (or a link to one) of that
 // name. A folder of that name is the user's, and no calendar.
@@ -86,34 +89,14 @@ bool holdsCalendar(const std::filesystem::path &dataFolder);
 // left as it was, and the result says why.
 WriteResult deleteCalendar(const std::filesystem::path &dataFolder);
 
-// A day of the calendar with what the file holds for it.
-struct DayNote {
-    std::chrono::year_month_day date;
-    StoredDay stored;
+// The new notes of days, in their stored form.
+using NoteChanges = std::map<std::chrono::year_month_day, std::string>;
 
-    bool operator==(const DayNote &) const = default;
-};
-
-// Every day that has a note or a colour other than black, in the order of
-// the dates, from one read of the file. Sections whose name is no day's (a
-// wrong weekday mark, a hand-made name) are never shown, and are left out.
-std::vector<DayNote> readAllNotes(const std::filesystem::path &dataFolder);
-
-// A day's new note, in its stored form.
-struct NoteChange {
-    std::string section;
-    std::string note;
-
-    bool operator==(const NoteChange &) const = default;
-};
-
-// Which notes change, worked out from the file as `current` reads it.
-using NoteChanges = std::function<std::vector<NoteChange>(const cls_IniFile &current)>;
-
-// Sets the "Text" of many days with one write of the file, which leaves the
-// colours as they are. `changes` is asked once on the file as it is read;
-// when it changes anything it is asked again on the file as it is under the
-// folder's lock, so that nothing another program saved in between is lost,
-// and its second answer is written. Nothing is written when it changes
+// Sets the notes of many days with one write of the file, which leaves their
+// colours as they are. `changes` is asked once on the calendar as it is read;
+// when it changes anything it is asked again on the calendar as it is under
+// the folder's lock, so that nothing another program saved in between is
+// lost, and its second answer is written. Nothing is written when it changes
 // nothing.
-WriteResult saveNotes(const std::filesystem::path &dataFolder, const NoteChanges &changes);
+WriteResult saveNotes(const std::filesystem::path &dataFolder,
+                      const std::function<NoteChanges(const DayNoteStore &current)> &changes);

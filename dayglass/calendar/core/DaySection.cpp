@@ -1,10 +1,8 @@
 #include "DaySection.h"
 
-#include "PaddedText.h"
-
-#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
 
 std::string WeekdayMark(std::chrono::weekday day) {
     static constexpr std::array<const char *, 7> marks = {"(日)", "(月)", "(火)", "(水)",
@@ -12,18 +10,12 @@ std::string WeekdayMark(std::chrono::weekday day) {
     return marks[day.c_encoding()];
 }
 
-std::string fourDigitYear(std::chrono::year year) {
-    const std::string digits = std::to_string(static_cast<int>(year));
-    return std::string(4 - std::min<std::size_t>(digits.size(), 4), '0') + digits;
-}
-
+// The year with at least four digits, as the names of early years hold it.
 std::string daySectionName(std::chrono::year_month_day date) {
-    const auto twoDigits = [](unsigned number) {
-        return leftPadded("0", std::to_string(number), 2);
-    };
-    return fourDigitYear(date.year()) + "/" + twoDigits(static_cast<unsigned>(date.month())) + "/" +
-           twoDigits(static_cast<unsigned>(date.day())) +
-           WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%04d/%02u/%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return digits + WeekdayMark(std::chrono::weekday{std::chrono::local_days{date}});
 }
 
 std::optional<std::chrono::year_month_day> dayOfSection(std::string_view name) {

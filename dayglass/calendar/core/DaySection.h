@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+// The names of the day sections of Calendar.ini, which the store
+// (DayNoteStore) alone builds and reads; everything else names a day by its
+// date.
+
 // The mark that ends a day section name: "(日)" for Sunday through "(土)" for
 // Saturday.
 std::string WeekdayMark(std::chrono::weekday day);
-
-// The year as the month heading and the day section names write it, with at
-// least four digits, as the day section names of Calendar.ini hold early years.
-std::string fourDigitYear(std::chrono::year year);
 
 // The name of a day's section in Calendar.ini, as 2005/10/14(金).
 std::string daySectionName(std::chrono::year_month_day date);

@@ -51,76 +51,52 @@ std::string uidOf(year_month_day date) {
 // The note with a line feed for each line break, as calendars write them.
 std::string withLineFeeds(std::string_view note) {
     std::string text;
-    for (std::size_t at = 0; at < note.size();) {
-        if (note.substr(at).starts_with(lineBreakMark)) {
-            text += '\n';
-            at += lineBreakMark.size();
-        } else {
-            text += note[at++];
-        }
-    }
-    return text;
+    for (const std::string_view line : noteLines(note))
+        text += '\n' + std::string(line);
+    return text.substr(1);
 }
 
 // The first line that holds anything, as the page shows it first.
 std::string firstLine(std::string_view note) {
-    for (std::size_t at = 0; at <= note.size();) {
-        const std::size_t end = std::min(note.find(lineBreakMark, at), note.size());
-        if (end > at)
-            return std::string(note.substr(at, end - at));
-        at = end + lineBreakMark.size();
-    }
-    return {};
+    const std::vector<std::string_view> lines = noteLines(note);
+    const auto first =
+        std::find_if(lines.begin(), lines.end(), [](auto line) { return !line.empty(); });
+    return std::string(first == lines.end() ? std::string_view() : *first);
 }
 
-icalcomponent *eventOf(const DayNote &day, const icaltimetype &stamp) {
+icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltimetype &stamp) {
     icalcomponent *event = ical().icalcomponent_new_vevent();
     const auto add = [event](icalproperty *property) {
         ical().icalcomponent_add_property(event, property);
     };
-    add(ical().icalproperty_new_uid(uidOf(day.date).c_str()));
+    add(ical().icalproperty_new_uid(uidOf(date).c_str()));
     add(ical().icalproperty_new_dtstamp(stamp));
-    add(ical().icalproperty_new_dtstart(icalDate(day.date)));
-    add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{day.date} + days{1}})));
+    add(ical().icalproperty_new_dtstart(icalDate(date)));
+    add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{date} + days{1}})));
     add(ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    if (!day.stored.note.empty()) {
-        add(ical().icalproperty_new_summary(firstLine(day.stored.note).c_str()));
-        add(ical().icalproperty_new_description(withLineFeeds(day.stored.note).c_str()));
+    if (!day.note.empty()) {
+        add(ical().icalproperty_new_summary(firstLine(day.note).c_str()));
+        add(ical().icalproperty_new_description(withLineFeeds(day.note).c_str()));
     }
     // Black is the cells' own colour, and what a system colour shows is the
     // desktop's: neither is a colour the user gave the day.
-    if (day.stored.colour != oleBlack && !isSystemColour(day.stored.colour))
-        add(ical().icalproperty_new_color(
-            std::string(nearestCssColourName(day.stored.colour)).c_str()));
+    if (day.colour != oleBlack && !isSystemColour(day.colour))
+        add(ical().icalproperty_new_color(std::string(nearestCssColourName(day.colour)).c_str()));
     return event;
 }
 
-// A text of the file in its stored form: each line break (CR LF, LF or CR)
-// one mark, without blanks around it, which a read of the note would drop.
+// A text of the file in its stored form, without blanks around it, which a
+// read of the note would drop.
 std::string storedForm(const char *text) {
-    std::string stored;
-    for (const char *at = text ? text : ""; *at; ++at) {
-        if (*at == '\r' && at[1] == '\n')
-            continue;
-        if (*at == '\r' || *at == '\n')
-            stored += lineBreakMark;
-        else
-            stored += *at;
-    }
-    return std::string(trimmed(stored));
+    return std::string(trimmed(noteOfLines(text ? text : "")));
 }
 
 std::string eventText(icalcomponent *event) {
     const std::string summary = storedForm(ical().icalcomponent_get_summary(event));
     const std::string description = storedForm(ical().icalcomponent_get_description(event));
-    std::string_view body = description;
-    while (body.starts_with(lineBreakMark))
-        body.remove_prefix(lineBreakMark.size());
-    if (summary.empty() || body.starts_with(summary))
+    if (summary.empty() || noteBeginsWith(description, summary))
         return description;
-    if (description.empty())
-        return summary;
-    return summary + std::string(lineBreakMark) + description;
+    return joinedNotes(summary, description);
 }
 
 std::time_t momentOf(const icaltimetype &time) {
@@ -312,8 +288,7 @@ bool beginsAsICalendar(std::string_view text) {
 
 } // namespace
 
-Result<std::string, ExportProblem> notesToICalendar(const std::vector<DayNote> &days,
-                                                    sys_seconds stamp) {
+Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_seconds stamp) {
     if (!libIcal())
         return Failure{ExportProblem::NoLibrary};
     const Component calendar(ical().icalcomponent_new_vcalendar());
@@ -322,8 +297,8 @@ Result<std::string, ExportProblem> notesToICalendar(const std::vector<DayNote> &
                                       ical().icalproperty_new_prodid("-//dayglass//dayglass//JA"));
     const icaltimetype utcStamp = ical().icaltime_from_timet_with_zone(
         stamp.time_since_epoch().count(), 0, ical().icaltimezone_get_utc_timezone());
-    for (const DayNote &day : days)
-        ical().icalcomponent_add_component(calendar.get(), eventOf(day, utcStamp));
+    for (const auto &[date, day] : days)
+        ical().icalcomponent_add_component(calendar.get(), eventOf(date, day, utcStamp));
     char *text = ical().icalcomponent_as_ical_string_r(calendar.get());
     std::string result(text ? text : "");
     ical().icalmemory_free_buffer(text);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DayNoteStore.h"
 #include "NoteImport.h"
 #include "NoteTransfer.h"
 #include "Result.h"
+#include "StoredDay.h"
 
 #include <chrono>
 #include <string>
@@ -18,7 +18,7 @@
 // day's colour (when it has one) and a UID made of the date, so that a later
 // export imported again replaces the events instead of doubling them.
 // `stamp` is the moment of the export (DTSTAMP).
-Result<std::string, ExportProblem> notesToICalendar(const std::vector<DayNote> &days,
+Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days,
                                                     std::chrono::sys_seconds stamp);
 
 // The most days, and steps of a recurrence, that the events of one file may

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "OleColor.h"
+#include "StoredDay.h"
 
 #include <array>
 #include <chrono>
 #include <optional>
 #include <string>
 
-// The CALENDAR page's month: a heading and 37 day cells, seven to a row from
-// Sunday. Cells are numbered 1 to 37 as on the page.
+// The CALENDAR page's month: 37 day cells, seven to a row from Sunday. Cells
+// are numbered 1 to 37 as on the page.
 
 inline constexpr int dayCellCount = 37;
 
@@ -19,9 +19,8 @@ struct DayCell {
     // The day the cell shows; nothing for a cell outside the month, which is
     // hidden.
     std::optional<std::chrono::year_month_day> date;
-    // The note exactly as stored, "#CR#" marks included.
-    std::string note;
-    OleColor colour = oleBlack;
+    // What Calendar.ini holds for the day.
+    StoredDay stored;
 
     // The day number without leading zero, or hiddenCellCaption.
     std::string caption() const;
@@ -30,7 +29,6 @@ struct DayCell {
 };
 
 struct MonthGrid {
-    std::string heading;
     std::array<DayCell, dayCellCount> cells;
 
     const DayCell &cell(int number) const { return cells.at(static_cast<std::size_t>(number - 1)); }
@@ -42,5 +40,5 @@ struct MonthGrid {
 std::string TStr(long long value);
 
 // The month as the page lays it out: its days in their cells, without notes
-// (see readMonthNotes).
+// (see readMonthNotes in DayNoteStore.h).
 MonthGrid layOutMonth(std::chrono::year_month month);

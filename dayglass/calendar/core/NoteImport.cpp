@@ -1,16 +1,9 @@
 #include "NoteImport.h"
 
-#include "DaySection.h"
 #include "NoteStorage.h"
 #include "NoteText.h"
 
 namespace {
-
-// Whether the text stands in the note as lines of their own.
-bool holdsLines(const std::string &note, const std::string &text) {
-    const std::string mark(lineBreakMark);
-    return (mark + note + mark).find(mark + text + mark) != std::string::npos;
-}
 
 // The first day that would get a text the file cannot keep.
 std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
@@ -32,20 +25,19 @@ std::optional<UnstorableText> firstUnstorable(const NoteAdditions &additions,
 
 } // namespace
 
-Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+Result<ImportPlan, UnstorableText> planImport(const DayNoteStore &calendar,
                                               const NoteAdditions &additions) {
-    const TextEncoding encoding = calendar.Encoding();
+    const TextEncoding encoding = calendar.encoding();
     if (std::optional<UnstorableText> unstorable = firstUnstorable(additions, encoding))
         return Failure{std::move(*unstorable)};
     ImportPlan plan;
     for (const auto &[date, texts] : additions.days) {
-        const std::string section = daySectionName(date);
-        const StoredDay day = readDay(calendar, section);
+        const StoredDay day = calendar.day(date);
         std::string note = day.note;
         for (const std::size_t index : texts) {
             const std::string &text = additions.texts[index];
             if (!text.empty() && !holdsLines(note, text))
-                note = note.empty() ? text : note + std::string(lineBreakMark) + text;
+                note = joinedNotes(note, text);
         }
         if (note == day.note)
             continue;
@@ -53,7 +45,7 @@ Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
         if (day.noteCut || !checkNoteStorable(note, encoding))
             plan.leftAlone.push_back(date);
         else
-            plan.changes.push_back({section, std::move(note)});
+            plan.changes.emplace(date, std::move(note));
     }
     return plan;
 }

@@ -16,7 +16,7 @@
 
 // Texts to add to days.
 struct NoteAdditions {
-    // Each text once, in its stored form ("#CR#" for each line break).
+    // Each text once, in its stored form (see NoteText.h).
     std::vector<std::string> texts;
     // The texts of each day, as indices into `texts`, in the order given.
     std::map<std::chrono::year_month_day, std::vector<std::size_t>> days;
@@ -34,13 +34,13 @@ struct UnstorableText {
 };
 
 struct ImportPlan {
-    // The days whose note changes, in the order of the dates.
-    std::vector<NoteChange> changes;
+    // The new notes of the days whose note changes.
+    NoteChanges changes;
     // The days whose note would grow past what a read returns, kept as they are.
     std::vector<std::chrono::year_month_day> leftAlone;
 };
 
-// What adding `additions` to the notes that `calendar` reads changes; nothing
-// at all when a text holds characters the file cannot keep, and which.
-Result<ImportPlan, UnstorableText> planImport(const cls_IniFile &calendar,
+// What adding `additions` to the notes of `calendar` changes; nothing at all
+// when a text holds characters the file cannot keep, and which.
+Result<ImportPlan, UnstorableText> planImport(const DayNoteStore &calendar,
                                               const NoteAdditions &additions);

@@ -1,7 +1,6 @@
 #include "NoteStorage.h"
 
 #include "IniText.h"
-#include "NoteText.h"
 
 #include <algorithm>
 
@@ -38,8 +37,7 @@ std::string charactersOutsideCp932(std::string_view utf8) {
 
 } // namespace
 
-Result<void, NoteRefusal> checkNoteStorable(std::string_view editorText, TextEncoding encoding) {
-    const std::string note = TextToNote(editorText);
+Result<void, NoteRefusal> checkNoteStorable(std::string_view note, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
         if (std::string characters = charactersOutsideCp932(note); !characters.empty())
             return Failure{NoteRefusal{NoteProblem::NotInShiftJis, 0, std::move(characters)}};

@@ -28,7 +28,7 @@ struct NoteRefusal {
     bool operator==(const NoteRefusal &) const = default;
 };
 
-// Whether the editor text can be stored in a file of that encoding, and if
-// not, why. Characters are judged before the length, because the length
-// of a text that cannot be stored as it is means little.
-Result<void, NoteRefusal> checkNoteStorable(std::string_view editorText, TextEncoding encoding);
+// Whether the note, in its stored form, can be kept by a file of that
+// encoding, and if not, why. Characters are judged before the length, because
+// the length of a note that cannot be stored as it is means little.
+Result<void, NoteRefusal> checkNoteStorable(std::string_view note, TextEncoding encoding);

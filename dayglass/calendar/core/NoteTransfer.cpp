@@ -1,25 +1,17 @@
 #include "NoteTransfer.h"
 
 #include "DayNoteStore.h"
-#include "FileDescriptor.h"
-#include "FileStore.h"
+#include "FileRead.h"
 #include "ICalendarNotes.h"
 #include "NoteImport.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 
 // The file's content; a FIFO or device in its place is never waited for.
 Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path &path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return Failure{ImportProblem::Unreadable};
-    Result<std::string, int> content = FileStore::readDescriptor(file.get(), maximumICalendarSize);
+    Result<std::string, FileReadError> content = readWholeFile(path, maximumICalendarSize);
     if (!content)
-        return Failure{static_cast<std::uintmax_t>(status.st_size) > maximumICalendarSize
+        return Failure{content.error().problem == FileReadProblem::TooLarge
                            ? ImportProblem::TooLarge
                            : ImportProblem::Unreadable};
     return std::move(*content);
@@ -29,9 +21,10 @@ Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path
 
 Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
                                                std::chrono::sys_seconds stamp) {
-    if (calendarFileIn(dataFolder).IsTooLarge())
+    const DayNoteStore calendar(dataFolder);
+    if (calendar.isTooLarge())
         return Failure{ExportProblem::CalendarTooLarge};
-    const std::vector<DayNote> days = readAllNotes(dataFolder);
+    const DayNotes days = calendar.annotatedDays();
     Result<std::string, ExportProblem> icalendar = notesToICalendar(days, stamp);
     if (!icalendar)
         return Failure{icalendar.error()};
@@ -47,9 +40,9 @@ ImportOutcome importNotes(const std::filesystem::path &dataFolder,
     if (!additions)
         return Failure{additions.error()};
     Result<ImportPlan, UnstorableText> plan = ImportPlan{};
-    const WriteResult written = saveNotes(dataFolder, [&](const cls_IniFile &current) {
+    const WriteResult written = saveNotes(dataFolder, [&](const DayNoteStore &current) {
         plan = planImport(current, *additions);
-        return plan ? plan->changes : std::vector<NoteChange>();
+        return plan ? plan->changes : NoteChanges();
     });
     if (!plan)
         return Failure{ImportFailure{ImportProblem::NotInShiftJis, plan.error().characters,

@@ -1,9 +1,8 @@
 #include "CalendarPage.h"
 
-#include "AccessibleDayName.h"
 #include "DayCellButton.h"
+#include "DayNames.h"
 #include "DayNoteStore.h"
-#include "DaySection.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteTransferDialogs.h"
@@ -149,16 +148,15 @@ void CalendarPage::createHeading() {
 }
 
 void CalendarPage::createWeekdayLabels() {
-    // The labels are numbered 0 and 2 to 7; number 1 has never been used.
+    // The labels are named Label_0 and Label_2 to Label_7, as the design
+    // numbers them; there is no Label_1.
     static constexpr std::array<int, daysInWeek> labelNumbers = {0, 2, 3, 4, 5, 6, 7};
     static constexpr std::array<int, daysInWeek> lefts = {300, 600, 945, 1290, 1605, 1950, 2265};
-    const std::array<QString, daysInWeek> captions = {tr("日"), tr("月"), tr("火"), tr("水"),
-                                                      tr("木"), tr("金"), tr("土")};
     const QFont font = designFont(FontFace::MsGothic, 9, FontWeight::Bold);
-    for (std::size_t column = 0; column < captions.size(); ++column) {
+    for (std::size_t column = 0; column < labelNumbers.size(); ++column) {
         QLabel *label = plainLabel(QStringLiteral("Label_%1").arg(labelNumbers[column]),
                                    twipsRect(lefts[column], 465, 255, 255), font, this);
-        label->setText(captions[column]);
+        label->setText(weekdayName(std::chrono::weekday{static_cast<unsigned>(column)}));
     }
 }
 
@@ -247,15 +245,15 @@ bool CalendarPage::stepMonth(MonthStep step) {
 void CalendarPage::ShowMonth() {
     m_grid = layOutMonth(shownMonth());
     readMonthNotes(m_context.dataFolder, m_grid);
-    m_lblDate->setText(QString::fromStdString(m_grid.heading));
+    m_lblDate->setText(monthHeading(shownMonth()));
     for (int index = 1; index <= dayCellCount; ++index) {
         const DayCell &day = m_grid.cell(index);
         DayCellButton *cell = dayCell(index);
         cell->setText(QString::fromStdString(day.caption()));
-        cell->setBackColor(toQColor(day.colour));
+        cell->setBackColor(toQColor(day.stored.colour));
         cell->setVisible(day.date.has_value());
         cell->setAccessibleName(accessibleDayName(day).value_or(QString()));
-        cell->setAccessibleDescription(noteDisplayText(day.note));
+        cell->setAccessibleDescription(noteDisplayText(day.stored.note));
     }
     // Hiding the focused cell can move the focus, and with it the selection,
     // to another cell; so the selection is dropped only after the cells are
@@ -266,25 +264,16 @@ void CalendarPage::ShowMonth() {
     m_CalendarSet->hide();
 }
 
-std::optional<std::string> CalendarPage::sectionOf(int index) const {
-    const auto &date = m_grid.cell(index).date;
-    return date ? std::optional(daySectionName(*date)) : std::nullopt;
-}
-
 void CalendarPage::ClearDay(int index) {
-    const auto section = sectionOf(index);
-    const WriteResult cleared =
-        section ? clearDaySection(m_context.dataFolder, *section) : WriteResult();
+    const auto date = m_grid.cell(index).date;
+    const WriteResult cleared = date ? clearDay(m_context.dataFolder, *date) : WriteResult();
     ShowMonth();
     selectCell(index);
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
-    if (!cleared) {
-        const QString wipe =
-            tr("%1 のメモを消せませんでした").arg(QString::fromStdString(*section));
+    if (!cleared)
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::withReason(wipe, cleared.error()));
-    }
+                             WriteErrorMessage::notCleared(dayName(*date), cleared.error()));
 }
 
 void CalendarPage::moveToNextDay(int index) {
@@ -325,7 +314,7 @@ void CalendarPage::cmdT_Click() {
 }
 
 void CalendarPage::chkDays_Click(int index) {
-    m_lblText->setText(noteDisplayText(m_grid.cell(index).note));
+    m_lblText->setText(noteDisplayText(m_grid.cell(index).stored.note));
     m_CalendarSet->show();
 }
 
@@ -354,15 +343,12 @@ void CalendarPage::CalendarSet_Click() {
     if (!selected)
         return;
     const int index = *selected;
-    const auto section = sectionOf(index);
-    if (!section)
+    const auto date = m_grid.cell(index).date;
+    if (!date)
         return;
     // The day is read afresh: another window may have saved it since the
     // month was drawn.
-    const StoredDay day = readDay(calendarFileIn(m_context.dataFolder), *section);
-    frmCSet editor(m_context.dataFolder,
-                   {QString::fromStdString(*section), noteDisplayText(day.note), day.colour, day},
-                   day.noteCut ? StoredNote::Cut : StoredNote::Whole);
+    frmCSet editor(m_context.dataFolder, *date, DayNoteStore(m_context.dataFolder).day(*date));
     editor.exec();
     ShowMonth();
     selectCell(index);
@@ -382,6 +368,5 @@ void CalendarPage::SclFormat_Click() {
         selectCell(*day);
     if (!deletion)
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::withReason(tr("カレンダーを初期化できませんでした"),
-                                                           deletion.error()));
+                             WriteErrorMessage::notReset(deletion.error()));
 }

@@ -65,9 +65,6 @@ private:
     void showSteppedMonth(MonthStep step);
     std::chrono::year_month shownMonth() const { return m_CalYear / m_CalMonth; }
 
-    // The section in Calendar.ini of the cell's day; nothing for a hidden cell.
-    std::optional<std::string> sectionOf(int index) const;
-
     void ShowMonth();
     // Empties the day's note and colour, and draws the month again.
     void ClearDay(int index);

@@ -1,9 +1,10 @@
 #include "NoteTransferMessages.h"
 
+#include "DayNames.h"
 #include "DayNoteStore.h"
-#include "DaySection.h"
 #include "FileStore.h"
 #include "ICalendarNotes.h"
+#include "IniText.h"
 #include "LibIcal.h"
 #include "WriteErrorMessage.h"
 
@@ -12,10 +13,6 @@ namespace {
 QString noLibrary() {
     return NoteTransferMessages::tr("iCalendar のファイルを扱うライブラリ（%1）を開けません。")
         .arg(QString::fromLatin1(libIcalFileName));
-}
-
-QString dayName(std::chrono::year_month_day date) {
-    return QString::fromStdString(daySectionName(date));
 }
 
 QString problemText(const ImportFailure &failure, const QString &file) {
@@ -52,6 +49,15 @@ QString problemText(const ImportFailure &failure, const QString &file) {
 }
 
 } // namespace
+
+QString NoteTransferMessages::notStorable(const NoteRefusal &refusal) {
+    if (refusal.problem == NoteProblem::NotInShiftJis)
+        return tr("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
+               QString::fromStdString(refusal.characters);
+    return tr("メモが長すぎます（%1バイト、%2バイトまでです）")
+        .arg(refusal.storedLength)
+        .arg(IniText::maximumValueLength);
+}
 
 QString NoteTransferMessages::exported(std::size_t days, const QString &file) {
     return tr("%1 日のメモを %2 に書き出しました。").arg(days).arg(file);

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "NoteStorage.h"
 #include "NoteTransfer.h"
 
 #include <QCoreApplication>
 #include <QString>
 
-// What the export and the import of notes tell the user, on the command line
-// and on the CALENDAR page alike.
+// What the user is told of notes the file cannot keep, and of the export and
+// the import of notes, on the command line and on the CALENDAR page alike.
 class NoteTransferMessages {
     Q_DECLARE_TR_FUNCTIONS(NoteTransferMessages)
 
 public:
+    // Why the note editor did not save the note.
+    static QString notStorable(const NoteRefusal &refusal);
+
     static QString exported(std::size_t days, const QString &file);
 
     // Why nothing was exported from the notes in `dataFolder`.

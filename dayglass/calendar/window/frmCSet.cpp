@@ -1,11 +1,11 @@
 #include "frmCSet.h"
 
+#include "DayNames.h"
 #include "DayNoteStore.h"
-#include "IniText.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
-#include "NoteStorage.h"
 #include "NoteText.h"
+#include "NoteTransferMessages.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
@@ -16,34 +16,22 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-namespace {
-
-// Why the note was not saved.
-QString refusalMessage(const NoteRefusal &refusal) {
-    if (refusal.problem == NoteProblem::NotInShiftJis)
-        return frmCSet::tr("Shift-JISにない文字（絵文字や韓国語など）は保存できません\n") +
-               QString::fromStdString(refusal.characters);
-    return frmCSet::tr("メモが長すぎます（%1バイト、%2バイトまでです）")
-        .arg(refusal.storedLength)
-        .arg(IniText::maximumValueLength);
-}
-
-} // namespace
-
 // Notes keep carriage returns for line breaks; Qt's widgets break lines at
 // line feeds.
 QString noteDisplayText(std::string_view note) {
     return QString::fromStdString(NoteToText(note)).replace(u'\r', u'\n');
 }
 
-frmCSet::frmCSet(const std::filesystem::path &dataFolder, const EditedDay &day,
-                 StoredNote storedNote)
+frmCSet::frmCSet(const std::filesystem::path &dataFolder, std::chrono::year_month_day date,
+                 const StoredDay &day, SaveOver over)
     : SavingDialog(twipsRect(0, 0, 5295, 2190).size(), tr("メモを保存せずに閉じますか？"), nullptr),
-      m_dataFolder(dataFolder), m_storedNote(storedNote), m_day(day), m_SettimeL(new QLabel(this)),
-      m_Tex(new QPlainTextEdit(this)), m_ColorSet(new ThreedPanel(tr("色設定"), this)),
-      m_ColorPanel(new QLabel(this)), m_Setting(new ThreedPanel(tr("設定更新"), this)) {
+      m_dataFolder(dataFolder), m_date(date), m_noteCut(day.noteCut),
+      m_over(over == SaveOver::TheDayAsOpened ? std::optional(day) : std::nullopt),
+      m_SettimeL(new QLabel(this)), m_Tex(new QPlainTextEdit(this)),
+      m_ColorSet(new ThreedPanel(tr("色設定"), this)), m_ColorPanel(new QLabel(this)),
+      m_Setting(new ThreedPanel(tr("設定更新"), this)) {
     setObjectName(QStringLiteral("frmCSet"));
-    createControls();
+    createControls(noteDisplayText(day.note));
     setPanelColour(day.colour);
 }
 
@@ -64,10 +52,11 @@ bool frmCSet::eventFilter(QObject *watched, QEvent *event) {
     return true;
 }
 
-void frmCSet::createControls() {
+void frmCSet::createControls(const QString &note) {
+    const QString heading = dayName(m_date);
     m_SettimeL->setObjectName(QStringLiteral("SettimeL"));
     m_SettimeL->setTextFormat(Qt::PlainText);
-    m_SettimeL->setText(m_day.section);
+    m_SettimeL->setText(heading);
     m_SettimeL->setGeometry(twipsRect(60, 60, 3045, 315));
     m_SettimeL->setFont(designFont(FontFace::MsGothic, 14.25, FontWeight::Bold));
     setPaletteColor(m_SettimeL, QPalette::WindowText, Qt::white);
@@ -75,14 +64,14 @@ void frmCSet::createControls() {
     m_SettimeL->setBuddy(m_Tex);
     // Without a title bar the dialog has no title to read; its heading stands
     // in for one.
-    setAccessibleName(m_day.section);
+    setAccessibleName(heading);
 
     m_Tex->setObjectName(QStringLiteral("Tex"));
     m_Tex->setGeometry(twipsRect(120, 420, 3795, 1575));
     m_Tex->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
     setPaletteColor(m_Tex, QPalette::Base, Qt::white);
     setPaletteColor(m_Tex, QPalette::Text, Qt::black);
-    m_Tex->setPlainText(m_day.note);
+    m_Tex->setPlainText(note);
     m_Tex->installEventFilter(this);
 
     m_ColorSet->setObjectName(QStringLiteral("ColorSet"));
@@ -105,7 +94,7 @@ void frmCSet::createControls() {
 // The colour is kept as the file names it, so that a system colour is saved as
 // the same system colour.
 void frmCSet::setPanelColour(OleColor colour) {
-    m_day.colour = colour;
+    m_colour = colour;
     const QColor shown = toQColor(colour);
     setPaletteColor(m_ColorPanel, QPalette::Window, shown);
     // The panel shows its colour and nothing else; a screen reader says it as
@@ -123,22 +112,21 @@ void frmCSet::ColorSet_Click() {
 void frmCSet::Setting_Click() {
     commitComposition();
     const std::string text = m_Tex->toPlainText().toStdString();
-    if (m_storedNote == StoredNote::Cut &&
-        !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
-                                tr("このメモは長すぎて、途中までしか読めていません。\n"
-                                   "保存すると続きは消えるよ？いいの？")))
+    if (m_noteCut && !MessageBoxes::askYesNo(this, QGuiApplication::applicationDisplayName(),
+                                             tr("このメモは長すぎて、途中までしか読めていません。\n"
+                                                "保存すると続きは消えるよ？いいの？")))
         return;
-    save(text, m_day.stored);
+    save(text, m_over);
 }
 
 void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over) {
     const Result<void, DaySaveRefusal> saved =
-        saveEditedDay(m_dataFolder, {m_day.section.toStdString(), text, m_day.colour, over});
+        saveDay(m_dataFolder, m_date, {TextToNote(text), m_colour}, over);
     if (saved) {
         accept();
     } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             refusalMessage(*note));
+                             NoteTransferMessages::notStorable(*note));
     } else if (const auto *changed = std::get_if<DayChangedMeanwhile>(&saved.error())) {
         dayChangedMeanwhile(text, changed->now);
     } else {
@@ -158,7 +146,7 @@ void frmCSet::dayChangedMeanwhile(const std::string &text, const StoredDay &now)
         save(text, now);
         return;
     }
-    m_day.stored = now;
+    m_over = now;
     m_Tex->setPlainText(noteDisplayText(now.note) + QLatin1Char('\n') +
                         QString::fromStdString(text));
 }

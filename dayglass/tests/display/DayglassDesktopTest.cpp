@@ -169,8 +169,7 @@ private slots:
             std::filesystem::permissions(folder / calendarFileName,
                                          std::filesystem::perms::owner_read);
         }
-        frmCSet editor(folder,
-                       {QStringLiteral("2005/10/14(金)"), QString(), oleBlack, std::nullopt});
+        frmCSet editor(folder, 2005y / October / 14, StoredDay{}, SaveOver::Anything);
         RealInput::showActive(&editor);
         RealInput::type(QStringLiteral("kept"));
         QString message;

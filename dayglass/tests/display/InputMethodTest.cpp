@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+using namespace std::chrono;
+
 // Typing through ibus with Mozc in Hiragana (scripts/with-input-method.sh): the
 // keys become text under composition, which belongs to the field as much as
 // the text already committed.
@@ -20,8 +22,7 @@ private slots:
 
     void aSaveKeepsTheTextStillUnderComposition() {
         TemporaryFolder folder;
-        frmCSet editor(folder.path(),
-                       {QStringLiteral("2005/10/14(金)"), QString(), oleBlack, std::nullopt});
+        frmCSet editor(folder.path(), 2005y / October / 14, StoredDay{}, SaveOver::Anything);
         RealInput::showActive(&editor);
         auto *text = editor.findChild<QPlainTextEdit *>(QStringLiteral("Tex"));
         RealInput::type(QStringLiteral("kyouha"));

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "DayNoteStore.h"
+#include "NoteText.h"
 
-#include <string>
+#include <chrono>
 #include <string_view>
 
-// Writes a day's note and colour as the note editor saves them over whatever
-// the day holds, to set up a calendar.
-inline Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
-                                            std::string_view section, std::string_view editorText,
-                                            OleColor colour) {
-    return saveEditedDay(dataFolder,
-                         {std::string(section), std::string(editorText), colour, std::nullopt});
+// Saves an editor text and a colour over whatever the day holds, as a set-up.
+inline Result<void, DaySaveRefusal> saveEditorText(const std::filesystem::path &dataFolder,
+                                                   std::chrono::year_month_day date,
+                                                   std::string_view editorText, OleColor colour) {
+    return saveDay(dataFolder, date, {TextToNote(editorText), colour}, std::nullopt);
 }

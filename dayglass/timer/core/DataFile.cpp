@@ -60,8 +60,8 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
             .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
     if (written || written.error().problem != WriteProblem::ReadOnly)
         return written;
-    const Result<void, int> access = writeAccess(written.error().path);
-    return !access && access.error() == EACCES ? WriteResult() : written;
+    const Result<void, std::error_code> access = writeAccess(written.error().path);
+    return !access && access.error() == std::errc::permission_denied ? WriteResult() : written;
 }
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {

@@ -46,9 +46,9 @@ TEST(CalendarNavigationTest, TheLastDayIsFoundInEveryMonthShape) {
     };
     for (const auto &[month, lastCell] : rows) {
         const MonthGrid shown = layOutMonth(month);
-        EXPECT_EQ(lastDayCell(shown), lastCell) << shown.heading;
-        EXPECT_TRUE(monthEndsAfterCell(shown, lastCell)) << shown.heading;
-        EXPECT_FALSE(monthEndsAfterCell(shown, lastCell - 1)) << shown.heading;
+        EXPECT_EQ(lastDayCell(shown), lastCell);
+        EXPECT_TRUE(monthEndsAfterCell(shown, lastCell));
+        EXPECT_FALSE(monthEndsAfterCell(shown, lastCell - 1));
     }
 }
 

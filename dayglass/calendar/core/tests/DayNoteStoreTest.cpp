@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace std::chrono;
+
 namespace {
 
 // The bytes a test expects of a whole file, kept beside the tests.
@@ -14,31 +16,31 @@ std::string expectedBytes(const char *name) {
 
 // 2005/10/14(金) in CP932, for files a test writes itself.
 const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]";
-const std::string friday = "2005/10/14(金)";
+const year_month_day friday = 2005y / October / 14;
 
 class DayNoteStoreTest : public testing::Test {
 protected:
     std::filesystem::path file() const { return m_folder / calendarFileName; }
+    StoredDay readFriday() const { return DayNoteStore(m_folder.path()).day(friday); }
     TemporaryFolder m_folder;
 };
 
 TEST_F(DayNoteStoreTest, SavedDaysAreWrittenInShiftJisAndReadBack) {
-    ASSERT_TRUE(saveDay(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680));
+    ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "今日は\r\n\r\n晴れ", 16711680));
     EXPECT_EQ(readBytes(file()), expectedBytes("saved-day.ini"));
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday),
-              (StoredDay{"今日は#CR#晴れ", 16711680}));
+    EXPECT_EQ(readFriday(), (StoredDay{"今日は#CR#晴れ", 16711680}));
     // A calendar that Windows wrote in UTF-16LE stays in UTF-16LE.
     writeBytes(file(), "\xFF\xFE");
-    ASSERT_TRUE(saveDay(m_folder.path(), friday, "晴れ😀", 255));
+    ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "晴れ😀", 255));
     EXPECT_TRUE(readBytes(file()).starts_with(std::string("\xFF\xFE[\0", 4)));
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"晴れ😀", 255}));
+    EXPECT_EQ(readFriday(), (StoredDay{"晴れ😀", 255}));
 }
 
 // The editor's save writes only over the day it opened with, and a refused
 // save writes nothing, not even an empty file.
 TEST_F(DayNoteStoreTest, TheEditorsSaveRefusesWithoutWriting) {
     const auto refusal = [this](const std::string &text, std::optional<StoredDay> opened) {
-        return saveEditedDay(m_folder.path(), {friday, text, 255, opened});
+        return saveDay(m_folder.path(), friday, {text, 255}, opened);
     };
     const auto emoji = refusal("😀", StoredDay{});
     const auto *note = emoji ? nullptr : std::get_if<NoteRefusal>(&emoji.error());
@@ -47,33 +49,33 @@ TEST_F(DayNoteStoreTest, TheEditorsSaveRefusesWithoutWriting) {
     EXPECT_FALSE(std::filesystem::exists(file()));
 
     EXPECT_TRUE(refusal("mine", StoredDay{}));
-    ASSERT_TRUE(saveDay(m_folder.path(), friday, "theirs", 65535));
+    ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "theirs", 65535));
     const auto changed = refusal("mine again", StoredDay{"mine", 255});
     ASSERT_TRUE(!changed && std::holds_alternative<DayChangedMeanwhile>(changed.error()));
     EXPECT_EQ(std::get<DayChangedMeanwhile>(changed.error()).now, (StoredDay{"theirs", 65535}));
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"theirs", 65535}));
+    EXPECT_EQ(readFriday(), (StoredDay{"theirs", 65535}));
     EXPECT_TRUE(refusal("mine again", std::nullopt));
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), (StoredDay{"mine again", 255}));
+    EXPECT_EQ(readFriday(), (StoredDay{"mine again", 255}));
     EXPECT_TRUE(std::holds_alternative<WriteError>(
-        saveEditedDay("relative", {friday, "x", 0, std::nullopt}).error()));
+        saveDay("relative", friday, {"x", 0}, std::nullopt).error()));
 }
 
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
-    ASSERT_TRUE(saveDay(m_folder.path(), friday, "note", 65535));
-    ASSERT_TRUE(clearDaySection(m_folder.path(), friday));
+    ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "note", 65535));
+    ASSERT_TRUE(clearDay(m_folder.path(), friday));
     EXPECT_EQ(readBytes(file()), expectedBytes("cleared-day.ini"));
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), StoredDay{});
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), "2005/10/15(土)"), StoredDay{});
+    EXPECT_EQ(readFriday(), StoredDay{});
+    EXPECT_EQ(DayNoteStore(m_folder.path()).day(2005y / October / 15), StoredDay{});
 }
 
 TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
-    ASSERT_TRUE(saveDay(m_folder.path(), friday, "note", 255));
-    ASSERT_TRUE(saveDay(m_folder.path(), "2006/01/01(日)", "another", 65280));
+    ASSERT_TRUE(saveEditorText(m_folder.path(), friday, "note", 255));
+    ASSERT_TRUE(saveEditorText(m_folder.path(), 2006y / January / 1, "another", 65280));
     EXPECT_TRUE(holdsCalendar(m_folder.path()));
     EXPECT_TRUE(deleteCalendar(m_folder.path()));
     EXPECT_FALSE(std::filesystem::exists(file()));
-    EXPECT_EQ(readDay(calendarFileIn(m_folder.path()), friday), StoredDay{});
+    EXPECT_EQ(readFriday(), StoredDay{});
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
 }
 
@@ -92,7 +94,7 @@ TEST_F(DayNoteStoreTest, NotesLongerThanAReadAreMarkedAsCut) {
     const std::pair<std::size_t, bool> rows[] = {{0, false}, {999, false}, {1000, true}};
     for (const auto &[length, cut] : rows) {
         writeBytes(file(), fridaySection + "\r\nText=" + std::string(length, 'n') + "\r\n");
-        const StoredDay day = readDay(calendarFileIn(m_folder.path()), friday);
+        const StoredDay day = readFriday();
         EXPECT_EQ(day.noteCut, cut) << length;
         EXPECT_EQ(day.note, std::string(std::min<std::size_t>(length, 999), 'n'));
     }
@@ -105,8 +107,8 @@ TEST_F(DayNoteStoreTest, WithoutAFolderNothingIsReadOrWritten) {
     std::filesystem::current_path(m_folder.path());
     writeBytes(file(), fridaySection + "\r\nText=here\r\n");
     for (const std::filesystem::path folder : {"", "."}) {
-        EXPECT_EQ(readDay(calendarFileIn(folder), friday), StoredDay{});
-        const auto result = saveDay(folder, friday, "note", 255);
+        EXPECT_EQ(DayNoteStore(folder).day(friday), StoredDay{});
+        const auto result = saveEditorText(folder, friday, "note", 255);
         const auto *error = result ? nullptr : std::get_if<WriteError>(&result.error());
         EXPECT_TRUE(error && error->problem == WriteProblem::NoFolder);
         EXPECT_FALSE(holdsCalendar(folder));

@@ -58,7 +58,7 @@ TEST_F(ICalendarNotesTest, EachDayBecomesATransparentAllDayEvent) {
 // What the export writes, the import reads back as the same stored note.
 TEST_F(ICalendarNotesTest, ExportedNotesReadBackUnchanged) {
     const std::string longLine(300, 'x');
-    const std::vector<DayNote> days = {
+    const DayNotes days = {
         {2005y / March / 7, {"一行#CR#二行#CR##CR#四行", oleRed}},
         {2005y / March / 8, {"#CR#先頭の改行", oleBlack}},
         {2005y / March / 9, {"あ" + longLine + "い, \\;:", oleBlack}},
@@ -66,9 +66,9 @@ TEST_F(ICalendarNotesTest, ExportedNotesReadBackUnchanged) {
     };
     const auto read = additionsFromICalendar(*notesToICalendar(days, sys_seconds{}));
     ASSERT_TRUE(read);
-    EXPECT_EQ(dayTexts(*read), (DayTexts{{days[0].date, days[0].stored.note},
-                                         {days[1].date, days[1].stored.note},
-                                         {days[2].date, days[2].stored.note}}));
+    EXPECT_EQ(dayTexts(*read), (DayTexts{{2005y / March / 7, days.at(2005y / March / 7).note},
+                                         {2005y / March / 8, days.at(2005y / March / 8).note},
+                                         {2005y / March / 9, days.at(2005y / March / 9).note}}));
 }
 
 TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {

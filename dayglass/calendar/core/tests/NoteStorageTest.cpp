@@ -20,7 +20,7 @@ TEST(NoteStorageTest, RefusesNotesThatWouldNotReadBackAsWritten) {
         std::optional<NoteRefusal> refusal;
     };
     const Row rows[] = {
-        {"Japanese", "今日は晴れ\n明日は雨", Cp932, std::nullopt},
+        {"Japanese", "今日は晴れ#CR#明日は雨", Cp932, std::nullopt},
         {"lookalikes that CP932 keeps", "〜～−¥①㈱?", Cp932, std::nullopt},
         {"emoji", "晴れ😀", Cp932, NoteRefusal{NoteProblem::NotInShiftJis, 0, "😀"}},
         {"Korean, each character once", "안녕?안", Cp932,
@@ -31,7 +31,7 @@ TEST(NoteStorageTest, RefusesNotesThatWouldNotReadBackAsWritten) {
         {"333 kanji in UTF-8", repeated("日", 333), Utf8, std::nullopt},
         {"334 kanji in UTF-8", repeated("日", 334), Utf8,
          NoteRefusal{NoteProblem::TooLong, 1002, {}}},
-        {"a line break past the limit", std::string(996, 'a') + "\n\n\n", Cp932,
+        {"a line break past the limit", std::string(996, 'a') + "#CR#", Cp932,
          NoteRefusal{NoteProblem::TooLong, 1000, {}}},
         {"characters before length", std::string(2000, 'a') + "😀", Cp932,
          NoteRefusal{NoteProblem::NotInShiftJis, 0, "😀"}},

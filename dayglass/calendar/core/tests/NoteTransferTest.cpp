@@ -16,17 +16,17 @@ const year_month_day friday = 2005y / October / 14;
 const year_month_day saturday = 2005y / October / 15;
 
 // A Calendar.ini as the program keeps it, in CP932.
-cls_IniFile calendarHolding(const std::string &utf8) {
-    return cls_IniFile::ofContent(encodeText(utf8, TextEncoding::Cp932));
+DayNoteStore calendarHolding(const std::string &utf8) {
+    return DayNoteStore::ofContent(encodeText(utf8, TextEncoding::Cp932));
 }
 
 TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
     const NoteAdditions additions{{"祝日", "第二#CR#二行"}, {{friday, {0, 1}}, {saturday, {0}}}};
-    const NoteChange bothToFriday{"2005/10/14(金)", "祝日#CR#第二#CR#二行"};
-    const NoteChange toSaturday{"2005/10/15(土)", "祝日"};
+    const NoteChanges::value_type bothToFriday{friday, "祝日#CR#第二#CR#二行"};
+    const NoteChanges::value_type toSaturday{saturday, "祝日"};
     const struct {
         std::string file;
-        std::vector<NoteChange> changes;
+        NoteChanges changes;
         std::vector<year_month_day> leftAlone;
     } rows[] = {
         // Days without notes get the texts, one line after another.
@@ -34,7 +34,7 @@ TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
         // A note keeps its lines, and texts it holds already are not added again.
         {fridaySection + "Text=メモ#CR#祝日#CR#第二#CR#二行\r\nCollar=255\r\n", {toSaturday}, {}},
         {fridaySection + "Text=メモ\r\n",
-         {{"2005/10/14(金)", "メモ#CR#祝日#CR#第二#CR#二行"}, toSaturday},
+         {{friday, "メモ#CR#祝日#CR#第二#CR#二行"}, toSaturday},
          {}},
         // A note that would no longer read back whole stays as it is.
         {"[2005/10/15(土)]\r\nText=" + std::string(995, 'y') + "\r\n", {bothToFriday}, {saturday}},
@@ -49,11 +49,11 @@ TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
 
 TEST(NoteImportTest, CharactersBeyondShiftJisStopTheWholeImportInACp932File) {
     const NoteAdditions additions{{"ok", "한국 😀"}, {{saturday, {0, 1}}, {friday, {0}}}};
-    const auto plan = planImport(cls_IniFile::ofContent(""), additions);
+    const auto plan = planImport(DayNoteStore::ofContent(""), additions);
     ASSERT_FALSE(plan);
     EXPECT_EQ(plan.error(), (UnstorableText{saturday, "한국😀"}));
     // A file in UTF-8 keeps them.
-    EXPECT_EQ(planImport(cls_IniFile::ofContent("\xEF\xBB\xBF"), additions)->changes.size(), 2u);
+    EXPECT_EQ(planImport(DayNoteStore::ofContent("\xEF\xBB\xBF"), additions)->changes.size(), 2u);
 }
 
 std::optional<ImportProblem> problemOf(const ImportOutcome &outcome) {
@@ -127,12 +127,12 @@ TEST_F(NoteTransferTest, AnExportImportsBackIntoTheSameNotes) {
     TemporaryFolder empty;
     writeBytes(empty.path() / "in.ics", exported->icalendar);
     EXPECT_EQ(importNotes(empty.path(), empty.path() / "in.ics")->changedDays, 366u);
-    const std::vector<DayNote> original = readAllNotes(m_folder.path());
-    const std::vector<DayNote> imported = readAllNotes(empty.path());
+    const DayNotes original = DayNoteStore(m_folder.path()).annotatedDays();
+    const DayNotes imported = DayNoteStore(empty.path()).annotatedDays();
     ASSERT_EQ(imported.size(), original.size());
-    for (std::size_t at = 0; at < original.size(); ++at) {
-        EXPECT_EQ(imported[at].date, original[at].date);
-        EXPECT_EQ(imported[at].stored.note, original[at].stored.note);
+    for (auto was = original.begin(), is = imported.begin(); was != original.end(); ++was, ++is) {
+        EXPECT_EQ(is->first, was->first);
+        EXPECT_EQ(is->second.note, was->second.note);
     }
     // A calendar too large to read is neither exported as empty nor written.
     std::filesystem::resize_file(calendar(), FileStore::maximumFileSize + 1);

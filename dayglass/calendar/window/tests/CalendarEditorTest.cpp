@@ -21,10 +21,8 @@ const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]\r\n";
 // folder.
 class OpenEditor {
 public:
-    explicit OpenEditor(const QString &note = {}, OleColor colour = oleBlack,
-                        StoredNote stored = StoredNote::Whole)
-        : m_editor(m_folder.path(), {QStringLiteral("2005/10/14(金)"), note, colour, std::nullopt},
-                   stored) {
+    explicit OpenEditor(const StoredDay &day = {})
+        : m_editor(m_folder.path(), std::chrono::year{2005} / 10 / 14, day, SaveOver::Anything) {
         m_editor.show();
     }
 
@@ -74,7 +72,7 @@ private slots:
     }
 
     void opensCentredWithTheDayAndItsNote() {
-        OpenEditor open(QStringLiteral("first\nsecond"), OleColor{0x00FFFF});
+        OpenEditor open({"first#CR#second", OleColor{0x00FFFF}});
         QCOMPARE(open.editor().findChild<QLabel *>(QStringLiteral("SettimeL"))->text(),
                  QStringLiteral("2005/10/14(金)"));
         QCOMPARE(open.text()->toPlainText(), QStringLiteral("first\nsecond"));
@@ -118,7 +116,7 @@ private slots:
         QFETCH(OleColor, colour);
         QFETCH(QColor, shown);
         QFETCH(QString, collar);
-        OpenEditor open({}, colour);
+        OpenEditor open({{}, colour});
         whenModalShown([](QWidget *modal) {
             const auto closer = closedAtEnd(modal);
             auto *chooser = qobject_cast<QColorDialog *>(modal);
@@ -149,7 +147,7 @@ private slots:
         QFETCH(QString, note);
         QFETCH(QByteArray, fileBytes);
         QFETCH(QString, message);
-        OpenEditor open(note);
+        OpenEditor open({note.toStdString()});
         writeBytes(open.file(), fileBytes.toStdString());
         QCOMPARE(open.messageOnSave(), message);
         QVERIFY(open.editor().isVisible());
@@ -158,7 +156,7 @@ private slots:
     }
 
     void aCutNoteIsSavedOnlyWhenTheUserAgrees() {
-        OpenEditor open(QStringLiteral("beginning"), oleBlack, StoredNote::Cut);
+        OpenEditor open({"beginning", oleBlack, true});
         QCOMPARE(open.messageOnSave(QMessageBox::No),
                  QStringLiteral("このメモは長すぎて、途中までしか読めていません。\n保存すると続き"
                                 "は消えるよ？いいの？"));

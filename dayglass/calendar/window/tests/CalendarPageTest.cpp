@@ -271,11 +271,11 @@ private slots:
     void anotherWindowsNoteIsNeitherHiddenNorLost() {
         ShownPage shown(2005y / October / 14);
         const auto folder = shown.calendarFile().parent_path();
-        QVERIFY(saveDay(folder, october14, "B", 0));
+        QVERIFY(saveEditorText(folder, 2005y / October / 14, "B", 0));
         QString question;
         whenEditorShown([&](QWidget *, QPlainTextEdit *text) {
             QCOMPARE(text->toPlainText(), QStringLiteral("B"));
-            QVERIFY(saveDay(folder, october14, "B2", 0));
+            QVERIFY(saveEditorText(folder, 2005y / October / 14, "B2", 0));
             text->setPlainText(QStringLiteral("A"));
             answerMessageBox(QMessageBox::No, [&question](QMessageBox *box) {
                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
@@ -287,7 +287,7 @@ private slots:
         });
         shown.click("CalendarSet");
         QVERIFY(question.contains(QStringLiteral("上書きするよ？いいの？")));
-        QCOMPARE(readDay(calendarFileIn(folder), october14).note, "B2#CR#A");
+        QCOMPARE(DayNoteStore(folder).day(2005y / October / 14).note, "B2#CR#A");
     }
 
     void clickAndFocusSelectADay() {
