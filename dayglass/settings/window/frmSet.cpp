@@ -2,10 +2,11 @@
 
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
-#include "PeriodProblemMessage.h"
+#include "PeriodValidation.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
+#include "WriteErrorMessage.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -164,7 +165,7 @@ void frmSet::Setting_Click() {
     const PeriodTexts texts = fieldTexts();
     if (const Result<void, PeriodProblem> checked = checkPeriod(texts); !checked) {
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             PeriodProblemMessage::text(checked.error()));
+                             WriteErrorMessage::periodRefused(checked.error()));
         return;
     }
     if (const WriteResult written = writePeriodTexts(m_context.dataFolder, texts); !written) {
