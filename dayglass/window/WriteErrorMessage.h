@@ -7,9 +7,9 @@
 #include <QString>
 #include <cstdint>
 
-// The texts that tell the user that a file was not written: for a failed
-// write one line that says what was not done and one that says why, for a
-// period that the dialog does not save the one line of its problem.
+// The texts that tell the user that a file was not written: after a failed
+// write, one line that says what was not done and one that says why; for a
+// period that the dialog refuses, the one line of its problem.
 class WriteErrorMessage {
     Q_DECLARE_TR_FUNCTIONS(WriteErrorMessage)
 
