@@ -117,7 +117,7 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
 }
 
-LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {
+LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     const PeriodTexts texts = readPeriodTexts(dataFolder);
     LoadedPeriod loaded{std::nullopt, dateCaption(texts.start), dateCaption(texts.end)};
     const auto start = dateTimeFrom(texts.start);
