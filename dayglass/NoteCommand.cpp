@@ -1,5 +1,6 @@
 #include "NoteCommand.h"
 
+#include "ApplicationSetup.h"
 #include "ExportFile.h"
 #include "NoteTransfer.h"
 #include "NoteTransferMessages.h"
@@ -35,7 +36,8 @@ int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
                           notes->days, QCoreApplication::translate("NoteCommand", "標準出力")));
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (const Result<void, QString> written = writeExportFile(file, notes->icalendar); !written) {
+    if (const Result<void, WriteError> written = writeExportFile(file, notes->icalendar);
+        !written) {
         print(stderr, NoteTransferMessages::notExported(file, written.error()));
         return 1;
     }
@@ -57,13 +59,14 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
     const std::string_view option = argc >= 2 ? argv[1] : "";
     if (option != exportOption && option != importOption)
         return std::nullopt;
+    // The program's folder decides where the notes are; no display is needed.
+    const QCoreApplication application(argc, argv);
+    installTranslations();
     if (argc != 3) {
         print(stderr, QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
                           .arg(QString::fromLatin1(option)));
         return 2;
     }
-    // The program's folder decides where the notes are; no display is needed.
-    const QCoreApplication application(argc, argv);
     if (const Result<void, std::error_code> conversion = checkCp932Conversion(); !conversion) {
         print(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
         return 1;

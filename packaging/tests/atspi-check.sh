@@ -2,7 +2,9 @@
 # Starts both programs on a virtual display with the desktop's accessibility
 # bus and checks what a screen reader reads of them: the labels, buttons and
 # fields under their texts, the bar's share, each day's date and note, the
-# launcher's buttons under their targets. Skipped (status 77) without Xvfb,
+# launcher's buttons under their targets; under English and German locales,
+# the same in English, with no Japanese but the notes and the medium's own
+# labels. Skipped (status 77) without Xvfb,
 # D-Bus, the AT-SPI bus (at-spi2-core) or pyatspi (python3-pyatspi).
 # Usage: atspi-check.sh PROGRAM_FOLDER SAMPLE_MEDIUM
 set -eu
@@ -19,6 +21,10 @@ work="$(mktemp -d)"
 start_virtual_display
 trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+# The programs speak Japanese under the C locale, English under the others
+# read below.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 
 # Reads the program in a session bus of its own, which starts the
 # accessibility bus on the first request.
@@ -52,4 +58,26 @@ read_program "$work/dayglass/dayglass" -- \
 read_program "$bin/discgate" "$medium" -- \
     "frame|discgate" "push button|閉じる" "push button|readme.txt" \
     "push button|https://www.example.com/" "push button|guide.html"
+
+# The same in English, where German falls back to it as well.
+note="締め切り|資料を送る"
+for LANG in en_US.UTF-8 de_DE.UTF-8; do
+    data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 0 >"$work/dayglass/Data.ini"
+    read_program "$work/dayglass/dayglass" -- \
+        "frame|DG" "check box|TIMER" "check box|CALENDAR" "label|Start" "label|Time left" \
+        "label|seconds" "progress bar|Time left \d+%" "push button|Set period" \
+        "no Japanese but|"
+    data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 1 >"$work/dayglass/Data.ini"
+    read_program "$work/dayglass/dayglass" -- \
+        "label|Su" "label|Sa" "push button|▼|Previous month" "push button|■|Today" \
+        "push button|Edit" "push button|Clear" "check box|[A-Z][a-z]{2} \d+-\d+-1" \
+        "check box|[A-Z][a-z]{2} \d+-\d+-\d+, with a note|$note\n$note" \
+        "no Japanese but|$note"
+    read_program "$bin/discgate" "$medium" -- "push button|Close" "no Japanese but|"
+    # The plain menu of a disc made for Windows alone: the disc's own label
+    # and choices stay as its author wrote them.
+    read_program "$bin/discgate" "$(dirname "$medium")/driver-cd" -- \
+        "push button|Run setup.exe" "push button|Open folder" "push button|Close" \
+        "no Japanese but|ACME ドライバー CD|ドライバーをインストール|取扱説明書を読む"
+done
 exit $status

@@ -8,7 +8,8 @@
 
 // How the calendar's windows and messages name months and days to the user.
 
-// "日" for Sunday through "土" for Saturday.
+// The label above the column of the weekday: "日" for Sunday through "土" for
+// Saturday.
 QString weekdayName(std::chrono::weekday day);
 
 // The heading of the month's page, as 2005  /  03.

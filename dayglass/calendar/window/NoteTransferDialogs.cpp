@@ -13,8 +13,12 @@
 
 namespace {
 
-const QString calendarFilter =
-    QCoreApplication::translate("NoteTransferDialogs", "iCalendar (*.ics);;すべてのファイル (*)");
+// Asked for each time, as the translation is installed after the program's
+// start.
+QString calendarFilter() {
+    return QCoreApplication::translate("NoteTransferDialogs",
+                                       "iCalendar (*.ics);;すべてのファイル (*)");
+}
 // A message names this many of the days an import left alone.
 constexpr std::size_t listedDays = 10;
 
@@ -23,7 +27,7 @@ constexpr std::size_t listedDays = 10;
 void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
     const QString file = QFileDialog::getSaveFileName(
         parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar に書き出す"),
-        QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter);
+        QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter());
     if (file.isEmpty())
         return;
     const Result<NotesExport, ExportProblem> notes = exportNotes(
@@ -33,7 +37,7 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
                              NoteTransferMessages::notExported(notes.error(), dataFolder));
         return;
     }
-    const Result<void, QString> written = writeExportFile(file, notes->icalendar);
+    const Result<void, WriteError> written = writeExportFile(file, notes->icalendar);
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                          written ? NoteTransferMessages::exported(notes->days, file)
                                  : NoteTransferMessages::notExported(file, written.error()));
@@ -42,7 +46,7 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
 bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
     const QString file = QFileDialog::getOpenFileName(
         parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar から読み込む"),
-        QDir::homePath(), calendarFilter);
+        QDir::homePath(), calendarFilter());
     if (file.isEmpty())
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -71,8 +71,8 @@ QString NoteTransferMessages::notExported(ExportProblem problem,
                                              FileStore::maximumFileSize);
 }
 
-QString NoteTransferMessages::notExported(const QString &file, const QString &reason) {
-    return tr("%1 に書き出せませんでした。\n%2").arg(file, reason);
+QString NoteTransferMessages::notExported(const QString &file, const WriteError &error) {
+    return WriteErrorMessage::withReason(tr("%1 に書き出せませんでした。").arg(file), error);
 }
 
 QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QString &file,

@@ -35,7 +35,8 @@ void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
     // sound theme's alarm clock.
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)},
                             {QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}};
-    notify << programName << uint(0) << iconName << programName
+    //: The title of the notice of the period's end: the program's name.
+    notify << programName << uint(0) << iconName << tr("dayglass")
            << tr("設定した期間が終了しました（%1）").arg(QString::fromStdString(endMomentText(end)))
            << QStringList() << hints << int(-1);
     // The reply, an id or an error when there is no bus or nobody serves

@@ -1,5 +1,7 @@
 #include "PlainMenuWindow.h"
 
+#include "AccessibleTree.h"
+#include "ApplicationSetup.h"
 #include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "RecordingOpener.h"
@@ -106,6 +108,37 @@ private slots:
             QCOMPARE(finished.size(), source == MenuSource::Medium ? 1 : 0);
         }
         QVERIFY(m_opener.actions.empty());
+    }
+
+    // Under another language than Japanese, nothing of the menu and its
+    // messages reads in Japanese. Run by the variants under English and German
+    // locales.
+    void everyWindowSpeaksTheUsersLanguage() {
+        installTranslations();
+        if (QLocale().language() == QLocale::Japanese)
+            QSKIP("the variants under English and German locales run this");
+        writeBytes(m_medium->path() / "setup.exe", "MZ");
+        write("[autorun]\r\nopen=setup.exe\r\nlabel=Driver CD\r\n"
+              "shell\\manual=Manual\r\nshell\\manual\\command=..\\..\\manual.txt\r\n");
+        QStringList japanese;
+        // On the medium the manual, which lies off it, is refused; from a
+        // folder the program's start is asked about first.
+        const std::pair<MenuSource, int> clicks[] = {{MenuSource::Medium, 1},
+                                                     {MenuSource::Folder, 0}};
+        for (const auto &[source, button] : clicks) {
+            auto window = showWindow(source);
+            QVERIFY(window);
+            japanese += japaneseTexts(window.get());
+            bool answered = false;
+            whenModalShown([&](QWidget *modal) {
+                japanese += japaneseTexts(modal);
+                qobject_cast<QDialog *>(modal)->reject();
+                answered = true;
+            });
+            QTest::mouseClick(window->findChildren<QPushButton *>()[button], Qt::LeftButton);
+            QTRY_VERIFY(answered);
+        }
+        QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(QLatin1Char('\n'))));
     }
 
     void hostileTextsAndVerbsAreCutForTheScreen() {

@@ -1,0 +1,846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja_JP">
+<context>
+    <name>BarFrame</name>
+    <message>
+        <location filename="../dayglass/timer/window/BarFrame.cpp" line="+47"/>
+        <source>超過 %1%</source>
+        <translation>Overrun %1%</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>残時間 %1%</source>
+        <translation>Time left %1%</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <location filename="../dayglass/calendar/window/CalendarPage.cpp" line="+73"/>
+        <source>設定</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>初期化</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>iCalendar に書き出す…</source>
+        <translation>Export to iCalendar…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iCalendar から読み込む…</source>
+        <translation>Import from iCalendar…</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>前の月</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>次の月</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>今日</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <location line="+213"/>
+        <source>カレンダーを全初期化するよ？いいの？</source>
+        <translation>Clear every note of the calendar?</translation>
+    </message>
+</context>
+<context>
+    <name>DayNames</name>
+    <message>
+        <location filename="../dayglass/calendar/window/DayNames.cpp" line="+21"/>
+        <source>日</source>
+        <comment>column of Sundays</comment>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>月</source>
+        <comment>column of Mondays</comment>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>火</source>
+        <comment>column of Tuesdays</comment>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>水</source>
+        <comment>column of Wednesdays</comment>
+        <translation>We</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>木</source>
+        <comment>column of Thursdays</comment>
+        <translation>Th</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>金</source>
+        <comment>column of Fridays</comment>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>土</source>
+        <comment>column of Saturdays</comment>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>日</source>
+        <comment>Sunday in a date</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>月</source>
+        <comment>Monday in a date</comment>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>火</source>
+        <comment>Tuesday in a date</comment>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>水</source>
+        <comment>Wednesday in a date</comment>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>木</source>
+        <comment>Thursday in a date</comment>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>金</source>
+        <comment>Friday in a date</comment>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>土</source>
+        <comment>Saturday in a date</comment>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1  /  %2</source>
+        <translation>%1  /  %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1/%2/%3(%4)</source>
+        <translation>%4 %1-%2-%3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1年%2月%3日(%4)</source>
+        <translation>%4 %1-%2-%3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>、メモあり</source>
+        <translation>, with a note</translation>
+    </message>
+</context>
+<context>
+    <name>LauncherMessages</name>
+    <message>
+        <location filename="../discgate/window/LauncherMessages.cpp" line="+13"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 と %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>メニューの設定ファイルが見つからないか、読み込めません。</source>
+        <translation>The menu file is missing or cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>メニューの設定ファイルが大きすぎます (%1 まで)。</source>
+        <translation>The menu file is too large (at most %1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>オーバーフローしました。ウィンドウの大きさか位置が大きすぎます。</source>
+        <translation>Overflow: the size or position of the window is too large.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ウィンドウが大きすぎます。幅と高さは %1 ピクセルまでです。</source>
+        <translation>The window is too large. Width and height are at most %1 pixels.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ボタンが多すぎます。起動ボタンは %1 個までです。</source>
+        <translation>Too many buttons. The menu has at most %1 launch buttons.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>画像ファイルが見つかりません。</source>
+        <translation>A picture file is missing.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>画像ファイルを読み込めません。</source>
+        <translation>A picture file cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>画像ファイルがメディアの外にあります。</source>
+        <translation>A picture file lies outside the medium.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>画像ファイルが大きすぎます (%1 まで)。</source>
+        <translation>A picture file is too large (at most %1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>この形式の画像は使えません。使えるのは %1 の画像です。</source>
+        <translation>Pictures of this format cannot be used. Only %1 pictures can.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>画像が大きすぎます。メニューの画像は合わせて %1 までです。</source>
+        <translation>The pictures are too large. The menu&apos;s pictures take at most %1 together.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>JPEG 画像のスキャンが多すぎるか、画像が大きすぎます。読み込むと長い時間がかかります。</source>
+        <translation>The JPEG picture has too many scans or is too large. Reading it would take too long.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>GIF 画像のデータが画像の大きさに比べて多すぎます。読み込むと長い時間がかかります。</source>
+        <translation>The GIF picture holds too much data for its size. Reading it would take too long.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>この種類のファイルを開くプログラムがありません。</source>
+        <translation>No program opens files of this type.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>この種類のアドレスを開くプログラムがありません。</source>
+        <translation>No program opens addresses of this type.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Windows 用のプログラムです。
+実行するには Wine などのプログラムが必要です。</source>
+        <translation>This is a program for Windows.
+Running it needs a program such as Wine.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ファイルが見つかりません。</source>
+        <translation>The file is missing.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>メディアの外にあるファイルは開けません。</source>
+        <translation>Files outside the medium cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>このメディアはプログラムの実行が許可されていない設定 (noexec) でマウントされているため、プログラムを起動できません。</source>
+        <translation>The medium is mounted without permission to run programs (noexec), so the program cannot start.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>この種類のアドレスは開けません。開けるのは %1 のアドレスだけです。</source>
+        <translation>Addresses of this type cannot be opened. Only %1 addresses can.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ファイルを添付するメールのアドレスは開けません。</source>
+        <translation>Mail addresses that attach files cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1を開けませんでした。
+
+%2</source>
+        <translation>%1 could not be opened.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>このメニューはディスクではなくフォルダーから開かれました。
+
+フォルダー %2 の %1 を実行しますか？</source>
+        <translation>This menu was opened from a folder, not from a disc.
+
+Run %1 in the folder %2?</translation>
+    </message>
+</context>
+<context>
+    <name>MediumChooser</name>
+    <message>
+        <location filename="../discgate/window/MediumChooser.cpp" line="+38"/>
+        <source>メディアの Autorun.inf に書かれたメニューを開きます。</source>
+        <translation>Opens the menu that a medium&apos;s Autorun.inf describes.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Autorun.inf のあるフォルダー、またはそのファイル</source>
+        <translation>the folder holding Autorun.inf, or the file itself</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>「%1」はこのコンピューター上のフォルダーではないため、メニューを開けません。</source>
+        <translation>&quot;%1&quot; is not a folder on this computer, so its menu cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 にはメニュー (Autorun.inf) がありません。
+
+その上のフォルダー %2 は、ほかのユーザーが書き込めるか、そのメニューがほかのユーザーのものであるため、使いません。</source>
+        <translation>%1 has no menu (Autorun.inf).
+
+The folder above it, %2, is not used: other users may write it, or its menu belongs to another user.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>メニューのあるメディアを選んでください - %1</source>
+        <translation>Choose a medium with a menu - %1</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCommand</name>
+    <message>
+        <location filename="../dayglass/NoteCommand.cpp" line="+36"/>
+        <source>標準出力</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>使い方: dayglass %1 FILE.ics</source>
+        <translation>Usage: dayglass %1 FILE.ics</translation>
+    </message>
+</context>
+<context>
+    <name>NoteTransferDialogs</name>
+    <message>
+        <location filename="../dayglass/calendar/window/NoteTransferDialogs.cpp" line="+19"/>
+        <source>iCalendar (*.ics);;すべてのファイル (*)</source>
+        <translation>iCalendar (*.ics);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>iCalendar に書き出す</source>
+        <translation>Export to iCalendar</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>iCalendar から読み込む</source>
+        <translation>Import from iCalendar</translation>
+    </message>
+</context>
+<context>
+    <name>NoteTransferMessages</name>
+    <message>
+        <location filename="../dayglass/calendar/window/NoteTransferMessages.cpp" line="+14"/>
+        <source>iCalendar のファイルを扱うライブラリ（%1）を開けません。</source>
+        <translation>The library for iCalendar files (%1) cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 を読み込めません。</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 は大きすぎます（読み込めるのは %2 MB まで）。</source>
+        <translation>%1 is too large (at most %2 MB can be read).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 は iCalendar のファイルではありません。</source>
+        <translation>%1 is not an iCalendar file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 は途中で切れています。</source>
+        <translation>%1 is cut off.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 の予定「%2」は開始日時が読めません。</source>
+        <translation>The start of the event &quot;%2&quot; in %1 cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 の予定は %2 日を超えます。</source>
+        <translation>The events of %1 span more than %2 days.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字があります：%3</source>
+        <translation>The event of %2 in %1 has characters that Calendar.ini (Shift-JIS) cannot keep: %3</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Shift-JISにない文字（絵文字や韓国語など）は保存できません
+</source>
+        <translation>Characters outside Shift-JIS (such as emoji or Korean) cannot be saved
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>メモが長すぎます（%1バイト、%2バイトまでです）</source>
+        <translation>The note is too long (%1 bytes; at most %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 日のメモを %2 に書き出しました。</source>
+        <translation>Exported the notes of %1 days to %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 に書き出せませんでした。</source>
+        <translation>Could not export to %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>
+何も読み込んでいません。</source>
+        <translation>
+Nothing was imported.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 から %2 日のメモに書き加えました。</source>
+        <translation>Added to the notes of %2 days from %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>
+次の %1 日はメモが長くなりすぎるため、そのままにしました：</source>
+        <translation>
+These %1 days were left as they were, as their notes would grow too long:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>
+ほか %1 日</source>
+        <translation>
+and %1 more days</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodEndNotifier</name>
+    <message>
+        <location filename="../dayglass/notification/window/PeriodEndNotifier.cpp" line="+39"/>
+        <source>dayglass</source>
+        <extracomment>The title of the notice of the period&apos;s end: the program&apos;s name.</extracomment>
+        <translation>dayglass</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>設定した期間が終了しました（%1）</source>
+        <translation>The period you set has ended (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PlainMenuWindow</name>
+    <message>
+        <location filename="../discgate/window/PlainMenuWindow.cpp" line="+59"/>
+        <source>%1 を実行</source>
+        <translation>Run %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 を開く</source>
+        <translation>Open %1</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>フォルダーを開く</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TimerPage</name>
+    <message>
+        <location filename="../dayglass/timer/window/TimerPage.cpp" line="+27"/>
+        <source>年</source>
+        <translation>years</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>月</source>
+        <translation>months</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>週間</source>
+        <translation>weeks</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>日</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>時間</source>
+        <translation>hours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>分</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>秒</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>終了</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>残時間</source>
+        <translation>Time left</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>F</source>
+        <extracomment>The mark at the top of the bar, where all of the period is left.</extracomment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E</source>
+        <extracomment>The mark at the bottom of the bar, where none of the period is left.</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>時間設定</source>
+        <translation>Set period</translation>
+    </message>
+</context>
+<context>
+    <name>WriteErrorMessage</name>
+    <message>
+        <location filename="../dayglass/window/WriteErrorMessage.cpp" line="+13"/>
+        <source>原因はわかりません</source>
+        <translation>the cause is unknown</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>書き込みが許されていません（読み取り専用です）</source>
+        <translation>Writing is not allowed (it is read-only)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ほかのプログラムが使っていて、待っても空きませんでした</source>
+        <translation>Another program is using it and did not let go in time</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ディスクの空きがありません</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ファイルが大きくなりすぎます</source>
+        <translation>The file would grow too large</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ファイルが大きすぎるため、読み込みも書き込みもしません</source>
+        <translation>The file is too large to be read or written</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>その名前でフォルダなど、ファイルでないものが置かれています</source>
+        <translation>Something that is not a file, such as a folder, has that name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ほかの人が作ったか、ほかの人が書き換えられるリンクを通るため、書き込みませんでした</source>
+        <translation>Not written: the path goes through a link that someone else made or can change</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ホームフォルダのあるファイルシステムの外のリンクが、別のファイルシステムを指しているため、書き込みませんでした</source>
+        <translation>Not written: a link outside the home folder&apos;s file system leads to another file system</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>保存するフォルダがありません</source>
+        <translation>There is no folder to save it in</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>システムのエラー：</source>
+        <translation>System error: </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 に保存できませんでした</source>
+        <translation>Could not save %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 のメモを消せませんでした</source>
+        <translation>Could not clear the note of %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>カレンダーを初期化できませんでした</source>
+        <translation>Could not clear the calendar</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>年</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>月</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>日</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>時間</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>分</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>秒</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>開始</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>終了</source>
+        <translation>end</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1%2が不正です</source>
+        <translation>The %1 %2 is not valid</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>『開始≧終了』になっています</source>
+        <translation>The start is not before the end</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Data.ini と Calendar.ini を保存するフォルダがありません</source>
+        <translation>There is no folder to keep Data.ini and Calendar.ini in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Data.ini と Calendar.ini は %1 に保存します</source>
+        <translation>Data.ini and Calendar.ini are kept in %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>
+プログラムのフォルダ %1 には、ほかのユーザーも書き込めます。ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します</source>
+        <translation>
+Other users can write to the program&apos;s folder %1. Once they cannot, the files are kept beside the program</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 を読み込めませんでした
+ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、設定をまた保存できます</source>
+        <translation>Could not read %1
+The file is too large (at most %2 KB). Move or delete it to save settings again</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を読み書きできません
+システムのエラー：</source>
+        <translation>Data.ini and Calendar.ini cannot be read or written, as Shift-JIS (CP932) text cannot be converted
+System error: </translation>
+    </message>
+</context>
+<context>
+    <name>frmCSet</name>
+    <message>
+        <location filename="../dayglass/calendar/window/frmCSet.cpp" line="+27"/>
+        <source>メモを保存せずに閉じますか？</source>
+        <translation>Close without saving the note?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>色設定</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>設定更新</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>このメモは長すぎて、途中までしか読めていません。
+保存すると続きは消えるよ？いいの？</source>
+        <translation>This note is too long and was read only in part.
+Saving it loses the rest. Save anyway?</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>この日のメモは、編集を始めた後にほかのウィンドウで保存されています。
+上書きするよ？いいの？
+
+「いいえ」なら、ほかのウィンドウのメモをこのメモの前に加えます。</source>
+        <translation>Another window saved this day&apos;s note after you began editing.
+Overwrite it?
+
+&quot;No&quot; puts the other window&apos;s note before this one.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <location filename="../discgate/window/frmMain.cpp" line="+22"/>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>frmSet</name>
+    <message>
+        <location filename="../dayglass/settings/window/frmSet.cpp" line="+29"/>
+        <source>年</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>時</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>分</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>秒</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>設定を保存せずに閉じますか？</source>
+        <translation>Close without saving the period?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>時間設定</source>
+        <translation>Set period</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>終了</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>設定更新</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>frmWeek</name>
+    <message>
+        <location filename="../dayglass/timer/window/frmWeek.cpp" line="+46"/>
+        <source>DG</source>
+        <extracomment>The title of the main window.</extracomment>
+        <translation>DG</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>TIMER</source>
+        <translation>TIMER</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CALENDAR</source>
+        <translation>CALENDAR</translation>
+    </message>
+</context>
+</TS>
