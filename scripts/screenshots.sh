@@ -38,7 +38,8 @@ stop() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; }
 shot() { import -window "$1" "$out/$2$language$suffix.png"; }
 click() { xdotool mousemove --window "$window" "$(( $1 * scale ))" "$(( $2 * scale ))" click --repeat "${3:-1}" --delay 80 1; }
 
-# Takes every screenshot in the language of LANG, with $language in their names.
+# Takes the screenshots of the windows without a window manager in the
+# language of LANG, with $language in their names.
 shoot_all() {
     running="2026 11 1 9 0 0 2027 3 30 18 0 0"
     start_dayglass "$running" 0
@@ -64,6 +65,8 @@ shoot_all() {
     rm "$out/note-editor-screen$language$suffix.png"
     stop
 
+    # The sample menu shows pictures alone, the same in every language.
+    [ -z "$language" ] || return 0
     rm -rf "$work/medium" && cp -r examples/medium "$work/medium" && cp build/bin/discgate "$work/medium/"
     "$work/medium/discgate" 2>/dev/null &
     app=$!
@@ -73,19 +76,6 @@ shoot_all() {
     sleep 0.5
     shot "$window" discgate
     stop
-
-    # The plain menu of a disc made for the Windows shell alone, a normal window,
-    # so with the title bar of a window manager.
-    start_window_manager
-    # The manager announces itself a moment before it takes the first window.
-    sleep 1
-    build/bin/discgate examples/driver-cd 2>/dev/null &
-    app=$!
-    window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
-    sleep 1
-    import -frame -window "$window" "$out/discgate-plain$language$suffix.png"
-    stop
-    kill "$window_manager"
 }
 
 # Japanese, as under the C locale; then English.
@@ -94,4 +84,21 @@ export LANG=C.UTF-8
 language="" && shoot_all
 export LANG=en_US.UTF-8
 language="-en" && shoot_all
+
+# The plain menu of a disc made for the Windows shell alone, a normal window,
+# so with the title bar of a window manager.
+start_window_manager
+# The manager announces itself a moment before it takes the first window.
+sleep 1
+for LANG in C.UTF-8 en_US.UTF-8; do
+    language="-en"
+    [ "$LANG" = C.UTF-8 ] && language=""
+    build/bin/discgate examples/driver-cd 2>/dev/null &
+    app=$!
+    window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
+    sleep 1
+    import -frame -window "$window" "$out/discgate-plain$language$suffix.png"
+    stop
+done
+kill "$window_manager"
 echo "screenshots in $out"

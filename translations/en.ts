@@ -60,7 +60,7 @@
 <context>
     <name>DayNames</name>
     <message>
-        <location filename="../dayglass/calendar/window/DayNames.cpp" line="+21"/>
+        <location filename="../dayglass/calendar/window/DayNames.cpp" line="+17"/>
         <source>日</source>
         <comment>column of Sundays</comment>
         <translation>Su</translation>
@@ -144,7 +144,7 @@
         <translation>Sat</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+14"/>
         <source>%1  /  %2</source>
         <translation>%1  /  %2</translation>
     </message>
@@ -503,52 +503,52 @@ and %1 more days</translation>
     <message>
         <location filename="../dayglass/timer/window/TimerPage.cpp" line="+27"/>
         <source>年</source>
-        <translation>years</translation>
+        <translation>y</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>月</source>
-        <translation>months</translation>
+        <translation>mo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>週間</source>
-        <translation>weeks</translation>
+        <translation>wk</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>日</source>
-        <translation>days</translation>
+        <translation>d</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>時間</source>
-        <translation>hours</translation>
+        <translation>h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>分</source>
-        <translation>minutes</translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>秒</source>
-        <translation>seconds</translation>
+        <translation>s</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>開始</source>
-        <translation>Start</translation>
+        <translation>From</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>終了</source>
-        <translation>End</translation>
+        <translation>To</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>残時間</source>
-        <translation>Time left</translation>
+        <translation>Left</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -769,34 +769,70 @@ Overwrite it?
 <context>
     <name>frmSet</name>
     <message>
-        <location filename="../dayglass/settings/window/frmSet.cpp" line="+29"/>
+        <location filename="../dayglass/settings/window/frmSet.cpp" line="+32"/>
         <source>年</source>
-        <translation>Year</translation>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>年</source>
+        <comment>as a screen reader says it</comment>
+        <translation>year</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>月</source>
-        <translation>Month</translation>
+        <translation>M</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>月</source>
+        <comment>as a screen reader says it</comment>
+        <translation>month</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>日</source>
-        <translation>Day</translation>
+        <translation>D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日</source>
+        <comment>as a screen reader says it</comment>
+        <translation>day</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>時</source>
-        <translation>Hour</translation>
+        <translation>h</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>時</source>
+        <comment>as a screen reader says it</comment>
+        <translation>hour</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>分</source>
-        <translation>Minute</translation>
+        <translation>m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>分</source>
+        <comment>as a screen reader says it</comment>
+        <translation>minute</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>秒</source>
-        <translation>Second</translation>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>秒</source>
+        <comment>as a screen reader says it</comment>
+        <translation>second</translation>
     </message>
     <message>
         <location line="+62"/>
@@ -819,7 +855,7 @@ Overwrite it?
         <translation>End</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>設定更新</source>
         <translation>Save</translation>
     </message>

@@ -60,24 +60,24 @@ read_program "$bin/discgate" "$medium" -- \
     "push button|https://www.example.com/" "push button|guide.html"
 
 # The same in English, where German falls back to it as well.
-note="締め切り|資料を送る"
+note="締め切り\n資料を送る"
 for LANG in en_US.UTF-8 de_DE.UTF-8; do
     data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 0 >"$work/dayglass/Data.ini"
     read_program "$work/dayglass/dayglass" -- \
-        "frame|DG" "check box|TIMER" "check box|CALENDAR" "label|Start" "label|Time left" \
-        "label|seconds" "progress bar|Time left \d+%" "push button|Set period" \
+        "frame|DG" "check box|TIMER" "check box|CALENDAR" "label|From" "label|Left" \
+        "label|min" "progress bar|Time left \d+%" "push button|Set period" \
         "no Japanese but|"
     data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 1 >"$work/dayglass/Data.ini"
     read_program "$work/dayglass/dayglass" -- \
         "label|Su" "label|Sa" "push button|▼|Previous month" "push button|■|Today" \
         "push button|Edit" "push button|Clear" "check box|[A-Z][a-z]{2} \d+-\d+-1" \
-        "check box|[A-Z][a-z]{2} \d+-\d+-\d+, with a note|$note\n$note" \
+        "check box|[A-Z][a-z]{2} \d+-\d+-\d+, with a note|$note" "label|$note" \
         "no Japanese but|$note"
     read_program "$bin/discgate" "$medium" -- "push button|Close" "no Japanese but|"
     # The plain menu of a disc made for Windows alone: the disc's own label
     # and choices stay as its author wrote them.
     read_program "$bin/discgate" "$(dirname "$medium")/driver-cd" -- \
-        "push button|Run setup.exe" "push button|Open folder" "push button|Close" \
+        "push button|ドライバーをインストール" "push button|Open folder" "push button|Close" \
         "no Japanese but|ACME ドライバー CD|ドライバーをインストール|取扱説明書を読む"
 done
 exit $status

@@ -1,6 +1,7 @@
 #include "DayNames.h"
 
 #include "NoteText.h"
+#include "TranslatableText.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -9,15 +10,10 @@ using namespace std::chrono;
 
 namespace {
 
-struct TextInContext {
-    const char *source;
-    const char *disambiguation;
-};
-
 // Each weekday on its own, from Sunday, as the labels above the grid's
 // columns name them and as a date names them, which in Japanese are the same
 // character and in other languages may differ.
-constexpr std::array<TextInContext, 7> columnHeadings = {{
+constexpr std::array<TranslatableText, 7> columnHeadings = {{
     QT_TRANSLATE_NOOP3("DayNames", "日", "column of Sundays"),
     QT_TRANSLATE_NOOP3("DayNames", "月", "column of Mondays"),
     QT_TRANSLATE_NOOP3("DayNames", "火", "column of Tuesdays"),
@@ -26,7 +22,7 @@ constexpr std::array<TextInContext, 7> columnHeadings = {{
     QT_TRANSLATE_NOOP3("DayNames", "金", "column of Fridays"),
     QT_TRANSLATE_NOOP3("DayNames", "土", "column of Saturdays"),
 }};
-constexpr std::array<TextInContext, 7> weekdaysOfDates = {{
+constexpr std::array<TranslatableText, 7> weekdaysOfDates = {{
     QT_TRANSLATE_NOOP3("DayNames", "日", "Sunday in a date"),
     QT_TRANSLATE_NOOP3("DayNames", "月", "Monday in a date"),
     QT_TRANSLATE_NOOP3("DayNames", "火", "Tuesday in a date"),
@@ -36,18 +32,14 @@ constexpr std::array<TextInContext, 7> weekdaysOfDates = {{
     QT_TRANSLATE_NOOP3("DayNames", "土", "Saturday in a date"),
 }};
 
-QString translated(const TextInContext &text) {
-    return QCoreApplication::translate("DayNames", text.source, text.disambiguation);
-}
-
 QString weekdayOfDate(year_month_day date) {
-    return translated(weekdaysOfDates[weekday{local_days{date}}.c_encoding()]);
+    return translated("DayNames", weekdaysOfDates[weekday{local_days{date}}.c_encoding()]);
 }
 
 } // namespace
 
 QString weekdayName(weekday day) {
-    return translated(columnHeadings[day.c_encoding()]);
+    return translated("DayNames", columnHeadings[day.c_encoding()]);
 }
 
 QString monthHeading(year_month month) {
