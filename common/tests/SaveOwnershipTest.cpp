@@ -1,6 +1,7 @@
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,8 +66,10 @@ TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
 }
 
 // A link is followed only where nobody else could have made it: the user's
-// own link, in a folder of the user's that nobody else may write (the group
-// of root alone, as the group of a user's own name, may). On the home
+// own link, in a folder of the user's that nobody else may write (root's
+// private group, named as root, may; "users", which lists no member and is no
+// listed account's primary group, may not: accounts of a directory service are
+// never listed, and have it as theirs). On the home
 // folder's file system it leads anywhere, elsewhere only within its own file
 // system. Shared, sticky and team folders, another user's link, and a stick
 // that lends our user id to a link into the home are refused; a write through
@@ -75,6 +78,8 @@ TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
     constexpr gid_t nogroup = 65534;
+    const struct group *users = ::getgrnam("users");
+    const gid_t usersGroup = users ? users->gr_gid : nogroup;
     constexpr auto followed = std::nullopt;
     constexpr auto offItsFileSystem = WriteProblem::LinkOffItsFileSystem;
     struct Row {
@@ -91,6 +96,7 @@ TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
         {01777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
         {0777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
         {02775, 0, 0, "/tmp", WriteProblem::UnsafeLink, nogroup},
+        {02775, 0, 0, "/tmp", WriteProblem::UnsafeLink, usersGroup},
         {02775, 0, 0, "/tmp", followed},
         {0755, otherUser, otherUser, "/tmp", WriteProblem::UnsafeLink, otherUser},
         {0755, 0, otherUser, "/tmp", WriteProblem::UnsafeLink},
