@@ -4,6 +4,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -38,6 +39,66 @@ TEST(SaveOwnershipTest, SavedFileKeepsOwnerGroupAndMode) {
     EXPECT_EQ(status.st_uid, otherUser);
     EXPECT_EQ(status.st_gid, otherGroup);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+// An access control list as "setfacl -m u:12345:rw" leaves it on a file of
+// mode 0640, which it makes 0660: the list's version, then each entry's permissions and tag in
+// one word (little-endian, as the kernel keeps them) and its id.
+std::string accessListForAnotherUser() {
+    const std::uint32_t words[] = {2,   0x60001, ~0u, 0x60002, otherUser, 0x40004,
+                                   ~0u, 0x60010, ~0u, 0x00020, ~0u};
+    return {reinterpret_cast<const char *>(words), sizeof words};
+}
+
+std::optional<std::string> attribute(const fs::path &path, const char *name) {
+    std::string value(4096, '\0');
+    const ssize_t size = ::getxattr(path.c_str(), name, value.data(), value.size());
+    if (size < 0)
+        return std::nullopt;
+    value.resize(static_cast<std::size_t>(size));
+    return value;
+}
+
+// A save keeps what the file carries besides its bytes: the desktop's tags,
+// the access control list and the mode, replaced by a new file or, with a
+// second name, written in place so that both names keep one file. A new file
+// that takes the folder's default list in its making loses it again when the
+// old file had none.
+TEST(SaveOwnershipTest, SavedFileKeepsItsAttributesAccessListAndNames) {
+    constexpr auto acl = "system.posix_acl_access";
+    struct Row {
+        bool secondName;
+        bool folderDefaultList;
+    };
+    for (const Row row : {Row{false, false}, Row{true, false}, Row{false, true}}) {
+        TemporaryFolder folder;
+        const fs::path path = folder / "Data.ini";
+        writeBytes(path, "[A]\r\nx=old\r\n");
+        ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+        if (::setxattr(path.c_str(), "user.xdg.tags", "work", 4, 0) != 0)
+            GTEST_SKIP() << "the temporary folder's file system keeps no extended attributes";
+        const std::string list = accessListForAnotherUser();
+        if (row.folderDefaultList)
+            ASSERT_EQ(::setxattr(folder.path().c_str(), "system.posix_acl_default", list.data(),
+                                 list.size(), 0),
+                      0);
+        else
+            ASSERT_EQ(::setxattr(path.c_str(), acl, list.data(), list.size(), 0), 0);
+        if (row.secondName)
+            fs::create_hard_link(path, folder / "Second.ini");
+        // The list's mask is now the mode's group bits.
+        const mode_t mode = statusOf(path).st_mode & 07777;
+
+        EXPECT_TRUE(write(path));
+        EXPECT_EQ(readBytes(path), "[A]\r\nx=new\r\n");
+        EXPECT_EQ(attribute(path, "user.xdg.tags"), "work");
+        EXPECT_EQ(attribute(path, acl), row.folderDefaultList ? std::nullopt : std::optional(list));
+        EXPECT_EQ(statusOf(path).st_mode & 07777, mode);
+        EXPECT_EQ(statusOf(path).st_nlink, row.secondName ? 2u : 1u);
+        if (row.secondName) {
+            EXPECT_EQ(statusOf(folder / "Second.ini").st_ino, statusOf(path).st_ino);
+        }
+    }
 }
 
 // The user's own settings folder is private; a file beside the program gets
