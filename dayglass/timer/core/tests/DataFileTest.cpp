@@ -112,6 +112,31 @@ TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
     EXPECT_EQ(readPeriodTexts(m_folder.path()).start.day, "05");
 }
 
+TEST_F(DataFileTest, HolidaysAreShownForAStoredOneAlone) {
+    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Hidden);
+    const std::pair<const char *, HolidayDisplay> rows[] = {
+        {"[Options]\r\nHolidays=1\r\n", HolidayDisplay::Shown},
+        {"[Options]\r\nHolidays= 1 \r\n", HolidayDisplay::Shown},
+        {"[Options]\r\nHolidays=0\r\n", HolidayDisplay::Hidden},
+        {"[Options]\r\nHolidays=2\r\n", HolidayDisplay::Hidden},
+        {"[Options]\r\nTray=1\r\n", HolidayDisplay::Hidden},
+        {"[EntSS]\r\nHolidays=1\r\n", HolidayDisplay::Hidden},
+    };
+    for (const auto &[bytes, display] : rows) {
+        writeBytes(m_folder / "Data.ini", bytes);
+        EXPECT_EQ(readHolidayDisplay(m_folder.path()), display) << bytes;
+    }
+
+    // The choice joins what the file holds and leaves the rest as it was.
+    writeBytes(m_folder / "Data.ini", "[EntSS]\r\nInf= 1\r\n");
+    ASSERT_TRUE(writeHolidayDisplay(m_folder.path(), HolidayDisplay::Shown));
+    EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[EntSS]\r\nInf= 1\r\n[Options]\r\nHolidays=1\r\n");
+    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Shown);
+    ASSERT_TRUE(writeHolidayDisplay(m_folder.path(), HolidayDisplay::Hidden));
+    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Hidden);
+    EXPECT_EQ(*readShownPage(m_folder.path()), 1);
+}
+
 // The focus step asks at every tick; an unchanged file is not read again, but
 // a replaced one is, and so is one written so recently that a change under the
 // same timestamp could still follow.
