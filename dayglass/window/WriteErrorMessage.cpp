@@ -4,17 +4,11 @@
 
 #include <cstring>
 
-namespace {
-
-// The system's own description of an error number, in the user's language
-// where the system has one.
-QString systemText(int systemError) {
+QString WriteErrorMessage::systemText(int systemError) {
     if (systemError == 0)
-        return WriteErrorMessage::tr("原因はわかりません");
+        return tr("原因はわかりません");
     return QString::fromLocal8Bit(std::strerror(systemError));
 }
-
-} // namespace
 
 QString WriteErrorMessage::reason(const WriteError &error) {
     switch (error.problem) {

@@ -39,6 +39,10 @@ public:
     // no file is read or written.
     static QString noCp932Conversion(int systemError);
 
+    // The system's own description of an error number, in the user's
+    // language where the system has one.
+    static QString systemText(int systemError);
+
 private:
     // Why the write failed, as one line.
     static QString reason(const WriteError &error);
