@@ -4,10 +4,13 @@
 #include "ModalDriver.h"
 #include "QtPaths.h"
 #include "RealInput.h"
+#include "RedPixels.h"
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
 #include "frmSet.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -146,6 +149,45 @@ private slots:
         QCOMPARE(heading, QStringLiteral("2005/10/14(金)"));
         QCOMPARE(readBytes(folder / calendarFileName),
                  "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\nCollar=0\r\n");
+    }
+
+    // The menu key opens the context menu, whose last item turns the
+    // holidays on: the screen shows February 2024's in red, and Sundays.
+    void theMenuKeyTurnsTheHolidaysOn() {
+        TemporaryFolder folder;
+        CalendarPage page({folder.path(), [] { return local_days{2024y / February / 12}; }},
+                          nullptr);
+        page.showCurrentMonth();
+        RealInput::showActive(&page);
+        page.focusToday();
+        // The menu runs its own loop until it closes, so its keys are sent
+        // from within.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&poll] {
+            if (!QApplication::activePopupWidget())
+                return;
+            poll.stop();
+            RealInput::key(QStringLiteral("Up"));
+            RealInput::key(QStringLiteral("Return"));
+        });
+        poll.start(10);
+        RealInput::key(QStringLiteral("Menu"));
+        QTRY_COMPARE(child<QLabel>(&page, "lblText")->text(), QStringLiteral("休日"));
+        // The day numbers in red on what the X server shows of the window.
+        const auto redOnScreen = [&page] {
+            const QImage screen = page.screen()->grabWindow(page.winId()).toImage();
+            QStringList red;
+            for (int index = 1; index <= dayCellCount; ++index) {
+                const auto *cell =
+                    page.findChild<QAbstractButton *>(QStringLiteral("chkDays_%1").arg(index));
+                if (cell->isVisible() &&
+                    holdsRed(screen.copy(QRect(cell->mapTo(&page, QPoint()), cell->size()))))
+                    red << cell->text();
+            }
+            return red;
+        };
+        QTRY_COMPARE(redOnScreen(), QString::fromLatin1("4 11 12 18 23 25").split(u' '));
+        QCOMPARE(readBytes(folder / "Data.ini"), "[Options]\r\nHolidays=1\r\n");
     }
 
     // A save that fails ends in a message; the editor stays with the text.

@@ -6,6 +6,7 @@
 #include "JapaneseFonts.h"
 #include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
+#include "RedPixels.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
 
@@ -26,18 +27,6 @@
 using namespace std::chrono;
 
 namespace {
-
-bool drawsRed(QWidget *widget) {
-    const QImage drawn = widget->grab().toImage();
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-            const QRgb pixel = drawn.pixel(x, y);
-            if (qRed(pixel) > 128 && qGreen(pixel) < 64 && qBlue(pixel) < 64)
-                return true;
-        }
-    }
-    return false;
-}
 
 // The page of a main window whose clock stands at ten in the morning of
 // `today`, showing the current month with today selected and focused, as the
@@ -81,7 +70,7 @@ public:
     QStringList redNumbers() const {
         QStringList numbers;
         for (int index = 1; index <= dayCellCount; ++index) {
-            if (cell(index)->isVisible() && drawsRed(cell(index)))
+            if (cell(index)->isVisible() && holdsRed(cell(index)->grab().toImage()))
                 numbers << cell(index)->text();
         }
         return numbers;
