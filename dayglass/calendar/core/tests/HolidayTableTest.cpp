@@ -95,20 +95,4 @@ TEST(HolidayCalendarTest, ATableReplacesTheYearsItCoversAndTheLawGivesTheOthers)
               (HolidayTableError{HolidayTableProblem::BadDate, lines.size() + 1}));
 }
 
-TEST(HolidayCalendarTest, AMonthShowsItsHolidaysAndSundaysInRed) {
-    MonthGrid february = layOutMonth(2024y / February);
-    markHolidays(HolidayCalendar(), february);
-    std::vector<std::string> holidays;
-    std::vector<std::string> red;
-    for (const DayCell &cell : february.cells) {
-        if (cell.holiday)
-            holidays.push_back(cell.caption() + "," + *cell.holiday);
-        if (drawnInRed(cell))
-            red.push_back(cell.caption());
-    }
-    EXPECT_EQ(holidays, (std::vector<std::string>{"11,建国記念の日", "12,休日", "23,天皇誕生日"}));
-    EXPECT_EQ(red, (std::vector<std::string>{"4", "11", "12", "18", "23", "25"}));
-    EXPECT_FALSE(drawnInRed(DayCell{}));
-}
-
 } // namespace

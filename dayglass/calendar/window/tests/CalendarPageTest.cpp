@@ -2,23 +2,18 @@
 
 #include "DayNoteStore.h"
 #include "DaySaving.h"
-#include "HolidayFile.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
-#include "RedPixels.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QColorDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolTip>
 #include <QtTest>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -33,14 +28,10 @@ namespace {
 // main window leaves it after its start.
 class ShownPage {
 public:
-    // `files` are put in the data folder as well, by name.
-    explicit ShownPage(year_month_day today, const std::string &calendarBytes = {},
-                       const std::map<std::string, std::string> &files = {})
+    explicit ShownPage(year_month_day today, const std::string &calendarBytes = {})
         : m_now(local_days{today} + hours{10}) {
         if (!calendarBytes.empty())
             writeBytes(calendarFile(), calendarBytes);
-        for (const auto &[name, bytes] : files)
-            writeBytes(m_folder / name, bytes);
         m_page = std::make_unique<CalendarPage>(
             DayglassContext{m_folder.path(), [this] { return m_now; }}, nullptr);
         m_page->showCurrentMonth();
@@ -54,7 +45,6 @@ public:
 
     CalendarPage &page() { return *m_page; }
     std::filesystem::path calendarFile() const { return m_folder / calendarFileName; }
-    std::filesystem::path dataFile() const { return m_folder / "Data.ini"; }
 
     QAbstractButton *cell(int index) const {
         return m_page->findChild<QAbstractButton *>(QStringLiteral("chkDays_%1").arg(index));
@@ -66,50 +56,6 @@ public:
     QString note() const { return child<QLabel>("lblText")->text(); }
     bool editorPanelShown() const { return !child("CalendarSet")->isHidden(); }
     QColor colourOf(int index) const { return cell(index)->palette().color(QPalette::Button); }
-    // The day numbers drawn in red, as the cells are painted.
-    QStringList redNumbers() const {
-        QStringList numbers;
-        for (int index = 1; index <= dayCellCount; ++index) {
-            if (cell(index)->isVisible() && holdsRed(cell(index)->grab().toImage()))
-                numbers << cell(index)->text();
-        }
-        return numbers;
-    }
-    // What the pointer resting on the cell shows.
-    QString toolTipOf(int index) {
-        QToolTip::hideText();
-        const QPoint inside(5, 5);
-        QHelpEvent help(QEvent::ToolTip, inside, cell(index)->mapToGlobal(inside));
-        QApplication::sendEvent(cell(index), &help);
-        return QToolTip::text();
-    }
-
-    // Opens the context menu as the menu key does and chooses `item`; gives
-    // whether the item was checked.
-    bool chooseFromMenu(const QString &item) {
-        bool checked = false;
-        auto *poll = new QTimer(m_page.get());
-        QObject::connect(poll, &QTimer::timeout, [poll, item, &checked] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            poll->deleteLater();
-            const QList<QAction *> actions = menu->actions();
-            const auto found = std::ranges::find(actions, item, &QAction::text);
-            if (found == actions.end()) {
-                menu->close();
-                return;
-            }
-            checked = (*found)->isChecked();
-            menu->setActiveAction(*found);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        poll->start(10);
-        const QPoint corner(10, 10);
-        QContextMenuEvent opening(QContextMenuEvent::Keyboard, corner, m_page->mapToGlobal(corner));
-        QApplication::sendEvent(m_page.get(), &opening);
-        return checked;
-    }
 
     // The checked cell, 0 when none is.
     int selectedCell() const {
@@ -180,46 +126,6 @@ void readMessage(QString &text, QMessageBox::StandardButton answer = QMessageBox
     answerMessageBox(answer, [&text](QMessageBox *box) { text = box->text(); });
 }
 
-// Closes every message box shown while it lives, keeping their texts.
-class ToldMessages {
-public:
-    ToldMessages() {
-        QObject::connect(&m_poll, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                m_texts << box->text();
-                box->button(QMessageBox::Ok)->click();
-                // The offscreen platform hands the activation back to no
-                // window.
-                if (QWidget *parent = box->parentWidget())
-                    parent->activateWindow();
-            }
-        });
-        m_poll.start(10);
-    }
-    const QStringList &texts() const { return m_texts; }
-
-private:
-    QTimer m_poll;
-    QStringList m_texts;
-};
-
-const char holidaysShown[] = "[Options]\r\nHolidays=1\r\n";
-// Day numbers parted by blanks.
-QStringList dayNumbers(const char *numbers) {
-    return QString::fromLatin1(numbers).split(u' ');
-}
-
-const QStringList computedFebruary2024 = dayNumbers("4 11 12 18 23 25");
-
-// The Cabinet Office's table of 1955 to 2027 as it publishes it, with one
-// line replaced.
-std::string cabinetTableWith(const std::string &line, const std::string &replacement) {
-    std::string table =
-        readBytes(std::filesystem::path(TEST_DATA_DIR) / "japanese-holidays-1955-2027.csv");
-    table.replace(table.find(line), line.size(), replacement);
-    return encodeText(table, TextEncoding::Cp932);
-}
-
 // Acts on the note editor as soon as it is shown, through its text box.
 void whenEditorShown(std::function<void(QWidget *editor, QPlainTextEdit *text)> action) {
     whenModalShown([action = std::move(action)](QWidget *editor) {
@@ -244,83 +150,6 @@ private slots:
     void initTestCase() {
         installJapaneseFontSubstitutes();
         QCoreApplication::setApplicationName(QStringLiteral("dayglass"));
-    }
-
-    // Holidays show from the context menu on: holidays and Sundays in red,
-    // a holiday named above the note, in the cell's name and under the
-    // pointer, until they are turned off again. Calendar.ini stays as it is.
-    void theContextMenuTurnsTheHolidaysOnAndOff() {
-        const std::string notes = calendarWith("2024/02/12(月)", "帰省", "0");
-        ShownPage shown(2024y / February / 12, notes);
-        const auto holidays = QStringLiteral("祝日を表示");
-        QCOMPARE(shown.redNumbers(), QStringList());
-        QCOMPARE(shown.note(), QStringLiteral("帰省"));
-        QCOMPARE(shown.toolTipOf(16), QString());
-
-        QVERIFY(!shown.chooseFromMenu(holidays));
-        QCOMPARE(shown.redNumbers(), computedFebruary2024);
-        QCOMPARE(shown.selectedCell(), 16);
-        QCOMPARE(shown.note(), QStringLiteral("休日\n帰省"));
-        const QString name = QStringLiteral("2024年2月12日(月)、休日、メモあり");
-        QCOMPARE(shown.cell(16)->accessibleName(), name);
-        QCOMPARE(shown.toolTipOf(16), name);
-        QTest::mouseClick(shown.cell(15), Qt::LeftButton);
-        QCOMPARE(shown.note(), QStringLiteral("建国記念の日"));
-        // A screen reader says the name of a day without a note once.
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(shown.cell(15))->text(QAccessible::Description),
-            QString());
-        QCOMPARE(readBytes(shown.dataFile()), holidaysShown);
-
-        QVERIFY(shown.chooseFromMenu(holidays));
-        QCOMPARE(shown.redNumbers(), QStringList());
-        QCOMPARE(shown.note(), QString());
-        QCOMPARE(shown.cell(16)->accessibleName(), QStringLiteral("2024年2月12日(月)、メモあり"));
-        QCOMPARE(shown.toolTipOf(16), QString());
-        QCOMPARE(readBytes(shown.dataFile()), "[Options]\r\nHolidays=0\r\n");
-        QCOMPARE(readBytes(shown.calendarFile()), notes);
-    }
-
-    // A table in the data folder replaces the years it covers; one that is
-    // no table is told once and leaves the law's holidays.
-    void theHolidayTableIsReadWhenThePageStarts_data() {
-        QTest::addColumn<QByteArray>("table");
-        QTest::addColumn<QStringList>("red");
-        QTest::addColumn<QString>("note");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("none") << QByteArray() << computedFebruary2024 << QStringLiteral("休日")
-                              << QString();
-        QTest::newRow("a day moved and one added")
-            << QByteArray::fromStdString(
-                   cabinetTableWith("2024/2/12,休日", "2024/2/13,休日\r\n2024/2/29,閏日"))
-            << dayNumbers("4 11 13 18 23 25 29") << QString() << QString();
-        QTest::newRow("a day that does not exist")
-            << QByteArray::fromStdString(cabinetTableWith("2024/2/12,休日", "2024/2/30,休日"))
-            << computedFebruary2024 << QStringLiteral("休日")
-            << QStringLiteral(" は使いません\n997 行目：日付が 2024/2/12 のような年/月/日の実在す"
-                              "る日ではありません\n祝日は法律の定めから求めて表示します");
-    }
-    void theHolidayTableIsReadWhenThePageStarts() {
-        QFETCH(QByteArray, table);
-        QFETCH(QStringList, red);
-        QFETCH(QString, note);
-        QFETCH(QString, message);
-        std::map<std::string, std::string> files{{"Data.ini", holidaysShown}};
-        if (!table.isEmpty())
-            files[holidayFileName] = table.toStdString();
-        const ToldMessages told;
-        ShownPage shown(2024y / February / 12, {}, files);
-        const QString file =
-            QString::fromStdString((shown.dataFile().parent_path() / holidayFileName).string());
-        const QStringList messages =
-            message.isEmpty() ? QStringList() : QStringList{file + message};
-        QTRY_COMPARE(told.texts(), messages);
-        QCOMPARE(shown.redNumbers(), red);
-        QCOMPARE(shown.note(), note);
-        shown.click("cmdR");
-        shown.click("cmdL");
-        QCOMPARE(shown.redNumbers(), red);
-        QCOMPARE(told.texts(), messages);
     }
 
     void keysStepFromDayToDay_data() {

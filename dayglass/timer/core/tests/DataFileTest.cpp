@@ -75,32 +75,32 @@ TEST_F(DataFileTest, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
     };
     for (const auto &[side, caption] : rows) {
         ASSERT_TRUE(writePeriodTexts(m_folder.path(), {side, side}));
-        EXPECT_EQ(LoadPeriod(m_folder.path()).endCaption, caption) << side.year;
+        EXPECT_EQ(readPeriod(m_folder.path()).endCaption, caption) << side.year;
     }
 }
 
 TEST_F(DataFileTest, ReadsThePeriodAndItsCaptions) {
     ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "15", "8", "30", "0"),
                                                    texts("2007", "03", "01", "17", "00", "00")}));
-    const LoadedPeriod loaded = LoadPeriod(m_folder.path());
+    const LoadedPeriod loaded = readPeriod(m_folder.path());
     EXPECT_EQ(loaded.period, (Period{at(2006, 3, 15, 8, 30), at(2007, 3, 1, 17)}));
     EXPECT_EQ(loaded.startCaption, "2006/03/15");
     EXPECT_EQ(loaded.endCaption, "2007/03/01");
-    EXPECT_EQ(LoadPeriod(m_folder.path()), loaded);
+    EXPECT_EQ(readPeriod(m_folder.path()), loaded);
 }
 
 TEST_F(DataFileTest, UnusablePeriodsLoadWithoutAPeriod) {
-    EXPECT_EQ(LoadPeriod(m_folder.path()), LoadedPeriod{});
+    EXPECT_EQ(readPeriod(m_folder.path()), LoadedPeriod{});
 
     ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "15"), {}}));
-    const LoadedPeriod startOnly = LoadPeriod(m_folder.path());
+    const LoadedPeriod startOnly = readPeriod(m_folder.path());
     EXPECT_FALSE(startOnly.period);
     EXPECT_EQ(startOnly.startCaption, "2006/03/15");
     EXPECT_EQ(startOnly.endCaption, "");
 
     ASSERT_TRUE(
         writePeriodTexts(m_folder.path(), {texts("2006", "3", "15"), texts("2007", "abc", "1")}));
-    EXPECT_FALSE(LoadPeriod(m_folder.path()).period);
+    EXPECT_FALSE(readPeriod(m_folder.path()).period);
 }
 
 TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
@@ -110,31 +110,6 @@ TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {
               "[Start]\r\nYear=2006\r\nMonth=3\r\nDay=05\r\nHour=9\r\nMinute=0\r\nSecond=00\r\n"
               "[End]\r\nYear=7\r\nMonth=12\r\nDay=30\r\nHour=23\r\nMinute=59\r\nSecond=59\r\n");
     EXPECT_EQ(readPeriodTexts(m_folder.path()).start.day, "05");
-}
-
-TEST_F(DataFileTest, HolidaysAreShownForAStoredOneAlone) {
-    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Hidden);
-    const std::pair<const char *, HolidayDisplay> rows[] = {
-        {"[Options]\r\nHolidays=1\r\n", HolidayDisplay::Shown},
-        {"[Options]\r\nHolidays= 1 \r\n", HolidayDisplay::Shown},
-        {"[Options]\r\nHolidays=0\r\n", HolidayDisplay::Hidden},
-        {"[Options]\r\nHolidays=2\r\n", HolidayDisplay::Hidden},
-        {"[Options]\r\nTray=1\r\n", HolidayDisplay::Hidden},
-        {"[EntSS]\r\nHolidays=1\r\n", HolidayDisplay::Hidden},
-    };
-    for (const auto &[bytes, display] : rows) {
-        writeBytes(m_folder / "Data.ini", bytes);
-        EXPECT_EQ(readHolidayDisplay(m_folder.path()), display) << bytes;
-    }
-
-    // The choice joins what the file holds and leaves the rest as it was.
-    writeBytes(m_folder / "Data.ini", "[EntSS]\r\nInf= 1\r\n");
-    ASSERT_TRUE(writeHolidayDisplay(m_folder.path(), HolidayDisplay::Shown));
-    EXPECT_EQ(readBytes(m_folder / "Data.ini"), "[EntSS]\r\nInf= 1\r\n[Options]\r\nHolidays=1\r\n");
-    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Shown);
-    ASSERT_TRUE(writeHolidayDisplay(m_folder.path(), HolidayDisplay::Hidden));
-    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Hidden);
-    EXPECT_EQ(*readShownPage(m_folder.path()), 1);
 }
 
 // The focus step asks at every tick; an unchanged file is not read again, but
