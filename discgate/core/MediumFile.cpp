@@ -1,5 +1,6 @@
 #include "MediumFile.h"
 
+#include "FileRead.h"
 #include "FileStore.h"
 #include "LexicalPath.h"
 
@@ -76,13 +77,10 @@ Result<std::string, MediumFileProblem> readMediumFile(const fs::path &path,
     const auto file = openOnMedium(path, mediumRoot);
     if (!file)
         return Failure{file.error()};
-    if (!S_ISREG(file->status.st_mode))
-        return Failure{MediumFileProblem::Missing};
-    // Refused before a byte is read: reading it whole could exhaust the memory.
-    if (static_cast<std::uintmax_t>(file->status.st_size) > FileStore::maximumFileSize)
-        return Failure{MediumFileProblem::TooLarge};
-    auto content = FileStore::readDescriptor(file->descriptor.get());
+    auto content = readWholeFile(file->descriptor.get(), FileStore::maximumFileSize);
     if (!content)
-        return Failure{MediumFileProblem::Missing};
+        return Failure{content.error().problem == FileReadProblem::TooLarge
+                           ? MediumFileProblem::TooLarge
+                           : MediumFileProblem::Missing};
     return std::move(*content);
 }

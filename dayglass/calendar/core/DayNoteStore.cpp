@@ -132,14 +132,14 @@ WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
     if (!std::filesystem::remove(file, error) && error)
-        return Failure{writeErrorFor(file, error.value())};
+        return Failure{writeErrorFor(file, error)};
     return {};
 }
 
 WriteResult saveNotes(const std::filesystem::path &dataFolder,
                       const std::function<NoteChanges(const DayNoteStore &current)> &changes) {
     if (calendarFileIn(dataFolder).Name().empty())
-        return Failure{WriteError{WriteProblem::NoFolder, dataFolder, 0}};
+        return Failure{WriteError{WriteProblem::NoFolder, dataFolder}};
     if (changes(DayNoteStore(dataFolder)).empty())
         return {};
     return updateCalendar(dataFolder, [&](std::string_view content) {

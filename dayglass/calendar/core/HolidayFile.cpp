@@ -1,15 +1,26 @@
 #include "HolidayFile.h"
 
-#include "FileDescriptor.h"
-#include "FileStore.h"
-
-#include <cerrno>
-#include <fcntl.h>
+#include "FileRead.h"
 
 namespace {
 
-Failure<HolidayFileError> refusal(HolidayFileProblem problem, int systemError = 0) {
-    return Failure{HolidayFileError{problem, systemError}};
+Failure<HolidayFileError> refusal(HolidayFileProblem problem, std::error_code systemError = {},
+                                  HolidayTableError table = {}) {
+    return Failure{HolidayFileError{problem, systemError, table}};
+}
+
+Failure<HolidayFileError> refusal(const FileReadError &error) {
+    switch (error.problem) {
+    case FileReadProblem::TooLarge:
+        return refusal(HolidayFileProblem::NotATable, {}, {HolidayTableProblem::TooLarge, 0});
+    case FileReadProblem::NotRegular:
+        return refusal(HolidayFileProblem::NotAFile);
+    case FileReadProblem::System:
+        break;
+    }
+    if (error.systemError == std::errc::too_many_symbolic_link_levels)
+        return refusal(HolidayFileProblem::Link);
+    return refusal(HolidayFileProblem::Unreadable, error.systemError);
 }
 
 } // namespace
@@ -20,30 +31,17 @@ readHolidayCalendar(const std::filesystem::path &dataFolder) {
     // folder, which is not the user's choice.
     if (dataFolder.empty())
         return HolidayCalendar();
-    const FileDescriptor file(::open((dataFolder / holidayFileName).c_str(),
-                                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.valid()) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return HolidayCalendar();
-        return error == ELOOP ? refusal(HolidayFileProblem::Link)
-                              : refusal(HolidayFileProblem::Unreadable, error);
-    }
-    const Result<std::string, int> bytes =
-        FileStore::readDescriptor(file.get(), maximumHolidayTableSize);
+    const Result<std::string, FileReadError> bytes =
+        readWholeFile(dataFolder / holidayFileName, maximumHolidayTableSize, LastLink::Refuse);
     if (!bytes) {
-        switch (bytes.error()) {
-        case EINVAL:
-            return refusal(HolidayFileProblem::NotAFile);
-        case EFBIG:
-            return Failure{HolidayFileError{
-                HolidayFileProblem::NotATable, 0, {HolidayTableProblem::TooLarge, 0}}};
-        default:
-            return refusal(HolidayFileProblem::Unreadable, bytes.error());
-        }
+        const std::error_code missing = bytes.error().systemError;
+        if (missing == std::errc::no_such_file_or_directory ||
+            missing == std::errc::not_a_directory)
+            return HolidayCalendar();
+        return refusal(bytes.error());
     }
     Result<HolidayTable, HolidayTableError> table = parseHolidayTable(*bytes);
     if (!table)
-        return Failure{HolidayFileError{HolidayFileProblem::NotATable, 0, table.error()}};
+        return refusal(HolidayFileProblem::NotATable, {}, table.error());
     return HolidayCalendar(std::move(*table));
 }

@@ -5,6 +5,7 @@
 #include "Result.h"
 
 #include <filesystem>
+#include <system_error>
 
 // The Cabinet Office's table of holidays that the user may put beside
 // Data.ini and Calendar.ini, so that holidays decided after this program was
@@ -20,7 +21,7 @@ enum class HolidayFileProblem {
 
 struct HolidayFileError {
     HolidayFileProblem problem = HolidayFileProblem::Unreadable;
-    int systemError = 0;
+    std::error_code systemError{};
     HolidayTableError table{};
 
     bool operator==(const HolidayFileError &) const = default;

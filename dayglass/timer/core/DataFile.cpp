@@ -65,8 +65,8 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
             .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
     if (written || written.error().problem != WriteProblem::ReadOnly)
         return written;
-    const Result<void, int> access = writeAccess(written.error().path);
-    return !access && access.error() == EACCES ? WriteResult() : written;
+    const Result<void, std::error_code> access = writeAccess(written.error().path);
+    return !access && access.error() == std::errc::permission_denied ? WriteResult() : written;
 }
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
@@ -122,7 +122,7 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
 }
 
-LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {
+LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     const PeriodTexts texts = readPeriodTexts(dataFolder);
     LoadedPeriod loaded{std::nullopt, dateCaption(texts.start), dateCaption(texts.end)};
     const auto start = dateTimeFrom(texts.start);

@@ -23,12 +23,12 @@ TEST(HolidayFileTest, OnlyARegularFileWithinBoundsIsRead) {
     using enum HolidayFileProblem;
     const std::pair<std::function<void()>, HolidayFileError> rows[] = {
         {[&] { writeBytes(file, table + "2024/2/30,休日\r\n"); },
-         {NotATable, 0, {HolidayTableProblem::BadDate, 3}}},
+         {NotATable, {}, {HolidayTableProblem::BadDate, 3}}},
         {[&] {
              writeBytes(file, table);
              std::filesystem::resize_file(file, maximumHolidayTableSize + 1);
          },
-         {NotATable, 0, {HolidayTableProblem::TooLarge, 0}}},
+         {NotATable, {}, {HolidayTableProblem::TooLarge, 0}}},
         {[&] { std::filesystem::create_symlink(folder / "elsewhere.csv", file); }, {Link}},
         {[&] { ::mkfifo(file.c_str(), 0600); }, {NotAFile}},
     };
