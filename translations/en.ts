@@ -17,7 +17,7 @@
 <context>
     <name>CalendarPage</name>
     <message>
-        <location filename="../dayglass/calendar/window/CalendarPage.cpp" line="+73"/>
+        <location filename="../dayglass/calendar/window/CalendarPage.cpp" line="+86"/>
         <source>設定</source>
         <translation>Edit</translation>
     </message>
@@ -27,7 +27,7 @@
         <translation>Clear</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+47"/>
         <source>iCalendar に書き出す…</source>
         <translation>Export to iCalendar…</translation>
     </message>
@@ -37,7 +37,12 @@
         <translation>Import from iCalendar…</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+2"/>
+        <source>祝日を表示</source>
+        <translation>Show holidays</translation>
+    </message>
+    <message>
+        <location line="+56"/>
         <source>前の月</source>
         <translation>Previous month</translation>
     </message>
@@ -52,7 +57,7 @@
         <translation>Today</translation>
     </message>
     <message>
-        <location line="+213"/>
+        <location line="+223"/>
         <source>カレンダーを全初期化するよ？いいの？</source>
         <translation>Clear every note of the calendar?</translation>
     </message>
@@ -144,7 +149,7 @@
         <translation>Sat</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>%1  /  %2</source>
         <translation>%1  /  %2</translation>
     </message>
@@ -159,9 +164,216 @@
         <translation>%4 %1-%2-%3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
+        <source>、%1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>、メモあり</source>
         <translation>, with a note</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayFileMessage</name>
+    <message>
+        <location filename="../dayglass/calendar/window/HolidayFileMessage.cpp" line="+8"/>
+        <source>%1 は使いません
+%2
+祝日は法律の定めから求めて表示します</source>
+        <translation>%1 is not used
+%2
+The holidays shown follow from the law</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>読み込めません：</source>
+        <translation>It cannot be read: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>リンクです。リンクは読みません</source>
+        <translation>It is a link, and links are not read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>その名前でフォルダなど、ファイルでないものが置かれています</source>
+        <translation>Something that is not a file, such as a folder, has that name</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 行目：</source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ファイルが大きすぎます（%1 KB まで）</source>
+        <translation>The file is too large (at most %1 KB)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>祝日が一つもありません</source>
+        <translation>It holds no holidays</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>見出しの行がありません</source>
+        <translation>the heading line is missing</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>日付と名前をコンマ一つで区切った行ではありません</source>
+        <translation>not a date and a name separated by one comma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>日付が 2024/2/12 のような年/月/日の実在する日ではありません</source>
+        <translation>the date is not a real day written as year/month/day, such as 2024/2/12</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>同じ日付が前の行にもあります</source>
+        <translation>the same date is on an earlier line</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Shift-JIS の文字ではありません（UTF-8 で保存し直したファイルなど）</source>
+        <translation>the text is not Shift-JIS (the file may have been saved again as UTF-8)</translation>
+    </message>
+</context>
+<context>
+    <name>HolidayNames</name>
+    <message>
+        <location filename="../dayglass/calendar/core/HolidayRules.cpp" line="+21"/>
+        <source>休日</source>
+        <translation>Holiday</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>元日</source>
+        <translation>New Year&apos;s Day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>成人の日</source>
+        <translation>Coming of Age Day</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>建国記念の日</source>
+        <translation>National Foundation Day</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+28"/>
+        <source>天皇誕生日</source>
+        <translation>The Emperor&apos;s Birthday</translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <source>春分の日</source>
+        <translation>Vernal Equinox Day</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>みどりの日</source>
+        <translation>Greenery Day</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>昭和の日</source>
+        <translation>Showa Day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>憲法記念日</source>
+        <translation>Constitution Memorial Day</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>こどもの日</source>
+        <translation>Children&apos;s Day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+40"/>
+        <location line="+3"/>
+        <source>海の日</source>
+        <translation>Marine Day</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <location line="+1"/>
+        <location line="+40"/>
+        <location line="+3"/>
+        <source>山の日</source>
+        <translation>Mountain Day</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <location line="+1"/>
+        <source>敬老の日</source>
+        <translation>Respect for the Aged Day</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>秋分の日</source>
+        <translation>Autumnal Equinox Day</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>体育の日</source>
+        <translation>Health and Sports Day</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>体育の日（スポーツの日）</source>
+        <translation>Health and Sports Day (Sports Day)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+27"/>
+        <location line="+3"/>
+        <source>スポーツの日</source>
+        <translation>Sports Day</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>文化の日</source>
+        <translation>Culture Day</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>勤労感謝の日</source>
+        <translation>Labour Thanksgiving Day</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+3"/>
+        <source>結婚の儀</source>
+        <translation>Imperial Wedding</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>大喪の礼</source>
+        <translation>Funeral of Emperor Showa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>即位礼正殿の儀</source>
+        <translation>Enthronement Ceremony</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>休日（祝日扱い）</source>
+        <translation>Holiday (counted as a national holiday)</translation>
     </message>
 </context>
 <context>
@@ -571,12 +783,12 @@ and %1 more days</translation>
 <context>
     <name>WriteErrorMessage</name>
     <message>
-        <location filename="../dayglass/window/WriteErrorMessage.cpp" line="+13"/>
+        <location filename="../dayglass/window/WriteErrorMessage.cpp" line="+9"/>
         <source>原因はわかりません</source>
         <translation>the cause is unknown</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>書き込みが許されていません（読み取り専用です）</source>
         <translation>Writing is not allowed (it is read-only)</translation>
     </message>

@@ -77,6 +77,8 @@ read_program "$bin/discgate" "$medium" -- \
 # The same in English, where German falls back to it as well.
 note="締め切り\n資料を送る"
 for LANG in en_US.UTF-8 de_DE.UTF-8; do
+    printf '[%s(%s)]\r\nText=締め切り#CR#資料を送る\r\nCollar=255\r\n' "$(date +%Y/%m/%d)" "$weekday" |
+        iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
     data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 0 >"$work/dayglass/Data.ini"
     read_program "$work/dayglass/dayglass" -- \
         "frame|DG" "check box|TIMER" "check box|CALENDAR" "label|From" "label|Left" \
@@ -88,6 +90,15 @@ for LANG in en_US.UTF-8 de_DE.UTF-8; do
         "push button|Edit" "push button|Clear" "check box|[A-Z][a-z]{2} \d+-\d+-1" \
         "check box|[A-Z][a-z]{2} \d+-\d+-\d+, with a note|$note" "label|$note" \
         "no Japanese but|$note"
+    printf '[2024/02/12(月)]\r\nText=帰省\r\nCollar=0\r\n' |
+        iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
+    { data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 1; printf '[Options]\r\nHolidays=1\r\n'; } \
+        >"$work/dayglass/Data.ini"
+    read_program LD_PRELOAD="$faketime" FAKETIME="@2024-02-12 12:00:00" \
+        "$work/dayglass/dayglass" -- \
+        "check box|Sun 2024-2-11, National Foundation Day" \
+        "check box|Mon 2024-2-12, Holiday, with a note|帰省" "label|Holiday\n帰省" \
+        "no Japanese but|帰省"
     read_program "$bin/discgate" "$medium" -- "push button|Close" "no Japanese but|"
     # The plain menu of a disc made for Windows alone: the disc's own label
     # and choices stay as its author wrote them.

@@ -14,8 +14,6 @@ FOLDERS = ("common", "dayglass", "discgate")
 DATA_FILES = {
     # The weekday marks of the section names of Calendar.ini.
     "dayglass/calendar/core/DaySection.cpp",
-    # The holidays' names as the law and the Cabinet Office's table write them.
-    "dayglass/calendar/core/HolidayRules.cpp",
     # The names of the fonts that the design asks for and their stand-ins.
     "common/widgets/JapaneseFonts.cpp",
 }

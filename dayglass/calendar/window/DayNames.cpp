@@ -38,6 +38,10 @@ QString weekdayOfDate(year_month_day date) {
 
 } // namespace
 
+QString holidayName(const std::string &name) {
+    return QCoreApplication::translate("HolidayNames", name.c_str());
+}
+
 QString weekdayName(weekday day) {
     return translated("DayNames", columnHeadings[day.c_encoding()]);
 }
@@ -66,8 +70,7 @@ std::optional<QString> accessibleDayName(const DayCell &cell) {
                        .arg(unsigned(date.day()))
                        .arg(weekdayOfDate(date));
     if (cell.holiday)
-        name += QCoreApplication::translate("DayNames", "、%1")
-                    .arg(QString::fromStdString(*cell.holiday));
+        name += QCoreApplication::translate("DayNames", "、%1").arg(holidayName(*cell.holiday));
     // A note made only of line breaks shows nothing, so it is no note to read.
     if (!NoteToText(cell.stored.note).empty())
         name += QCoreApplication::translate("DayNames", "、メモあり");
