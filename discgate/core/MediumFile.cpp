@@ -40,24 +40,41 @@ Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *na
     return file;
 }
 
-// The real path of `path` (made absolute): the part that exists walked once
-// from the root of the system, each name looked up in the folder before it
-// with every link followed, and then named by the kernel; the rest as written,
+// The real path of `path` (made absolute): the part that exists, every link
+// followed, named by the kernel once it has opened it; the rest as written,
 // lexically normal. Whether all of it exists.
 struct RealPath {
     fs::path path;
     bool complete = false;
 };
 
+std::optional<fs::path> pathOfDescriptor(int descriptor) {
+    char named[PATH_MAX];
+    const std::string located = "/proc/self/fd/" + std::to_string(descriptor);
+    const ssize_t length = ::readlink(located.c_str(), named, sizeof named);
+    if (length <= 0 || static_cast<std::size_t>(length) == sizeof named)
+        return std::nullopt;
+    return fs::path(std::string(named, static_cast<std::size_t>(length)));
+}
+
+// A path that exists is opened at once, the kernel looking each name up once.
+// Otherwise the part that exists is found in one walk, each name looked up in
+// the folder opened before it.
 std::optional<RealPath> realPathOf(const fs::path &path) {
     std::error_code error;
     const fs::path absolute = fs::absolute(path, error);
-    FileDescriptor folder(::open("/", followFlags));
-    if (error || !folder.valid())
+    if (error)
         return std::nullopt;
+    if (const FileDescriptor whole(::open(absolute.c_str(), followFlags)); whole.valid()) {
+        const auto real = pathOfDescriptor(whole.get());
+        return real ? std::optional(RealPath{*real, true}) : std::nullopt;
+    }
+    if (errno != ENOENT && errno != ENOTDIR)
+        return std::nullopt;
+    FileDescriptor folder(::open("/", followFlags));
     const fs::path relative = absolute.relative_path();
     auto name = relative.begin();
-    for (; name != relative.end(); ++name) {
+    for (; folder.valid() && name != relative.end(); ++name) {
         if (name->empty())
             continue;
         FileDescriptor next(::openat(folder.get(), name->c_str(), followFlags));
@@ -67,18 +84,12 @@ std::optional<RealPath> realPathOf(const fs::path &path) {
             break;
         folder = std::move(next);
     }
-    char named[PATH_MAX];
-    const std::string located = "/proc/self/fd/" + std::to_string(folder.get());
-    const ssize_t length = ::readlink(located.c_str(), named, sizeof named);
-    if (length <= 0 || static_cast<std::size_t>(length) == sizeof named)
+    auto real = folder.valid() ? pathOfDescriptor(folder.get()) : std::nullopt;
+    if (!real)
         return std::nullopt;
-    RealPath real{fs::path(std::string(named, static_cast<std::size_t>(length))),
-                  name == relative.end()};
     for (; name != relative.end(); ++name)
-        real.path /= *name;
-    if (!real.complete)
-        real.path = real.path.lexically_normal();
-    return real;
+        *real /= *name;
+    return RealPath{real->lexically_normal(), false};
 }
 
 } // namespace
