@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes two media whose Autorun.inf names files hundreds of folders deep:
   plain/    a Windows [autorun] menu of 100 verbs, each naming a program 300
-            folders deep followed by 34 arguments (77 KB);
+            folders deep that is not there, followed by 34 arguments, so that
+            every part up to a blank is looked for (77 KB);
   skinned/  a skinned menu of 1000 buttons whose program and two pictures lie
             450 folders deep (2.8 MB).
 The file writes every name in capitals and the medium holds them in lower
@@ -26,10 +27,8 @@ def one_pixel_bmp():
 
 def write_plain(root):
     depth = 300
-    folder = deep_folder(root, depth)
-    with open(os.path.join(folder, "setup.sh"), "w") as program:
-        program.write("#!/bin/sh\n")
-    command = "A\\" * depth + "SETUP.SH" + " /x" * 34
+    deep_folder(root, depth)
+    command = "A\\" * depth + "SETUP.EXE" + " /x" * 34
     lines = ["[autorun]", "label=Deep", "open=" + command]
     for verb in range(100):
         lines += [f"shell\\v{verb}=Verb {verb}", f"shell\\v{verb}\\command={command}"]

@@ -2,7 +2,7 @@
 #include "DayNoteStore.h"
 #include "JapaneseFonts.h"
 #include "ModalDriver.h"
-#include "QtPaths.h"
+#include "QuotedName.h"
 #include "RealInput.h"
 #include "TemporaryFolder.h"
 #include "frmCSet.h"
@@ -175,7 +175,7 @@ private slots:
         QString message;
         answerMessageByKey(message);
         RealInput::click(child<QWidget>(&editor, "Setting"));
-        QCOMPARE(message, qtPath(folder / calendarFileName) +
+        QCOMPARE(message, quotedPath(folder / calendarFileName) +
                               QStringLiteral(" に保存できませんでした\n") + reason);
         QVERIFY(editor.isVisible());
         QCOMPARE(child<QPlainTextEdit>(&editor, "Tex")->toPlainText(), QStringLiteral("kept"));
