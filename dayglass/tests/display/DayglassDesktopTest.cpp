@@ -240,7 +240,7 @@ private slots:
         answerMessageByKey(message);
         chooseLastMenuItem();
         QCOMPARE(message,
-                 qtPath(folder / holidayFileName) +
+                 quotedPath(folder / holidayFileName) +
                      QStringLiteral(" は使いません\n6 行目：日付が 2024/2/12 のような年/月/日"
                                     "の実在する日ではありません\n祝日は法律の定めから求めて"
                                     "表示します"));
