@@ -6,7 +6,7 @@
 set -eu
 
 PACKAGES="
-    build-essential cmake ninja-build pkg-config libglib2.0-dev libical-dev
+    build-essential cmake ninja-build pkg-config libglib2.0-dev libical-dev libicu-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     fonts-ipafont-gothic xdg-utils
 "

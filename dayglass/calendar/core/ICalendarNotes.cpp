@@ -4,9 +4,12 @@
 #include "CssColourName.h"
 #include "LibIcal.h"
 #include "NoteText.h"
+#include "ZoneNames.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <memory>
 
 using namespace std::chrono;
@@ -64,6 +67,15 @@ std::string firstLine(std::string_view note) {
     return std::string(first == lines.end() ? std::string_view() : *first);
 }
 
+// Whether the day gives an event: a note, or a colour that calendars show.
+// Black is the cells' own colour, and what a system colour shows is the
+// desktop's: neither is a colour the user gave the day.
+std::optional<std::string_view> colourNameOf(const StoredDay &day) {
+    if (day.colour == oleBlack || isSystemColour(day.colour))
+        return std::nullopt;
+    return nearestCssColourName(day.colour);
+}
+
 icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltimetype &stamp) {
     icalcomponent *event = ical().icalcomponent_new_vevent();
     const auto add = [event](icalproperty *property) {
@@ -74,14 +86,18 @@ icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltime
     add(ical().icalproperty_new_dtstart(icalDate(date)));
     add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{date} + days{1}})));
     add(ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    if (!day.note.empty()) {
+    const std::optional<std::string_view> colour = colourNameOf(day);
+    // Some calendars stop at an event without a summary (calcurse reads no
+    // further) or show it untitled: a day of a colour alone is named by its
+    // colour, which an import takes for no note (see eventText).
+    if (day.note.empty()) {
+        add(ical().icalproperty_new_summary(std::string(*colour).c_str()));
+    } else {
         add(ical().icalproperty_new_summary(firstLine(day.note).c_str()));
         add(ical().icalproperty_new_description(withLineFeeds(day.note).c_str()));
     }
-    // Black is the cells' own colour, and what a system colour shows is the
-    // desktop's: neither is a colour the user gave the day.
-    if (day.colour != oleBlack && !isSystemColour(day.colour))
-        add(ical().icalproperty_new_color(std::string(nearestCssColourName(day.colour)).c_str()));
+    if (colour)
+        add(ical().icalproperty_new_color(std::string(*colour).c_str()));
     return event;
 }
 
@@ -91,23 +107,42 @@ std::string storedForm(const char *text) {
     return std::string(trimmed(noteOfLines(text ? text : "")));
 }
 
+std::string colourOf(icalcomponent *event) {
+    icalproperty *colour = ical().icalcomponent_get_first_property(event, ICAL_COLOR_PROPERTY);
+    const char *name = colour ? ical().icalproperty_get_color(colour) : nullptr;
+    return name ? name : "";
+}
+
+// The note that the event gives. An event named by its colour alone is a day
+// that has a colour and no note, as the export writes it.
 std::string eventText(icalcomponent *event) {
     const std::string summary = storedForm(ical().icalcomponent_get_summary(event));
     const std::string description = storedForm(ical().icalcomponent_get_description(event));
+    if (description.empty() && summary == colourOf(event))
+        return {};
     if (summary.empty() || noteBeginsWith(description, summary))
         return description;
     return joinedNotes(summary, description);
 }
 
+// A floating time, one without a zone, is the local time wherever the file is
+// read: the time of day of the zone the program runs in, for the start and
+// the end alike.
 std::time_t momentOf(const icaltimetype &time) {
-    return ical().icaltime_as_timet_with_zone(time, time.zone);
+    if (time.zone || ical().icaltime_is_utc(time))
+        return ical().icaltime_as_timet_with_zone(time, time.zone);
+    std::tm local{};
+    local.tm_year = time.year - 1900;
+    local.tm_mon = time.month - 1;
+    local.tm_mday = time.day;
+    local.tm_hour = time.hour;
+    local.tm_min = time.minute;
+    local.tm_sec = time.second;
+    local.tm_isdst = -1;
+    return std::mktime(&local);
 }
 
-// The local day of a moment of the file: a floating time is local already.
-year_month_day localDay(const icaltimetype &time) {
-    if (!time.zone && !ical().icaltime_is_utc(time))
-        return dateOf(time);
-    const std::time_t moment = momentOf(time);
+year_month_day localDay(std::time_t moment) {
     std::tm local{};
     localtime_r(&moment, &local);
     return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
@@ -117,6 +152,48 @@ year_month_day localDay(const icaltimetype &time) {
 icaltimetype yearsLater(icaltimetype time, int years) {
     time.year += years;
     return ical().icaltime_normalize(time);
+}
+
+// The name under which libical finds the zone that the file names: the
+// file's own zone of that name, else the system's zone of that IANA or
+// Windows name. Nothing when there is none: the time is then floating.
+std::optional<std::string> zoneFound(icalcomponent *root, const char *name) {
+    if (ical().icalcomponent_get_timezone(root, name))
+        return name;
+    for (std::string &iana : ianaZoneCandidates(name)) {
+        if (ical().icaltimezone_get_builtin_timezone(iana.c_str()))
+            return std::move(iana);
+    }
+    return std::nullopt;
+}
+
+// Names each zone of the events as libical finds it, or drops the zone of a
+// time that names none. libical would look a name the file does not define
+// up as a file below the system's zone folder, where "../" leads anywhere, a
+// FIFO that never answers included.
+void nameZonesFound(icalcomponent *root) {
+    std::map<std::string, std::optional<std::string>, std::less<>> found;
+    for (icalcomponent *event =
+             ical().icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
+         event; event = ical().icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+        for (icalproperty *property =
+                 ical().icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY);
+             property;
+             property = ical().icalcomponent_get_next_property(event, ICAL_ANY_PROPERTY)) {
+            icalparameter *zone =
+                ical().icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+            const char *name = zone ? ical().icalparameter_get_tzid(zone) : nullptr;
+            if (!name)
+                continue;
+            auto known = found.find(std::string_view(name));
+            if (known == found.end())
+                known = found.emplace(name, zoneFound(root, name)).first;
+            if (!known->second)
+                ical().icalproperty_remove_parameter_by_kind(property, ICAL_TZID_PARAMETER);
+            else if (*known->second != name)
+                ical().icalparameter_set_tzid(zone, known->second->c_str());
+        }
+    }
 }
 
 // Spreads the events of one file over the days they cover, within a budget
@@ -242,14 +319,13 @@ private:
     }
 
     bool cover(const icaltimetype &occurrence) {
-        const sys_days first{m_isDate ? dateOf(occurrence) : localDay(occurrence)};
+        // The last second of a span is its last day's: an event that ends at
+        // midnight does not cover the next day.
+        const std::time_t moment = m_isDate ? 0 : momentOf(occurrence);
+        const sys_days first{m_isDate ? dateOf(occurrence) : localDay(moment)};
         sys_days last = first + days{m_spanDays - 1};
-        if (!m_isDate && m_spanSeconds > 0) {
-            icaltimetype end =
-                ical().icaltime_from_timet_with_zone(momentOf(occurrence) + m_spanSeconds - 1, 0,
-                                                     ical().icaltimezone_get_utc_timezone());
-            last = sys_days{localDay(end)};
-        }
+        if (!m_isDate && m_spanSeconds > 0)
+            last = sys_days{localDay(moment + m_spanSeconds - 1)};
         last = std::min(last, sys_days{year_month_day{first} + years{maximumEventYears}});
         for (sys_days covered = first; covered <= last; covered += days{1}) {
             if (!spend())
@@ -288,7 +364,7 @@ bool beginsAsICalendar(std::string_view text) {
 
 } // namespace
 
-Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_seconds stamp) {
+Result<NotesExport, ExportProblem> notesToICalendar(const DayNotes &days, sys_seconds stamp) {
     if (!libIcal())
         return Failure{ExportProblem::NoLibrary};
     const Component calendar(ical().icalcomponent_new_vcalendar());
@@ -297,10 +373,16 @@ Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_se
                                       ical().icalproperty_new_prodid("-//dayglass//dayglass//JA"));
     const icaltimetype utcStamp = ical().icaltime_from_timet_with_zone(
         stamp.time_since_epoch().count(), 0, ical().icaltimezone_get_utc_timezone());
-    for (const auto &[date, day] : days)
+    std::size_t events = 0;
+    for (const auto &[date, day] : days) {
+        // A day of a system colour alone holds nothing another calendar shows.
+        if (day.note.empty() && !colourNameOf(day))
+            continue;
         ical().icalcomponent_add_component(calendar.get(), eventOf(date, day, utcStamp));
+        ++events;
+    }
     char *text = ical().icalcomponent_as_ical_string_r(calendar.get());
-    std::string result(text ? text : "");
+    NotesExport result{text ? text : "", events};
     ical().icalmemory_free_buffer(text);
     return result;
 }
@@ -313,6 +395,7 @@ Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view tex
     if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
         return Failure{ImportFailure{root || !beginsAsICalendar(text) ? ImportProblem::NotICalendar
                                                                       : ImportProblem::CutOff}};
+    nameZonesFound(root.get());
     std::optional<ImportFailure> failure;
     EventSpreader spreader(dayLimit);
     const auto eachEvent = [&root](const auto &visit) {

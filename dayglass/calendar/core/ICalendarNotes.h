@@ -16,9 +16,11 @@
 // One all-day event per day, transparent, with the note's first line as its
 // summary, the whole note as its description, the nearest CSS name of the
 // day's colour (when it has one) and a UID made of the date, so that a later
-// export imported again replaces the events instead of doubling them.
-// `stamp` is the moment of the export (DTSTAMP).
-Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days,
+// export imported again replaces the events instead of doubling them. A day
+// with a colour and no note has the colour's name as its summary and no
+// description, which an import takes for no note; one whose colour is the
+// desktop's has no event. `stamp` is the moment of the export (DTSTAMP).
+Result<NotesExport, ExportProblem> notesToICalendar(const DayNotes &days,
                                                     std::chrono::sys_seconds stamp);
 
 // The most days, and steps of a recurrence, that the events of one file may
@@ -26,12 +28,13 @@ Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days,
 inline constexpr std::size_t maximumImportedDays = 500'000;
 
 // The text of every event of the file, on each day it covers in the local
-// time zone: all-day or timed, one-off or recurring (its occurrences from its
-// start up to its own end, for ten years at most), without the occurrences it
-// excludes or replaces. The text is the summary, with the description on the
-// lines after it; a description that begins with the summary is taken alone.
-// Cancelled events are left out. A file that gives no notes fails as
-// NotICalendar, CutOff, BadEvent (named by its summary, or else its UID),
-// TooManyDays or NoLibrary.
+// time zone (a time without a zone is a local time, a zone the file names
+// without defining it the system's zone of that IANA or Windows name), any
+// part of the event making a day covered: all-day or timed, one-off or recurring (its occurrences
+// from its start up to its own end, for ten years at most), without the occurrences it excludes or
+// replaces. The text is the summary, with the description on the lines after it; a description that
+// begins with the summary is taken alone. Cancelled events are left out. A file that gives no notes
+// fails as NotICalendar, CutOff, BadEvent (named by its summary, or else its UID), TooManyDays or
+// NoLibrary.
 Result<NoteAdditions, ImportFailure>
 additionsFromICalendar(std::string_view text, std::size_t dayLimit = maximumImportedDays);

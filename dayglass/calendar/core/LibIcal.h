@@ -22,13 +22,18 @@
     X(icalcomponent_get_recurrenceid)                                                              \
     X(icalcomponent_get_status)                                                                    \
     X(icalcomponent_get_summary)                                                                   \
+    X(icalcomponent_get_timezone)                                                                  \
     X(icalcomponent_get_uid)                                                                       \
     X(icalcomponent_isa)                                                                           \
     X(icalcomponent_new_vcalendar)                                                                 \
     X(icalcomponent_new_vevent)                                                                    \
     X(icalmemory_free_buffer)                                                                      \
+    X(icalparameter_get_tzid)                                                                      \
+    X(icalparameter_set_tzid)                                                                      \
     X(icalparser_parse_string)                                                                     \
+    X(icalproperty_get_color)                                                                      \
     X(icalproperty_get_exdate)                                                                     \
+    X(icalproperty_get_first_parameter)                                                            \
     X(icalproperty_get_rdate)                                                                      \
     X(icalproperty_get_rrule)                                                                      \
     X(icalproperty_new_color)                                                                      \
@@ -41,6 +46,7 @@
     X(icalproperty_new_transp)                                                                     \
     X(icalproperty_new_uid)                                                                        \
     X(icalproperty_new_version)                                                                    \
+    X(icalproperty_remove_parameter_by_kind)                                                       \
     X(icalrecur_iterator_free)                                                                     \
     X(icalrecur_iterator_new)                                                                      \
     X(icalrecur_iterator_next)                                                                     \
@@ -54,6 +60,7 @@
     X(icaltime_normalize)                                                                          \
     X(icaltime_null_date)                                                                          \
     X(icaltime_null_time)                                                                          \
+    X(icaltimezone_get_builtin_timezone)                                                           \
     X(icaltimezone_get_utc_timezone)
 
 // The functions, under their own names: `libIcal()->icaltime_compare(a, b)`.

@@ -32,11 +32,7 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
     const DayNoteStore calendar(dataFolder);
     if (calendar.isTooLarge())
         return Failure{ExportProblem::CalendarTooLarge};
-    const DayNotes days = calendar.annotatedDays();
-    Result<std::string, ExportProblem> icalendar = notesToICalendar(days, stamp);
-    if (!icalendar)
-        return Failure{icalendar.error()};
-    return NotesExport{std::move(*icalendar), days.size()};
+    return notesToICalendar(calendar.annotatedDays(), stamp);
 }
 
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,

@@ -20,6 +20,7 @@ enum class ExportProblem {
 
 struct NotesExport {
     std::string icalendar;
+    // The days it holds.
     std::size_t days = 0;
 };
 

@@ -1,10 +1,12 @@
 #include "ICalendarNotes.h"
 
 #include "CssColourName.h"
+#include "TemporaryFolder.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace std::chrono;
 
@@ -41,15 +43,16 @@ protected:
 
 TEST_F(ICalendarNotesTest, EachDayBecomesATransparentAllDayEvent) {
     const std::string text =
-        *notesToICalendar({{2005y / October / 14, {"一行目#CR#二行目, ok;", oleColor(250, 0, 0)}},
-                           {2005y / December / 31, {"", oleColor(0, 0, 255)}},
-                           {2006y / January / 1, {"#CR#下の行", oleBlack}}},
-                          sys_days{2024y / May / 1} + hours{12});
+        notesToICalendar({{2005y / October / 14, {"一行目#CR#二行目, ok;", oleColor(250, 0, 0)}},
+                          {2005y / December / 31, {"", oleColor(0, 0, 255)}},
+                          {2006y / January / 1, {"#CR#下の行", oleBlack}}},
+                         sys_days{2024y / May / 1} + hours{12})
+            ->icalendar;
     for (const char *expected :
          {"UID:20051014@dayglass", "DTSTART;VALUE=DATE:20051014", "DTEND;VALUE=DATE:20051015",
           "SUMMARY:一行目", "DESCRIPTION:一行目\\n二行目\\, ok\\;", "COLOR:red",
           "TRANSP:TRANSPARENT", "DTSTAMP:20240501T120000Z", "DTEND;VALUE=DATE:20060101",
-          "COLOR:blue", "SUMMARY:下の行", "DESCRIPTION:\\n下の行"})
+          "COLOR:blue", "SUMMARY:blue", "SUMMARY:下の行", "DESCRIPTION:\\n下の行"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_EQ(text.find("COLOR:black"), std::string::npos);
     EXPECT_EQ(text.find("SUMMARY:\r\n"), std::string::npos);
@@ -64,7 +67,7 @@ TEST_F(ICalendarNotesTest, ExportedNotesReadBackUnchanged) {
         {2005y / March / 9, {"あ" + longLine + "い, \\;:", oleBlack}},
         {2005y / March / 10, {"", oleRed}},
     };
-    const auto read = additionsFromICalendar(*notesToICalendar(days, sys_seconds{}));
+    const auto read = additionsFromICalendar(notesToICalendar(days, sys_seconds{})->icalendar);
     ASSERT_TRUE(read);
     EXPECT_EQ(dayTexts(*read), (DayTexts{{2005y / March / 7, days.at(2005y / March / 7).note},
                                          {2005y / March / 8, days.at(2005y / March / 8).note},
@@ -122,6 +125,79 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {
         const auto read = additionsFromICalendar(calendarOf(row.events));
         ASSERT_TRUE(read) << row.events;
         EXPECT_EQ(dayTexts(*read), row.expected) << row.events;
+    }
+}
+
+// The days of 2024 that the events cover, as "0301 0302".
+std::string coveredDays(const std::string &events) {
+    const auto read = additionsFromICalendar(calendarOf(events));
+    std::string days;
+    for (const auto &[date, texts] : read ? read->days : decltype(read->days){}) {
+        char text[8];
+        std::snprintf(text, sizeof text, " %02u%02u", static_cast<unsigned>(date.month()),
+                      static_cast<unsigned>(date.day()));
+        days += text;
+    }
+    return read ? days.substr(days.empty() ? 0 : 1) : "refused";
+}
+
+TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
+    // A zone that names a path leads libical to that file, here one that
+    // would never answer.
+    const TemporaryFolder folder;
+    const std::filesystem::path fifo = folder.path() / "zone";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string pathZone = "../../../../../../.." + fifo.string();
+    const struct {
+        std::string lines;
+        const char *tokyo, *newYork, *berlin;
+    } rows[] = {
+        // Floating times are the local times of every zone.
+        {"DTSTART:20240301T200000\r\nDTEND:20240301T210000", "0301", "0301", "0301"},
+        {"DTSTART:20240301T230000\r\nDTEND:20240302T010000", "0301 0302", "0301 0302", "0301 0302"},
+        {"DTSTART:20240301T230000\r\nDTEND:20240302T000000", "0301", "0301", "0301"},
+        {"DTSTART:20240301T010000\r\nDURATION:PT1H", "0301", "0301", "0301"},
+        {"DTSTART:20240304T160000\r\nDURATION:PT1H\r\nRRULE:FREQ=DAILY;UNTIL=20240306T160000",
+         "0304 0305 0306", "0304 0305 0306", "0304 0305 0306"},
+        {"DTSTART:20240302T100000\r\nRRULE:FREQ=WEEKLY;UNTIL=20240316T100000", "0302 0309 0316",
+         "0302 0309 0316", "0302 0309 0316"},
+        // UTC times fall on the days of the zone.
+        {"DTSTART:20240301T200000Z\r\nDTEND:20240301T210000Z", "0302", "0301", "0301"},
+        {"DTSTART:20240301T230000Z\r\nDTEND:20240302T010000Z", "0302", "0301", "0302"},
+        {"DTSTART:20240301T140000Z\r\nDTEND:20240301T150000Z", "0301", "0301", "0301"},
+        {"DTSTART:20240301T040000Z\r\nDTEND:20240301T050000Z", "0301", "0229", "0301"},
+        {"DTSTART:20240301T100000Z\r\nDTEND:20240303T100000Z", "0301 0302 0303", "0301 0302 0303",
+         "0301 0302 0303"},
+        // A zone the file does not define, by its IANA name, its Windows name
+        // (the last of the weekly series at its UNTIL too) and libical's name.
+        {"DTSTART;TZID=Europe/Paris:20240301T180000\r\nDTEND;TZID=Europe/Paris:20240301T190000",
+         "0302", "0301", "0301"},
+        {"DTSTART;TZID=Romance Standard Time:20240305T180000\r\n"
+         "DTEND;TZID=Romance Standard Time:20240305T190000\r\n"
+         "RRULE:FREQ=WEEKLY;UNTIL=20240326T170000Z",
+         "0306 0313 0320 0327", "0305 0312 0319 0326", "0305 0312 0319 0326"},
+        {"DTSTART;TZID=/freeassociation.sourceforge.net/America/New_York:20240301T220000\r\n"
+         "DURATION:PT90M",
+         "0302", "0301", "0302"},
+        // A zone that names nothing the system has is floating.
+        {"DTSTART;TZID=Nowhere Standard Time:20240301T200000\r\nDURATION:PT1H", "0301", "0301",
+         "0301"},
+        {"DTSTART;TZID=" + pathZone + ":20240301T200000\r\nDURATION:PT1H", "0301", "0301",
+         "0301"},
+        // All-day events are the same days everywhere.
+        {"DTSTART;VALUE=DATE:20240301", "0301", "0301", "0301"},
+        {"DTSTART;VALUE=DATE:20240301\r\nDTEND;VALUE=DATE:20240304", "0301 0302 0303",
+         "0301 0302 0303", "0301 0302 0303"},
+    };
+    for (const auto &row : rows) {
+        for (const auto &[zone, expected] : {std::pair("Asia/Tokyo", row.tokyo),
+                                             {"America/New_York", row.newYork},
+                                             {"Europe/Berlin", row.berlin}}) {
+            ::setenv("TZ", zone, 1);
+            ::tzset();
+            EXPECT_EQ(coveredDays(event(row.lines + "\r\nSUMMARY:x\r\n")), expected) << zone << "\n"
+                                                                                     << row.lines;
+        }
     }
 }
 
