@@ -59,14 +59,6 @@ std::string withLineFeeds(std::string_view note) {
     return text.substr(1);
 }
 
-// The first line that holds anything, as the page shows it first.
-std::string firstLine(std::string_view note) {
-    const std::vector<std::string_view> lines = noteLines(note);
-    const auto first =
-        std::find_if(lines.begin(), lines.end(), [](auto line) { return !line.empty(); });
-    return std::string(first == lines.end() ? std::string_view() : *first);
-}
-
 // Whether the day gives an event: a note, or a colour that calendars show.
 // Black is the cells' own colour, and what a system colour shows is the
 // desktop's: neither is a colour the user gave the day.
@@ -93,7 +85,7 @@ icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltime
     if (day.note.empty()) {
         add(ical().icalproperty_new_summary(std::string(*colour).c_str()));
     } else {
-        add(ical().icalproperty_new_summary(firstLine(day.note).c_str()));
+        add(ical().icalproperty_new_summary(std::string(firstLine(day.note)).c_str()));
         add(ical().icalproperty_new_description(withLineFeeds(day.note).c_str()));
     }
     if (colour)

@@ -3,6 +3,7 @@
 #include "IniText.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -10,36 +11,65 @@ namespace {
 // fit on the screen.
 constexpr std::size_t namedCharacterLimit = 8;
 
-// The characters of the UTF-8 text that CP932 replaces with "?". A "?" in the
-// text stays a "?", and CP932 never uses its byte inside a double-byte
-// character, so counting them tells whether any character was replaced.
-std::string charactersOutsideCp932(std::string_view utf8) {
+// Whether CP932 replaces any character of the UTF-8 text with "?". A "?" in
+// the text stays a "?", and CP932 never uses its byte inside a double-byte
+// character, so counting them tells.
+bool hasCharactersOutsideCp932(std::string_view utf8) {
     const auto questionMarks = [](std::string_view text) {
         return std::count(text.begin(), text.end(), '?');
     };
-    if (questionMarks(encodeText(utf8, TextEncoding::Cp932)) == questionMarks(utf8))
-        return {};
-    std::string found;
-    std::size_t named = 0;
-    for (std::size_t at = 0; at < utf8.size() && named < namedCharacterLimit;) {
+    return questionMarks(encodeText(utf8, TextEncoding::Cp932)) != questionMarks(utf8);
+}
+
+// Calls `visit` with each character of the UTF-8 text and whether CP932
+// holds it, until it returns false.
+template <typename Visit> void eachCharacter(std::string_view utf8, Visit visit) {
+    for (std::size_t at = 0; at < utf8.size();) {
         const std::string_view character =
             utf8.substr(at, characterLength(utf8, at, TextEncoding::Utf8));
         at += character.size();
-        const bool ascii = character.size() == 1;
-        if (!ascii && encodeText(character, TextEncoding::Cp932) == "?" &&
-            found.find(character) == std::string::npos) {
-            found += character;
-            ++named;
-        }
+        if (!visit(character,
+                   character.size() == 1 || encodeText(character, TextEncoding::Cp932) != "?"))
+            return;
     }
-    return found;
 }
 
 } // namespace
 
+std::string charactersOutsideCp932(std::string_view utf8, std::size_t limit) {
+    std::string found;
+    if (!hasCharactersOutsideCp932(utf8))
+        return found;
+    std::unordered_set<std::string_view> seen;
+    eachCharacter(utf8, [&](std::string_view character, bool storable) {
+        if (!storable && seen.insert(character).second)
+            found += character;
+        return seen.size() < limit;
+    });
+    return found;
+}
+
+std::string withCharactersOutsideCp932Replaced(std::string_view utf8, std::string_view mark) {
+    if (!hasCharactersOutsideCp932(utf8))
+        return std::string(utf8);
+    std::string replaced;
+    eachCharacter(utf8, [&](std::string_view character, bool storable) {
+        replaced += storable ? character : mark;
+        return true;
+    });
+    return replaced;
+}
+
+std::string storedText(std::string_view utf8, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8)
+        return std::string(utf8);
+    return decodeText(encodeText(utf8, encoding), encoding);
+}
+
 Result<void, NoteRefusal> checkNoteStorable(std::string_view note, TextEncoding encoding) {
     if (encoding == TextEncoding::Cp932) {
-        if (std::string characters = charactersOutsideCp932(note); !characters.empty())
+        if (std::string characters = charactersOutsideCp932(note, namedCharacterLimit);
+            !characters.empty())
             return Failure{NoteRefusal{NoteProblem::NotInShiftJis, 0, std::move(characters)}};
     }
     const std::size_t length = encodeText(note, encoding).size();

@@ -4,7 +4,6 @@
 #include "FileDescriptor.h"
 #include "FileStore.h"
 #include "ICalendarNotes.h"
-#include "NoteImport.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +11,7 @@
 namespace {
 
 // The file's content; a FIFO or device in its place is never waited for.
-Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path &path) {
+Result<std::string, ImportProblem> icalendarText(const std::filesystem::path &path) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
@@ -35,23 +34,35 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
     return notesToICalendar(calendar.annotatedDays(), stamp);
 }
 
-ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile) {
-    const Result<std::string, ImportProblem> text = readICalendarFile(icalendarFile);
+Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile) {
+    const Result<std::string, ImportProblem> text = icalendarText(icalendarFile);
     if (!text)
         return Failure{ImportFailure{text.error()}};
-    const Result<NoteAdditions, ImportFailure> additions = additionsFromICalendar(*text);
-    if (!additions)
-        return Failure{additions.error()};
-    Result<ImportPlan, UnstorableText> plan = ImportPlan{};
-    const WriteResult written = saveNotes(dataFolder, [&](const DayNoteStore &current) {
-        plan = planImport(current, *additions);
-        return plan ? plan->changes : NoteChanges();
-    });
+    return additionsFromICalendar(*text);
+}
+
+ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditions &additions,
+                       UnstorableChoice choice) {
+    Result<ImportPlan, std::vector<UnstorableCharacters>> plan = ImportPlan{};
+    const WriteResult written = saveNotes(
+        dataFolder,
+        [&](const DayNoteStore &current) {
+            plan = planImport(current, additions, choice);
+            return plan ? plan->changes : NoteChanges();
+        },
+        choice == UnstorableChoice::StoreInUtf8 ? CalendarEncoding::Utf8
+                                                : CalendarEncoding::AsItIs);
     if (!plan)
-        return Failure{ImportFailure{ImportProblem::NotInShiftJis, plan.error().characters,
-                                     plan.error().date}};
+        return Failure{ImportFailure{ImportProblem::NotInShiftJis, {}, std::move(plan.error())}};
     if (!written)
         return Failure{ImportFailure{ImportProblem::NotSaved, {}, {}, written.error()}};
-    return ImportedNotes{plan->changes.size(), std::move(plan->leftAlone)};
+    return ImportedNotes{plan->changes.size(), std::move(plan->leftOut)};
+}
+
+ImportOutcome importNotes(const std::filesystem::path &dataFolder,
+                          const std::filesystem::path &icalendarFile, UnstorableChoice choice) {
+    const Result<NoteAdditions, ImportFailure> additions = readICalendarFile(icalendarFile);
+    if (!additions)
+        return Failure{additions.error()};
+    return addNotes(dataFolder, *additions, choice);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NoteImport.h"
 #include "WriteError.h"
 
 #include <chrono>
@@ -46,25 +47,34 @@ enum class ImportProblem {
 
 struct ImportedNotes {
     std::size_t changedDays = 0;
-    // Days whose note would have grown too long, kept as they were.
-    std::vector<std::chrono::year_month_day> leftAlone;
+    // Texts that some days did not take, as their notes would have grown too
+    // long; their notes stay as they were, or take the other texts.
+    std::vector<TextLeftOut> leftOut;
 };
 
 // Why nothing was imported.
 struct ImportFailure {
     ImportProblem problem = ImportProblem::Unreadable;
-    // The bad event's name, or the characters the file cannot keep.
+    // The bad event's name.
     std::string detail{};
-    // The first day that would have got those characters.
-    std::optional<std::chrono::year_month_day> day{};
+    // The characters that the file cannot keep, for NotInShiftJis.
+    std::vector<UnstorableCharacters> unstorable{};
     // Why Calendar.ini was not written, for NotSaved.
     std::optional<WriteError> writeError{};
 };
 
 using ImportOutcome = Result<ImportedNotes, ImportFailure>;
 
-// Adds the events of the iCalendar file to the notes of Calendar.ini in
-// `dataFolder`, with one write of the file under the folder's lock; on any
-// problem nothing is written.
+// The texts of the iCalendar file's events on the days they cover.
+Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile);
+
+// Adds the texts to the notes of Calendar.ini in `dataFolder`, with one
+// write of the file under the folder's lock; on any problem nothing is
+// written.
+ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditions &additions,
+                       UnstorableChoice choice);
+
+// The two above, one after the other.
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile);
+                          const std::filesystem::path &icalendarFile,
+                          UnstorableChoice choice = UnstorableChoice::Refuse);

@@ -5,6 +5,7 @@
 #include "NoteTransfer.h"
 #include "NoteTransferMessages.h"
 #include "QtPaths.h"
+#include "UnstorableQuestion.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,8 @@ namespace {
 
 const QString calendarFilter =
     QCoreApplication::translate("NoteTransferDialogs", "iCalendar (*.ics);;すべてのファイル (*)");
-// A message names this many of the days an import left alone.
+// A message names this many of the texts an import left out, and of their
+// days.
 constexpr std::size_t listedDays = 10;
 
 } // namespace
@@ -46,8 +48,20 @@ bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
     if (file.isEmpty())
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
+    const Result<NoteAdditions, ImportFailure> additions = readICalendarFile(fileSystemPath(file));
+    ImportOutcome outcome = additions ? addNotes(dataFolder, *additions, UnstorableChoice::Refuse)
+                                      : ImportOutcome(Failure{additions.error()});
     QGuiApplication::restoreOverrideCursor();
+    // The texts read once wait for the user's choice, which nothing precedes.
+    if (!outcome && outcome.error().problem == ImportProblem::NotInShiftJis) {
+        const UnstorableChoice choice =
+            UnstorableQuestion::ask(parent, file, outcome.error().unstorable);
+        if (choice == UnstorableChoice::Refuse)
+            return false;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        outcome = addNotes(dataFolder, *additions, choice);
+        QGuiApplication::restoreOverrideCursor();
+    }
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                          NoteTransferMessages::imported(outcome, file, listedDays));
     return outcome && outcome->changedDays > 0;

@@ -6,7 +6,10 @@
 #include "ICalendarNotes.h"
 #include "IniText.h"
 #include "LibIcal.h"
+#include "NoteText.h"
 #include "WriteErrorMessage.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -15,7 +18,29 @@ QString noLibrary() {
         .arg(QString::fromLatin1(libIcalFileName));
 }
 
-QString problemText(const ImportFailure &failure, const QString &file) {
+// The first days named, the others counted: 2024/03/01(金)、2024/03/08(金) ほか 3 日.
+QString daysList(const std::vector<std::chrono::year_month_day> &days, std::size_t listed) {
+    QStringList names;
+    for (std::size_t at = 0; at < days.size() && at < listed; ++at)
+        names.append(dayName(days[at]));
+    QString text = names.join(NoteTransferMessages::tr("、"));
+    if (days.size() > listed)
+        text += NoteTransferMessages::tr(" ほか %1 日").arg(days.size() - listed);
+    return text;
+}
+
+// A line for each of the first `listed` groups, and one that counts the others.
+template <typename Group, typename Line>
+QString groupLines(const std::vector<Group> &groups, std::size_t listed, Line line) {
+    QStringList lines;
+    for (std::size_t at = 0; at < groups.size() && at < listed; ++at)
+        lines.append(line(groups[at]));
+    if (groups.size() > listed)
+        lines.append(NoteTransferMessages::tr("ほか %1 件").arg(groups.size() - listed));
+    return lines.join(u'\n');
+}
+
+QString problemText(const ImportFailure &failure, const QString &file, std::size_t listed) {
     const QString detail = QString::fromStdString(failure.detail);
     switch (failure.problem) {
     case ImportProblem::Unreadable:
@@ -37,9 +62,9 @@ QString problemText(const ImportFailure &failure, const QString &file) {
             .arg(maximumImportedDays);
     case ImportProblem::NotInShiftJis:
         return NoteTransferMessages::tr(
-                   "%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字"
-                   "があります：%3")
-            .arg(file, dayName(*failure.day), detail);
+                   "%1 の予定に、Calendar.ini（Shift-JIS）に保存できない文字があります：")
+                   .arg(file) +
+               u'\n' + NoteTransferMessages::unstorableList(failure.unstorable, listed);
     case ImportProblem::NoLibrary:
         return noLibrary();
     case ImportProblem::NotSaved:
@@ -76,18 +101,33 @@ QString NoteTransferMessages::notExported(const QString &file, const QString &re
 }
 
 QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QString &file,
-                                       std::size_t listedDays) {
+                                       std::size_t listed) {
     if (!outcome)
-        return problemText(outcome.error(), file) + tr("\n何も読み込んでいません。");
-    const std::vector<std::chrono::year_month_day> &leftAlone = outcome->leftAlone;
+        return problemText(outcome.error(), file, listed) + tr("\n何も読み込んでいません。");
     QString text = tr("%1 から %2 日のメモに書き加えました。").arg(file).arg(outcome->changedDays);
-    if (leftAlone.empty())
+    if (outcome->leftOut.empty())
         return text;
-    text +=
-        tr("\n次の %1 日はメモが長くなりすぎるため、そのままにしました：").arg(leftAlone.size());
-    for (std::size_t at = 0; at < leftAlone.size() && at < listedDays; ++at)
-        text += u'\n' + dayName(leftAlone[at]);
-    if (leftAlone.size() > listedDays)
-        text += tr("\nほか %1 日").arg(leftAlone.size() - listedDays);
-    return text;
+    text += tr("\n次の予定は、メモが %1 バイトを超える日には書き加えていません：")
+                .arg(IniText::maximumValueLength);
+    return text + u'\n' +
+           groupLines(outcome->leftOut, listed, [listed](const TextLeftOut &leftOut) {
+               return tr("「%1」：%2")
+                   .arg(QString::fromUtf8(firstLine(leftOut.text)), daysList(leftOut.days, listed));
+           });
+}
+
+QString NoteTransferMessages::unstorableList(const std::vector<UnstorableCharacters> &groups,
+                                             std::size_t listed) {
+    return groupLines(groups, listed, [listed](const UnstorableCharacters &group) {
+        return tr("「%1」：%2")
+            .arg(QString::fromStdString(group.characters), daysList(group.days, listed));
+    });
+}
+
+QString NoteTransferMessages::unstorableOptions(const char *replaceOption, const char *utf8Option) {
+    return tr("%1 を付けると、それぞれの文字を %2 に置き換えて読み込みます。\n"
+              "%3 を付けると、Calendar.ini をこれから UTF-8 で保存して、そのまま読み込みます"
+              "（UTF-8 の Calendar.ini は Windows の元のプログラムでは文字化けします）。")
+        .arg(QString::fromLatin1(replaceOption), QString::fromUtf8(unstorableMark),
+             QString::fromLatin1(utf8Option));
 }
