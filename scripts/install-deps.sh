@@ -19,6 +19,7 @@ TEST_PACKAGES="
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
     libglib2.0-bin shared-mime-info python3-gi
     ibus ibus-mozc python3-icalendar
+    calcurse khal evolution-data-server gir1.2-ecal-2.0
     qt6-l10n-tools
 "
 # Packages that only one script needs (clang for the fuzz targets) are named by
