@@ -40,6 +40,35 @@ QString groupLines(const std::vector<Group> &groups, std::size_t listed, Line li
     return lines.join(u'\n');
 }
 
+// The characters as the user can tell them: one that shows nothing or joins
+// its neighbour (a control, a format character, a blank, a combining mark,
+// one not yet assigned) by its code, as U+200B.
+QString visibleCharacters(const std::string &utf8) {
+    QString shown;
+    for (const char32_t character : QString::fromStdString(utf8).toUcs4()) {
+        switch (QChar::category(character)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_NotAssigned:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_Surrogate:
+        case QChar::Separator_Space:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            shown += QStringLiteral(" U+%1 ")
+                         .arg(static_cast<uint>(character), 4, 16, QChar(u'0'))
+                         .toUpper();
+            break;
+        default:
+            shown += QString::fromUcs4(&character, 1);
+        }
+    }
+    return shown.simplified();
+}
+
 QString problemText(const ImportFailure &failure, const QString &file, std::size_t listed) {
     const QString detail = QString::fromStdString(failure.detail);
     switch (failure.problem) {
@@ -120,7 +149,7 @@ QString NoteTransferMessages::unstorableList(const std::vector<UnstorableCharact
                                              std::size_t listed) {
     return groupLines(groups, listed, [listed](const UnstorableCharacters &group) {
         return tr("「%1」：%2")
-            .arg(QString::fromStdString(group.characters), daysList(group.days, listed));
+            .arg(visibleCharacters(group.characters), daysList(group.days, listed));
     });
 }
 

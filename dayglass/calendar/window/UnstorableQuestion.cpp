@@ -37,7 +37,7 @@ UnstorableQuestion::UnstorableQuestion(QWidget *parent, const QString &file,
     list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(list);
     auto *const utf8Note =
-        new QLabel(tr("UTF-8 で保存すると、どの文字もそのまま残りますが、Calendar.ini は"
+        new QLabel(tr("UTF-8 で保存すると、どの文字もそのまま残りますが、Calendar.ini は "
                       "Windows の元のプログラムでは文字化けするようになります。"),
                    this);
     utf8Note->setWordWrap(true);

@@ -26,15 +26,18 @@ private slots:
         QFETCH(int, key);
         QFETCH(UnstorableChoice, choice);
         std::vector<UnstorableCharacters> groups = {{"é", {2024y / March / 1, 2024y / March / 8}}};
+        groups.push_back({"\u200B", {2024y / March / 2}});
         for (unsigned day = 1; day <= 30; ++day)
             groups.push_back({"한" + std::to_string(day), {2024y / April / day}});
         UnstorableQuestion question(nullptr, QStringLiteral("school.ics"), groups);
         question.show();
         QVERIFY(QTest::qWaitForWindowExposed(&question));
-        // Every group is listed with its days.
+        // Every group is listed with its days, a character that shows nothing
+        // by its code.
         const QString list =
             question.findChild<QPlainTextEdit *>(QStringLiteral("lstUnstorable"))->toPlainText();
         QVERIFY(list.startsWith(QStringLiteral("「é」：2024/03/01(金)、2024/03/08(金)\n")));
+        QVERIFY(list.contains(QStringLiteral("\n「U+200B」：2024/03/02(土)\n")));
         QVERIFY(list.endsWith(QStringLiteral("「한30」：2024/04/30(火)")));
         if (key)
             QTest::keyClick(&question, Qt::Key(key));
