@@ -63,6 +63,13 @@ TEST(NoteImportTest, TextsJoinTheNotesOfTheirDays) {
          {},
          ReplaceWithMark},
     };
+    // A long text every day for ten years is measured once, and fits on none.
+    Row daily{"", {{std::string(100'000, 'z')}, {}}, {}, {{std::string(100'000, 'z'), {}}}};
+    for (sys_days day = sys_days{friday}; day < sys_days{friday} + days{3653}; day += days{1}) {
+        daily.additions.days[year_month_day{day}] = {0};
+        daily.leftOut[0].days.push_back(year_month_day{day});
+    }
+    rows.push_back(std::move(daily));
     // The file keeps these as characters that look alike; a note that holds
     // them holds the text.
     for (const char *lookAlike : {"〜", "−", "‖", "¢", "£", "¬", "—"}) {
