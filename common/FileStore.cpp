@@ -1,7 +1,9 @@
 #include "FileStore.h"
 
 #include "FileDescriptor.h"
+#include "FileRead.h"
 #include "FolderLock.h"
+#include "SystemError.h"
 #include "WriteAccess.h"
 #include "WriteTarget.h"
 
@@ -9,7 +11,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -35,8 +36,8 @@ bool writeAll(int fd, const std::string &bytes) {
     return true;
 }
 
-bool isLargerThan(const struct stat &status, std::uintmax_t sizeLimit) {
-    return static_cast<std::uintmax_t>(status.st_size) > sizeLimit;
+WriteError oversized(const fs::path &path) {
+    return {WriteProblem::Oversized, path, std::make_error_code(std::errc::file_too_large)};
 }
 
 // The largest file this process may write: beyond it the kernel ends the
@@ -49,38 +50,40 @@ std::uintmax_t processFileSizeLimit() {
     return limit.rlim_cur;
 }
 
-// The process's umask, read without changing it. Kernels before Linux 4.7 do
-// not list it in /proc/self/status; there it is read by setting it, which a
-// thread making a file at the same moment could notice.
-mode_t currentUmask() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("Umask:"))
-            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+// The process's umask, as the kernel lists it in the process's status
+// ("Umask:\t0022"). The only other way to learn it is to set it and set it
+// back, and in between every file that another thread of the process (Qt runs
+// several) makes would get the mode 0666; so where the kernel does not list
+// it (before Linux 4.7) it stays unknown.
+std::optional<mode_t> currentUmask() {
+    const auto status = readWholeFile("/proc/self/status", 64 * 1024);
+    const std::size_t at = status ? status->find("\nUmask:") : std::string::npos;
+    if (at == std::string::npos)
+        return std::nullopt;
+    return static_cast<mode_t>(std::strtoul(status->c_str() + at + 7, nullptr, 8) & 0777);
 }
 
-// The user's umask, and no access for group and others where the folder
-// grants them none: the user's own settings folder keeps its files private.
-mode_t modeForNewFileIn(const fs::path &folder) {
-    const mode_t mask = currentUmask();
+// Gives a new file the user's umask, and no access for group and others
+// where the folder grants them none: the user's own settings folder keeps its
+// files private. Where the umask is unknown the file keeps the mode that
+// mkstemp() gave it, 0600 narrowed by the umask, which is never wider than
+// the umask allows, only private where the umask would share it.
+bool setModeOfNewFile(int fd, const fs::path &folder) {
+    const std::optional<mode_t> mask = currentUmask();
+    if (!mask)
+        return true;
     struct stat status {};
     const bool privateFolder = ::stat(folder.c_str(), &status) == 0 && (status.st_mode & 077) == 0;
-    return 0666 & ~mask & (privateFolder ? 0700 : 0777);
+    return ::fchmod(fd, 0666 & ~*mask & (privateFolder ? 0700 : 0777)) == 0;
 }
 
 // Makes the folder and every missing folder above it, for their owner only.
-// Returns the error that stopped it, or 0.
-Result<void, int> makeFolders(const fs::path &folder) {
+Result<void, std::error_code> makeFolders(const fs::path &folder) {
     fs::path partial;
     for (const fs::path &part : folder) {
         partial /= part;
         if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST)
-            return Failure{errno};
+            return Failure{lastSystemError()};
     }
     return {};
 }
@@ -120,13 +123,13 @@ WriteResult replaceAtomically(const fs::path &path, const std::string &content,
     std::string pattern = path.parent_path() / (temporaryPrefix(path) + "XXXXXX");
     const FileDescriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
-        return Failure{writeErrorFor(path, errno)};
+        return Failure{writeErrorFor(path, lastSystemError())};
     const bool ok = writeAll(temporary.get(), content) &&
                     (old ? keepOwnerAndMode(temporary.get(), *old)
-                         : ::fchmod(temporary.get(), modeForNewFileIn(path.parent_path())) == 0) &&
+                         : setModeOfNewFile(temporary.get(), path.parent_path())) &&
                     ::fsync(temporary.get()) == 0 && ::rename(pattern.c_str(), path.c_str()) == 0;
     if (!ok) {
-        const int systemError = errno;
+        const std::error_code systemError = lastSystemError();
         ::unlink(pattern.c_str());
         return Failure{writeErrorFor(path, systemError)};
     }
@@ -148,26 +151,30 @@ Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t siz
     OldFile old;
     if (::lstat(path.c_str(), &old.status) != 0) {
         if (errno != ENOENT)
-            return Failure{writeErrorFor(path, errno)};
+            return Failure{writeErrorFor(path, lastSystemError())};
         return old;
     }
     if (S_ISLNK(old.status.st_mode))
-        return Failure{writeErrorFor(path, ELOOP)};
+        return Failure{
+            writeErrorFor(path, std::make_error_code(std::errc::too_many_symbolic_link_levels))};
     if (!S_ISREG(old.status.st_mode))
-        return Failure{WriteError{WriteProblem::NotAFile, path, 0}};
-    if (isLargerThan(old.status, sizeLimit))
-        return Failure{WriteError{WriteProblem::Oversized, path, EFBIG}};
+        return Failure{WriteError{WriteProblem::NotAFile, path}};
+    if (static_cast<std::uintmax_t>(old.status.st_size) > sizeLimit)
+        return Failure{oversized(path)};
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened {};
     if (!file.valid() || ::fstat(file.get(), &opened) != 0)
-        return Failure{writeErrorFor(path, errno)};
+        return Failure{writeErrorFor(path, lastSystemError())};
     // Another program replaced the file between the two looks.
     if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino)
-        return Failure{writeErrorFor(path, EWOULDBLOCK)};
-    Result<std::string, int> content = readDescriptor(file.get(), sizeLimit);
+        return Failure{writeErrorFor(path, std::make_error_code(std::errc::operation_would_block))};
+    Result<std::string, FileReadError> content = readWholeFile(file.get(), sizeLimit);
+    // The file opened is the regular file looked at, so a read that the
+    // system did not fail was stopped by a file that grew past the limit.
     if (!content)
-        return Failure{content.error() == EFBIG ? WriteError{WriteProblem::Oversized, path, EFBIG}
-                                                : writeErrorFor(path, content.error())};
+        return Failure{content.error().problem == FileReadProblem::System
+                           ? writeErrorFor(path, content.error().systemError)
+                           : oversized(path)};
     old.content = std::move(*content);
     return old;
 }
@@ -185,14 +192,14 @@ WriteResult updateLocked(const fs::path &path,
     if (old->content ? content == *old->content : content.empty())
         return {};
     if (old->content) {
-        if (const Result<void, int> access = writeAccess(path); !access)
+        if (const Result<void, std::error_code> access = writeAccess(path); !access)
             return Failure{writeErrorFor(path, access.error())};
     }
-    if (const Result<void, int> access = writeAccess(path.parent_path()); !access)
+    if (const Result<void, std::error_code> access = writeAccess(path.parent_path()); !access)
         return Failure{writeErrorFor(path, access.error())};
     removeLeftoverTemporaries(path);
     if (content.size() > std::min(sizeLimit, processFileSizeLimit()))
-        return Failure{writeErrorFor(path, EFBIG)};
+        return Failure{writeErrorFor(path, std::make_error_code(std::errc::file_too_large))};
     return replaceAtomically(path, content, old->content ? &old->status : nullptr);
 }
 
@@ -201,54 +208,17 @@ WriteResult updateLocked(const fs::path &path,
 bool holdsTheEditAlready(const fs::path &path,
                          const std::function<std::string(const std::optional<std::string> &)> &edit,
                          std::uintmax_t sizeLimit) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!file.valid())
-        return false;
-    const Result<std::string, int> content = readDescriptor(file.get(), sizeLimit);
+    const Result<std::string, FileReadError> content = readWholeFile(path, sizeLimit);
     return content && edit(*content) == *content;
 }
 
 } // namespace
 
-Result<std::string, int> readDescriptor(int descriptor, std::uintmax_t sizeLimit) {
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0)
-        return Failure{errno};
-    if (!S_ISREG(status.st_mode))
-        return Failure{EINVAL};
-    if (isLargerThan(status, sizeLimit))
-        return Failure{EFBIG};
-    // One byte more than the file's size, so that the read that finds the
-    // end needs no larger string; a file that grows meanwhile doubles it, up
-    // to the limit.
-    std::string content;
-    content.resize(static_cast<std::size_t>(status.st_size) + 1);
-    std::size_t done = 0;
-    for (;;) {
-        if (done == content.size()) {
-            if (done > sizeLimit)
-                return Failure{EFBIG};
-            content.resize(static_cast<std::size_t>(
-                std::min<std::uintmax_t>(content.size() * 2, sizeLimit + 1)));
-        }
-        const ssize_t result = ::read(descriptor, content.data() + done, content.size() - done);
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result < 0)
-            return Failure{errno};
-        if (result == 0)
-            break;
-        done += static_cast<std::size_t>(result);
-    }
-    content.resize(done);
-    return content;
-}
-
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
                    std::uintmax_t sizeLimit) {
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
-        return Failure{WriteError{WriteProblem::NoFolder, requestedPath, 0}};
+        return Failure{WriteError{WriteProblem::NoFolder, requestedPath}};
     // A link that is not followed for writing is followed for reading: a
     // write through it that would change nothing is no failure to tell.
     const Result<fs::path, WriteError> target = writeTargetFor(requestedPath);
@@ -256,9 +226,9 @@ WriteResult update(const fs::path &requestedPath,
         return holdsTheEditAlready(requestedPath, edit, sizeLimit) ? WriteResult()
                                                                    : Failure{target.error()};
     const fs::path &path = *target;
-    if (const Result<void, int> folders = makeFolders(path.parent_path()); !folders)
+    if (const Result<void, std::error_code> folders = makeFolders(path.parent_path()); !folders)
         return Failure{writeErrorFor(path, folders.error())};
-    const Result<FileDescriptor, int> lock = lockFolder(path.parent_path());
+    const Result<FileDescriptor, std::error_code> lock = lockFolder(path.parent_path());
     if (!lock)
         return Failure{writeErrorFor(path, lock.error())};
     return updateLocked(path, edit, sizeLimit);

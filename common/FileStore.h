@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Result.h"
 #include "WriteError.h"
 
 #include <cstdint>
@@ -8,21 +7,15 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 
-// Whole-file reads and crash-safe whole-file replacement, the storage under
-// our INI files.
+// Crash-safe whole-file replacement, the storage under our INI files, which
+// are read through FileRead.h.
 namespace FileStore {
 
 // The largest file that is read or written at all. Real settings files and
 // menu descriptions are a few kilobytes; a larger one comes from a damaged or
 // hostile medium, and reading it whole could exhaust the memory.
 inline constexpr std::uintmax_t maximumFileSize = 64 * 1024 * 1024;
-
-// The bytes from an open file's current position to its end, or the system
-// error number that stopped the read: EFBIG when they are more than
-// `sizeLimit`, EINVAL when the file is no regular file.
-Result<std::string, int> readDescriptor(int descriptor, std::uintmax_t sizeLimit = maximumFileSize);
 
 // Reads the file (nothing when it is missing), lets `edit` compute the new
 // content and puts it in place, all under the lock of the file's folder (see
@@ -31,17 +24,16 @@ Result<std::string, int> readDescriptor(int descriptor, std::uintmax_t sizeLimit
 // and then renamed over the old one: a crash or a failed write leaves the old
 // file byte for byte, and no temporary file stays behind. The new file keeps
 // the old one's mode and, where the writer may give it, its owner and group;
-// a new file gets the user's umask, and no access for others in a folder that
-// grants them none. Links are followed as WriteTarget.h says; a link that is
-// not followed reports nothing when the file it leads to holds the new
-// content already. A missing folder is made, for its owner only. Nothing
-// comes back when the file holds the new content (also when it held it
-// already); otherwise why it does not. A file that holds the new content
-// already is left untouched and reports nothing, even where it may not be
-// written; a missing file whose new content is empty stays missing. A path
-// that is not absolute names no folder at all and is never written. A file
-// larger than `sizeLimit` is left as it is (Oversized), and no content larger
-// than that, or than the process's file size limit (RLIMIT_FSIZE), is written
+// a new file gets the user's umask (where the kernel cannot tell it without a
+// change of it, the mode 0600 narrowed by the umask), and no access for group
+// and others in a folder that grants them none. Links are followed as WriteTarget.h says; a link
+// that is not followed reports nothing when the file it leads to holds the new content already. A
+// missing folder is made, for its owner only. Nothing comes back when the file holds the new
+// content (also when it held it already); otherwise why it does not. A file that holds the new
+// content already is left untouched and reports nothing, even where it may not be written; a
+// missing file whose new content is empty stays missing. A path that is not absolute names no
+// folder at all and is never written. A file larger than `sizeLimit` is left as it is (Oversized),
+// and no content larger than that, or than the process's file size limit (RLIMIT_FSIZE), is written
 // (TooLarge).
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <system_error>
 
 // The lock under which our programs change the INI files of one folder, so
 // that two processes that save at once lose nothing. It is a file of its own
@@ -15,9 +16,9 @@
 inline constexpr char folderLockName[] = ".dayglass.lock";
 inline constexpr std::chrono::milliseconds folderLockPatience{1500};
 
-// Takes the lock of `folder`: the lock file, open and locked, or the system
-// error number that kept the lock from being taken. Its lock file is the user's alone (0600), made
-// so where it is missing and set so where the user owns it: a lock file that
-// others may open lets any of them hold the lock for ever, and every save of
-// the user then ends in Busy.
-Result<FileDescriptor, int> lockFolder(const std::filesystem::path &folder);
+// Takes the lock of `folder`: the lock file, open and locked, or the system's
+// error that kept the lock from being taken. Its lock file is the user's
+// alone (0600), made so where it is missing and set so where the user owns
+// it: a lock file that others may open lets any of them hold the lock for
+// ever, and every save of the user then ends in Busy.
+Result<FileDescriptor, std::error_code> lockFolder(const std::filesystem::path &folder);

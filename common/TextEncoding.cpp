@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "SystemError.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
@@ -124,11 +126,11 @@ bool isLowSurrogate(char32_t unit) {
 
 } // namespace
 
-Result<void, int> checkCp932Conversion() {
+Result<void, std::error_code> checkCp932Conversion() {
     for (const auto &[to, from] : {std::pair("CP932", "UTF-8"), std::pair("UTF-8", "CP932")}) {
         const iconv_t handle = iconv_open(to, from);
         if (handle == noConversion)
-            return Failure{errno};
+            return Failure{lastSystemError()};
         iconv_close(handle);
     }
     return {};

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // The byte encodings that our INI files come in. Files are CP932 (Shift-JIS)
 // unless they begin with a UTF-8 byte-order mark, which is how a user keeps
@@ -13,9 +14,9 @@ enum class TextEncoding { Cp932, Utf8 };
 
 // Whether the system can convert between CP932 and UTF-8, as every read and
 // write of a file with other than ASCII text must; when it cannot, the
-// system's error number. Without the conversion such text reads as U+FFFD and
+// system's error. Without the conversion such text reads as U+FFFD and
 // is written as "?", so a program that reads or writes files asks first.
-Result<void, int> checkCp932Conversion();
+Result<void, std::error_code> checkCp932Conversion();
 
 // Converts UTF-8 text into the file's encoding. A character that CP932 cannot
 // hold becomes "?".

@@ -2,8 +2,9 @@
 
 #include <cerrno>
 
-WriteError writeErrorFor(const std::filesystem::path &path, int systemError) {
-    switch (systemError) {
+WriteError writeErrorFor(const std::filesystem::path &path, std::error_code systemError) {
+    // The codes of the system's calls and of std::filesystem both carry errno.
+    switch (systemError.value()) {
     case EACCES:
     case EPERM:
     case EROFS:

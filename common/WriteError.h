@@ -3,6 +3,7 @@
 #include "Result.h"
 
 #include <filesystem>
+#include <system_error>
 
 // Why a save did not happen, so that the window that asked for it can tell
 // the user which file was not written and why.
@@ -17,14 +18,14 @@ enum class WriteProblem {
     // a link off the home folder's file system that leads to another file system
     LinkOffItsFileSystem,
     NoFolder, // there is nowhere to keep the file
-    Other,    // any other failure of the system, with its error number
+    Other,    // any other failure of the system
 };
 
 struct WriteError {
     WriteProblem problem = WriteProblem::Other;
     std::filesystem::path path;
-    // The system's error number, where one applies; 0 otherwise.
-    int systemError = 0;
+    // The system's error, where one applies; none (false) otherwise.
+    std::error_code systemError{};
 
     bool operator==(const WriteError &) const = default;
 };
@@ -32,5 +33,5 @@ struct WriteError {
 // What a write reports: success when the file holds what was asked for.
 using WriteResult = Result<void, WriteError>;
 
-// The problem that a system error number of a failed write or deletion means.
-WriteError writeErrorFor(const std::filesystem::path &path, int systemError);
+// The problem that a system error of a failed write or deletion means.
+WriteError writeErrorFor(const std::filesystem::path &path, std::error_code systemError);

@@ -1,5 +1,7 @@
 #include "WriteTarget.h"
 
+#include "SystemError.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -136,13 +138,17 @@ Result<fs::path, WriteError> writeTargetFor(const fs::path &path) {
         char target[PATH_MAX];
         const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
         if (length < 0 || static_cast<std::size_t>(length) == sizeof target)
-            return Failure{
-                WriteError{WriteProblem::Other, path, length < 0 ? errno : ENAMETOOLONG}};
+            return Failure{WriteError{WriteProblem::Other, path,
+                                      length < 0
+                                          ? lastSystemError()
+                                          : std::make_error_code(std::errc::filename_too_long)}};
         const fs::path next =
             folder / fs::path(std::string(target, static_cast<std::size_t>(length)));
         if (const auto problem = linkProblem(status, folder, next))
-            return Failure{WriteError{*problem, path, EPERM}};
+            return Failure{WriteError{*problem, path,
+                                      std::make_error_code(std::errc::operation_not_permitted)}};
         current = next;
     }
-    return Failure{WriteError{WriteProblem::NotAFile, path, ELOOP}};
+    return Failure{WriteError{WriteProblem::NotAFile, path,
+                              std::make_error_code(std::errc::too_many_symbolic_link_levels)}};
 }

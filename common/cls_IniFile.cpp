@@ -1,10 +1,9 @@
 #include "cls_IniFile.h"
 
 #include "AsciiText.h"
-#include "FileDescriptor.h"
+#include "FileRead.h"
 #include "IniText.h"
 
-#include <fcntl.h>
 #include <limits>
 #include <set>
 
@@ -113,21 +112,17 @@ cls_IniFile cls_IniFile::ofContent(std::string content) {
     return ini;
 }
 
-// The file is read through one descriptor, which is closed again before this
-// returns: nothing stays open to keep a medium from being unmounted. It is
-// opened without blocking, so that a FIFO put in the file's place cannot hang
-// the program, and its size is checked on the opened file before a byte is
-// read, so that a huge file costs no more than a small one.
+// The file is read as FileRead.h reads: nothing stays open to keep a medium
+// from being unmounted, a FIFO in the file's place cannot hang the program,
+// and a huge file costs no more than a small one.
 const cls_IniFile::Read &cls_IniFile::read() const {
     if (m_read)
         return *m_read;
-    const FileDescriptor file(::open(m_name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    Result<std::string, int> content =
-        file.valid() ? FileStore::readDescriptor(file.get(), m_sizeLimit) : Failure{errno};
+    Result<std::string, FileReadError> content = readWholeFile(m_name, m_sizeLimit);
     if (content)
         m_read = std::make_unique<const Read>(std::move(*content));
     else
-        m_read = std::make_unique<const Read>(content.error() == EFBIG);
+        m_read = std::make_unique<const Read>(content.error().problem == FileReadProblem::TooLarge);
     return *m_read;
 }
 

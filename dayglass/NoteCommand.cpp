@@ -89,7 +89,7 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
     }
     // The program's folder decides where the notes are; no display is needed.
     const QCoreApplication application(argc, argv);
-    if (const Result<void, int> conversion = checkCp932Conversion(); !conversion) {
+    if (const Result<void, std::error_code> conversion = checkCp932Conversion(); !conversion) {
         print(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
         return 1;
     }

@@ -152,7 +152,8 @@ private:
             return;
         if (const WriteResult result = m_ini.SetDataStr(section, key, value); !result) {
             std::fprintf(stderr, "SetDataStr failed: problem %d, error %d\n",
-                         static_cast<int>(result.error().problem), result.error().systemError);
+                         static_cast<int>(result.error().problem),
+                         result.error().systemError.value());
             std::abort();
         }
         m_model.set(encoded(section), encoded(key), encodeText(value, m_model.encoding()));

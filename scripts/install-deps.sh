@@ -13,7 +13,7 @@ PACKAGES="
 # Only the tests need these: a build with tests, virtual displays and desktop
 # sessions, and the tools the tests check the desktop files with.
 TEST_PACKAGES="
-    libgtest-dev libgmock-dev libjpeg-dev devscripts qt6-l10n-tools
+    libgtest-dev libgmock-dev libjpeg-dev lld devscripts qt6-l10n-tools
     xvfb xauth xdotool x11-utils imagemagick faketime openbox
     weston xwayland qt6-wayland
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi

@@ -22,11 +22,17 @@ struct HostileIni {
     std::string expected;
 };
 
+// The accessors here take files of up to a megabyte, so that files near the
+// limit are made in a moment; how a file is read does not depend on the limit.
+constexpr std::uintmax_t sizeLimit = oneMegabyte;
+// Room below the limit for the keys that the write test adds.
+constexpr std::size_t nearTheLimit = sizeLimit - 4096;
+
 // Notes of about 90 bytes each, as a calendar kept for a very long time.
-std::string fiftyMegabyteCalendar() {
+std::string calendarNearTheLimit() {
     std::string content;
-    content.reserve(fiftyMegabytes + 100);
-    for (int day = 0; content.size() < fiftyMegabytes; ++day)
+    content.reserve(nearTheLimit + 100);
+    for (int day = 0; content.size() < nearTheLimit - 100; ++day)
         content += "[Day" + std::to_string(day) + "]\r\nText=" + std::string(60, 'n') +
                    "#CR#\r\nCollar=255\r\n";
     return content + "[Last]\r\nText=found\r\n";
@@ -34,11 +40,10 @@ std::string fiftyMegabyteCalendar() {
 
 const HostileIni hostileFiles[] = {
     {"BinaryGarbage", [] { return binaryGarbage(64 << 10); }, "Start", "Year", ""},
-    {"FiftyMegabytesOfGarbage", [] { return binaryGarbage(fiftyMegabytes); }, "Start", "Year", ""},
-    {"FiftyMegabytesOfEmptyLines", [] { return std::string(fiftyMegabytes, '\n'); }, "Start",
-     "Year", ""},
-    {"FiftyMegabyteCalendar", fiftyMegabyteCalendar, "Last", "Text", "found"},
-    {"OneLineOfOneMegabyte", [] { return "[A]\r\nText=" + std::string(oneMegabyte, 'x'); }, "A",
+    {"GarbageNearTheLimit", [] { return binaryGarbage(nearTheLimit); }, "Start", "Year", ""},
+    {"EmptyLinesNearTheLimit", [] { return std::string(nearTheLimit, '\n'); }, "Start", "Year", ""},
+    {"CalendarNearTheLimit", calendarNearTheLimit, "Last", "Text", "found"},
+    {"OneLineNearTheLimit", [] { return "[A]\r\nText=" + std::string(nearTheLimit, 'x'); }, "A",
      "Text", std::string(999, 'x')},
     {"NulBytes", [] { return bytesOf("[A]\r\nText=ab\0cd\r\n\0\0\0\r\n[B\0]\r\nText=1\r\n"); }, "A",
      "Text", "ab"},
@@ -69,7 +74,7 @@ struct PlantedFile {
     const std::string content;
     const TemporaryFolder folder;
     const fs::path path = folder / "Calendar.ini";
-    cls_IniFile ini = iniFileAt(path.string());
+    cls_IniFile ini = iniFileAt(path.string(), sizeLimit);
 };
 
 TEST(HostileIniFileTest, ReadsGiveTheDefinedValueAndChangeNothing) {

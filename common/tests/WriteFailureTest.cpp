@@ -28,8 +28,8 @@ std::set<std::string> namesIn(const fs::path &folder) {
 
 // A failed save must say why and leave the old file byte for byte, with no
 // temporary file beside it.
-void expectFailureKeepsTheOldFile(const fs::path &folder, WriteProblem problem, int systemError,
-                                  const WriteResult &result) {
+void expectFailureKeepsTheOldFile(const fs::path &folder, WriteProblem problem,
+                                  std::errc systemError, const WriteResult &result) {
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().problem, problem);
     EXPECT_EQ(result.error().systemError, systemError);
@@ -67,20 +67,20 @@ TEST(WriteFailureTest, FullDiskAndReadOnlyFileSystemAreReported) {
         GTEST_SKIP() << "mounting a small tmpfs needs root";
     // The note alone is larger than the whole file system.
     writeBytes(disk.path() / "Calendar.ini", oldContent);
-    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::DiskFull, ENOSPC,
+    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::DiskFull, std::errc::no_space_on_device,
                                  saveLongNote(disk.path()));
 
     ASSERT_EQ(::mount(nullptr, disk.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
-    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::ReadOnly, EROFS,
-                                 saveLongNote(disk.path()));
+    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::ReadOnly,
+                                 std::errc::read_only_file_system, saveLongNote(disk.path()));
 }
 
 TEST(WriteFailureTest, ReadOnlyFileIsReported) {
     TemporaryFolder folder;
     writeBytes(folder / "Calendar.ini", oldContent);
     fs::permissions(folder / "Calendar.ini", fs::perms::owner_read);
-    expectFailureKeepsTheOldFile(folder.path(), WriteProblem::ReadOnly, EACCES,
-                                 saveLongNote(folder.path()));
+    expectFailureKeepsTheOldFile(folder.path(), WriteProblem::ReadOnly,
+                                 std::errc::permission_denied, saveLongNote(folder.path()));
 }
 
 TEST(WriteFailureTest, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
@@ -92,7 +92,8 @@ TEST(WriteFailureTest, LockHeldByAnotherProgramEndsInBusyAfterABoundedWait) {
     const WriteResult result = saveLongNote(folder.path());
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, folderLockPatience);
-    expectFailureKeepsTheOldFile(folder.path(), WriteProblem::Busy, EWOULDBLOCK, result);
+    expectFailureKeepsTheOldFile(folder.path(), WriteProblem::Busy,
+                                 std::errc::operation_would_block, result);
     ::close(lock);
     EXPECT_TRUE(saveLongNote(folder.path()));
 }
@@ -112,7 +113,8 @@ TEST(WriteFailureTest, FileSizeLimitOfTheProcessIsReported) {
         struct sigaction after {};
         ::sigaction(SIGXFSZ, nullptr, &after);
         ::_exit(!result && result.error().problem == WriteProblem::TooLarge &&
-                        result.error().systemError == EFBIG && after.sa_handler == SIG_DFL
+                        result.error().systemError == std::errc::file_too_large &&
+                        after.sa_handler == SIG_DFL
                     ? 0
                     : 1);
     }

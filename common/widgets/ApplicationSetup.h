@@ -3,14 +3,15 @@
 class QApplication;
 class QString;
 
-// What both programs set up before their first window: their name, the icon
-// that every window shows (given once the event loop has started), the Fusion
-// style, so that they look alike on
-// every desktop, the Japanese texts of Qt's standard buttons and dialogs, and
-// the font substitutes.
+// What both programs set up before their first window, for the whole process,
+// so that main calls it once: their name and version, the icon that every
+// window shows (given once the event loop has started), the Fusion style, so
+// that they look alike on every desktop, Japanese as the default locale and
+// the language of Qt's standard buttons and dialogs, and the font substitutes.
 void setUpApplication(QApplication &application, const QString &programName);
 
-// Chooses the window system before the QApplication is made. Both programs
+// Chooses the window system before the QApplication is made, through the
+// environment that Qt reads, so main calls it first. Both programs
 // place their windows themselves, which a Wayland compositor never lets a
 // client do, so where the desktop also offers X11 (through XWayland, with
 // DISPLAY set) they run there and look as on X11; without X11 they run on

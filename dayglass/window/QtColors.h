@@ -16,7 +16,7 @@ inline OleColor toOleColor(const QColor &colour) {
 }
 
 // Sets one colour role of a widget's palette; nothing happens when it already
-// has that colour, so that a page repainted every tick does not flicker.
+// has that colour, so that setting a colour again repaints nothing.
 inline void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
     if (widget->palette().color(role) == colour)
         return;

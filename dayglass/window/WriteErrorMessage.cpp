@@ -2,19 +2,13 @@
 
 #include "QtPaths.h"
 
-#include <cstring>
+#include <array>
 
-namespace {
-
-// The system's own description of an error number, in the user's language
-// where the system has one.
-QString systemText(int systemError) {
-    if (systemError == 0)
-        return WriteErrorMessage::tr("原因はわかりません");
-    return QString::fromLocal8Bit(std::strerror(systemError));
+QString WriteErrorMessage::systemText(std::error_code systemError) {
+    if (!systemError)
+        return tr("原因はわかりません");
+    return QString::fromLocal8Bit(QByteArray::fromStdString(systemError.message()));
 }
-
-} // namespace
 
 QString WriteErrorMessage::reason(const WriteError &error) {
     switch (error.problem) {
@@ -60,6 +54,22 @@ QString WriteErrorMessage::notReset(const WriteError &error) {
     return withReason(tr("カレンダーを初期化できませんでした"), error);
 }
 
+QString WriteErrorMessage::periodRefused(const PeriodProblem &problem) {
+    // A new kind of problem does not build without its own text.
+    struct Texts {
+        QString operator()(const InvalidField &invalid) const {
+            // In the order of PeriodField.
+            const std::array names = {tr("年"), tr("月"), tr("日"), tr("時間"), tr("分"), tr("秒")};
+            const QString side = invalid.side == PeriodSide::Start ? tr("開始") : tr("終了");
+            return tr("%1%2が不正です").arg(side, names[static_cast<std::size_t>(invalid.field)]);
+        }
+        QString operator()(const StartNotBeforeEnd &) const {
+            return tr("『開始≧終了』になっています");
+        }
+    };
+    return std::visit(Texts{}, problem);
+}
+
 QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
                                                         const std::filesystem::path &dataFolder) {
     const QString where =
@@ -80,7 +90,7 @@ QString WriteErrorMessage::tooLargeToRead(const std::filesystem::path &file,
         .arg(sizeLimit / 1024);
 }
 
-QString WriteErrorMessage::noCp932Conversion(int systemError) {
+QString WriteErrorMessage::noCp932Conversion(std::error_code systemError) {
     return tr("Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を"
               "読み書きできません\nシステムのエラー：") +
            systemText(systemError);

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "PeriodValidation.h"
 #include "WriteError.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
-// The texts that tell the user that a file was not written: one line that
-// says what was not done, and one line that says why.
+// The texts that tell the user that a file was not written: after a failed
+// write, one line that says what was not done and one that says why; for a
+// period that the dialog refuses, the one line of its problem.
 class WriteErrorMessage {
     Q_DECLARE_TR_FUNCTIONS(WriteErrorMessage)
 
@@ -25,6 +27,10 @@ public:
     // Why the calendar could not be wiped as a whole.
     static QString notReset(const WriteError &error);
 
+    // Why the period dialog does not save, as "開始月が不正です": one text for
+    // each kind of problem that checkPeriod finds.
+    static QString periodRefused(const PeriodProblem &problem);
+
     // Where Data.ini and Calendar.ini are kept (nowhere when `dataFolder` is
     // empty), as the program folder, which another user may write, does not keep
     // them.
@@ -37,7 +43,11 @@ public:
 
     // The system cannot convert Shift-JIS text (see checkCp932Conversion), so
     // no file is read or written.
-    static QString noCp932Conversion(int systemError);
+    static QString noCp932Conversion(std::error_code systemError);
+
+    // The system's own description of an error number, in the user's
+    // language where the system has one.
+    static QString systemText(std::error_code systemError);
 
 private:
     // Why the write failed, as one line.

@@ -1,11 +1,10 @@
 #include "MenuSource.h"
 
-#include "FileDescriptor.h"
+#include "FileRead.h"
 #include "FileStore.h"
 #include "LexicalPath.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <sstream>
 #include <vector>
 
@@ -70,10 +69,7 @@ bool liesWhereMediaAreMounted(const fs::path &mountPoint) {
 
 // Reads a small file of /sys or /proc, which report no size.
 std::optional<std::string> readKernelFile(const fs::path &path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.valid())
-        return std::nullopt;
-    auto content = FileStore::readDescriptor(file.get());
+    auto content = readWholeFile(path, FileStore::maximumFileSize);
     if (!content)
         return std::nullopt;
     return std::move(*content);

@@ -140,7 +140,7 @@ WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
     const std::filesystem::path file = dataFolder / calendarFileName;
     std::error_code error;
     if (!std::filesystem::remove(file, error) && error)
-        return Failure{writeErrorFor(file, error.value())};
+        return Failure{writeErrorFor(file, error)};
     return {};
 }
 
@@ -148,7 +148,7 @@ WriteResult saveNotes(const std::filesystem::path &dataFolder,
                       const std::function<NoteChanges(const DayNoteStore &current)> &changes,
                       CalendarEncoding encoding) {
     if (calendarFileIn(dataFolder).Name().empty())
-        return Failure{WriteError{WriteProblem::NoFolder, dataFolder, 0}};
+        return Failure{WriteError{WriteProblem::NoFolder, dataFolder}};
     if (encoding == CalendarEncoding::AsItIs && changes(DayNoteStore(dataFolder)).empty())
         return {};
     return updateCalendar(dataFolder, [&](std::string_view readable) {

@@ -1,24 +1,16 @@
 #include "NoteTransfer.h"
 
 #include "DayNoteStore.h"
-#include "FileDescriptor.h"
-#include "FileStore.h"
+#include "FileRead.h"
 #include "ICalendarNotes.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 
 // The file's content; a FIFO or device in its place is never waited for.
 Result<std::string, ImportProblem> icalendarText(const std::filesystem::path &path) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return Failure{ImportProblem::Unreadable};
-    Result<std::string, int> content = FileStore::readDescriptor(file.get(), maximumICalendarSize);
+    Result<std::string, FileReadError> content = readWholeFile(path, maximumICalendarSize);
     if (!content)
-        return Failure{static_cast<std::uintmax_t>(status.st_size) > maximumICalendarSize
+        return Failure{content.error().problem == FileReadProblem::TooLarge
                            ? ImportProblem::TooLarge
                            : ImportProblem::Unreadable};
     return std::move(*content);

@@ -6,6 +6,7 @@
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
+#include "WriteErrorMessage.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -34,23 +35,6 @@ constexpr std::array<FieldColumn, 6> columns = {{
 }};
 
 constexpr int rowDistance = 840; // twips between the start row and the end row
-
-// The field names of the messages, in the order of PeriodField.
-constexpr std::array<const char *, 6> fieldNames = {
-    QT_TRANSLATE_NOOP("frmSet", "年"), QT_TRANSLATE_NOOP("frmSet", "月"),
-    QT_TRANSLATE_NOOP("frmSet", "日"), QT_TRANSLATE_NOOP("frmSet", "時間"),
-    QT_TRANSLATE_NOOP("frmSet", "分"), QT_TRANSLATE_NOOP("frmSet", "秒")};
-
-// Why the dialog does not save, as "開始月が不正です".
-QString problemText(const PeriodProblem &problem) {
-    const auto *invalid = std::get_if<InvalidField>(&problem);
-    if (!invalid)
-        return frmSet::tr("『開始≧終了』になっています");
-    const QString side =
-        invalid->side == PeriodSide::Start ? frmSet::tr("開始") : frmSet::tr("終了");
-    return frmSet::tr("%1%2が不正です")
-        .arg(side, frmSet::tr(fieldNames[static_cast<std::size_t>(invalid->field)]));
-}
 
 QFont dialogFont() {
     return designFont(FontFace::MsGothic, 14.25, FontWeight::Bold);
@@ -181,7 +165,7 @@ void frmSet::Setting_Click() {
     const PeriodTexts texts = fieldTexts();
     if (const Result<void, PeriodProblem> checked = checkPeriod(texts); !checked) {
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             problemText(checked.error()));
+                             WriteErrorMessage::periodRefused(checked.error()));
         return;
     }
     if (const WriteResult written = writePeriodTexts(m_context.dataFolder, texts); !written) {

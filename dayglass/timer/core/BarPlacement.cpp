@@ -4,19 +4,19 @@
 
 namespace {
 
-std::string hexPair(int value) {
-    char text[3];
-    std::snprintf(text, sizeof text, "%02X", value);
-    return text;
-}
-
-// The moving component of a quarter of the ramp: rising from 0 to 255 over
-// its 25 points, or falling from 255 to 0; truncated after the subtraction.
-int rising(int pointsIntoQuarter) {
-    return pointsIntoQuarter * 255 / 25;
-}
-int falling(int pointsIntoQuarter) {
-    return (25 - pointsIntoQuarter) * 255 / 25;
+// The bar's colour for 0 to 100 %. In each quarter of the ramp one component
+// moves over the quarter's 25 points, rising from 0 to 255 or falling from 255
+// to 0, truncated after the subtraction.
+OleColor rampColour(int percent) {
+    const auto rising = [](int points) { return points * 255 / 25; };
+    const auto falling = [](int points) { return (25 - points) * 255 / 25; };
+    if (percent <= 25)
+        return oleColor(255, rising(percent), 0);
+    if (percent <= 50)
+        return oleColor(falling(percent - 25), 255, 0);
+    if (percent <= 75)
+        return oleColor(0, 255, rising(percent - 50));
+    return oleColor(0, falling(percent - 75), 255);
 }
 
 } // namespace
@@ -28,8 +28,8 @@ BarPlacement barPlacementFor(int percent) {
     else if (percent <= -100)
         percent = 100;
     else
-        placement.colour = oleColorFromText(BarColor(percent));
-    // Both in double precision, truncated, as the bar was always drawn.
+        placement.colour = rampColour(percent);
+    // Both in double precision, each truncated on its own.
     placement.top = static_cast<int>((100.0 - percent) / 100.0 * barFullHeight + barTopMargin);
     placement.height = static_cast<int>(static_cast<double>(percent) * barFullHeight / 100.0);
     return placement;
@@ -38,11 +38,9 @@ BarPlacement barPlacementFor(int percent) {
 std::string BarColor(int percent) {
     if (percent < 0 || percent > 100)
         return {};
-    if (percent <= 25)
-        return "&H" + hexPair(rising(percent)) + "FF";
-    if (percent <= 50)
-        return "&HFF" + hexPair(falling(percent - 25));
-    if (percent <= 75)
-        return "&H" + hexPair(rising(percent - 50)) + "FF00";
-    return "&HFF" + hexPair(falling(percent - 75)) + "00";
+    // The blue pair is left out while blue is 0: "&H0AFF" at 1 %, "&H0AFF00" at 51 %.
+    const OleColor colour = rampColour(percent);
+    char text[sizeof "&HFFFFFFFF"];
+    std::snprintf(text, sizeof text, "&H%0*X", blueOf(colour) == 0 ? 4 : 6, colour);
+    return text;
 }

@@ -24,7 +24,7 @@ inline constexpr int barTopMargin = 30;
 // shows as a bar of that height, one of 100 % or more as a full bar.
 BarPlacement barPlacementFor(int percent);
 
-// The colour of the bar for 0 to 100 %, from red (0) through yellow, green and
-// cyan to blue (100), as "&H" text with the pairs in blue, green, red order.
-// Empty text for any other percentage.
+// The colour that barPlacementFor gives for 0 to 100 %, from red (0) through
+// yellow, green and cyan to blue (100), as "&H" text with the pairs in blue,
+// green, red order. Empty text for any other percentage.
 std::string BarColor(int percent);

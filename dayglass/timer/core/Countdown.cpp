@@ -54,5 +54,6 @@ Countdown countDown(const std::optional<Period> &period, LocalSeconds now) {
     const bool running = remaining != 0 && (remaining > 0) == (length >= 0);
     countdown.state = running ? CountdownState::Running : CountdownState::Ended;
     countdown.barPercent = barPercentFor(remaining, length);
+    countdown.started = now >= period->start;
     return countdown;
 }

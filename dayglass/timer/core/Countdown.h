@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFile.h"
+#include "Period.h"
 
 #include <array>
 #include <cstdint>
@@ -18,11 +18,12 @@ enum class CountdownState {
 
 // What one tick shows: the whole remaining time in each unit (each a
 // truncation of the remaining whole seconds, negative after the end), the
-// state, and the percentage handed to the bar.
+// state, the percentage handed to the bar, and whether the period has begun.
 struct Countdown {
     std::array<std::int64_t, timeUnitCount> units{};
     CountdownState state = CountdownState::Unusable;
     int barPercent = 0;
+    bool started = false;
 
     bool operator==(const Countdown &) const = default;
 };

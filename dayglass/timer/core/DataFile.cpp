@@ -21,6 +21,11 @@ constexpr std::array<const char *, 6> periodFieldKeys = {"Year", "Month",  "Day"
 constexpr char shownPageSection[] = "EntSS";
 constexpr char shownPageKey[] = "Inf";
 
+// What the user chooses beyond the period, one key each, in a section that
+// the program's first files never held.
+constexpr char optionsSection[] = "Options";
+constexpr char holidaysKey[] = "Holidays";
+
 // An accessor on Data.ini in `dataFolder`, which takes a file larger than
 // dataFileSizeLimit for none.
 cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
@@ -60,8 +65,8 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
             .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
     if (written || written.error().problem != WriteProblem::ReadOnly)
         return written;
-    const Result<void, int> access = writeAccess(written.error().path);
-    return !access && access.error() == EACCES ? WriteResult() : written;
+    const Result<void, std::error_code> access = writeAccess(written.error().path);
+    return !access && access.error() == std::errc::permission_denied ? WriteResult() : written;
 }
 
 PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
@@ -117,7 +122,7 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
 }
 
-LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {
+LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     const PeriodTexts texts = readPeriodTexts(dataFolder);
     LoadedPeriod loaded{std::nullopt, dateCaption(texts.start), dateCaption(texts.end)};
     const auto start = dateTimeFrom(texts.start);
@@ -125,4 +130,15 @@ LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder) {
     if (start && end)
         loaded.period = Period{*start, *end};
     return loaded;
+}
+
+HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder) {
+    return dataFileIn(dataFolder).GetDataInt(optionsSection, holidaysKey) == 1
+               ? HolidayDisplay::Shown
+               : HolidayDisplay::Hidden;
+}
+
+WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display) {
+    return dataFileIn(dataFolder)
+        .SetDataStr(optionsSection, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "Period.h"
 #include "Result.h"
 #include "WriteError.h"
 #include "cls_IniFile.h"
@@ -12,13 +12,14 @@
 #include <string>
 #include <string_view>
 
-// Data.ini: what dayglass remembers between runs, the period and the page
-// shown last. This file's functions alone know its sections and keys.
+// Data.ini: what dayglass remembers between runs, the period, the page shown
+// last and the user's options. This file's functions alone know its sections
+// and keys.
 inline constexpr char dataFileName[] = "Data.ini";
 
 // Data.ini holds a dozen short keys, a few hundred bytes. One far larger than
 // any that dayglass writes comes from someone else; it is read as missing and
-// never written, so that the focus step, which reads the file at every tick,
+// never written, so that a read, which the focus step may make at any tick,
 // costs no more than a look at its size.
 inline constexpr std::uintmax_t dataFileSizeLimit = 64 * 1024;
 
@@ -45,14 +46,6 @@ struct PeriodTexts {
     DateTimeTexts end;
 
     bool operator==(const PeriodTexts &) const = default;
-};
-
-// The period in whole seconds of local time.
-struct Period {
-    LocalSeconds start;
-    LocalSeconds end;
-
-    bool operator==(const Period &) const = default;
 };
 
 // What LoadPeriod puts on the main window: the period, when the file holds a
@@ -104,4 +97,14 @@ ShownPage readShownPage(const std::filesystem::path &dataFolder);
 WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
 
 // Reads Data.ini in `dataFolder` into the period and its captions.
-LoadedPeriod LoadPeriod(const std::filesystem::path &dataFolder);
+LoadedPeriod readPeriod(const std::filesystem::path &dataFolder);
+
+// Whether the CALENDAR page shows Japan's national holidays.
+enum class HolidayDisplay { Hidden, Shown };
+
+// What Data.ini in `dataFolder` keeps of it: Shown for a stored 1 alone, so a
+// file without the key, or too large to read, shows none.
+HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder);
+
+// Stores it as 1 (Shown) or 0 (Hidden).
+WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display);

@@ -54,8 +54,7 @@ constexpr int barWidth = 330;
 
 } // namespace
 
-TimerPage::TimerPage(const DayglassContext &context, QWidget *parent)
-    : QFrame(parent), m_context(context) {
+TimerPage::TimerPage(QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("FRM_Timer"));
     setGeometry(twipsRect(30, 420, 2745, 3615));
     setAutoFillBackground(true);
@@ -75,7 +74,7 @@ void TimerPage::build() {
     createUnitColumn();
     createBar();
     createSettingButton();
-    Timer_Timer();
+    paintCountdown();
 }
 
 QLabel *TimerPage::createLabel(const char *objectName, const QString &caption, QRect geometry,
@@ -143,35 +142,29 @@ void TimerPage::createSettingButton() {
     connect(setting, &ThreedPanel::clicked, this, &TimerPage::settingClicked);
 }
 
-void TimerPage::LoadPeriod() {
-    const LoadedPeriod loaded = ::LoadPeriod(m_context.dataFolder);
-    m_period = loaded.period;
-    m_startText = QString::fromStdString(loaded.startCaption);
-    m_endText = QString::fromStdString(loaded.endCaption);
+void TimerPage::showPeriodDates(const std::string &start, const std::string &end) {
+    m_startText = QString::fromStdString(start);
+    m_endText = QString::fromStdString(end);
     if (m_barFrame) {
         m_startCaption->setText(m_startText);
         m_endCaption->setText(m_endText);
     }
 }
 
-void TimerPage::Timer_Timer() {
-    showCountdown(countDown(m_period, m_context.clock()));
+void TimerPage::showCountdown(const Countdown &countdown) {
+    // Nine of ten ticks fall in the second of the one before and would set
+    // every control to what it shows already. A page not built yet is painted
+    // when it is built.
+    if (std::exchange(m_shown, countdown) != countdown && m_barFrame)
+        paintCountdown();
 }
 
-void TimerPage::showCountdown(const Countdown &countdown) {
-    // The tick only paints; a page not built yet is filled when it is built.
-    if (!m_barFrame)
-        return;
-    // Nine of ten ticks fall in the second of the one before and would set
-    // every control to what it shows already.
-    if (countdown == m_shown)
-        return;
-    m_shown = countdown;
-    showUnits(countdown);
-    m_barFrame->showShare(countdown.state, countdown.barPercent);
-    const bool ended = countdown.state == CountdownState::Ended;
+void TimerPage::paintCountdown() {
+    showUnits(m_shown);
+    m_barFrame->showShare(m_shown.state, m_shown.barPercent);
+    const bool ended = m_shown.state == CountdownState::Ended;
     paint(ended ? red : white);
-    SetBar(countdown.barPercent);
+    SetBar(m_shown.barPercent);
     if (ended)
         setPaletteColor(m_bar, QPalette::Window, red);
 }

@@ -7,11 +7,11 @@
 #include "Countdown.h"
 #include "DataFile.h"
 #include "JapaneseFonts.h"
-#include "LauncherEntry.h"
 #include "MessageBoxes.h"
 #include "PeriodEndNotifier.h"
 #include "QtColors.h"
 #include "TabButton.h"
+#include "TaskBarEntry.h"
 #include "TimerPage.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
@@ -38,9 +38,9 @@ void frmWeek::installAccessibleInterfaces() {
 frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_context(context), m_timerPage(new TimerPage(context, this)),
+      m_context(context), m_timerPage(new TimerPage(this)),
       m_calendarPage(new CalendarPage(context, this)), m_endNotifier(new PeriodEndNotifier(this)),
-      m_launcherEntry(new LauncherEntry(this)), m_timer(new QTimer(this)) {
+      m_taskBarEntry(new TaskBarEntry(this)), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
@@ -100,7 +100,7 @@ void frmWeek::showEvent(QShowEvent *event) {
 void frmWeek::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        m_launcherEntry->windowActivated();
+        m_taskBarEntry->windowActivated();
 }
 
 int frmWeek::readSavedPageTellingTooLarge() {
@@ -155,8 +155,11 @@ void frmWeek::Setting_Click() {
 }
 
 void frmWeek::LoadPeriod() {
-    m_timerPage->LoadPeriod();
-    m_endNotifier->periodLoaded(m_timerPage->period(), m_context.clock());
+    const LoadedPeriod loaded = readPeriod(m_context.dataFolder);
+    PeriodStart = loaded.period ? std::optional(loaded.period->start) : std::nullopt;
+    PeriodEnd = loaded.period ? std::optional(loaded.period->end) : std::nullopt;
+    m_timerPage->showPeriodDates(loaded.startCaption, loaded.endCaption);
+    m_endNotifier->periodLoaded(loaded.period, m_context.clock());
 }
 
 // Qt asks the desktop for attention (the task bar's urgency hint) only while
@@ -165,18 +168,20 @@ void frmWeek::LoadPeriod() {
 // window next exchanges anything with the server, which a window that shows
 // the CALENDAR page may not do for hours.
 void frmWeek::askForAttention() {
-    m_launcherEntry->periodEnded(isActiveWindow());
+    m_taskBarEntry->periodEnded(isActiveWindow());
     QApplication::alert(this);
     QGuiApplication::sync();
 }
 
 void frmWeek::Timer_Timer() {
     const LocalSeconds now = m_context.clock();
-    const Countdown countdown = countDown(m_timerPage->period(), now);
+    const auto period =
+        PeriodStart && PeriodEnd ? std::optional(Period{*PeriodStart, *PeriodEnd}) : std::nullopt;
+    const Countdown countdown = countDown(period, now);
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
-    m_launcherEntry->tick(m_timerPage->period(), countdown, now);
-    // Data.ini is read at every tick until the CALENDAR page is the saved
+    m_taskBarEntry->tick(countdown, now);
+    // Data.ini is looked at in each tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time.
     if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {
         m_calendarPage->focusToday();

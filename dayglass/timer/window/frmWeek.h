@@ -7,16 +7,16 @@
 #include <array>
 
 class CalendarPage;
-class LauncherEntry;
 class PeriodEndNotifier;
 class QPushButton;
 class QTimer;
+class TaskBarEntry;
 class TimerPage;
 
-// The main window: two tab buttons over the TIMER and CALENDAR pages, the tick
-// that refreshes the count-down ten times a second, the page saved in
-// Data.ini between runs, the period dialog that the TIMER page asks for, the
-// desktop's notice when the period ends, and the period on the task bar.
+// The main window: two tab buttons over the TIMER and CALENDAR pages; the
+// period from Data.ini, counted down ten times a second for the TIMER page,
+// the desktop's notice of its end and the task bar; the page saved in
+// Data.ini between runs; and the period dialog that the TIMER page asks for.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
@@ -26,9 +26,9 @@ public:
     // once, before the first window is made.
     static void installAccessibleInterfaces();
 
-    // One tick: the count-down, the notice when the period has just ended,
-    // then, until it has once succeeded while the CALENDAR page is the saved
-    // page, the focus on today's day cell.
+    // One tick: the count-down, once, for the page, the end's notice and the
+    // task bar; then, until it has once succeeded while the CALENDAR page is
+    // the saved page, the focus on today's day cell.
     void Timer_Timer();
 
 protected:
@@ -47,10 +47,13 @@ private:
     void tellDataFileTooLarge();
 
     const DayglassContext m_context;
+    // As LoadPeriod read them: both, or neither while Data.ini holds no period.
+    std::optional<LocalSeconds> PeriodStart;
+    std::optional<LocalSeconds> PeriodEnd;
     TimerPage *const m_timerPage;
     CalendarPage *const m_calendarPage;
     PeriodEndNotifier *const m_endNotifier;
-    LauncherEntry *const m_launcherEntry;
+    TaskBarEntry *const m_taskBarEntry;
     QTimer *const m_timer;
     ShownPageWatch m_shownPage{m_context.dataFolder};
     std::array<QPushButton *, 2> m_tabs{};

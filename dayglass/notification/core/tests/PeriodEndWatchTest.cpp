@@ -1,5 +1,6 @@
 #include "PeriodEndWatch.h"
 
+#include "DataFile.h"
 #include "EndMoment.h"
 
 #include <gtest/gtest.h>

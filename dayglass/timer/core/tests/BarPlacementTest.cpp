@@ -26,7 +26,7 @@ TEST(BarPlacementTest, ColourRampRunsFromRedToBlue) {
     };
     for (const auto &[percent, text, colour] : rows) {
         EXPECT_EQ(BarColor(percent), text) << percent;
-        EXPECT_EQ(oleColorFromText(BarColor(percent)), colour) << percent;
+        EXPECT_EQ(barPlacementFor(percent).colour, colour) << percent;
     }
     EXPECT_EQ(BarColor(101), "");
     EXPECT_EQ(BarColor(-1), "");
@@ -34,8 +34,9 @@ TEST(BarPlacementTest, ColourRampRunsFromRedToBlue) {
 
 TEST(BarPlacementTest, ColourMovesOneComponentAtATime) {
     for (int percent = 1; percent <= 100; ++percent) {
-        const OleColor before = *oleColorFromText(BarColor(percent - 1));
-        const OleColor after = *oleColorFromText(BarColor(percent));
+        const OleColor before = *barPlacementFor(percent - 1).colour;
+        const OleColor after = *barPlacementFor(percent).colour;
+        EXPECT_EQ(oleColorFromText(BarColor(percent)), after) << percent;
         const int changed = (redOf(before) != redOf(after)) + (greenOf(before) != greenOf(after)) +
                             (blueOf(before) != blueOf(after));
         EXPECT_LE(changed, 1) << percent;

@@ -39,21 +39,22 @@ TEST(CountdownTest, EachUnitIsTheTruncatedRemainingTime) {
 
 TEST(CountdownTest, StateAndBarFollowTheRemainingShare) {
     const seconds length = periodEnd - periodStart;
-    const std::tuple<const char *, LocalSeconds, CountdownState, int> rows[] = {
-        {"before the start", periodStart - days{30}, CountdownState::Running, 100},
-        {"at the start", periodStart, CountdownState::Running, 100},
-        {"one second in", periodStart + 1s, CountdownState::Running, 100},
-        {"half way", periodStart + length / 2, CountdownState::Running, 50},
-        {"last second", periodEnd - 1s, CountdownState::Running, 0},
-        {"end second", periodEnd, CountdownState::Ended, 0},
-        {"half the period past", periodEnd + length / 2, CountdownState::Ended, -50},
-        {"a whole period past", periodEnd + length, CountdownState::Ended, -100},
-        {"ten periods past", periodEnd + 10 * length, CountdownState::Ended, -100},
+    const std::tuple<const char *, LocalSeconds, CountdownState, int, bool> rows[] = {
+        {"before the start", periodStart - days{30}, CountdownState::Running, 100, false},
+        {"at the start", periodStart, CountdownState::Running, 100, true},
+        {"one second in", periodStart + 1s, CountdownState::Running, 100, true},
+        {"half way", periodStart + length / 2, CountdownState::Running, 50, true},
+        {"last second", periodEnd - 1s, CountdownState::Running, 0, true},
+        {"end second", periodEnd, CountdownState::Ended, 0, true},
+        {"half the period past", periodEnd + length / 2, CountdownState::Ended, -50, true},
+        {"a whole period past", periodEnd + length, CountdownState::Ended, -100, true},
+        {"ten periods past", periodEnd + 10 * length, CountdownState::Ended, -100, true},
     };
-    for (const auto &[name, now, state, percent] : rows) {
+    for (const auto &[name, now, state, percent, started] : rows) {
         const Countdown countdown = countDown(period, now);
         EXPECT_EQ(countdown.state, state) << name;
         EXPECT_EQ(countdown.barPercent, percent) << name;
+        EXPECT_EQ(countdown.started, started) << name;
     }
 }
 

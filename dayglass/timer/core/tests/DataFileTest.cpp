@@ -75,32 +75,32 @@ TEST_F(DataFileTest, CaptionsShowTheStoredYearAndTwoDigitMonthAndDay) {
     };
     for (const auto &[side, caption] : rows) {
         ASSERT_TRUE(writePeriodTexts(m_folder.path(), {side, side}));
-        EXPECT_EQ(LoadPeriod(m_folder.path()).endCaption, caption) << side.year;
+        EXPECT_EQ(readPeriod(m_folder.path()).endCaption, caption) << side.year;
     }
 }
 
 TEST_F(DataFileTest, ReadsThePeriodAndItsCaptions) {
     ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "15", "8", "30", "0"),
                                                    texts("2007", "03", "01", "17", "00", "00")}));
-    const LoadedPeriod loaded = LoadPeriod(m_folder.path());
+    const LoadedPeriod loaded = readPeriod(m_folder.path());
     EXPECT_EQ(loaded.period, (Period{at(2006, 3, 15, 8, 30), at(2007, 3, 1, 17)}));
     EXPECT_EQ(loaded.startCaption, "2006/03/15");
     EXPECT_EQ(loaded.endCaption, "2007/03/01");
-    EXPECT_EQ(LoadPeriod(m_folder.path()), loaded);
+    EXPECT_EQ(readPeriod(m_folder.path()), loaded);
 }
 
 TEST_F(DataFileTest, UnusablePeriodsLoadWithoutAPeriod) {
-    EXPECT_EQ(LoadPeriod(m_folder.path()), LoadedPeriod{});
+    EXPECT_EQ(readPeriod(m_folder.path()), LoadedPeriod{});
 
     ASSERT_TRUE(writePeriodTexts(m_folder.path(), {texts("2006", "3", "15"), {}}));
-    const LoadedPeriod startOnly = LoadPeriod(m_folder.path());
+    const LoadedPeriod startOnly = readPeriod(m_folder.path());
     EXPECT_FALSE(startOnly.period);
     EXPECT_EQ(startOnly.startCaption, "2006/03/15");
     EXPECT_EQ(startOnly.endCaption, "");
 
     ASSERT_TRUE(
         writePeriodTexts(m_folder.path(), {texts("2006", "3", "15"), texts("2007", "abc", "1")}));
-    EXPECT_FALSE(LoadPeriod(m_folder.path()).period);
+    EXPECT_FALSE(readPeriod(m_folder.path()).period);
 }
 
 TEST_F(DataFileTest, WritesTheTwelveTextsAsTyped) {

@@ -12,7 +12,7 @@ const std::string goodPeriod =
     "Minute=59\r\nSecond=59\r\n";
 
 // A Data.ini as it may come back from another machine or a hand edit, and
-// whether LoadPeriod finds a period in it. Without one the TIMER page shows
+// whether readPeriod finds a period in it. Without one the TIMER page shows
 // no count-down; it never shows a wrong one.
 struct HostileDataFile {
     const char *name;
@@ -52,7 +52,7 @@ TEST(HostileDataFileTest, LoadsAndChangesNothing) {
         const TemporaryFolder folder;
         const std::string content = row.content();
         writeBytes(folder / dataFileName, content);
-        EXPECT_EQ(LoadPeriod(folder.path()).period.has_value(), row.hasPeriod);
+        EXPECT_EQ(readPeriod(folder.path()).period.has_value(), row.hasPeriod);
         EXPECT_TRUE(readBytes(folder / dataFileName) == content);
     }
 }

@@ -1,7 +1,5 @@
 #include "TimerPage.h"
 
-#include "TemporaryFolder.h"
-
 #include <QLabel>
 #include <QtTest>
 
@@ -16,14 +14,6 @@ const LocalSeconds periodEnd = local_days{2006y / December / 30} + 18h;
 
 const char *const unitNames[] = {"L_Year", "L_Month",  "L_Week",  "L_Day",
                                  "L_Hour", "L_Minute", "L_Second"};
-
-DateTimeTexts textsOf(LocalSeconds moment) {
-    const year_month_day date{floor<days>(moment)};
-    const hh_mm_ss time{moment - floor<days>(moment)};
-    return {std::to_string(int(date.year())),       std::to_string(unsigned(date.month())),
-            std::to_string(unsigned(date.day())),   std::to_string(time.hours().count()),
-            std::to_string(time.minutes().count()), std::to_string(time.seconds().count())};
-}
 
 // Names the widgets of a page that paint, in the order they do.
 class PaintLog : public QObject {
@@ -49,23 +39,17 @@ class TimerPageTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TemporaryFolder> m_folder;
-    LocalSeconds m_now{};
+    std::optional<Period> m_period;
     std::unique_ptr<TimerPage> m_page;
 
-    void storePeriod(LocalSeconds start, LocalSeconds end) {
-        QVERIFY(writePeriodTexts(m_folder->path(), {textsOf(start), textsOf(end)}));
+    // A page with the dates of the period, as the main window's LoadPeriod
+    // hands them.
+    void createPage() {
+        m_period = Period{periodStart, periodEnd};
+        m_page = std::make_unique<TimerPage>(nullptr);
+        m_page->showPeriodDates("2005/10/10", "2006/12/30");
     }
-    void openPage() {
-        m_page = std::make_unique<TimerPage>(
-            DayglassContext{m_folder->path(), [this] { return m_now; }}, nullptr);
-        m_page->LoadPeriod();
-        m_page->show();
-    }
-    void tickAt(LocalSeconds now) {
-        m_now = now;
-        m_page->Timer_Timer();
-    }
+    void tickAt(LocalSeconds now) { m_page->showCountdown(countDown(m_period, now)); }
     QLabel *label(const char *name) const {
         auto *found = m_page->findChild<QLabel *>(QString::fromLatin1(name));
         if (!found)
@@ -90,10 +74,8 @@ private:
 
 private slots:
     void init() {
-        m_folder = std::make_unique<TemporaryFolder>();
-        storePeriod(periodStart, periodEnd);
-        m_now = periodStart;
-        openPage();
+        createPage();
+        m_page->show();
     }
     void cleanup() { m_page.reset(); }
 
@@ -127,7 +109,13 @@ private slots:
         QCOMPARE(log.painted, painted);
     }
 
+    // Also on a page first shown after a tick, as when dayglass starts on the
+    // CALENDAR page.
     void showsTheStoredDates() {
+        createPage();
+        tickAt(periodEnd - 30s);
+        m_page->show();
+        QCOMPARE(label("L_Second")->text(), QStringLiteral("30"));
         QCOMPARE(label("STime")->text(), QStringLiteral("2005/10/10"));
         QCOMPARE(label("ETime")->text(), QStringLiteral("2006/12/30"));
         QCOMPARE(label("STimeT")->text(), QStringLiteral("開始"));
@@ -188,8 +176,7 @@ private slots:
     void aNewPeriodTurnsAnEndedPageBackToWhite() {
         tickAt(periodEnd + 1s);
         QCOMPARE(textColour("L_Second"), Qt::red);
-        storePeriod(periodEnd, periodEnd + days{2});
-        m_page->LoadPeriod();
+        m_period = Period{periodEnd, periodEnd + days{2}};
         tickAt(periodEnd + days{1});
         QCOMPARE(textColour("L_Second"), Qt::white);
         QCOMPARE(barColour(), QColor(0, 255, 0));
@@ -197,16 +184,15 @@ private slots:
     }
 
     void unusableOrDegeneratePeriodsStayCalm() {
-        std::filesystem::remove(m_folder->path() / "Data.ini");
-        m_page->LoadPeriod();
+        m_period.reset();
+        m_page->showPeriodDates({}, {});
         tickAt(periodEnd);
         QCOMPARE(label("STime")->text(), QString());
         QCOMPARE(unitTexts(), QStringLiteral("0 0 0 0 0 0 0"));
         QCOMPARE(textColour("L_Day"), Qt::white);
         QVERIFY(!bar()->isVisible());
 
-        storePeriod(periodEnd, periodEnd);
-        m_page->LoadPeriod();
+        m_period = Period{periodEnd, periodEnd};
         tickAt(periodEnd - 5s);
         QCOMPARE(bar()->height(), 225);
         tickAt(periodEnd + 5s);

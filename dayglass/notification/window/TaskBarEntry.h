@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LauncherProgress.h"
+#include "TaskBarProgress.h"
 
 #include <QObject>
 
@@ -9,14 +9,13 @@
 // (com.canonical.Unity.LauncherEntry). The session bus is asked for only
 // when the first signal is due, so a program that never runs a period never
 // connects; without a session bus nothing changes.
-class LauncherEntry : public QObject {
+class TaskBarEntry : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
 
-    // Called at every tick of the main window with its period, the count-down
-    // to its end and the time.
-    void tick(const std::optional<Period> &period, const Countdown &countdown, LocalSeconds now);
+    // Called at every tick of the main window with its count-down and the time.
+    void tick(const Countdown &countdown, LocalSeconds now);
 
     // Called when the period has just ended.
     void periodEnded(bool windowActive);
@@ -25,7 +24,7 @@ public:
     void windowActivated();
 
 private:
-    void send(const std::optional<LauncherState> &state) const;
+    void send(const std::optional<TaskBarState> &state) const;
 
-    LauncherProgress m_progress;
+    TaskBarProgress m_progress;
 };

@@ -1,4 +1,4 @@
-#include "LauncherProgress.h"
+#include "TaskBarProgress.h"
 
 #include <cmath>
 
@@ -9,31 +9,29 @@ constexpr std::chrono::seconds repeatInterval{60};
 
 } // namespace
 
-std::optional<LauncherState> LauncherProgress::tick(const std::optional<Period> &period,
-                                                    const Countdown &countdown, LocalSeconds now) {
+std::optional<TaskBarState> TaskBarProgress::tick(const Countdown &countdown, LocalSeconds now) {
     m_now = now;
-    LauncherState state = m_sent;
-    state.progressVisible =
-        countdown.state == CountdownState::Running && period && now >= period->start;
+    TaskBarState state = m_sent;
+    state.progressVisible = countdown.state == CountdownState::Running && countdown.started;
     if (state.progressVisible)
         state.progress = countdown.barPercent / 100.0;
     return due(state);
 }
 
-std::optional<LauncherState> LauncherProgress::periodEnded(bool windowActive) {
-    LauncherState state = m_sent;
+std::optional<TaskBarState> TaskBarProgress::periodEnded(bool windowActive) {
+    TaskBarState state = m_sent;
     state.progressVisible = false;
     state.urgent = !windowActive;
     return due(state);
 }
 
-std::optional<LauncherState> LauncherProgress::windowActivated() {
-    LauncherState state = m_sent;
+std::optional<TaskBarState> TaskBarProgress::windowActivated() {
+    TaskBarState state = m_sent;
     state.urgent = false;
     return due(state);
 }
 
-std::optional<LauncherState> LauncherProgress::due(LauncherState state) {
+std::optional<TaskBarState> TaskBarProgress::due(TaskBarState state) {
     const bool changed =
         state.progressVisible != m_sent.progressVisible || state.urgent != m_sent.urgent ||
         (state.progressVisible && std::abs(state.progress - m_sent.progress) >= smallestChange);

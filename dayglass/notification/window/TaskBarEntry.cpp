@@ -1,22 +1,21 @@
-#include "LauncherEntry.h"
+#include "TaskBarEntry.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-void LauncherEntry::tick(const std::optional<Period> &period, const Countdown &countdown,
-                         LocalSeconds now) {
-    send(m_progress.tick(period, countdown, now));
+void TaskBarEntry::tick(const Countdown &countdown, LocalSeconds now) {
+    send(m_progress.tick(countdown, now));
 }
 
-void LauncherEntry::periodEnded(bool windowActive) {
+void TaskBarEntry::periodEnded(bool windowActive) {
     send(m_progress.periodEnded(windowActive));
 }
 
-void LauncherEntry::windowActivated() {
+void TaskBarEntry::windowActivated() {
     send(m_progress.windowActivated());
 }
 
-void LauncherEntry::send(const std::optional<LauncherState> &state) const {
+void TaskBarEntry::send(const std::optional<TaskBarState> &state) const {
     if (!state)
         return;
     QDBusMessage update = QDBusMessage::createSignal(

@@ -1,4 +1,4 @@
-#include "LauncherEntry.h"
+#include "TaskBarEntry.h"
 
 #include <QtDBus>
 #include <QtTest>
@@ -19,7 +19,7 @@ public slots:
     }
 };
 
-class LauncherEntryTest : public QObject {
+class TaskBarEntryTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -29,7 +29,7 @@ private slots:
         QVERIFY(bus.connect(QString(), QString(), u"com.canonical.Unity.LauncherEntry"_qs,
                             u"Update"_qs, &listener, SLOT(update(QString, QVariantMap))));
         const LocalSeconds start = local_days{2006y / March / 5} + 9h;
-        LauncherEntry entry;
+        TaskBarEntry entry;
         // A period of 1000 seconds, at ten ticks a second from before its start
         // to past its end; then one of 10 days for five minutes.
         const std::pair<Period, LocalSeconds> runs[] = {{{start, start + 1000s}, start + 1005s},
@@ -37,7 +37,7 @@ private slots:
         for (const auto &[period, last] : runs) {
             for (LocalSeconds now = period.start - 5s; now <= last; now += 1s) {
                 for (int tick = 0; tick < 10; ++tick)
-                    entry.tick(period, countDown(period, now), now);
+                    entry.tick(countDown(period, now), now);
                 if (now == period.end)
                     entry.periodEnded(false);
             }
@@ -61,14 +61,14 @@ private slots:
     // the bus.
     void withoutASessionBusNothingChanges() {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-        LauncherEntry entry;
+        TaskBarEntry entry;
         const LocalSeconds start = local_days{2006y / March / 5} + 9h;
         const Period period{start, start + 10s};
-        entry.tick(period, countDown(period, start), start);
+        entry.tick(countDown(period, start), start);
         entry.periodEnded(false);
         QVERIFY(!QDBusConnection::sessionBus().isConnected());
     }
 };
 
-QTEST_GUILESS_MAIN(LauncherEntryTest)
-#include "LauncherEntryTest.moc"
+QTEST_GUILESS_MAIN(TaskBarEntryTest)
+#include "TaskBarEntryTest.moc"
