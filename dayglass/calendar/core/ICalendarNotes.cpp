@@ -4,10 +4,14 @@
 #include "CssColourName.h"
 #include "LibIcal.h"
 #include "NoteText.h"
+#include "ZoneRules.h"
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <map>
 #include <memory>
+#include <unordered_set>
 
 using namespace std::chrono;
 
@@ -26,7 +30,6 @@ template <auto release> struct Release {
     void operator()(auto *made) const { (ical().*release)(made); }
 };
 using Component = std::unique_ptr<icalcomponent, Release<&LibIcal::icalcomponent_free>>;
-using Recurrence = std::unique_ptr<icalrecur_iterator, Release<&LibIcal::icalrecur_iterator_free>>;
 
 icaltimetype icalDate(year_month_day date) {
     icaltimetype value = ical().icaltime_null_date();
@@ -99,42 +102,196 @@ std::string eventText(icalcomponent *event) {
     return joinedNotes(summary, description);
 }
 
-std::time_t momentOf(const icaltimetype &time) {
-    return ical().icaltime_as_timet_with_zone(time, time.zone);
-}
-
-// The local day of a moment of the file: a floating time is local already.
-year_month_day localDay(const icaltimetype &time) {
-    if (!time.zone && !ical().icaltime_is_utc(time))
-        return dateOf(time);
-    const std::time_t moment = momentOf(time);
-    std::tm local{};
-    localtime_r(&moment, &local);
-    return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
-           day{static_cast<unsigned>(local.tm_mday)};
-}
-
 icaltimetype yearsLater(icaltimetype time, int years) {
     time.year += years;
     return ical().icaltime_normalize(time);
 }
 
+// The wall time that a time of the file shows, whatever its zone.
+local_seconds wallTimeOf(const icaltimetype &time) {
+    return local_days{dateOf(time)} + hours{time.hour} + minutes{time.minute} +
+           seconds{time.second};
+}
+
+icaltimetype withWallTime(icaltimetype time, local_seconds wallTime) {
+    const local_days day = floor<days>(wallTime);
+    const year_month_day date{day};
+    const hh_mm_ss<seconds> clock{wallTime - day};
+    time.year = static_cast<int>(date.year());
+    time.month = static_cast<int>(unsigned{date.month()});
+    time.day = static_cast<int>(unsigned{date.day()});
+    if (!time.is_date) {
+        time.hour = static_cast<int>(clock.hours().count());
+        time.minute = static_cast<int>(clock.minutes().count());
+        time.second = static_cast<int>(clock.seconds().count());
+    }
+    return time;
+}
+
+// The end of a rule (UNTIL): a date ends with its day, a time is the wall
+// time it gives in the zone of the rule's start.
+using WallTimeAt = std::function<local_seconds(std::time_t)>;
+std::optional<local_seconds> untilOf(const icaltimetype &until, const WallTimeAt &wallTimeAt) {
+    if (ical().icaltime_is_null_time(until))
+        return std::nullopt;
+    if (until.is_date)
+        return wallTimeOf(until) + days{1} - seconds{1};
+    if (ical().icaltime_is_utc(until))
+        return wallTimeAt(wallTimeOf(until).time_since_epoch().count());
+    return wallTimeOf(until);
+}
+
+// The values of one BY part, which libical ends with a mark unless full.
+template <std::size_t size> std::vector<int> valuesOf(const short (&values)[size]) {
+    std::vector<int> taken;
+    for (std::size_t at = 0; at < size && values[at] != ICAL_RECURRENCE_ARRAY_MAX; ++at)
+        taken.push_back(values[at]);
+    return taken;
+}
+
+// A rule as libical reads it; nothing for a calendar other than the
+// Gregorian one (RSCALE), whose dates this expansion does not know.
+std::optional<RecurrenceRule> ruleOf(const icalrecurrencetype &read, const WallTimeAt &wallTimeAt) {
+    if (read.freq == ICAL_NO_RECURRENCE ||
+        (read.rscale && asciiLowered(read.rscale) != "gregorian"))
+        return std::nullopt;
+    RecurrenceRule rule;
+    rule.frequency = static_cast<Frequency>(read.freq);
+    rule.interval = read.interval;
+    if (read.count > 0)
+        rule.count = read.count;
+    rule.until = untilOf(read.until, wallTimeAt);
+    rule.months = valuesOf(read.by_month);
+    rule.monthDays = valuesOf(read.by_month_day);
+    rule.yearDays = valuesOf(read.by_year_day);
+    rule.weekNumbers = valuesOf(read.by_week_no);
+    rule.hours = valuesOf(read.by_hour);
+    rule.minutes = valuesOf(read.by_minute);
+    rule.seconds = valuesOf(read.by_second);
+    rule.setPositions = valuesOf(read.by_set_pos);
+    // libical writes a weekday as its number from Sunday = 1, plus eight
+    // times its place.
+    for (const int encoded : valuesOf(read.by_day)) {
+        const int weekdayNumber = std::abs(encoded) % 8;
+        if (weekdayNumber >= 1)
+            rule.weekdays.push_back(
+                {weekday{static_cast<unsigned>(weekdayNumber - 1)},
+                 (std::abs(encoded) - weekdayNumber) / 8 * (encoded < 0 ? -1 : 1)});
+    }
+    if (read.week_start != ICAL_NO_WEEKDAY)
+        rule.weekStart = weekday{static_cast<unsigned>(read.week_start - 1)};
+    return rule;
+}
+
+// The time zones of one file. Those it defines are worked out here, within
+// the budget, for the years its events need; libical would expand every one
+// over centuries. A zone the file only names is the system's.
+class FileTimeZones {
+public:
+    FileTimeZones(icalcomponent *root, WorkBudget &work) : m_root(root), m_work(work) {}
+
+    // The moment of a time of the file; once the budget has run out, any
+    // moment, as the import ends then.
+    std::time_t momentOf(const icaltimetype &time) {
+        if (ZoneRules *rules = definedZone(time.zone)) {
+            const std::optional<sys_seconds> moment = rules->momentOf(wallTimeOf(time), m_work);
+            return moment ? moment->time_since_epoch().count() : 0;
+        }
+        return ical().icaltime_as_timet_with_zone(time, time.zone);
+    }
+
+    // The wall time of `moment` in the zone of `time`; a floating time has
+    // none, and takes the moment's own figures.
+    local_seconds wallTimeAt(std::time_t moment, const icaltimetype &time) {
+        const sys_seconds utc{seconds{moment}};
+        if (ZoneRules *rules = definedZone(time.zone)) {
+            const std::optional<seconds> offset = rules->offsetAt(utc, m_work);
+            return local_seconds{(utc + offset.value_or(seconds{})).time_since_epoch()};
+        }
+        if (!time.zone)
+            return local_seconds{utc.time_since_epoch()};
+        return wallTimeOf(
+            ical().icaltime_from_timet_with_zone(moment, 0, const_cast<icaltimezone *>(time.zone)));
+    }
+
+private:
+    ZoneRules *definedZone(const icaltimezone *zone) {
+        if (!zone || zone == ical().icaltimezone_get_utc_timezone())
+            return nullptr;
+        const auto known = m_zones.find(zone);
+        if (known != m_zones.end())
+            return known->second ? &*known->second : nullptr;
+        icalcomponent *definition =
+            ical().icaltimezone_get_component(const_cast<icaltimezone *>(zone));
+        std::optional<ZoneRules> &rules = m_zones[zone];
+        if (definition && ical().icalcomponent_get_parent(definition) == m_root)
+            rules.emplace(observancesOf(definition));
+        return rules ? &*rules : nullptr;
+    }
+
+    std::vector<ZoneObservance> observancesOf(icalcomponent *zone) {
+        std::vector<ZoneObservance> observances;
+        for (icalcomponent *part =
+                 ical().icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT);
+             part; part = ical().icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
+            if (!m_work.spend())
+                break;
+            const icalcomponent_kind kind = ical().icalcomponent_isa(part);
+            icalproperty *from =
+                ical().icalcomponent_get_first_property(part, ICAL_TZOFFSETFROM_PROPERTY);
+            icalproperty *to =
+                ical().icalcomponent_get_first_property(part, ICAL_TZOFFSETTO_PROPERTY);
+            icalproperty *start =
+                ical().icalcomponent_get_first_property(part, ICAL_DTSTART_PROPERTY);
+            if ((kind != ICAL_XSTANDARD_COMPONENT && kind != ICAL_XDAYLIGHT_COMPONENT) || !to ||
+                !start)
+                continue;
+            ZoneObservance observance;
+            observance.offsetTo = seconds{ical().icalproperty_get_tzoffsetto(to)};
+            observance.offsetFrom =
+                from ? seconds{ical().icalproperty_get_tzoffsetfrom(from)} : observance.offsetTo;
+            observance.start = wallTimeOf(ical().icalproperty_get_dtstart(start));
+            if (icalproperty *rule =
+                    ical().icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY))
+                observance.rule =
+                    ruleOf(ical().icalproperty_get_rrule(rule), [&](std::time_t moment) {
+                        return local_seconds{seconds{moment} + observance.offsetFrom};
+                    });
+            for (icalproperty *extra =
+                     ical().icalcomponent_get_first_property(part, ICAL_RDATE_PROPERTY);
+                 extra && m_work.spend();
+                 extra = ical().icalcomponent_get_next_property(part, ICAL_RDATE_PROPERTY)) {
+                const icaldatetimeperiodtype date = ical().icalproperty_get_rdate(extra);
+                observance.onsets.push_back(wallTimeOf(
+                    ical().icaltime_is_null_time(date.time) ? date.period.start : date.time));
+            }
+            observances.push_back(std::move(observance));
+        }
+        return observances;
+    }
+
+    icalcomponent *const m_root;
+    WorkBudget &m_work;
+    std::map<const icaltimezone *, std::optional<ZoneRules>> m_zones;
+};
+
 // Spreads the events of one file over the days they cover, within a budget
-// of days and recurrence steps.
+// of days and one of work.
 class EventSpreader {
 public:
-    explicit EventSpreader(std::size_t budget) : m_budget(budget) {}
+    EventSpreader(icalcomponent *root, std::size_t dayBudget, WorkBudget &work)
+        : m_budget(dayBudget), m_work(work), m_zones(root, work) {}
 
     NoteAdditions &additions() { return m_additions; }
 
     // Keeps the occurrences that other events of the file replace.
     void noteReplacement(icalcomponent *event) {
         const icaltimetype replaced = ical().icalcomponent_get_recurrenceid(event);
-        if (!ical().icaltime_is_null_time(replaced))
-            m_replaced.push_back({uidText(event), replaced});
+        if (!ical().icaltime_is_null_time(replaced) && m_work.spend())
+            m_replaced[uidText(event)].push_back(replaced);
     }
 
-    // False when the budget ran out.
+    // False when a budget ran out.
     bool spread(icalcomponent *event, const icaltimetype &start) {
         std::string text = eventText(event);
         if (text.empty())
@@ -153,22 +310,36 @@ public:
             m_spanSeconds = std::max<std::time_t>(0, momentOf(end) - momentOf(start));
         const bool isMaster =
             ical().icaltime_is_null_time(ical().icalcomponent_get_recurrenceid(event));
-        std::vector<icaltimetype> starts;
-        if (!collectStarts(event, start, limit, starts))
-            return false;
-        for (const icaltimetype &occurrence : starts) {
-            if (isMaster && (isExcluded(event, occurrence) || isReplaced(event, occurrence)))
-                continue;
-            if (!cover(occurrence))
+        const std::unordered_set<std::int64_t> excluded =
+            isMaster ? exclusionsOf(event) : std::unordered_set<std::int64_t>();
+        const std::unordered_set<std::int64_t> *replaced = isMaster ? replacedIn(event) : nullptr;
+        const bool ended = forEachStart(event, start, limit, [&](const icaltimetype &occurrence) {
+            if (!m_work.spend())
                 return false;
-        }
-        return true;
+            const std::int64_t key = keyOf(occurrence);
+            return excluded.contains(key) || (replaced && replaced->contains(key)) ||
+                   cover(occurrence);
+        });
+        return ended && !m_work.exhausted();
     }
 
 private:
     static std::string uidText(icalcomponent *event) {
         const char *uid = ical().icalcomponent_get_uid(event);
         return uid ? uid : "";
+    }
+
+    std::time_t momentOf(const icaltimetype &time) { return m_zones.momentOf(time); }
+
+    // The local day of a moment of the file: a floating time is local already.
+    year_month_day localDay(const icaltimetype &time) {
+        if (!time.zone && !ical().icaltime_is_utc(time))
+            return dateOf(time);
+        const std::time_t moment = momentOf(time);
+        std::tm local{};
+        localtime_r(&moment, &local);
+        return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
+               day{static_cast<unsigned>(local.tm_mday)};
     }
 
     bool spend() {
@@ -178,67 +349,80 @@ private:
         return true;
     }
 
-    // The start of every occurrence: the event's own, those of its rule up
-    // to `limit`, and its extra dates.
-    bool collectStarts(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
-                       std::vector<icaltimetype> &starts) {
-        starts.push_back(start);
-        if (icalproperty *rule =
-                ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-            const Recurrence iterator(
-                ical().icalrecur_iterator_new(ical().icalproperty_get_rrule(rule), start));
-            for (icaltimetype next = iterator ? ical().icalrecur_iterator_next(iterator.get())
-                                              : ical().icaltime_null_time();
-                 !ical().icaltime_is_null_time(next) && ical().icaltime_compare(next, limit) < 0;
-                 next = ical().icalrecur_iterator_next(iterator.get())) {
-                if (!spend())
-                    return false;
-                next.zone = start.zone;
-                if (ical().icaltime_compare(next, start) != 0)
-                    starts.push_back(next);
-            }
-        }
+    // Gives `take` the start of every occurrence, as it is found: the
+    // event's own, those of its rule up to `limit`, and its extra dates.
+    // False when `take` or the budget said no more.
+    bool forEachStart(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
+                      const std::function<bool(const icaltimetype &)> &take) {
+        if (!take(start))
+            return false;
+        icalproperty *rule = ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+        const std::optional<RecurrenceRule> repetition =
+            rule ? ruleOf(ical().icalproperty_get_rrule(rule),
+                          [&](std::time_t moment) { return m_zones.wallTimeAt(moment, start); })
+                 : std::nullopt;
+        const local_seconds first = wallTimeOf(start);
+        bool taken = true;
+        if (repetition && (!expandRecurrence(*repetition, first, first, wallTimeOf(limit), m_work,
+                                             [&](local_seconds next) {
+                                                 taken = next == first ||
+                                                         take(withWallTime(start, next));
+                                                 return taken;
+                                             }) ||
+                           !taken))
+            return false;
+        std::optional<std::int64_t> end;
         for (icalproperty *extra =
                  ical().icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
              extra; extra = ical().icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+            if (!m_work.spend())
+                return false;
             const icaldatetimeperiodtype date = ical().icalproperty_get_rdate(extra);
             icaltimetype time =
                 ical().icaltime_is_null_time(date.time) ? date.period.start : date.time;
             if (ical().icaltime_is_null_time(time))
                 continue;
-            if (!spend())
-                return false;
             if (!time.zone)
                 time.zone = start.zone;
-            if (ical().icaltime_compare(time, limit) < 0)
-                starts.push_back(time);
+            if (!end)
+                end = keyOf(limit);
+            if (keyOf(time) < *end && !take(time))
+                return false;
         }
         return true;
     }
 
-    bool matches(const icaltimetype &a, const icaltimetype &b) const {
-        return m_isDate ? ical().icaltime_compare_date_only(a, b) == 0
-                        : ical().icaltime_compare(a, b) == 0;
+    // What an occurrence is matched by: its day for an all-day event, its
+    // moment for a timed one.
+    std::int64_t keyOf(const icaltimetype &time) {
+        return m_isDate ? local_days{dateOf(time)}.time_since_epoch().count() : momentOf(time);
     }
 
-    bool isExcluded(icalcomponent *event, const icaltimetype &occurrence) const {
-        for (icalproperty *excluded =
+    std::unordered_set<std::int64_t> exclusionsOf(icalcomponent *event) {
+        std::unordered_set<std::int64_t> excluded;
+        for (icalproperty *exclusion =
                  ical().icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY);
-             excluded;
-             excluded = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
-            if (matches(ical().icalproperty_get_exdate(excluded), occurrence))
-                return true;
-        }
-        return false;
+             exclusion && m_work.spend();
+             exclusion = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+            excluded.insert(keyOf(ical().icalproperty_get_exdate(exclusion)));
+        return excluded;
     }
 
-    bool isReplaced(icalcomponent *event, const icaltimetype &occurrence) const {
-        const std::string uid = uidText(event);
-        for (const auto &[replacedUid, time] : m_replaced) {
-            if (replacedUid == uid && matches(time, occurrence))
-                return true;
+    // The occurrences of this event's UID that other events replace, worked
+    // out once for its kind of start.
+    const std::unordered_set<std::int64_t> *replacedIn(icalcomponent *event) {
+        const auto times = m_replaced.find(uidText(event));
+        if (times == m_replaced.end())
+            return nullptr;
+        auto [keys, isNew] = m_replacedKeys.try_emplace({times->first, m_isDate});
+        if (isNew) {
+            for (const icaltimetype &time : times->second) {
+                if (!m_work.spend())
+                    break;
+                keys->second.insert(keyOf(time));
+            }
         }
-        return false;
+        return &keys->second;
     }
 
     bool cover(const icaltimetype &occurrence) {
@@ -262,8 +446,11 @@ private:
     }
 
     std::size_t m_budget;
+    WorkBudget &m_work;
+    FileTimeZones m_zones;
     NoteAdditions m_additions;
-    std::vector<std::pair<std::string, icaltimetype>> m_replaced;
+    std::map<std::string, std::vector<icaltimetype>> m_replaced;
+    std::map<std::pair<std::string, bool>, std::unordered_set<std::int64_t>> m_replacedKeys;
     std::size_t m_text = 0;
     bool m_isDate = false;
     long m_spanDays = 1;
@@ -305,8 +492,8 @@ Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_se
     return result;
 }
 
-Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view text,
-                                                            std::size_t dayLimit) {
+Result<NoteAdditions, ImportFailure>
+additionsFromICalendar(std::string_view text, std::size_t dayLimit, WorkBudget &work) {
     if (!libIcal())
         return Failure{ImportFailure{ImportProblem::NoLibrary}};
     const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
@@ -314,7 +501,7 @@ Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view tex
         return Failure{ImportFailure{root || !beginsAsICalendar(text) ? ImportProblem::NotICalendar
                                                                       : ImportProblem::CutOff}};
     std::optional<ImportFailure> failure;
-    EventSpreader spreader(dayLimit);
+    EventSpreader spreader(root.get(), dayLimit, work);
     const auto eachEvent = [&root](const auto &visit) {
         for (icalcomponent *event =
                  ical().icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
@@ -337,11 +524,15 @@ Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view tex
             return false;
         }
         if (!spreader.spread(event, start)) {
-            failure = ImportFailure{ImportProblem::TooManyDays};
+            failure = work.stopped()     ? ImportFailure{ImportProblem::Cancelled}
+                      : work.exhausted() ? ImportFailure{ImportProblem::TooMuchWork, nameOf(event)}
+                                         : ImportFailure{ImportProblem::TooManyDays};
             return false;
         }
         return true;
     });
+    if (!failure && work.stopped())
+        failure = ImportFailure{ImportProblem::Cancelled};
     if (failure)
         return Failure{std::move(*failure)};
     return std::move(spreader.additions());

@@ -40,18 +40,26 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
 }
 
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile) {
+                          const std::filesystem::path &icalendarFile, std::stop_token stop) {
     const Result<std::string, ImportProblem> text = readICalendarFile(icalendarFile);
     if (!text)
         return Failure{ImportFailure{text.error()}};
-    const Result<NoteAdditions, ImportFailure> additions = additionsFromICalendar(*text);
+    WorkBudget work(maximumImportWork, stop);
+    const Result<NoteAdditions, ImportFailure> additions =
+        additionsFromICalendar(*text, maximumImportedDays, work);
     if (!additions)
         return Failure{additions.error()};
     Result<ImportPlan, UnstorableText> plan = ImportPlan{};
+    // The last moment a stop keeps the file as it was: the changes are
+    // planned under the folder's lock, right before they are written.
+    bool stopped = false;
     const WriteResult written = saveNotes(dataFolder, [&](const DayNoteStore &current) {
+        stopped = stop.stop_requested();
         plan = planImport(current, *additions);
-        return plan ? plan->changes : NoteChanges();
+        return plan && !stopped ? plan->changes : NoteChanges();
     });
+    if (stopped)
+        return Failure{ImportFailure{ImportProblem::Cancelled}};
     if (!plan)
         return Failure{ImportFailure{ImportProblem::NotInShiftJis, plan.error().characters,
                                      plan.error().date}};

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ enum class ImportProblem {
     CutOff,        // iCalendar data that ends before its end
     BadEvent,      // an event without a start that can be read
     TooManyDays,   // more days than maximumImportedDays
+    TooMuchWork,   // more work than maximumImportWork
+    Cancelled,     // stopped from outside before anything was written
     NoLibrary,     // libical cannot be opened
     NotInShiftJis, // a text with characters the Shift-JIS file cannot keep
     NotSaved,      // Calendar.ini could not be written
@@ -52,7 +55,8 @@ struct ImportedNotes {
 // Why nothing was imported.
 struct ImportFailure {
     ImportProblem problem = ImportProblem::Unreadable;
-    // The bad event's name, or the characters the file cannot keep.
+    // The bad event's name, the event at which the work ran out, or the
+    // characters the file cannot keep.
     std::string detail{};
     // The first day that would have got those characters.
     std::optional<std::chrono::year_month_day> day{};
@@ -64,6 +68,6 @@ using ImportOutcome = Result<ImportedNotes, ImportFailure>;
 
 // Adds the events of the iCalendar file to the notes of Calendar.ini in
 // `dataFolder`, with one write of the file under the folder's lock; on any
-// problem nothing is written.
+// problem, and when `stop` is asked before the write, nothing is written.
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile);
+                          const std::filesystem::path &icalendarFile, std::stop_token stop = {});

@@ -74,6 +74,8 @@ TEST_F(NoteTransferTest, ImportsChangeTheFileOnceOrNotAtAll) {
     const struct {
         std::string ics;
         ImportProblem problem;
+        // Stopped from outside, as a cancel in the window does.
+        bool stopped = false;
     } refused[] = {
         {"not a calendar", ImportProblem::NotICalendar},
         {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20051015\r\n",
@@ -83,10 +85,17 @@ TEST_F(NoteTransferTest, ImportsChangeTheFileOnceOrNotAtAll) {
          "\xE2\x82\xA9"
          "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
          ImportProblem::NotInShiftJis},
+        {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051015\r\nSUMMARY:ok\r\n"
+         "END:VEVENT\r\nEND:VCALENDAR\r\n",
+         ImportProblem::Cancelled, true},
     };
     for (const auto &row : refused) {
         writeBytes(ics(), row.ics);
-        EXPECT_EQ(problemOf(importNotes(m_folder.path(), ics())), row.problem) << row.ics;
+        std::stop_source stop;
+        if (row.stopped)
+            stop.request_stop();
+        EXPECT_EQ(problemOf(importNotes(m_folder.path(), ics(), stop.get_token())), row.problem)
+            << row.ics;
         EXPECT_EQ(readBytes(calendar()), before);
     }
     writeBytes(ics(), std::string(maximumICalendarSize + 1, ' '));
