@@ -5,11 +5,13 @@
 #include "NoteTransfer.h"
 #include "NoteTransferMessages.h"
 #include "QtPaths.h"
+#include "WorkInBackground.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <optional>
 
 namespace {
 
@@ -45,10 +47,14 @@ bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
         QDir::homePath(), calendarFilter);
     if (file.isEmpty())
         return false;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
-    QGuiApplication::restoreOverrideCursor();
+    std::optional<ImportOutcome> outcome;
+    runInBackground(
+        parent,
+        QCoreApplication::translate("NoteTransferDialogs", "%1 を読み込んでいます…").arg(file),
+        [&](std::stop_token stop) {
+            outcome = importNotes(dataFolder, fileSystemPath(file), stop);
+        });
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
-                         NoteTransferMessages::imported(outcome, file, listedDays));
-    return outcome && outcome->changedDays > 0;
+                         NoteTransferMessages::imported(*outcome, file, listedDays));
+    return *outcome && (*outcome)->changedDays > 0;
 }
