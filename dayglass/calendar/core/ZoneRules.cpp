@@ -19,18 +19,23 @@ sys_seconds asUtc(local_seconds wallTime) {
 
 ZoneRules::ZoneRules(std::vector<ZoneObservance> observances)
     : m_observances(std::move(observances)) {
-    std::optional<sys_seconds> first;
+    // The offset before every change is the one before the first part's
+    // start; no change comes before the earliest onset of any part.
+    std::optional<sys_seconds> firstStart;
+    std::optional<sys_seconds> firstOnset;
     for (ZoneObservance &observance : m_observances) {
         std::sort(observance.onsets.begin(), observance.onsets.end());
-        const sys_seconds onset = asUtc(observance.start) - observance.offsetFrom;
-        if (!first || onset < *first) {
-            first = onset;
+        const sys_seconds start = asUtc(observance.start) - observance.offsetFrom;
+        if (!firstStart || start < *firstStart) {
+            firstStart = start;
             m_firstOffset = observance.offsetFrom;
         }
+        sys_seconds earliest = start;
         if (!observance.onsets.empty())
-            first = std::min(*first, asUtc(observance.onsets.front()) - observance.offsetFrom);
+            earliest = std::min(earliest, asUtc(observance.onsets.front()) - observance.offsetFrom);
+        firstOnset = firstOnset ? std::min(*firstOnset, earliest) : earliest;
     }
-    m_firstYear = first ? yearOf(*first) : 0;
+    m_firstYear = firstOnset ? yearOf(*firstOnset) : 0;
 }
 
 bool ZoneRules::countRules(WorkBudget &budget) {
