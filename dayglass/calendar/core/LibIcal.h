@@ -66,5 +66,10 @@ struct LibIcal {
 // cannot be opened or lacks one of them.
 const LibIcal *libIcal();
 
+// The functions, for code that runs only once libIcal() has found them.
+inline const LibIcal &ical() {
+    return *libIcal();
+}
+
 // The file name under which the library is opened, for messages.
 inline constexpr const char *libIcalFileName = LIBICAL_SONAME;
