@@ -160,6 +160,6 @@ WriteResult saveNotes(const std::filesystem::path &dataFolder,
         for (const auto &[date, note] : changes(current))
             notes.push_back({encodeText(daySectionName(date), fileEncoding), textKey,
                              encodeText(note, fileEncoding)});
-        return IniText::withValues(content, notes);
+        return notes.empty() ? std::string(readable) : IniText::withValues(content, notes);
     });
 }

@@ -105,8 +105,8 @@ enum class CalendarEncoding {
 // when it changes anything it is asked again on the calendar as it is under
 // the folder's lock, so that nothing another program saved in between is
 // lost, and its second answer is written. Nothing is written when it changes
-// nothing and the encoding stays. A calendar turned into UTF-8 is asked on
-// as it is in UTF-8.
+// nothing, in either encoding. A calendar turned into UTF-8 is asked on as it
+// is in UTF-8.
 WriteResult saveNotes(const std::filesystem::path &dataFolder,
                       const std::function<NoteChanges(const DayNoteStore &current)> &changes,
                       CalendarEncoding encoding = CalendarEncoding::AsItIs);

@@ -2,6 +2,7 @@
 
 #include "AsciiText.h"
 #include "CssColourName.h"
+#include "ICalendarTime.h"
 #include "LibIcal.h"
 #include "NoteText.h"
 #include "ZoneNames.h"
@@ -9,8 +10,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <memory>
+#include <unordered_set>
 
 using namespace std::chrono;
 
@@ -19,17 +22,11 @@ namespace {
 // The most years of one event's occurrences, and of one occurrence's span.
 constexpr int maximumEventYears = 10;
 
-// Called only once the public functions below have found the library.
-const LibIcal &ical() {
-    return *libIcal();
-}
-
 // Frees what libical made with the function of the library that `release` names.
 template <auto release> struct Release {
     void operator()(auto *made) const { (ical().*release)(made); }
 };
 using Component = std::unique_ptr<icalcomponent, Release<&LibIcal::icalcomponent_free>>;
-using Recurrence = std::unique_ptr<icalrecur_iterator, Release<&LibIcal::icalrecur_iterator_free>>;
 
 icaltimetype icalDate(year_month_day date) {
     icaltimetype value = ical().icaltime_null_date();
@@ -117,23 +114,6 @@ std::string eventText(icalcomponent *event) {
     return joinedNotes(summary, description);
 }
 
-// A floating time, one without a zone, is the local time wherever the file is
-// read: the time of day of the zone the program runs in, for the start and
-// the end alike.
-std::time_t momentOf(const icaltimetype &time) {
-    if (time.zone || ical().icaltime_is_utc(time))
-        return ical().icaltime_as_timet_with_zone(time, time.zone);
-    std::tm local{};
-    local.tm_year = time.year - 1900;
-    local.tm_mon = time.month - 1;
-    local.tm_mday = time.day;
-    local.tm_hour = time.hour;
-    local.tm_min = time.minute;
-    local.tm_sec = time.second;
-    local.tm_isdst = -1;
-    return std::mktime(&local);
-}
-
 year_month_day localDay(std::time_t moment) {
     std::tm local{};
     localtime_r(&moment, &local);
@@ -189,21 +169,22 @@ void nameZonesFound(icalcomponent *root) {
 }
 
 // Spreads the events of one file over the days they cover, within a budget
-// of days and recurrence steps.
+// of days and one of work.
 class EventSpreader {
 public:
-    explicit EventSpreader(std::size_t budget) : m_budget(budget) {}
+    EventSpreader(icalcomponent *root, std::size_t dayBudget, WorkBudget &work)
+        : m_budget(dayBudget), m_work(work), m_zones(root, work) {}
 
     NoteAdditions &additions() { return m_additions; }
 
     // Keeps the occurrences that other events of the file replace.
     void noteReplacement(icalcomponent *event) {
         const icaltimetype replaced = ical().icalcomponent_get_recurrenceid(event);
-        if (!ical().icaltime_is_null_time(replaced))
-            m_replaced.push_back({uidText(event), replaced});
+        if (!ical().icaltime_is_null_time(replaced) && m_work.spend())
+            m_replaced[uidText(event)].push_back(replaced);
     }
 
-    // False when the budget ran out.
+    // False when a budget ran out.
     bool spread(icalcomponent *event, const icaltimetype &start) {
         std::string text = eventText(event);
         if (text.empty())
@@ -222,16 +203,17 @@ public:
             m_spanSeconds = std::max<std::time_t>(0, momentOf(end) - momentOf(start));
         const bool isMaster =
             ical().icaltime_is_null_time(ical().icalcomponent_get_recurrenceid(event));
-        std::vector<icaltimetype> starts;
-        if (!collectStarts(event, start, limit, starts))
-            return false;
-        for (const icaltimetype &occurrence : starts) {
-            if (isMaster && (isExcluded(event, occurrence) || isReplaced(event, occurrence)))
-                continue;
-            if (!cover(occurrence))
+        const std::unordered_set<std::int64_t> excluded =
+            isMaster ? exclusionsOf(event) : std::unordered_set<std::int64_t>();
+        const std::unordered_set<std::int64_t> *replaced = isMaster ? replacedIn(event) : nullptr;
+        const bool ended = forEachStart(event, start, limit, [&](const icaltimetype &occurrence) {
+            if (!m_work.spend())
                 return false;
-        }
-        return true;
+            const std::int64_t key = keyOf(occurrence);
+            return excluded.contains(key) || (replaced && replaced->contains(key)) ||
+                   cover(occurrence);
+        });
+        return ended && !m_work.exhausted();
     }
 
 private:
@@ -240,6 +222,8 @@ private:
         return uid ? uid : "";
     }
 
+    std::time_t momentOf(const icaltimetype &time) { return m_zones.momentOf(time); }
+
     bool spend() {
         if (m_budget == 0)
             return false;
@@ -247,67 +231,80 @@ private:
         return true;
     }
 
-    // The start of every occurrence: the event's own, those of its rule up
-    // to `limit`, and its extra dates.
-    bool collectStarts(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
-                       std::vector<icaltimetype> &starts) {
-        starts.push_back(start);
-        if (icalproperty *rule =
-                ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-            const Recurrence iterator(
-                ical().icalrecur_iterator_new(ical().icalproperty_get_rrule(rule), start));
-            for (icaltimetype next = iterator ? ical().icalrecur_iterator_next(iterator.get())
-                                              : ical().icaltime_null_time();
-                 !ical().icaltime_is_null_time(next) && ical().icaltime_compare(next, limit) < 0;
-                 next = ical().icalrecur_iterator_next(iterator.get())) {
-                if (!spend())
-                    return false;
-                next.zone = start.zone;
-                if (ical().icaltime_compare(next, start) != 0)
-                    starts.push_back(next);
-            }
-        }
+    // Gives `take` the start of every occurrence, as it is found: the
+    // event's own, those of its rule up to `limit`, and its extra dates.
+    // False when `take` or the budget said no more.
+    bool forEachStart(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
+                      const std::function<bool(const icaltimetype &)> &take) {
+        if (!take(start))
+            return false;
+        icalproperty *rule = ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+        const std::optional<RecurrenceRule> repetition =
+            rule ? ruleOf(ical().icalproperty_get_rrule(rule),
+                          [&](std::time_t moment) { return m_zones.wallTimeAt(moment, start); })
+                 : std::nullopt;
+        const local_seconds first = wallTimeOf(start);
+        bool taken = true;
+        if (repetition && (!expandRecurrence(*repetition, first, first, wallTimeOf(limit), m_work,
+                                             [&](local_seconds next) {
+                                                 taken = next == first ||
+                                                         take(withWallTime(start, next));
+                                                 return taken;
+                                             }) ||
+                           !taken))
+            return false;
+        std::optional<std::int64_t> end;
         for (icalproperty *extra =
                  ical().icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
              extra; extra = ical().icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+            if (!m_work.spend())
+                return false;
             const icaldatetimeperiodtype date = ical().icalproperty_get_rdate(extra);
             icaltimetype time =
                 ical().icaltime_is_null_time(date.time) ? date.period.start : date.time;
             if (ical().icaltime_is_null_time(time))
                 continue;
-            if (!spend())
-                return false;
             if (!time.zone)
                 time.zone = start.zone;
-            if (ical().icaltime_compare(time, limit) < 0)
-                starts.push_back(time);
+            if (!end)
+                end = keyOf(limit);
+            if (keyOf(time) < *end && !take(time))
+                return false;
         }
         return true;
     }
 
-    bool matches(const icaltimetype &a, const icaltimetype &b) const {
-        return m_isDate ? ical().icaltime_compare_date_only(a, b) == 0
-                        : ical().icaltime_compare(a, b) == 0;
+    // What an occurrence is matched by: its day for an all-day event, its
+    // moment for a timed one.
+    std::int64_t keyOf(const icaltimetype &time) {
+        return m_isDate ? local_days{dateOf(time)}.time_since_epoch().count() : momentOf(time);
     }
 
-    bool isExcluded(icalcomponent *event, const icaltimetype &occurrence) const {
-        for (icalproperty *excluded =
+    std::unordered_set<std::int64_t> exclusionsOf(icalcomponent *event) {
+        std::unordered_set<std::int64_t> excluded;
+        for (icalproperty *exclusion =
                  ical().icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY);
-             excluded;
-             excluded = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
-            if (matches(ical().icalproperty_get_exdate(excluded), occurrence))
-                return true;
-        }
-        return false;
+             exclusion && m_work.spend();
+             exclusion = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+            excluded.insert(keyOf(ical().icalproperty_get_exdate(exclusion)));
+        return excluded;
     }
 
-    bool isReplaced(icalcomponent *event, const icaltimetype &occurrence) const {
-        const std::string uid = uidText(event);
-        for (const auto &[replacedUid, time] : m_replaced) {
-            if (replacedUid == uid && matches(time, occurrence))
-                return true;
+    // The occurrences of this event's UID that other events replace, worked
+    // out once for its kind of start.
+    const std::unordered_set<std::int64_t> *replacedIn(icalcomponent *event) {
+        const auto times = m_replaced.find(uidText(event));
+        if (times == m_replaced.end())
+            return nullptr;
+        auto [keys, isNew] = m_replacedKeys.try_emplace({times->first, m_isDate});
+        if (isNew) {
+            for (const icaltimetype &time : times->second) {
+                if (!m_work.spend())
+                    break;
+                keys->second.insert(keyOf(time));
+            }
         }
-        return false;
+        return &keys->second;
     }
 
     bool cover(const icaltimetype &occurrence) {
@@ -330,8 +327,11 @@ private:
     }
 
     std::size_t m_budget;
+    WorkBudget &m_work;
+    FileTimeZones m_zones;
     NoteAdditions m_additions;
-    std::vector<std::pair<std::string, icaltimetype>> m_replaced;
+    std::map<std::string, std::vector<icaltimetype>> m_replaced;
+    std::map<std::pair<std::string, bool>, std::unordered_set<std::int64_t>> m_replacedKeys;
     std::size_t m_text = 0;
     bool m_isDate = false;
     long m_spanDays = 1;
@@ -379,8 +379,8 @@ Result<NotesExport, ExportProblem> notesToICalendar(const DayNotes &days, sys_se
     return result;
 }
 
-Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view text,
-                                                            std::size_t dayLimit) {
+Result<NoteAdditions, ImportFailure>
+additionsFromICalendar(std::string_view text, std::size_t dayLimit, WorkBudget &work) {
     if (!libIcal())
         return Failure{ImportFailure{ImportProblem::NoLibrary}};
     const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
@@ -389,7 +389,7 @@ Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view tex
                                                                       : ImportProblem::CutOff}};
     nameZonesFound(root.get());
     std::optional<ImportFailure> failure;
-    EventSpreader spreader(dayLimit);
+    EventSpreader spreader(root.get(), dayLimit, work);
     const auto eachEvent = [&root](const auto &visit) {
         for (icalcomponent *event =
                  ical().icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
@@ -412,11 +412,15 @@ Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view tex
             return false;
         }
         if (!spreader.spread(event, start)) {
-            failure = ImportFailure{ImportProblem::TooManyDays};
+            failure = work.stopped()     ? ImportFailure{ImportProblem::Cancelled}
+                      : work.exhausted() ? ImportFailure{ImportProblem::TooMuchWork, nameOf(event)}
+                                         : ImportFailure{ImportProblem::TooManyDays};
             return false;
         }
         return true;
     });
+    if (!failure && work.stopped())
+        failure = ImportFailure{ImportProblem::Cancelled};
     if (failure)
         return Failure{std::move(*failure)};
     return std::move(spreader.additions());

@@ -26,24 +26,32 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
     return notesToICalendar(calendar.annotatedDays(), stamp);
 }
 
-Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile) {
+Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile,
+                                                       std::stop_token stop) {
     const Result<std::string, ImportProblem> text = icalendarText(icalendarFile);
     if (!text)
         return Failure{ImportFailure{text.error()}};
-    return additionsFromICalendar(*text);
+    WorkBudget work(maximumImportWork, std::move(stop));
+    return additionsFromICalendar(*text, maximumImportedDays, work);
 }
 
 ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditions &additions,
-                       UnstorableChoice choice) {
+                       UnstorableChoice choice, std::stop_token stop) {
     Result<ImportPlan, std::vector<UnstorableCharacters>> plan = ImportPlan{};
+    // The last moment a stop keeps the file as it was: the changes are
+    // planned under the folder's lock, right before they are written.
+    bool stopped = false;
     const WriteResult written = saveNotes(
         dataFolder,
         [&](const DayNoteStore &current) {
+            stopped = stop.stop_requested();
             plan = planImport(current, additions, choice);
-            return plan ? plan->changes : NoteChanges();
+            return plan && !stopped ? plan->changes : NoteChanges();
         },
         choice == UnstorableChoice::StoreInUtf8 ? CalendarEncoding::Utf8
                                                 : CalendarEncoding::AsItIs);
+    if (stopped)
+        return Failure{ImportFailure{ImportProblem::Cancelled}};
     if (!plan)
         return Failure{ImportFailure{ImportProblem::NotInShiftJis, {}, std::move(plan.error())}};
     if (!written)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ enum class ImportProblem {
     CutOff,        // iCalendar data that ends before its end
     BadEvent,      // an event without a start that can be read
     TooManyDays,   // more days than maximumImportedDays
+    TooMuchWork,   // more work than maximumImportWork
+    Cancelled,     // stopped from outside before anything was written
     NoLibrary,     // libical cannot be opened
     NotInShiftJis, // a text with characters the Shift-JIS file cannot keep
     NotSaved,      // Calendar.ini could not be written
@@ -55,7 +58,7 @@ struct ImportedNotes {
 // Why nothing was imported.
 struct ImportFailure {
     ImportProblem problem = ImportProblem::Unreadable;
-    // The bad event's name.
+    // The bad event's name, or the event at which the work ran out.
     std::string detail{};
     // The characters that the file cannot keep, for NotInShiftJis.
     std::vector<UnstorableCharacters> unstorable{};
@@ -65,14 +68,16 @@ struct ImportFailure {
 
 using ImportOutcome = Result<ImportedNotes, ImportFailure>;
 
-// The texts of the iCalendar file's events on the days they cover.
-Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile);
+// The texts of the iCalendar file's events on the days they cover, worked
+// out within maximumImportWork steps; Cancelled once `stop` is asked.
+Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile,
+                                                       std::stop_token stop = {});
 
 // Adds the texts to the notes of Calendar.ini in `dataFolder`, with one
-// write of the file under the folder's lock; on any problem nothing is
-// written.
+// write of the file under the folder's lock; on any problem, and when `stop`
+// is asked before the write, nothing is written.
 ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditions &additions,
-                       UnstorableChoice choice);
+                       UnstorableChoice choice, std::stop_token stop = {});
 
 // The two above, one after the other.
 ImportOutcome importNotes(const std::filesystem::path &dataFolder,

@@ -6,11 +6,13 @@
 #include "NoteTransferMessages.h"
 #include "QtPaths.h"
 #include "UnstorableQuestion.h"
+#include "WorkInBackground.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <optional>
 
 namespace {
 
@@ -47,22 +49,27 @@ bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
         QDir::homePath(), calendarFilter);
     if (file.isEmpty())
         return false;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Result<NoteAdditions, ImportFailure> additions = readICalendarFile(fileSystemPath(file));
-    ImportOutcome outcome = additions ? addNotes(dataFolder, *additions, UnstorableChoice::Refuse)
-                                      : ImportOutcome(Failure{additions.error()});
-    QGuiApplication::restoreOverrideCursor();
-    // The texts read once wait for the user's choice, which nothing precedes.
-    if (!outcome && outcome.error().problem == ImportProblem::NotInShiftJis) {
+    const QString reading =
+        QCoreApplication::translate("NoteTransferDialogs", "%1 を読み込んでいます…").arg(file);
+    std::optional<Result<NoteAdditions, ImportFailure>> additions;
+    std::optional<ImportOutcome> outcome;
+    runInBackground(parent, reading, [&](std::stop_token stop) {
+        additions = readICalendarFile(fileSystemPath(file), stop);
+        outcome = *additions ? addNotes(dataFolder, **additions, UnstorableChoice::Refuse, stop)
+                             : ImportOutcome(Failure{additions->error()});
+    });
+    // The texts read once wait for the user's choice, asked here once the
+    // work has ended; nothing is written before it.
+    if (!*outcome && outcome->error().problem == ImportProblem::NotInShiftJis) {
         const UnstorableChoice choice =
-            UnstorableQuestion::ask(parent, file, outcome.error().unstorable);
+            UnstorableQuestion::ask(parent, file, outcome->error().unstorable);
         if (choice == UnstorableChoice::Refuse)
             return false;
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        outcome = addNotes(dataFolder, *additions, choice);
-        QGuiApplication::restoreOverrideCursor();
+        runInBackground(parent, reading, [&](std::stop_token stop) {
+            outcome = addNotes(dataFolder, **additions, choice, stop);
+        });
     }
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
-                         NoteTransferMessages::imported(outcome, file, listedDays));
-    return outcome && outcome->changedDays > 0;
+                         NoteTransferMessages::imported(*outcome, file, listedDays));
+    return *outcome && (*outcome)->changedDays > 0;
 }

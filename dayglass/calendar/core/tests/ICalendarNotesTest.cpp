@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -30,6 +31,33 @@ std::string calendarOf(const std::string &body) {
 
 std::string event(const std::string &lines) {
     return "BEGIN:VEVENT\r\nUID:x\r\nDTSTAMP:20240101T000000Z\r\n" + lines + "END:VEVENT\r\n";
+}
+
+// `count` times a minute apart from 10 January 2024 00:00 UTC on, each
+// written into a text by `write`.
+std::string minutes(int count, const std::function<std::string(const char *time)> &write) {
+    std::string lines;
+    for (int minute = 0; minute < count; ++minute) {
+        char time[32];
+        std::snprintf(time, sizeof time, "202401%02dT%02d%02d00Z", 10 + minute / 1440,
+                      minute / 60 % 24, minute % 60);
+        lines += write(time);
+    }
+    return lines;
+}
+
+std::function<std::string(const char *time)> property(const std::string &name) {
+    return [name](const char *time) { return name + ":" + time + "\r\n"; };
+}
+
+// A zone of `parts` parts, each a change every `rule` since 1601, to +00:00.
+std::string hostileZone(int parts, const std::string &rule) {
+    std::string zone = "BEGIN:VTIMEZONE\r\nTZID:Hostile\r\n";
+    for (int part = 0; part < parts; ++part)
+        zone += "BEGIN:STANDARD\r\nDTSTART:16010101T00" + std::to_string(10 + part) +
+                "00\r\nTZOFFSETFROM:+0000\r\nTZOFFSETTO:+0000\r\nRRULE:FREQ=" + rule +
+                "\r\nEND:STANDARD\r\n";
+    return zone + "END:VTIMEZONE\r\n";
 }
 
 class ICalendarNotesTest : public testing::Test {
@@ -85,6 +113,8 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {
     const struct {
         std::string events;
         DayTexts expected;
+        // The work, in steps, that the file may take at most.
+        std::size_t workAtMost = 20'000;
     } rows[] = {
         // Three days, with the end day excluded.
         {event("DTSTART;VALUE=DATE:20240429\r\nDTEND;VALUE=DATE:20240502\r\nSUMMARY:連休\r\n"),
@@ -120,11 +150,79 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDays) {
              event("DTSTART;VALUE=DATE:20240302\r\nSUMMARY:B\r\n") +
              event("DTSTART;VALUE=DATE:20240303\r\nSTATUS:CANCELLED\r\nSUMMARY:C\r\n"),
          {{2024y / March / 1, "A"}, {2024y / March / 2, "A | B"}, {2024y / March / 10, "A"}}},
+        // The last Friday of three months; the start is the first occurrence.
+        {event("DTSTART;VALUE=DATE:20240101\r\nRRULE:FREQ=MONTHLY;BYDAY=-1FR;COUNT=3\r\n"
+               "SUMMARY:月末\r\n"),
+         {{2024y / January / 1, "月末"},
+          {2024y / January / 26, "月末"},
+          {2024y / February / 23, "月末"},
+          {2024y / March / 29, "月末"}}},
+        // The last weekday of each month up to its end, and a day 31 that
+        // months without one leave out.
+        {event("DTSTART;VALUE=DATE:20240131\r\nRRULE:FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;"
+               "BYSETPOS=-1;UNTIL=20240430\r\nSUMMARY:締め\r\n") +
+             event("DTSTART;VALUE=DATE:20240531\r\nRRULE:FREQ=MONTHLY;COUNT=2\r\nSUMMARY:末\r\n"),
+         {{2024y / January / 31, "締め"},
+          {2024y / February / 29, "締め"},
+          {2024y / March / 29, "締め"},
+          {2024y / April / 30, "締め"},
+          {2024y / May / 31, "末"},
+          {2024y / July / 31, "末"}}},
+        // Every other Monday and Wednesday at 20:00 in Berlin, 04:00 the
+        // next day in Tokyo, up to an end given in UTC.
+        {tokyo + event("DTSTART;TZID=Europe/Berlin:20240101T200000\r\nRRULE:FREQ=WEEKLY;"
+                       "INTERVAL=2;BYDAY=MO,WE;UNTIL=20240117T190000Z\r\nSUMMARY:練習\r\n"),
+         {{2024y / January / 2, "練習"},
+          {2024y / January / 4, "練習"},
+          {2024y / January / 16, "練習"},
+          {2024y / January / 18, "練習"}}},
+        // Every five hours, four times, over midnight in Tokyo, and the hours
+        // of a rule that allows only some of them.
+        {event("DTSTART:20240110T130000Z\r\nRRULE:FREQ=HOURLY;INTERVAL=5;COUNT=4\r\n"
+               "SUMMARY:巡回\r\n") +
+             event("DTSTART:20240201T000000Z\r\nRRULE:FREQ=MINUTELY;INTERVAL=20;BYHOUR=16;"
+                   "BYDAY=SA;UNTIL=20240211T000000Z\r\nSUMMARY:夜\r\n"),
+         {{2024y / January / 10, "巡回"},
+          {2024y / January / 11, "巡回"},
+          {2024y / February / 1, "夜"},
+          {2024y / February / 4, "夜"},
+          {2024y / February / 11, "夜"}}},
+        // A rule that never matches, every second of 30 February, looks at
+        // each day once, not at each second.
+        {event("DTSTART:20240101T000000Z\r\nRRULE:FREQ=SECONDLY;BYMONTH=2;BYMONTHDAY=30\r\n"
+               "SUMMARY:x\r\n"),
+         {{2024y / January / 1, "x"}}},
+        // Zones that change every minute, or in 40 parts every day, since
+        // 1601 are worked out only around the event.
+        {hostileZone(1, "MINUTELY") +
+             event("DTSTART;TZID=Hostile:20240110T200000\r\nSUMMARY:x\r\n"),
+         {{2024y / January / 11, "x"}},
+         1'500'000},
+        {hostileZone(40, "DAILY") + event("DTSTART;TZID=Hostile:20240110T200000\r\nSUMMARY:x\r\n"),
+         {{2024y / January / 11, "x"}},
+         200'000},
+        // 20,000 extra dates, all but the last excluded, or all cancelled
+        // one by one.
+        {event("DTSTART:20240101T000000Z\r\n" + minutes(20'000, property("RDATE")) +
+               minutes(19'999, property("EXDATE")) + "SUMMARY:x\r\n"),
+         {{2024y / January / 1, "x"}, {2024y / January / 24, "x"}},
+         200'000},
+        {event("DTSTART:20240101T000000Z\r\n" + minutes(10'000, property("RDATE")) +
+               "SUMMARY:x\r\n") +
+             minutes(10'000,
+                     [](const char *time) {
+                         return "BEGIN:VEVENT\r\nUID:x\r\nRECURRENCE-ID:" + std::string(time) +
+                                "\r\nDTSTART:" + time +
+                                "\r\nSTATUS:CANCELLED\r\nSUMMARY:y\r\nEND:VEVENT\r\n";
+                     }),
+         {{2024y / January / 1, "x"}},
+         200'000},
     };
     for (const auto &row : rows) {
-        const auto read = additionsFromICalendar(calendarOf(row.events));
-        ASSERT_TRUE(read) << row.events;
-        EXPECT_EQ(dayTexts(*read), row.expected) << row.events;
+        WorkBudget work(row.workAtMost);
+        const auto read = additionsFromICalendar(calendarOf(row.events), maximumImportedDays, work);
+        ASSERT_TRUE(read) << row.events.substr(0, 2000);
+        EXPECT_EQ(dayTexts(*read), row.expected) << row.events.substr(0, 2000);
     }
 }
 
@@ -182,8 +280,7 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
         // A zone that names nothing the system has is floating.
         {"DTSTART;TZID=Nowhere Standard Time:20240301T200000\r\nDURATION:PT1H", "0301", "0301",
          "0301"},
-        {"DTSTART;TZID=" + pathZone + ":20240301T200000\r\nDURATION:PT1H", "0301", "0301",
-         "0301"},
+        {"DTSTART;TZID=" + pathZone + ":20240301T200000\r\nDURATION:PT1H", "0301", "0301", "0301"},
         // All-day events are the same days everywhere.
         {"DTSTART;VALUE=DATE:20240301", "0301", "0301", "0301"},
         {"DTSTART;VALUE=DATE:20240301\r\nDTEND;VALUE=DATE:20240304", "0301 0302 0303",
@@ -217,13 +314,23 @@ TEST_F(ICalendarNotesTest, ProblemsAreNamed) {
         // Every second for ten years would be 315 million occurrences.
         {calendarOf(event("DTSTART:20240101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:x\r\n")),
          ImportProblem::TooManyDays, ""},
+        // A year of a zone that changes every minute is more work than allowed here.
+        {calendarOf(hostileZone(1, "MINUTELY") +
+                    event("DTSTART;TZID=Hostile:20240110T200000\r\nSUMMARY:分\r\n")),
+         ImportProblem::TooMuchWork, "分"},
     };
     for (const auto &row : rows) {
-        const auto read = additionsFromICalendar(row.text, 2 * 3660 + 100);
+        WorkBudget work(100'000);
+        const auto read = additionsFromICalendar(row.text, 2 * 3660 + 100, work);
         ASSERT_FALSE(read) << row.text;
         EXPECT_EQ(read.error().problem, row.problem) << row.text;
         EXPECT_EQ(read.error().detail, row.detail) << row.text;
     }
+    // A cancel from outside ends the work as an empty budget does.
+    std::stop_source stop;
+    stop.request_stop();
+    WorkBudget stopped(maximumImportWork, stop.get_token());
+    EXPECT_EQ(additionsFromICalendar(valid, 10, stopped).error().problem, ImportProblem::Cancelled);
     // A span of a century is taken for ten years, ends included.
     const std::string century = calendarOf(
         event("DTSTART;VALUE=DATE:20000101\r\nDTEND;VALUE=DATE:21000101\r\nSUMMARY:x\r\n"));

@@ -116,6 +116,9 @@ TEST_F(NoteTransferTest, ImportsChangeTheFileOnceOrNotAtAll) {
     const struct {
         std::string ics;
         ImportProblem problem;
+        // Stopped from outside once the file is read, as a cancel in the
+        // window does, with the choice made for characters Shift-JIS lacks.
+        std::optional<UnstorableChoice> stoppedWith{};
     } refused[] = {
         {"not a calendar", ImportProblem::NotICalendar},
         {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20051015\r\n",
@@ -125,10 +128,24 @@ TEST_F(NoteTransferTest, ImportsChangeTheFileOnceOrNotAtAll) {
          "\xE2\x82\xA9"
          "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
          ImportProblem::NotInShiftJis},
+        {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051015\r\nSUMMARY:ok\r\n"
+         "END:VEVENT\r\nEND:VCALENDAR\r\n",
+         ImportProblem::Cancelled, UnstorableChoice::Refuse},
+        {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051015\r\nSUMMARY:"
+         "\xE2\x82\xA9"
+         "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n",
+         ImportProblem::Cancelled, UnstorableChoice::StoreInUtf8},
     };
     for (const auto &row : refused) {
         writeBytes(ics(), row.ics);
-        EXPECT_EQ(problemOf(importNotes(m_folder.path(), ics())), row.problem) << row.ics;
+        std::stop_source stop;
+        stop.request_stop();
+        const auto additions = readICalendarFile(ics());
+        const ImportOutcome outcome =
+            !row.stoppedWith ? importNotes(m_folder.path(), ics())
+            : additions ? addNotes(m_folder.path(), *additions, *row.stoppedWith, stop.get_token())
+                        : ImportOutcome(Failure{additions.error()});
+        EXPECT_EQ(problemOf(outcome), row.problem) << row.ics;
         EXPECT_EQ(readBytes(calendar()), before);
     }
     writeBytes(ics(), std::string(maximumICalendarSize + 1, ' '));

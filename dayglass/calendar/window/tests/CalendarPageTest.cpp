@@ -7,6 +7,7 @@
 #include "ModalDriver.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
+#include "WorkInBackground.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <thread>
 
 using namespace std::chrono;
 
@@ -448,6 +450,38 @@ private slots:
         });
         shown.click("CalendarSet");
         QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));
+    }
+
+    // An import runs off the window's thread: the window goes on handling its
+    // events, and the dialog's cancel stops the work, which the dialog waits
+    // for, shown again, until the work has ended.
+    void workInTheBackgroundKeepsTheWindowAliveAndStopsOnCancel() {
+        ShownPage shown(2005y / October / 14);
+        int repaints = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, &shown.page(), [&] {
+            shown.page().repaint();
+            ++repaints;
+        });
+        ticker.start(5);
+        std::atomic<bool> stopSeen = false;
+        bool shownWhileStopping = false;
+        whenModalShown([&](QWidget *dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("workProgress"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+            shownWhileStopping = dialog->isVisible();
+        });
+        runInBackground(&shown.page(), QStringLiteral("読み込んでいます"),
+                        [&](std::stop_token stop) {
+                            while (!stop.stop_requested())
+                                std::this_thread::sleep_for(milliseconds{1});
+                            stopSeen = true;
+                        });
+        QVERIFY(stopSeen);
+        QVERIFY(shownWhileStopping);
+        // The page kept repainting while the work ran, before the dialog came.
+        QVERIFY2(repaints > 3, qPrintable(QString::number(repaints)));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
