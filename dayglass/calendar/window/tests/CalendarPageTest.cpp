@@ -5,12 +5,14 @@
 #include "JapaneseFonts.h"
 #include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
+#include "NoteTransferDialogs.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
 #include "WorkInBackground.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -482,6 +484,34 @@ private slots:
         // The page kept repainting while the work ran, before the dialog came.
         QVERIFY2(repaints > 3, qPrintable(QString::number(repaints)));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // An import from the page reads the file off the window's thread; the
+    // question on characters that Shift-JIS lacks comes once the reading has
+    // ended, and the notes are written only as the user then chose.
+    void anImportAsksAboutUnstorableCharactersOnceTheFileIsRead() {
+        ShownPage shown(2005y / October / 14, calendarWith(october14, "メモ", "255"));
+        const std::filesystem::path folder = shown.calendarFile().parent_path();
+        writeBytes(folder / "school.ics",
+                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051014\r\n"
+                   "SUMMARY:Café\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        QString message;
+        whenModalShown([&](QWidget *modal) {
+            auto *const files = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(files);
+            files->selectFile(QString::fromStdString((folder / "school.ics").string()));
+            static_cast<QDialog *>(files)->accept();
+            whenModalShown([&](QWidget *question) {
+                const auto closer = closedAtEnd(question);
+                QVERIFY(readBytes(shown.calendarFile()) == calendarWith(october14, "メモ", "255"));
+                QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdReplace")),
+                                  Qt::LeftButton);
+                readMessage(message);
+            });
+        });
+        QVERIFY(importNotesWithDialog(&shown.page(), folder));
+        QVERIFY2(message.contains(QStringLiteral(" 1 日")), qPrintable(message));
+        QCOMPARE(DayNoteStore(folder).day(2005y / October / 14).note, "メモ#CR#Caf〓");
     }
 };
 
