@@ -249,6 +249,8 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
     const struct {
         std::string lines;
         const char *tokyo, *newYork, *berlin;
+        // Time zones that the file defines, as Exchange writes them.
+        std::string definedZones{};
     } rows[] = {
         // Floating times are the local times of every zone.
         {"DTSTART:20240301T200000\r\nDTEND:20240301T210000", "0301", "0301", "0301"},
@@ -266,6 +268,9 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
         {"DTSTART:20240301T040000Z\r\nDTEND:20240301T050000Z", "0301", "0229", "0301"},
         {"DTSTART:20240301T100000Z\r\nDTEND:20240303T100000Z", "0301 0302 0303", "0301 0302 0303",
          "0301 0302 0303"},
+        {"DTSTART:20240301T220000Z\r\nDTEND:20240301T230000Z", "0302", "0301", "0301"},
+        {"DTSTART:20240302T230000Z\r\nRRULE:FREQ=WEEKLY;UNTIL=20240316T230000Z", "0303 0310 0317",
+         "0302 0309 0316", "0303 0310 0317"},
         // A zone the file does not define, by its IANA name, its Windows name
         // (the last of the weekly series at its UNTIL too) and libical's name.
         {"DTSTART;TZID=Europe/Paris:20240301T180000\r\nDTEND;TZID=Europe/Paris:20240301T190000",
@@ -274,9 +279,24 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
          "DTEND;TZID=Romance Standard Time:20240305T190000\r\n"
          "RRULE:FREQ=WEEKLY;UNTIL=20240326T170000Z",
          "0306 0313 0320 0327", "0305 0312 0319 0326", "0305 0312 0319 0326"},
+        {"DTSTART;TZID=Asia/Tokyo:20240301T230000\r\nDTEND;TZID=Asia/Tokyo:20240302T000000", "0301",
+         "0301", "0301"},
+        {"DTSTART;TZID=America/New_York:20240309T230000\r\n"
+         "DTEND;TZID=America/New_York:20240310T030000",
+         "0310", "0309 0310", "0310"},
         {"DTSTART;TZID=/freeassociation.sourceforge.net/America/New_York:20240301T220000\r\n"
          "DURATION:PT90M",
          "0302", "0301", "0302"},
+        // A zone of the file's own, across its change to summer time, to the
+        // last of the series at its UNTIL.
+        {"DTSTART;TZID=W. Europe Standard Time:20240319T180000\r\nDURATION:PT1H\r\n"
+         "RRULE:FREQ=WEEKLY;UNTIL=20240402T160000Z",
+         "0320 0327 0403", "0319 0326 0402", "0319 0326 0402",
+         "BEGIN:VTIMEZONE\r\nTZID:W. Europe Standard Time\r\nBEGIN:STANDARD\r\n"
+         "DTSTART:16010101T030000\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\r\nEND:STANDARD\r\nBEGIN:DAYLIGHT\r\n"
+         "DTSTART:16010101T020000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\n"
+         "RRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n"},
         // A zone that names nothing the system has is floating.
         {"DTSTART;TZID=Nowhere Standard Time:20240301T200000\r\nDURATION:PT1H", "0301", "0301",
          "0301"},
@@ -285,6 +305,8 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
         {"DTSTART;VALUE=DATE:20240301", "0301", "0301", "0301"},
         {"DTSTART;VALUE=DATE:20240301\r\nDTEND;VALUE=DATE:20240304", "0301 0302 0303",
          "0301 0302 0303", "0301 0302 0303"},
+        {"DTSTART;VALUE=DATE:20240301\r\nRRULE:FREQ=WEEKLY;UNTIL=20240315", "0301 0308 0315",
+         "0301 0308 0315", "0301 0308 0315"},
     };
     for (const auto &row : rows) {
         for (const auto &[zone, expected] : {std::pair("Asia/Tokyo", row.tokyo),
@@ -292,8 +314,10 @@ TEST_F(ICalendarNotesTest, EventsCoverTheirDaysInEveryZone) {
                                              {"Europe/Berlin", row.berlin}}) {
             ::setenv("TZ", zone, 1);
             ::tzset();
-            EXPECT_EQ(coveredDays(event(row.lines + "\r\nSUMMARY:x\r\n")), expected) << zone << "\n"
-                                                                                     << row.lines;
+            EXPECT_EQ(coveredDays(row.definedZones + event(row.lines + "\r\nSUMMARY:x\r\n")),
+                      expected)
+                << zone << "\n"
+                << row.lines;
         }
     }
 }
