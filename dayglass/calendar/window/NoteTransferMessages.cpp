@@ -92,9 +92,7 @@ QString problemText(const ImportFailure &failure, const QString &file, std::size
     case ImportProblem::TooMuchWork:
         return NoteTransferMessages::tr("%1 は繰り返しや時間帯の計算が多すぎるため読み込めません"
                                         "（計算は %2 段階までで、予定「%3」で超えました）。")
-            .arg(file)
-            .arg(maximumImportWork)
-            .arg(detail);
+            .arg(file, QString::number(maximumImportWork), detail);
     case ImportProblem::Cancelled:
         return NoteTransferMessages::tr("%1 の読み込みを取り消しました。").arg(file);
     case ImportProblem::NotInShiftJis:
