@@ -2,8 +2,10 @@
 
 #include "AsciiText.h"
 #include "PaddedText.h"
+#include "PeriodWarningWatch.h"
 #include "WriteAccess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -20,6 +22,12 @@ constexpr std::array<const char *, 6> periodFieldKeys = {"Year", "Month",  "Day"
 // The page shown last, stored as a blank and its number.
 constexpr char shownPageSection[] = "EntSS";
 constexpr char shownPageKey[] = "Inf";
+
+// What the user chooses beyond the period, one key each, in a section that
+// the program's first files never held.
+constexpr char optionsSection[] = "Options";
+constexpr char trayKey[] = "Tray";
+constexpr char warningLeadKey[] = "WarnBefore";
 
 // An accessor on Data.ini in `dataFolder`, which takes a file larger than
 // dataFileSizeLimit for none.
@@ -42,6 +50,11 @@ std::string dateCaption(const DateTimeTexts &texts) {
     if (!dateTimeFrom(texts))
         return {};
     return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
+}
+
+WriteResult writeOption(const std::filesystem::path &dataFolder, const char *key,
+                        std::string_view value) {
+    return dataFileIn(dataFolder).SetDataStr(optionsSection, key, value);
 }
 
 } // namespace
@@ -125,4 +138,23 @@ LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     if (start && end)
         loaded.period = Period{*start, *end};
     return loaded;
+}
+
+TimerOptions readTimerOptions(const std::filesystem::path &dataFolder) {
+    const cls_IniFile ini = dataFileIn(dataFolder);
+    TimerOptions options;
+    if (ini.GetDataInt(optionsSection, trayKey) == 1)
+        options.tray = TrayChoice::On;
+    const std::chrono::minutes lead{ini.GetDataInt(optionsSection, warningLeadKey)};
+    if (std::ranges::find(warningLeads, lead) != warningLeads.end())
+        options.warningLead = lead;
+    return options;
+}
+
+WriteResult writeTrayChoice(const std::filesystem::path &dataFolder, TrayChoice choice) {
+    return writeOption(dataFolder, trayKey, choice == TrayChoice::On ? "1" : "0");
+}
+
+WriteResult writeWarningLead(const std::filesystem::path &dataFolder, std::chrono::minutes lead) {
+    return writeOption(dataFolder, warningLeadKey, std::to_string(lead.count()));
 }

@@ -6,14 +6,16 @@
 #include "cls_IniFile.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Data.ini: what dayglass remembers between runs, the period and the page
-// shown last. This file's functions alone know its sections and keys.
+// Data.ini: what dayglass remembers between runs, the period, the page shown
+// last and the user's options. This file's functions alone know its sections
+// and keys.
 inline constexpr char dataFileName[] = "Data.ini";
 
 // Data.ini holds a dozen short keys, a few hundred bytes. One far larger than
@@ -97,3 +99,26 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
 
 // Reads Data.ini in `dataFolder` into the period and its captions.
 LoadedPeriod readPeriod(const std::filesystem::path &dataFolder);
+
+// Whether the count-down is shown in the tray.
+enum class TrayChoice { Off, On };
+
+// The choices of the TIMER page's menu. Without them, as in every file of the
+// program's first versions, the tray stays off and nothing is warned of.
+struct TimerOptions {
+    TrayChoice tray = TrayChoice::Off;
+    // One of warningLeads; 0 for none.
+    std::chrono::minutes warningLead{0};
+
+    bool operator==(const TimerOptions &) const = default;
+};
+
+// Reads them from Data.ini in `dataFolder`: the tray on for a stored 1 alone,
+// and a lead that is none of the choices as none.
+TimerOptions readTimerOptions(const std::filesystem::path &dataFolder);
+
+// Stores the tray choice as 1 or 0.
+WriteResult writeTrayChoice(const std::filesystem::path &dataFolder, TrayChoice choice);
+
+// Stores the lead in minutes.
+WriteResult writeWarningLead(const std::filesystem::path &dataFolder, std::chrono::minutes lead);
