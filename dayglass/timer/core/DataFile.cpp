@@ -26,6 +26,7 @@ constexpr char shownPageKey[] = "Inf";
 // What the user chooses beyond the period, one key each, in a section that
 // the program's first files never held.
 constexpr char optionsSection[] = "Options";
+constexpr char holidaysKey[] = "Holidays";
 constexpr char trayKey[] = "Tray";
 constexpr char warningLeadKey[] = "WarnBefore";
 
@@ -138,6 +139,16 @@ LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     if (start && end)
         loaded.period = Period{*start, *end};
     return loaded;
+}
+
+HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder) {
+    return dataFileIn(dataFolder).GetDataInt(optionsSection, holidaysKey) == 1
+               ? HolidayDisplay::Shown
+               : HolidayDisplay::Hidden;
+}
+
+WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display) {
+    return writeOption(dataFolder, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
 }
 
 TimerOptions readTimerOptions(const std::filesystem::path &dataFolder) {

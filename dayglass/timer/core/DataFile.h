@@ -100,6 +100,16 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
 // Reads Data.ini in `dataFolder` into the period and its captions.
 LoadedPeriod readPeriod(const std::filesystem::path &dataFolder);
 
+// Whether the CALENDAR page shows Japan's national holidays.
+enum class HolidayDisplay { Hidden, Shown };
+
+// What Data.ini in `dataFolder` keeps of it: Shown for a stored 1 alone, so a
+// file without the key, or too large to read, shows none.
+HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder);
+
+// Stores it as 1 (Shown) or 0 (Hidden).
+WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display);
+
 // Whether the count-down is shown in the tray.
 enum class TrayChoice { Off, On };
 
