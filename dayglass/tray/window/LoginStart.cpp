@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QWidget>
 
 LoginStart::LoginStart(QWidget *window)
     : QObject(window), m_window(window), m_action(new QAction(tr("ログイン時に起動"), this)) {
