@@ -24,3 +24,11 @@ void TrayPictureEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode,
     painter->fillRect(inside.adjusted(0, inside.height() - filled, 0, 0), colour);
     painter->restore();
 }
+
+QPixmap TrayPictureEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    paint(&painter, picture.rect(), mode, state);
+    return picture;
+}

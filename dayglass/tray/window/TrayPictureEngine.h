@@ -13,6 +13,8 @@ public:
     explicit TrayPictureEngine(const TrayPicture &picture) : m_picture(picture) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
+    // Clear around the bar: a new pixmap holds whatever its memory held.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override { return new TrayPictureEngine(m_picture); }
     bool isNull() override { return false; }
 
