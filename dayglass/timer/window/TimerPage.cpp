@@ -8,7 +8,6 @@
 #include "ThreedPanel.h"
 #include "Twips.h"
 
-#include <QContextMenuEvent>
 #include <QLabel>
 
 namespace {
@@ -141,10 +140,6 @@ void TimerPage::createSettingButton() {
     setting->setGeometry(twipsRect(90, 3150, 2025, 435));
     setting->setFont(designFont(FontFace::MsGothic, 12, FontWeight::Bold));
     connect(setting, &ThreedPanel::clicked, this, &TimerPage::settingClicked);
-}
-
-void TimerPage::contextMenuEvent(QContextMenuEvent *event) {
-    emit menuRequested(event->globalPos());
 }
 
 void TimerPage::showPeriodDates(const std::string &start, const std::string &end) {

@@ -30,12 +30,6 @@ signals:
     // and then calls LoadPeriod again.
     void settingClicked();
 
-    // A right click or the menu key asks for the page's menu at `position`.
-    void menuRequested(QPoint position);
-
-protected:
-    void contextMenuEvent(QContextMenuEvent *event) override;
-
 private:
     void build();
     void createDateLabels();

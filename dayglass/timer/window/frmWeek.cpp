@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -56,7 +57,6 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     setPaletteColor(this, QPalette::Window, Qt::black);
     m_calendarPage->setGeometry(twipsRect(30, 420, 2745, 3585));
     connect(m_timerPage, &TimerPage::settingClicked, this, &frmWeek::Setting_Click);
-    connect(m_timerPage, &TimerPage::menuRequested, this, &frmWeek::showTimerMenu);
     connect(m_trayIcon, &TrayIcon::clicked, this, &frmWeek::toggleFromTray);
     connect(m_trayIcon, &TrayIcon::showRequested, this, &frmWeek::showAndRaise);
     connect(m_trayIcon, &TrayIcon::settingRequested, this, &frmWeek::settingFromTray);
@@ -179,6 +179,13 @@ void frmWeek::savePage(int index) {
     m_pageSaveFailureShown = true;
     MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                          WriteErrorMessage::notSaved(written.error()));
+}
+
+// A right click on the TIMER page, or the menu key while the focus is on a
+// tab button, which the page's own controls never take.
+void frmWeek::contextMenuEvent(QContextMenuEvent *event) {
+    if (m_timerPage->isVisible())
+        showTimerMenu(event->globalPos());
 }
 
 void frmWeek::showTimerMenu(QPoint position) {

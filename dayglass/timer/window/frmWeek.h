@@ -48,6 +48,7 @@ protected:
     void changeEvent(QEvent *event) override;
     // While the icon is in the tray, closing hides the window.
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createTabButtons();
