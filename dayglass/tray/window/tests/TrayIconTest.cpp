@@ -75,15 +75,7 @@ QString toolTip(const QString &item) {
     QString icon, title;
     tip.beginStructure();
     tip >> icon;
-    tip.beginArray();
-    while (!tip.atEnd()) {
-        tip.beginStructure();
-        int width = 0, height = 0;
-        QByteArray bytes;
-        tip >> width >> height >> bytes;
-        tip.endStructure();
-    }
-    tip.endArray();
+    tip.asVariant(); // its pictures
     tip >> title;
     tip.endStructure();
     return title;
