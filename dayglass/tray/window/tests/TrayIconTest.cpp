@@ -108,10 +108,23 @@ void clickMenuItem(const QString &item, const QString &label) {
     QCOMPARE(bus().call(click).type(), QDBusMessage::ReplyMessage);
 }
 
+QString xdotool(const QStringList &arguments) {
+    QProcess tool;
+    tool.start(u"xdotool"_qs, arguments);
+    tool.waitForFinished();
+    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+QString processOf(const QString &item) {
+    return QString::number(bus().interface()->servicePid(item).value());
+}
+
 bool windowShown(const QString &item) {
-    const uint pid = bus().interface()->servicePid(item).value();
-    return QProcess::execute(u"xdotool"_qs, {u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs,
-                                             QString::number(pid)}) == 0;
+    return !xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, processOf(item)}).isEmpty();
+}
+
+bool windowActive(const QString &item) {
+    return xdotool({u"getactivewindow"_qs, u"getwindowpid"_qs}) == processOf(item);
 }
 
 QString dataIni(const QDateTime &start, const QDateTime &end) {
@@ -161,7 +174,7 @@ private slots:
         first.start(program, {u"--in-tray"_qs});
         QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), 1, 20000);
         const QString item = m_watcher.items[0];
-        QTRY_VERIFY(toolTip(item).startsWith(u"残り 2時間 29分"_qs));
+        QTRY_VERIFY_WITH_TIMEOUT(toolTip(item).startsWith(u"残り 2時間 29分"_qs), 20000);
         QVERIFY(toolTip(item).endsWith(u"終了 "_qs + now.addSecs(9000).toString(u"yyyy/MM/dd"_qs)));
         // Half of the period left: a green bar, filled to half its height.
         const QImage half = largestPicture(item);
@@ -173,14 +186,13 @@ private slots:
                                                                itemInterface, u"Activate"_qs);
         activate << 0 << 0;
         bus().call(activate);
-        QTRY_VERIFY(windowShown(item));
-        QTest::qWait(500); // for the window manager to make it the active one
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(item) && windowActive(item), 20000);
         bus().call(activate);
-        QTRY_VERIFY(!windowShown(item));
+        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
 
         const QString entry = m_home.filePath(u"config/autostart/org.dayglass.dayglass.desktop"_qs);
         clickMenuItem(item, u"ログイン時に起動"_qs);
-        QTRY_VERIFY(QFile::exists(entry));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(entry), 20000);
         QProcess validate;
         validate.start(u"desktop-file-validate"_qs, {entry});
         QVERIFY(validate.waitForFinished());
@@ -197,14 +209,14 @@ private slots:
         QCOMPARE(QProcess::execute(u"gio"_qs, {u"launch"_qs, entry}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), 2, 20000);
         const QString second = m_watcher.items[1];
-        QTRY_VERIFY(toolTip(second).startsWith(u"超過 "_qs));
+        QTRY_VERIFY_WITH_TIMEOUT(toolTip(second).startsWith(u"超過 "_qs), 20000);
         const QImage ended = largestPicture(second);
         QCOMPARE(ended.pixelColor(ended.width() / 2, ended.height() / 4), QColor(Qt::red));
         QVERIFY(!windowShown(second));
         clickMenuItem(second, u"ログイン時に起動"_qs);
-        QTRY_VERIFY(!QFile::exists(entry));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(entry), 20000);
         clickMenuItem(second, u"終了"_qs);
-        QTRY_VERIFY(!bus().interface()->isServiceRegistered(second).value());
+        QTRY_VERIFY_WITH_TIMEOUT(!bus().interface()->isServiceRegistered(second).value(), 20000);
     }
 
     // A period of 1000 s ticked ten times a second: the icon is sent each time
