@@ -189,6 +189,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(windowShown(item) && windowActive(item), 20000);
         bus().call(activate);
         QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
+        // Closed through the window manager, the window goes into the tray.
+        bus().call(activate);
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(item), 20000);
+        const QString window =
+            xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, processOf(item)});
+        xdotool({u"windowactivate"_qs, u"--sync"_qs, window, u"key"_qs, u"alt+F4"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
+        QCOMPARE(first.state(), QProcess::Running);
 
         const QString entry = m_home.filePath(u"config/autostart/org.dayglass.dayglass.desktop"_qs);
         clickMenuItem(item, u"ログイン時に起動"_qs);
