@@ -175,6 +175,15 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotice</name>
+    <message>
+        <location filename="../dayglass/notification/window/DesktopNotice.cpp" line="+22"/>
+        <source>dayglass</source>
+        <extracomment>The title of the program&apos;s notices: its name.</extracomment>
+        <translation>dayglass</translation>
+    </message>
+</context>
+<context>
     <name>HolidayFileMessage</name>
     <message>
         <location filename="../dayglass/calendar/window/HolidayFileMessage.cpp" line="+8"/>
@@ -379,7 +388,7 @@ The holidays shown follow from the law</translation>
 <context>
     <name>LauncherMessages</name>
     <message>
-        <location filename="../discgate/window/LauncherMessages.cpp" line="+13"/>
+        <location filename="../discgate/window/LauncherMessages.cpp" line="+14"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
@@ -520,9 +529,22 @@ Run %1 in the folder %2?</translation>
     </message>
 </context>
 <context>
+    <name>LoginStart</name>
+    <message>
+        <location filename="../dayglass/tray/window/LoginStart.cpp" line="+15"/>
+        <source>ログイン時に起動</source>
+        <translation>Start at login</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>設定のフォルダ（$XDG_CONFIG_HOME か ~/.config）がありません</source>
+        <translation>There is no settings folder ($XDG_CONFIG_HOME or ~/.config)</translation>
+    </message>
+</context>
+<context>
     <name>MediumChooser</name>
     <message>
-        <location filename="../discgate/window/MediumChooser.cpp" line="+38"/>
+        <location filename="../discgate/window/MediumChooser.cpp" line="+39"/>
         <source>メディアの Autorun.inf に書かれたメニューを開きます。</source>
         <translation>Opens the menu that a medium&apos;s Autorun.inf describes.</translation>
     </message>
@@ -554,25 +576,30 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
 <context>
     <name>NoteCommand</name>
     <message>
-        <location filename="../dayglass/NoteCommand.cpp" line="+36"/>
+        <location filename="../dayglass/NoteCommand.cpp" line="+40"/>
         <source>標準出力</source>
         <translation>standard output</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+46"/>
         <source>使い方: dayglass %1 FILE.ics</source>
         <translation>Usage: dayglass %1 FILE.ics</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>使い方: dayglass %1 FILE.ics [%2 | %3]</source>
+        <translation>Usage: dayglass %1 FILE.ics [%2 | %3]</translation>
     </message>
 </context>
 <context>
     <name>NoteTransferDialogs</name>
     <message>
-        <location filename="../dayglass/calendar/window/NoteTransferDialogs.cpp" line="+19"/>
+        <location filename="../dayglass/calendar/window/NoteTransferDialogs.cpp" line="+22"/>
         <source>iCalendar (*.ics);;すべてのファイル (*)</source>
         <translation>iCalendar (*.ics);;All files (*)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>iCalendar に書き出す</source>
         <translation>Export to iCalendar</translation>
     </message>
@@ -581,16 +608,36 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <source>iCalendar から読み込む</source>
         <translation>Import from iCalendar</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 を読み込んでいます…</source>
+        <translation>Reading %1…</translation>
+    </message>
 </context>
 <context>
     <name>NoteTransferMessages</name>
     <message>
-        <location filename="../dayglass/calendar/window/NoteTransferMessages.cpp" line="+14"/>
+        <location filename="../dayglass/calendar/window/NoteTransferMessages.cpp" line="+18"/>
         <source>iCalendar のファイルを扱うライブラリ（%1）を開けません。</source>
         <translation>The library for iCalendar files (%1) cannot be opened.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> ほか %1 日</source>
+        <translation> and %1 more days</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>ほか %1 件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>%1 を読み込めません。</source>
         <translation>%1 cannot be read.</translation>
     </message>
@@ -600,12 +647,12 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <translation>%1 is too large (at most %2 MB can be read).</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1 は iCalendar のファイルではありません。</source>
         <translation>%1 is not an iCalendar file.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 は途中で切れています。</source>
         <translation>%1 is cut off.</translation>
     </message>
@@ -620,12 +667,42 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <translation>The events of %1 span more than %2 days.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字があります：%3</source>
-        <translation>The event of %2 in %1 has characters that Calendar.ini (Shift-JIS) cannot keep: %3</translation>
+        <location line="+3"/>
+        <source>%1 は繰り返しや時間帯の計算が多すぎるため読み込めません（計算は %2 段階までで、予定「%3」で超えました）。</source>
+        <translation>%1 cannot be read: its repetitions and time zones take too much work (at most %2 steps, passed at the event &quot;%3&quot;).</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+4"/>
+        <source>%1 の読み込みを取り消しました。</source>
+        <translation>The import of %1 was cancelled.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 の予定に、Calendar.ini（Shift-JIS）に保存できない文字があります：</source>
+        <translation>Events in %1 have characters that Calendar.ini (Shift-JIS) cannot keep:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>
+次の予定は、メモが %1 バイトを超える日には書き加えていません：</source>
+        <translation>
+These events were not added to days whose notes would pass %1 bytes:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+8"/>
+        <source>「%1」：%2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 を付けると、それぞれの文字を %2 に置き換えて読み込みます。
+%3 を付けると、Calendar.ini をこれから UTF-8 で保存して、そのまま読み込みます（UTF-8 の Calendar.ini は Windows の元のプログラムでは文字化けします）。</source>
+        <translation>With %1, each such character is imported as %2.
+With %3, Calendar.ini is saved in UTF-8 from now on and everything is imported as it is (the original program on Windows shows a UTF-8 Calendar.ini garbled).</translation>
+    </message>
+    <message>
+        <location line="-50"/>
         <source>Shift-JISにない文字（絵文字や韓国語など）は保存できません
 </source>
         <translation>Characters outside Shift-JIS (such as emoji or Korean) cannot be saved
@@ -647,44 +724,47 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <translation>Could not export to %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>
 何も読み込んでいません。</source>
         <translation>
 Nothing was imported.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>%1 から %2 日のメモに書き加えました。</source>
         <translation>Added to the notes of %2 days from %1.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>
-次の %1 日はメモが長くなりすぎるため、そのままにしました：</source>
-        <translation>
-These %1 days were left as they were, as their notes would grow too long:</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>
-ほか %1 日</source>
-        <translation>
-and %1 more days</translation>
     </message>
 </context>
 <context>
     <name>PeriodEndNotifier</name>
     <message>
-        <location filename="../dayglass/notification/window/PeriodEndNotifier.cpp" line="+39"/>
-        <source>dayglass</source>
-        <extracomment>The title of the notice of the period&apos;s end: the program&apos;s name.</extracomment>
-        <translation>dayglass</translation>
+        <location filename="../dayglass/notification/window/PeriodEndNotifier.cpp" line="+22"/>
+        <source>設定した期間が終了しました（%1）</source>
+        <translation>The period you set has ended (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodWarningNotifier</name>
+    <message>
+        <location filename="../dayglass/notification/window/PeriodWarningNotifier.cpp" line="+17"/>
+        <source>設定した期間の終了まであと%1です（%2）</source>
+        <translation>The period you set ends in %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1日</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1時間</source>
+        <translation>%1 h</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>設定した期間が終了しました（%1）</source>
-        <translation>The period you set has ended (%1)</translation>
+        <source>%1分</source>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -708,6 +788,34 @@ and %1 more days</translation>
         <location line="+2"/>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TimerMenu</name>
+    <message>
+        <location filename="../dayglass/timer/window/TimerMenu.cpp" line="+9"/>
+        <source>トレイに表示</source>
+        <translation>Show in the tray</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>終了前に知らせる</source>
+        <translation>Warn before the end</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>しない</source>
+        <translation>Never</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1前</source>
+        <translation>%1 before</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>このデスクトップにはトレイ（通知領域）がありません</source>
+        <translation>This desktop has no tray (notification area)</translation>
     </message>
 </context>
 <context>
@@ -778,6 +886,105 @@ and %1 more days</translation>
         <location line="+8"/>
         <source>時間設定</source>
         <translation>Set period</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <location filename="../dayglass/tray/window/TrayIcon.cpp" line="+16"/>
+        <source>%1日</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1時間</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1分</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>期間が設定されていません</source>
+        <translation>No period is set</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>超過 %1</source>
+        <translation>Overrun %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>残り %1</source>
+        <translation>Left %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>終了 %1</source>
+        <translation>Ends %1</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>時間設定…</source>
+        <translation>Set period…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>UnstorableQuestion</name>
+    <message>
+        <location filename="../dayglass/calendar/window/UnstorableQuestion.cpp" line="+26"/>
+        <source>%1 の予定に、Calendar.ini（Shift-JIS）に保存できない文字があります。どのように読み込みますか？</source>
+        <translation>Events in %1 have characters that Calendar.ini (Shift-JIS) cannot keep. How should they be imported?</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>UTF-8 で保存すると、どの文字もそのまま残りますが、Calendar.ini は Windows の元のプログラムでは文字化けするようになります。</source>
+        <translation>Saving in UTF-8 keeps every character, but the original program on Windows will then show Calendar.ini garbled.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 に置き換えて読み込む</source>
+        <translation>Import them as %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>UTF-8 で保存して読み込む</source>
+        <translation>Save in UTF-8 and import</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>読み込まない</source>
+        <translation>Do not import</translation>
+    </message>
+</context>
+<context>
+    <name>WorkInBackground</name>
+    <message>
+        <location filename="../dayglass/calendar/window/WorkInBackground.cpp" line="+17"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>取り消しています…</source>
+        <translation>Cancelling…</translation>
     </message>
 </context>
 <context>
@@ -927,7 +1134,7 @@ Other users can write to the program&apos;s folder %1. Once they cannot, the fil
 The file is too large (at most %2 KB). Move or delete it to save settings again</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Shift-JIS（CP932）の文字を変換できないため、Data.ini と Calendar.ini を読み書きできません
 システムのエラー：</source>
         <translation>Data.ini and Calendar.ini cannot be read or written, as Shift-JIS (CP932) text cannot be converted
@@ -1075,13 +1282,13 @@ Overwrite it?
 <context>
     <name>frmWeek</name>
     <message>
-        <location filename="../dayglass/timer/window/frmWeek.cpp" line="+46"/>
+        <location filename="../dayglass/timer/window/frmWeek.cpp" line="+55"/>
         <source>DG</source>
         <extracomment>The title of the main window.</extracomment>
         <translation>DG</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>TIMER</source>
         <translation>TIMER</translation>
     </message>
@@ -1089,6 +1296,11 @@ Overwrite it?
         <location line="+1"/>
         <source>CALENDAR</source>
         <translation>CALENDAR</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>dayglass はトレイで動き続けます。終わるには、トレイのアイコンのメニューから「終了」を選んでください</source>
+        <translation>dayglass keeps running in the tray. To quit, choose &quot;Quit&quot; in the menu of its tray icon</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,11 @@ DATA_FILES = {
     "dayglass/calendar/core/DaySection.cpp",
     # The names of the fonts that the design asks for and their stand-ins.
     "common/widgets/JapaneseFonts.cpp",
+    # The geta mark, stored in Calendar.ini for a character Shift-JIS lacks.
+    "dayglass/calendar/core/NoteImport.h",
+    # The Japanese name of the login entry, beside its English one, as the
+    # desktop files keep both.
+    "dayglass/tray/core/AutostartEntry.cpp",
 }
 
 JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u4dbf\u4e00-\u9fff\uff00-\uffef]")
