@@ -252,6 +252,8 @@ TextEncoding encodingOf(std::string_view content) {
 }
 
 std::string readableContent(std::string content) {
+    if (isUtf16BeText(content))
+        return utf8FromUtf16Le(utf16WithUnitsSwapped(content));
     return isUtf16LeText(content) ? utf8FromUtf16Le(content) : content;
 }
 

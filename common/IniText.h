@@ -21,8 +21,8 @@ inline constexpr std::size_t maximumValueLength = 999;
 // CP932 unless the content begins with a UTF-8 byte-order mark.
 TextEncoding encodingOf(std::string_view content);
 
-// The content as the functions here read it: a file in UTF-16LE (see
-// isUtf16LeText) as UTF-8 with its byte-order mark, any other as it is.
+// The content as the functions here read it: a file in UTF-16LE or UTF-16BE
+// (see isUtf16LeText) as UTF-8 with its byte-order mark, any other as it is.
 std::string readableContent(std::string content);
 
 // The file's content once `edit` has changed its readable content. A

@@ -56,7 +56,7 @@ void checkButtons(const LauncherDescription &description, const cls_IniFile &ini
 }
 
 void checkPlainMenu(const std::string &content) {
-    const AutorunMenu menu = parseAutorunMenu(cls_IniFile::ofContent(content));
+    const AutorunMenu menu = parseAutorunMenu(cls_IniFile::ofContent(content), thisProcessor);
     require(menu.verbs.size() <= maximumShownVerbs, "no more verbs than a menu shows");
     for (const AutorunVerb &verb : menu.verbs)
         require(!verb.command.empty() && !verb.label.empty(),
