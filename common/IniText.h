@@ -35,6 +35,11 @@ std::string editedContent(std::string_view content,
 // often as the file holds it.
 std::vector<std::string_view> sectionNames(std::string_view content);
 
+// Calls `visit` with the same names, each a view into `content`, until it
+// returns false.
+void forEachSectionName(std::string_view content,
+                        const std::function<bool(std::string_view name)> &visit);
+
 // The content with the key set to `value`. Every other byte stays as it was;
 // a new key goes after the last key of its section, a new section at the end,
 // both with CRLF line ends. Line breaks in the names or the value would split

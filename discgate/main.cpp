@@ -2,6 +2,7 @@
 #include "DesktopOpener.h"
 #include "LauncherRun.h"
 #include "MediumChooser.h"
+#include "MenuCheckRun.h"
 #include "PixelBudget.h"
 #include "frmMain.h"
 
@@ -12,6 +13,8 @@
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
 // file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
+    if (const auto status = runCheckIfAsked(argc, argv))
+        return *status;
     chooseWindowSystem();
     QApplication application(argc, argv);
     // Pictures are checked against the budget by their headers before they
