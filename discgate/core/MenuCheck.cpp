@@ -35,6 +35,8 @@ const Keys launchButtonKeys = {"X",        "Y",       "ExeFile", "DefaultBtn",
 const Keys autorunKeys = {"open",   "shellexecute", "icon",       "label",
                           "action", "shell",        "useautoplay"};
 constexpr std::string_view verbPrefix = "shell\\";
+// Whether a section's keys below "shell\" are the verbs of [autorun].
+enum class VerbKeys { Unknown, Read };
 
 // A file of millions of misspelt keys or uncounted sections is told of its
 // first ones; its count says how many more there would be.
@@ -112,7 +114,7 @@ public:
         if (!m_index.hasSection("MainForm"))
             checkPlain(autorun);
         else if (m_index.hasSection(autorun))
-            checkKeys(autorun, autorunKeys);
+            checkKeys(autorun, autorunKeys, VerbKeys::Read);
         return withLines();
     }
 
@@ -136,8 +138,8 @@ private:
         });
         if (offset != wholeFile)
             return offset;
-        const auto section_ = m_sections.find(asciiLowered(section));
-        return section_ == m_sections.end() ? wholeFile : section_->second;
+        const auto header = m_sections.find(asciiLowered(section));
+        return header == m_sections.end() ? wholeFile : header->second;
     }
 
     // The first section of each name that the menus read, and the launch
@@ -159,10 +161,11 @@ private:
         });
     }
 
-    void checkKeys(const std::string &section, const Keys &known) {
+    void checkKeys(const std::string &section, const Keys &known,
+                   VerbKeys verbs = VerbKeys::Unknown) {
         std::size_t unknown = 0;
         m_index.forEachKey(section, [&](std::string_view name, std::string_view) {
-            if (&known == &autorunKeys && startsWithIgnoringCase(name, verbPrefix))
+            if (verbs == VerbKeys::Read && startsWithIgnoringCase(name, verbPrefix))
                 return true;
             if (std::ranges::none_of(known,
                                      [name](std::string_view key) { return sameName(key, name); }))
@@ -243,7 +246,7 @@ private:
 
     void checkPlain(const std::string &section) {
         findSections(0);
-        checkKeys(section, autorunKeys);
+        checkKeys(section, autorunKeys, VerbKeys::Read);
         const AutorunMenu menu = parseAutorunMenu(m_ini, thisProcessor);
         const std::string openKey =
             m_ini.GetDataStr(section, "open").empty() ? "shell\\open\\command" : "open";

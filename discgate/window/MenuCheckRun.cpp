@@ -17,7 +17,8 @@ std::optional<int> runCheckIfAsked(int argc, char *argv[]) {
         return std::nullopt;
     const bool wrongUsage = argc > 3 || (argc == 3 && std::string_view(argv[2]).starts_with('-'));
     std::error_code error;
-    const fs::path folder = fs::absolute(argc == 3 ? fs::path(argv[2]) : fs::current_path(), error);
+    const fs::path given = argc == 3 ? fs::path(argv[2]) : fs::current_path(error);
+    const fs::path folder = error ? given : fs::absolute(given, error);
     // The pictures are decoded as the menu decodes them, on a platform that
     // needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
