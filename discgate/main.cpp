@@ -13,13 +13,19 @@
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
 // file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
-    if (const auto status = runCheckIfAsked(argc, argv))
-        return *status;
-    chooseWindowSystem();
+    const auto check = menuCheckRequestOf(argc, argv);
+    // The author's check decodes the pictures as the menu does, on a platform
+    // that needs no display.
+    if (check)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else
+        chooseWindowSystem();
     QApplication application(argc, argv);
     // Pictures are checked against the budget by their headers before they
     // are decoded; Qt's own limit holds any decoder to the budget as a whole.
     QImageReader::setAllocationLimit(int(PixelBudget::limitBytes >> 20));
+    if (check)
+        return runMenuCheck(*check);
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
     frmMain::installAccessibleInterfaces();
