@@ -16,6 +16,10 @@ namespace {
 
 constexpr char exportOption[] = "--export-notes";
 constexpr char importOption[] = "--import-notes";
+constexpr char replaceOption[] = "--replace-unstorable";
+constexpr char utf8Option[] = "--store-in-utf8";
+// The messages name this many of the days and texts, and count the others.
+constexpr std::size_t listed = 10;
 
 void print(std::FILE *stream, const QString &text) {
     std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
@@ -43,12 +47,26 @@ int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
     return 0;
 }
 
-int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
-    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
-    const QString text =
-        NoteTransferMessages::imported(outcome, file, outcome ? outcome->leftAlone.size() : 0);
+int importFrom(const std::filesystem::path &dataFolder, const QString &file,
+               UnstorableChoice choice) {
+    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file), choice);
+    QString text = NoteTransferMessages::imported(outcome, file, listed);
+    if (!outcome && outcome.error().problem == ImportProblem::NotInShiftJis)
+        text += u'\n' + NoteTransferMessages::unstorableOptions(replaceOption, utf8Option);
     print(outcome ? stdout : stderr, text);
     return outcome ? 0 : 1;
+}
+
+// The choice that the command's last argument makes; nothing for another.
+std::optional<UnstorableChoice> choiceOf(int argc, char *argv[]) {
+    const std::string_view option = argc == 4 ? argv[3] : "";
+    if (argc == 3)
+        return UnstorableChoice::Refuse;
+    if (option == replaceOption)
+        return UnstorableChoice::ReplaceWithMark;
+    if (option == utf8Option)
+        return UnstorableChoice::StoreInUtf8;
+    return std::nullopt;
 }
 
 } // namespace
@@ -57,9 +75,16 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
     const std::string_view option = argc >= 2 ? argv[1] : "";
     if (option != exportOption && option != importOption)
         return std::nullopt;
-    if (argc != 3) {
-        print(stderr, QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
-                          .arg(QString::fromLatin1(option)));
+    const std::optional<UnstorableChoice> choice = choiceOf(argc, argv);
+    if (option == exportOption ? argc != 3 : !choice) {
+        print(stderr,
+              option == exportOption
+                  ? QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
+                        .arg(QString::fromLatin1(option))
+                  : QCoreApplication::translate("NoteCommand",
+                                                "使い方: dayglass %1 FILE.ics [%2 | %3]")
+                        .arg(QString::fromLatin1(option), QString::fromLatin1(replaceOption),
+                             QString::fromLatin1(utf8Option)));
         return 2;
     }
     // The program's folder decides where the notes are; no display is needed.
@@ -75,5 +100,5 @@ std::optional<int> runNoteCommand(int argc, char *argv[]) {
     if (option == exportOption)
         return exportTo(dataFolder, file);
     keepDataFolderPrivate(dataFolder, programFolder);
-    return importFrom(dataFolder, file);
+    return importFrom(dataFolder, file, *choice);
 }

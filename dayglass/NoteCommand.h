@@ -5,7 +5,9 @@
 // The commands that exchange day notes with other calendars without opening
 // a window or needing a display:
 //   dayglass --export-notes FILE.ics   (FILE "-" writes to standard output)
-//   dayglass --import-notes FILE.ics
+//   dayglass --import-notes FILE.ics [--replace-unstorable | --store-in-utf8]
+// (characters that a Shift-JIS Calendar.ini lacks: refused unless replaced
+// by a mark, or kept with the calendar in UTF-8 from then on)
 // Nothing when the arguments are no such command; otherwise the command's
 // exit status, 0 when it did what was asked.
 std::optional<int> runNoteCommand(int argc, char *argv[]);

@@ -1,4 +1,5 @@
 #include "ApplicationSetup.h"
+#include "AutostartEntry.h"
 #include "DayglassContext.h"
 #include "MessageBoxes.h"
 #include "NoteCommand.h"
@@ -9,6 +10,18 @@
 
 #include <QApplication>
 #include <csignal>
+
+namespace {
+
+// The start at login asks for the tray (see AutostartEntry.h); Qt has taken
+// its own options out of the arguments by now.
+frmWeek::StartIn startPlace() {
+    return QCoreApplication::arguments().contains(QLatin1String(inTrayOption))
+               ? frmWeek::StartIn::Tray
+               : frmWeek::StartIn::Window;
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     // A save or export beyond the process's file size limit (RLIMIT_FSIZE) must
@@ -33,7 +46,7 @@ int main(int argc, char *argv[]) {
     keepDataFolderPrivate(dataFolder, programFolder);
     const DayglassContext context{dataFolder, systemLocalNow};
     frmWeek window(context);
-    window.show();
+    window.showAtStart(startPlace());
     if (othersMayWriteTheProgramFolder(programFolder))
         MessageBoxes::inform(
             &window, QGuiApplication::applicationDisplayName(),

@@ -5,8 +5,6 @@
 #include "MediumPath.h"
 #include "WindowsCommand.h"
 
-#include <system_error>
-
 namespace {
 
 // What the user knows a program or file by: the last part of its Windows
@@ -40,8 +38,7 @@ PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &medi
         return mediumTarget(mediumRoot, program, listings);
     };
     const auto exists = [&](std::string_view name) {
-        std::error_code error;
-        return std::filesystem::exists(target(name), error);
+        return existsOnMedium(mediumRoot, name, listings);
     };
     const auto add = [&](ChoiceKind kind, std::string label, std::string_view command) {
         const CommandTarget opened = commandTarget(command, exists);

@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 #include "QtPaths.h"
+#include "QuotedName.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
             nullptr, QGuiApplication::applicationDisplayName(),
             MediumChooser::tr("「%1」はこのコンピューター上のフォルダーではないため、"
                               "メニューを開けません。")
-                .arg(named.first()));
+                .arg(quotedName(named.first())));
         return std::nullopt;
     }
     if (const auto untrusted = climbToMedium(*search.named).untrustedFolder) {
@@ -64,7 +65,7 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
             MediumChooser::tr("%1 にはメニュー (Autorun.inf) がありません。\n\n"
                               "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
                               "そのメニューがほかのユーザーのものであるため、使いません。")
-                .arg(named.first(), qtPath(*untrusted)));
+                .arg(quotedName(named.first()), quotedPath(*untrusted)));
         return std::nullopt;
     }
     return search;
