@@ -252,6 +252,8 @@ TextEncoding encodingOf(std::string_view content) {
 }
 
 std::string readableContent(std::string content) {
+    if (isUtf16BeText(content))
+        return utf8FromUtf16Le(utf16WithUnitsSwapped(content));
     return isUtf16LeText(content) ? utf8FromUtf16Le(content) : content;
 }
 
@@ -263,11 +265,21 @@ std::string editedContent(std::string_view content,
     return utf16LeFromUtf8(edit(utf8FromUtf16Le(content))) + std::string(oddByte);
 }
 
+void forEachSectionName(std::string_view content,
+                        const std::function<bool(std::string_view name)> &visit) {
+    LineReader reader(content, encodingOf(content));
+    while (const auto header = reader.nextSection()) {
+        if (!visit(header->name))
+            return;
+    }
+}
+
 std::vector<std::string_view> sectionNames(std::string_view content) {
     std::vector<std::string_view> names;
-    LineReader reader(content, encodingOf(content));
-    while (const auto header = reader.nextSection())
-        names.push_back(header->name);
+    forEachSectionName(content, [&names](std::string_view name) {
+        names.push_back(name);
+        return true;
+    });
     return names;
 }
 

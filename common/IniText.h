@@ -21,8 +21,8 @@ inline constexpr std::size_t maximumValueLength = 999;
 // CP932 unless the content begins with a UTF-8 byte-order mark.
 TextEncoding encodingOf(std::string_view content);
 
-// The content as the functions here read it: a file in UTF-16LE (see
-// isUtf16LeText) as UTF-8 with its byte-order mark, any other as it is.
+// The content as the functions here read it: a file in UTF-16LE or UTF-16BE
+// (see isUtf16LeText) as UTF-8 with its byte-order mark, any other as it is.
 std::string readableContent(std::string content);
 
 // The file's content once `edit` has changed its readable content. A
@@ -34,6 +34,11 @@ std::string editedContent(std::string_view content,
 // The names of the content's sections, in the order of the file, each as
 // often as the file holds it.
 std::vector<std::string_view> sectionNames(std::string_view content);
+
+// Calls `visit` with the same names, each a view into `content`, until it
+// returns false.
+void forEachSectionName(std::string_view content,
+                        const std::function<bool(std::string_view name)> &visit);
 
 // The content with the key set to `value`. Every other byte stays as it was;
 // a new key goes after the last key of its section, a new section at the end,

@@ -195,6 +195,20 @@ bool isUtf16LeText(std::string_view bytes) {
     return bytes.starts_with(utf16LeByteOrderMark);
 }
 
+bool isUtf16BeText(std::string_view bytes) {
+    return bytes.starts_with("\xFE\xFF");
+}
+
+std::string utf16WithUnitsSwapped(std::string_view bytes) {
+    std::string swapped;
+    swapped.reserve(bytes.size());
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        swapped += bytes[at + 1];
+        swapped += bytes[at];
+    }
+    return swapped;
+}
+
 std::string utf8FromUtf16Le(std::string_view bytes) {
     const auto unitAt = [bytes](std::size_t at) {
         return static_cast<char32_t>(static_cast<unsigned char>(bytes[at]) |

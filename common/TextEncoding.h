@@ -39,6 +39,14 @@ std::string_view truncateToCharacters(std::string_view bytes, std::size_t limit,
 // Windows writes Unicode INI files in UTF-16LE, beginning with the mark FF FE.
 bool isUtf16LeText(std::string_view bytes);
 
+// Some tools write them in UTF-16BE, beginning with the mark FE FF; Windows
+// reads those as well.
+bool isUtf16BeText(std::string_view bytes);
+
+// The same text with the two bytes of each code unit swapped: UTF-16BE as
+// UTF-16LE. An odd last byte is left out.
+std::string utf16WithUnitsSwapped(std::string_view bytes);
+
 // UTF-16LE as UTF-8, the mark included (it becomes the UTF-8 mark). A lone
 // surrogate becomes the three bytes UTF-8 would give its value, so that
 // utf16LeFromUtf8() brings every code unit back as it was; an odd last byte

@@ -2,6 +2,7 @@
 #include "DesktopOpener.h"
 #include "LauncherRun.h"
 #include "MediumChooser.h"
+#include "MenuCheckRun.h"
 #include "PixelBudget.h"
 #include "frmMain.h"
 
@@ -12,11 +13,22 @@
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
 // file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
-    chooseWindowSystem();
+    const auto check = menuCheckRequestOf(argc, argv);
+    // The author's check decodes the pictures as the menu does, on a platform
+    // that needs no display.
+    if (check)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else
+        chooseWindowSystem();
     QApplication application(argc, argv);
     // Pictures are checked against the budget by their headers before they
     // are decoded; Qt's own limit holds any decoder to the budget as a whole.
     QImageReader::setAllocationLimit(int(PixelBudget::limitBytes >> 20));
+    if (check) {
+        // The author reads the report in the desktop's language too.
+        installTranslations();
+        return runMenuCheck(*check);
+    }
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
     frmMain::installAccessibleInterfaces();

@@ -4,12 +4,14 @@
 // addresses as paths, every other target and every picture on the medium.
 // Read as a plain Windows menu, it must give at most the verbs a menu shows,
 // each with a command, and one choice at most for each of them, open and
-// shellexecute.
+// shellexecute. The author's check of it must name lines of the file, in
+// their order.
 
 #include "FileAddress.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "MediumPath.h"
+#include "MenuCheck.h"
 #include "MenuDescription.h"
 #include "cls_IniFile.h"
 
@@ -56,7 +58,7 @@ void checkButtons(const LauncherDescription &description, const cls_IniFile &ini
 }
 
 void checkPlainMenu(const std::string &content) {
-    const AutorunMenu menu = parseAutorunMenu(cls_IniFile::ofContent(content));
+    const AutorunMenu menu = parseAutorunMenu(cls_IniFile::ofContent(content), thisProcessor);
     require(menu.verbs.size() <= maximumShownVerbs, "no more verbs than a menu shows");
     for (const AutorunVerb &verb : menu.verbs)
         require(!verb.command.empty() && !verb.label.empty(),
@@ -67,6 +69,19 @@ void checkPlainMenu(const std::string &content) {
             "the default is one of the choices");
 }
 
+void checkAuthorsCheck(const std::string &content) {
+    const auto findings =
+        checkMenu(medium(), [](const std::string &) -> Result<PictureSize, LoadError> {
+            return PictureSize{16, 16};
+        });
+    std::size_t last = 0;
+    for (const CheckFinding &finding : findings) {
+        require(finding.line <= content.size() + 1, "a finding names a line of the file");
+        require(finding.line >= last, "findings come in the order of the file");
+        last = finding.line;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -74,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string content(reinterpret_cast<const char *>(data), size);
     writeBytes(file, content);
     checkPlainMenu(content);
+    checkAuthorsCheck(content);
     const DescriptionOrError result = readLauncherDescription(medium());
     const cls_IniFile ini = iniFileAt(file.string());
     if (!result) {

@@ -403,7 +403,7 @@ The holidays shown follow from the law</translation>
         <translation>, </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>メニューの設定ファイルが見つからないか、読み込めません。</source>
         <translation>The menu file is missing or cannot be read.</translation>
     </message>
@@ -468,7 +468,7 @@ The holidays shown follow from the law</translation>
         <translation>The GIF picture holds too much data for its size. Reading it would take too long.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>この種類のファイルを開くプログラムがありません。</source>
         <translation>No program opens files of this type.</translation>
     </message>
@@ -490,7 +490,7 @@ Running it needs a program such as Wine.</translation>
         <translation>The file is missing.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>メディアの外にあるファイルは開けません。</source>
         <translation>Files outside the medium cannot be opened.</translation>
     </message>
@@ -510,7 +510,7 @@ Running it needs a program such as Wine.</translation>
         <translation>Mail addresses that attach files cannot be opened.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>%1を開けませんでした。
 
 %2</source>
@@ -574,6 +574,89 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
     </message>
 </context>
 <context>
+    <name>MenuCheckReport</name>
+    <message>
+        <location filename="../discgate/window/MenuCheckReport.cpp" line="+17"/>
+        <source>Num が数えるボタンのセクション [%1] がありません。</source>
+        <translation>The button section [%1] that Num counts is missing.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>セクション [%1] は Num の数より後のボタンなので読まれません。</source>
+        <translation>The section [%1] is not read: its button comes after the number that Num gives.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ボタン [%1] がウィンドウの外にあります。</source>
+        <translation>The button [%1] lies outside the window.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ボタン [%1] の一部がウィンドウの外にはみ出しています。</source>
+        <translation>Part of the button [%1] lies outside the window.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ボタン [%1] がボタン [%2] と重なっています。</source>
+        <translation>The button [%1] overlaps the button [%2].</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 がメディアにありません。</source>
+        <translation>%1 is not on the medium.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>キー %1 はこのセクションにはありません。%2 のまちがいですか？</source>
+        <translation>This section has no key %1. Did you mean %2?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>アイコンのファイルが見つかりません。</source>
+        <translation>The icon file is missing.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>アイコンのファイルがメディアの外にあります。</source>
+        <translation>The icon file lies outside the medium.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>アイコンのファイルが大きすぎます。</source>
+        <translation>The icon file is too large.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>アイコンのファイルが Windows のプログラムではありません。</source>
+        <translation>The icon file is not a Windows program.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>プログラムにアイコンがありません。</source>
+        <translation>The program has no icon.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>プログラムにその番号のアイコンがありません。</source>
+        <translation>The program has no icon of that number.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>プログラムのアイコンが壊れています。</source>
+        <translation>The program&apos;s icon is damaged.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>問題: %1 件</source>
+        <translation>Problems: %1</translation>
+    </message>
+    <message>
+        <location filename="../discgate/window/MenuCheckRun.cpp" line="+24"/>
+        <source>使い方: discgate --check [フォルダー]</source>
+        <translation>Usage: discgate --check [FOLDER]</translation>
+    </message>
+</context>
+<context>
     <name>NoteCommand</name>
     <message>
         <location filename="../dayglass/NoteCommand.cpp" line="+40"/>
@@ -581,7 +664,7 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <translation>standard output</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>使い方: dayglass %1 FILE.ics</source>
         <translation>Usage: dayglass %1 FILE.ics</translation>
     </message>
@@ -770,7 +853,7 @@ Nothing was imported.</translation>
 <context>
     <name>PlainMenuWindow</name>
     <message>
-        <location filename="../discgate/window/PlainMenuWindow.cpp" line="+59"/>
+        <location filename="../discgate/window/PlainMenuWindow.cpp" line="+61"/>
         <source>%1 を実行</source>
         <translation>Run %1</translation>
     </message>
@@ -780,7 +863,12 @@ Nothing was imported.</translation>
         <translation>Open %1</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+109"/>
+        <source>%1 がメディアにありません。</source>
+        <translation>%1 is not on the medium.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>フォルダーを開く</source>
         <translation>Open folder</translation>
     </message>
@@ -977,12 +1065,12 @@ Nothing was imported.</translation>
 <context>
     <name>WorkInBackground</name>
     <message>
-        <location filename="../dayglass/calendar/window/WorkInBackground.cpp" line="+17"/>
+        <location filename="../dayglass/calendar/window/WorkInBackground.cpp" line="+36"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+7"/>
         <source>取り消しています…</source>
         <translation>Cancelling…</translation>
     </message>
@@ -1144,7 +1232,7 @@ System error: </translation>
 <context>
     <name>frmCSet</name>
     <message>
-        <location filename="../dayglass/calendar/window/frmCSet.cpp" line="+27"/>
+        <location filename="../dayglass/calendar/window/frmCSet.cpp" line="+28"/>
         <source>メモを保存せずに閉じますか？</source>
         <translation>Close without saving the note?</translation>
     </message>
@@ -1166,7 +1254,12 @@ System error: </translation>
 Saving it loses the rest. Save anyway?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+10"/>
+        <source>メモを保存しています…</source>
+        <translation>Saving the note…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>この日のメモは、編集を始めた後にほかのウィンドウで保存されています。
 上書きするよ？いいの？
 

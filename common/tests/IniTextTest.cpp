@@ -72,6 +72,8 @@ TEST(IniTextTest, FindsValuesAsTheProfileFunctionsDo) {
         {"utf16le_as_wine_reads_it",
          utf16le(u"[AutoRun]\r\nLabel= \u30C9\u30E9\u30A4\u30D0 CD\r\n"), "autorun", "LABEL",
          "ドライバ CD"},
+        {"utf16be_as_utf16le", utf16WithUnitsSwapped(utf16le(u"[A]\nx=\U0001F600\n")), "A", "x",
+         "😀"},
         {"utf16le_surrogate_pair", utf16le(u"[A]\nx=\U0001F600\n"), "A", "x", "😀"},
         {"utf16le_lf_in_a_character", utf16le(u"[A]\nx=\u0A0A\n"), "A", "x", "\u0A0A"},
         {"utf16_without_mark_is_no_text",

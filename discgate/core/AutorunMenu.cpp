@@ -3,12 +3,13 @@
 #include "AsciiText.h"
 #include "cls_IniFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
 namespace {
 
-constexpr char section[] = "autorun";
+constexpr char plainSection[] = "autorun";
 constexpr std::string_view verbPrefix = "shell\\";
 constexpr std::string_view commandSuffix = "\\command";
 
@@ -83,7 +84,15 @@ private:
 
 } // namespace
 
-AutorunMenu parseAutorunMenu(const cls_IniFile &ini) {
+std::string autorunSectionOf(const cls_IniFile &ini, Processor processor) {
+    const char *own = processor == Processor::Amd64   ? "autorun.amd64"
+                      : processor == Processor::Arm64 ? "autorun.arm64"
+                                                      : nullptr;
+    return own && ini.HasSection(own) ? own : plainSection;
+}
+
+AutorunMenu parseAutorunMenu(const cls_IniFile &ini, Processor processor) {
+    const std::string section = autorunSectionOf(ini, processor);
     AutorunMenu menu;
     menu.label = ini.GetDataStr(section, "label");
     splitIcon(ini.GetDataStr(section, "icon"), menu);
@@ -97,5 +106,12 @@ AutorunMenu parseAutorunMenu(const cls_IniFile &ini) {
                                    return verbs.add(name, value);
                                });
     menu.verbs = std::move(verbs).commandVerbs();
+    const auto open = std::ranges::find_if(
+        menu.verbs, [](const AutorunVerb &verb) { return asciiLowered(verb.name) == "open"; });
+    if (open != menu.verbs.end()) {
+        if (trimmed(menu.open).empty())
+            menu.open = open->command;
+        menu.verbs.erase(open);
+    }
     return menu;
 }

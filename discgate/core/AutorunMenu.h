@@ -43,4 +43,26 @@ struct AutorunMenu {
 // The most verbs a menu shows.
 inline constexpr std::size_t maximumShownVerbs = 100;
 
-AutorunMenu parseAutorunMenu(const cls_IniFile &ini);
+// The processors whose section the Windows shell reads in place of
+// [autorun]: [autorun.amd64] on x86-64, [autorun.arm64] on arm64. The
+// sections of other processors (.ia64, .mips, .alpha, .ppc) name programs
+// that no system here runs.
+enum class Processor { Other, Amd64, Arm64 };
+
+inline constexpr Processor thisProcessor =
+#if defined(__x86_64__)
+    Processor::Amd64;
+#elif defined(__aarch64__)
+    Processor::Arm64;
+#else
+    Processor::Other;
+#endif
+
+// The section that the shell reads on `processor`: its own where the file
+// has one, else [autorun].
+std::string autorunSectionOf(const cls_IniFile &ini, Processor processor);
+
+// What that section says. A "shell\open\command" is the "open" key again, as
+// the registry spells it: it gives the open choice where the file has no
+// "open" key, and is no verb of its own.
+AutorunMenu parseAutorunMenu(const cls_IniFile &ini, Processor processor);

@@ -4,8 +4,8 @@
 #include "TwipsPerPixel.h"
 #include "cls_IniFile.h"
 
+#include <algorithm>
 #include <limits>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -18,7 +18,7 @@ public:
                       const std::string &file)
         : m_programFolder(programFolder), m_file(file), m_ini(ini) {}
 
-    DescriptionOrError read() {
+    CheckedDescription read() {
         LauncherDescription description;
         description.widthTwips = twips("MainForm", "Width");
         description.heightTwips = twips("MainForm", "Height");
@@ -34,39 +34,40 @@ public:
         // Tens of thousands of sibling widgets overflow the stack when Qt
         // paints them.
         if (count > maximumLaunchButtons)
-            return Failure{LoadError{LoadProblem::TooManyButtons, m_file,
-                                     "[BtmMax] Num=" + std::to_string(count)}};
-        for (std::int32_t k = 1; k <= count; ++k) {
+            refuse(LoadProblem::TooManyButtons, "BtmMax", "Num", count);
+        for (std::int32_t k = 1; k <= std::min(count, maximumLaunchButtons); ++k) {
             if (!addButton(description, "Btn" + std::to_string(k), ButtonKind::Launch))
                 break;
         }
-        if (m_overflow)
-            return Failure{*m_overflow};
         // A window system asked for a window beyond maximumWindowSide would
-        // need gigabytes for its pixels alone. The first side beyond it is
-        // named as the file gives it.
+        // need gigabytes for its pixels alone.
         const std::pair<const char *, std::int32_t> sides[] = {{"Width", description.widthTwips},
                                                                {"Height", description.heightTwips}};
         for (const auto &[key, sideTwips] : sides) {
-            if (const std::int64_t pixels = sideTwips / twipsPerPixel; pixels > maximumWindowSide)
-                return Failure{
-                    LoadError{LoadProblem::WindowTooLarge, m_file,
-                              std::string("[MainForm] ") + key + "=" + std::to_string(pixels)}};
+            if (const std::int32_t pixels = sideTwips / twipsPerPixel; pixels > maximumWindowSide)
+                refuse(LoadProblem::WindowTooLarge, "MainForm", key, pixels);
         }
-        return description;
+        return {std::move(description), std::move(m_refusals)};
     }
 
 private:
-    // The value times 15, or 0 after recording the first overflow.
+    // The refusal names the value as the file gives it.
+    void refuse(LoadProblem problem, const std::string &section, const std::string &key,
+                std::int32_t value) {
+        m_refusals.push_back(
+            {{problem, m_file, "[" + section + "] " + key + "=" + std::to_string(value)},
+             section,
+             key});
+    }
+
+    // The value times 15, or 0 after recording the overflow.
     std::int32_t twips(const std::string &section, const std::string &key) {
         const std::int32_t pixels = m_ini.GetDataInt(section, key);
         const std::int64_t product = std::int64_t{pixels} * twipsPerPixel;
         if (product >= std::numeric_limits<std::int32_t>::min() &&
             product <= std::numeric_limits<std::int32_t>::max())
             return static_cast<std::int32_t>(product);
-        if (!m_overflow)
-            m_overflow = LoadError{LoadProblem::Overflow, m_file,
-                                   "[" + section + "] " + key + "=" + std::to_string(pixels)};
+        refuse(LoadProblem::Overflow, section, key, pixels);
         return 0;
     }
 
@@ -103,13 +104,27 @@ private:
     const std::string &m_file;
     const cls_IniFile &m_ini;
     FolderListings m_listings;
-    std::optional<LoadError> m_overflow;
+    std::vector<KeyRefusal> m_refusals;
 };
 
 } // namespace
 
+// The menu refuses too many buttons before it reads any; of the other
+// refusals it names the first.
 DescriptionOrError launcherDescriptionOf(const cls_IniFile &ini,
                                          const std::filesystem::path &programFolder,
                                          const std::string &file) {
+    CheckedDescription checked = checkedLauncherDescriptionOf(ini, programFolder, file);
+    if (checked.refusals.empty())
+        return std::move(checked.description);
+    const auto tooMany =
+        std::ranges::find(checked.refusals, LoadProblem::TooManyButtons,
+                          [](const KeyRefusal &refusal) { return refusal.error.problem; });
+    return Failure{(tooMany != checked.refusals.end() ? *tooMany : checked.refusals.front()).error};
+}
+
+CheckedDescription checkedLauncherDescriptionOf(const cls_IniFile &ini,
+                                                const std::filesystem::path &programFolder,
+                                                const std::string &file) {
     return DescriptionReader(ini, programFolder, file).read();
 }

@@ -55,3 +55,26 @@ using DescriptionOrError = Result<LauncherDescription, LoadError>;
 DescriptionOrError launcherDescriptionOf(const cls_IniFile &ini,
                                          const std::filesystem::path &programFolder,
                                          const std::string &file);
+
+// A refusal of the description, and the key whose value caused it.
+struct KeyRefusal {
+    LoadError error;
+    std::string section;
+    std::string key;
+
+    bool operator==(const KeyRefusal &) const = default;
+};
+
+// The description as far as it can be read whatever launcherDescriptionOf
+// refuses, for an author's check of the file: a value that overflows reads
+// as 0, a window too large keeps its size, and a "Num" beyond
+// maximumLaunchButtons reads that many buttons. Beside it, every refusal, in
+// the order of the file.
+struct CheckedDescription {
+    LauncherDescription description;
+    std::vector<KeyRefusal> refusals;
+};
+
+CheckedDescription checkedLauncherDescriptionOf(const cls_IniFile &ini,
+                                                const std::filesystem::path &programFolder,
+                                                const std::string &file);

@@ -33,7 +33,7 @@ Result<MenuDescription, LoadError> readMenuDescription(const fs::path &mediumRoo
     if (!file)
         return Failure{file.error()};
     if (!file->ini.HasSection("MainForm"))
-        return MenuDescription(plainMenuOf(parseAutorunMenu(file->ini), mediumRoot));
+        return MenuDescription(plainMenuOf(parseAutorunMenu(file->ini, thisProcessor), mediumRoot));
     auto description = launcherDescriptionOf(file->ini, mediumRoot, file->path);
     if (!description)
         return Failure{description.error()};

@@ -3,12 +3,9 @@
 #include "AsciiText.h"
 #include "FileAddress.h"
 #include "MediumPath.h"
+#include "WindowsCommand.h"
 
 namespace {
-
-// How many parts of a command line with blanks in it are looked for on the
-// medium, so that a line of hundreds of blanks costs no more than a real one.
-constexpr std::size_t maximumProgramTries = 32;
 
 // What the user knows a program or file by: the last part of its Windows
 // path, or a whole address.
@@ -20,14 +17,15 @@ std::string nameOf(std::string_view program) {
                                                            : program.substr(separator + 1));
 }
 
-MediumIcon mediumIcon(const std::filesystem::path &mediumRoot, const std::string &icon,
+MediumIcon mediumIcon(const std::filesystem::path &mediumRoot, const AutorunMenu &menu,
                       FolderListings &listings) {
-    const std::string lowered = asciiLowered(icon);
-    if (lowered.ends_with(".exe") || lowered.ends_with(".dll") || lowered.ends_with(".icl"))
-        return {IconKind::WindowsProgram, {}};
-    if (icon.empty())
+    if (menu.icon.empty())
         return {};
-    return {IconKind::Picture, mediumFilePath(mediumRoot, withoutDrive(icon), listings)};
+    const std::string lowered = asciiLowered(menu.icon);
+    const bool inProgram =
+        lowered.ends_with(".exe") || lowered.ends_with(".dll") || lowered.ends_with(".icl");
+    return {inProgram ? IconKind::WindowsProgram : IconKind::Picture,
+            mediumFilePath(mediumRoot, withoutDrive(menu.icon), listings), menu.iconIndex};
 }
 
 } // namespace
@@ -39,12 +37,18 @@ PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &medi
     const auto target = [&](std::string_view program) {
         return mediumTarget(mediumRoot, program, listings);
     };
+    const auto exists = [&](std::string_view name) {
+        return existsOnMedium(mediumRoot, name, listings);
+    };
     const auto add = [&](ChoiceKind kind, std::string label, std::string_view command) {
-        const std::string program = commandProgram(command, [&](std::string_view name) {
-            return existsOnMedium(mediumRoot, name, listings);
-        });
-        if (!program.empty())
-            choices.push_back({kind, std::move(label), nameOf(program), target(program)});
+        const CommandTarget opened = commandTarget(command, exists);
+        if (opened.name.empty())
+            return;
+        // A document that a program of Windows shows is opened, not run.
+        const ChoiceKind shownKind =
+            opened.throughWindowsProgram && kind == ChoiceKind::Run ? ChoiceKind::Open : kind;
+        choices.push_back({shownKind, std::move(label), nameOf(opened.name), target(opened.name),
+                           !isAddress(opened.name) && !exists(opened.name)});
     };
     add(ChoiceKind::Run, menu.action, menu.open);
     add(ChoiceKind::Open, choices.empty() ? menu.action : std::string(), menu.shellExecute);
@@ -57,25 +61,6 @@ PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &medi
             result.defaultIndex = before;
     }
     result.label = menu.label;
-    result.icon = mediumIcon(mediumRoot, menu.icon, listings);
+    result.icon = mediumIcon(mediumRoot, menu, listings);
     return result;
-}
-
-std::string commandProgram(std::string_view command,
-                           const std::function<bool(std::string_view)> &exists) {
-    command = trimmed(command);
-    if (command.starts_with('"')) {
-        const std::size_t close = command.find('"', 1);
-        return std::string(command.substr(1, close == std::string_view::npos ? close : close - 1));
-    }
-    std::size_t tries = 0;
-    for (std::size_t blank = command.find_first_of(" \t");
-         blank != std::string_view::npos && tries++ < maximumProgramTries;
-         blank = command.find_first_of(" \t", blank + 1)) {
-        if (exists(command.substr(0, blank)))
-            return std::string(command.substr(0, blank));
-    }
-    if (exists(command))
-        return std::string(command);
-    return std::string(command.substr(0, command.find_first_of(" \t")));
 }

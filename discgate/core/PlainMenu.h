@@ -2,10 +2,9 @@
 
 #include "AutorunMenu.h"
 
+#include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 enum class ChoiceKind {
@@ -28,6 +27,9 @@ struct AutorunChoice {
     std::string name;
     // What the choice opens, as a launch button's target (see mediumTarget).
     std::string target;
+    // Whether the medium holds no file or folder at `target` (never for an
+    // address): the choice could only fail.
+    bool missing = false;
 
     bool operator==(const AutorunChoice &) const = default;
 };
@@ -35,8 +37,8 @@ struct AutorunChoice {
 enum class IconKind {
     // The desktop's icon of a disc: the file names no icon.
     Disc,
-    // The desktop's icon of a Windows program: the icon lies inside a
-    // program or a library, which only Windows reads.
+    // An icon inside a Windows program or library, where the desktop's icon
+    // of a Windows program stands in for one that cannot be read.
     WindowsProgram,
     // A picture on the medium.
     Picture,
@@ -44,8 +46,10 @@ enum class IconKind {
 
 struct MediumIcon {
     IconKind kind = IconKind::Disc;
-    // The picture's full path, for IconKind::Picture.
+    // The full path of the picture or the program; empty for IconKind::Disc.
     std::string path;
+    // Which icon of the program (see programIcons).
+    std::int32_t index = 0;
 
     bool operator==(const MediumIcon &) const = default;
 };
@@ -67,11 +71,3 @@ struct PlainMenu {
 // The plain menu that `menu` describes on the medium whose root is
 // `mediumRoot`.
 PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &mediumRoot);
-
-// The program or file at the start of a command line, without the arguments
-// that follow it, found as Windows finds it: the text inside leading quotes;
-// else the shortest part up to a blank that names a file (`exists`), so that
-// "Setup Tool.exe /s" finds "Setup Tool.exe"; else the text up to the first
-// blank.
-std::string commandProgram(std::string_view command,
-                           const std::function<bool(std::string_view)> &exists);

@@ -23,7 +23,9 @@ QString listed(std::span<const std::string_view> names) {
     return LauncherMessages::tr("%1 と %2").arg(shown.join(LauncherMessages::tr("、")), last);
 }
 
-QString problemText(LoadProblem problem) {
+} // namespace
+
+QString LauncherMessages::loadProblem(LoadProblem problem) {
     switch (problem) {
     case LoadProblem::DescriptionMissing:
         return LauncherMessages::tr("メニューの設定ファイルが見つからないか、読み込めません。");
@@ -64,6 +66,8 @@ QString problemText(LoadProblem problem) {
     return {};
 }
 
+namespace {
+
 QString reasonText(const OpenFailure &failure) {
     switch (failure.problem) {
     case OpenProblem::NoProgramForFile:
@@ -81,7 +85,9 @@ QString reasonText(const OpenFailure &failure) {
     return {};
 }
 
-QString refusalText(LaunchRefusal refusal) {
+} // namespace
+
+QString LauncherMessages::refusal(LaunchRefusal refusal) {
     switch (refusal) {
     case LaunchRefusal::OffMedium:
         return LauncherMessages::tr("メディアの外にあるファイルは開けません。");
@@ -98,10 +104,8 @@ QString refusalText(LaunchRefusal refusal) {
     return {};
 }
 
-} // namespace
-
 QString LauncherMessages::loadError(const LoadError &error) {
-    QString message = problemText(error.problem) + QStringLiteral("\n\n") +
+    QString message = loadProblem(error.problem) + QStringLiteral("\n\n") +
                       quotedName(QString::fromStdString(error.file));
     if (!error.detail.empty())
         message += QLatin1Char('\n') + quotedName(QString::fromStdString(error.detail));
@@ -113,7 +117,7 @@ QString LauncherMessages::openFailure(const QString &targetName, const OpenFailu
 }
 
 QString LauncherMessages::launchRefusal(LaunchRefusal refusal, const QString &target) {
-    return refusalText(refusal) + QStringLiteral("\n\n") + quotedName(target);
+    return LauncherMessages::refusal(refusal) + QStringLiteral("\n\n") + quotedName(target);
 }
 
 QString LauncherMessages::folderProgramQuestion(const QString &name, const QString &folder) {

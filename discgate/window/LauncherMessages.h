@@ -16,12 +16,16 @@ class LauncherMessages {
 public:
     // Why the window cannot be built, before the program ends.
     static QString loadError(const LoadError &error);
+    // The same without the file: the sentence alone.
+    static QString loadProblem(LoadProblem problem);
 
     // That `targetName` did not open, and why.
     static QString openFailure(const QString &targetName, const OpenFailure &failure);
 
     // Why `target` was not opened at all.
     static QString launchRefusal(LaunchRefusal refusal, const QString &target);
+    // The same without the target: the sentence alone.
+    static QString refusal(LaunchRefusal refusal);
 
     // Whether to run the program `name` in `folder`, from a menu that came
     // from a folder rather than a medium.

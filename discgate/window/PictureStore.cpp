@@ -85,6 +85,30 @@ Result<QPixmap, LoadError> PictureStore::picture(const std::string &path) {
     return picture;
 }
 
+Result<std::vector<QPixmap>, NoProgramIcon>
+PictureStore::programIcons(const std::string &path, std::int32_t index,
+                           std::span<const std::int32_t> sides) {
+    const auto files = readProgramIcons(path, m_mediumRoot, index, sides, m_budget);
+    if (!files)
+        return Failure{files.error()};
+    // Sides that chose one picture are given one decoded picture.
+    std::map<std::string, QPixmap> decoded;
+    std::vector<QPixmap> icons;
+    for (const std::string &file : *files) {
+        auto known = decoded.find(file);
+        if (known == decoded.end()) {
+            const auto picture = decode(file, path);
+            if (!picture)
+                return Failure{picture.error().problem == LoadProblem::PicturesOverBudget
+                                   ? NoProgramIcon::OverBudget
+                                   : NoProgramIcon::Damaged};
+            known = decoded.emplace(file, *picture).first;
+        }
+        icons.push_back(known->second);
+    }
+    return icons;
+}
+
 Result<QPixmap, LoadError> PictureStore::decode(const std::string &content,
                                                 const std::string &path) {
     const auto failure = [&path](LoadProblem problem, std::string detail = {}) {

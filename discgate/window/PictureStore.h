@@ -2,12 +2,16 @@
 
 #include "LoadError.h"
 #include "PixelBudget.h"
+#include "ProgramIcon.h"
 #include "Result.h"
 
 #include <QPixmap>
+#include <cstdint>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <string>
+#include <vector>
 
 // The pictures of one medium, each file read once, through one descriptor
 // (see MediumFile.h), and decoded from memory before the window shows.
@@ -26,6 +30,12 @@ public:
     // The picture in the file at `path`, as Autorun.inf's reader joined it;
     // errors name that path.
     Result<QPixmap, LoadError> picture(const std::string &path);
+
+    // For each of `sides`, the picture of icon `index` inside the Windows
+    // program at `path` that fits it best (see readProgramIcons), decoded
+    // within the same budget.
+    Result<std::vector<QPixmap>, NoProgramIcon>
+    programIcons(const std::string &path, std::int32_t index, std::span<const std::int32_t> sides);
 
 private:
     Result<QPixmap, LoadError> decode(const std::string &content, const std::string &path);

@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -70,27 +72,41 @@ QPixmap themeIcon(std::initializer_list<const char *> names, QStyle::StandardPix
     return widget->style()->standardIcon(standIn, nullptr, widget).pixmap(iconSide, iconSide);
 }
 
-// The medium's icon: its picture, through the limits of every picture of a
-// menu; the desktop's icon of a Windows program for one inside a program;
-// the desktop's icon of a disc where the file names none or it cannot be
-// shown.
-QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const MediumIcon &icon,
-                   const QWidget *widget) {
-    if (icon.kind == IconKind::WindowsProgram)
+// The medium's own icon, largest first: its picture, or the pictures of an
+// icon inside a program that fit the heading and the window's icon, through
+// the limits of every picture of a menu. Empty where the file names none or
+// it cannot be shown.
+std::vector<QPixmap> ownIcon(const std::filesystem::path &mediumRoot, const MediumIcon &icon,
+                             qreal pixelRatio) {
+    PictureStore pictures(mediumRoot);
+    if (icon.kind == IconKind::Picture) {
+        auto picture = pictures.picture(icon.path);
+        return picture ? std::vector<QPixmap>{std::move(*picture)} : std::vector<QPixmap>();
+    }
+    if (icon.kind != IconKind::WindowsProgram)
+        return {};
+    const std::int32_t sides[] = {std::int32_t(std::ceil(iconSide * pixelRatio)), 16, 32};
+    auto icons = pictures.programIcons(icon.path, icon.index, sides);
+    return icons ? std::move(*icons) : std::vector<QPixmap>();
+}
+
+QPixmap fittedToHeading(const QPixmap &picture) {
+    const QSizeF size = picture.deviceIndependentSize();
+    if (size.width() <= iconSide && size.height() <= iconSide)
+        return picture;
+    return picture.scaled(QSize(iconSide, iconSide) * picture.devicePixelRatio(),
+                          Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// The heading's icon: the medium's own; where that cannot be shown, the
+// desktop's icon of a Windows program for one inside a program, else the
+// desktop's icon of a disc.
+QPixmap headingIcon(const std::vector<QPixmap> &own, IconKind kind, const QWidget *widget) {
+    if (!own.empty())
+        return fittedToHeading(own.front());
+    if (kind == IconKind::WindowsProgram)
         return themeIcon({"application-x-ms-dos-executable", "application-x-executable"},
                          QStyle::SP_FileIcon, widget);
-    if (icon.kind == IconKind::Picture) {
-        PictureStore pictures(mediumRoot);
-        const auto picture = pictures.picture(icon.path);
-        if (picture) {
-            const QSizeF size = picture->deviceIndependentSize();
-            if (size.width() <= iconSide && size.height() <= iconSide)
-                return *picture;
-            const qreal ratio = picture->devicePixelRatio();
-            return picture->scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation);
-        }
-    }
     return themeIcon({"media-optical", "drive-removable-media"}, QStyle::SP_DriveCDIcon, widget);
 }
 
@@ -119,7 +135,14 @@ QWidget *PlainMenuWindow::createHeading(const PlainMenu &menu) {
     row->setContentsMargins({});
     auto *icon = new QLabel(heading);
     icon->setObjectName(QStringLiteral("icon"));
-    icon->setPixmap(mediumIcon(m_mediumRoot, menu.icon, this));
+    const std::vector<QPixmap> own = ownIcon(m_mediumRoot, menu.icon, devicePixelRatioF());
+    icon->setPixmap(headingIcon(own, menu.icon.kind, this));
+    if (!own.empty()) {
+        QIcon windowIcon;
+        for (const QPixmap &picture : own)
+            windowIcon.addPixmap(picture);
+        setWindowIcon(windowIcon);
+    }
     row->addWidget(icon);
     auto *label = new QLabel(shownText(menu.label), heading);
     label->setObjectName(QStringLiteral("label"));
@@ -132,22 +155,38 @@ QWidget *PlainMenuWindow::createHeading(const PlainMenu &menu) {
     return heading;
 }
 
+// The default choice has the focus; where it cannot be chosen, the first
+// choice that can, else "フォルダーを開く".
 void PlainMenuWindow::createChoices(const PlainMenu &menu) {
-    QPushButton *first = nullptr;
+    QPushButton *chosenByDefault = nullptr;
+    QPushButton *firstEnabled = nullptr;
     for (std::size_t index = 0; index < menu.choices.size(); ++index) {
         const AutorunChoice &choice = menu.choices[index];
         QPushButton *button = addButton(choiceCaption(choice));
         connect(button, &QPushButton::clicked, this,
                 [this, target = choice.target] { choose(target); });
+        // A choice that could only fail says so before it is chosen.
+        if (choice.missing) {
+            const QString missing =
+                tr("%1 がメディアにありません。").arg(QString::fromStdString(choice.name));
+            button->setEnabled(false);
+            button->setToolTip(missing);
+            button->setAccessibleDescription(missing);
+            continue;
+        }
         if (index == menu.defaultIndex)
-            first = button;
+            chosenByDefault = button;
+        if (!firstEnabled)
+            firstEnabled = button;
     }
     QPushButton *folder = addButton(tr("フォルダーを開く"));
     connect(folder, &QPushButton::clicked, this, [this] { choose(m_mediumRoot.string()); });
     QPushButton *close = addButton(tr("閉じる"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    (first ? first : folder)->setFocus();
-    (first ? first : folder)->setDefault(true);
+    QPushButton *focused =
+        chosenByDefault ? chosenByDefault : (firstEnabled ? firstEnabled : folder);
+    focused->setFocus();
+    focused->setDefault(true);
 }
 
 // A hundred choices are taller than a screen: they scroll, and the button

@@ -81,15 +81,15 @@ Result<void, LoadError> frmMain::createButton(int index, PixelPoint position,
     // An address is its own name already.
     button->setAccessibleDescription(target == name ? QString() : target);
     button->move(position.x, position.y);
-    // The hover picture is decoded now too, so that a bad one is reported
-    // before the window shows and hovering never waits for a decoder.
     const auto normal = pictures.picture(BtnList[index].strDefaultBtn);
     if (!normal)
         return Failure{normal.error()};
+    // The hover picture is decoded now too, so that hovering never waits for
+    // a decoder. One that cannot be shown takes nothing from the menu: the
+    // button keeps its normal picture under the pointer, and `discgate
+    // --check` tells the author.
     const auto hover = pictures.picture(BtnList[index].strCrossBtn);
-    if (!hover)
-        return Failure{hover.error()};
-    button->setPictures(*normal, *hover);
+    button->setPictures(*normal, hover ? *hover : *normal);
     button->show();
     return {};
 }

@@ -10,12 +10,10 @@ namespace {
 // Work that ends sooner shows no dialog at all.
 constexpr int shownAfterMilliseconds = 400;
 
-} // namespace
-
-void runInBackground(QWidget *parent, const QString &label,
-                     const std::function<void(std::stop_token)> &work) {
-    QProgressDialog progress(label, QCoreApplication::translate("WorkInBackground", "キャンセル"),
-                             0, 0, parent);
+// Waits in an event loop for `work`, begun on a thread of its own, to end.
+void waitForWork(QProgressDialog &progress, std::jthread &worker,
+                 const std::function<void(std::stop_token)> &work,
+                 QEventLoop::ProcessEventsFlags flags) {
     progress.setObjectName(QStringLiteral("workProgress"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoClose(false);
@@ -24,6 +22,19 @@ void runInBackground(QWidget *parent, const QString &label,
     // Starts the wait for the dialog's showing, which the busy range alone does not.
     progress.setValue(0);
     QEventLoop loop;
+    worker = std::jthread([&](std::stop_token stop) {
+        work(stop);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(flags);
+}
+
+} // namespace
+
+void runInBackground(QWidget *parent, const QString &label,
+                     const std::function<void(std::stop_token)> &work) {
+    QProgressDialog progress(label, QCoreApplication::translate("WorkInBackground", "キャンセル"),
+                             0, 0, parent);
     std::jthread worker;
     // A cancel hides the dialog; it comes back until the work has stopped,
     // so that nothing else is started meanwhile.
@@ -32,9 +43,12 @@ void runInBackground(QWidget *parent, const QString &label,
         progress.setLabelText(QCoreApplication::translate("WorkInBackground", "取り消しています…"));
         progress.show();
     });
-    worker = std::jthread([&](std::stop_token stop) {
-        work(stop);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    loop.exec();
+    waitForWork(progress, worker, work, QEventLoop::AllEvents);
+}
+
+void runInBackground(QWidget *parent, const QString &label, const std::function<void()> &work) {
+    QProgressDialog progress(label, QString(), 0, 0, parent);
+    std::jthread worker;
+    waitForWork(
+        progress, worker, [&](std::stop_token) { work(); }, QEventLoop::ExcludeUserInputEvents);
 }

@@ -253,7 +253,8 @@ TEST(ProgramIconTest, RealProgramsOnAMediumGiveTheirIcons) {
 
     int programs = 0;
     for (const auto &entry : fs::directory_iterator(source / "fuzz/corpus/autorun")) {
-        const AutorunMenu menu = parseAutorunMenu(cls_IniFile::ofContent(readBytes(entry.path())));
+        const AutorunMenu menu =
+            parseAutorunMenu(cls_IniFile::ofContent(readBytes(entry.path())), thisProcessor);
         if (!asciiLowered(menu.icon).ends_with(".exe"))
             continue;
         ++programs;

@@ -50,7 +50,7 @@ private slots:
         const std::vector<LaunchAction> actions = {
             {LaunchKind::OpenRunnableFile, root + "/SETUP.EXE", FileFinding::WindowsProgram},
             {LaunchKind::OpenUrl, "http://example.com/"},
-            {LaunchKind::OpenFile, root + "/notepad.exe", FileFinding::Missing},
+            {LaunchKind::OpenFile, root + "/readme.txt"},
             {LaunchKind::OpenFile, root + "/readme.txt"},
             {LaunchKind::OpenFile, root},
         };
@@ -139,6 +139,37 @@ private slots:
             QTRY_VERIFY(answered);
         }
         QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(QLatin1Char('\n'))));
+    }
+
+    // The icon inside the disc's setup program heads the menu in the size
+    // that fits and is the window's icon in every size it has; a damaged
+    // program keeps the stand-in. A choice whose file is not on the medium
+    // cannot be chosen and says what is missing.
+    void showsTheProgramsIconAndWhatIsMissing() {
+        fs::copy_file(EXAMPLES_DIR "/driver-cd/setup.exe", m_medium->path() / "setup.exe");
+        writeBytes(m_medium->path() / "broken.exe", "MZ and nothing after it");
+        for (const std::string program : {"setup.exe", "broken.exe"}) {
+            write("[autorun]\r\nicon=" + program +
+                  "\r\nopen=gone.exe /s\r\nshellexecute=setup.exe\r\n");
+            auto window = showWindow();
+            const bool own = program == "setup.exe";
+            const QIcon icon = window->windowIcon();
+            QCOMPARE(icon.cacheKey() != QApplication::windowIcon().cacheKey(), own);
+            const QImage heading =
+                window->findChild<QLabel *>(QStringLiteral("icon"))->pixmap().toImage();
+            QCOMPARE(heading.size(), QSize(48, 48));
+            if (own) {
+                QCOMPARE(icon.availableSizes().size(), 3);
+                QCOMPARE(heading.convertToFormat(QImage::Format_ARGB32),
+                         icon.pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32));
+            }
+            const auto buttons = window->findChildren<QPushButton *>();
+            QVERIFY(!buttons[0]->isEnabled());
+            QCOMPARE(buttons[0]->toolTip(), QStringLiteral("gone.exe がメディアにありません。"));
+            QCOMPARE(buttons[0]->accessibleDescription(), buttons[0]->toolTip());
+            QVERIFY(buttons[1]->isEnabled());
+            QCOMPARE(QApplication::focusWidget(), buttons[1]);
+        }
     }
 
     void hostileTextsAndVerbsAreCutForTheScreen() {
