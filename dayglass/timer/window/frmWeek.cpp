@@ -182,8 +182,12 @@ void frmWeek::Timer_Timer() {
     m_endNotifier->tick(countdown);
     m_taskBarEntry->tick(countdown, now);
     // Data.ini is looked at in each tick until the CALENDAR page is the saved
-    // page, so the focus follows a switch made at any time.
-    if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {
+    // page, so the focus follows a switch made at any time. The focus goes only
+    // to a cell that is shown: a page saved by another program while the TIMER
+    // page is shown leaves the step waiting until the user shows the calendar,
+    // so that no key of the TIMER page reaches a hidden day.
+    if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex &&
+        !m_calendarPage->isHidden()) {
         m_calendarPage->focusToday();
         TodayFocusDone = true;
     }
