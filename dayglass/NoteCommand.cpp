@@ -1,5 +1,6 @@
 #include "NoteCommand.h"
 
+#include "DayglassUsage.h"
 #include "ExportFile.h"
 #include "NoteTransfer.h"
 #include "NoteTransferMessages.h"
@@ -10,36 +11,28 @@
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <string_view>
 
 namespace {
-
-constexpr char exportOption[] = "--export-notes";
-constexpr char importOption[] = "--import-notes";
-
-void print(std::FILE *stream, const QString &text) {
-    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
-}
 
 int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
     const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     if (!notes) {
-        print(stderr, NoteTransferMessages::notExported(notes.error(), dataFolder));
+        writeLine(stderr, NoteTransferMessages::notExported(notes.error(), dataFolder));
         return 1;
     }
     if (file == u'-') {
         // The calendar alone goes to standard output, the count to the user.
         std::fwrite(notes->icalendar.data(), 1, notes->icalendar.size(), stdout);
-        print(stderr, NoteTransferMessages::exported(
-                          notes->days, QCoreApplication::translate("NoteCommand", "標準出力")));
+        writeLine(stderr, NoteTransferMessages::exported(
+                              notes->days, QCoreApplication::translate("NoteCommand", "標準出力")));
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
     if (const Result<void, QString> written = writeExportFile(file, notes->icalendar); !written) {
-        print(stderr, NoteTransferMessages::notExported(file, written.error()));
+        writeLine(stderr, NoteTransferMessages::notExported(file, written.error()));
         return 1;
     }
-    print(stdout, NoteTransferMessages::exported(notes->days, file));
+    writeLine(stdout, NoteTransferMessages::exported(notes->days, file));
     return 0;
 }
 
@@ -47,33 +40,30 @@ int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
     const QString text =
         NoteTransferMessages::imported(outcome, file, outcome ? outcome->leftAlone.size() : 0);
-    print(outcome ? stdout : stderr, text);
+    writeLine(outcome ? stdout : stderr, text);
     return outcome ? 0 : 1;
 }
 
 } // namespace
 
-std::optional<int> runNoteCommand(int argc, char *argv[]) {
-    const std::string_view option = argc >= 2 ? argv[1] : "";
-    if (option != exportOption && option != importOption)
+std::optional<int> runNoteCommand(const CommandLine &commandLine, int argc, char *argv[]) {
+    const std::optional<std::string> exporting = commandLine.valueOf(exportNotesOption);
+    const std::optional<std::string> importing = commandLine.valueOf(importNotesOption);
+    if (!exporting && !importing)
         return std::nullopt;
-    if (argc != 3) {
-        print(stderr, QCoreApplication::translate("NoteCommand", "使い方: dayglass %1 FILE.ics")
-                          .arg(QString::fromLatin1(option)));
-        return 2;
-    }
+    if (exporting && importing)
+        return refuseCommandLine(dayglassUsage());
     // The program's folder decides where the notes are; no display is needed.
     const QCoreApplication application(argc, argv);
     if (const Result<void, std::error_code> conversion = checkCp932Conversion(); !conversion) {
-        print(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
+        writeLine(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
         return 1;
     }
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
     const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
-    const QString file = QFile::decodeName(argv[2]);
-    if (option == exportOption)
-        return exportTo(dataFolder, file);
+    if (exporting)
+        return exportTo(dataFolder, QFile::decodeName(exporting->c_str()));
     keepDataFolderPrivate(dataFolder, programFolder);
-    return importFrom(dataFolder, file);
+    return importFrom(dataFolder, QFile::decodeName(importing->c_str()));
 }

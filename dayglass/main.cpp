@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 #include "DayglassContext.h"
+#include "DayglassUsage.h"
 #include "MessageBoxes.h"
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
@@ -14,7 +15,10 @@ int main(int argc, char *argv[]) {
     // A save or export beyond the process's file size limit (RLIMIT_FSIZE) must
     // fail with EFBIG and be told, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (const auto status = runNoteCommand(argc, argv))
+    const Result<CommandLine, int> commandLine = readCommandLine(argc, argv, dayglassUsage());
+    if (!commandLine)
+        return commandLine.error();
+    if (const auto status = runNoteCommand(*commandLine, argc, argv))
         return *status;
     chooseWindowSystem();
     QApplication application(argc, argv);

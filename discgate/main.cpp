@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 #include "DesktopOpener.h"
+#include "DiscgateUsage.h"
 #include "LauncherRun.h"
 #include "MediumChooser.h"
 #include "PixelBudget.h"
@@ -12,6 +13,9 @@
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
 // file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
+    const Result<CommandLine, int> commandLine = readCommandLine(argc, argv, discgateUsage());
+    if (!commandLine)
+        return commandLine.error();
     chooseWindowSystem();
     QApplication application(argc, argv);
     // Pictures are checked against the budget by their headers before they
@@ -20,7 +24,7 @@ int main(int argc, char *argv[]) {
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
     frmMain::installAccessibleInterfaces();
-    const auto search = mediumSearchOf(QApplication::arguments());
+    const auto search = mediumSearchOf(commandLine->operands);
     if (!search)
         return 1;
     const auto folder = chooseMediumFolder(*search, mediaDialogFolder());

@@ -3,9 +3,9 @@
 #include "MessageBoxes.h"
 #include "QtPaths.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QStorageInfo>
@@ -32,30 +32,20 @@ std::vector<fs::path> mediaMountPoints() {
 
 } // namespace
 
-std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        MediumChooser::tr("メディアの Autorun.inf に書かれたメニューを開きます。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("medium"),
-        MediumChooser::tr("Autorun.inf のあるフォルダー、またはそのファイル"),
-        QStringLiteral("[medium]"));
-    parser.process(arguments);
-
+std::optional<MediumSearch> mediumSearchOf(const std::vector<std::string> &operands) {
     MediumSearch search{fileSystemPath(QCoreApplication::applicationDirPath()), std::nullopt,
                         mediaMountPoints()};
-    const QStringList named = parser.positionalArguments();
-    if (named.isEmpty())
+    if (operands.empty())
         return search;
-    search.named = localPathOfArgument(fileSystemPath(named.first()).native());
+    const std::string &argument = operands.front();
+    const QString shownArgument = QFile::decodeName(argument.c_str());
+    search.named = localPathOfArgument(argument);
     if (!search.named) {
         MessageBoxes::inform(
             nullptr, QGuiApplication::applicationDisplayName(),
             MediumChooser::tr("「%1」はこのコンピューター上のフォルダーではないため、"
                               "メニューを開けません。")
-                .arg(named.first()));
+                .arg(shownArgument));
         return std::nullopt;
     }
     if (const auto untrusted = climbToMedium(*search.named).untrustedFolder) {
@@ -64,7 +54,7 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
             MediumChooser::tr("%1 にはメニュー (Autorun.inf) がありません。\n\n"
                               "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
                               "そのメニューがほかのユーザーのものであるため、使いません。")
-                .arg(named.first(), qtPath(*untrusted)));
+                .arg(shownArgument, qtPath(*untrusted)));
         return std::nullopt;
     }
     return search;
