@@ -31,9 +31,5 @@ int main(int argc, char *argv[]) {
     if (!folder)
         return 0;
     DesktopOpener opener;
-    // A medium made for the Windows shell alone gets the menu the shell
-    // would show; one with a skinned menu gets that.
-    if (const auto menu = readAutorunMenu(*folder))
-        return runPlainMenu(*folder, *menu, opener);
     return runLauncher(*folder, opener);
 }

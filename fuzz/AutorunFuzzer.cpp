@@ -6,12 +6,11 @@
 // each with a command, and one choice at most for each of them, open and
 // shellexecute.
 
-#include "AutorunChoice.h"
 #include "FileAddress.h"
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
-#include "LaunchTarget.h"
-#include "LauncherDescription.h"
+#include "MediumPath.h"
+#include "MenuDescription.h"
 #include "cls_IniFile.h"
 
 #include <filesystem>
@@ -62,9 +61,9 @@ void checkPlainMenu(const std::string &content) {
     for (const AutorunVerb &verb : menu.verbs)
         require(!verb.command.empty() && !verb.label.empty(),
                 "a verb is shown with a label and runs a command");
-    const AutorunChoices choices = autorunChoices(menu, medium());
-    require(choices.choices.size() <= menu.verbs.size() + 2, "one choice per command at most");
-    require(choices.choices.empty() || choices.defaultIndex < choices.choices.size(),
+    const PlainMenu plain = plainMenuOf(menu, medium());
+    require(plain.choices.size() <= menu.verbs.size() + 2, "one choice per command at most");
+    require(plain.choices.empty() || plain.defaultIndex < plain.choices.size(),
             "the default is one of the choices");
 }
 

@@ -19,15 +19,16 @@ trap 'kill $virtual_display 2>/dev/null; rm -rf "$work"' EXIT
 export QT_SCALE_FACTOR="$scale"
 
 # Starts dayglass in a fresh folder with the Data.ini of PERIOD (data_ini's
-# twelve numbers) and PAGE and the Calendar.ini of NOTES, and leaves its
-# window id in $window. Usage: start_dayglass PERIOD PAGE [NOTES]
+# twelve numbers), PAGE and the lines OPTIONS (with printf's escapes) and the
+# Calendar.ini of NOTES, at MOMENT (7 December 2026, noon, unless given), and
+# leaves its window id in $window. Usage: start_dayglass PERIOD PAGE [NOTES [MOMENT [OPTIONS]]]
 start_dayglass() {
     rm -rf "$work/dayglass" && mkdir -p "$work/dayglass"
     cp build/bin/dayglass "$work/dayglass/"
-    data_ini $1 "$2" >"$work/dayglass/Data.ini"
+    { data_ini $1 "$2"; printf '%b' "${5:-}"; } >"$work/dayglass/Data.ini"
     printf '%s' "${3:-}" | iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
     # libfaketime directly, so that $! is the program itself.
-    LD_PRELOAD="$faketime" FAKETIME='@2026-12-07 12:00:00' \
+    LD_PRELOAD="$faketime" FAKETIME="@${4:-2026-12-07 12:00:00}" \
         "$work/dayglass/dayglass" 2>/dev/null &
     app=$!
     window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
@@ -59,6 +60,12 @@ sleep 1
 shot root note-editor-screen
 convert "$out/note-editor-screen$suffix.png" -gravity center -crop "$((353 * scale))x$((146 * scale))+0+0" +repage "$out/note-editor$suffix.png"
 rm "$out/note-editor-screen$suffix.png"
+stop
+
+# February 2024 with the holidays shown, on the substitute holiday of the 12th.
+notes='[2024/02/09(金)]\r\nText=締め切り\r\nCollar=65535\r\n[2024/02/12(月)]\r\nText=帰省から戻る#CR#新幹線 16:30\r\nCollar=16744576\r\n'
+start_dayglass "$running" 1 "$(printf "$notes")" '2024-02-12 12:00:00' '[Options]\r\nHolidays=1\r\n'
+shot "$window" calendar-holidays
 stop
 
 rm -rf "$work/medium" && cp -r examples/medium "$work/medium" && cp build/bin/discgate "$work/medium/"

@@ -4,17 +4,11 @@
 
 #include <array>
 
-namespace {
-
-// The system's own description of an error, in the user's language where the
-// system has one.
-QString systemText(std::error_code systemError) {
+QString WriteErrorMessage::systemText(std::error_code systemError) {
     if (!systemError)
-        return WriteErrorMessage::tr("原因はわかりません");
+        return tr("原因はわかりません");
     return QString::fromLocal8Bit(QByteArray::fromStdString(systemError.message()));
 }
-
-} // namespace
 
 QString WriteErrorMessage::reason(const WriteError &error) {
     switch (error.problem) {

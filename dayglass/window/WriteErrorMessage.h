@@ -45,6 +45,10 @@ public:
     // no file is read or written.
     static QString noCp932Conversion(std::error_code systemError);
 
+    // The system's own description of an error number, in the user's
+    // language where the system has one.
+    static QString systemText(std::error_code systemError);
+
 private:
     // Why the write failed, as one line.
     static QString reason(const WriteError &error);

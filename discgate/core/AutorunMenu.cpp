@@ -1,9 +1,6 @@
 #include "AutorunMenu.h"
 
 #include "AsciiText.h"
-#include "LauncherDescription.h"
-#include "MediumFile.h"
-#include "MediumPath.h"
 #include "cls_IniFile.h"
 
 #include <charconv>
@@ -101,14 +98,4 @@ AutorunMenu parseAutorunMenu(const cls_IniFile &ini) {
                                });
     menu.verbs = std::move(verbs).commandVerbs();
     return menu;
-}
-
-std::optional<AutorunMenu> readAutorunMenu(const std::filesystem::path &mediumRoot) {
-    auto content = readMediumFile(mediumFilePath(mediumRoot, descriptionFileName), mediumRoot);
-    if (!content)
-        return std::nullopt;
-    const cls_IniFile ini = cls_IniFile::ofContent(std::move(*content));
-    if (ini.HasSection("MainForm"))
-        return std::nullopt;
-    return parseAutorunMenu(ini);
 }

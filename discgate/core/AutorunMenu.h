@@ -2,8 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,9 +44,3 @@ struct AutorunMenu {
 inline constexpr std::size_t maximumShownVerbs = 100;
 
 AutorunMenu parseAutorunMenu(const cls_IniFile &ini);
-
-// The plain menu of the medium whose root is `mediumRoot`, read once from its
-// Autorun.inf. Nothing when the file describes a skinned menu (it has a
-// [MainForm] section) or cannot be read at all: the skinned launcher then
-// reads it and reports what is wrong.
-std::optional<AutorunMenu> readAutorunMenu(const std::filesystem::path &mediumRoot);

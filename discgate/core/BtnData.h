@@ -2,7 +2,7 @@
 
 #include <string>
 
-// What Autorun.inf says about one button of the launcher. Paths are full paths
+// What Autorun.inf says about one button of the launcher window. Paths are full paths
 // on this system, ready to be opened; texts are kept exactly as read.
 struct BtnData {
     // What a launch button opens; empty for the close button, which opens nothing.

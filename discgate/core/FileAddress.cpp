@@ -2,6 +2,19 @@
 
 #include "AsciiText.h"
 
+#include <algorithm>
+
+bool isAddress(std::string_view target) {
+    const std::size_t colon = target.find(':');
+    if (colon == std::string_view::npos || colon < 2)
+        return false;
+    const std::string_view scheme = target.substr(0, colon);
+    return isAsciiLetter(scheme.front()) && std::ranges::all_of(scheme, [](char c) {
+               return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+                      c == '.';
+           });
+}
+
 std::optional<std::string> percentDecoded(std::string_view text, EscapedSeparators separators) {
     std::string decoded;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -4,6 +4,12 @@
 #include <string>
 #include <string_view>
 
+// Whether a target of Autorun.inf is an address for the desktop (https:,
+// mailto:, ms-settings: ...) rather than a file: it begins with a scheme of
+// two or more characters and a colon, so that a drive letter such as "D:" is
+// never taken for one. The one rule for addresses, wherever they matter.
+bool isAddress(std::string_view target);
+
 // What escapes in an address may stand for.
 enum class EscapedSeparators {
     // An escaped "/" or NUL is refused, as in a path, where it would be a

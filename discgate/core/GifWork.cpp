@@ -128,7 +128,6 @@ private:
         LzwCounter counter(byte(at));
         at = skipSubBlocks(at + 1, &counter);
         const std::uint64_t pixels = width * height;
-        m_work.framePixels += pixels;
         m_work.decodedPixels += counter.decodedPixels();
         if (counter.decodedPixels() > pixels)
             m_work.largestExcess = std::max(m_work.largestExcess, counter.decodedPixels() - pixels);

@@ -9,8 +9,6 @@
 // seconds per megabyte. What the codes stand for is counted here, from the
 // code lengths alone, without decoding a pixel.
 struct GifWork {
-    // The pixels of every frame, as its descriptor gives them.
-    std::uint64_t framePixels = 0;
     // The pixels that the codes of every frame stand for.
     std::uint64_t decodedPixels = 0;
     // The most by which one frame's codes stand for more than it holds.

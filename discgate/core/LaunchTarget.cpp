@@ -5,7 +5,6 @@
 #include "MediumFile.h"
 
 #include <algorithm>
-#include <array>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -16,10 +15,6 @@ namespace {
 constexpr std::string_view elfMagic = "\x7F"
                                       "ELF";
 constexpr std::string_view desktopEntryStart = "[Desktop Entry]";
-
-bool isSchemeCharacter(char c) {
-    return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-}
 
 // The beginning of an open file, as much as tells what kind of file it is.
 std::string beginningOf(const OpenedFile &file) {
@@ -45,20 +40,30 @@ bool liesOnNoexecMount(const OpenedFile &file) {
     return ::fstatvfs(file.descriptor.get(), &status) != 0 || (status.f_flag & ST_NOEXEC) != 0;
 }
 
+bool hasWindowsProgramName(const fs::path &path) {
+    const std::string extension = asciiLowered(path.extension().string());
+    return extension == ".exe" || extension == ".com" || extension == ".bat" || extension == ".msi";
+}
+
 // The file is looked at through one descriptor, opened without blocking, so
 // that a pipe put in its place cannot hang the window. Its execute bits are
 // read from its status rather than asked of access(), which denies execution
 // on a "noexec" medium and would hide the program there.
-LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
-    const LaunchAction document{LaunchKind::OpenFile, real.string()};
-    const auto file = openOnMedium(real, mediumRoot);
-    if (!file || !S_ISREG(file->status.st_mode))
+LaunchDecision fileDecision(const fs::path &real) {
+    const auto file = openRealPath(real);
+    if (!file)
+        return LaunchAction{LaunchKind::OpenFile, real.string(), FileFinding::Missing};
+    const bool regular = S_ISREG(file->status.st_mode);
+    const std::string start = regular ? beginningOf(*file) : std::string();
+    const bool windowsProgram = hasWindowsProgramName(real) || start.starts_with("MZ");
+    const FileFinding finding =
+        windowsProgram ? FileFinding::WindowsProgram : FileFinding::Ordinary;
+    const LaunchAction document{LaunchKind::OpenFile, real.string(), finding};
+    if (!regular)
         return document;
-    const std::string start = beginningOf(*file);
     const bool program =
         hasExecuteBit(file->status) && (start.starts_with(elfMagic) || start.starts_with("#!"));
-    const bool runByDesktop =
-        isDesktopEntry(real, start) || hasWindowsProgramName(real) || beginsAsWindowsProgram(start);
+    const bool runByDesktop = windowsProgram || isDesktopEntry(real, start);
     if (!program && !runByDesktop)
         return document;
     if (liesOnNoexecMount(*file))
@@ -66,8 +71,9 @@ LaunchDecision fileDecision(const fs::path &real, const fs::path &mediumRoot) {
     // A program this user may not run is a document to them, unless the
     // desktop knows how to start it.
     if (program && ::access(real.c_str(), X_OK) == 0)
-        return LaunchAction{LaunchKind::RunProgram, real.string()};
-    return runByDesktop ? LaunchAction{LaunchKind::OpenRunnableFile, real.string()} : document;
+        return LaunchAction{LaunchKind::RunProgram, real.string(), finding};
+    return runByDesktop ? LaunchAction{LaunchKind::OpenRunnableFile, real.string(), finding}
+                        : document;
 }
 
 // The address with every escape decoded, again and again, so that no
@@ -104,36 +110,14 @@ bool asksForAttachment(std::string_view address) {
 
 LaunchDecision addressDecision(std::string_view address) {
     const std::string scheme = asciiLowered(address.substr(0, address.find(':')));
-    constexpr std::array<std::string_view, 3> linkSchemes = {"http", "https", "ftp"};
+    if (std::ranges::find(linkSchemes, scheme) == linkSchemes.end())
+        return Failure{LaunchRefusal::AddressScheme};
     if (scheme == "mailto" && asksForAttachment(address))
         return Failure{LaunchRefusal::MailAttachment};
-    if (scheme != "mailto" && std::ranges::find(linkSchemes, scheme) == linkSchemes.end())
-        return Failure{LaunchRefusal::AddressScheme};
     return LaunchAction{LaunchKind::OpenUrl, std::string(address)};
 }
 
 } // namespace
-
-bool hasWindowsProgramName(const std::filesystem::path &path) {
-    const std::string extension = asciiLowered(path.extension().string());
-    return extension == ".exe" || extension == ".com" || extension == ".bat" || extension == ".msi";
-}
-
-bool beginsAsWindowsProgram(std::string_view start) {
-    return start.starts_with("MZ");
-}
-
-bool startsProgram(const LaunchAction &action) {
-    return action.kind == LaunchKind::RunProgram || action.kind == LaunchKind::OpenRunnableFile;
-}
-
-bool isAddress(std::string_view target) {
-    const std::size_t colon = target.find(':');
-    if (colon == std::string_view::npos || colon < 2)
-        return false;
-    const std::string_view scheme = target.substr(0, colon);
-    return isAsciiLetter(scheme.front()) && std::ranges::all_of(scheme, isSchemeCharacter);
-}
 
 LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumRoot) {
     if (isAddress(strExeFile))
@@ -144,5 +128,5 @@ LaunchDecision decideLaunch(std::string_view strExeFile, const fs::path &mediumR
     const auto real = realPathOnMedium(fs::absolute(fs::path(strExeFile), error), mediumRoot);
     if (!real)
         return Failure{LaunchRefusal::OffMedium};
-    return fileDecision(*real, mediumRoot);
+    return fileDecision(*real);
 }

@@ -2,6 +2,7 @@
 
 #include "Result.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,10 +19,28 @@ enum class LaunchKind {
     OpenRunnableFile,
 };
 
+// What the decision found at a file's path, from which the desktop's answer to
+// a failed start is explained without a look at the file again.
+enum class FileFinding {
+    // An address, or a file that is there and no Windows program.
+    Ordinary,
+    Missing,
+    // A Windows program: .exe, .com, .bat or .msi in any letter case, or a
+    // file that begins with "MZ".
+    WindowsProgram,
+};
+
 struct LaunchAction {
     LaunchKind kind = LaunchKind::OpenFile;
     // The address as written, or the real path of the file.
     std::string target;
+    FileFinding finding = FileFinding::Ordinary;
+
+    // Whether opening the target runs a program, directly or through the
+    // desktop.
+    bool startsProgram() const {
+        return kind == LaunchKind::RunProgram || kind == LaunchKind::OpenRunnableFile;
+    }
 
     bool operator==(const LaunchAction &) const = default;
 };
@@ -42,24 +61,12 @@ enum class LaunchRefusal {
 
 using LaunchDecision = Result<LaunchAction, LaunchRefusal>;
 
-// A Windows program by its name: .exe, .com, .bat or .msi in any letter case.
-bool hasWindowsProgramName(const std::filesystem::path &path);
-
-// A Windows program by its first bytes, "MZ".
-bool beginsAsWindowsProgram(std::string_view start);
-
-// Whether opening the target runs a program, directly or through the desktop.
-bool startsProgram(const LaunchAction &action);
-
-// Whether a target of Autorun.inf is an address for the desktop (https:,
-// mailto:, ms-settings: ...) rather than a file: it begins with a scheme of
-// two or more characters and a colon, so that a drive letter such as "D:" is
-// never taken for one. The one rule for addresses, wherever they matter.
-bool isAddress(std::string_view target);
+// The schemes of the addresses that menus link to, the only ones opened;
+// mailto: only without an attachment.
+inline constexpr std::array<std::string_view, 4> linkSchemes = {"http", "https", "ftp", "mailto"};
 
 // How a launch button's target is opened on this system, in place of the
-// Windows shell's "Open" verb, or why it is not. An address of the schemes
-// that menus link to (http, https, ftp, and mailto without an attachment)
+// Windows shell's "Open" verb, or why it is not. An address of linkSchemes
 // goes to the desktop unchanged; any other address is refused, a `file:` one
 // included (Autorun.inf's reader has made every local one a path). A file is
 // opened by its real path, and only when that lies on the medium whose root is
@@ -69,6 +76,6 @@ bool isAddress(std::string_view target);
 // editor. A program on a medium mounted "noexec" is refused rather than handed
 // to the desktop, which might run it all the same, and so are a desktop entry
 // there (a ".desktop" file, or one that begins as one), which the desktop
-// runs by its Exec line, and a Windows program (see hasWindowsProgramName), which
-// the desktop's Wine runs whatever its execute bits say.
+// runs by its Exec line, and a Windows program, which the desktop's Wine runs
+// whatever its execute bits say.
 LaunchDecision decideLaunch(std::string_view strExeFile, const std::filesystem::path &mediumRoot);

@@ -1,6 +1,5 @@
 #include "LauncherDescription.h"
 
-#include "MediumFile.h"
 #include "MediumPath.h"
 #include "TwipsPerPixel.h"
 #include "cls_IniFile.h"
@@ -15,10 +14,9 @@ enum class ButtonKind { Close, Launch };
 
 class DescriptionReader {
 public:
-    DescriptionReader(const std::filesystem::path &programFolder, const std::string &file,
-                      std::string content)
-        : m_programFolder(programFolder), m_file(file),
-          m_ini(cls_IniFile::ofContent(std::move(content))) {}
+    DescriptionReader(const cls_IniFile &ini, const std::filesystem::path &programFolder,
+                      const std::string &file)
+        : m_programFolder(programFolder), m_file(file), m_ini(ini) {}
 
     DescriptionOrError read() {
         LauncherDescription description;
@@ -103,21 +101,15 @@ private:
 
     const std::filesystem::path &m_programFolder;
     const std::string &m_file;
-    const cls_IniFile m_ini;
+    const cls_IniFile &m_ini;
     FolderListings m_listings;
     std::optional<LoadError> m_overflow;
 };
 
 } // namespace
 
-DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder) {
-    const std::string file = mediumFilePath(programFolder, descriptionFileName);
-    auto content = readMediumFile(file, programFolder);
-    if (!content)
-        return Failure{LoadError{content.error() == MediumFileProblem::TooLarge
-                                     ? LoadProblem::DescriptionTooLarge
-                                     : LoadProblem::DescriptionMissing,
-                                 file,
-                                 {}}};
-    return DescriptionReader(programFolder, file, std::move(*content)).read();
+DescriptionOrError launcherDescriptionOf(const cls_IniFile &ini,
+                                         const std::filesystem::path &programFolder,
+                                         const std::string &file) {
+    return DescriptionReader(ini, programFolder, file).read();
 }

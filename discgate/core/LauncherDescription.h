@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <vector>
 
+class cls_IniFile;
+
 enum class Placement { AtPosition, Centred };
 
 // One edge of the launcher window on the screen: a position in twips, or the
@@ -36,8 +38,6 @@ struct LauncherDescription {
     bool operator==(const LauncherDescription &) const = default;
 };
 
-inline constexpr char descriptionFileName[] = "Autorun.inf";
-
 // The largest outer width or height of the window, in pixels.
 inline constexpr std::int32_t maximumWindowSide = 16384;
 
@@ -46,10 +46,12 @@ inline constexpr std::int32_t maximumLaunchButtons = 1000;
 
 using DescriptionOrError = Result<LauncherDescription, LoadError>;
 
-// Reads Autorun.inf in `programFolder`, once, through one descriptor (see
-// MediumFile.h). Fails when the file is missing, unreadable, off the medium or
-// larger than any real description, when a window size or screen position
-// times 15 does not fit 32 bits, when the window would be larger than
-// maximumWindowSide, and when "Num" asks for more than maximumLaunchButtons. Pictures are not
-// opened here: that is the window's work. Each folder of the medium is listed at most once.
-DescriptionOrError readLauncherDescription(const std::filesystem::path &programFolder);
+// The skinned menu that `ini` describes, the content of the Autorun.inf at
+// `file` in `programFolder`. Fails when a window size or screen position times
+// 15 does not fit 32 bits, when the window would be larger than
+// maximumWindowSide, and when "Num" asks for more than maximumLaunchButtons.
+// Pictures are not opened here: that is the window's work. Each folder of the
+// medium is listed at most once.
+DescriptionOrError launcherDescriptionOf(const cls_IniFile &ini,
+                                         const std::filesystem::path &programFolder,
+                                         const std::string &file);

@@ -1,6 +1,15 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
+
+// The picture formats that menus are made with; a picture of any other is
+// refused (PictureFormatRefused). Qt's other image plugins (TIFF, WebP, SVG and
+// more, where installed) are not needed, and their decoding work is not
+// bounded (see PixelBudget).
+inline constexpr std::array<std::string_view, 6> menuPictureFormats = {"BMP", "GIF", "JPEG",
+                                                                       "PNG", "ICO", "CUR"};
 
 enum class LoadProblem {
     DescriptionMissing,
@@ -19,7 +28,7 @@ enum class LoadProblem {
     PictureDataBeyondFrames,
 };
 
-// Why the launcher cannot build or keep its window, and the file to blame.
+// Why the launcher cannot build its window, and the file to blame.
 struct LoadError {
     LoadProblem problem = LoadProblem::DescriptionMissing;
     std::string file;

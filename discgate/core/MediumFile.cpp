@@ -18,35 +18,9 @@ constexpr int lookFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
 // terminal never becomes the controlling one.
 constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-Result<OpenedFile, MediumFileProblem> openBeneath(const fs::path &root, const fs::path &relative) {
-    FileDescriptor folder(::open(root.c_str(), folderFlags));
-    std::vector<fs::path> names(relative.begin(), relative.end());
-    if (names.empty())
-        names.emplace_back(".");
-    for (std::size_t index = 0; folder.valid() && index + 1 < names.size(); ++index)
-        folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
-    if (!folder.valid())
-        return Failure{MediumFileProblem::Missing};
-    return openRegularFile(folder.get(), names.back().c_str());
-}
-
-} // namespace
-
-std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
-    std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    if (error)
-        return std::nullopt;
-    const fs::path real = fs::weakly_canonical(path, error);
-    if (error)
-        return std::nullopt;
-    if (!isLexicallyWithin(real, root))
-        return std::nullopt;
-    return real;
-}
-
-// The file is reopened through its O_PATH descriptor, so that what is opened
-// is the very file that was looked at.
+// Looks at `name` in `folder` without following a link there, and reopens a
+// regular file through its O_PATH descriptor, so that what is opened is the
+// very file that was looked at.
 Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *name) {
     OpenedFile file{FileDescriptor(::openat(folder, name, lookFlags)), {}};
     if (!file.descriptor.valid() || ::fstat(file.descriptor.get(), &file.status) != 0)
@@ -62,14 +36,38 @@ Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *na
     return file;
 }
 
+} // namespace
+
+std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
+    std::error_code error;
+    const fs::path root = fs::canonical(mediumRoot, error);
+    if (error)
+        return std::nullopt;
+    const fs::path real = fs::weakly_canonical(path, error);
+    if (error || !isLexicallyWithin(real, root))
+        return std::nullopt;
+    return real;
+}
+
 Result<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,
                                                    const fs::path &mediumRoot) {
     const auto real = realPathOnMedium(path, mediumRoot);
-    std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    if (!real || error)
+    if (!real)
         return Failure{MediumFileProblem::OffMedium};
-    return openBeneath(root, real->lexically_relative(root));
+    return openRealPath(*real);
+}
+
+Result<OpenedFile, MediumFileProblem> openRealPath(const fs::path &real) {
+    FileDescriptor folder(::open(real.root_path().c_str(), folderFlags));
+    const fs::path relative = real.relative_path();
+    std::vector<fs::path> names(relative.begin(), relative.end());
+    if (names.empty())
+        names.emplace_back(".");
+    for (std::size_t index = 0; folder.valid() && index + 1 < names.size(); ++index)
+        folder = FileDescriptor(::openat(folder.get(), names[index].c_str(), folderFlags));
+    if (!folder.valid())
+        return Failure{MediumFileProblem::Missing};
+    return openRegularFile(folder.get(), names.back().c_str());
 }
 
 Result<std::string, MediumFileProblem> readMediumFile(const fs::path &path,

@@ -41,19 +41,18 @@ struct OpenedFile {
     struct stat status {};
 };
 
-// Looks at `name` in `folder` (a descriptor, or AT_FDCWD) without following a
-// link there, and opens it for reading, without blocking, only when it is a
-// regular file; anything else is only looked at (an O_PATH descriptor), since
-// opening a device can act on it. The status is that of what was looked at.
-// Missing when nothing can be looked at there.
-Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *name);
-
 // Opens the file or folder at `path` on the medium whose root is `mediumRoot`,
-// without blocking. The real path is opened one component at a time from the
-// root, following no link, so that what is opened is what was judged even if
-// a folder on the way is swapped for a link meanwhile.
+// without blocking.
 Result<OpenedFile, MediumFileProblem> openOnMedium(const std::filesystem::path &path,
                                                    const std::filesystem::path &mediumRoot);
+
+// The same for `real`, a path that realPathOnMedium gave. It is opened one
+// component at a time, following no link, so that what is opened is what was
+// judged even if a folder on the way is swapped for a link meanwhile. Only a
+// regular file is opened for reading; anything else is only looked at (an
+// O_PATH descriptor), since opening a device can act on it. The status is that
+// of what was looked at.
+Result<OpenedFile, MediumFileProblem> openRealPath(const std::filesystem::path &real);
 
 // The whole content of the regular file at `path` on the medium.
 Result<std::string, MediumFileProblem> readMediumFile(const std::filesystem::path &path,

@@ -1,8 +1,6 @@
 #include "MediumFolder.h"
 
 #include "FileAddress.h"
-#include "LaunchTarget.h"
-#include "LauncherDescription.h"
 #include "LexicalPath.h"
 #include "MediumPath.h"
 #include "WriteTarget.h"

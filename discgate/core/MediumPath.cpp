@@ -2,7 +2,6 @@
 
 #include "AsciiText.h"
 #include "FileAddress.h"
-#include "LaunchTarget.h"
 
 #include <algorithm>
 #include <system_error>

@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+// The file that describes a medium's menu, in its root; like every name of a
+// medium, found in any letter case (see mediumFilePath).
+inline constexpr char descriptionFileName[] = "Autorun.inf";
+
 // The full path of a file that Autorun.inf names relative to the program
 // folder. Media are authored on Windows, so "\" separates folders, and a name
 // may differ in letter case from the file on the medium (CD file systems often

@@ -26,7 +26,8 @@ struct OpenFailure {
     bool operator==(const OpenFailure &) const = default;
 };
 
-// The failure as the user should hear it: a file that has gone is missing
-// whatever the desktop said, and a Windows program that nothing opens needs
-// Wine rather than a program for its type.
+// The failure as the user should hear it, from what the decision found at the
+// target: a file that was missing is missing whatever the desktop said, and a
+// Windows program that nothing opens needs Wine rather than a program for its
+// type.
 OpenFailure explainFailure(const LaunchAction &action, OpenFailure reported);

@@ -12,10 +12,10 @@ class PixelBudget {
 public:
     static constexpr std::uint64_t limitBytes = 256u << 20;
     static constexpr std::uint64_t bytesPerPixel = 4;
-    // The decoding work of all JPEG pictures, in samples (see JpegCost): on
-    // the machines we measured, the slowest pictures decode about half a
-    // billion samples a second, so a medium's pictures keep the window back
-    // for about two seconds at most.
+    // The decoding work of all JPEG and GIF pictures, in samples (see
+    // JpegCost): on the machines we measured, the slowest pictures decode
+    // about half a billion samples a second, so a medium's pictures keep the
+    // window back for about two seconds at most.
     static constexpr std::uint64_t workLimit = std::uint64_t{1} << 30;
     // What one pixel that a GIF's codes stand for costs, in those samples:
     // GIF decoding runs at about half that rate.

@@ -4,10 +4,22 @@
 #include "LauncherDescription.h"
 #include "PixelBudget.h"
 
+#include <QStringList>
+#include <span>
+
 namespace {
 
 QString megabytes(std::uintmax_t bytes) {
     return LauncherMessages::tr("%1 MB").arg(bytes / (1024 * 1024));
+}
+
+// Names as a sentence lists them: "A、B と C".
+QString listed(std::span<const std::string_view> names) {
+    QStringList shown;
+    for (const std::string_view name : names)
+        shown << QString::fromLatin1(name.data(), qsizetype(name.size()));
+    const QString last = shown.takeLast();
+    return LauncherMessages::tr("%1 と %2").arg(shown.join(LauncherMessages::tr("、")), last);
 }
 
 QString problemText(LoadProblem problem) {
@@ -36,8 +48,8 @@ QString problemText(LoadProblem problem) {
         return LauncherMessages::tr("画像ファイルが大きすぎます (%1 まで)。")
             .arg(megabytes(FileStore::maximumFileSize));
     case LoadProblem::PictureFormatRefused:
-        return LauncherMessages::tr(
-            "この形式の画像は使えません。使えるのは BMP、GIF、JPEG、PNG と ICO の画像です。");
+        return LauncherMessages::tr("この形式の画像は使えません。使えるのは %1 の画像です。")
+            .arg(listed(menuPictureFormats));
     case LoadProblem::PicturesOverBudget:
         return LauncherMessages::tr("画像が大きすぎます。メニューの画像は合わせて %1 までです。")
             .arg(megabytes(PixelBudget::limitBytes));
@@ -77,8 +89,8 @@ QString refusalText(LaunchRefusal refusal) {
                                     "でマウントされているため、プログラムを起動できません。");
     case LaunchRefusal::AddressScheme:
         return LauncherMessages::tr(
-            "この種類のアドレスは開けません。開けるのは http、https、ftp と "
-            "mailto のアドレスだけです。");
+                   "この種類のアドレスは開けません。開けるのは %1 のアドレスだけです。")
+            .arg(listed(linkSchemes));
     case LaunchRefusal::MailAttachment:
         return LauncherMessages::tr("ファイルを添付するメールのアドレスは開けません。");
     }

@@ -7,8 +7,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The texts of the launcher's message boxes. The limits they name are those
-// that the core keeps, so that a message never tells of another limit.
+// The texts of the launcher's message boxes. The limits, picture formats and
+// address schemes they name are those that the core keeps, so that a message
+// never tells of others.
 class LauncherMessages {
     Q_DECLARE_TR_FUNCTIONS(LauncherMessages)
 

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "AutorunMenu.h"
 #include "Opener.h"
 
 #include <filesystem>
 
-// Runs the launcher on the Autorun.inf in `programFolder` and returns the
-// program's exit status. A failed load is reported in a message box and gives
-// a non-zero status without the window ever being shown.
-int runLauncher(const std::filesystem::path &programFolder, Opener &opener);
-
-// Runs the plain menu of a medium whose Autorun.inf has no skinned menu, and
-// returns the program's exit status.
-int runPlainMenu(const std::filesystem::path &mediumRoot, const AutorunMenu &menu, Opener &opener);
+// Runs the menu that the Autorun.inf in `mediumRoot` describes, read once, and
+// returns the program's exit status: the skinned launcher window, or for a
+// medium made for the Windows shell alone the plain menu that the shell would
+// show. A file that cannot be read or a failed load is reported in a message
+// box and gives a non-zero status without a window ever being shown.
+int runLauncher(const std::filesystem::path &mediumRoot, Opener &opener);

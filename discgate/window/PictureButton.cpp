@@ -5,7 +5,7 @@
 
 PictureButton::PictureButton(int index, QWidget *parent) : QAbstractButton(parent), m_index(index) {
     setObjectName(QStringLiteral("imgBotton"));
-    // Image controls take no keyboard focus; the launcher is worked by mouse.
+    // Image controls take no keyboard focus; the launcher window is worked by mouse.
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
 }

@@ -7,18 +7,15 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <array>
+#include <algorithm>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The formats that menus are made with. Qt's other plugins (TIFF, WebP, SVG
-// and more, where installed) are not needed, and their decoding work is not
-// bounded here.
 bool isMenuFormat(const QByteArray &format) {
-    constexpr std::array<const char *, 6> formats = {"bmp", "gif", "jpeg", "png", "ico", "cur"};
-    return std::ranges::any_of(formats, [&format](const char *name) { return format == name; });
+    return std::ranges::find(menuPictureFormats, format.toUpper().toStdString()) !=
+           menuPictureFormats.end();
 }
 
 LoadProblem pictureProblem(MediumFileProblem problem) {

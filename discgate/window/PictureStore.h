@@ -14,11 +14,11 @@
 // Buttons that name the same file (by its real path) share one decoded
 // picture, and all decoded pictures together stay within one PixelBudget,
 // charged by what the decoder allocates. Qt's image plugins supply the formats
-// (BMP, GIF, JPEG, PNG, ICO and CUR; no others) and recognise them by their
-// content. Refused with an error: a file off the medium, one that is missing,
-// larger than 64 MB, of another format or no picture, one that needs more
-// memory than the budget has left, and a JPEG whose decoding would keep the
-// window back (see JpegCost.h).
+// (menuPictureFormats; no others) and recognise them by their content.
+// Refused with an error: a file off the medium, one that is missing, larger
+// than FileStore::maximumFileSize, of another format or no picture, one that
+// needs more memory than the budget has left, and a JPEG or GIF whose
+// decoding would keep the window back (see JpegCost.h and GifWork.h).
 class PictureStore {
 public:
     explicit PictureStore(std::filesystem::path mediumRoot);

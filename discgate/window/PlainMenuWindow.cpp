@@ -1,8 +1,5 @@
 #include "PlainMenuWindow.h"
 
-#include "AsciiText.h"
-#include "AutorunChoice.h"
-#include "MediumPath.h"
 #include "PictureStore.h"
 #include "TargetStart.h"
 
@@ -63,12 +60,6 @@ QString choiceCaption(const AutorunChoice &choice) {
                                           : PlainMenuWindow::tr("%1 を開く").arg(name);
 }
 
-// An icon inside a Windows program or library, which only Windows reads.
-bool namesProgramIcon(const std::string &icon) {
-    const std::string lowered = asciiLowered(icon);
-    return lowered.ends_with(".exe") || lowered.ends_with(".dll") || lowered.ends_with(".icl");
-}
-
 QPixmap themeIcon(std::initializer_list<const char *> names, QStyle::StandardPixmap standIn,
                   const QWidget *widget) {
     for (const char *name : names) {
@@ -83,14 +74,14 @@ QPixmap themeIcon(std::initializer_list<const char *> names, QStyle::StandardPix
 // menu; the desktop's icon of a Windows program for one inside a program;
 // the desktop's icon of a disc where the file names none or it cannot be
 // shown.
-QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const std::string &icon,
+QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const MediumIcon &icon,
                    const QWidget *widget) {
-    if (namesProgramIcon(icon))
+    if (icon.kind == IconKind::WindowsProgram)
         return themeIcon({"application-x-ms-dos-executable", "application-x-executable"},
                          QStyle::SP_FileIcon, widget);
-    if (!icon.empty()) {
+    if (icon.kind == IconKind::Picture) {
         PictureStore pictures(mediumRoot);
-        const auto picture = pictures.picture(mediumFilePath(mediumRoot, withoutDrive(icon)));
+        const auto picture = pictures.picture(icon.path);
         if (picture) {
             const QSizeF size = picture->deviceIndependentSize();
             if (size.width() <= iconSide && size.height() <= iconSide)
@@ -105,7 +96,7 @@ QPixmap mediumIcon(const std::filesystem::path &mediumRoot, const std::string &i
 
 } // namespace
 
-PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const AutorunMenu &menu,
+PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const PlainMenu &menu,
                                  Opener &opener, MenuSource source)
     : m_mediumRoot(std::move(mediumRoot)), m_opener(opener), m_source(source),
       m_buttons(new QWidget(this)) {
@@ -122,7 +113,7 @@ PlainMenuWindow::PlainMenuWindow(std::filesystem::path mediumRoot, const Autorun
     move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
 }
 
-QWidget *PlainMenuWindow::createHeading(const AutorunMenu &menu) {
+QWidget *PlainMenuWindow::createHeading(const PlainMenu &menu) {
     auto *heading = new QWidget(this);
     auto *row = new QHBoxLayout(heading);
     row->setContentsMargins({});
@@ -141,15 +132,14 @@ QWidget *PlainMenuWindow::createHeading(const AutorunMenu &menu) {
     return heading;
 }
 
-void PlainMenuWindow::createChoices(const AutorunMenu &menu) {
-    const AutorunChoices choices = autorunChoices(menu, m_mediumRoot);
+void PlainMenuWindow::createChoices(const PlainMenu &menu) {
     QPushButton *first = nullptr;
-    for (std::size_t index = 0; index < choices.choices.size(); ++index) {
-        const AutorunChoice &choice = choices.choices[index];
+    for (std::size_t index = 0; index < menu.choices.size(); ++index) {
+        const AutorunChoice &choice = menu.choices[index];
         QPushButton *button = addButton(choiceCaption(choice));
         connect(button, &QPushButton::clicked, this,
                 [this, target = choice.target] { choose(target); });
-        if (index == choices.defaultIndex)
+        if (index == menu.defaultIndex)
             first = button;
     }
     QPushButton *folder = addButton(tr("フォルダーを開く"));

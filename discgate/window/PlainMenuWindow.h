@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AutorunMenu.h"
 #include "MenuSource.h"
 #include "Opener.h"
+#include "PlainMenu.h"
 
 #include <QDialog>
 #include <filesystem>
@@ -20,7 +20,7 @@ class PlainMenuWindow : public QDialog {
     Q_OBJECT
 public:
     // A menu from a folder rather than a medium asks before it runs anything.
-    PlainMenuWindow(std::filesystem::path mediumRoot, const AutorunMenu &menu, Opener &opener,
+    PlainMenuWindow(std::filesystem::path mediumRoot, const PlainMenu &menu, Opener &opener,
                     MenuSource source = MenuSource::Medium);
 
     // The longest text a heading or a button shows; longer ones are cut with
@@ -31,8 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QWidget *createHeading(const AutorunMenu &menu);
-    void createChoices(const AutorunMenu &menu);
+    QWidget *createHeading(const PlainMenu &menu);
+    void createChoices(const PlainMenu &menu);
     QScrollArea *createButtonArea();
     QPushButton *addButton(const QString &text);
     void choose(const std::string &target);

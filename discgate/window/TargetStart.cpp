@@ -1,5 +1,6 @@
 #include "TargetStart.h"
 
+#include "FileAddress.h"
 #include "LaunchTarget.h"
 #include "LauncherMessages.h"
 #include "MessageBoxes.h"
@@ -15,7 +16,7 @@ namespace {
 // an archive from the Internet whose script keeps its execute bit, so there
 // every program waits for the user's word, whatever the menu asks itself.
 bool mayStart(const StartingMenu &menu, const LaunchAction &action) {
-    if (menu.source == MenuSource::Medium || !startsProgram(action))
+    if (menu.source == MenuSource::Medium || !action.startsProgram())
         return true;
     const std::filesystem::path target(action.target);
     return MessageBoxes::askYesNo(menu.window, QGuiApplication::applicationDisplayName(),

@@ -3,7 +3,6 @@
 #include "AccessibleFactory.h"
 #include "AccessibleWindow.h"
 #include "ClientArea.h"
-#include "LauncherDescription.h"
 #include "MessageBoxes.h"
 #include "PictureButton.h"
 #include "PictureStore.h"
@@ -44,12 +43,7 @@ frmMain::frmMain(std::filesystem::path programFolder, Opener &opener, MenuSource
     connect(m_client, &ClientArea::mouseMoved, this, &frmMain::Form_MouseMove);
 }
 
-Result<void, LoadError> frmMain::Form_Load() {
-    DescriptionOrError read = readLauncherDescription(m_programFolder);
-    if (!read)
-        return Failure{read.error()};
-    LauncherDescription &description = *read;
-
+Result<void, LoadError> frmMain::Form_Load(LauncherDescription description) {
     PictureStore pictures(m_programFolder);
     const auto background = pictures.picture(description.backgroundPath);
     if (!background)

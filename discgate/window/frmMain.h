@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BtnData.h"
+#include "LauncherDescription.h"
 #include "LoadError.h"
 #include "MenuSource.h"
 #include "Opener.h"
@@ -18,7 +19,7 @@ class ClientArea;
 class PictureButton;
 class PictureStore;
 
-// The launcher's one window: a picture with picture buttons on it inside a
+// The launcher's skinned window: a picture with picture buttons on it inside a
 // fixed dialog frame, all described by Autorun.inf. The window system gives it
 // no frame or title bar; it draws its dialog frame itself. Button 0 closes the
 // launcher; the others open their targets, each after an optional question.
@@ -33,10 +34,11 @@ public:
     // the first window is made.
     static void installAccessibleInterfaces();
 
-    // Reads Autorun.inf, sizes and places the window, decodes all its pictures
-    // and creates the buttons, without showing the window. The caller shows it
-    // when this works, and otherwise reports the error and ends.
-    Result<void, LoadError> Form_Load();
+    // Sizes and places the window as `description` says, decodes all its
+    // pictures and creates the buttons, without showing the window. The
+    // caller shows it when this works, and otherwise reports the error and
+    // ends.
+    Result<void, LoadError> Form_Load(LauncherDescription description);
 
 signals:
     // The user has finished with the launcher; the program ends.

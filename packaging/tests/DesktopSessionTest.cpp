@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 #include "DesktopOpener.h"
+#include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
 #include "TemporaryFolder.h"
@@ -41,7 +42,7 @@ private slots:
             "DefaultBtn=pictures\\readme.png\r\nCrossBtn=pictures\\readme_on.png\r\n");
         DesktopOpener opener;
         frmMain launcher(medium.path(), opener);
-        QVERIFY(launcher.Form_Load());
+        QVERIFY(launcher.Form_Load(*readLauncherDescription(medium.path())));
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
 

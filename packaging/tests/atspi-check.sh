@@ -2,8 +2,9 @@
 # Starts both programs on a virtual display with the desktop's accessibility
 # bus and checks what a screen reader reads of them: the labels, buttons and
 # fields under their texts, the bar's share, each day's date and note, the
-# launcher's buttons under their targets. Skipped (status 77) without Xvfb,
-# D-Bus, the AT-SPI bus (at-spi2-core) or pyatspi (python3-pyatspi).
+# holidays of a month that has some, the launcher's buttons under their
+# targets. Skipped (status 77) without Xvfb, D-Bus, the AT-SPI bus
+# (at-spi2-core), pyatspi (python3-pyatspi) or libfaketime (faketime).
 # Usage: atspi-check.sh PROGRAM_FOLDER SAMPLE_MEDIUM
 set -eu
 bin="$1"
@@ -14,6 +15,8 @@ python=/usr/bin/python3
 . "$here/../../scripts/common.sh"
 require_commands Xvfb dbus-run-session iconv
 require_accessibility
+faketime="$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)"
+[ -n "$faketime" ] || skip "faketime is not installed"
 
 work="$(mktemp -d)"
 start_virtual_display
@@ -47,6 +50,18 @@ read_program "$work/dayglass/dayglass" -- \
     "check box|\d+年\d+月1日\(.\)" \
     "check box|\d+年\d+月\d+日\(.\)、メモあり|締め切り\n資料を送る" \
     "label|締め切り\n資料を送る"
+
+# dayglass with the holidays shown, on 12 February 2024 (a substitute holiday)
+# with a note: the holidays' names in the cells' and under the grid.
+printf '[2024/02/12(月)]\r\nText=帰省\r\nCollar=0\r\n' |
+    iconv -f UTF-8 -t CP932 >"$work/dayglass/Calendar.ini"
+{ data_ini 2000 1 1 0 0 0 2999 1 1 0 0 0 1; printf '[Options]\r\nHolidays=1\r\n'; } \
+    >"$work/dayglass/Data.ini"
+read_program LD_PRELOAD="$faketime" FAKETIME="@2024-02-12 12:00:00" "$work/dayglass/dayglass" -- \
+    "label|2024  /  02" "check box|2024年2月11日\(日\)、建国記念の日" \
+    "check box|2024年2月12日\(月\)、休日、メモあり|帰省" \
+    "check box|2024年2月23日\(金\)、天皇誕生日" "check box|2024年2月13日\(火\)" \
+    "label|休日\n帰省"
 
 # discgate on the sample medium.
 read_program "$bin/discgate" "$medium" -- \

@@ -2,7 +2,10 @@
 bus (AT-SPI), as a screen reader does, then checks what it finds against
 expectations given as regular expressions.
 
-Usage: atspi_tree.py PROGRAM_FILE [ARGUMENT...] -- EXPECTATION...
+Usage: atspi_tree.py [NAME=VALUE...] PROGRAM_FILE [ARGUMENT...] -- EXPECTATION...
+
+NAME=VALUE before the program are set in its environment alone, as env(1)
+sets them.
 
 Each expectation is "ROLE|NAME" or "ROLE|NAME|DESCRIPTION", where NAME and
 DESCRIPTION are regular expressions matched against the whole text; it is met
@@ -28,13 +31,13 @@ def find_application(name, process, seconds):
     return None
 
 
-def start(command, seconds, attempts=3):
+def start(command, environment, seconds, attempts=3):
     """Starts the program until it joins the bus. A program that ends at once,
     because the display turned it away while it was still starting up, is
     started again."""
     program = os.path.basename(command[0])
     for _ in range(attempts):
-        process = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+        process = subprocess.Popen(command, env=environment, stderr=subprocess.DEVNULL)
         application = find_application(program, process, seconds)
         if application is not None or process.poll() is None:
             return process, application
@@ -61,8 +64,12 @@ def unmet_expectations(nodes, expectations):
 
 
 def main(command, expectations, seconds=15):
+    environment = dict(os.environ)
+    while command and re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*=.*", command[0], re.S):
+        name, value = command.pop(0).split("=", 1)
+        environment[name] = value
     program = os.path.basename(command[0])
-    process, application = start(command, seconds)
+    process, application = start(command, environment, seconds)
     try:
         if application is None:
             print(f"FAIL: {program} did not appear on the accessibility bus")

@@ -17,3 +17,12 @@ std::optional<std::string> HolidayCalendar::holidayOn(year_month_day date) const
         return std::string(*name);
     return std::nullopt;
 }
+
+void markHolidays(const HolidayCalendar &holidays, MonthGrid &grid) {
+    for (DayCell &cell : grid.cells)
+        cell.holiday = cell.date ? holidays.holidayOn(*cell.date) : std::nullopt;
+}
+
+bool drawnInRed(const DayCell &cell) {
+    return cell.date && (cell.holiday || weekday{local_days{*cell.date}} == Sunday);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HolidayTable.h"
+#include "MonthGrid.h"
 
 #include <chrono>
 #include <optional>
@@ -25,3 +26,10 @@ public:
 private:
     HolidayTable m_table;
 };
+
+// Gives every day of the grid the holiday that `holidays` name for it.
+void markHolidays(const HolidayCalendar &holidays, MonthGrid &grid);
+
+// Whether a calendar that shows holidays draws the day's number in red, as
+// Japanese calendars do: a holiday, or a Sunday. Saturdays are not.
+bool drawnInRed(const DayCell &cell);

@@ -21,6 +21,9 @@ struct DayCell {
     std::optional<std::chrono::year_month_day> date;
     // What Calendar.ini holds for the day.
     StoredDay stored;
+    // The national holiday on the day (UTF-8), while the page shows holidays
+    // (see markHolidays in HolidayCalendar.h).
+    std::optional<std::string> holiday{};
 
     // The day number without leading zero, or hiddenCellCaption.
     std::string caption() const;

@@ -1,8 +1,11 @@
 #include "CalendarPage.h"
 
+#include "DataFile.h"
 #include "DayCellButton.h"
 #include "DayNames.h"
 #include "DayNoteStore.h"
+#include "HolidayFile.h"
+#include "HolidayFileMessage.h"
 #include "JapaneseFonts.h"
 #include "MessageBoxes.h"
 #include "NoteTransferDialogs.h"
@@ -45,6 +48,16 @@ QLabel *plainLabel(const QString &objectName, const QRect &place, const QFont &f
     return label;
 }
 
+// What the area under the grid shows of a selected day: its note, below the
+// name of its holiday when it is marked with one.
+QString noteAreaText(const DayCell &cell) {
+    const QString note = noteDisplayText(cell.stored.note);
+    if (!cell.holiday)
+        return note;
+    const QString holiday = QString::fromStdString(*cell.holiday);
+    return note.isEmpty() ? holiday : holiday + u'\n' + note;
+}
+
 } // namespace
 
 CalendarPage::CalendarPage(const DayglassContext &context, QWidget *parent)
@@ -77,6 +90,13 @@ void CalendarPage::build() {
     createDayCells();
     createPanels();
     createNoteArea();
+    if (readHolidayDisplay(m_context.dataFolder) == HolidayDisplay::Shown) {
+        // The page is built while it is being shown or while the main window
+        // ticks: the message waits until that is done.
+        if (const std::optional<QString> problem = readHolidays())
+            QMetaObject::invokeMethod(
+                this, [this, text = *problem] { tell(text); }, Qt::QueuedConnection);
+    }
     ShowMonth();
 }
 
@@ -113,15 +133,46 @@ void CalendarPage::contextMenuEvent(QContextMenuEvent *event) {
     QMenu menu(this);
     const QAction *exporting = menu.addAction(tr("iCalendar に書き出す…"));
     const QAction *importing = menu.addAction(tr("iCalendar から読み込む…"));
+    menu.addSeparator();
+    QAction *holidays = menu.addAction(tr("祝日を表示"));
+    holidays->setCheckable(true);
+    holidays->setChecked(m_holidays.has_value());
     const QAction *chosen = menu.exec(event->globalPos());
-    if (chosen == exporting) {
+    if (chosen == exporting)
         exportNotesWithDialog(this, m_context.dataFolder);
-    } else if (chosen == importing && importNotesWithDialog(this, m_context.dataFolder)) {
-        const std::optional<int> selected = selectedCell();
-        ShowMonth();
-        if (selected)
-            selectCell(*selected);
+    else if (chosen == importing && importNotesWithDialog(this, m_context.dataFolder))
+        redrawSelectingTheSameDay();
+    else if (chosen == holidays)
+        switchHolidays(m_holidays ? HolidayDisplay::Hidden : HolidayDisplay::Shown);
+}
+
+std::optional<QString> CalendarPage::readHolidays() {
+    Result<HolidayCalendar, HolidayFileError> holidays = readHolidayCalendar(m_context.dataFolder);
+    if (holidays) {
+        m_holidays = std::move(*holidays);
+        return std::nullopt;
     }
+    m_holidays.emplace();
+    return HolidayFileMessage::notUsed(m_context.dataFolder / holidayFileName, holidays.error());
+}
+
+// The choice holds for this run even where Data.ini cannot keep it.
+void CalendarPage::switchHolidays(HolidayDisplay display) {
+    const WriteResult saved = writeHolidayDisplay(m_context.dataFolder, display);
+    std::optional<QString> problem;
+    if (display == HolidayDisplay::Shown)
+        problem = readHolidays();
+    else
+        m_holidays.reset();
+    redrawSelectingTheSameDay();
+    if (!saved)
+        tell(WriteErrorMessage::notSaved(saved.error()));
+    if (problem)
+        tell(*problem);
+}
+
+void CalendarPage::tell(const QString &text) {
+    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(), text);
 }
 
 void CalendarPage::createHeading() {
@@ -245,12 +296,16 @@ bool CalendarPage::stepMonth(MonthStep step) {
 void CalendarPage::ShowMonth() {
     m_grid = layOutMonth(shownMonth());
     readMonthNotes(m_context.dataFolder, m_grid);
+    if (m_holidays)
+        markHolidays(*m_holidays, m_grid);
     m_lblDate->setText(monthHeading(shownMonth()));
     for (int index = 1; index <= dayCellCount; ++index) {
         const DayCell &day = m_grid.cell(index);
         DayCellButton *cell = dayCell(index);
         cell->setText(QString::fromStdString(day.caption()));
         cell->setBackColor(toQColor(day.stored.colour));
+        cell->setCaptionColor(m_holidays && drawnInRed(day) ? Qt::red : Qt::white);
+        cell->setNameAsToolTip(m_holidays.has_value());
         cell->setVisible(day.date.has_value());
         cell->setAccessibleName(accessibleDayName(day).value_or(QString()));
         cell->setAccessibleDescription(noteDisplayText(day.stored.note));
@@ -264,6 +319,13 @@ void CalendarPage::ShowMonth() {
     m_CalendarSet->hide();
 }
 
+void CalendarPage::redrawSelectingTheSameDay() {
+    const std::optional<int> selected = selectedCell();
+    ShowMonth();
+    if (selected)
+        selectCell(*selected);
+}
+
 void CalendarPage::ClearDay(int index) {
     const auto date = m_grid.cell(index).date;
     const WriteResult cleared = date ? clearDay(m_context.dataFolder, *date) : WriteResult();
@@ -272,8 +334,7 @@ void CalendarPage::ClearDay(int index) {
     // The redraw already shows what the file still holds; the message says
     // why the day kept it.
     if (!cleared)
-        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::notCleared(dayName(*date), cleared.error()));
+        tell(WriteErrorMessage::notCleared(dayName(*date), cleared.error()));
 }
 
 void CalendarPage::moveToNextDay(int index) {
@@ -314,7 +375,7 @@ void CalendarPage::cmdT_Click() {
 }
 
 void CalendarPage::chkDays_Click(int index) {
-    m_lblText->setText(noteDisplayText(m_grid.cell(index).stored.note));
+    m_lblText->setText(noteAreaText(m_grid.cell(index)));
     m_CalendarSet->show();
 }
 
@@ -367,6 +428,5 @@ void CalendarPage::SclFormat_Click() {
     if (const auto day = selected ? selected : cellOfDay(m_grid, 1))
         selectCell(*day);
     if (!deletion)
-        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                             WriteErrorMessage::notReset(deletion.error()));
+        tell(WriteErrorMessage::notReset(deletion.error()));
 }

@@ -2,6 +2,7 @@
 
 #include "CalendarNavigation.h"
 #include "DayglassContext.h"
+#include "HolidayCalendar.h"
 #include "MonthGrid.h"
 
 #include <QFrame>
@@ -9,6 +10,7 @@
 #include <optional>
 
 class DayCellButton;
+enum class HolidayDisplay;
 class QLabel;
 class ThreedPanel;
 
@@ -21,6 +23,12 @@ class ThreedPanel;
 // The controls are built, and Calendar.ini first read, when the page is first
 // shown or asked to select a day: a start that shows the TIMER page pays
 // nothing for them. The month to show is set at start-up all the same.
+//
+// When the user has chosen so in the context menu, the page also shows Japan's
+// national holidays: their numbers and those of Sundays in red, a holiday's
+// name above the note and in the cell's name. They are read when the page is
+// built and when they are turned on, from syukujitsu.csv in the data folder
+// for the years it covers; nothing of them goes into Calendar.ini.
 class CalendarPage : public QFrame {
     Q_OBJECT
 public:
@@ -43,7 +51,8 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Right click or the menu key: the export and import of notes.
+    // Right click or the menu key: the export and import of notes, and the
+    // holidays on or off.
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -53,6 +62,11 @@ private:
     void createDayCells();
     void createPanels();
     void createNoteArea();
+    // Reads the holidays to show; the message that tells why syukujitsu.csv
+    // is not used, when it is not.
+    std::optional<QString> readHolidays();
+    void switchHolidays(HolidayDisplay display);
+    void tell(const QString &text);
 
     DayCellButton *dayCell(int index) const;
     std::optional<int> selectedCell() const;
@@ -66,6 +80,8 @@ private:
     std::chrono::year_month shownMonth() const { return m_CalYear / m_CalMonth; }
 
     void ShowMonth();
+    // ShowMonth, then the day selected before selected again.
+    void redrawSelectingTheSameDay();
     // Empties the day's note and colour, and draws the month again.
     void ClearDay(int index);
     void moveToNextDay(int index);
@@ -83,6 +99,8 @@ private:
     std::chrono::year m_CalYear;
     std::chrono::month m_CalMonth;
     MonthGrid m_grid;
+    // The holidays shown; nothing while the page shows none.
+    std::optional<HolidayCalendar> m_holidays;
 
     // Null until the page is built.
     QFrame *m_fraCal = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -46,11 +47,31 @@ void DayCellButton::setBackColor(const QColor &colour) {
     setPalette(colours);
 }
 
+void DayCellButton::setCaptionColor(const QColor &colour) {
+    m_captionColour = colour;
+    update();
+}
+
+void DayCellButton::setNameAsToolTip(bool shown) {
+    m_nameAsToolTip = shown;
+}
+
+bool DayCellButton::event(QEvent *event) {
+    // The name is shown without becoming the toolTip property: assistive
+    // technology reads that as the description of a day without a note, and
+    // would say the name twice.
+    if (event->type() == QEvent::ToolTip && m_nameAsToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), accessibleName(), this);
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
 void DayCellButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const bool pressed = isChecked() || isDown();
     drawBevel(painter, rect(), palette(), pressed);
-    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setPen(m_captionColour);
     painter.setFont(font());
     // A pressed button's caption moves down and right with its face.
     const QRect captionArea = pressed ? rect().translated(1, 1) : rect();

@@ -14,6 +14,9 @@ public:
     explicit DayCellButton(QWidget *parent);
 
     void setBackColor(const QColor &colour);
+    void setCaptionColor(const QColor &colour);
+    // Whether the pointer resting on the cell shows its accessible name.
+    void setNameAsToolTip(bool shown);
 
 signals:
     void gotFocus();
@@ -21,9 +24,14 @@ signals:
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void nextCheckState() override;
+
+private:
+    QColor m_captionColour{Qt::white};
+    bool m_nameAsToolTip = false;
 };

@@ -34,6 +34,9 @@ std::optional<QString> accessibleDayName(const DayCell &cell) {
                        .arg(unsigned(date.month()))
                        .arg(unsigned(date.day()))
                        .arg(weekdayName(weekday{local_days{date}}));
+    if (cell.holiday)
+        name += QCoreApplication::translate("DayNames", "、%1")
+                    .arg(QString::fromStdString(*cell.holiday));
     // A note made only of line breaks shows nothing, so it is no note to read.
     if (!NoteToText(cell.stored.note).empty())
         name += QCoreApplication::translate("DayNames", "、メモあり");

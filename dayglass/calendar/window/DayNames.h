@@ -18,6 +18,7 @@ QString monthHeading(std::chrono::year_month month);
 QString dayName(std::chrono::year_month_day date);
 
 // The name under which assistive technology reads a day cell: the full date
-// as Japanese writes it, 2005年10月14日(金), followed by "、メモあり" when the
-// day has a note to show. Nothing for a cell outside the month.
+// as Japanese writes it, 2005年10月14日(金), followed by its holiday when it
+// is marked with one, "、休日", and by "、メモあり" when the day has a note to
+// show. Nothing for a cell outside the month.
 std::optional<QString> accessibleDayName(const DayCell &cell);

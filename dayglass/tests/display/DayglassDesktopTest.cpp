@@ -1,17 +1,22 @@
 #include "CalendarPage.h"
 #include "DayNoteStore.h"
+#include "HolidayFile.h"
 #include "JapaneseFonts.h"
 #include "ModalDriver.h"
 #include "QtPaths.h"
 #include "RealInput.h"
 #include "TemporaryFolder.h"
+#include "TextEncoding.h"
 #include "frmCSet.h"
 #include "frmSet.h"
 #include "frmWeek.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QToolTip>
 #include <QtTest>
 #include <sys/mount.h>
 
@@ -41,6 +46,48 @@ void answerMessageByKey(QString &text) {
         text = box->text();
         RealInput::key(QStringLiteral("Return"));
     });
+}
+
+// Opens the context menu with the menu key and chooses its last item. The
+// menu runs a loop of its own until it closes, so its keys are sent from
+// within.
+void chooseLastMenuItem() {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll] {
+        if (!QApplication::activePopupWidget())
+            return;
+        poll.stop();
+        RealInput::key(QStringLiteral("Up"));
+        RealInput::key(QStringLiteral("Return"));
+    });
+    poll.start(10);
+    RealInput::key(QStringLiteral("Menu"));
+}
+
+// Whether the picture holds red: white, the bevels' greys and black do not.
+bool holdsRed(const QImage &picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if (qRed(pixel) > 128 && qGreen(pixel) < 64 && qBlue(pixel) < 64)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The day numbers drawn in red on what the X server shows of `page`.
+QStringList redDayNumbers(QWidget *page) {
+    const QImage screen = page->screen()->grabWindow(page->winId()).toImage();
+    QStringList numbers;
+    for (int index = 1; index <= dayCellCount; ++index) {
+        const auto *cell =
+            page->findChild<QAbstractButton *>(QStringLiteral("chkDays_%1").arg(index));
+        if (cell->isVisible() &&
+            holdsRed(screen.copy(QRect(cell->mapTo(page, QPoint()), cell->size()))))
+            numbers << cell->text();
+    }
+    return numbers;
 }
 
 // A tmpfs mounted over a fresh folder, filled to the last byte. Only root may
@@ -149,6 +196,7 @@ private slots:
                  "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\nCollar=0\r\n");
     }
 
+<<<<<<< HEAD
     // Another program that saves the CALENDAR page while the TIMER page is
     // shown moves no keys to a hidden day: Delete wipes nothing, and the focus
     // goes to today's cell at the first tick after the user shows the calendar.
@@ -170,6 +218,60 @@ private slots:
         QTRY_VERIFY(child<QWidget>(&window, "FRM_Calendar")->isVisible());
         window.Timer_Timer();
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(&window, "chkDays_20"));
+=======
+    // The last item of the context menu turns the holidays on and off: on the
+    // screen holidays and Sundays turn red, 2024's from the table beside
+    // Data.ini, and a holiday is named above the note, in the cell's name and
+    // under the pointer. A table that is no table is told, and the law's
+    // holidays show. Calendar.ini stays as it is.
+    void theMenuKeyTurnsTheHolidaysOnAndOff() {
+        TemporaryFolder folder;
+        const auto shiftJis = [](const char *text) {
+            return encodeText(text, TextEncoding::Cp932);
+        };
+        const std::string notes = shiftJis("[2024/02/13(火)]\r\nText=帰省\r\nCollar=0\r\n");
+        writeBytes(folder / calendarFileName, notes);
+        // 12 February moved to the 13th, and the 29th added.
+        const std::string table =
+            shiftJis("月日,名称\r\n2024/2/11,建国記念の日\r\n2024/2/13,休日\r\n"
+                     "2024/2/23,天皇誕生日\r\n2024/2/29,閏日\r\n");
+        writeBytes(folder / holidayFileName, table);
+        CalendarPage page({folder.path(), [] { return local_days{2024y / February / 13}; }},
+                          nullptr);
+        page.showCurrentMonth();
+        RealInput::showActive(&page);
+        page.focusToday();
+        const auto *note = child<QLabel>(&page, "lblText");
+        auto *thirteenth = child<QWidget>(&page, "chkDays_17");
+        const auto numbers = [](const char *list) { return QString::fromLatin1(list).split(u' '); };
+
+        chooseLastMenuItem();
+        QTRY_COMPARE(redDayNumbers(&page), numbers("4 11 13 18 23 25 29"));
+        QCOMPARE(note->text(), QStringLiteral("休日\n帰省"));
+        const QString name = QStringLiteral("2024年2月13日(火)、休日、メモあり");
+        QCOMPARE(thirteenth->accessibleName(), name);
+        RealInput::moveTo(thirteenth, QPoint(4, 4));
+        QTRY_COMPARE(QToolTip::text(), name);
+        QCOMPARE(readBytes(folder / "Data.ini"), "[Options]\r\nHolidays=1\r\n");
+
+        chooseLastMenuItem();
+        QTRY_COMPARE(redDayNumbers(&page), QStringList());
+        QCOMPARE(note->text(), QStringLiteral("帰省"));
+        QCOMPARE(readBytes(folder / "Data.ini"), "[Options]\r\nHolidays=0\r\n");
+
+        writeBytes(folder / holidayFileName, table + "2024/2/30,x\r\n");
+        QString message;
+        answerMessageByKey(message);
+        chooseLastMenuItem();
+        QCOMPARE(message,
+                 qtPath(folder / holidayFileName) +
+                     QStringLiteral(" は使いません\n6 行目：日付が 2024/2/12 のような年/月/日"
+                                    "の実在する日ではありません\n祝日は法律の定めから求めて"
+                                    "表示します"));
+        QTRY_COMPARE(redDayNumbers(&page), numbers("4 11 12 18 23 25"));
+        QCOMPARE(note->text(), QStringLiteral("帰省"));
+        QCOMPARE(readBytes(folder / calendarFileName), notes);
+>>>>>>> main
     }
 
     // A save that fails ends in a message; the editor stays with the text.

@@ -21,6 +21,11 @@ constexpr std::array<const char *, 6> periodFieldKeys = {"Year", "Month",  "Day"
 constexpr char shownPageSection[] = "EntSS";
 constexpr char shownPageKey[] = "Inf";
 
+// What the user chooses beyond the period, one key each, in a section that
+// the program's first files never held.
+constexpr char optionsSection[] = "Options";
+constexpr char holidaysKey[] = "Holidays";
+
 // An accessor on Data.ini in `dataFolder`, which takes a file larger than
 // dataFileSizeLimit for none.
 cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
@@ -125,4 +130,15 @@ LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     if (start && end)
         loaded.period = Period{*start, *end};
     return loaded;
+}
+
+HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder) {
+    return dataFileIn(dataFolder).GetDataInt(optionsSection, holidaysKey) == 1
+               ? HolidayDisplay::Shown
+               : HolidayDisplay::Hidden;
+}
+
+WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display) {
+    return dataFileIn(dataFolder)
+        .SetDataStr(optionsSection, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
 }

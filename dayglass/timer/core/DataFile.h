@@ -12,8 +12,9 @@
 #include <string>
 #include <string_view>
 
-// Data.ini: what dayglass remembers between runs, the period and the page
-// shown last. This file's functions alone know its sections and keys.
+// Data.ini: what dayglass remembers between runs, the period, the page shown
+// last and the user's options. This file's functions alone know its sections
+// and keys.
 inline constexpr char dataFileName[] = "Data.ini";
 
 // Data.ini holds a dozen short keys, a few hundred bytes. One far larger than
@@ -97,3 +98,13 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
 
 // Reads Data.ini in `dataFolder` into the period and its captions.
 LoadedPeriod readPeriod(const std::filesystem::path &dataFolder);
+
+// Whether the CALENDAR page shows Japan's national holidays.
+enum class HolidayDisplay { Hidden, Shown };
+
+// What Data.ini in `dataFolder` keeps of it: Shown for a stored 1 alone, so a
+// file without the key, or too large to read, shows none.
+HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder);
+
+// Stores it as 1 (Shown) or 0 (Hidden).
+WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display);

@@ -1,4 +1,4 @@
-#include "AutorunChoice.h"
+#include "PlainMenu.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -62,17 +62,17 @@ TEST(AutorunMenuTest, ChoicesComeInTheWindowsOrderWithTheirTargets) {
                      .verbs = {{"tool", "&Tool", "Setup Tool.exe -x"},
                                {"read", "&Read", "readme.txt"},
                                {"blank", "Blank", " "}}};
-    const AutorunChoices expected{
+    const PlainMenu expected{
         {{ChoiceKind::Run, "Install it", "Setup Tool.exe", root + "/Setup Tool.exe"},
          {ChoiceKind::Open, "", "http://example.com/", "http://example.com/"},
          {ChoiceKind::Verb, "&Tool", "Setup Tool.exe", root + "/Setup Tool.exe"},
          {ChoiceKind::Verb, "&Read", "readme.txt", root + "/README.TXT"}},
         3};
-    EXPECT_EQ(autorunChoices(menu, medium.path()), expected);
+    EXPECT_EQ(plainMenuOf(menu, medium.path()), expected);
 
     menu.open.clear();
     menu.defaultVerb = "missing";
-    const AutorunChoices withoutOpen = autorunChoices(menu, medium.path());
+    const PlainMenu withoutOpen = plainMenuOf(menu, medium.path());
     EXPECT_EQ(withoutOpen.choices.front().label, "Install it");
     EXPECT_EQ(withoutOpen.defaultIndex, 0u);
 }

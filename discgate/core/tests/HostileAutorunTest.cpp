@@ -1,5 +1,5 @@
 #include "HostileInput.h"
-#include "LauncherDescription.h"
+#include "MenuDescription.h"
 #include "TemporaryFolder.h"
 
 #include <functional>

@@ -1,5 +1,6 @@
 #include "LaunchTarget.h"
 
+#include "FileAddress.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,7 @@ TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
         std::string content;
         bool executable;
         LaunchKind kind;
+        FileFinding finding = FileFinding::Ordinary;
     } rows[] = {
         {"tool", "\177ELF\2\1", true, LaunchKind::RunProgram},
         {"start.sh", "#!/bin/sh\necho\n", true, LaunchKind::RunProgram},
@@ -70,9 +72,9 @@ TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
         {"readme.txt", "text that a FAT medium marks executable", true, LaunchKind::OpenFile},
         // Where programs may run, the desktop decides what a desktop entry or a
         // Windows program does.
-        {"setup.exe", "MZ\x90", true, LaunchKind::OpenRunnableFile},
-        {"install", "MZ\x90", false, LaunchKind::OpenRunnableFile},
-        {"SETUP.BAT", "echo", false, LaunchKind::OpenRunnableFile},
+        {"setup.exe", "MZ\x90", true, LaunchKind::OpenRunnableFile, FileFinding::WindowsProgram},
+        {"install", "MZ\x90", false, LaunchKind::OpenRunnableFile, FileFinding::WindowsProgram},
+        {"SETUP.BAT", "echo", false, LaunchKind::OpenRunnableFile, FileFinding::WindowsProgram},
         {"script.sh", "#!/bin/sh\n", false, LaunchKind::OpenFile},
         {"empty", "", true, LaunchKind::OpenFile},
         {"menu.desktop", "[Desktop Entry]\nExec=sh\n", true, LaunchKind::OpenRunnableFile},
@@ -83,22 +85,26 @@ TEST(LaunchTargetTest, RunsOnlyRealProgramsDirectly) {
         if (row.executable)
             fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
         EXPECT_EQ(decision(path.string(), medium.path()),
-                  LaunchDecision(LaunchAction{row.kind, path.string()}))
+                  LaunchDecision(LaunchAction{row.kind, path.string(), row.finding}))
             << row.name;
     }
     // A pipe is looked at without waiting for a writer.
     ASSERT_EQ(::mkfifo((medium / "pipe").c_str(), 0700), 0);
     fs::create_directory(medium / "folder");
-    for (const char *name : {"pipe", "folder", "missing"})
-        EXPECT_EQ(decision((medium / name).string(), medium.path()),
-                  LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / name).string()}))
+    for (const auto &[name, finding] : {std::pair{"pipe", FileFinding::Ordinary},
+                                        {"folder", FileFinding::Ordinary},
+                                        {"missing", FileFinding::Missing}})
+        EXPECT_EQ(
+            decision((medium / name).string(), medium.path()),
+            LaunchDecision(LaunchAction{LaunchKind::OpenFile, (medium / name).string(), finding}))
             << name;
 }
 
 TEST(LaunchTargetTest, RelativeNamesBecomeAbsoluteSoThatNoSearchPathIsUsed) {
     EXPECT_EQ(
         decision("a:b", fs::current_path()),
-        LaunchDecision(LaunchAction{LaunchKind::OpenFile, (fs::current_path() / "a:b").string()}));
+        LaunchDecision(LaunchAction{LaunchKind::OpenFile, (fs::current_path() / "a:b").string(),
+                                    FileFinding::Missing}));
 }
 
 } // namespace

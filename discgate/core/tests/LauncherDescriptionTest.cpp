@@ -1,5 +1,4 @@
-#include "LauncherDescription.h"
-
+#include "MenuDescription.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "LaunchTarget.h"
-#include "LauncherDescription.h"
 #include "MediumFile.h"
+#include "MenuDescription.h"
 #include "TemporaryFolder.h"
 
 #include <atomic>

@@ -20,7 +20,7 @@ private slots:
         QTest::addColumn<LaunchAction>("action");
         QTest::addColumn<int>("answerWaitMs");
         QTest::addColumn<int>("problem");
-        const auto row = [this](const char *name, LaunchKind kind, std::string content, int problem,
+        const auto row = [this](const char *name, std::string content, int problem,
                                 int answerWaitMs = 15000) {
             const std::filesystem::path path = m_medium / name;
             if (!content.empty()) {
@@ -28,17 +28,17 @@ private slots:
                 std::filesystem::permissions(path, std::filesystem::perms::owner_exec,
                                              std::filesystem::perm_options::add);
             }
-            QTest::newRow(name) << LaunchAction{kind, path.string()} << answerWaitMs << problem;
+            QTest::newRow(name) << *decideLaunch(path.string(), m_medium.path()) << answerWaitMs
+                                << problem;
         };
-        row("readme.txt", LaunchKind::OpenFile, "Read me.\n", int(OpenProblem::NoProgramForFile));
-        row("gone.txt", LaunchKind::OpenFile, "", int(OpenProblem::FileMissing));
+        row("readme.txt", "Read me.\n", int(OpenProblem::NoProgramForFile));
+        row("gone.txt", "", int(OpenProblem::FileMissing));
         // A desktop that does not answer in time has the start in hand.
-        row("gone.pdf", LaunchKind::OpenFile, "", started, 0);
-        row("SETUP.EXE", LaunchKind::OpenFile, "?", int(OpenProblem::WindowsProgram));
-        row("install", LaunchKind::OpenFile, "MZ\x90", int(OpenProblem::WindowsProgram));
-        row("broken", LaunchKind::RunProgram, "\177ELF, nothing that runs",
-            int(OpenProblem::System));
-        row("start.sh", LaunchKind::RunProgram, "#!/bin/sh\n", started);
+        row("gone.pdf", "", started, 0);
+        row("SETUP.EXE", "?", int(OpenProblem::WindowsProgram));
+        row("install", "MZ\x90", int(OpenProblem::WindowsProgram));
+        row("broken", "\177ELF, nothing that runs", int(OpenProblem::System));
+        row("start.sh", "#!/bin/sh\n", started);
         QTest::newRow("address") << LaunchAction{LaunchKind::OpenUrl, "https://example.com/a b"}
                                  << 15000 << int(OpenProblem::NoProgramForAddress);
     }

@@ -1,5 +1,5 @@
-#include "AutorunMenu.h"
 #include "DesktopOpener.h"
+#include "MenuDescription.h"
 #include "PlainMenuWindow.h"
 #include "RealInput.h"
 #include "TemporaryFolder.h"
@@ -45,7 +45,8 @@ private slots:
         for (int choice = 0; choice < 3; ++choice) {
             fs::remove(desktop / "opened");
             DesktopOpener opener;
-            PlainMenuWindow window(medium.path(), *readAutorunMenu(medium.path()), opener);
+            PlainMenuWindow window(
+                medium.path(), std::get<PlainMenu>(*readMenuDescription(medium.path())), opener);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QSignalSpy finished(&window, &QDialog::finished);

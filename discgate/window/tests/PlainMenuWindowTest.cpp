@@ -1,6 +1,6 @@
 #include "PlainMenuWindow.h"
 
-#include "AutorunMenu.h"
+#include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "RecordingOpener.h"
 #include "TemporaryFolder.h"
@@ -46,9 +46,9 @@ private slots:
         };
         const std::string root = fs::canonical(m_medium->path()).string();
         const std::vector<LaunchAction> actions = {
-            {LaunchKind::OpenRunnableFile, root + "/SETUP.EXE"},
+            {LaunchKind::OpenRunnableFile, root + "/SETUP.EXE", FileFinding::WindowsProgram},
             {LaunchKind::OpenUrl, "http://example.com/"},
-            {LaunchKind::OpenFile, root + "/notepad.exe"},
+            {LaunchKind::OpenFile, root + "/notepad.exe", FileFinding::Missing},
             {LaunchKind::OpenFile, root + "/readme.txt"},
             {LaunchKind::OpenFile, root},
         };
@@ -132,7 +132,8 @@ private slots:
         for (const auto &entry : fs::directory_iterator(CORPUS_DIR)) {
             fs::copy_file(entry.path(), m_medium->path() / "Autorun.inf",
                           fs::copy_options::overwrite_existing);
-            const auto menu = readAutorunMenu(m_medium->path());
+            const auto read = readMenuDescription(m_medium->path());
+            const auto *menu = read ? std::get_if<PlainMenu>(&*read) : nullptr;
             if (!menu)
                 continue;
             ++plain;
@@ -151,7 +152,8 @@ private:
     }
 
     std::unique_ptr<PlainMenuWindow> showWindow(MenuSource source = MenuSource::Medium) {
-        const auto menu = readAutorunMenu(m_medium->path());
+        const auto read = readMenuDescription(m_medium->path());
+        const auto *menu = read ? std::get_if<PlainMenu>(&*read) : nullptr;
         if (!menu)
             return nullptr;
         auto window = std::make_unique<PlainMenuWindow>(m_medium->path(), *menu, m_opener, source);

@@ -1,4 +1,5 @@
 #include "AccessibleTree.h"
+#include "MenuDescription.h"
 #include "PictureButton.h"
 #include "RecordingOpener.h"
 #include "TemporaryFolder.h"
@@ -36,8 +37,8 @@ void writePicture(const std::filesystem::path &path, QSize size, const QColor &l
 
 } // namespace
 
-// The launcher on a desktop: its picture buttons read by a screen reader, and
-// its pictures on a scaled screen (run with QT_SCALE_FACTOR=2 too).
+// The launcher window on a desktop: its picture buttons read by a screen
+// reader, and its pictures on a scaled screen (run with QT_SCALE_FACTOR=2 too).
 class frmMainDesktopTest : public QObject {
     Q_OBJECT
 
@@ -62,7 +63,7 @@ private slots:
         writeBytes(*m_medium / "docs" / "guide.html", "<p>Guide</p>\n");
         m_opener = RecordingOpener();
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(m_window->Form_Load(*readLauncherDescription(m_medium->path())));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }

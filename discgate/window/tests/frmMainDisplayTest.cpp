@@ -1,3 +1,4 @@
+#include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
 #include "RealInput.h"
@@ -35,8 +36,8 @@ const QString question = QStringLiteral("<b>Bold</b> &amp; <img src=\"pipe\">");
 
 } // namespace
 
-// The launcher on a real X display with a window manager, driven by real
-// clicks: what a user sees and gets, where offscreen tests cannot tell.
+// The launcher window on a real X display with a window manager, driven by
+// real clicks: what a user sees and gets, where offscreen tests cannot tell.
 class frmMainDisplayTest : public QObject {
     Q_OBJECT
 
@@ -66,7 +67,7 @@ private slots:
         QCOMPARE(::mkfifo((*m_medium / "pipe").c_str(), 0600), 0);
         m_opener = RecordingOpener();
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(m_window->Form_Load(*readLauncherDescription(m_medium->path())));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::qWait(200);

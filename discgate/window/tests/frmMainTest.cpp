@@ -3,6 +3,7 @@
 #include "HostilePictures.h"
 #include "LauncherMessages.h"
 #include "LauncherRun.h"
+#include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "PictureButton.h"
 #include "QtPaths.h"
@@ -99,7 +100,7 @@ private slots:
     // The outer size includes a dialog frame 3 pixels wide; the background and
     // the buttons' positions count from the client area inside it.
     void buildsTheWindowAsDescribed() {
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(load());
         QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(m_window->geometry(), QRect(40, 50, 300, 200));
         QCOMPARE(button(0)->mapTo(m_window.get(), QPoint(0, 0)), QPoint(263, 8));
@@ -124,7 +125,7 @@ private slots:
     void centresOnTheScreen() {
         set("OpenPosition", "X", "Center");
         set("OpenPosition", "Y", "Center");
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(load());
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(m_window->geometry().center(), screen.center());
     }
@@ -151,7 +152,7 @@ private slots:
         else
             writePicture(path, size, normal, format.constData());
         set("Btn1", "DefaultBtn", fileName.toStdString());
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(load());
         QCOMPARE(button(1)->size(), size);
     }
 
@@ -346,14 +347,15 @@ private slots:
             std::filesystem::remove(*m_medium / "Autorun.inf");
         else
             set(section.toStdString(), key.toStdString(), value.toStdString());
-        const auto loaded = m_window->Form_Load();
+        const auto loaded = load();
         QVERIFY(!loaded);
         QCOMPARE(int(loaded.error().problem), problem);
         QCOMPARE(loaded.error().file, onMedium(file.toStdString()));
         QVERIFY(!m_window->isVisible());
     }
 
-    // The limits that the messages name are those that the load keeps.
+    // The limits, formats and schemes that the messages name are those that
+    // the load and the launch keep.
     void namesTheLimitsOfAFailedLoad() {
         const auto message = [](LoadProblem problem) {
             return LauncherMessages::loadError({problem, "/m/Autorun.inf", "[BtmMax] Num=1001"});
@@ -363,6 +365,10 @@ private slots:
                                 "/m/Autorun.inf\n[BtmMax] Num=1001"));
         QVERIFY(message(LoadProblem::DescriptionTooLarge).contains(QStringLiteral("(64 MB まで)")));
         QVERIFY(message(LoadProblem::PicturesOverBudget).contains(QStringLiteral("256 MB まで")));
+        QVERIFY(message(LoadProblem::PictureFormatRefused)
+                    .contains(QStringLiteral("BMP、GIF、JPEG、PNG、ICO と CUR の画像")));
+        QVERIFY(LauncherMessages::launchRefusal(LaunchRefusal::AddressScheme, {})
+                    .contains(QStringLiteral("http、https、ftp と mailto のアドレス")));
     }
 
     void runReportsAFailedLoadAndNeverShowsTheWindow() {
@@ -407,8 +413,14 @@ private:
 
     PictureButton *button(int index) const { return buttonOf(m_window.get(), index); }
 
+    // Builds the window from the skinned menu of Autorun.inf.
+    Result<void, LoadError> load() {
+        auto read = readLauncherDescription(m_medium->path());
+        return read ? m_window->Form_Load(std::move(*read)) : Failure{read.error()};
+    }
+
     void showLoaded() {
-        QVERIFY(m_window->Form_Load());
+        QVERIFY(load());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         // Qt drops a move to where the pointer already is, and every test's

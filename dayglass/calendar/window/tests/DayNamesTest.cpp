@@ -10,7 +10,7 @@ DayCell shownDay(year_month_day date, const char *note = "") {
     return DayCell{date, {note, oleBlack}};
 }
 
-TEST(DayNamesTest, SaysTheFullDateAndWhetherTheDayHasANote) {
+TEST(DayNamesTest, SaysTheFullDateItsHolidayAndWhetherTheDayHasANote) {
     const std::tuple<DayCell, std::optional<std::string>, const char *> rows[] = {
         {shownDay(2005y / October / 14), "2005年10月14日(金)", "2005/10/14(金)"},
         {shownDay(2005y / October / 14, "歯医者"), "2005年10月14日(金)、メモあり",
@@ -22,6 +22,9 @@ TEST(DayNamesTest, SaysTheFullDateAndWhetherTheDayHasANote) {
         {shownDay(9999y / December / 31), "9999年12月31日(金)", "9999/12/31(金)"},
         // A note of line breaks alone shows as nothing under the grid.
         {shownDay(2005y / October / 14, "#CR##CR#"), "2005年10月14日(金)", "2005/10/14(金)"},
+        {DayCell{2024y / February / 12, {}, "休日"}, "2024年2月12日(月)、休日", "2024/02/12(月)"},
+        {DayCell{2024y / February / 11, {"帰省", oleBlack}, "建国記念の日"},
+         "2024年2月11日(日)、建国記念の日、メモあり", "2024/02/11(日)"},
         {DayCell{}, std::nullopt, ""}, // outside the month
     };
     for (const auto &[cell, expected, name] : rows) {

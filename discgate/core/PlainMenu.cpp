@@ -1,7 +1,7 @@
-#include "AutorunChoice.h"
+#include "PlainMenu.h"
 
 #include "AsciiText.h"
-#include "LaunchTarget.h"
+#include "FileAddress.h"
 #include "MediumPath.h"
 
 #include <system_error>
@@ -22,10 +22,20 @@ std::string nameOf(std::string_view program) {
                                                            : program.substr(separator + 1));
 }
 
+MediumIcon mediumIcon(const std::filesystem::path &mediumRoot, const std::string &icon,
+                      FolderListings &listings) {
+    const std::string lowered = asciiLowered(icon);
+    if (lowered.ends_with(".exe") || lowered.ends_with(".dll") || lowered.ends_with(".icl"))
+        return {IconKind::WindowsProgram, {}};
+    if (icon.empty())
+        return {};
+    return {IconKind::Picture, mediumFilePath(mediumRoot, withoutDrive(icon), listings)};
+}
+
 } // namespace
 
-AutorunChoices autorunChoices(const AutorunMenu &menu, const std::filesystem::path &mediumRoot) {
-    AutorunChoices result;
+PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &mediumRoot) {
+    PlainMenu result;
     auto &choices = result.choices;
     FolderListings listings;
     const auto target = [&](std::string_view program) {
@@ -49,6 +59,8 @@ AutorunChoices autorunChoices(const AutorunMenu &menu, const std::filesystem::pa
             asciiLowered(verb.name) == defaultVerb)
             result.defaultIndex = before;
     }
+    result.label = menu.label;
+    result.icon = mediumIcon(mediumRoot, menu.icon, listings);
     return result;
 }
 

@@ -32,17 +32,41 @@ struct AutorunChoice {
     bool operator==(const AutorunChoice &) const = default;
 };
 
-struct AutorunChoices {
+enum class IconKind {
+    // The desktop's icon of a disc: the file names no icon.
+    Disc,
+    // The desktop's icon of a Windows program: the icon lies inside a
+    // program or a library, which only Windows reads.
+    WindowsProgram,
+    // A picture on the medium.
+    Picture,
+};
+
+struct MediumIcon {
+    IconKind kind = IconKind::Disc;
+    // The picture's full path, for IconKind::Picture.
+    std::string path;
+
+    bool operator==(const MediumIcon &) const = default;
+};
+
+// Everything the plain menu's window is built from, with every name that the
+// [autorun] section gives resolved on the medium.
+struct PlainMenu {
+    // In the order of the window: open, shellexecute, then each verb.
     std::vector<AutorunChoice> choices;
     // The choice of the default verb, else the first one.
     std::size_t defaultIndex = 0;
+    // The medium's name, as the file gives it.
+    std::string label;
+    MediumIcon icon;
 
-    bool operator==(const AutorunChoices &) const = default;
+    bool operator==(const PlainMenu &) const = default;
 };
 
-// The choices of `menu` in the order of its window: open, shellexecute, then
-// each verb, on the medium whose root is `mediumRoot`.
-AutorunChoices autorunChoices(const AutorunMenu &menu, const std::filesystem::path &mediumRoot);
+// The plain menu that `menu` describes on the medium whose root is
+// `mediumRoot`.
+PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &mediumRoot);
 
 // The program or file at the start of a command line, without the arguments
 // that follow it, found as Windows finds it: the text inside leading quotes;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "LauncherDescription.h"
+#include "PlainMenu.h"
+
+#include <filesystem>
+#include <variant>
+
+// What a medium's Autorun.inf describes: the skinned menu of the launcher
+// window when the file has a [MainForm] section, else the plain menu that the
+// Windows shell shows for a medium made for it alone.
+using MenuDescription = std::variant<LauncherDescription, PlainMenu>;
+
+// Reads Autorun.inf of the medium whose root is `mediumRoot`, once, through one
+// descriptor (see MediumFile.h), into the menu that it describes. Fails when
+// the file is missing, unreadable, off the medium or larger than any real
+// description, and as launcherDescriptionOf fails for a skinned menu.
+Result<MenuDescription, LoadError> readMenuDescription(const std::filesystem::path &mediumRoot);
+
+// The same for a skinned menu, whatever sections the file has.
+DescriptionOrError readLauncherDescription(const std::filesystem::path &mediumRoot);
