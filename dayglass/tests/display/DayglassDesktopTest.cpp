@@ -196,7 +196,6 @@ private slots:
                  "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\nCollar=0\r\n");
     }
 
-<<<<<<< HEAD
     // Another program that saves the CALENDAR page while the TIMER page is
     // shown moves no keys to a hidden day: Delete wipes nothing, and the focus
     // goes to today's cell at the first tick after the user shows the calendar.
@@ -218,7 +217,8 @@ private slots:
         QTRY_VERIFY(child<QWidget>(&window, "FRM_Calendar")->isVisible());
         window.Timer_Timer();
         QCOMPARE(QApplication::focusWidget(), child<QWidget>(&window, "chkDays_20"));
-=======
+    }
+
     // The last item of the context menu turns the holidays on and off: on the
     // screen holidays and Sundays turn red, 2024's from the table beside
     // Data.ini, and a holiday is named above the note, in the cell's name and
@@ -271,7 +271,6 @@ private slots:
         QTRY_COMPARE(redDayNumbers(&page), numbers("4 11 12 18 23 25"));
         QCOMPARE(note->text(), QStringLiteral("帰省"));
         QCOMPARE(readBytes(folder / calendarFileName), notes);
->>>>>>> main
     }
 
     // A save that fails ends in a message; the editor stays with the text.
