@@ -181,7 +181,7 @@ Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t siz
 
 WriteResult updateLocked(const fs::path &path,
                          const std::function<std::string(const std::optional<std::string> &)> &edit,
-                         std::uintmax_t sizeLimit) {
+                         std::uintmax_t sizeLimit, EmptyContent emptyContent) {
     const Result<OldFile, WriteError> old = readOldFile(path, sizeLimit);
     if (!old)
         return Failure{old.error()};
@@ -189,7 +189,8 @@ WriteResult updateLocked(const fs::path &path,
     // A file that holds the new content already needs no write, so a file
     // the user protected from writing raises nothing when nothing changes;
     // nor does a missing file that would be empty.
-    if (old->content ? content == *old->content : content.empty())
+    if (old->content ? content == *old->content
+                     : content.empty() && emptyContent == EmptyContent::LeavesNoFile)
         return {};
     if (old->content) {
         if (const Result<void, std::error_code> access = writeAccess(path); !access)
@@ -216,7 +217,7 @@ bool holdsTheEditAlready(const fs::path &path,
 
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
-                   std::uintmax_t sizeLimit) {
+                   std::uintmax_t sizeLimit, EmptyContent emptyContent) {
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
         return Failure{WriteError{WriteProblem::NoFolder, requestedPath}};
     // A link that is not followed for writing is followed for reading: a
@@ -231,7 +232,7 @@ WriteResult update(const fs::path &requestedPath,
     const Result<FileDescriptor, std::error_code> lock = lockFolder(path.parent_path());
     if (!lock)
         return Failure{writeErrorFor(path, lock.error())};
-    return updateLocked(path, edit, sizeLimit);
+    return updateLocked(path, edit, sizeLimit, emptyContent);
 }
 
 } // namespace FileStore

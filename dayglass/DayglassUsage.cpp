@@ -20,11 +20,13 @@ constexpr ProgramUsage usage{
     QT_TRANSLATE_NOOP("CommandLine",
                       "期間の終わりまでを数えるタイマーと、日ごとのメモを残すカレンダーです。"),
     QT_TRANSLATE_NOOP("CommandLine",
-                      "  Data.ini      期間と、最後に表示したページ\n"
-                      "  Calendar.ini  日ごとのメモと色\n"
-                      "  どちらも、プログラムのフォルダーがほかのユーザーの書き込めない自分のもの\n"
-                      "  ならそこに、ほかのときは $XDG_CONFIG_HOME/dayglass（ふつうは\n"
-                      "  ~/.config/dayglass）に保存します。"),
+                      "  Data.ini        期間、最後に表示したページ、祝日を表示するか\n"
+                      "  Calendar.ini    日ごとのメモと色\n"
+                      "  syukujitsu.csv  内閣府の祝日の表（置いたときだけ読みます）\n"
+                      "  プログラムのフォルダーが自分のもので、自分だけが書き込めるならそこに、\n"
+                      "  ほかのときは $XDG_CONFIG_HOME/dayglass（ふつうは ~/.config/dayglass）に\n"
+                      "  置きます。自分でも書き込めないフォルダーなら、そこにあるファイルを、\n"
+                      "  同じ名前のファイルを保存するまで読みます。"),
     {options, 0}};
 
 } // namespace

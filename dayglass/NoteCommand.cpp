@@ -14,7 +14,7 @@
 
 namespace {
 
-int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
+int exportTo(const DataFolder &dataFolder, const QString &file) {
     const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     if (!notes) {
@@ -36,7 +36,7 @@ int exportTo(const std::filesystem::path &dataFolder, const QString &file) {
     return 0;
 }
 
-int importFrom(const std::filesystem::path &dataFolder, const QString &file) {
+int importFrom(const DataFolder &dataFolder, const QString &file) {
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
     const QString text =
         NoteTransferMessages::imported(outcome, file, outcome ? outcome->leftAlone.size() : 0);
@@ -61,9 +61,9 @@ std::optional<int> runNoteCommand(const CommandLine &commandLine, int argc, char
     }
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
-    const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
+    const DataFolder dataFolder = dataFolderFor(programFolder, userConfigHome());
     if (exporting)
         return exportTo(dataFolder, QFile::decodeName(exporting->c_str()));
-    keepDataFolderPrivate(dataFolder, programFolder);
+    keepDataFolderPrivate(dataFolder.path, programFolder);
     return importFrom(dataFolder, QFile::decodeName(importing->c_str()));
 }

@@ -1,4 +1,6 @@
 #include "ApplicationSetup.h"
+#include "DataFile.h"
+#include "DayNoteStore.h"
 #include "DayglassContext.h"
 #include "DayglassUsage.h"
 #include "MessageBoxes.h"
@@ -33,14 +35,21 @@ int main(int argc, char *argv[]) {
 
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
-    const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
-    keepDataFolderPrivate(dataFolder, programFolder);
-    const DayglassContext context{dataFolder, systemLocalNow};
-    frmWeek window(context);
-    window.show();
+    const DataFolder dataFolder = dataFolderFor(programFolder, userConfigHome());
+    keepDataFolderPrivate(dataFolder.path, programFolder);
+    // The user learns that the files beside the program are read but not
+    // written at the start that reads them alone; the start's save of the
+    // page shown makes the user's Data.ini, so that is one start.
+    std::optional<WriteErrorMessage::KeptAway> keptAway;
     if (othersMayWriteTheProgramFolder(programFolder))
-        MessageBoxes::inform(
-            &window, QGuiApplication::applicationDisplayName(),
-            WriteErrorMessage::keptAwayFromTheProgramFolder(programFolder, dataFolder));
+        keptAway = WriteErrorMessage::KeptAway::OthersMayWrite;
+    else if (dataFolder.readsOriginalsAlone({dataFileName, calendarFileName}))
+        keptAway = WriteErrorMessage::KeptAway::ReadOnly;
+    frmWeek window({dataFolder, systemLocalNow});
+    window.show();
+    if (keptAway)
+        MessageBoxes::inform(&window, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::keptAwayFromTheProgramFolder(
+                                 programFolder, dataFolder.path, *keptAway));
     return QApplication::exec();
 }

@@ -19,7 +19,7 @@ Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path
 
 } // namespace
 
-Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
+Result<NotesExport, ExportProblem> exportNotes(const DataFolder &dataFolder,
                                                std::chrono::sys_seconds stamp) {
     const DayNoteStore calendar(dataFolder);
     if (calendar.isTooLarge())
@@ -31,7 +31,7 @@ Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &data
     return NotesExport{std::move(*icalendar), days.size()};
 }
 
-ImportOutcome importNotes(const std::filesystem::path &dataFolder,
+ImportOutcome importNotes(const DataFolder &dataFolder,
                           const std::filesystem::path &icalendarFile) {
     const Result<std::string, ImportProblem> text = readICalendarFile(icalendarFile);
     if (!text)

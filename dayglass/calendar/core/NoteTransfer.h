@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "WriteError.h"
 
 #include <chrono>
@@ -24,7 +25,7 @@ struct NotesExport {
 };
 
 // Every day with a note or a colour, from one read of Calendar.ini.
-Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
+Result<NotesExport, ExportProblem> exportNotes(const DataFolder &dataFolder,
                                                std::chrono::sys_seconds stamp);
 
 // The largest iCalendar file that is read. A year of a busy calendar takes
@@ -65,5 +66,4 @@ using ImportOutcome = Result<ImportedNotes, ImportFailure>;
 // Adds the events of the iCalendar file to the notes of Calendar.ini in
 // `dataFolder`, with one write of the file under the folder's lock; on any
 // problem nothing is written.
-ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile);
+ImportOutcome importNotes(const DataFolder &dataFolder, const std::filesystem::path &icalendarFile);

@@ -28,7 +28,7 @@ constexpr char holidaysKey[] = "Holidays";
 
 // An accessor on Data.ini in `dataFolder`, which takes a file larger than
 // dataFileSizeLimit for none.
-cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
+cls_IniFile dataFileIn(const DataFolder &dataFolder) {
     return iniFileIn(dataFolder, dataFileName, dataFileSizeLimit);
 }
 
@@ -51,7 +51,7 @@ std::string dateCaption(const DateTimeTexts &texts) {
 
 } // namespace
 
-ShownPage readShownPage(const std::filesystem::path &dataFolder) {
+ShownPage readShownPage(const DataFolder &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
     const int index = ini.GetDataInt(shownPageSection, shownPageKey);
     if (ini.IsTooLarge())
@@ -59,7 +59,7 @@ ShownPage readShownPage(const std::filesystem::path &dataFolder) {
     return index;
 }
 
-WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
+WriteResult writeShownPage(const DataFolder &dataFolder, int index) {
     const WriteResult written =
         dataFileIn(dataFolder)
             .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
@@ -69,7 +69,7 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
     return !access && access.error() == std::errc::permission_denied ? WriteResult() : written;
 }
 
-PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
+PeriodTexts readPeriodTexts(const DataFolder &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
     PeriodTexts texts;
     for (const auto &[section, side] : periodSections) {
@@ -79,7 +79,7 @@ PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
     return texts;
 }
 
-WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
+WriteResult writePeriodTexts(const DataFolder &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFileIn(dataFolder);
     for (const auto &[section, side] : periodSections) {
         for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
@@ -122,7 +122,7 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
 }
 
-LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
+LoadedPeriod readPeriod(const DataFolder &dataFolder) {
     const PeriodTexts texts = readPeriodTexts(dataFolder);
     LoadedPeriod loaded{std::nullopt, dateCaption(texts.start), dateCaption(texts.end)};
     const auto start = dateTimeFrom(texts.start);
@@ -132,13 +132,13 @@ LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     return loaded;
 }
 
-HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder) {
+HolidayDisplay readHolidayDisplay(const DataFolder &dataFolder) {
     return dataFileIn(dataFolder).GetDataInt(optionsSection, holidaysKey) == 1
                ? HolidayDisplay::Shown
                : HolidayDisplay::Hidden;
 }
 
-WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display) {
+WriteResult writeHolidayDisplay(const DataFolder &dataFolder, HolidayDisplay display) {
     return dataFileIn(dataFolder)
         .SetDataStr(optionsSection, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
 }

@@ -115,9 +115,9 @@ void frmWeek::tellDataFileTooLarge() {
     if (m_dataFileTooLargeShown)
         return;
     m_dataFileTooLargeShown = true;
-    MessageBoxes::inform(
-        this, QGuiApplication::applicationDisplayName(),
-        WriteErrorMessage::tooLargeToRead(m_context.dataFolder / dataFileName, dataFileSizeLimit));
+    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                         WriteErrorMessage::tooLargeToRead(
+                             m_context.dataFolder.fileToRead(dataFileName), dataFileSizeLimit));
 }
 
 void frmWeek::CMD_Timer_Click(int index) {
