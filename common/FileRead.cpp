@@ -7,14 +7,22 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-Result<std::string, FileReadError> readWholeFile(const std::filesystem::path &path,
-                                                 std::uintmax_t sizeLimit, LastLink lastLink) {
+Result<FileDescriptor, std::error_code> openForReading(const std::filesystem::path &path,
+                                                       LastLink lastLink) {
     const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
                       (lastLink == LastLink::Refuse ? O_NOFOLLOW : 0);
-    const FileDescriptor file(::open(path.c_str(), flags));
+    FileDescriptor file(::open(path.c_str(), flags));
     if (!file.valid())
-        return Failure{FileReadError{FileReadProblem::System, lastSystemError()}};
-    return readWholeFile(file.get(), sizeLimit);
+        return Failure{lastSystemError()};
+    return file;
+}
+
+Result<std::string, FileReadError> readWholeFile(const std::filesystem::path &path,
+                                                 std::uintmax_t sizeLimit, LastLink lastLink) {
+    const Result<FileDescriptor, std::error_code> file = openForReading(path, lastLink);
+    if (!file)
+        return Failure{FileReadError{FileReadProblem::System, file.error()}};
+    return readWholeFile(file->get(), sizeLimit);
 }
 
 Result<std::string, FileReadError> readWholeFile(int descriptor, std::uintmax_t sizeLimit) {

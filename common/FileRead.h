@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileDescriptor.h"
 #include "Result.h"
 
 #include <cstdint>
@@ -33,6 +34,10 @@ enum class LastLink {
     // are followed.
     Refuse,
 };
+
+// The file at `path`, opened for reading as readWholeFile() opens it.
+Result<FileDescriptor, std::error_code> openForReading(const std::filesystem::path &path,
+                                                       LastLink lastLink = LastLink::Follow);
 
 // The whole content of the regular file at `path` when it holds at most
 // `sizeLimit` bytes.

@@ -1,7 +1,10 @@
 #include "FileStore.h"
 
+#include "ExtendedAttributes.h"
 #include "FileDescriptor.h"
+#include "FileJournal.h"
 #include "FileRead.h"
+#include "FileWrite.h"
 #include "FolderLock.h"
 #include "SystemError.h"
 #include "WriteAccess.h"
@@ -20,21 +23,6 @@ namespace fs = std::filesystem;
 
 namespace FileStore {
 namespace {
-
-bool writeAll(int fd, const std::string &bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result == 0)
-            errno = EIO;
-        if (result <= 0)
-            return false;
-        written += static_cast<std::size_t>(result);
-    }
-    return true;
-}
 
 WriteError oversized(const fs::path &path) {
     return {WriteProblem::Oversized, path, std::make_error_code(std::errc::file_too_large)};
@@ -108,8 +96,10 @@ void removeLeftoverTemporaries(const fs::path &path) {
 
 // Gives the new file the old one's owner, group and mode. Only root may give
 // a file away, so a user's own write keeps at least the group where the user
-// belongs to it; the owner's is no failure of the save. The mode comes last,
-// as a change of owner clears the set-user-ID bit.
+// belongs to it; the owner's is no failure of the save. The mode comes
+// before the extended attributes, which hold the access control list whose
+// mask the mode's group bits are, and after the owner, as a change of owner
+// clears the set-user-ID bit.
 bool keepOwnerAndMode(int fd, const struct stat &old) {
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
@@ -118,34 +108,68 @@ bool keepOwnerAndMode(int fd, const struct stat &old) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// The old content of the write target, read under the folder lock without
+// following a link that was planted after the target was chosen, and the
+// file still open.
+struct OldFile {
+    std::optional<std::string> content;
+    struct stat status {};
+    FileDescriptor file;
+};
+
+// Gives the new file all that the old one carried besides its bytes: its
+// owner, group, mode and extended attributes, where the desktop keeps the
+// user's tags and the system the access control list.
+bool keepAttributes(int fd, const OldFile &old) {
+    if (!keepOwnerAndMode(fd, old.status))
+        return false;
+    const Result<void, std::error_code> copied = copyExtendedAttributes(old.file.get(), fd);
+    if (!copied)
+        errno = copied.error().value();
+    return static_cast<bool>(copied);
+}
+
 WriteResult replaceAtomically(const fs::path &path, const std::string &content,
-                              const struct stat *old) {
+                              const OldFile &old) {
     std::string pattern = path.parent_path() / (temporaryPrefix(path) + "XXXXXX");
     const FileDescriptor temporary(::mkstemp(pattern.data()));
     if (!temporary.valid())
         return Failure{writeErrorFor(path, lastSystemError())};
-    const bool ok = writeAll(temporary.get(), content) &&
-                    (old ? keepOwnerAndMode(temporary.get(), *old)
-                         : setModeOfNewFile(temporary.get(), path.parent_path())) &&
+    const bool ok = writeAllAt(temporary.get(), content, 0) &&
+                    (old.content ? keepAttributes(temporary.get(), old)
+                                 : setModeOfNewFile(temporary.get(), path.parent_path())) &&
                     ::fsync(temporary.get()) == 0 && ::rename(pattern.c_str(), path.c_str()) == 0;
     if (!ok) {
         const std::error_code systemError = lastSystemError();
         ::unlink(pattern.c_str());
         return Failure{writeErrorFor(path, systemError)};
     }
-    const FileDescriptor folder(
-        ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid())
-        ::fsync(folder.get());
+    syncFolder(path.parent_path());
     return {};
 }
 
-// The old content of the write target, read under the folder lock without
-// following a link that was planted after the target was chosen.
-struct OldFile {
-    std::optional<std::string> content;
-    struct stat status {};
-};
+// A file of more than one name is written in place, so that every name keeps
+// it, through a journal (FileJournal.h); and only in the user's private
+// folder, where nobody else can have made the name a link to a file of the
+// user's elsewhere, such as ~/.bashrc. Elsewhere it is replaced, as other
+// files are, and the name written leaves the other names.
+bool isWrittenInPlace(const fs::path &path, const OldFile &old) {
+    return old.content && old.status.st_nlink > 1 && isTheUsersPrivateFolder(path.parent_path());
+}
+
+WriteResult writeInPlace(const fs::path &path, const std::string &content, const OldFile &old) {
+    const FileDescriptor file(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!file.valid() || ::fstat(file.get(), &opened) != 0)
+        return Failure{writeErrorFor(path, lastSystemError())};
+    if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino)
+        return Failure{writeErrorFor(path, std::make_error_code(std::errc::operation_would_block))};
+    const Result<void, std::error_code> written =
+        FileJournal::writeInPlace(file.get(), path, *old.content, content);
+    if (!written)
+        return Failure{writeErrorFor(path, written.error())};
+    return {};
+}
 
 Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t sizeLimit) {
     OldFile old;
@@ -161,14 +185,14 @@ Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t siz
         return Failure{WriteError{WriteProblem::NotAFile, path}};
     if (static_cast<std::uintmax_t>(old.status.st_size) > sizeLimit)
         return Failure{oversized(path)};
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    old.file = FileDescriptor(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened {};
-    if (!file.valid() || ::fstat(file.get(), &opened) != 0)
+    if (!old.file.valid() || ::fstat(old.file.get(), &opened) != 0)
         return Failure{writeErrorFor(path, lastSystemError())};
     // Another program replaced the file between the two looks.
     if (opened.st_dev != old.status.st_dev || opened.st_ino != old.status.st_ino)
         return Failure{writeErrorFor(path, std::make_error_code(std::errc::operation_would_block))};
-    Result<std::string, FileReadError> content = readWholeFile(file.get(), sizeLimit);
+    Result<std::string, FileReadError> content = readWholeFile(old.file.get(), sizeLimit);
     // The file opened is the regular file looked at, so a read that the
     // system did not fail was stopped by a file that grew past the limit.
     if (!content)
@@ -182,6 +206,9 @@ Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t siz
 WriteResult updateLocked(const fs::path &path,
                          const std::function<std::string(const std::optional<std::string> &)> &edit,
                          std::uintmax_t sizeLimit, EmptyContent emptyContent) {
+    if (const Result<void, std::error_code> completed = FileJournal::completeInterruptedWrite(path);
+        !completed)
+        return Failure{writeErrorFor(path, completed.error())};
     const Result<OldFile, WriteError> old = readOldFile(path, sizeLimit);
     if (!old)
         return Failure{old.error()};
@@ -201,7 +228,9 @@ WriteResult updateLocked(const fs::path &path,
     removeLeftoverTemporaries(path);
     if (content.size() > std::min(sizeLimit, processFileSizeLimit()))
         return Failure{writeErrorFor(path, std::make_error_code(std::errc::file_too_large))};
-    return replaceAtomically(path, content, old->content ? &old->status : nullptr);
+    if (isWrittenInPlace(path, *old))
+        return writeInPlace(path, content, *old);
+    return replaceAtomically(path, content, *old);
 }
 
 // Whether the file at `path`, reached as every read reaches it, holds what
@@ -214,6 +243,27 @@ bool holdsTheEditAlready(const fs::path &path,
 }
 
 } // namespace
+
+Result<std::string, FileReadError> read(const fs::path &path, std::uintmax_t sizeLimit) {
+    const Result<FileDescriptor, std::error_code> file = openForReading(path);
+    if (!file)
+        return Failure{FileReadError{FileReadProblem::System, file.error()}};
+    struct stat status {};
+    const Result<fs::path, WriteError> target = writeTargetFor(path);
+    // Only the file that a save would write has a journal of its saves.
+    const auto hasJournal = [&] {
+        struct stat journal {};
+        return ::lstat(FileJournal::journalOf(*target).c_str(), &journal) == 0;
+    };
+    std::optional<Result<FileDescriptor, std::error_code>> lock;
+    if (target && ::fstat(file->get(), &status) == 0 && S_ISREG(status.st_mode) &&
+        (status.st_nlink > 1 || hasJournal())) {
+        lock = lockFolder(target->parent_path(), MissingLockFile::Fail);
+        if (*lock && hasJournal())
+            static_cast<void>(FileJournal::completeInterruptedWrite(*target));
+    }
+    return readWholeFile(file->get(), sizeLimit);
+}
 
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,

@@ -17,10 +17,11 @@ constexpr mode_t lockFileMode = 0600;
 
 // Opens the lock file, or makes it. A link or anything but a regular file in
 // its place is refused: in a shared folder another user may have put it there.
-Result<FileDescriptor, std::error_code> openLockFile(const std::filesystem::path &path) {
+Result<FileDescriptor, std::error_code> openLockFile(const std::filesystem::path &path,
+                                                     MissingLockFile missing) {
     constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     FileDescriptor file(::open(path.c_str(), flags));
-    if (!file.valid() && errno == ENOENT)
+    if (!file.valid() && errno == ENOENT && missing == MissingLockFile::Make)
         file = FileDescriptor(::open(path.c_str(), flags | O_CREAT | O_EXCL, lockFileMode));
     if (!file.valid() && errno == EEXIST)
         file = FileDescriptor(::open(path.c_str(), flags));
@@ -85,8 +86,9 @@ Result<FileDescriptor, std::error_code> waitForLock(FileDescriptor file) {
 
 } // namespace
 
-Result<FileDescriptor, std::error_code> lockFolder(const std::filesystem::path &folder) {
-    Result<FileDescriptor, std::error_code> file = openLockFile(folder / folderLockName);
+Result<FileDescriptor, std::error_code> lockFolder(const std::filesystem::path &folder,
+                                                   MissingLockFile missing) {
+    Result<FileDescriptor, std::error_code> file = openLockFile(folder / folderLockName, missing);
     if (!file || ::flock(file->get(), LOCK_EX | LOCK_NB) == 0)
         return file;
     if (errno != EWOULDBLOCK)

@@ -69,56 +69,40 @@ Entry *lookUpAccount(Entry &entry, std::vector<char> &buffer, LookUp lookUp) {
     }
 }
 
-// Whether an account other than the user's has `group` as its primary group;
-// also when the database cannot be read to its end.
-bool isAnotherAccountsPrimaryGroup(gid_t group) {
-    bool found = false;
-    ::setpwent();
-    for (;;) {
-        errno = 0;
-        const struct passwd *account = ::getpwent();
-        if (!account) {
-            found = errno != 0 && errno != ENOENT;
-            break;
-        }
-        if (account->pw_gid == group && account->pw_uid != ::geteuid()) {
-            found = true;
-            break;
-        }
-    }
-    ::endpwent();
-    return found;
-}
-
-// Whether nobody but the user belongs to `group`: no other account is listed
-// as its member in the group database or has it as its primary group, as with
-// the group of the user's own name that Debian and Ubuntu give every user. A
-// group that the database does not know may have anyone in it.
-bool hasNoMemberButTheUser(gid_t group) {
-    struct group groupEntry {};
-    std::vector<char> groupBuffer;
-    const struct group *found = lookUpAccount(groupEntry, groupBuffer, [group](auto... arguments) {
-        return ::getgrgid_r(group, arguments...);
-    });
-    if (!found)
-        return false;
+// Whether `group` is the user's private group, by the convention of the user
+// private groups that Debian and Ubuntu give every user: the user's primary
+// group, named as the user, that lists no other member. That no other account
+// has it as its primary group is the convention's promise and cannot be
+// checked: the accounts of a directory service (LDAP, SSSD) need not be listed
+// at all, nor has every user id a password entry. Any other group may have
+// anyone in it.
+bool isTheUsersPrivateGroup(gid_t group) {
     struct passwd userEntry {};
     std::vector<char> userBuffer;
     const struct passwd *user = lookUpAccount(userEntry, userBuffer, [](auto... arguments) {
         return ::getpwuid_r(::geteuid(), arguments...);
     });
+    if (!user || user->pw_gid != group)
+        return false;
+    struct group groupEntry {};
+    std::vector<char> groupBuffer;
+    const struct group *found = lookUpAccount(groupEntry, groupBuffer, [group](auto... arguments) {
+        return ::getgrgid_r(group, arguments...);
+    });
+    if (!found || std::strcmp(found->gr_name, user->pw_name) != 0)
+        return false;
     for (char **member = found->gr_mem; member && *member; ++member) {
-        if (!user || std::strcmp(*member, user->pw_name) != 0)
+        if (std::strcmp(*member, user->pw_name) != 0)
             return false;
     }
-    return !isAnotherAccountsPrimaryGroup(group);
+    return true;
 }
 
 } // namespace
 
 bool isTheUsersPrivateFolder(const struct stat &status) {
     return status.st_uid == ::geteuid() && (status.st_mode & S_IWOTH) == 0 &&
-           ((status.st_mode & S_IWGRP) == 0 || hasNoMemberButTheUser(status.st_gid));
+           ((status.st_mode & S_IWGRP) == 0 || isTheUsersPrivateGroup(status.st_gid));
 }
 
 bool isTheUsersPrivateFolder(const fs::path &folder) {

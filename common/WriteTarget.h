@@ -20,7 +20,8 @@ Result<std::filesystem::path, WriteError> writeTargetFor(const std::filesystem::
 
 // Whether the folder of `status` belongs to the user and nobody else may write
 // it, so that nobody else can have put a file or a link into it: others may not
-// write it, and its group may not either unless the user alone belongs to it.
+// write it, and its group may not either unless it is the user's private group
+// (the user's primary group, named as the user, listing no other member).
 bool isTheUsersPrivateFolder(const struct stat &status);
 
 // The same for the folder at `folder`, which also looks at its access control

@@ -1,7 +1,6 @@
 #include "cls_IniFile.h"
 
 #include "AsciiText.h"
-#include "FileRead.h"
 #include "IniText.h"
 
 #include <limits>
@@ -126,11 +125,12 @@ cls_IniFile cls_IniFile::ofContent(std::string content) {
 
 // The file is read as FileRead.h reads: nothing stays open to keep a medium
 // from being unmounted, a FIFO in the file's place cannot hang the program,
-// and a huge file costs no more than a small one.
+// and a huge file costs no more than a small one; and as FileStore.h reads,
+// so that a save that a kill stopped halfway is completed first.
 const cls_IniFile::Read &cls_IniFile::read() const {
     if (m_read)
         return *m_read;
-    Result<std::string, FileReadError> content = readWholeFile(m_name, m_sizeLimit);
+    Result<std::string, FileReadError> content = FileStore::read(m_name, m_sizeLimit);
     if (!content && content.error().systemError == std::errc::no_such_file_or_directory)
         content = readOriginal();
     if (content)

@@ -1,8 +1,10 @@
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -39,6 +41,66 @@ TEST(SaveOwnershipTest, SavedFileKeepsOwnerGroupAndMode) {
     EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
+// An access control list as "setfacl -m u:12345:rw" leaves it on a file of
+// mode 0640, which it makes 0660: the list's version, then each entry's permissions and tag in
+// one word (little-endian, as the kernel keeps them) and its id.
+std::string accessListForAnotherUser() {
+    const std::uint32_t words[] = {2,   0x60001, ~0u, 0x60002, otherUser, 0x40004,
+                                   ~0u, 0x60010, ~0u, 0x00020, ~0u};
+    return {reinterpret_cast<const char *>(words), sizeof words};
+}
+
+std::optional<std::string> attribute(const fs::path &path, const char *name) {
+    std::string value(4096, '\0');
+    const ssize_t size = ::getxattr(path.c_str(), name, value.data(), value.size());
+    if (size < 0)
+        return std::nullopt;
+    value.resize(static_cast<std::size_t>(size));
+    return value;
+}
+
+// A save keeps what the file carries besides its bytes: the desktop's tags,
+// the access control list and the mode, replaced by a new file or, with a
+// second name, written in place so that both names keep one file. A new file
+// that takes the folder's default list in its making loses it again when the
+// old file had none.
+TEST(SaveOwnershipTest, SavedFileKeepsItsAttributesAccessListAndNames) {
+    constexpr auto acl = "system.posix_acl_access";
+    struct Row {
+        bool secondName;
+        bool folderDefaultList;
+    };
+    for (const Row row : {Row{false, false}, Row{true, false}, Row{false, true}}) {
+        TemporaryFolder folder;
+        const fs::path path = folder / "Data.ini";
+        writeBytes(path, "[A]\r\nx=old\r\n");
+        ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+        if (::setxattr(path.c_str(), "user.xdg.tags", "work", 4, 0) != 0)
+            GTEST_SKIP() << "the temporary folder's file system keeps no extended attributes";
+        const std::string list = accessListForAnotherUser();
+        if (row.folderDefaultList)
+            ASSERT_EQ(::setxattr(folder.path().c_str(), "system.posix_acl_default", list.data(),
+                                 list.size(), 0),
+                      0);
+        else
+            ASSERT_EQ(::setxattr(path.c_str(), acl, list.data(), list.size(), 0), 0);
+        if (row.secondName)
+            fs::create_hard_link(path, folder / "Second.ini");
+        // The list's mask is now the mode's group bits.
+        const mode_t mode = statusOf(path).st_mode & 07777;
+
+        EXPECT_TRUE(write(path));
+        EXPECT_EQ(readBytes(path), "[A]\r\nx=new\r\n");
+        EXPECT_EQ(attribute(path, "user.xdg.tags"), "work");
+        EXPECT_EQ(attribute(path, acl), row.folderDefaultList ? std::nullopt : std::optional(list));
+        EXPECT_EQ(statusOf(path).st_mode & 07777, mode);
+        EXPECT_EQ(statusOf(path).st_nlink, row.secondName ? 2u : 1u);
+        if (row.secondName) {
+            EXPECT_EQ(statusOf(folder / "Second.ini").st_ino, statusOf(path).st_ino);
+        }
+    }
+}
+
 // The user's own settings folder is private; a file beside the program gets
 // the umask as any file the user makes.
 TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
@@ -65,8 +127,10 @@ TEST(SaveOwnershipTest, NewFilesArePrivateOnlyInAPrivateFolder) {
 }
 
 // A link is followed only where nobody else could have made it: the user's
-// own link, in a folder of the user's that nobody else may write (the group
-// of root alone, as the group of a user's own name, may). On the home
+// own link, in a folder of the user's that nobody else may write (root's
+// private group, named as root, may; "users", which lists no member and is no
+// listed account's primary group, may not: accounts of a directory service are
+// never listed, and have it as theirs). On the home
 // folder's file system it leads anywhere, elsewhere only within its own file
 // system. Shared, sticky and team folders, another user's link, and a stick
 // that lends our user id to a link into the home are refused; a write through
@@ -75,6 +139,8 @@ TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "planting a link of another user needs root";
     constexpr gid_t nogroup = 65534;
+    const struct group *users = ::getgrnam("users");
+    const gid_t usersGroup = users ? users->gr_gid : nogroup;
     constexpr auto followed = std::nullopt;
     constexpr auto offItsFileSystem = WriteProblem::LinkOffItsFileSystem;
     struct Row {
@@ -91,6 +157,7 @@ TEST(SaveOwnershipTest, LinksAreFollowedOnlyWhereNoOtherUserCouldPlantThem) {
         {01777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
         {0777, 0, 0, "/tmp", WriteProblem::UnsafeLink},
         {02775, 0, 0, "/tmp", WriteProblem::UnsafeLink, nogroup},
+        {02775, 0, 0, "/tmp", WriteProblem::UnsafeLink, usersGroup},
         {02775, 0, 0, "/tmp", followed},
         {0755, otherUser, otherUser, "/tmp", WriteProblem::UnsafeLink, otherUser},
         {0755, 0, otherUser, "/tmp", WriteProblem::UnsafeLink},

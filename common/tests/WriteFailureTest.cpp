@@ -26,15 +26,21 @@ std::set<std::string> namesIn(const fs::path &folder) {
     return names;
 }
 
-// A failed save must say why and leave the old file byte for byte, with no
-// temporary file beside it.
+// A failed save must say why and leave the old file byte for byte, under each
+// of its names, with no temporary file or journal beside it.
 void expectFailureKeepsTheOldFile(const fs::path &folder, WriteProblem problem,
-                                  std::errc systemError, const WriteResult &result) {
+                                  std::errc systemError, const WriteResult &result,
+                                  const std::set<std::string> &secondNames = {}) {
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().problem, problem);
     EXPECT_EQ(result.error().systemError, systemError);
+    std::set<std::string> names{"Calendar.ini", folderLockName};
+    for (const std::string &name : secondNames) {
+        EXPECT_EQ(readBytes(folder / name), oldContent);
+        names.insert(name);
+    }
     EXPECT_EQ(readBytes(folder / "Calendar.ini"), oldContent);
-    EXPECT_EQ(namesIn(folder), (std::set<std::string>{"Calendar.ini", folderLockName}));
+    EXPECT_EQ(namesIn(folder), names);
 }
 
 WriteResult saveLongNote(const fs::path &folder) {
@@ -42,11 +48,12 @@ WriteResult saveLongNote(const fs::path &folder) {
         .SetDataStr("2005/10/14(金)", "Text", longNote);
 }
 
-// A small file system of its own, which root can fill or make read-only.
+// A small file system of its own, which root can fill or make read-only; a
+// private folder, where a file of two names is written in place.
 class SmallFileSystem {
 public:
     SmallFileSystem() {
-        if (::mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, "size=128k") == 0)
+        if (::mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, "size=128k,mode=0700") == 0)
             m_mounted = true;
     }
     ~SmallFileSystem() {
@@ -69,10 +76,15 @@ TEST(WriteFailureTest, FullDiskAndReadOnlyFileSystemAreReported) {
     writeBytes(disk.path() / "Calendar.ini", oldContent);
     expectFailureKeepsTheOldFile(disk.path(), WriteProblem::DiskFull, std::errc::no_space_on_device,
                                  saveLongNote(disk.path()));
+    // With a second name the note goes into the journal first, which fills the disk.
+    fs::create_hard_link(disk.path() / "Calendar.ini", disk.path() / "Other.ini");
+    expectFailureKeepsTheOldFile(disk.path(), WriteProblem::DiskFull, std::errc::no_space_on_device,
+                                 saveLongNote(disk.path()), {"Other.ini"});
 
     ASSERT_EQ(::mount(nullptr, disk.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
     expectFailureKeepsTheOldFile(disk.path(), WriteProblem::ReadOnly,
-                                 std::errc::read_only_file_system, saveLongNote(disk.path()));
+                                 std::errc::read_only_file_system, saveLongNote(disk.path()),
+                                 {"Other.ini"});
 }
 
 TEST(WriteFailureTest, ReadOnlyFileIsReported) {
