@@ -1,6 +1,6 @@
 #include "WriteErrorMessage.h"
 
-#include "QtPaths.h"
+#include "QuotedName.h"
 
 #include <array>
 
@@ -43,7 +43,7 @@ QString WriteErrorMessage::withReason(const QString &whatFailed, const WriteErro
 }
 
 QString WriteErrorMessage::notSaved(const WriteError &error) {
-    return withReason(tr("%1 に保存できませんでした").arg(qtPath(error.path)), error);
+    return withReason(tr("%1 に保存できませんでした").arg(quotedPath(error.path)), error);
 }
 
 QString WriteErrorMessage::notCleared(const QString &day, const WriteError &error) {
@@ -76,14 +76,14 @@ QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::p
     const QString where =
         dataFolder.empty()
             ? tr("Data.ini と Calendar.ini を保存するフォルダがありません")
-            : tr("Data.ini と Calendar.ini は %1 に保存します").arg(qtPath(dataFolder));
+            : tr("Data.ini と Calendar.ini は %1 に保存します").arg(quotedPath(dataFolder));
     if (why == KeptAway::ReadOnly)
         return where + tr("\nプログラムのフォルダ %1 には書き込めないため、そこにあるファイルは"
                           "読むだけです。保存すると、そのあとは保存したほうを読みます")
-                           .arg(qtPath(programFolder));
+                           .arg(quotedPath(programFolder));
     return where + tr("\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
                       "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
-                       .arg(qtPath(programFolder));
+                       .arg(quotedPath(programFolder));
 }
 
 QString WriteErrorMessage::tooLargeToRead(const std::filesystem::path &file,
@@ -91,8 +91,7 @@ QString WriteErrorMessage::tooLargeToRead(const std::filesystem::path &file,
     return tr("%1 を読み込めませんでした\n"
               "ファイルが大きすぎます（%2 KB まで）。移動するか削除すると、"
               "設定をまた保存できます")
-        .arg(qtPath(file))
-        .arg(sizeLimit / 1024);
+        .arg(quotedPath(file), QString::number(sizeLimit / 1024));
 }
 
 QString WriteErrorMessage::noCp932Conversion(std::error_code systemError) {

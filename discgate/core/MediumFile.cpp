@@ -4,6 +4,8 @@
 #include "FileStore.h"
 #include "LexicalPath.h"
 
+#include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <vector>
 
@@ -14,6 +16,8 @@ namespace {
 // Folders on the way are opened only to look up the next name in them.
 constexpr int folderFlags = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr int lookFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
+// The walk to a real path follows every link, as the path would.
+constexpr int followFlags = O_PATH | O_CLOEXEC;
 // With O_NONBLOCK a pipe opens at once instead of waiting for a writer, and a
 // terminal never becomes the controlling one.
 constexpr int fileFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -36,17 +40,68 @@ Result<OpenedFile, MediumFileProblem> openRegularFile(int folder, const char *na
     return file;
 }
 
+// The real path of `path` (made absolute): the part that exists, every link
+// followed, named by the kernel once it has opened it; the rest as written,
+// lexically normal. Whether all of it exists.
+struct RealPath {
+    fs::path path;
+    bool complete = false;
+};
+
+std::optional<fs::path> pathOfDescriptor(int descriptor) {
+    char named[PATH_MAX];
+    const std::string located = "/proc/self/fd/" + std::to_string(descriptor);
+    const ssize_t length = ::readlink(located.c_str(), named, sizeof named);
+    if (length <= 0 || static_cast<std::size_t>(length) == sizeof named)
+        return std::nullopt;
+    return fs::path(std::string(named, static_cast<std::size_t>(length)));
+}
+
+// A path that exists is opened at once, the kernel looking each name up once.
+// Otherwise the part that exists is found in one walk, each name looked up in
+// the folder opened before it.
+std::optional<RealPath> realPathOf(const fs::path &path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error)
+        return std::nullopt;
+    if (const FileDescriptor whole(::open(absolute.c_str(), followFlags)); whole.valid()) {
+        const auto real = pathOfDescriptor(whole.get());
+        return real ? std::optional(RealPath{*real, true}) : std::nullopt;
+    }
+    if (errno != ENOENT && errno != ENOTDIR)
+        return std::nullopt;
+    FileDescriptor folder(::open("/", followFlags));
+    const fs::path relative = absolute.relative_path();
+    auto name = relative.begin();
+    for (; folder.valid() && name != relative.end(); ++name) {
+        if (name->empty())
+            continue;
+        FileDescriptor next(::openat(folder.get(), name->c_str(), followFlags));
+        if (!next.valid() && errno != ENOENT && errno != ENOTDIR)
+            return std::nullopt;
+        if (!next.valid())
+            break;
+        folder = std::move(next);
+    }
+    auto real = folder.valid() ? pathOfDescriptor(folder.get()) : std::nullopt;
+    if (!real)
+        return std::nullopt;
+    for (; name != relative.end(); ++name)
+        *real /= *name;
+    return RealPath{real->lexically_normal(), false};
+}
+
 } // namespace
 
 std::optional<fs::path> realPathOnMedium(const fs::path &path, const fs::path &mediumRoot) {
-    std::error_code error;
-    const fs::path root = fs::canonical(mediumRoot, error);
-    if (error)
+    const auto root = realPathOf(mediumRoot);
+    if (!root || !root->complete)
         return std::nullopt;
-    const fs::path real = fs::weakly_canonical(path, error);
-    if (error || !isLexicallyWithin(real, root))
+    const auto real = realPathOf(path);
+    if (!real || !isLexicallyWithin(real->path, root->path))
         return std::nullopt;
-    return real;
+    return real->path;
 }
 
 Result<OpenedFile, MediumFileProblem> openOnMedium(const fs::path &path,

@@ -1,9 +1,9 @@
 #include "MediumFolder.h"
 
 #include "FileAddress.h"
+#include "FolderTrust.h"
 #include "LexicalPath.h"
 #include "MediumPath.h"
-#include "WriteTarget.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -39,13 +39,6 @@ std::optional<struct stat> statusOf(const fs::path &path) {
     return status;
 }
 
-// Whether nobody but the user and root can have put a file into the folder
-// whose status this is.
-bool isTrustedFolder(const struct stat &status) {
-    return isTheUsersPrivateFolder(status) ||
-           (status.st_uid == 0 && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0);
-}
-
 bool isOwnedByTheUserOrRoot(const fs::path &file) {
     const auto status = statusOf(file);
     return status && (status->st_uid == ::geteuid() || status->st_uid == 0);
@@ -78,7 +71,7 @@ MediumClimb climbToMedium(const fs::path &named) {
         const auto status = statusOf(folder);
         if (!status || status->st_dev != startStatus->st_dev)
             return {start, std::nullopt};
-        if (!isTrustedFolder(*status))
+        if (!nobodyElseMayWrite(folder))
             return {start, folder};
         if (holdsLauncherDescription(folder)) {
             if (!isOwnedByTheUserOrRoot(mediumFilePath(folder, descriptionFileName)))

@@ -32,8 +32,8 @@ std::optional<std::filesystem::path> localPathOfArgument(std::string_view argume
 // folder of a named file, through any link to it) upwards, that holds
 // Autorun.inf. The walk stays on the file system where it starts, so it never
 // leaves the medium's mount. Above the folder named it enters only folders
-// that the user or root owns and nobody else may write (the user's private
-// group aside), and takes only an Autorun.inf that the user or root owns:
+// that nobody but the user and root may write (see nobodyElseMayWrite), and
+// takes only an Autorun.inf that the user or root owns:
 // another user could otherwise put a menu above a folder of ours in a shared
 // folder, and its buttons would run as us. When no folder holds one, the
 // folder named, and the folder where the walk stopped for that reason.

@@ -16,8 +16,8 @@ inline constexpr char descriptionFileName[] = "Autorun.inf";
 // store names in capitals). The name is joined as written, doubled separators
 // included; when nothing exists there, each component that does not exist as
 // written is replaced by an entry of its folder that differs only in ASCII
-// letter case, found in `listings`. When no such entry exists either, the path
-// as written comes back, so that an error message can name it.
+// letter case, found in `listings`, which walks the path once. When no such entry exists either,
+// the path as written comes back, so that an error message can name it.
 std::string mediumFilePath(const std::filesystem::path &programFolder, std::string_view windowsName,
                            FolderListings &listings);
 
@@ -39,3 +39,8 @@ std::string_view withoutDrive(std::string_view windowsPath);
 // refuse.
 std::string mediumTarget(const std::filesystem::path &mediumRoot, std::string_view value,
                          FolderListings &listings);
+
+// Whether the target `value`, as mediumTarget takes it, names a file or folder
+// that exists (never an address), looked up as mediumTarget looks it up.
+bool existsOnMedium(const std::filesystem::path &mediumRoot, std::string_view value,
+                    FolderListings &listings);

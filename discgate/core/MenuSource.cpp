@@ -2,10 +2,13 @@
 
 #include "FileRead.h"
 #include "FileStore.h"
+#include "FolderTrust.h"
 #include "LexicalPath.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -54,17 +57,78 @@ std::string trimmedLine(std::optional<std::string> text) {
     return *text;
 }
 
-// A partition's attributes of the whole disk stand in its parent folder.
-bool isMediaDevice(const std::string &device, const SystemFileReader &readSystemFile) {
-    const std::string folder = "dev/block/" + device + "/";
-    return readSystemFile(folder + "loop/backing_file") ||
-           trimmedLine(readSystemFile(folder + "removable")) == "1" ||
-           trimmedLine(readSystemFile(folder + "../removable")) == "1" ||
-           trimmedLine(readSystemFile(folder + "device/type")) == opticalDeviceType;
+// File systems that others write: those of a server (and its other clients),
+// of a host machine, or of disks shared between machines.
+constexpr std::string_view sharedFileSystems[] = {
+    "9p",
+    "afs",
+    "ceph",
+    "cifs",
+    "coda",
+    "davfs",
+    "gfs2",
+    "glusterfs",
+    "fuse.glusterfs",
+    "fuse.sshfs",
+    "fuse.rclone",
+    "fuse.s3fs",
+    "fuse.gvfsd-fuse",
+    "lustre",
+    "ncpfs",
+    "nfs",
+    "nfs4",
+    "ocfs2",
+    "smb3",
+    "smbfs",
+    "sshfs",
+    "vboxsf",
+    "virtiofs",
+};
+
+bool isSharedFileSystem(std::string_view type) {
+    return std::ranges::find(sharedFileSystems, type) != std::ranges::end(sharedFileSystems);
+}
+
+// The mount of a line: its fields up to the mount point, then optional ones up
+// to a "-", then the file system's type, its source and the superblock's
+// options.
+struct Mount {
+    std::string device;
+    std::string root;
+    fs::path point;
+    std::string type;
+    bool readOnly = false;
+};
+
+std::optional<Mount> mountOf(const std::string &line) {
+    const auto fields = fieldsOf(line);
+    const auto separator =
+        std::find(fields.begin() + std::min(fields.size(), mountPointField + 1), fields.end(), "-");
+    if (fields.end() - separator < 4)
+        return std::nullopt;
+    const std::string &options = *(separator + 3);
+    return Mount{fields[deviceField], unescaped(fields[rootField]),
+                 fs::path(unescaped(fields[mountPointField])), *(separator + 1),
+                 options == "ro" || options.starts_with("ro,")};
 }
 
 bool liesWhereMediaAreMounted(const fs::path &mountPoint) {
     return isLexicallyBelow(mountPoint, "/media") || isLexicallyBelow(mountPoint, "/run/media");
+}
+
+// A partition's attributes of the whole disk stand in its parent folder. A
+// loop device counts when its image is the system's, wherever it is mounted.
+bool isMediaMount(const Mount &mount, const MediumProbes &probes) {
+    const std::string folder = "dev/block/" + mount.device + "/";
+    if (auto image = probes.readSystemFile(folder + "loop/backing_file")) {
+        if (image->ends_with('\n'))
+            image->pop_back();
+        return probes.isSystemImage(*image);
+    }
+    return liesWhereMediaAreMounted(mount.point) ||
+           trimmedLine(probes.readSystemFile(folder + "removable")) == "1" ||
+           trimmedLine(probes.readSystemFile(folder + "../removable")) == "1" ||
+           trimmedLine(probes.readSystemFile(folder + "device/type")) == opticalDeviceType;
 }
 
 // Reads a small file of /sys or /proc, which report no size.
@@ -78,19 +142,18 @@ std::optional<std::string> readKernelFile(const fs::path &path) {
 } // namespace
 
 MenuSource menuSourceOf(const fs::path &folder, std::string_view mountInfo,
-                        const SystemFileReader &readSystemFile) {
+                        const MediumProbes &probes) {
     std::istringstream lines{std::string(mountInfo)};
-    std::vector<std::string> mount;
+    std::optional<Mount> mount;
     // A later mount on the same point hides the earlier ones.
     for (std::string line; std::getline(lines, line);) {
-        auto fields = fieldsOf(line);
-        if (fields.size() > mountPointField &&
-            fs::path(unescaped(fields[mountPointField])) == folder)
-            mount = std::move(fields);
+        if (auto parsed = mountOf(line); parsed && parsed->point == folder)
+            mount = std::move(parsed);
     }
+    if (!mount || mount->root != "/" || isSharedFileSystem(mount->type))
+        return MenuSource::Folder;
     const bool medium =
-        !mount.empty() && mount[rootField] == "/" &&
-        (liesWhereMediaAreMounted(folder) || isMediaDevice(mount[deviceField], readSystemFile));
+        isMediaMount(*mount, probes) && (mount->readOnly || probes.nobodyElseMayWrite(folder));
     return medium ? MenuSource::Medium : MenuSource::Folder;
 }
 
@@ -100,7 +163,18 @@ MenuSource menuSourceOf(const fs::path &folder) {
     const auto mountInfo = readKernelFile("/proc/self/mountinfo");
     if (error || !mountInfo)
         return MenuSource::Folder;
-    return menuSourceOf(real, *mountInfo, [](const std::string &relative) {
-        return readKernelFile(fs::path("/sys") / relative);
-    });
+    const char *home = std::getenv("HOME");
+    const fs::path homeFolder = home ? fs::path(home) : fs::path();
+    return menuSourceOf(
+        real, *mountInfo,
+        {[](const std::string &relative) { return readKernelFile(fs::path("/sys") / relative); },
+         nobodyElseMayWrite,
+         [&homeFolder](const fs::path &image) { return isSystemImage(image, homeFolder); }});
+}
+
+bool isSystemImage(const fs::path &path, const fs::path &home) {
+    struct stat status {};
+    return path.is_absolute() && ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_uid == 0 && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0 &&
+           !(home.is_absolute() && isLexicallyWithin(path, home));
 }

@@ -4,8 +4,6 @@
 #include "FileAddress.h"
 #include "MediumPath.h"
 
-#include <system_error>
-
 namespace {
 
 // How many parts of a command line with blanks in it are looked for on the
@@ -43,8 +41,7 @@ PlainMenu plainMenuOf(const AutorunMenu &menu, const std::filesystem::path &medi
     };
     const auto add = [&](ChoiceKind kind, std::string label, std::string_view command) {
         const std::string program = commandProgram(command, [&](std::string_view name) {
-            std::error_code error;
-            return std::filesystem::exists(target(name), error);
+            return existsOnMedium(mediumRoot, name, listings);
         });
         if (!program.empty())
             choices.push_back({kind, std::move(label), nameOf(program), target(program)});

@@ -3,6 +3,7 @@
 #include "FileStore.h"
 #include "LauncherDescription.h"
 #include "PixelBudget.h"
+#include "QuotedName.h"
 
 #include <QStringList>
 #include <span>
@@ -100,23 +101,23 @@ QString refusalText(LaunchRefusal refusal) {
 } // namespace
 
 QString LauncherMessages::loadError(const LoadError &error) {
-    QString message =
-        problemText(error.problem) + QStringLiteral("\n\n") + QString::fromStdString(error.file);
+    QString message = problemText(error.problem) + QStringLiteral("\n\n") +
+                      quotedName(QString::fromStdString(error.file));
     if (!error.detail.empty())
-        message += QLatin1Char('\n') + QString::fromStdString(error.detail);
+        message += QLatin1Char('\n') + quotedName(QString::fromStdString(error.detail));
     return message;
 }
 
 QString LauncherMessages::openFailure(const QString &targetName, const OpenFailure &failure) {
-    return tr("%1を開けませんでした。\n\n%2").arg(targetName, reasonText(failure));
+    return tr("%1を開けませんでした。\n\n%2").arg(quotedName(targetName), reasonText(failure));
 }
 
 QString LauncherMessages::launchRefusal(LaunchRefusal refusal, const QString &target) {
-    return refusalText(refusal) + QStringLiteral("\n\n") + target;
+    return refusalText(refusal) + QStringLiteral("\n\n") + quotedName(target);
 }
 
 QString LauncherMessages::folderProgramQuestion(const QString &name, const QString &folder) {
     return tr("このメニューはディスクではなくフォルダーから開かれました。\n\n"
               "フォルダー %2 の %1 を実行しますか？")
-        .arg(name, folder);
+        .arg(quotedName(name), quotedName(folder));
 }

@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 #include "QtPaths.h"
+#include "QuotedName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,7 +46,7 @@ std::optional<MediumSearch> mediumSearchOf(const std::vector<std::string> &opera
             nullptr, QGuiApplication::applicationDisplayName(),
             MediumChooser::tr("「%1」はこのコンピューター上のフォルダーではないため、"
                               "メニューを開けません。")
-                .arg(shownArgument));
+                .arg(quotedName(shownArgument)));
         return std::nullopt;
     }
     if (const auto untrusted = climbToMedium(*search.named).untrustedFolder) {
@@ -54,7 +55,7 @@ std::optional<MediumSearch> mediumSearchOf(const std::vector<std::string> &opera
             MediumChooser::tr("%1 にはメニュー (Autorun.inf) がありません。\n\n"
                               "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
                               "そのメニューがほかのユーザーのものであるため、使いません。")
-                .arg(shownArgument, qtPath(*untrusted)));
+                .arg(quotedName(shownArgument), quotedPath(*untrusted)));
         return std::nullopt;
     }
     return search;

@@ -1,12 +1,12 @@
 #include "HolidayFileMessage.h"
 
-#include "QtPaths.h"
+#include "QuotedName.h"
 #include "WriteErrorMessage.h"
 
 QString HolidayFileMessage::notUsed(const std::filesystem::path &file,
                                     const HolidayFileError &error) {
     return tr("%1 は使いません\n%2\n祝日は法律の定めから求めて表示します")
-        .arg(qtPath(file), reason(error));
+        .arg(quotedPath(file), reason(error));
 }
 
 QString HolidayFileMessage::reason(const HolidayFileError &error) {

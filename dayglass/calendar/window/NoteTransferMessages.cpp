@@ -6,6 +6,7 @@
 #include "ICalendarNotes.h"
 #include "IniText.h"
 #include "LibIcal.h"
+#include "QuotedName.h"
 #include "WriteErrorMessage.h"
 
 namespace {
@@ -19,27 +20,26 @@ QString problemText(const ImportFailure &failure, const QString &file) {
     const QString detail = QString::fromStdString(failure.detail);
     switch (failure.problem) {
     case ImportProblem::Unreadable:
-        return NoteTransferMessages::tr("%1 を読み込めません。").arg(file);
+        return NoteTransferMessages::tr("%1 を読み込めません。").arg(quotedName(file));
     case ImportProblem::TooLarge:
         return NoteTransferMessages::tr("%1 は大きすぎます（読み込めるのは %2 MB まで）。")
-            .arg(file)
-            .arg(maximumICalendarSize / (1024 * 1024));
+            .arg(quotedName(file), QString::number(maximumICalendarSize / (1024 * 1024)));
     case ImportProblem::NotICalendar:
-        return NoteTransferMessages::tr("%1 は iCalendar のファイルではありません。").arg(file);
+        return NoteTransferMessages::tr("%1 は iCalendar のファイルではありません。")
+            .arg(quotedName(file));
     case ImportProblem::CutOff:
-        return NoteTransferMessages::tr("%1 は途中で切れています。").arg(file);
+        return NoteTransferMessages::tr("%1 は途中で切れています。").arg(quotedName(file));
     case ImportProblem::BadEvent:
         return NoteTransferMessages::tr("%1 の予定「%2」は開始日時が読めません。")
-            .arg(file, detail);
+            .arg(quotedName(file), quotedName(detail));
     case ImportProblem::TooManyDays:
         return NoteTransferMessages::tr("%1 の予定は %2 日を超えます。")
-            .arg(file)
-            .arg(maximumImportedDays);
+            .arg(quotedName(file), QString::number(maximumImportedDays));
     case ImportProblem::NotInShiftJis:
         return NoteTransferMessages::tr(
                    "%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字"
                    "があります：%3")
-            .arg(file, dayName(*failure.day), detail);
+            .arg(quotedName(file), dayName(*failure.day), quotedName(detail));
     case ImportProblem::NoLibrary:
         return noLibrary();
     case ImportProblem::NotSaved:
@@ -60,7 +60,7 @@ QString NoteTransferMessages::notStorable(const NoteRefusal &refusal) {
 }
 
 QString NoteTransferMessages::exported(std::size_t days, const QString &file) {
-    return tr("%1 日のメモを %2 に書き出しました。").arg(days).arg(file);
+    return tr("%1 日のメモを %2 に書き出しました。").arg(days).arg(quotedName(file));
 }
 
 QString NoteTransferMessages::notExported(ExportProblem problem, const DataFolder &dataFolder) {
@@ -71,7 +71,7 @@ QString NoteTransferMessages::notExported(ExportProblem problem, const DataFolde
 }
 
 QString NoteTransferMessages::notExported(const QString &file, const QString &reason) {
-    return tr("%1 に書き出せませんでした。\n%2").arg(file, reason);
+    return tr("%1 に書き出せませんでした。\n%2").arg(quotedName(file), reason);
 }
 
 QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QString &file,
@@ -79,7 +79,8 @@ QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QStri
     if (!outcome)
         return problemText(outcome.error(), file) + tr("\n何も読み込んでいません。");
     const std::vector<std::chrono::year_month_day> &leftAlone = outcome->leftAlone;
-    QString text = tr("%1 から %2 日のメモに書き加えました。").arg(file).arg(outcome->changedDays);
+    QString text = tr("%1 から %2 日のメモに書き加えました。")
+                       .arg(quotedName(file), QString::number(outcome->changedDays));
     if (leftAlone.empty())
         return text;
     text +=

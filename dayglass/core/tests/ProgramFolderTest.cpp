@@ -1,28 +1,13 @@
 #include "ProgramFolder.h"
 
+#include "AccessList.h"
 #include "TemporaryFolder.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Lets `user` write `folder` as "setfacl -m u:USER:rwx" does: the list's
-// version, then each entry's permissions and tag in one word (little-endian,
-// as the kernel keeps them) and its id. The mode then shows the mask as the
-// group's bits.
-void letAnotherUserWrite(const fs::path &folder, uid_t user) {
-    const std::uint32_t list[] = {2,   0x70001, ~0u, 0x70002, user, 0x50004,
-                                  ~0u, 0x70010, ~0u, 0x50020, ~0u};
-    ASSERT_EQ(::setxattr(folder.c_str(), "system.posix_acl_access", list, sizeof list, 0), 0);
-}
-
-} // namespace
 
 TEST(ProgramFolderTest, WritableProgramFolderKeepsTheFiles) {
     TemporaryFolder folder;
@@ -120,7 +105,7 @@ TEST(ProgramFolderTest, FoldersOthersCouldWriteAreNotUsed) {
             << &row - rows;
     }
     TemporaryFolder listed;
-    letAnotherUserWrite(listed.path(), otherUser);
+    ASSERT_TRUE(letAnotherUserWrite(listed.path(), otherUser));
     EXPECT_TRUE(othersMayWriteTheProgramFolder(listed.path()));
 }
 

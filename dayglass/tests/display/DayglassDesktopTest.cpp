@@ -3,7 +3,7 @@
 #include "HolidayFile.h"
 #include "JapaneseFonts.h"
 #include "ModalDriver.h"
-#include "QtPaths.h"
+#include "QuotedName.h"
 #include "RealInput.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
@@ -264,7 +264,7 @@ private slots:
         answerMessageByKey(message);
         chooseLastMenuItem();
         QCOMPARE(message,
-                 qtPath(folder / holidayFileName) +
+                 quotedPath(folder / holidayFileName) +
                      QStringLiteral(" は使いません\n6 行目：日付が 2024/2/12 のような年/月/日"
                                     "の実在する日ではありません\n祝日は法律の定めから求めて"
                                     "表示します"));
@@ -300,7 +300,7 @@ private slots:
         QString message;
         answerMessageByKey(message);
         RealInput::click(child<QWidget>(&editor, "Setting"));
-        QCOMPARE(message, qtPath(folder / calendarFileName) +
+        QCOMPARE(message, quotedPath(folder / calendarFileName) +
                               QStringLiteral(" に保存できませんでした\n") + reason);
         QVERIFY(editor.isVisible());
         QCOMPARE(child<QPlainTextEdit>(&editor, "Tex")->toPlainText(), QStringLiteral("kept"));

@@ -1,5 +1,6 @@
 #include "MediumFolder.h"
 
+#include "AccessList.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,13 @@ TEST_F(MediumFolderTest, TheWalkUpTakesNoMenuThatSomeoneElseCouldHavePut) {
     fs::permissions(shared, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(climbToMedium(own).root, shared);
     EXPECT_EQ(climbToMedium(own).untrustedFolder, std::nullopt);
+    // An access control list that lets another user write, behind a mode of
+    // 0775 that the user's private group would allow.
+    if (letAnotherUserWrite(shared, 12345)) {
+        EXPECT_EQ(climbToMedium(own).untrustedFolder, shared);
+        ::removexattr(shared.c_str(), "system.posix_acl_access");
+        fs::permissions(shared, fs::perms::owner_all);
+    }
     // Root's test can give the menu to someone else.
     if (::geteuid() == 0 && ::chown((shared / "Autorun.inf").c_str(), 65534, 65534) == 0) {
         EXPECT_EQ(climbToMedium(own).untrustedFolder, shared);

@@ -36,4 +36,33 @@ TEST(MediumPathTest, KeepsTheSeparatorOfARootFolder) {
     EXPECT_EQ(mediumFilePath("/", "no-such-file-here"), "//no-such-file-here");
 }
 
+// A path costs its length: each name is looked up once, in the folder opened
+// before it, and the parts of a command line up to each of its blanks go on
+// from the folder where the part before them ended.
+TEST(MediumPathTest, EachNameOfADeepPathIsLookedUpOnce) {
+    constexpr int depth = 100;
+    TemporaryFolder medium;
+    std::string folders;
+    std::string command;
+    for (int level = 0; level < depth; ++level) {
+        folders += "a b/";
+        command += "A B\\";
+    }
+    std::filesystem::create_directories(medium / folders);
+    writeBytes(medium / (folders + "Setup.exe"), "");
+    FolderListings listings;
+    EXPECT_EQ(mediumFilePath(medium.path(), command + "setup.exe", listings),
+              medium.path().string() + "/" + folders + "Setup.exe");
+    // Each folder looked up as written and found in its listing.
+    EXPECT_LE(listings.lookups(), 3u * depth + 4);
+    const std::size_t before = listings.lookups();
+    command += "setup.exe /s";
+    std::size_t tries = 0;
+    for (std::size_t blank = command.find(' '); blank != std::string::npos && tries < 32;
+         blank = command.find(' ', blank + 1), ++tries)
+        EXPECT_FALSE(existsOnMedium(medium.path(), command.substr(0, blank), listings));
+    EXPECT_TRUE(existsOnMedium(medium.path(), command.substr(0, command.size() - 3), listings));
+    EXPECT_LE(listings.lookups() - before, 3u * depth + 4 * tries + 4);
+}
+
 } // namespace

@@ -160,7 +160,7 @@ private slots:
         });
         RealInput::click(button(3));
         QTRY_COMPARE(endings.size(), 1);
-        QCOMPARE(text, QStringLiteral("discgate|readme.txtを開けませんでした。\n\n"
+        QCOMPARE(text, QStringLiteral("discgate|\u2068readme.txt\u2069を開けませんでした。\n\n"
                                       "この種類のファイルを開くプログラムがありません。"));
         QVERIFY(aloneInFront);
     }

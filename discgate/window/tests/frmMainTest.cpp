@@ -362,13 +362,29 @@ private slots:
         };
         QCOMPARE(message(LoadProblem::TooManyButtons),
                  QStringLiteral("ボタンが多すぎます。起動ボタンは 1000 個までです。\n\n"
-                                "/m/Autorun.inf\n[BtmMax] Num=1001"));
+                                "\u2068/m/Autorun.inf\u2069\n\u2068[BtmMax] Num=1001\u2069"));
         QVERIFY(message(LoadProblem::DescriptionTooLarge).contains(QStringLiteral("(64 MB まで)")));
         QVERIFY(message(LoadProblem::PicturesOverBudget).contains(QStringLiteral("256 MB まで")));
         QVERIFY(message(LoadProblem::PictureFormatRefused)
                     .contains(QStringLiteral("BMP、GIF、JPEG、PNG、ICO と CUR の画像")));
         QVERIFY(LauncherMessages::launchRefusal(LaunchRefusal::AddressScheme, {})
                     .contains(QStringLiteral("http、https、ftp と mailto のアドレス")));
+    }
+
+    // A name that holds a line break or reorders the text around it cannot
+    // put words of its own into a question, nor hide what a file is.
+    void quotesNamesAsTheyAre() {
+        QCOMPARE(LauncherMessages::folderProgramQuestion(
+                     QStringLiteral("readme\u202Etxt.sh"),
+                     QStringLiteral("/tmp/a\n(このフォルダーは安全です)\u2069\x7F")),
+                 QStringLiteral(
+                     "このメニューはディスクではなくフォルダーから開かれました。\n\n"
+                     "フォルダー \u2068/tmp/a\\u000A(このフォルダーは安全です)"
+                     "\\u2069\\u007F\u2069 の \u2068readme\\u202Etxt.sh\u2069 を実行しますか？"));
+        QCOMPARE(LauncherMessages::launchRefusal(LaunchRefusal::OffMedium,
+                                                 QStringLiteral("\u200Fa\u2028b\tc"))
+                     .section(u'\n', 2),
+                 QStringLiteral("\u2068\\u200Fa\\u2028b\\u0009c\u2069"));
     }
 
     void runReportsAFailedLoadAndNeverShowsTheWindow() {

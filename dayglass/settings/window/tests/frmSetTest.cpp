@@ -1,7 +1,7 @@
 #include "frmSet.h"
 
 #include "ModalDriver.h"
-#include "QtPaths.h"
+#include "QuotedName.h"
 #include "TemporaryFolder.h"
 
 #include <QLineEdit>
@@ -201,7 +201,7 @@ private slots:
         std::filesystem::permissions(file, std::filesystem::perms::owner_read);
         field("SMonth")->setText(QStringLiteral("7"));
         QCOMPARE(messageOnSave(),
-                 qtPath(file) +
+                 quotedPath(file) +
                      QStringLiteral(" に保存できませんでした\n書き込みが許されていません（読み取り"
                                     "専用です）"));
         QVERIFY(m_dialog->isVisible());
