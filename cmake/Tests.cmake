@@ -28,7 +28,8 @@
 #                 status 77 means skipped.
 # A WINDOW source may be declared again with a VARIANT, its own ENVIRONMENT and
 # the functions it runs (ONLY). LAUNCHER runs the Qt Test program through
-# another command, such as dbus-run-session.
+# another command, such as dbus-run-session (on the virtual display, for the
+# DISPLAY kinds).
 
 set(DG_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
@@ -70,7 +71,7 @@ function(dg_add_tests prefix kind)
             if(kind STREQUAL "INPUT_METHOD")
                 set(desktop with-input-method.sh)
             endif()
-            set(launcher sh ${PROJECT_SOURCE_DIR}/scripts/${desktop})
+            set(launcher sh ${PROJECT_SOURCE_DIR}/scripts/${desktop} ${arg_LAUNCHER})
             set(environment ${arg_ENVIRONMENT})
             list(APPEND properties LABELS display SKIP_RETURN_CODE 77 TIMEOUT 180
                  RESOURCE_LOCK display)

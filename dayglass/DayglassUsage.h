@@ -8,5 +8,9 @@
 // what its --help tells.
 inline constexpr std::string_view exportNotesOption = "--export-notes";
 inline constexpr std::string_view importNotesOption = "--import-notes";
+// What an import does with characters that a Shift-JIS Calendar.ini lacks,
+// which it otherwise refuses.
+inline constexpr char replaceUnstorableOption[] = "--replace-unstorable";
+inline constexpr char storeInUtf8Option[] = "--store-in-utf8";
 
 const ProgramUsage &dayglassUsage();

@@ -1,5 +1,6 @@
 #include "NoteCommand.h"
 
+#include "AutostartEntry.h"
 #include "DayglassUsage.h"
 #include "ExportFile.h"
 #include "NoteTransfer.h"
@@ -13,6 +14,9 @@
 #include <cstdio>
 
 namespace {
+
+// The messages name this many of the days and texts, and count the others.
+constexpr std::size_t listed = 10;
 
 int exportTo(const DataFolder &dataFolder, const QString &file) {
     const Result<NotesExport, ExportProblem> notes = exportNotes(
@@ -36,10 +40,12 @@ int exportTo(const DataFolder &dataFolder, const QString &file) {
     return 0;
 }
 
-int importFrom(const DataFolder &dataFolder, const QString &file) {
-    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
-    const QString text =
-        NoteTransferMessages::imported(outcome, file, outcome ? outcome->leftAlone.size() : 0);
+int importFrom(const DataFolder &dataFolder, const QString &file, UnstorableChoice choice) {
+    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file), choice);
+    QString text = NoteTransferMessages::imported(outcome, file, listed);
+    if (!outcome && outcome.error().problem == ImportProblem::NotInShiftJis)
+        text += u'\n' +
+                NoteTransferMessages::unstorableOptions(replaceUnstorableOption, storeInUtf8Option);
     writeLine(outcome ? stdout : stderr, text);
     return outcome ? 0 : 1;
 }
@@ -49,10 +55,14 @@ int importFrom(const DataFolder &dataFolder, const QString &file) {
 std::optional<int> runNoteCommand(const CommandLine &commandLine, int argc, char *argv[]) {
     const std::optional<std::string> exporting = commandLine.valueOf(exportNotesOption);
     const std::optional<std::string> importing = commandLine.valueOf(importNotesOption);
-    if (!exporting && !importing)
-        return std::nullopt;
-    if (exporting && importing)
+    const bool replacing = commandLine.valueOf(replaceUnstorableOption).has_value();
+    const bool inUtf8 = commandLine.valueOf(storeInUtf8Option).has_value();
+    const bool commanded = exporting || importing;
+    if ((exporting && importing) || ((replacing || inUtf8) && !importing) ||
+        (replacing && inUtf8) || (commanded && commandLine.valueOf(inTrayOption)))
         return refuseCommandLine(dayglassUsage());
+    if (!commanded)
+        return std::nullopt;
     // The program's folder decides where the notes are; no display is needed.
     const QCoreApplication application(argc, argv);
     if (const Result<void, std::error_code> conversion = checkCp932Conversion(); !conversion) {
@@ -65,5 +75,8 @@ std::optional<int> runNoteCommand(const CommandLine &commandLine, int argc, char
     if (exporting)
         return exportTo(dataFolder, QFile::decodeName(exporting->c_str()));
     keepDataFolderPrivate(dataFolder.path, programFolder);
-    return importFrom(dataFolder, QFile::decodeName(importing->c_str()));
+    return importFrom(dataFolder, QFile::decodeName(importing->c_str()),
+                      replacing ? UnstorableChoice::ReplaceWithMark
+                      : inUtf8  ? UnstorableChoice::StoreInUtf8
+                                : UnstorableChoice::Refuse);
 }

@@ -1,4 +1,5 @@
 #include "ApplicationSetup.h"
+#include "AutostartEntry.h"
 #include "DataFile.h"
 #include "DayNoteStore.h"
 #include "DayglassContext.h"
@@ -46,7 +47,9 @@ int main(int argc, char *argv[]) {
     else if (dataFolder.readsOriginalsAlone({dataFileName, calendarFileName}))
         keptAway = WriteErrorMessage::KeptAway::ReadOnly;
     frmWeek window({dataFolder, systemLocalNow});
-    window.show();
+    // The start at login asks for the tray (see AutostartEntry.h).
+    window.showAtStart(commandLine->valueOf(inTrayOption) ? frmWeek::StartIn::Tray
+                                                          : frmWeek::StartIn::Window);
     if (keptAway)
         MessageBoxes::inform(&window, QGuiApplication::applicationDisplayName(),
                              WriteErrorMessage::keptAwayFromTheProgramFolder(

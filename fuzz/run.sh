@@ -5,7 +5,7 @@
 #
 #   sh fuzz/run.sh [TARGET [SECONDS [libFuzzer options...]]]
 #
-# TARGET is ini, autorun, programicon, note, icalendar, holidays, period,
+# TARGET is ini, autorun, programicon, note, icalendar, recurrence, holidays, period,
 # countdown or all (the default: each in turn, two at a time); SECONDS is 20
 # unless given. New inputs go to build-fuzz/fuzz/corpus/TARGET, inputs that
 # fail to build-fuzz/fuzz/crashes/; the seed corpus in fuzz/corpus/TARGET is

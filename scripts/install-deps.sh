@@ -6,7 +6,7 @@
 set -eu
 
 PACKAGES="
-    build-essential cmake ninja-build pkg-config libglib2.0-dev libical-dev
+    build-essential cmake ninja-build pkg-config libglib2.0-dev libical-dev libicu-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
     fonts-ipafont-gothic xdg-utils
 "
@@ -19,6 +19,7 @@ TEST_PACKAGES="
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
     libglib2.0-bin shared-mime-info python3-gi
     ibus ibus-mozc python3-icalendar
+    calcurse khal evolution-data-server gir1.2-ecal-2.0
     qt6-l10n-tools
 "
 # Packages that only one script needs (clang for the fuzz targets) are named by

@@ -10,7 +10,7 @@ suffix=""
 out="$PWD/docs/screenshots"
 work="$(mktemp -d)"
 mkdir -p "$out"
-sh scripts/install-deps.sh --tests
+sh scripts/install-deps.sh --tests tint2
 faketime="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/faketime/libfaketime.so.1"
 
 . scripts/common.sh
@@ -89,5 +89,23 @@ window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
 sleep 1
 import -frame -window "$window" "$out/discgate-plain$suffix.png"
 stop
-kill "$window_manager"
+
+# The count-down in the tray of a panel (tint2's XEmbed tray, its clock at the
+# same moment), with the tooltip under the pointer.
+rm -rf "$work/dayglass" && mkdir -p "$work/dayglass" && cp build/bin/dayglass "$work/dayglass/"
+{ data_ini $running 0; printf '[Options]\r\nTray=1\r\n'; } >"$work/dayglass/Data.ini"
+LD_PRELOAD="$faketime" FAKETIME="@2026-12-07 12:00:00" tint2 >/dev/null 2>&1 &
+panel=$!
+sleep 2
+LD_PRELOAD="$faketime" FAKETIME="@2026-12-07 12:00:00" \
+    "$work/dayglass/dayglass" --in-tray 2>/dev/null &
+app=$!
+sleep 3
+xdotool mousemove 871 752
+sleep 2
+shot root tray-screen
+convert "$out/tray-screen$suffix.png" -gravity southeast -crop "$((420 * scale))x$((110 * scale))+0+0" +repage "$out/tray$suffix.png"
+rm "$out/tray-screen$suffix.png"
+stop
+kill "$panel" "$window_manager"
 echo "screenshots in $out"

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -253,6 +254,32 @@ private slots:
         open(folder);
         QTest::mouseClick(tab(0), Qt::LeftButton);
         QCOMPARE(child<QLabel>("STime")->text(), QStringLiteral("2005/10/01"));
+    }
+
+    // The menu key on the focused tab opens the TIMER page's menu; without a
+    // tray the tray's item says why it cannot be chosen, and the lead chosen
+    // is kept beside the other options and shown checked.
+    void theTimerMenuKeepsTheWarningsLead() {
+        open();
+        tab(0)->setFocus();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
+        QApplication::sendEvent(tab(0), &menuKey);
+        auto *menu = child<QMenu>("TimerMenu");
+        QTRY_VERIFY(menu && menu->isVisible());
+        QList<QAction *> actions = menu->actions();
+        QCOMPARE(actions.at(0)->text(), u"トレイに表示"_qs);
+        QVERIFY(!actions.at(0)->isEnabled());
+        QVERIFY(!actions.at(0)->toolTip().isEmpty());
+        QList<QAction *> leads = actions.at(1)->menu()->actions();
+        QCOMPARE(leads.size(), 5);
+        QCOMPARE(leads.at(2)->text(), u"15分前"_qs);
+        QVERIFY(leads.at(0)->isChecked());
+        leads.at(2)->trigger();
+        menu->hide();
+        QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n[Options]\r\nWarnBefore=15\r\n");
+        QApplication::sendEvent(child("FRM_Timer"), &menuKey);
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(leads.at(2)->isChecked());
     }
 
     void settingButtonReloadsThePeriodAfterTheDialog() {

@@ -77,9 +77,9 @@ inline void showActive(QWidget *window) {
         return window->isActiveWindow() &&
                window->mapToGlobal(QPoint(0, 0)) == window->geometry().topLeft();
     };
-    for (int attempt = 0; attempt < 5 && !placed(); ++attempt) {
+    for (int attempt = 0; attempt < 10 && !placed(); ++attempt) {
         window->activateWindow();
-        if (QTest::qWaitForWindowActive(window) && QTest::qWaitFor(placed, 1000))
+        if (QTest::qWaitForWindowActive(window) && QTest::qWaitFor(placed, 3000))
             break;
         window->move(window->pos());
     }

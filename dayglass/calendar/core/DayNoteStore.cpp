@@ -40,6 +40,14 @@ std::string withDay(std::string_view content, std::chrono::year_month_day date,
          {section, colourKey, day ? std::to_string(static_cast<std::int32_t>(day->colour)) : ""}});
 }
 
+// The readable content in UTF-8: a CP932 file's text, converted, after the
+// byte-order mark.
+std::string inUtf8(std::string_view content) {
+    if (IniText::encodingOf(content) == TextEncoding::Utf8)
+        return std::string(content);
+    return "\xEF\xBB\xBF" + decodeText(content, TextEncoding::Cp932);
+}
+
 } // namespace
 
 DayNoteStore::DayNoteStore(const DataFolder &dataFolder) : m_file(calendarFileIn(dataFolder)) {}
@@ -139,18 +147,21 @@ WriteResult deleteCalendar(const DataFolder &dataFolder) {
 }
 
 WriteResult saveNotes(const DataFolder &dataFolder,
-                      const std::function<NoteChanges(const DayNoteStore &current)> &changes) {
+                      const std::function<NoteChanges(const DayNoteStore &current)> &changes,
+                      CalendarEncoding encoding) {
     if (calendarFileIn(dataFolder).Name().empty())
         return Failure{WriteError{WriteProblem::NoFolder, dataFolder.path}};
-    if (changes(DayNoteStore(dataFolder)).empty())
+    if (encoding == CalendarEncoding::AsItIs && changes(DayNoteStore(dataFolder)).empty())
         return {};
-    return updateCalendar(dataFolder, [&](std::string_view content) {
-        const DayNoteStore current = DayNoteStore::ofContent(std::string(content));
-        const TextEncoding encoding = current.encoding();
+    return updateCalendar(dataFolder, [&](std::string_view readable) {
+        const std::string content =
+            encoding == CalendarEncoding::Utf8 ? inUtf8(readable) : std::string(readable);
+        const DayNoteStore current = DayNoteStore::ofContent(content);
+        const TextEncoding fileEncoding = current.encoding();
         std::vector<IniText::Entry> notes;
         for (const auto &[date, note] : changes(current))
-            notes.push_back(
-                {encodeText(daySectionName(date), encoding), textKey, encodeText(note, encoding)});
-        return IniText::withValues(content, notes);
+            notes.push_back({encodeText(daySectionName(date), fileEncoding), textKey,
+                             encodeText(note, fileEncoding)});
+        return notes.empty() ? std::string(readable) : IniText::withValues(content, notes);
     });
 }

@@ -94,11 +94,21 @@ WriteResult deleteCalendar(const DataFolder &dataFolder);
 // The new notes of days, in their stored form.
 using NoteChanges = std::map<std::chrono::year_month_day, std::string>;
 
+// The encoding that a save leaves Calendar.ini in.
+enum class CalendarEncoding {
+    AsItIs,
+    // UTF-8, with the byte-order mark that keeps it so: the notes keep every
+    // character from then on, but the Windows program reads them garbled.
+    Utf8,
+};
+
 // Sets the notes of many days with one write of the file, which leaves their
 // colours as they are. `changes` is asked once on the calendar as it is read;
 // when it changes anything it is asked again on the calendar as it is under
 // the folder's lock, so that nothing another program saved in between is
 // lost, and its second answer is written. Nothing is written when it changes
-// nothing.
+// nothing, in either encoding. A calendar turned into UTF-8 is asked on as it
+// is in UTF-8.
 WriteResult saveNotes(const DataFolder &dataFolder,
-                      const std::function<NoteChanges(const DayNoteStore &current)> &changes);
+                      const std::function<NoteChanges(const DayNoteStore &current)> &changes,
+                      CalendarEncoding encoding = CalendarEncoding::AsItIs);

@@ -2,12 +2,18 @@
 
 #include "AsciiText.h"
 #include "CssColourName.h"
+#include "ICalendarTime.h"
 #include "LibIcal.h"
 #include "NoteText.h"
+#include "ZoneNames.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <map>
 #include <memory>
+#include <unordered_set>
 
 using namespace std::chrono;
 
@@ -16,17 +22,11 @@ namespace {
 // The most years of one event's occurrences, and of one occurrence's span.
 constexpr int maximumEventYears = 10;
 
-// Called only once the public functions below have found the library.
-const LibIcal &ical() {
-    return *libIcal();
-}
-
 // Frees what libical made with the function of the library that `release` names.
 template <auto release> struct Release {
     void operator()(auto *made) const { (ical().*release)(made); }
 };
 using Component = std::unique_ptr<icalcomponent, Release<&LibIcal::icalcomponent_free>>;
-using Recurrence = std::unique_ptr<icalrecur_iterator, Release<&LibIcal::icalrecur_iterator_free>>;
 
 icaltimetype icalDate(year_month_day date) {
     icaltimetype value = ical().icaltime_null_date();
@@ -56,12 +56,13 @@ std::string withLineFeeds(std::string_view note) {
     return text.substr(1);
 }
 
-// The first line that holds anything, as the page shows it first.
-std::string firstLine(std::string_view note) {
-    const std::vector<std::string_view> lines = noteLines(note);
-    const auto first =
-        std::find_if(lines.begin(), lines.end(), [](auto line) { return !line.empty(); });
-    return std::string(first == lines.end() ? std::string_view() : *first);
+// Whether the day gives an event: a note, or a colour that calendars show.
+// Black is the cells' own colour, and what a system colour shows is the
+// desktop's: neither is a colour the user gave the day.
+std::optional<std::string_view> colourNameOf(const StoredDay &day) {
+    if (day.colour == oleBlack || isSystemColour(day.colour))
+        return std::nullopt;
+    return nearestCssColourName(day.colour);
 }
 
 icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltimetype &stamp) {
@@ -74,14 +75,18 @@ icalcomponent *eventOf(year_month_day date, const StoredDay &day, const icaltime
     add(ical().icalproperty_new_dtstart(icalDate(date)));
     add(ical().icalproperty_new_dtend(icalDate(year_month_day{sys_days{date} + days{1}})));
     add(ical().icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    if (!day.note.empty()) {
-        add(ical().icalproperty_new_summary(firstLine(day.note).c_str()));
+    const std::optional<std::string_view> colour = colourNameOf(day);
+    // Some calendars stop at an event without a summary (calcurse reads no
+    // further) or show it untitled: a day of a colour alone is named by its
+    // colour, which an import takes for no note (see eventText).
+    if (day.note.empty()) {
+        add(ical().icalproperty_new_summary(std::string(*colour).c_str()));
+    } else {
+        add(ical().icalproperty_new_summary(std::string(firstLine(day.note)).c_str()));
         add(ical().icalproperty_new_description(withLineFeeds(day.note).c_str()));
     }
-    // Black is the cells' own colour, and what a system colour shows is the
-    // desktop's: neither is a colour the user gave the day.
-    if (day.colour != oleBlack && !isSystemColour(day.colour))
-        add(ical().icalproperty_new_color(std::string(nearestCssColourName(day.colour)).c_str()));
+    if (colour)
+        add(ical().icalproperty_new_color(std::string(*colour).c_str()));
     return event;
 }
 
@@ -91,23 +96,25 @@ std::string storedForm(const char *text) {
     return std::string(trimmed(noteOfLines(text ? text : "")));
 }
 
+std::string colourOf(icalcomponent *event) {
+    icalproperty *colour = ical().icalcomponent_get_first_property(event, ICAL_COLOR_PROPERTY);
+    const char *name = colour ? ical().icalproperty_get_color(colour) : nullptr;
+    return name ? name : "";
+}
+
+// The note that the event gives. An event named by its colour alone is a day
+// that has a colour and no note, as the export writes it.
 std::string eventText(icalcomponent *event) {
     const std::string summary = storedForm(ical().icalcomponent_get_summary(event));
     const std::string description = storedForm(ical().icalcomponent_get_description(event));
+    if (description.empty() && summary == colourOf(event))
+        return {};
     if (summary.empty() || noteBeginsWith(description, summary))
         return description;
     return joinedNotes(summary, description);
 }
 
-std::time_t momentOf(const icaltimetype &time) {
-    return ical().icaltime_as_timet_with_zone(time, time.zone);
-}
-
-// The local day of a moment of the file: a floating time is local already.
-year_month_day localDay(const icaltimetype &time) {
-    if (!time.zone && !ical().icaltime_is_utc(time))
-        return dateOf(time);
-    const std::time_t moment = momentOf(time);
+year_month_day localDay(std::time_t moment) {
     std::tm local{};
     localtime_r(&moment, &local);
     return year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
@@ -119,22 +126,65 @@ icaltimetype yearsLater(icaltimetype time, int years) {
     return ical().icaltime_normalize(time);
 }
 
+// The name under which libical finds the zone that the file names: the
+// file's own zone of that name, else the system's zone of that IANA or
+// Windows name. Nothing when there is none: the time is then floating.
+std::optional<std::string> zoneFound(icalcomponent *root, const char *name) {
+    if (ical().icalcomponent_get_timezone(root, name))
+        return name;
+    for (std::string &iana : ianaZoneCandidates(name)) {
+        if (ical().icaltimezone_get_builtin_timezone(iana.c_str()))
+            return std::move(iana);
+    }
+    return std::nullopt;
+}
+
+// Names each zone of the events as libical finds it, or drops the zone of a
+// time that names none. libical would look a name the file does not define
+// up as a file below the system's zone folder, where "../" leads anywhere, a
+// FIFO that never answers included.
+void nameZonesFound(icalcomponent *root) {
+    std::map<std::string, std::optional<std::string>, std::less<>> found;
+    for (icalcomponent *event =
+             ical().icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
+         event; event = ical().icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+        for (icalproperty *property =
+                 ical().icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY);
+             property;
+             property = ical().icalcomponent_get_next_property(event, ICAL_ANY_PROPERTY)) {
+            icalparameter *zone =
+                ical().icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+            const char *name = zone ? ical().icalparameter_get_tzid(zone) : nullptr;
+            if (!name)
+                continue;
+            auto known = found.find(std::string_view(name));
+            if (known == found.end())
+                known = found.emplace(name, zoneFound(root, name)).first;
+            if (!known->second)
+                ical().icalproperty_remove_parameter_by_kind(property, ICAL_TZID_PARAMETER);
+            else if (*known->second != name)
+                ical().icalparameter_set_tzid(zone, known->second->c_str());
+        }
+    }
+}
+
 // Spreads the events of one file over the days they cover, within a budget
-// of days and recurrence steps.
+// of days and one of work.
 class EventSpreader {
 public:
-    explicit EventSpreader(std::size_t budget) : m_budget(budget) {}
+    EventSpreader(icalcomponent *root, std::size_t dayBudget, WorkBudget &work)
+        : m_budget(dayBudget), m_work(work), m_zones(root, work) {}
 
     NoteAdditions &additions() { return m_additions; }
 
     // Keeps the occurrences that other events of the file replace.
     void noteReplacement(icalcomponent *event) {
         const icaltimetype replaced = ical().icalcomponent_get_recurrenceid(event);
-        if (!ical().icaltime_is_null_time(replaced))
-            m_replaced.push_back({uidText(event), replaced});
+        if (!ical().icaltime_is_null_time(replaced) && m_work.spend())
+            m_replaced[uidText(event)].push_back(replaced);
     }
 
-    // False when the budget ran out.
+    // False when a budget ran out.
     bool spread(icalcomponent *event, const icaltimetype &start) {
         std::string text = eventText(event);
         if (text.empty())
@@ -153,16 +203,17 @@ public:
             m_spanSeconds = std::max<std::time_t>(0, momentOf(end) - momentOf(start));
         const bool isMaster =
             ical().icaltime_is_null_time(ical().icalcomponent_get_recurrenceid(event));
-        std::vector<icaltimetype> starts;
-        if (!collectStarts(event, start, limit, starts))
-            return false;
-        for (const icaltimetype &occurrence : starts) {
-            if (isMaster && (isExcluded(event, occurrence) || isReplaced(event, occurrence)))
-                continue;
-            if (!cover(occurrence))
+        const std::unordered_set<std::int64_t> excluded =
+            isMaster ? exclusionsOf(event) : std::unordered_set<std::int64_t>();
+        const std::unordered_set<std::int64_t> *replaced = isMaster ? replacedIn(event) : nullptr;
+        const bool ended = forEachStart(event, start, limit, [&](const icaltimetype &occurrence) {
+            if (!m_work.spend())
                 return false;
-        }
-        return true;
+            const std::int64_t key = keyOf(occurrence);
+            return excluded.contains(key) || (replaced && replaced->contains(key)) ||
+                   cover(occurrence);
+        });
+        return ended && !m_work.exhausted();
     }
 
 private:
@@ -171,6 +222,8 @@ private:
         return uid ? uid : "";
     }
 
+    std::time_t momentOf(const icaltimetype &time) { return m_zones.momentOf(time); }
+
     bool spend() {
         if (m_budget == 0)
             return false;
@@ -178,78 +231,90 @@ private:
         return true;
     }
 
-    // The start of every occurrence: the event's own, those of its rule up
-    // to `limit`, and its extra dates.
-    bool collectStarts(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
-                       std::vector<icaltimetype> &starts) {
-        starts.push_back(start);
-        if (icalproperty *rule =
-                ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-            const Recurrence iterator(
-                ical().icalrecur_iterator_new(ical().icalproperty_get_rrule(rule), start));
-            for (icaltimetype next = iterator ? ical().icalrecur_iterator_next(iterator.get())
-                                              : ical().icaltime_null_time();
-                 !ical().icaltime_is_null_time(next) && ical().icaltime_compare(next, limit) < 0;
-                 next = ical().icalrecur_iterator_next(iterator.get())) {
-                if (!spend())
-                    return false;
-                next.zone = start.zone;
-                if (ical().icaltime_compare(next, start) != 0)
-                    starts.push_back(next);
-            }
-        }
+    // Gives `take` the start of every occurrence, as it is found: the
+    // event's own, those of its rule up to `limit`, and its extra dates.
+    // False when `take` or the budget said no more.
+    bool forEachStart(icalcomponent *event, const icaltimetype &start, const icaltimetype &limit,
+                      const std::function<bool(const icaltimetype &)> &take) {
+        if (!take(start))
+            return false;
+        icalproperty *rule = ical().icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+        const std::optional<RecurrenceRule> repetition =
+            rule ? ruleOf(ical().icalproperty_get_rrule(rule),
+                          [&](std::time_t moment) { return m_zones.wallTimeAt(moment, start); })
+                 : std::nullopt;
+        const local_seconds first = wallTimeOf(start);
+        bool taken = true;
+        if (repetition && (!expandRecurrence(*repetition, first, first, wallTimeOf(limit), m_work,
+                                             [&](local_seconds next) {
+                                                 taken = next == first ||
+                                                         take(withWallTime(start, next));
+                                                 return taken;
+                                             }) ||
+                           !taken))
+            return false;
+        std::optional<std::int64_t> end;
         for (icalproperty *extra =
                  ical().icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY);
              extra; extra = ical().icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+            if (!m_work.spend())
+                return false;
             const icaldatetimeperiodtype date = ical().icalproperty_get_rdate(extra);
             icaltimetype time =
                 ical().icaltime_is_null_time(date.time) ? date.period.start : date.time;
             if (ical().icaltime_is_null_time(time))
                 continue;
-            if (!spend())
-                return false;
             if (!time.zone)
                 time.zone = start.zone;
-            if (ical().icaltime_compare(time, limit) < 0)
-                starts.push_back(time);
+            if (!end)
+                end = keyOf(limit);
+            if (keyOf(time) < *end && !take(time))
+                return false;
         }
         return true;
     }
 
-    bool matches(const icaltimetype &a, const icaltimetype &b) const {
-        return m_isDate ? ical().icaltime_compare_date_only(a, b) == 0
-                        : ical().icaltime_compare(a, b) == 0;
+    // What an occurrence is matched by: its day for an all-day event, its
+    // moment for a timed one.
+    std::int64_t keyOf(const icaltimetype &time) {
+        return m_isDate ? local_days{dateOf(time)}.time_since_epoch().count() : momentOf(time);
     }
 
-    bool isExcluded(icalcomponent *event, const icaltimetype &occurrence) const {
-        for (icalproperty *excluded =
+    std::unordered_set<std::int64_t> exclusionsOf(icalcomponent *event) {
+        std::unordered_set<std::int64_t> excluded;
+        for (icalproperty *exclusion =
                  ical().icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY);
-             excluded;
-             excluded = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
-            if (matches(ical().icalproperty_get_exdate(excluded), occurrence))
-                return true;
-        }
-        return false;
+             exclusion && m_work.spend();
+             exclusion = ical().icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+            excluded.insert(keyOf(ical().icalproperty_get_exdate(exclusion)));
+        return excluded;
     }
 
-    bool isReplaced(icalcomponent *event, const icaltimetype &occurrence) const {
-        const std::string uid = uidText(event);
-        for (const auto &[replacedUid, time] : m_replaced) {
-            if (replacedUid == uid && matches(time, occurrence))
-                return true;
+    // The occurrences of this event's UID that other events replace, worked
+    // out once for its kind of start.
+    const std::unordered_set<std::int64_t> *replacedIn(icalcomponent *event) {
+        const auto times = m_replaced.find(uidText(event));
+        if (times == m_replaced.end())
+            return nullptr;
+        auto [keys, isNew] = m_replacedKeys.try_emplace({times->first, m_isDate});
+        if (isNew) {
+            for (const icaltimetype &time : times->second) {
+                if (!m_work.spend())
+                    break;
+                keys->second.insert(keyOf(time));
+            }
         }
-        return false;
+        return &keys->second;
     }
 
     bool cover(const icaltimetype &occurrence) {
-        const sys_days first{m_isDate ? dateOf(occurrence) : localDay(occurrence)};
+        // The last second of a span is its last day's: an event that ends at
+        // midnight does not cover the next day.
+        const std::time_t moment = m_isDate ? 0 : momentOf(occurrence);
+        const sys_days first{m_isDate ? dateOf(occurrence) : localDay(moment)};
         sys_days last = first + days{m_spanDays - 1};
-        if (!m_isDate && m_spanSeconds > 0) {
-            icaltimetype end =
-                ical().icaltime_from_timet_with_zone(momentOf(occurrence) + m_spanSeconds - 1, 0,
-                                                     ical().icaltimezone_get_utc_timezone());
-            last = sys_days{localDay(end)};
-        }
+        if (!m_isDate && m_spanSeconds > 0)
+            last = sys_days{localDay(moment + m_spanSeconds - 1)};
         last = std::min(last, sys_days{year_month_day{first} + years{maximumEventYears}});
         for (sys_days covered = first; covered <= last; covered += days{1}) {
             if (!spend())
@@ -262,8 +327,11 @@ private:
     }
 
     std::size_t m_budget;
+    WorkBudget &m_work;
+    FileTimeZones m_zones;
     NoteAdditions m_additions;
-    std::vector<std::pair<std::string, icaltimetype>> m_replaced;
+    std::map<std::string, std::vector<icaltimetype>> m_replaced;
+    std::map<std::pair<std::string, bool>, std::unordered_set<std::int64_t>> m_replacedKeys;
     std::size_t m_text = 0;
     bool m_isDate = false;
     long m_spanDays = 1;
@@ -288,7 +356,7 @@ bool beginsAsICalendar(std::string_view text) {
 
 } // namespace
 
-Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_seconds stamp) {
+Result<NotesExport, ExportProblem> notesToICalendar(const DayNotes &days, sys_seconds stamp) {
     if (!libIcal())
         return Failure{ExportProblem::NoLibrary};
     const Component calendar(ical().icalcomponent_new_vcalendar());
@@ -297,24 +365,31 @@ Result<std::string, ExportProblem> notesToICalendar(const DayNotes &days, sys_se
                                       ical().icalproperty_new_prodid("-//dayglass//dayglass//JA"));
     const icaltimetype utcStamp = ical().icaltime_from_timet_with_zone(
         stamp.time_since_epoch().count(), 0, ical().icaltimezone_get_utc_timezone());
-    for (const auto &[date, day] : days)
+    std::size_t events = 0;
+    for (const auto &[date, day] : days) {
+        // A day of a system colour alone holds nothing another calendar shows.
+        if (day.note.empty() && !colourNameOf(day))
+            continue;
         ical().icalcomponent_add_component(calendar.get(), eventOf(date, day, utcStamp));
+        ++events;
+    }
     char *text = ical().icalcomponent_as_ical_string_r(calendar.get());
-    std::string result(text ? text : "");
+    NotesExport result{text ? text : "", events};
     ical().icalmemory_free_buffer(text);
     return result;
 }
 
-Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view text,
-                                                            std::size_t dayLimit) {
+Result<NoteAdditions, ImportFailure>
+additionsFromICalendar(std::string_view text, std::size_t dayLimit, WorkBudget &work) {
     if (!libIcal())
         return Failure{ImportFailure{ImportProblem::NoLibrary}};
     const Component root(ical().icalparser_parse_string(std::string(text).c_str()));
     if (!root || ical().icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT)
         return Failure{ImportFailure{root || !beginsAsICalendar(text) ? ImportProblem::NotICalendar
                                                                       : ImportProblem::CutOff}};
+    nameZonesFound(root.get());
     std::optional<ImportFailure> failure;
-    EventSpreader spreader(dayLimit);
+    EventSpreader spreader(root.get(), dayLimit, work);
     const auto eachEvent = [&root](const auto &visit) {
         for (icalcomponent *event =
                  ical().icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
@@ -337,11 +412,15 @@ Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view tex
             return false;
         }
         if (!spreader.spread(event, start)) {
-            failure = ImportFailure{ImportProblem::TooManyDays};
+            failure = work.stopped()     ? ImportFailure{ImportProblem::Cancelled}
+                      : work.exhausted() ? ImportFailure{ImportProblem::TooMuchWork, nameOf(event)}
+                                         : ImportFailure{ImportProblem::TooManyDays};
             return false;
         }
         return true;
     });
+    if (!failure && work.stopped())
+        failure = ImportFailure{ImportProblem::Cancelled};
     if (failure)
         return Failure{std::move(*failure)};
     return std::move(spreader.additions());

@@ -11,8 +11,9 @@
 
 // How texts from another calendar join the notes of Calendar.ini: a day
 // without a note gets the text, a day with one keeps it and gets the text on
-// a line after it, unless the note holds that text already. A note that would
-// no longer read back whole is left as it is.
+// a line after it, unless the note holds that text already as the file keeps
+// it. A day takes the texts that fit whole, in their order; its note is
+// never shortened.
 
 // Texts to add to days.
 struct NoteAdditions {
@@ -24,23 +25,52 @@ struct NoteAdditions {
     bool operator==(const NoteAdditions &) const = default;
 };
 
-// A text that the file cannot keep, on the first day it would go to.
-struct UnstorableText {
-    std::chrono::year_month_day date;
-    // The characters Shift-JIS lacks (UTF-8), as NoteRefusal names them.
+// Characters that a Shift-JIS Calendar.ini cannot keep, and the days whose
+// texts hold them, in the order of the dates.
+struct UnstorableCharacters {
+    // Each once, in the order of the texts (UTF-8).
     std::string characters;
+    std::vector<std::chrono::year_month_day> days;
 
-    bool operator==(const UnstorableText &) const = default;
+    bool operator==(const UnstorableCharacters &) const = default;
+};
+
+// A text that some days could not take whole, as their notes would have
+// passed what a read returns, and those days in the order of the dates.
+struct TextLeftOut {
+    std::string text;
+    std::vector<std::chrono::year_month_day> days;
+
+    bool operator==(const TextLeftOut &) const = default;
 };
 
 struct ImportPlan {
     // The new notes of the days whose note changes.
     NoteChanges changes;
-    // The days whose note would grow past what a read returns, kept as they are.
-    std::vector<std::chrono::year_month_day> leftAlone;
+    // In the order of their first days.
+    std::vector<TextLeftOut> leftOut;
+};
+
+// The characters that the calendar's file cannot keep, grouped as the texts
+// hold them, in the order of their first days; none for a file in UTF-8.
+std::vector<UnstorableCharacters> unstorableCharacters(const NoteAdditions &additions,
+                                                       TextEncoding encoding);
+
+// The mark that stands for a character that Shift-JIS lacks: the geta mark,
+// which Japanese printing and computing have long used for one.
+inline constexpr char unstorableMark[] = "〓";
+
+// What an import does with characters that a Shift-JIS Calendar.ini lacks,
+// as the user chose.
+enum class UnstorableChoice {
+    Refuse,          // imports nothing, and names them
+    ReplaceWithMark, // imports each as unstorableMark
+    StoreInUtf8,     // keeps Calendar.ini in UTF-8 from then on (CalendarEncoding::Utf8)
 };
 
 // What adding `additions` to the notes of `calendar` changes; nothing at all
-// when a text holds characters the file cannot keep, and which.
-Result<ImportPlan, UnstorableText> planImport(const DayNoteStore &calendar,
-                                              const NoteAdditions &additions);
+// when a text holds characters the file cannot keep, unless `choice` replaces
+// them, and which. The calendar is the one to write: one in UTF-8 already
+// when the choice is to store in UTF-8.
+Result<ImportPlan, std::vector<UnstorableCharacters>>
+planImport(const DayNoteStore &calendar, const NoteAdditions &additions, UnstorableChoice choice);

@@ -4,6 +4,7 @@
 #include "TextEncoding.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,19 @@ struct NoteRefusal {
 
     bool operator==(const NoteRefusal &) const = default;
 };
+
+// The characters of the UTF-8 text that a CP932 file cannot keep, each once,
+// in the order of the text, the first `limit` of them.
+std::string charactersOutsideCp932(std::string_view utf8, std::size_t limit = SIZE_MAX);
+
+// The UTF-8 text with each character that a CP932 file cannot keep replaced
+// by `mark`.
+std::string withCharactersOutsideCp932Replaced(std::string_view utf8, std::string_view mark);
+
+// The UTF-8 text as a file of that encoding gives it back. CP932 keeps some
+// characters as others that look alike (〜 as ～, − as －, — as ―, ¢ as ￠),
+// and a note read back holds those.
+std::string storedText(std::string_view utf8, TextEncoding encoding);
 
 // Whether the note, in its stored form, can be kept by a file of that
 // encoding, and if not, why. Characters are judged before the length, because

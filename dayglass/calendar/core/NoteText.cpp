@@ -38,6 +38,14 @@ std::vector<std::string_view> noteLines(std::string_view note) {
     return lines;
 }
 
+std::string_view firstLine(std::string_view note) {
+    for (const std::string_view line : noteLines(note)) {
+        if (!line.empty())
+            return line;
+    }
+    return {};
+}
+
 std::string noteOfLines(std::string_view text) {
     std::string note;
     for (std::size_t at = 0; at < text.size(); ++at) {
@@ -52,6 +60,10 @@ std::string noteOfLines(std::string_view text) {
 std::string joinedNotes(std::string_view first, std::string_view second) {
     const bool both = !first.empty() && !second.empty();
     return std::string(first) + std::string(both ? lineBreakMark : "") + std::string(second);
+}
+
+std::size_t joinedLength(std::size_t first, std::size_t second) {
+    return first + second + (first > 0 && second > 0 ? lineBreakMark.size() : 0);
 }
 
 bool holdsLines(std::string_view note, std::string_view text) {

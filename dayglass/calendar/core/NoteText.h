@@ -21,6 +21,10 @@ std::string NoteToText(std::string_view note);
 // included; a note without a mark is one line.
 std::vector<std::string_view> noteLines(std::string_view note);
 
+// The first line of a stored note that holds anything, as the page shows it
+// first; empty when none does.
+std::string_view firstLine(std::string_view note);
+
 // The stored form of another calendar's text: each line break (CR LF, LF or
 // CR) one mark. Unlike TextToNote() it keeps empty lines, which the other
 // calendar shows.
@@ -29,6 +33,10 @@ std::string noteOfLines(std::string_view text);
 // `first` with `second` on the lines after it; either alone when the other is
 // empty.
 std::string joinedNotes(std::string_view first, std::string_view second);
+
+// The length of joinedNotes() of notes of those lengths, in bytes of any of
+// the file's encodings, in which the mark is the same.
+std::size_t joinedLength(std::size_t first, std::size_t second);
 
 // Whether the note holds `text` as lines of their own.
 bool holdsLines(std::string_view note, std::string_view text);

@@ -3,12 +3,11 @@
 #include "DayNoteStore.h"
 #include "FileRead.h"
 #include "ICalendarNotes.h"
-#include "NoteImport.h"
 
 namespace {
 
 // The file's content; a FIFO or device in its place is never waited for.
-Result<std::string, ImportProblem> readICalendarFile(const std::filesystem::path &path) {
+Result<std::string, ImportProblem> icalendarText(const std::filesystem::path &path) {
     Result<std::string, FileReadError> content = readWholeFile(path, maximumICalendarSize);
     if (!content)
         return Failure{content.error().problem == FileReadProblem::TooLarge
@@ -24,30 +23,46 @@ Result<NotesExport, ExportProblem> exportNotes(const DataFolder &dataFolder,
     const DayNoteStore calendar(dataFolder);
     if (calendar.isTooLarge())
         return Failure{ExportProblem::CalendarTooLarge};
-    const DayNotes days = calendar.annotatedDays();
-    Result<std::string, ExportProblem> icalendar = notesToICalendar(days, stamp);
-    if (!icalendar)
-        return Failure{icalendar.error()};
-    return NotesExport{std::move(*icalendar), days.size()};
+    return notesToICalendar(calendar.annotatedDays(), stamp);
 }
 
-ImportOutcome importNotes(const DataFolder &dataFolder,
-                          const std::filesystem::path &icalendarFile) {
-    const Result<std::string, ImportProblem> text = readICalendarFile(icalendarFile);
+Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile,
+                                                       std::stop_token stop) {
+    const Result<std::string, ImportProblem> text = icalendarText(icalendarFile);
     if (!text)
         return Failure{ImportFailure{text.error()}};
-    const Result<NoteAdditions, ImportFailure> additions = additionsFromICalendar(*text);
-    if (!additions)
-        return Failure{additions.error()};
-    Result<ImportPlan, UnstorableText> plan = ImportPlan{};
-    const WriteResult written = saveNotes(dataFolder, [&](const DayNoteStore &current) {
-        plan = planImport(current, *additions);
-        return plan ? plan->changes : NoteChanges();
-    });
+    WorkBudget work(maximumImportWork, std::move(stop));
+    return additionsFromICalendar(*text, maximumImportedDays, work);
+}
+
+ImportOutcome addNotes(const DataFolder &dataFolder, const NoteAdditions &additions,
+                       UnstorableChoice choice, std::stop_token stop) {
+    Result<ImportPlan, std::vector<UnstorableCharacters>> plan = ImportPlan{};
+    // The last moment a stop keeps the file as it was: the changes are
+    // planned under the folder's lock, right before they are written.
+    bool stopped = false;
+    const WriteResult written = saveNotes(
+        dataFolder,
+        [&](const DayNoteStore &current) {
+            stopped = stop.stop_requested();
+            plan = planImport(current, additions, choice);
+            return plan && !stopped ? plan->changes : NoteChanges();
+        },
+        choice == UnstorableChoice::StoreInUtf8 ? CalendarEncoding::Utf8
+                                                : CalendarEncoding::AsItIs);
+    if (stopped)
+        return Failure{ImportFailure{ImportProblem::Cancelled}};
     if (!plan)
-        return Failure{ImportFailure{ImportProblem::NotInShiftJis, plan.error().characters,
-                                     plan.error().date}};
+        return Failure{ImportFailure{ImportProblem::NotInShiftJis, {}, std::move(plan.error())}};
     if (!written)
         return Failure{ImportFailure{ImportProblem::NotSaved, {}, {}, written.error()}};
-    return ImportedNotes{plan->changes.size(), std::move(plan->leftAlone)};
+    return ImportedNotes{plan->changes.size(), std::move(plan->leftOut)};
+}
+
+ImportOutcome importNotes(const DataFolder &dataFolder, const std::filesystem::path &icalendarFile,
+                          UnstorableChoice choice) {
+    const Result<NoteAdditions, ImportFailure> additions = readICalendarFile(icalendarFile);
+    if (!additions)
+        return Failure{additions.error()};
+    return addNotes(dataFolder, *additions, choice);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "NoteImport.h"
 #include "WriteError.h"
 
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ enum class ExportProblem {
 
 struct NotesExport {
     std::string icalendar;
+    // The days it holds.
     std::size_t days = 0;
 };
 
@@ -39,6 +42,8 @@ enum class ImportProblem {
     CutOff,        // iCalendar data that ends before its end
     BadEvent,      // an event without a start that can be read
     TooManyDays,   // more days than maximumImportedDays
+    TooMuchWork,   // more work than maximumImportWork
+    Cancelled,     // stopped from outside before anything was written
     NoLibrary,     // libical cannot be opened
     NotInShiftJis, // a text with characters the Shift-JIS file cannot keep
     NotSaved,      // Calendar.ini could not be written
@@ -46,24 +51,35 @@ enum class ImportProblem {
 
 struct ImportedNotes {
     std::size_t changedDays = 0;
-    // Days whose note would have grown too long, kept as they were.
-    std::vector<std::chrono::year_month_day> leftAlone;
+    // Texts that some days did not take, as their notes would have grown too
+    // long; their notes stay as they were, or take the other texts.
+    std::vector<TextLeftOut> leftOut;
 };
 
 // Why nothing was imported.
 struct ImportFailure {
     ImportProblem problem = ImportProblem::Unreadable;
-    // The bad event's name, or the characters the file cannot keep.
+    // The bad event's name, or the event at which the work ran out.
     std::string detail{};
-    // The first day that would have got those characters.
-    std::optional<std::chrono::year_month_day> day{};
+    // The characters that the file cannot keep, for NotInShiftJis.
+    std::vector<UnstorableCharacters> unstorable{};
     // Why Calendar.ini was not written, for NotSaved.
     std::optional<WriteError> writeError{};
 };
 
 using ImportOutcome = Result<ImportedNotes, ImportFailure>;
 
-// Adds the events of the iCalendar file to the notes of Calendar.ini in
-// `dataFolder`, with one write of the file under the folder's lock; on any
-// problem nothing is written.
-ImportOutcome importNotes(const DataFolder &dataFolder, const std::filesystem::path &icalendarFile);
+// The texts of the iCalendar file's events on the days they cover, worked
+// out within maximumImportWork steps; Cancelled once `stop` is asked.
+Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::path &icalendarFile,
+                                                       std::stop_token stop = {});
+
+// Adds the texts to the notes of Calendar.ini in `dataFolder`, with one
+// write of the file under the folder's lock; on any problem, and when `stop`
+// is asked before the write, nothing is written.
+ImportOutcome addNotes(const DataFolder &dataFolder, const NoteAdditions &additions,
+                       UnstorableChoice choice, std::stop_token stop = {});
+
+// The two above, one after the other.
+ImportOutcome importNotes(const DataFolder &dataFolder, const std::filesystem::path &icalendarFile,
+                          UnstorableChoice choice = UnstorableChoice::Refuse);

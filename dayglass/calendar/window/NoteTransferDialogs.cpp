@@ -5,17 +5,21 @@
 #include "NoteTransfer.h"
 #include "NoteTransferMessages.h"
 #include "QtPaths.h"
+#include "UnstorableQuestion.h"
+#include "WorkInBackground.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <optional>
 
 namespace {
 
 const QString calendarFilter =
     QCoreApplication::translate("NoteTransferDialogs", "iCalendar (*.ics);;すべてのファイル (*)");
-// A message names this many of the days an import left alone.
+// A message names this many of the texts an import left out, and of their
+// days.
 constexpr std::size_t listedDays = 10;
 
 } // namespace
@@ -45,10 +49,27 @@ bool importNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
         QDir::homePath(), calendarFilter);
     if (file.isEmpty())
         return false;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file));
-    QGuiApplication::restoreOverrideCursor();
+    const QString reading =
+        QCoreApplication::translate("NoteTransferDialogs", "%1 を読み込んでいます…").arg(file);
+    std::optional<Result<NoteAdditions, ImportFailure>> additions;
+    std::optional<ImportOutcome> outcome;
+    runInBackground(parent, reading, [&](std::stop_token stop) {
+        additions = readICalendarFile(fileSystemPath(file), stop);
+        outcome = *additions ? addNotes(dataFolder, **additions, UnstorableChoice::Refuse, stop)
+                             : ImportOutcome(Failure{additions->error()});
+    });
+    // The texts read once wait for the user's choice, asked here once the
+    // work has ended; nothing is written before it.
+    if (!*outcome && outcome->error().problem == ImportProblem::NotInShiftJis) {
+        const UnstorableChoice choice =
+            UnstorableQuestion::ask(parent, file, outcome->error().unstorable);
+        if (choice == UnstorableChoice::Refuse)
+            return false;
+        runInBackground(parent, reading, [&](std::stop_token stop) {
+            outcome = addNotes(dataFolder, **additions, choice, stop);
+        });
+    }
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
-                         NoteTransferMessages::imported(outcome, file, listedDays));
-    return outcome && outcome->changedDays > 0;
+                         NoteTransferMessages::imported(*outcome, file, listedDays));
+    return *outcome && (*outcome)->changedDays > 0;
 }

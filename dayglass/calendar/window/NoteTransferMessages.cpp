@@ -7,7 +7,10 @@
 #include "IniText.h"
 #include "LibIcal.h"
 #include "QuotedName.h"
+#include "NoteText.h"
 #include "WriteErrorMessage.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -16,7 +19,58 @@ QString noLibrary() {
         .arg(QString::fromLatin1(libIcalFileName));
 }
 
-QString problemText(const ImportFailure &failure, const QString &file) {
+// The first days named, the others counted: 2024/03/01(金)、2024/03/08(金) ほか 3 日.
+QString daysList(const std::vector<std::chrono::year_month_day> &days, std::size_t listed) {
+    QStringList names;
+    for (std::size_t at = 0; at < days.size() && at < listed; ++at)
+        names.append(dayName(days[at]));
+    QString text = names.join(NoteTransferMessages::tr("、"));
+    if (days.size() > listed)
+        text += NoteTransferMessages::tr(" ほか %1 日").arg(days.size() - listed);
+    return text;
+}
+
+// A line for each of the first `listed` groups, and one that counts the others.
+template <typename Group, typename Line>
+QString groupLines(const std::vector<Group> &groups, std::size_t listed, Line line) {
+    QStringList lines;
+    for (std::size_t at = 0; at < groups.size() && at < listed; ++at)
+        lines.append(line(groups[at]));
+    if (groups.size() > listed)
+        lines.append(NoteTransferMessages::tr("ほか %1 件").arg(groups.size() - listed));
+    return lines.join(u'\n');
+}
+
+// The characters as the user can tell them: one that shows nothing or joins
+// its neighbour (a control, a format character, a blank, a combining mark,
+// one not yet assigned) by its code, as U+200B.
+QString visibleCharacters(const std::string &utf8) {
+    QString shown;
+    for (const char32_t character : QString::fromStdString(utf8).toUcs4()) {
+        switch (QChar::category(character)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_NotAssigned:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_Surrogate:
+        case QChar::Separator_Space:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            shown += QStringLiteral(" U+%1 ")
+                         .arg(static_cast<uint>(character), 4, 16, QChar(u'0'))
+                         .toUpper();
+            break;
+        default:
+            shown += QString::fromUcs4(&character, 1);
+        }
+    }
+    return shown.simplified();
+}
+
+QString problemText(const ImportFailure &failure, const QString &file, std::size_t listed) {
     const QString detail = QString::fromStdString(failure.detail);
     switch (failure.problem) {
     case ImportProblem::Unreadable:
@@ -35,11 +89,17 @@ QString problemText(const ImportFailure &failure, const QString &file) {
     case ImportProblem::TooManyDays:
         return NoteTransferMessages::tr("%1 の予定は %2 日を超えます。")
             .arg(quotedName(file), QString::number(maximumImportedDays));
+    case ImportProblem::TooMuchWork:
+        return NoteTransferMessages::tr("%1 は繰り返しや時間帯の計算が多すぎるため読み込めません"
+                                        "（計算は %2 段階までで、予定「%3」で超えました）。")
+            .arg(quotedName(file), QString::number(maximumImportWork), quotedName(detail));
+    case ImportProblem::Cancelled:
+        return NoteTransferMessages::tr("%1 の読み込みを取り消しました。").arg(quotedName(file));
     case ImportProblem::NotInShiftJis:
         return NoteTransferMessages::tr(
-                   "%1 の %2 の予定に、Calendar.ini（Shift-JIS）に保存できない文字"
-                   "があります：%3")
-            .arg(quotedName(file), dayName(*failure.day), quotedName(detail));
+                   "%1 の予定に、Calendar.ini（Shift-JIS）に保存できない文字があります：")
+                   .arg(quotedName(file)) +
+               u'\n' + NoteTransferMessages::unstorableList(failure.unstorable, listed);
     case ImportProblem::NoLibrary:
         return noLibrary();
     case ImportProblem::NotSaved:
@@ -75,19 +135,34 @@ QString NoteTransferMessages::notExported(const QString &file, const QString &re
 }
 
 QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QString &file,
-                                       std::size_t listedDays) {
+                                       std::size_t listed) {
     if (!outcome)
-        return problemText(outcome.error(), file) + tr("\n何も読み込んでいません。");
-    const std::vector<std::chrono::year_month_day> &leftAlone = outcome->leftAlone;
+        return problemText(outcome.error(), file, listed) + tr("\n何も読み込んでいません。");
     QString text = tr("%1 から %2 日のメモに書き加えました。")
                        .arg(quotedName(file), QString::number(outcome->changedDays));
-    if (leftAlone.empty())
+    if (outcome->leftOut.empty())
         return text;
-    text +=
-        tr("\n次の %1 日はメモが長くなりすぎるため、そのままにしました：").arg(leftAlone.size());
-    for (std::size_t at = 0; at < leftAlone.size() && at < listedDays; ++at)
-        text += u'\n' + dayName(leftAlone[at]);
-    if (leftAlone.size() > listedDays)
-        text += tr("\nほか %1 日").arg(leftAlone.size() - listedDays);
-    return text;
+    text += tr("\n次の予定は、メモが %1 バイトを超える日には書き加えていません：")
+                .arg(IniText::maximumValueLength);
+    return text + u'\n' +
+           groupLines(outcome->leftOut, listed, [listed](const TextLeftOut &leftOut) {
+               return tr("「%1」：%2")
+                   .arg(QString::fromUtf8(firstLine(leftOut.text)), daysList(leftOut.days, listed));
+           });
+}
+
+QString NoteTransferMessages::unstorableList(const std::vector<UnstorableCharacters> &groups,
+                                             std::size_t listed) {
+    return groupLines(groups, listed, [listed](const UnstorableCharacters &group) {
+        return tr("「%1」：%2")
+            .arg(visibleCharacters(group.characters), daysList(group.days, listed));
+    });
+}
+
+QString NoteTransferMessages::unstorableOptions(const char *replaceOption, const char *utf8Option) {
+    return tr("%1 を付けると、それぞれの文字を %2 に置き換えて読み込みます。\n"
+              "%3 を付けると、Calendar.ini をこれから UTF-8 で保存して、そのまま読み込みます"
+              "（UTF-8 の Calendar.ini は Windows の元のプログラムでは文字化けします）。")
+        .arg(QString::fromLatin1(replaceOption), QString::fromUtf8(unstorableMark),
+             QString::fromLatin1(utf8Option));
 }

@@ -22,8 +22,17 @@ public:
 
     static QString notExported(const QString &file, const QString &reason);
 
-    // What the import did, or why it did nothing. Of the days left alone the
-    // first `listedDays` are named, and the others counted.
-    static QString imported(const ImportOutcome &outcome, const QString &file,
-                            std::size_t listedDays);
+    // What the import did, or why it did nothing. Of the texts some days
+    // left out, and of their days, the first `listed` are named and the
+    // others counted.
+    static QString imported(const ImportOutcome &outcome, const QString &file, std::size_t listed);
+
+    // The characters that the file cannot keep, a line for each group with
+    // the days it would go to; of the groups, and of each one's days, the
+    // first `listed` are named and the others counted.
+    static QString unstorableList(const std::vector<UnstorableCharacters> &groups,
+                                  std::size_t listed);
+
+    // What the command line offers for such characters.
+    static QString unstorableOptions(const char *replaceOption, const char *utf8Option);
 };

@@ -1,18 +1,7 @@
 #include "PeriodEndNotifier.h"
 
+#include "DesktopNotice.h"
 #include "EndMoment.h"
-
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCall>
-
-namespace {
-
-const QString programName = QStringLiteral("dayglass");
-// The name under which the icon is installed in the icon theme.
-const QString iconName = QStringLiteral("dayglass");
-
-} // namespace
 
 void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
     m_watch.periodLoaded(period, now);
@@ -25,22 +14,11 @@ void PeriodEndNotifier::tick(const Countdown &countdown) {
     }
 }
 
+// Desktops that play sounds play the sound theme's alarm clock; a desktop
+// without the notification service has the red page and the window's request
+// for attention.
 void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
-    QDBusMessage notify = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    // The desktop entry lets the desktop show the notice under the program's
-    // menu entry, with its name and icon; desktops that play sounds play the
-    // sound theme's alarm clock.
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID)},
-                            {QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}};
-    notify << programName << uint(0) << iconName << programName
-           << tr("設定した期間が終了しました（%1）").arg(QString::fromStdString(endMomentText(end)))
-           << QStringList() << hints << int(-1);
-    // The reply, an id or an error when there is no bus or nobody serves
-    // notices, is not awaited: the tick goes on at once, and a desktop
-    // without the service has the red page and the window's request for
-    // attention.
-    QDBusConnection::sessionBus().asyncCall(notify);
+    sendDesktopNotice(
+        tr("設定した期間が終了しました（%1）").arg(QString::fromStdString(endMomentText(end))),
+        {{QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}});
 }

@@ -2,8 +2,10 @@
 
 #include "AsciiText.h"
 #include "PaddedText.h"
+#include "PeriodWarningWatch.h"
 #include "WriteAccess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -25,6 +27,8 @@ constexpr char shownPageKey[] = "Inf";
 // the program's first files never held.
 constexpr char optionsSection[] = "Options";
 constexpr char holidaysKey[] = "Holidays";
+constexpr char trayKey[] = "Tray";
+constexpr char warningLeadKey[] = "WarnBefore";
 
 // An accessor on Data.ini in `dataFolder`, which takes a file larger than
 // dataFileSizeLimit for none.
@@ -47,6 +51,10 @@ std::string dateCaption(const DateTimeTexts &texts) {
     if (!dateTimeFrom(texts))
         return {};
     return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
+}
+
+WriteResult writeOption(const DataFolder &dataFolder, const char *key, std::string_view value) {
+    return dataFileIn(dataFolder).SetDataStr(optionsSection, key, value);
 }
 
 } // namespace
@@ -139,6 +147,24 @@ HolidayDisplay readHolidayDisplay(const DataFolder &dataFolder) {
 }
 
 WriteResult writeHolidayDisplay(const DataFolder &dataFolder, HolidayDisplay display) {
-    return dataFileIn(dataFolder)
-        .SetDataStr(optionsSection, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
+    return writeOption(dataFolder, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
+}
+
+TimerOptions readTimerOptions(const DataFolder &dataFolder) {
+    const cls_IniFile ini = dataFileIn(dataFolder);
+    TimerOptions options;
+    if (ini.GetDataInt(optionsSection, trayKey) == 1)
+        options.tray = TrayChoice::On;
+    const std::chrono::minutes lead{ini.GetDataInt(optionsSection, warningLeadKey)};
+    if (std::ranges::find(warningLeads, lead) != warningLeads.end())
+        options.warningLead = lead;
+    return options;
+}
+
+WriteResult writeTrayChoice(const DataFolder &dataFolder, TrayChoice choice) {
+    return writeOption(dataFolder, trayKey, choice == TrayChoice::On ? "1" : "0");
+}
+
+WriteResult writeWarningLead(const DataFolder &dataFolder, std::chrono::minutes lead) {
+    return writeOption(dataFolder, warningLeadKey, std::to_string(lead.count()));
 }

@@ -7,6 +7,7 @@
 #include "cls_IniFile.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -109,3 +110,26 @@ HolidayDisplay readHolidayDisplay(const DataFolder &dataFolder);
 
 // Stores it as 1 (Shown) or 0 (Hidden).
 WriteResult writeHolidayDisplay(const DataFolder &dataFolder, HolidayDisplay display);
+
+// Whether the count-down is shown in the tray.
+enum class TrayChoice { Off, On };
+
+// The choices of the TIMER page's menu. Without them, as in every file of the
+// program's first versions, the tray stays off and nothing is warned of.
+struct TimerOptions {
+    TrayChoice tray = TrayChoice::Off;
+    // One of warningLeads; 0 for none.
+    std::chrono::minutes warningLead{0};
+
+    bool operator==(const TimerOptions &) const = default;
+};
+
+// Reads them from Data.ini in `dataFolder`: the tray on for a stored 1 alone,
+// and a lead that is none of the choices as none.
+TimerOptions readTimerOptions(const DataFolder &dataFolder);
+
+// Stores the tray choice as 1 or 0.
+WriteResult writeTrayChoice(const DataFolder &dataFolder, TrayChoice choice);
+
+// Stores the lead in minutes.
+WriteResult writeWarningLead(const DataFolder &dataFolder, std::chrono::minutes lead);

@@ -6,19 +6,26 @@
 #include "CalendarPage.h"
 #include "Countdown.h"
 #include "DataFile.h"
+#include "DesktopNotice.h"
 #include "JapaneseFonts.h"
+#include "LoginStart.h"
 #include "MessageBoxes.h"
 #include "PeriodEndNotifier.h"
+#include "PeriodWarningNotifier.h"
 #include "QtColors.h"
 #include "TabButton.h"
 #include "TaskBarEntry.h"
+#include "TimerMenu.h"
 #include "TimerPage.h"
+#include "TrayIcon.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 #include "frmSet.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -40,7 +47,9 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_context(context), m_timerPage(new TimerPage(this)),
       m_calendarPage(new CalendarPage(context, this)), m_endNotifier(new PeriodEndNotifier(this)),
-      m_taskBarEntry(new TaskBarEntry(this)), m_timer(new QTimer(this)) {
+      m_warningNotifier(new PeriodWarningNotifier(this)), m_taskBarEntry(new TaskBarEntry(this)),
+      m_loginStart(new LoginStart(this)), m_trayIcon(new TrayIcon(m_loginStart, this)),
+      m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
     setWindowTitle(QStringLiteral("DG"));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
@@ -48,6 +57,12 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
     setPaletteColor(this, QPalette::Window, Qt::black);
     m_calendarPage->setGeometry(twipsRect(30, 420, 2745, 3585));
     connect(m_timerPage, &TimerPage::settingClicked, this, &frmWeek::Setting_Click);
+    connect(m_trayIcon, &TrayIcon::clicked, this, &frmWeek::toggleFromTray);
+    connect(m_trayIcon, &TrayIcon::showRequested, this, &frmWeek::showAndRaise);
+    connect(m_trayIcon, &TrayIcon::settingRequested, this, &frmWeek::settingFromTray);
+    // At once, without the close events that quit() would send first and
+    // that the window, while in the tray, answers by hiding.
+    connect(m_trayIcon, &TrayIcon::quitRequested, this, [] { QCoreApplication::exit(0); });
     // After the tick, as the request for attention handles pending events.
     connect(m_endNotifier, &PeriodEndNotifier::periodEnded, this, &frmWeek::askForAttention,
             Qt::QueuedConnection);
@@ -81,6 +96,9 @@ void frmWeek::createTabButtons() {
 }
 
 void frmWeek::Form_Load() {
+    const TimerOptions options = readTimerOptions(m_context.dataFolder);
+    m_warningNotifier->leadChosen(options.warningLead, m_context.clock());
+    applyTrayChoice(options.tray);
     LoadPeriod();
     Timer_Timer();
     m_calendarPage->showCurrentMonth();
@@ -92,6 +110,13 @@ void frmWeek::Form_Load() {
     CMD_Timer_Click(page);
 }
 
+void frmWeek::showAtStart(StartIn place) {
+    if (place == StartIn::Tray && m_trayIcon->isShown())
+        m_timer->start();
+    else
+        show();
+}
+
 void frmWeek::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     m_timer->start();
@@ -101,6 +126,16 @@ void frmWeek::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         m_taskBarEntry->windowActivated();
+}
+
+void frmWeek::closeEvent(QCloseEvent *event) {
+    if (!m_trayIcon->isShown())
+        return QWidget::closeEvent(event);
+    event->ignore();
+    hide();
+    if (!std::exchange(m_hidingToldOnce, true))
+        sendDesktopNotice(tr("dayglass はトレイで動き続けます。終わるには、トレイのアイコンの"
+                             "メニューから「終了」を選んでください"));
 }
 
 int frmWeek::readSavedPageTellingTooLarge() {
@@ -146,6 +181,75 @@ void frmWeek::savePage(int index) {
                          WriteErrorMessage::notSaved(written.error()));
 }
 
+// A right click on the TIMER page, or the menu key while the focus is on a
+// tab button, which the page's own controls never take.
+void frmWeek::contextMenuEvent(QContextMenuEvent *event) {
+    if (m_timerPage->isVisible())
+        showTimerMenu(event->globalPos());
+}
+
+void frmWeek::showTimerMenu(QPoint position) {
+    if (!m_timerMenu) {
+        m_timerMenu = new TimerMenu(m_loginStart, this);
+        connect(m_timerMenu, &TimerMenu::trayChosen, this, &frmWeek::chooseTray);
+        connect(m_timerMenu, &TimerMenu::warningLeadChosen, this, &frmWeek::chooseWarningLead);
+    }
+    m_timerMenu->popUpAt(position, m_trayChoice == TrayChoice::On, TrayIcon::isTrayAvailable(),
+                         m_warningNotifier->lead());
+}
+
+// The icon goes into the tray when the user chose it and the desktop has a
+// tray; only then does the program go on without its window.
+void frmWeek::applyTrayChoice(TrayChoice choice) {
+    m_trayChoice = choice;
+    const bool shown = choice == TrayChoice::On && TrayIcon::isTrayAvailable();
+    m_trayIcon->setShown(shown);
+    QGuiApplication::setQuitOnLastWindowClosed(!shown);
+}
+
+// A choice that cannot be saved holds for this run, and the user is told.
+void frmWeek::chooseTray(bool on) {
+    const TrayChoice choice = on ? TrayChoice::On : TrayChoice::Off;
+    tellOptionNotSaved(writeTrayChoice(m_context.dataFolder, choice));
+    applyTrayChoice(choice);
+}
+
+void frmWeek::chooseWarningLead(std::chrono::minutes lead) {
+    tellOptionNotSaved(writeWarningLead(m_context.dataFolder, lead));
+    m_warningNotifier->leadChosen(lead, m_context.clock());
+}
+
+void frmWeek::tellOptionNotSaved(const WriteResult &written) {
+    if (!written)
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::notSaved(written.error()));
+}
+
+void frmWeek::showAndRaise() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmWeek::toggleFromTray() {
+    if (isVisible() && isActiveWindow())
+        hide();
+    else
+        showAndRaise();
+}
+
+// The tray's menu stays open to the user while a dialog is up; its period
+// item then brings that dialog forward instead of opening another.
+void frmWeek::settingFromTray() {
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+        return;
+    }
+    showAndRaise();
+    Setting_Click();
+}
+
 // The dialog saves the period or not; either way the page shows what the file
 // holds now.
 void frmWeek::Setting_Click() {
@@ -159,7 +263,9 @@ void frmWeek::LoadPeriod() {
     PeriodStart = loaded.period ? std::optional(loaded.period->start) : std::nullopt;
     PeriodEnd = loaded.period ? std::optional(loaded.period->end) : std::nullopt;
     m_timerPage->showPeriodDates(loaded.startCaption, loaded.endCaption);
+    m_trayIcon->showPeriodEnd(QString::fromStdString(loaded.endCaption));
     m_endNotifier->periodLoaded(loaded.period, m_context.clock());
+    m_warningNotifier->periodLoaded(loaded.period, m_context.clock());
 }
 
 // Qt asks the desktop for attention (the task bar's urgency hint) only while
@@ -180,7 +286,9 @@ void frmWeek::Timer_Timer() {
     const Countdown countdown = countDown(period, now);
     m_timerPage->showCountdown(countdown);
     m_endNotifier->tick(countdown);
+    m_warningNotifier->tick(countdown);
     m_taskBarEntry->tick(countdown, now);
+    m_trayIcon->showCountdown(countdown);
     // Data.ini is looked at in each tick until the CALENDAR page is the saved
     // page, so the focus follows a switch made at any time. The focus goes only
     // to a cell that is shown: a page saved by another program while the TIMER

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFile.h"
 #include "DayglassContext.h"
 #include "ShownPageWatch.h"
 
@@ -7,20 +8,31 @@
 #include <array>
 
 class CalendarPage;
+class LoginStart;
 class PeriodEndNotifier;
+class PeriodWarningNotifier;
 class QPushButton;
 class QTimer;
 class TaskBarEntry;
+class TimerMenu;
 class TimerPage;
+class TrayIcon;
 
 // The main window: two tab buttons over the TIMER and CALENDAR pages; the
 // period from Data.ini, counted down ten times a second for the TIMER page,
-// the desktop's notice of its end and the task bar; the page saved in
-// Data.ini between runs; and the period dialog that the TIMER page asks for.
+// the desktop's notice of its end, the warning before it, the task bar and
+// the tray; the page saved in Data.ini between runs; the period dialog that
+// the TIMER page asks for, and the TIMER page's menu of options.
 class frmWeek : public QWidget {
     Q_OBJECT
 public:
     explicit frmWeek(const DayglassContext &context, QWidget *parent = nullptr);
+
+    enum class StartIn { Window, Tray };
+
+    // Shows the window, or with StartIn::Tray leaves it hidden when the icon
+    // is in the tray, where a click shows it.
+    void showAtStart(StartIn place);
 
     // Gives the window and its bar the faces that assistive technology reads;
     // once, before the first window is made.
@@ -34,6 +46,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // While the icon is in the tray, closing hides the window.
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createTabButtons();
@@ -45,6 +60,14 @@ private:
     int readSavedPageTellingTooLarge();
     void savePage(int index);
     void tellDataFileTooLarge();
+    void showTimerMenu(QPoint position);
+    void applyTrayChoice(TrayChoice choice);
+    void chooseTray(bool on);
+    void chooseWarningLead(std::chrono::minutes lead);
+    void tellOptionNotSaved(const WriteResult &written);
+    void showAndRaise();
+    void toggleFromTray();
+    void settingFromTray();
 
     const DayglassContext m_context;
     // As LoadPeriod read them: both, or neither while Data.ini holds no period.
@@ -53,7 +76,12 @@ private:
     TimerPage *const m_timerPage;
     CalendarPage *const m_calendarPage;
     PeriodEndNotifier *const m_endNotifier;
+    PeriodWarningNotifier *const m_warningNotifier;
     TaskBarEntry *const m_taskBarEntry;
+    LoginStart *const m_loginStart;
+    TrayIcon *const m_trayIcon;
+    // Made when the TIMER page's menu is first asked for.
+    TimerMenu *m_timerMenu = nullptr;
     QTimer *const m_timer;
     ShownPageWatch m_shownPage{m_context.dataFolder};
     std::array<QPushButton *, 2> m_tabs{};
@@ -63,4 +91,7 @@ private:
     // A Data.ini too large to read is told once a run, whenever it is first
     // seen: the focus step looks at it at every tick.
     bool m_dataFileTooLargeShown = false;
+    TrayChoice m_trayChoice = TrayChoice::Off;
+    // The first close that hides the window says so, once a run.
+    bool m_hidingToldOnce = false;
 };

@@ -73,4 +73,17 @@ if "$work/empty/dayglass" --import-notes "$work/bad.ics"; then
     echo "a file that is no calendar was imported"; exit 1
 fi
 [ "$(md5sum < "$work/empty/Calendar.ini")" = "$before" ]
+
+# A daily event in a zone that changes every minute is more work than an
+# import may do: refused, the file named as it is, nothing changed.
+printf 'BEGIN:VCALENDAR\r\nBEGIN:VTIMEZONE\r\nTZID:Z\r\nBEGIN:STANDARD\r\n%s\r\n%s\r\n' \
+    DTSTART:16010101T000000 TZOFFSETTO:+0000 > "$work/100%1.ics"
+printf 'RRULE:FREQ=MINUTELY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\nUID:a\r\n%s\r\n' \
+    'DTSTART;TZID=Z:20240101T120000' >> "$work/100%1.ics"
+printf 'RRULE:FREQ=DAILY\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >> "$work/100%1.ics"
+if "$work/empty/dayglass" --import-notes "$work/100%1.ics" 2> "$work/message"; then
+    echo "an import of endless work was taken"; exit 1
+fi
+grep -q "100%1\.ics.* は繰り返しや時間帯の計算が多すぎる.*予定「.*x.*」" "$work/message"
+[ "$(md5sum < "$work/empty/Calendar.ini")" = "$before" ]
 echo "every note went out and came back"

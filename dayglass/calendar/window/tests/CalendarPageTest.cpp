@@ -5,11 +5,14 @@
 #include "JapaneseFonts.h"
 #include "MessageBoxAnswer.h"
 #include "ModalDriver.h"
+#include "NoteTransferDialogs.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
+#include "WorkInBackground.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -18,6 +21,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <thread>
 
 using namespace std::chrono;
 
@@ -448,6 +452,66 @@ private slots:
         });
         shown.click("CalendarSet");
         QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));
+    }
+
+    // An import runs off the window's thread: the window goes on handling its
+    // events, and the dialog's cancel stops the work, which the dialog waits
+    // for, shown again, until the work has ended.
+    void workInTheBackgroundKeepsTheWindowAliveAndStopsOnCancel() {
+        ShownPage shown(2005y / October / 14);
+        int repaints = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, &shown.page(), [&] {
+            shown.page().repaint();
+            ++repaints;
+        });
+        ticker.start(5);
+        std::atomic<bool> stopSeen = false;
+        bool shownWhileStopping = false;
+        whenModalShown([&](QWidget *dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("workProgress"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+            shownWhileStopping = dialog->isVisible();
+        });
+        runInBackground(&shown.page(), QStringLiteral("読み込んでいます"),
+                        [&](std::stop_token stop) {
+                            while (!stop.stop_requested())
+                                std::this_thread::sleep_for(milliseconds{1});
+                            stopSeen = true;
+                        });
+        QVERIFY(stopSeen);
+        QVERIFY(shownWhileStopping);
+        // The page kept repainting while the work ran, before the dialog came.
+        QVERIFY2(repaints > 3, qPrintable(QString::number(repaints)));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // An import from the page reads the file off the window's thread; the
+    // question on characters that Shift-JIS lacks comes once the reading has
+    // ended, and the notes are written only as the user then chose.
+    void anImportAsksAboutUnstorableCharactersOnceTheFileIsRead() {
+        ShownPage shown(2005y / October / 14, calendarWith(october14, "メモ", "255"));
+        const std::filesystem::path folder = shown.calendarFile().parent_path();
+        writeBytes(folder / "school.ics",
+                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051014\r\n"
+                   "SUMMARY:Café\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        QString message;
+        whenModalShown([&](QWidget *modal) {
+            auto *const files = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(files);
+            files->selectFile(QString::fromStdString((folder / "school.ics").string()));
+            static_cast<QDialog *>(files)->accept();
+            whenModalShown([&](QWidget *question) {
+                const auto closer = closedAtEnd(question);
+                QVERIFY(readBytes(shown.calendarFile()) == calendarWith(october14, "メモ", "255"));
+                QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdReplace")),
+                                  Qt::LeftButton);
+                readMessage(message);
+            });
+        });
+        QVERIFY(importNotesWithDialog(&shown.page(), folder));
+        QVERIFY2(message.contains(QStringLiteral(" 1 日")), qPrintable(message));
+        QCOMPARE(DayNoteStore(folder).day(2005y / October / 14).note, "メモ#CR#Caf〓");
     }
 };
 

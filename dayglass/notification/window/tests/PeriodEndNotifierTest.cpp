@@ -1,5 +1,7 @@
 #include "PeriodEndNotifier.h"
 
+#include "PeriodWarningNotifier.h"
+
 #include <QtDBus>
 #include <QtTest>
 
@@ -54,6 +56,30 @@ private slots:
                                 {u"sound-name"_qs, u"alarm-clock-elapsed"_qs}};
         QCOMPARE(arguments, (QVariantList{u"dayglass"_qs, 0u, u"dayglass"_qs, u"dayglass"_qs, body,
                                           QStringList(), hints, -1}));
+    }
+
+    // Fifteen minutes before the end, once, over ticks ten times a second; a
+    // period already that close when it is loaded is not warned of.
+    void theWarningComesOnceAtTheChosenLead() {
+        FakeNotificationService service;
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"w"_qs);
+        QVERIFY(bus.registerVirtualObject(u"/org/freedesktop/Notifications"_qs, &service));
+        QVERIFY(bus.registerService(u"org.freedesktop.Notifications"_qs));
+        const Period period{m_now - 1h, m_now + 20min}, close{m_now - 1h, m_now + 10min};
+        PeriodWarningNotifier notifier;
+        notifier.leadChosen(15min, m_now);
+        notifier.periodLoaded(close, m_now);
+        notifier.tick(countDown(close, m_now + 1s));
+        notifier.periodLoaded(period, m_now);
+        for (milliseconds elapsed{0}; elapsed < 10min; elapsed += 100ms)
+            notifier.tick(countDown(period, m_now + duration_cast<seconds>(elapsed)));
+        QTRY_COMPARE_WITH_TIMEOUT(service.calls.size(), 1, 30000);
+        QTest::qWait(100);
+        QCOMPARE(service.calls.size(), 1);
+        QCOMPARE(service.calls[0].arguments().at(4).toString(),
+                 u"設定した期間の終了まであと15分です（2006/03/05 09:20:00）"_qs);
+        QCOMPARE(PeriodWarningNotifier::leadText(hours{24}) + PeriodWarningNotifier::leadText(1h),
+                 u"1日1時間"_qs);
     }
 
     // Each function runs in a program of its own, which has not yet asked for

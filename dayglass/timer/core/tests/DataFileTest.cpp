@@ -133,4 +133,23 @@ TEST_F(DataFileTest, ShownPageIsReadAgainOnlyWhenTheFileMayHaveChanged) {
     EXPECT_EQ(*watch.read(), 0);
 }
 
+// The options share one section: each write keeps the others, the tray is on
+// for a stored 1 alone, and a lead other than the menu's is none.
+TEST_F(DataFileTest, OptionsKeepEachOtherAndOnlyTheMenusChoicesCount) {
+    EXPECT_EQ(readTimerOptions(m_folder.path()), TimerOptions{});
+    ASSERT_TRUE(writeHolidayDisplay(m_folder.path(), HolidayDisplay::Shown));
+    ASSERT_TRUE(writeTrayChoice(m_folder.path(), TrayChoice::On));
+    ASSERT_TRUE(writeWarningLead(m_folder.path(), 15min));
+    EXPECT_EQ(readTimerOptions(m_folder.path()), (TimerOptions{TrayChoice::On, 15min}));
+    EXPECT_EQ(readHolidayDisplay(m_folder.path()), HolidayDisplay::Shown);
+    EXPECT_EQ(readBytes(m_folder / "Data.ini"),
+              "[Options]\r\nHolidays=1\r\nTray=1\r\nWarnBefore=15\r\n");
+
+    for (const char *stored : {"2", "-1", "7", "abc"}) {
+        std::ofstream(m_folder / "Data.ini", std::ios::binary | std::ios::trunc)
+            << "[Options]\r\nTray=" << stored << "\r\nWarnBefore=" << stored << "\r\n";
+        EXPECT_EQ(readTimerOptions(m_folder.path()), TimerOptions{}) << stored;
+    }
+}
+
 } // namespace

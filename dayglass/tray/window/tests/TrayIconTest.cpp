@@ -1,0 +1,275 @@
+#include "TrayIcon.h"
+
+#include "LoginStart.h"
+#include "TrayPictureEngine.h"
+
+#include <QtDBus>
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace std::chrono;
+
+// Stands in for the desktop's StatusNotifierWatcher and the host behind it,
+// on the private session bus that the test runs on: it says that a host is
+// there and keeps the unique bus names of the items that register.
+class StatusNotifierWatcherStandIn : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+public:
+    QStringList items;
+    bool isHostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList registeredItems() const { return items; }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &, const QDBusMessage &message) {
+        items << message.service();
+    }
+    void RegisterStatusNotifierHost(const QString &) {}
+};
+
+namespace {
+
+const QString itemInterface = u"org.kde.StatusNotifierItem"_qs;
+
+QDBusConnection bus() {
+    return QDBusConnection::sessionBus();
+}
+
+QVariant itemProperty(const QString &item, const QString &name) {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        item, u"/StatusNotifierItem"_qs, u"org.freedesktop.DBus.Properties"_qs, u"Get"_qs);
+    get << itemInterface << name;
+    const QDBusMessage reply = bus().call(get);
+    return reply.arguments().value(0).value<QDBusVariant>().variant();
+}
+
+// The largest of the icon's pictures, from IconPixmap's ARGB bytes in the
+// network's order.
+QImage largestPicture(const QString &item) {
+    const auto pictures = itemProperty(item, u"IconPixmap"_qs).value<QDBusArgument>();
+    QImage largest;
+    pictures.beginArray();
+    while (!pictures.atEnd()) {
+        int width = 0, height = 0;
+        QByteArray bytes;
+        pictures.beginStructure();
+        pictures >> width >> height >> bytes;
+        pictures.endStructure();
+        if (width <= largest.width() || bytes.size() != width * height * 4)
+            continue;
+        largest = QImage(width, height, QImage::Format_ARGB32);
+        for (int i = 0; i < width * height; ++i)
+            largest.setPixel(i % width, i / width, qFromBigEndian<quint32>(bytes.data() + 4 * i));
+    }
+    pictures.endArray();
+    return largest;
+}
+
+// The tooltip's title, which Qt gives the whole text.
+QString toolTip(const QString &item) {
+    const auto tip = itemProperty(item, u"ToolTip"_qs).value<QDBusArgument>();
+    QString icon, title;
+    tip.beginStructure();
+    tip >> icon;
+    tip.asVariant(); // its pictures
+    tip >> title;
+    tip.endStructure();
+    return title;
+}
+
+// Clicks the item of the icon's menu whose label is `label`.
+void clickMenuItem(const QString &item, const QString &label) {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        item, u"/MenuBar"_qs, u"com.canonical.dbusmenu"_qs, u"GetGroupProperties"_qs);
+    QList<int> ids(64);
+    std::iota(ids.begin(), ids.end(), 0);
+    get << QVariant::fromValue(ids) << QStringList{u"label"_qs};
+    const auto entries = bus().call(get).arguments().value(0).value<QDBusArgument>();
+    int id = -1;
+    entries.beginArray();
+    while (!entries.atEnd()) {
+        int entry = 0;
+        QVariantMap properties;
+        entries.beginStructure();
+        entries >> entry >> properties;
+        entries.endStructure();
+        if (properties.value(u"label"_qs).toString() == label)
+            id = entry;
+    }
+    entries.endArray();
+    QVERIFY2(id >= 0, qPrintable(label));
+    QDBusMessage click = QDBusMessage::createMethodCall(item, u"/MenuBar"_qs,
+                                                        u"com.canonical.dbusmenu"_qs, u"Event"_qs);
+    click << id << u"clicked"_qs << QVariant::fromValue(QDBusVariant(0)) << 0u;
+    QCOMPARE(bus().call(click).type(), QDBusMessage::ReplyMessage);
+}
+
+QString xdotool(const QStringList &arguments) {
+    QProcess tool;
+    tool.start(u"xdotool"_qs, arguments);
+    tool.waitForFinished();
+    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+QString processOf(const QString &item) {
+    return QString::number(bus().interface()->servicePid(item).value());
+}
+
+bool windowShown(const QString &item) {
+    return !xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, processOf(item)}).isEmpty();
+}
+
+bool windowActive(const QString &item) {
+    return xdotool({u"getactivewindow"_qs, u"getwindowpid"_qs}) == processOf(item);
+}
+
+QString dataIni(const QDateTime &start, const QDateTime &end) {
+    QString text;
+    for (const auto &[section, moment] : {std::pair{u"Start"_qs, start}, {u"End"_qs, end}})
+        text += moment
+                    .toString(u"'[%1]\r\nYear='yyyy'\r\nMonth='M'\r\nDay='d'\r\nHour='H"
+                              u"'\r\nMinute='m'\r\nSecond='s'\r\n'"_qs)
+                    .arg(section);
+    return text + u"[Options]\r\nTray=1\r\n"_qs;
+}
+
+} // namespace
+
+class TrayIconTest : public QObject {
+    Q_OBJECT
+    StatusNotifierWatcherStandIn m_watcher;
+    QTemporaryDir m_home;
+    int m_icons = 0;
+    int m_toolTips = 0;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(bus().registerObject(u"/StatusNotifierWatcher"_qs, &m_watcher,
+                                     QDBusConnection::ExportAllContents));
+        QVERIFY(bus().registerService(u"org.kde.StatusNotifierWatcher"_qs));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u"config"_qs)));
+    }
+
+    // The real program, copied to a folder whose name must be quoted, as a
+    // portable copy: its item, its window and menu, the entry that starts it
+    // at login, and that entry's start in the tray.
+    void theProgramLivesInTheTray() {
+        const QString folder = m_home.filePath(u"My Tools"_qs);
+        const QString program = folder + u"/dayglass"_qs;
+        for (const QString &tool : {u"xdotool"_qs, u"desktop-file-validate"_qs, u"gio"_qs})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP(qPrintable(tool + u" is missing"_qs));
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(QStringLiteral(DAYGLASS_PROGRAM), program));
+        const QDateTime now = QDateTime::currentDateTime();
+        QFile data(folder + u"/Data.ini"_qs);
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        data.write(dataIni(now.addSecs(-9000), now.addSecs(9000)).toLatin1());
+        data.close();
+
+        QProcess first;
+        first.start(program, {u"--in-tray"_qs});
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), 1, 20000);
+        const QString item = m_watcher.items[0];
+        QTRY_VERIFY_WITH_TIMEOUT(toolTip(item).startsWith(u"残り 2時間 29分"_qs), 20000);
+        QVERIFY(toolTip(item).endsWith(u"終了 "_qs + now.addSecs(9000).toString(u"yyyy/MM/dd"_qs)));
+        // Half of the period left: a green bar, filled to half its height.
+        const QImage half = largestPicture(item);
+        QCOMPARE(half.pixelColor(half.width() / 2, half.height() * 3 / 4), QColor(Qt::green));
+        QCOMPARE(half.pixelColor(half.width() / 2, half.height() / 4), QColor(Qt::black));
+        QVERIFY(!windowShown(item));
+
+        QDBusMessage activate = QDBusMessage::createMethodCall(item, u"/StatusNotifierItem"_qs,
+                                                               itemInterface, u"Activate"_qs);
+        activate << 0 << 0;
+        bus().call(activate);
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(item) && windowActive(item), 20000);
+        bus().call(activate);
+        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
+        // Closed through the window manager, the window goes into the tray.
+        bus().call(activate);
+        QTRY_VERIFY_WITH_TIMEOUT(windowShown(item), 20000);
+        const QString window =
+            xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, processOf(item)});
+        xdotool({u"windowactivate"_qs, u"--sync"_qs, window, u"key"_qs, u"alt+F4"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        const QString entry = m_home.filePath(u"config/autostart/org.dayglass.dayglass.desktop"_qs);
+        clickMenuItem(item, u"ログイン時に起動"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(entry), 20000);
+        QProcess validate;
+        validate.start(u"desktop-file-validate"_qs, {entry});
+        QVERIFY(validate.waitForFinished());
+        QCOMPARE(validate.readAll(), QByteArray());
+        QCOMPARE(validate.exitCode(), 0);
+        clickMenuItem(item, u"終了"_qs);
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitCode(), 0);
+
+        // Started as the session starts it, after the end: in the tray, red.
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        data.write(dataIni(now.addSecs(-9000), now.addSecs(-60)).toLatin1());
+        data.close();
+        QCOMPARE(QProcess::execute(u"gio"_qs, {u"launch"_qs, entry}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), 2, 20000);
+        const QString second = m_watcher.items[1];
+        QTRY_VERIFY_WITH_TIMEOUT(toolTip(second).startsWith(u"超過 "_qs), 20000);
+        const QImage ended = largestPicture(second);
+        QCOMPARE(ended.pixelColor(ended.width() / 2, ended.height() / 4), QColor(Qt::red));
+        QVERIFY(!windowShown(second));
+        clickMenuItem(second, u"ログイン時に起動"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(entry), 20000);
+        clickMenuItem(second, u"終了"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(!bus().interface()->isServiceRegistered(second).value(), 20000);
+    }
+
+    // A period of 1000 s ticked ten times a second: the icon is sent each time
+    // one of its pictures changes, and at no other tick; the tooltip at most
+    // once a second.
+    void theIconIsSentOnlyWhenItsPixelsChange() {
+        QWidget window;
+        LoginStart loginStart(&window);
+        TrayIcon tray(&loginStart, &window);
+        QVERIFY(bus().connect({}, u"/StatusNotifierItem"_qs, itemInterface, u"NewIcon"_qs, this,
+                              SLOT(iconSent())));
+        QVERIFY(bus().connect({}, u"/StatusNotifierItem"_qs, itemInterface, u"NewToolTip"_qs, this,
+                              SLOT(toolTipSent())));
+
+        const LocalSeconds start = local_days{2006y / March / 5} + 9h;
+        const Period period{start, start + 1000s};
+        const qsizetype registered = m_watcher.items.size();
+        tray.setShown(true);
+        tray.showCountdown(countDown(period, start));
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), registered + 1, 20000);
+        QTest::qWait(200);
+        m_icons = m_toolTips = 0;
+
+        int pictureChanges = 0;
+        std::vector<QImage> last;
+        for (milliseconds elapsed{0}; elapsed <= 1000s; elapsed += 100ms) {
+            const Countdown countdown = countDown(period, start + duration_cast<seconds>(elapsed));
+            tray.showCountdown(countdown);
+            std::vector<QImage> pictures;
+            for (const int side : {16, 22, 32, 48})
+                pictures.push_back(
+                    QIcon(new TrayPictureEngine(trayPictureFor(countdown))).pixmap(side).toImage());
+            pictureChanges += !last.empty() && pictures != last;
+            last = std::move(pictures);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_icons, pictureChanges, 20000);
+        QTest::qWait(200);
+        QCOMPARE(m_icons, pictureChanges);
+        QVERIFY2(m_toolTips <= 1000, qPrintable(QString::number(m_toolTips)));
+    }
+
+public slots:
+    void iconSent() { ++m_icons; }
+    void toolTipSent() { ++m_toolTips; }
+};
+
+QTEST_MAIN(TrayIconTest)
+#include "TrayIconTest.moc"
