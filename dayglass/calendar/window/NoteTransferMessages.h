@@ -18,7 +18,7 @@ public:
     static QString exported(std::size_t days, const QString &file);
 
     // Why nothing was exported from the notes in `dataFolder`.
-    static QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder);
+    static QString notExported(ExportProblem problem, const DataFolder &dataFolder);
 
     static QString notExported(const QString &file, const QString &reason);
 
