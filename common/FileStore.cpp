@@ -205,7 +205,7 @@ Result<OldFile, WriteError> readOldFile(const fs::path &path, std::uintmax_t siz
 
 WriteResult updateLocked(const fs::path &path,
                          const std::function<std::string(const std::optional<std::string> &)> &edit,
-                         std::uintmax_t sizeLimit) {
+                         std::uintmax_t sizeLimit, EmptyContent emptyContent) {
     if (const Result<void, std::error_code> completed = FileJournal::completeInterruptedWrite(path);
         !completed)
         return Failure{writeErrorFor(path, completed.error())};
@@ -216,7 +216,8 @@ WriteResult updateLocked(const fs::path &path,
     // A file that holds the new content already needs no write, so a file
     // the user protected from writing raises nothing when nothing changes;
     // nor does a missing file that would be empty.
-    if (old->content ? content == *old->content : content.empty())
+    if (old->content ? content == *old->content
+                     : content.empty() && emptyContent == EmptyContent::LeavesNoFile)
         return {};
     if (old->content) {
         if (const Result<void, std::error_code> access = writeAccess(path); !access)
@@ -266,7 +267,7 @@ Result<std::string, FileReadError> read(const fs::path &path, std::uintmax_t siz
 
 WriteResult update(const fs::path &requestedPath,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
-                   std::uintmax_t sizeLimit) {
+                   std::uintmax_t sizeLimit, EmptyContent emptyContent) {
     if (!requestedPath.is_absolute() || !requestedPath.has_filename())
         return Failure{WriteError{WriteProblem::NoFolder, requestedPath}};
     // A link that is not followed for writing is followed for reading: a
@@ -281,7 +282,7 @@ WriteResult update(const fs::path &requestedPath,
     const Result<FileDescriptor, std::error_code> lock = lockFolder(path.parent_path());
     if (!lock)
         return Failure{writeErrorFor(path, lock.error())};
-    return updateLocked(path, edit, sizeLimit);
+    return updateLocked(path, edit, sizeLimit, emptyContent);
 }
 
 } // namespace FileStore

@@ -13,6 +13,13 @@
 // are read through FileRead.h.
 namespace FileStore {
 
+// What a write of empty content does where there is no file.
+enum class EmptyContent {
+    LeavesNoFile,
+    // An empty file is made, as one that must hide another of its name.
+    MakesAnEmptyFile,
+};
+
 // The largest file that is read or written at all. Real settings files and
 // menu descriptions are a few kilobytes; a larger one comes from a damaged or
 // hostile medium, and reading it whole could exhaust the memory.
@@ -47,12 +54,13 @@ Result<std::string, FileReadError> read(const std::filesystem::path &path,
 // missing folder is made, for its owner only. Nothing comes back when the file holds the new
 // content (also when it held it already); otherwise why it does not. A file that holds the new
 // content already is left untouched and reports nothing, even where it may not be written; a
-// missing file whose new content is empty stays missing. A path that is not absolute names no
-// folder at all and is never written. A file larger than `sizeLimit` is left as it is (Oversized),
-// and no content larger than that, or than the process's file size limit (RLIMIT_FSIZE), is written
-// (TooLarge).
+// missing file whose new content is empty stays missing unless `emptyContent` asks for the file. A
+// path that is not absolute names no folder at all and is never written. A file larger than
+// `sizeLimit` is left as it is (Oversized), and no content larger than that, or than the process's
+// file size limit (RLIMIT_FSIZE), is written (TooLarge).
 WriteResult update(const std::filesystem::path &path,
                    const std::function<std::string(const std::optional<std::string> &)> &edit,
-                   std::uintmax_t sizeLimit = maximumFileSize);
+                   std::uintmax_t sizeLimit = maximumFileSize,
+                   EmptyContent emptyContent = EmptyContent::LeavesNoFile);
 
 } // namespace FileStore

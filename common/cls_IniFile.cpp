@@ -105,6 +105,18 @@ void cls_IniFile::SetName(std::string path) {
     m_read.reset();
 }
 
+void cls_IniFile::SetOriginal(std::string path) {
+    m_originalName = std::move(path);
+    m_read.reset();
+}
+
+Result<std::string, FileReadError> cls_IniFile::readOriginal() const {
+    if (m_originalName.empty())
+        return Failure{FileReadError{FileReadProblem::System,
+                                     std::make_error_code(std::errc::no_such_file_or_directory)}};
+    return readWholeFile(m_originalName, m_sizeLimit, LastLink::Refuse);
+}
+
 cls_IniFile cls_IniFile::ofContent(std::string content) {
     cls_IniFile ini;
     ini.m_read = std::make_unique<const Read>(std::move(content));
@@ -119,6 +131,8 @@ const cls_IniFile::Read &cls_IniFile::read() const {
     if (m_read)
         return *m_read;
     Result<std::string, FileReadError> content = FileStore::read(m_name, m_sizeLimit);
+    if (!content && content.error().systemError == std::errc::no_such_file_or_directory)
+        content = readOriginal();
     if (content)
         m_read = std::make_unique<const Read>(std::move(*content));
     else
@@ -146,20 +160,35 @@ std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view k
 
 WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view key,
                                     std::string_view value) {
+    return Edit([&](std::string_view content) {
+        const TextEncoding encoding = IniText::encodingOf(content);
+        return IniText::withValue(content, encodedName(section, encoding),
+                                  encodedName(key, encoding), encodeText(value, encoding));
+    });
+}
+
+WriteResult cls_IniFile::Edit(const std::function<std::string(std::string_view)> &edit) {
     std::string written;
+    bool originalTooLarge = false;
     const WriteResult result = FileStore::update(
         m_name,
         [&](const std::optional<std::string> &old) {
+            if (old) {
+                written = IniText::editedContent(*old, edit);
+                return written;
+            }
+            Result<std::string, FileReadError> original = readOriginal();
+            originalTooLarge = !original && original.error().problem == FileReadProblem::TooLarge;
+            // A missing file that stays empty is not written.
             written =
-                IniText::editedContent(old.value_or(std::string()), [&](std::string_view content) {
-                    const TextEncoding encoding = IniText::encodingOf(content);
-                    return IniText::withValue(content, encodedName(section, encoding),
-                                              encodedName(key, encoding),
-                                              encodeText(value, encoding));
-                });
+                originalTooLarge
+                    ? std::string()
+                    : IniText::editedContent(original ? std::string_view(*original) : "", edit);
             return written;
         },
         m_sizeLimit);
+    if (originalTooLarge)
+        return Failure{WriteError{WriteProblem::Oversized, m_originalName}};
     // The file now holds what was written; after a failure the next read
     // looks at the file again.
     if (result)

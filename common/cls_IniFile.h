@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileRead.h"
 #include "FileStore.h"
 #include "TextEncoding.h"
 #include "WriteError.h"
@@ -48,6 +49,12 @@ public:
     const std::string &Name() const { return m_name; }
     void SetName(std::string path);
 
+    // The file that is read in place of the one at Name while there is none
+    // there, and that the first write to Name starts from, so that it keeps
+    // every section and key of it: the file beside a program whose folder
+    // the user may not write. A symbolic link in its place is not followed.
+    void SetOriginal(std::string path);
+
     // The value, or "" when the file, section or key is missing or the stored
     // value is exactly "Error".
     std::string GetDataStr(std::string_view section, std::string_view key) const;
@@ -57,6 +64,13 @@ public:
     // file could not be written; a Name that is not an absolute path names no
     // folder to write in.
     WriteResult SetDataStr(std::string_view section, std::string_view key, std::string_view value);
+
+    // Replaces the file's content with what `edit` makes of the content as it
+    // is read (see IniText::editedContent), read and written once under the
+    // folder's lock (FileStore::update). A missing file is edited from the
+    // original's content; an original that is too large is left as it is
+    // (WriteProblem::Oversized), as a file at Name would be.
+    WriteResult Edit(const std::function<std::string(std::string_view)> &edit);
 
     // The value read as an integer; a missing key and the value -1 read as 0.
     std::int32_t GetDataInt(std::string_view section, std::string_view key) const;
@@ -93,10 +107,13 @@ private:
 
     // The file as this accessor first read it, or as it last wrote it.
     const Read &read() const;
+    // The original's content; a missing one reads as a missing file.
+    Result<std::string, FileReadError> readOriginal() const;
     // The value in the file's encoding, cut as reads cut it.
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
     std::string m_name;
+    std::string m_originalName;
     std::uintmax_t m_sizeLimit = FileStore::maximumFileSize;
     mutable std::unique_ptr<const Read> m_read;
 };

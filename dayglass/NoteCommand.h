@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandLine.h"
+
 #include <optional>
 
 // The commands that exchange day notes with other calendars without opening
@@ -8,6 +10,8 @@
 //   dayglass --import-notes FILE.ics [--replace-unstorable | --store-in-utf8]
 // (characters that a Shift-JIS Calendar.ini lacks: refused unless replaced
 // by a mark, or kept with the calendar in UTF-8 from then on)
-// Nothing when the arguments are no such command; otherwise the command's
-// exit status, 0 when it did what was asked.
-std::optional<int> runNoteCommand(int argc, char *argv[]);
+// Nothing when the command line asks for no such command; otherwise the
+// command's exit status, 0 when it did what was asked. The usage, for the
+// status 2, when it asks for both, for a choice of the import's without an
+// import, for both choices, or for the tray besides a command.
+std::optional<int> runNoteCommand(const CommandLine &commandLine, int argc, char *argv[]);

@@ -1,6 +1,9 @@
 #include "ApplicationSetup.h"
 #include "AutostartEntry.h"
+#include "DataFile.h"
+#include "DayNoteStore.h"
 #include "DayglassContext.h"
+#include "DayglassUsage.h"
 #include "MessageBoxes.h"
 #include "NoteCommand.h"
 #include "ProgramFolder.h"
@@ -11,23 +14,14 @@
 #include <QApplication>
 #include <csignal>
 
-namespace {
-
-// The start at login asks for the tray (see AutostartEntry.h); Qt has taken
-// its own options out of the arguments by now.
-frmWeek::StartIn startPlace() {
-    return QCoreApplication::arguments().contains(QLatin1String(inTrayOption))
-               ? frmWeek::StartIn::Tray
-               : frmWeek::StartIn::Window;
-}
-
-} // namespace
-
 int main(int argc, char *argv[]) {
     // A save or export beyond the process's file size limit (RLIMIT_FSIZE) must
     // fail with EFBIG and be told, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (const auto status = runNoteCommand(argc, argv))
+    const Result<CommandLine, int> commandLine = readCommandLine(argc, argv, dayglassUsage());
+    if (!commandLine)
+        return commandLine.error();
+    if (const auto status = runNoteCommand(*commandLine, argc, argv))
         return *status;
     chooseWindowSystem();
     QApplication application(argc, argv);
@@ -42,14 +36,23 @@ int main(int argc, char *argv[]) {
 
     const std::filesystem::path programFolder =
         fileSystemPath(QCoreApplication::applicationDirPath());
-    const std::filesystem::path dataFolder = dataFolderFor(programFolder, userConfigHome());
-    keepDataFolderPrivate(dataFolder, programFolder);
-    const DayglassContext context{dataFolder, systemLocalNow};
-    frmWeek window(context);
-    window.showAtStart(startPlace());
+    const DataFolder dataFolder = dataFolderFor(programFolder, userConfigHome());
+    keepDataFolderPrivate(dataFolder.path, programFolder);
+    // The user learns that the files beside the program are read but not
+    // written at the start that reads them alone; the start's save of the
+    // page shown makes the user's Data.ini, so that is one start.
+    std::optional<WriteErrorMessage::KeptAway> keptAway;
     if (othersMayWriteTheProgramFolder(programFolder))
-        MessageBoxes::inform(
-            &window, QGuiApplication::applicationDisplayName(),
-            WriteErrorMessage::keptAwayFromTheProgramFolder(programFolder, dataFolder));
+        keptAway = WriteErrorMessage::KeptAway::OthersMayWrite;
+    else if (dataFolder.readsOriginalsAlone({dataFileName, calendarFileName}))
+        keptAway = WriteErrorMessage::KeptAway::ReadOnly;
+    frmWeek window({dataFolder, systemLocalNow});
+    // The start at login asks for the tray (see AutostartEntry.h).
+    window.showAtStart(commandLine->valueOf(inTrayOption) ? frmWeek::StartIn::Tray
+                                                          : frmWeek::StartIn::Window);
+    if (keptAway)
+        MessageBoxes::inform(&window, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::keptAwayFromTheProgramFolder(
+                                 programFolder, dataFolder.path, *keptAway));
     return QApplication::exec();
 }

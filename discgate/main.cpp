@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 #include "DesktopOpener.h"
+#include "DiscgateUsage.h"
 #include "LauncherRun.h"
 #include "MediumChooser.h"
 #include "MenuCheckRun.h"
@@ -13,7 +14,10 @@
 // opens comes from the medium's Autorun.inf. The copy on the medium reads the
 // file beside itself; an installed copy finds the medium or lets the user pick it.
 int main(int argc, char *argv[]) {
-    const auto check = menuCheckRequestOf(argc, argv);
+    const Result<CommandLine, int> commandLine = readCommandLine(argc, argv, discgateUsage());
+    if (!commandLine)
+        return commandLine.error();
+    const auto check = menuCheckRequestOf(*commandLine);
     // The author's check decodes the pictures as the menu does, on a platform
     // that needs no display.
     if (check)
@@ -27,12 +31,12 @@ int main(int argc, char *argv[]) {
     if (check) {
         // The author reads the report in the desktop's language too.
         installTranslations();
-        return runMenuCheck(*check);
+        return check->wrongUsage ? refuseCommandLine(discgateUsage()) : runMenuCheck(*check);
     }
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
     frmMain::installAccessibleInterfaces();
-    const auto search = mediumSearchOf(QApplication::arguments());
+    const auto search = mediumSearchOf(commandLine->operands);
     if (!search)
         return 1;
     const auto folder = chooseMediumFolder(*search, mediaDialogFolder());

@@ -1,5 +1,6 @@
-# One Debian package with both programs, built by `cpack` in the build folder
-# (configure with -DCMAKE_BUILD_TYPE=Release). dpkg-shlibdeps derives the
+# One Debian package with both programs, built by `cpack` in the folder of an
+# optimised build: the release preset's, in build-release/, which builds for
+# size (MinSizeRel), as scripts/run.sh does. dpkg-shlibdeps derives the
 # libraries the programs link; the rest are what the programs open or Qt loads
 # at run time, or what they call on: libical, which dayglass opens for its
 # first iCalendar import or export, the window system plugins, the image

@@ -42,7 +42,7 @@
         <translation>Show holidays</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>前の月</source>
         <translation>Previous month</translation>
     </message>
@@ -60,6 +60,132 @@
         <location line="+223"/>
         <source>カレンダーを全初期化するよ？いいの？</source>
         <translation>Clear every note of the calendar?</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../common/widgets/ProgramUsage.cpp" line="+32"/>
+        <source>この使い方を表示します</source>
+        <translation>Show this usage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>名前とバージョンを表示します</source>
+        <translation>Show the name and version</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> [オプション]</source>
+        <translation> [OPTION...]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>使い方: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Qt のオプション（-platform 名前、-style 名前 など）も使えます。</source>
+        <translation>Qt&apos;s options (-platform NAME, -style NAME and others) work too.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ファイル:</source>
+        <translation>Files:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: 知らないオプションです: %2</source>
+        <translation>%1: unknown option: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 のあとに引数がありません</source>
+        <translation>%1: %2 needs an argument</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: 余分な引数です: %2</source>
+        <translation>%1: too many arguments: %2</translation>
+    </message>
+    <message>
+        <location filename="../dayglass/DayglassUsage.cpp" line="+12"/>
+        <source>メモか色のある日をすべて iCalendar ファイルに書き出します（- は標準出力）</source>
+        <translation>Export every day with a note or colour to an iCalendar file (- for standard output)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>iCalendar ファイルの予定を、その日のメモに加えます</source>
+        <translation>Add the events of an iCalendar file to the notes of their days</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>読み込みで、Shift-JIS にない文字を 〓 に置き換えます</source>
+        <translation>On import, replace characters that Shift-JIS lacks with 〓</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>読み込みで、Shift-JIS にない文字のために Calendar.ini をこれから UTF-8 で保存します</source>
+        <translation>On import, save Calendar.ini in UTF-8 from now on for characters that Shift-JIS lacks</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>トレイに表示する設定なら、ウィンドウを出さずに始めます（ログイン時の起動が付けます）</source>
+        <translation>Start without the window when the tray is chosen (the start at login adds it)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>期間の終わりまでを数えるタイマーと、日ごとのメモを残すカレンダーです。</source>
+        <translation>A timer that counts down to the end of a period, and a calendar for day notes.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>  Data.ini        期間、最後に表示したページ、祝日とトレイと知らせの設定
+  Calendar.ini    日ごとのメモと色
+  syukujitsu.csv  内閣府の祝日の表（置いたときだけ読みます）
+  プログラムのフォルダーが自分のもので、自分だけが書き込めるならそこに、
+  ほかのときは $XDG_CONFIG_HOME/dayglass（ふつうは ~/.config/dayglass）に
+  置きます。自分でも書き込めないフォルダーなら、そこにあるファイルを、
+  同じ名前のファイルを保存するまで読みます。</source>
+        <translation>  Data.ini        the period, the page shown last, the holiday, tray and warning settings
+  Calendar.ini    the notes and colours of the days
+  syukujitsu.csv  the Cabinet Office&apos;s table of holidays (read only when present)
+  They are kept in the program&apos;s folder when it is the user&apos;s own and only the
+  user can write it, otherwise in $XDG_CONFIG_HOME/dayglass (usually
+  ~/.config/dayglass). From a folder the user cannot write, its files are read
+  until a file of the same name is saved.</translation>
+    </message>
+    <message>
+        <location filename="../discgate/DiscgateUsage.cpp" line="+12"/>
+        <source>メニューを開かずに、フォルダーのメディアの Autorun.inf を調べて、見つけた問題を一行ずつ書き出します（問題があれば終了コード 1）</source>
+        <translation>Check the Autorun.inf of the medium in the folder without opening the menu, and print each problem found on a line (exit status 1 if there are any)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>[フォルダー|ファイル]</source>
+        <translation>[FOLDER|FILE]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>メディアの Autorun.inf に書かれたメニューを開きます。フォルダーかファイルを
+指定しないときは、プログラムのフォルダー、マウントされているメディアの順に
+探し、見つからなければ選んでもらいます。</source>
+        <translation>Opens the menu that a medium&apos;s Autorun.inf describes. Without a folder or file
+it looks in the program&apos;s folder, then on the mounted media, and otherwise
+lets the user choose.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>  Autorun.inf  メディアのメニュー（大文字と小文字は問いません）
+  読み込むだけで、どのファイルにも書き込みません。</source>
+        <translation>  Autorun.inf  the medium&apos;s menu (in any case)
+  It only reads, and writes no file.</translation>
     </message>
 </context>
 <context>
@@ -544,17 +670,7 @@ Run %1 in the folder %2?</translation>
 <context>
     <name>MediumChooser</name>
     <message>
-        <location filename="../discgate/window/MediumChooser.cpp" line="+39"/>
-        <source>メディアの Autorun.inf に書かれたメニューを開きます。</source>
-        <translation>Opens the menu that a medium&apos;s Autorun.inf describes.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Autorun.inf のあるフォルダー、またはそのファイル</source>
-        <translation>the folder holding Autorun.inf, or the file itself</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location filename="../discgate/window/MediumChooser.cpp" line="+47"/>
         <source>「%1」はこのコンピューター上のフォルダーではないため、メニューを開けません。</source>
         <translation>&quot;%1&quot; is not a folder on this computer, so its menu cannot be opened.</translation>
     </message>
@@ -650,28 +766,13 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <source>問題: %1 件</source>
         <translation>Problems: %1</translation>
     </message>
-    <message>
-        <location filename="../discgate/window/MenuCheckRun.cpp" line="+24"/>
-        <source>使い方: discgate --check [フォルダー]</source>
-        <translation>Usage: discgate --check [FOLDER]</translation>
-    </message>
 </context>
 <context>
     <name>NoteCommand</name>
     <message>
-        <location filename="../dayglass/NoteCommand.cpp" line="+40"/>
+        <location filename="../dayglass/NoteCommand.cpp" line="+33"/>
         <source>標準出力</source>
         <translation>standard output</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>使い方: dayglass %1 FILE.ics</source>
-        <translation>Usage: dayglass %1 FILE.ics</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>使い方: dayglass %1 FILE.ics [%2 | %3]</source>
-        <translation>Usage: dayglass %1 FILE.ics [%2 | %3]</translation>
     </message>
 </context>
 <context>
@@ -765,7 +866,7 @@ The folder above it, %2, is not used: other users may write it, or its menu belo
         <translation>Events in %1 have characters that Calendar.ini (Shift-JIS) cannot keep:</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>
 次の予定は、メモが %1 バイトを超える日には書き加えていません：</source>
         <translation>
@@ -785,7 +886,7 @@ These events were not added to days whose notes would pass %1 bytes:</translatio
 With %3, Calendar.ini is saved in UTF-8 from now on and everything is imported as it is (the original program on Windows shows a UTF-8 Calendar.ini garbled).</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-49"/>
         <source>Shift-JISにない文字（絵文字や韓国語など）は保存できません
 </source>
         <translation>Characters outside Shift-JIS (such as emoji or Korean) cannot be saved
@@ -802,7 +903,7 @@ With %3, Calendar.ini is saved in UTF-8 from now on and everything is imported a
         <translation>Exported the notes of %1 days to %2.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>%1 に書き出せませんでした。</source>
         <translation>Could not export to %1.</translation>
     </message>
@@ -1198,7 +1299,7 @@ Nothing was imported.</translation>
         <translation>The start is not before the end</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Data.ini と Calendar.ini を保存するフォルダがありません</source>
         <translation>There is no folder to keep Data.ini and Calendar.ini in</translation>
     </message>
@@ -1208,7 +1309,14 @@ Nothing was imported.</translation>
         <translation>Data.ini and Calendar.ini are kept in %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>
+プログラムのフォルダ %1 には書き込めないため、そこにあるファイルは読むだけです。保存すると、そのあとは保存したほうを読みます</source>
+        <translation>
+The program&apos;s folder %1 cannot be written, so the files there are only read. Once saved, the saved ones are read instead</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>
 プログラムのフォルダ %1 には、ほかのユーザーも書き込めます。ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します</source>
         <translation>

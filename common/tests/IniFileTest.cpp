@@ -159,6 +159,38 @@ TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
     EXPECT_TRUE(fs::exists(m_folder / "config" / "dayglass" / folderLockName));
 }
 
+// The file beside a program that the user may not write is read while the
+// user has none; the first write starts from it, with every section, key and
+// comment, and then the user's own is read. A link in the original's place is
+// not followed; an original too large to read is not written over either.
+TEST_F(IniFileTest, AnOriginalIsReadUntilTheFirstWriteStartsFromIt) {
+    const fs::path original = m_folder / "original.ini";
+    const std::string content = "; kept\r\n[A]\r\nx=1\r\n[B]\r\ny=2\r\n";
+    writeBytes(original, content);
+    const auto accessor = [&](const fs::path &originalPath, std::uintmax_t sizeLimit) {
+        cls_IniFile ini = iniFileAt((m_folder / "config" / "Data.ini").string(), sizeLimit);
+        ini.SetOriginal(originalPath.string());
+        return ini;
+    };
+    cls_IniFile ini = accessor(original, FileStore::maximumFileSize);
+    EXPECT_EQ(ini.GetDataStr("B", "y"), "2");
+    ASSERT_TRUE(ini.SetDataStr("A", "x", "3"));
+    EXPECT_EQ(readBytes(m_folder / "config" / "Data.ini"),
+              "; kept\r\n[A]\r\nx=3\r\n[B]\r\ny=2\r\n");
+    writeBytes(original, "[B]\r\ny=4\r\n");
+    EXPECT_EQ(accessor(original, FileStore::maximumFileSize).GetDataStr("B", "y"), "2");
+    EXPECT_EQ(readBytes(original), "[B]\r\ny=4\r\n");
+
+    fs::remove_all(m_folder / "config");
+    fs::create_symlink(original, m_folder / "link.ini");
+    EXPECT_EQ(accessor(m_folder / "link.ini", FileStore::maximumFileSize).GetDataStr("B", "y"), "");
+    cls_IniFile small = accessor(original, 4);
+    EXPECT_TRUE(small.IsTooLarge());
+    EXPECT_EQ(small.SetDataStr("A", "x", "5"),
+              WriteResult(Failure{WriteError{WriteProblem::Oversized, original}}));
+    EXPECT_FALSE(fs::exists(m_folder / "config" / "Data.ini"));
+}
+
 // Names in the file are read without the blanks around them, so the names
 // that callers give are taken the same way, for reading and for writing.
 TEST_F(IniFileTest, NamesAreTakenWithoutSurroundingBlanks) {

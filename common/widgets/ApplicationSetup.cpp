@@ -72,6 +72,12 @@ void installQtTranslation(const QLocale &locale) {
 } // namespace
 
 void installTranslations() {
+    // Once for each application object, which owns the translators.
+    const char *const installed = "translationsInstalled";
+    QCoreApplication *const application = QCoreApplication::instance();
+    if (application->property(installed).toBool())
+        return;
+    application->setProperty(installed, true);
     const std::string chosen =
         chosenLanguage(wantedLanguages(localeEnvironment()), availableTranslations());
     if (languageOf(chosen) == sourceLanguage) {

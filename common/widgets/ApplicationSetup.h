@@ -15,7 +15,7 @@ void setUpApplication(QApplication &application, const QString &programName);
 // locale and under the C and POSIX locales or none; a language that the
 // programs carry a translation of; English for every other. Qt's own buttons
 // and dialogs follow, and so does the default locale, which names days and
-// months. Needs the application object.
+// months. Needs the application object; once is enough for each.
 void installTranslations();
 
 // Chooses the window system before the QApplication is made, through the

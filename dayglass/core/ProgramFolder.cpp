@@ -32,20 +32,35 @@ bool isPortableFolder(const fs::path &programFolder) {
            writeAccess(programFolder);
 }
 
-} // namespace
+// The folder whose files are read while the user has none of their own: the
+// program folder when it would be the portable kind but for the user's own
+// protection from writing.
+fs::path originalsFolderFor(const fs::path &programFolder) {
+    if (!programFolder.is_absolute() || isSystemFolder(programFolder) ||
+        writeAccess(programFolder) || !isTheUsersPrivateFolder(programFolder))
+        return {};
+    return programFolder;
+}
 
-fs::path dataFolderFor(const fs::path &programFolder, const std::optional<fs::path> &configHome) {
-    if (isPortableFolder(programFolder) && isTheUsersPrivateFolder(programFolder))
-        return programFolder;
+// The per-user folder in `configHome`; one that another user made is not
+// used, and one of the user's own that others may use is made private by
+// keepDataFolderPrivate.
+fs::path userFolderIn(const std::optional<fs::path> &configHome) {
     if (!configHome)
         return {};
-    // One that another user made is not used; one of the user's own that
-    // others may use is made private by keepDataFolderPrivate.
     const fs::path userFolder = *configHome / "dayglass";
     struct stat status {};
     if (::stat(userFolder.c_str(), &status) == 0 && status.st_uid != ::geteuid())
         return {};
     return userFolder;
+}
+
+} // namespace
+
+DataFolder dataFolderFor(const fs::path &programFolder, const std::optional<fs::path> &configHome) {
+    if (isPortableFolder(programFolder) && isTheUsersPrivateFolder(programFolder))
+        return programFolder;
+    return {userFolderIn(configHome), originalsFolderFor(programFolder)};
 }
 
 bool othersMayWriteTheProgramFolder(const fs::path &programFolder) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFolder.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -10,9 +12,11 @@
 // `configHome`/dayglass, which the first write creates, unless another user made it. With neither,
 // an empty path: there is no data folder, and nothing is read from or written to any folder at all
 // (never the temporary folder, where other users could put files for us to read or to write
-// through).
-std::filesystem::path dataFolderFor(const std::filesystem::path &programFolder,
-                                    const std::optional<std::filesystem::path> &configHome);
+// through). A program folder that the user may not write but that is the user's and that
+// nobody else may write either (a copy on a read-only medium, or in a folder of mode 0555)
+// gives its files as the originals; the system's folders and those of others give none.
+DataFolder dataFolderFor(const std::filesystem::path &programFolder,
+                         const std::optional<std::filesystem::path> &configHome);
 
 // Whether the user may write the program folder but another user may write
 // it too, so that the files are not kept beside the program, which the user

@@ -41,9 +41,10 @@ private:
     void savePage(const char *value) {
         QVERIFY(iniFileAt(dataFile().string()).SetDataStr("EntSS", "Inf", value));
     }
-    void open() {
+    void open() { open(m_folder->path()); }
+    void open(const DataFolder &folder) {
         m_window = std::make_unique<frmWeek>(DayglassContext{
-            m_folder->path(), [this] { return std::exchange(m_now, m_now + m_stepPerReading); }});
+            folder, [this] { return std::exchange(m_now, m_now + m_stepPerReading); }});
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -223,6 +224,36 @@ private slots:
         QTest::qWait(1200);
         QCOMPARE(messages, 1);
         QVERIFY(readBytes(dataFile()) == planted);
+    }
+
+    // A copy of the program in a folder that the user may not write shows the
+    // period and the notes beside it. The start's save of the page makes the
+    // user's Data.ini from the original, every key kept, and later starts read
+    // it; the notes are read beside the program until the user saves one.
+    void aReadOnlyProgramFolderGivesItsFiles() {
+        TemporaryFolder program;
+        const std::string period = "; the period\r\n[Start]\r\nYear=2005\r\nMonth=10\r\nDay=1\r\n"
+                                   "Hour=0\r\nMinute=0\r\nSecond=0\r\n[End]\r\nYear=2006\r\n"
+                                   "Month=3\r\nDay=31\r\nHour=0\r\nMinute=0\r\nSecond=0\r\n"
+                                   "[Options]\r\nOwn=kept\r\n";
+        writeBytes(program / "Data.ini", period);
+        writeBytes(program / "Calendar.ini", "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\n");
+        std::filesystem::permissions(program.path(), static_cast<std::filesystem::perms>(0555));
+        const DataFolder folder{m_folder->path() / "dayglass", program.path()};
+        open(folder);
+        QCOMPARE(child<QLabel>("STime")->text(), QStringLiteral("2005/10/01"));
+        QCOMPARE(readBytes(folder.path / "Data.ini"), period + "[EntSS]\r\nInf= 0\r\n");
+        QTest::mouseClick(tab(1), Qt::LeftButton);
+        QCOMPARE(child<QLabel>("lblText")->text(), QStringLiteral("rain"));
+        QVERIFY(!std::filesystem::exists(folder.path / "Calendar.ini"));
+
+        m_window.reset();
+        std::filesystem::permissions(program.path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+        writeBytes(program / "Data.ini", "[Start]\r\nYear=1999\r\n");
+        open(folder);
+        QTest::mouseClick(tab(0), Qt::LeftButton);
+        QCOMPARE(child<QLabel>("STime")->text(), QStringLiteral("2005/10/01"));
     }
 
     // The menu key on the focused tab opens the TIMER page's menu; without a

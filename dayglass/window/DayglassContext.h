@@ -1,13 +1,12 @@
 #pragma once
 
 #include "Clock.h"
-
-#include <filesystem>
+#include "DataFolder.h"
 
 // What every dayglass window needs from outside: the folder of Data.ini and
 // Calendar.ini, and the clock. Tests pass their own.
 struct DayglassContext {
-    // Empty when there is nowhere to keep the files (see dataFolderFor).
-    std::filesystem::path dataFolder;
+    // See dataFolderFor.
+    DataFolder dataFolder;
     LocalClock clock;
 };

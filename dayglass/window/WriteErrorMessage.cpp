@@ -71,11 +71,16 @@ QString WriteErrorMessage::periodRefused(const PeriodProblem &problem) {
 }
 
 QString WriteErrorMessage::keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
-                                                        const std::filesystem::path &dataFolder) {
+                                                        const std::filesystem::path &dataFolder,
+                                                        KeptAway why) {
     const QString where =
         dataFolder.empty()
             ? tr("Data.ini と Calendar.ini を保存するフォルダがありません")
             : tr("Data.ini と Calendar.ini は %1 に保存します").arg(quotedPath(dataFolder));
+    if (why == KeptAway::ReadOnly)
+        return where + tr("\nプログラムのフォルダ %1 には書き込めないため、そこにあるファイルは"
+                          "読むだけです。保存すると、そのあとは保存したほうを読みます")
+                           .arg(quotedPath(programFolder));
     return where + tr("\nプログラムのフォルダ %1 には、ほかのユーザーも書き込めます。"
                       "ほかのユーザーが書き込めないようにすると、プログラムのそばに保存します")
                        .arg(quotedPath(programFolder));

@@ -31,11 +31,19 @@ public:
     // each kind of problem that checkPeriod finds.
     static QString periodRefused(const PeriodProblem &problem);
 
+    // Why the program folder does not keep Data.ini and Calendar.ini.
+    enum class KeptAway {
+        // Another user may write it.
+        OthersMayWrite,
+        // The user may not write it; its files are read until the user saves.
+        ReadOnly,
+    };
+
     // Where Data.ini and Calendar.ini are kept (nowhere when `dataFolder` is
-    // empty), as the program folder, which another user may write, does not keep
-    // them.
+    // empty), as the program folder does not keep them, and why.
     static QString keptAwayFromTheProgramFolder(const std::filesystem::path &programFolder,
-                                                const std::filesystem::path &dataFolder);
+                                                const std::filesystem::path &dataFolder,
+                                                KeptAway why);
 
     // A file that is neither read nor written because it is larger than
     // `sizeLimit`, and how to use the program again.

@@ -4,9 +4,9 @@
 #include "QtPaths.h"
 #include "QuotedName.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QStorageInfo>
@@ -33,30 +33,20 @@ std::vector<fs::path> mediaMountPoints() {
 
 } // namespace
 
-std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        MediumChooser::tr("メディアの Autorun.inf に書かれたメニューを開きます。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("medium"),
-        MediumChooser::tr("Autorun.inf のあるフォルダー、またはそのファイル"),
-        QStringLiteral("[medium]"));
-    parser.process(arguments);
-
+std::optional<MediumSearch> mediumSearchOf(const std::vector<std::string> &operands) {
     MediumSearch search{fileSystemPath(QCoreApplication::applicationDirPath()), std::nullopt,
                         mediaMountPoints()};
-    const QStringList named = parser.positionalArguments();
-    if (named.isEmpty())
+    if (operands.empty())
         return search;
-    search.named = localPathOfArgument(fileSystemPath(named.first()).native());
+    const std::string &argument = operands.front();
+    const QString shownArgument = QFile::decodeName(argument.c_str());
+    search.named = localPathOfArgument(argument);
     if (!search.named) {
         MessageBoxes::inform(
             nullptr, QGuiApplication::applicationDisplayName(),
             MediumChooser::tr("「%1」はこのコンピューター上のフォルダーではないため、"
                               "メニューを開けません。")
-                .arg(quotedName(named.first())));
+                .arg(quotedName(shownArgument)));
         return std::nullopt;
     }
     if (const auto untrusted = climbToMedium(*search.named).untrustedFolder) {
@@ -65,7 +55,7 @@ std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments) {
             MediumChooser::tr("%1 にはメニュー (Autorun.inf) がありません。\n\n"
                               "その上のフォルダー %2 は、ほかのユーザーが書き込めるか、"
                               "そのメニューがほかのユーザーのものであるため、使いません。")
-                .arg(quotedName(named.first()), quotedPath(*untrusted)));
+                .arg(quotedName(shownArgument), quotedPath(*untrusted)));
         return std::nullopt;
     }
     return search;

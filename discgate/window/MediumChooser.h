@@ -2,17 +2,18 @@
 
 #include "MediumFolder.h"
 
-#include <QStringList>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 // What this run of the launcher knows of its medium: the program's folder,
-// the medium named by `arguments` (the program's command line) as a path or a
-// file:// URI, and the removable media mounted now. Ends the program for
-// --help and --version. Nothing, after telling the user, when the argument
-// names no local file, or when the climb to its medium stopped at a folder
-// that someone else controls.
-std::optional<MediumSearch> mediumSearchOf(const QStringList &arguments);
+// the medium named by the first of `operands` (the arguments of the command
+// line that are no options) as a path or a file:// URI, and the removable
+// media mounted now. Nothing, after telling the user, when the argument names
+// no local file, or when the climb to its medium stopped at a folder that
+// someone else controls.
+std::optional<MediumSearch> mediumSearchOf(const std::vector<std::string> &operands);
 
 // Where the user picks a medium: the folder where the desktop mounts the
 // user's media, or the home folder.

@@ -12,7 +12,7 @@ namespace {
 constexpr char textKey[] = "Text";
 constexpr char colourKey[] = "Collar"; // sic
 
-cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
+cls_IniFile calendarFileIn(const DataFolder &dataFolder) {
     return iniFileIn(dataFolder, calendarFileName);
 }
 
@@ -20,12 +20,9 @@ cls_IniFile calendarFileIn(const std::filesystem::path &dataFolder) {
 // file in UTF-16LE is edited as the accessor reads it, and stays in UTF-16LE.
 // An edit that leaves the content as it was writes nothing (and a missing
 // file stays missing).
-WriteResult updateCalendar(const std::filesystem::path &dataFolder,
+WriteResult updateCalendar(const DataFolder &dataFolder,
                            const std::function<std::string(std::string_view)> &edit) {
-    return FileStore::update(
-        calendarFileIn(dataFolder).Name(), [&](const std::optional<std::string> &old) {
-            return IniText::editedContent(old ? std::string_view(*old) : std::string_view(), edit);
-        });
+    return calendarFileIn(dataFolder).Edit(edit);
 }
 
 // The content with every key of the day set, in one pass: to what stores
@@ -53,8 +50,7 @@ std::string inUtf8(std::string_view content) {
 
 } // namespace
 
-DayNoteStore::DayNoteStore(const std::filesystem::path &dataFolder)
-    : m_file(calendarFileIn(dataFolder)) {}
+DayNoteStore::DayNoteStore(const DataFolder &dataFolder) : m_file(calendarFileIn(dataFolder)) {}
 
 DayNoteStore::DayNoteStore(cls_IniFile file) : m_file(std::move(file)) {}
 
@@ -92,7 +88,7 @@ bool DayNoteStore::isTooLarge() const {
     return m_file.IsTooLarge();
 }
 
-void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
+void readMonthNotes(const DataFolder &dataFolder, MonthGrid &grid) {
     const DayNoteStore calendar(dataFolder);
     for (DayCell &cell : grid.cells) {
         if (cell.date)
@@ -100,14 +96,13 @@ void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid) {
     }
 }
 
-WriteResult clearDay(const std::filesystem::path &dataFolder, std::chrono::year_month_day date) {
+WriteResult clearDay(const DataFolder &dataFolder, std::chrono::year_month_day date) {
     return updateCalendar(
         dataFolder, [&](std::string_view content) { return withDay(content, date, std::nullopt); });
 }
 
-Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
-                                     std::chrono::year_month_day date, const StoredDay &day,
-                                     const std::optional<StoredDay> &over) {
+Result<void, DaySaveRefusal> saveDay(const DataFolder &dataFolder, std::chrono::year_month_day date,
+                                     const StoredDay &day, const std::optional<StoredDay> &over) {
     std::optional<DaySaveRefusal> refusal;
     const WriteResult written = updateCalendar(dataFolder, [&](std::string_view content) {
         if (auto checked = checkNoteStorable(day.note, IniText::encodingOf(content)); !checked) {
@@ -126,29 +121,36 @@ Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
     return {};
 }
 
-bool holdsCalendar(const std::filesystem::path &dataFolder) {
-    if (!dataFolder.is_absolute())
+bool holdsCalendar(const DataFolder &dataFolder) {
+    const std::filesystem::path file = dataFolder.fileToRead(calendarFileName);
+    if (file.empty())
         return false;
     std::error_code error;
-    const auto status = std::filesystem::symlink_status(dataFolder / calendarFileName, error);
+    const auto status = std::filesystem::symlink_status(file, error);
     return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
-WriteResult deleteCalendar(const std::filesystem::path &dataFolder) {
+WriteResult deleteCalendar(const DataFolder &dataFolder) {
     if (!holdsCalendar(dataFolder))
         return {};
-    const std::filesystem::path file = dataFolder / calendarFileName;
+    const std::filesystem::path file = calendarFileIn(dataFolder).Name();
+    // Where the originals hold a calendar, the user's own stays as an empty
+    // file, or the original would be read again.
+    if (holdsCalendar(DataFolder(dataFolder.originals)))
+        return FileStore::update(
+            file, [](const std::optional<std::string> &) { return std::string(); },
+            FileStore::maximumFileSize, FileStore::EmptyContent::MakesAnEmptyFile);
     std::error_code error;
     if (!std::filesystem::remove(file, error) && error)
         return Failure{writeErrorFor(file, error)};
     return {};
 }
 
-WriteResult saveNotes(const std::filesystem::path &dataFolder,
+WriteResult saveNotes(const DataFolder &dataFolder,
                       const std::function<NoteChanges(const DayNoteStore &current)> &changes,
                       CalendarEncoding encoding) {
     if (calendarFileIn(dataFolder).Name().empty())
-        return Failure{WriteError{WriteProblem::NoFolder, dataFolder}};
+        return Failure{WriteError{WriteProblem::NoFolder, dataFolder.path}};
     if (encoding == CalendarEncoding::AsItIs && changes(DayNoteStore(dataFolder)).empty())
         return {};
     return updateCalendar(dataFolder, [&](std::string_view readable) {

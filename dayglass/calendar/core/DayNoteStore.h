@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "NoteStorage.h"
 #include "Result.h"
 #include "StoredDay.h"
@@ -30,7 +31,7 @@ class DayNoteStore {
 public:
     // The calendar in `dataFolder`. Without an absolute folder there is none,
     // and nothing is read from whatever the current folder is.
-    explicit DayNoteStore(const std::filesystem::path &dataFolder);
+    explicit DayNoteStore(const DataFolder &dataFolder);
 
     // A calendar of bytes read already, as under the folder's lock.
     static DayNoteStore ofContent(std::string content);
@@ -56,11 +57,11 @@ private:
 
 // Lays the note and colour of each day of `grid` over its cell, from one read
 // of Calendar.ini in `dataFolder`.
-void readMonthNotes(const std::filesystem::path &dataFolder, MonthGrid &grid);
+void readMonthNotes(const DataFolder &dataFolder, MonthGrid &grid);
 
 // Empties the day's note and colour with one write of the file. The day's
 // section stays, and reads back exactly like a day that was never annotated.
-WriteResult clearDay(const std::filesystem::path &dataFolder, std::chrono::year_month_day date);
+WriteResult clearDay(const DataFolder &dataFolder, std::chrono::year_month_day date);
 
 // The day holds something else than when the editor opened: another window
 // or program saved it meanwhile.
@@ -77,17 +78,18 @@ using DaySaveRefusal = std::variant<NoteRefusal, DayChangedMeanwhile, WriteError
 // whatever it holds). The file is read once, judged and written once, all
 // under the folder's lock, so that a large calendar costs one read and one
 // write, and nothing can change the day between the judgement and the write.
-Result<void, DaySaveRefusal> saveDay(const std::filesystem::path &dataFolder,
-                                     std::chrono::year_month_day date, const StoredDay &day,
-                                     const std::optional<StoredDay> &over);
+Result<void, DaySaveRefusal> saveDay(const DataFolder &dataFolder, std::chrono::year_month_day date,
+                                     const StoredDay &day, const std::optional<StoredDay> &over);
 
 // Whether there is a calendar to delete: a file (or a link to one) of that
-// name. A folder of that name is the user's, and no calendar.
-bool holdsCalendar(const std::filesystem::path &dataFolder);
+// name that reads find (see DataFolder::fileToRead). A folder of that name is
+// the user's, and no calendar.
+bool holdsCalendar(const DataFolder &dataFolder);
 
-// Deletes the whole file, where there is one. When that fails the file is
-// left as it was, and the result says why.
-WriteResult deleteCalendar(const std::filesystem::path &dataFolder);
+// Deletes the whole file, where there is one; where the originals hold one,
+// the user's file is emptied instead, so that no note of theirs returns. When
+// that fails the file is left as it was, and the result says why.
+WriteResult deleteCalendar(const DataFolder &dataFolder);
 
 // The new notes of days, in their stored form.
 using NoteChanges = std::map<std::chrono::year_month_day, std::string>;
@@ -107,6 +109,6 @@ enum class CalendarEncoding {
 // lost, and its second answer is written. Nothing is written when it changes
 // nothing, in either encoding. A calendar turned into UTF-8 is asked on as it
 // is in UTF-8.
-WriteResult saveNotes(const std::filesystem::path &dataFolder,
+WriteResult saveNotes(const DataFolder &dataFolder,
                       const std::function<NoteChanges(const DayNoteStore &current)> &changes,
                       CalendarEncoding encoding = CalendarEncoding::AsItIs);

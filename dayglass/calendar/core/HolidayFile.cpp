@@ -25,14 +25,14 @@ Failure<HolidayFileError> refusal(const FileReadError &error) {
 
 } // namespace
 
-Result<HolidayCalendar, HolidayFileError>
-readHolidayCalendar(const std::filesystem::path &dataFolder) {
+Result<HolidayCalendar, HolidayFileError> readHolidayCalendar(const DataFolder &dataFolder) {
     // Without a folder the name alone would be looked up in the working
     // folder, which is not the user's choice.
-    if (dataFolder.empty())
+    const std::filesystem::path file = dataFolder.fileToRead(holidayFileName);
+    if (file.empty())
         return HolidayCalendar();
     const Result<std::string, FileReadError> bytes =
-        readWholeFile(dataFolder / holidayFileName, maximumHolidayTableSize, LastLink::Refuse);
+        readWholeFile(file, maximumHolidayTableSize, LastLink::Refuse);
     if (!bytes) {
         const std::error_code missing = bytes.error().systemError;
         if (missing == std::errc::no_such_file_or_directory ||

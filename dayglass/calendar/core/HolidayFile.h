@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "HolidayCalendar.h"
 #include "HolidayTable.h"
 #include "Result.h"
@@ -32,5 +33,4 @@ struct HolidayFileError {
 // holds no table (or there is no folder). The file is read in one go, at most
 // maximumHolidayTableSize bytes, and closed again; a pipe in its place is
 // never waited for. A file that cannot be used is not used at all.
-Result<HolidayCalendar, HolidayFileError>
-readHolidayCalendar(const std::filesystem::path &dataFolder);
+Result<HolidayCalendar, HolidayFileError> readHolidayCalendar(const DataFolder &dataFolder);

@@ -18,7 +18,7 @@ Result<std::string, ImportProblem> icalendarText(const std::filesystem::path &pa
 
 } // namespace
 
-Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
+Result<NotesExport, ExportProblem> exportNotes(const DataFolder &dataFolder,
                                                std::chrono::sys_seconds stamp) {
     const DayNoteStore calendar(dataFolder);
     if (calendar.isTooLarge())
@@ -35,7 +35,7 @@ Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::pa
     return additionsFromICalendar(*text, maximumImportedDays, work);
 }
 
-ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditions &additions,
+ImportOutcome addNotes(const DataFolder &dataFolder, const NoteAdditions &additions,
                        UnstorableChoice choice, std::stop_token stop) {
     Result<ImportPlan, std::vector<UnstorableCharacters>> plan = ImportPlan{};
     // The last moment a stop keeps the file as it was: the changes are
@@ -59,8 +59,8 @@ ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditi
     return ImportedNotes{plan->changes.size(), std::move(plan->leftOut)};
 }
 
-ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile, UnstorableChoice choice) {
+ImportOutcome importNotes(const DataFolder &dataFolder, const std::filesystem::path &icalendarFile,
+                          UnstorableChoice choice) {
     const Result<NoteAdditions, ImportFailure> additions = readICalendarFile(icalendarFile);
     if (!additions)
         return Failure{additions.error()};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "NoteImport.h"
 #include "WriteError.h"
 
@@ -27,7 +28,7 @@ struct NotesExport {
 };
 
 // Every day with a note or a colour, from one read of Calendar.ini.
-Result<NotesExport, ExportProblem> exportNotes(const std::filesystem::path &dataFolder,
+Result<NotesExport, ExportProblem> exportNotes(const DataFolder &dataFolder,
                                                std::chrono::sys_seconds stamp);
 
 // The largest iCalendar file that is read. A year of a busy calendar takes
@@ -76,10 +77,9 @@ Result<NoteAdditions, ImportFailure> readICalendarFile(const std::filesystem::pa
 // Adds the texts to the notes of Calendar.ini in `dataFolder`, with one
 // write of the file under the folder's lock; on any problem, and when `stop`
 // is asked before the write, nothing is written.
-ImportOutcome addNotes(const std::filesystem::path &dataFolder, const NoteAdditions &additions,
+ImportOutcome addNotes(const DataFolder &dataFolder, const NoteAdditions &additions,
                        UnstorableChoice choice, std::stop_token stop = {});
 
 // The two above, one after the other.
-ImportOutcome importNotes(const std::filesystem::path &dataFolder,
-                          const std::filesystem::path &icalendarFile,
+ImportOutcome importNotes(const DataFolder &dataFolder, const std::filesystem::path &icalendarFile,
                           UnstorableChoice choice = UnstorableChoice::Refuse);

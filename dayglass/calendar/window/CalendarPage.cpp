@@ -153,7 +153,8 @@ std::optional<QString> CalendarPage::readHolidays() {
         return std::nullopt;
     }
     m_holidays.emplace();
-    return HolidayFileMessage::notUsed(m_context.dataFolder / holidayFileName, holidays.error());
+    return HolidayFileMessage::notUsed(m_context.dataFolder.fileToRead(holidayFileName),
+                                       holidays.error());
 }
 
 // The choice holds for this run even where Data.ini cannot keep it.

@@ -28,7 +28,7 @@ constexpr std::size_t listedDays = 10;
 
 } // namespace
 
-void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
+void exportNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
     const QString file = QFileDialog::getSaveFileName(
         parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar に書き出す"),
         QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter());
@@ -47,7 +47,7 @@ void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFol
                                  : NoteTransferMessages::notExported(file, written.error()));
 }
 
-bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder) {
+bool importNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
     const QString file = QFileDialog::getOpenFileName(
         parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar から読み込む"),
         QDir::homePath(), calendarFilter());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFolder.h"
+
 #include <filesystem>
 
 class QWidget;
@@ -8,7 +10,7 @@ class QWidget;
 // them: the desktop's file dialog, the work, and a message that tells what
 // was done.
 
-void exportNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder);
+void exportNotesWithDialog(QWidget *parent, const DataFolder &dataFolder);
 
 // True when notes changed, and the month shown is to be drawn again.
-bool importNotesWithDialog(QWidget *parent, const std::filesystem::path &dataFolder);
+bool importNotesWithDialog(QWidget *parent, const DataFolder &dataFolder);

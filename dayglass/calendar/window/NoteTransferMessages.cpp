@@ -123,11 +123,10 @@ QString NoteTransferMessages::exported(std::size_t days, const QString &file) {
     return tr("%1 日のメモを %2 に書き出しました。").arg(days).arg(quotedName(file));
 }
 
-QString NoteTransferMessages::notExported(ExportProblem problem,
-                                          const std::filesystem::path &dataFolder) {
+QString NoteTransferMessages::notExported(ExportProblem problem, const DataFolder &dataFolder) {
     if (problem == ExportProblem::NoLibrary)
         return noLibrary();
-    return WriteErrorMessage::tooLargeToRead(dataFolder / calendarFileName,
+    return WriteErrorMessage::tooLargeToRead(dataFolder.fileToRead(calendarFileName),
                                              FileStore::maximumFileSize);
 }
 

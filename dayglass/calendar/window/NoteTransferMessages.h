@@ -19,7 +19,7 @@ public:
     static QString exported(std::size_t days, const QString &file);
 
     // Why nothing was exported from the notes in `dataFolder`.
-    static QString notExported(ExportProblem problem, const std::filesystem::path &dataFolder);
+    static QString notExported(ExportProblem problem, const DataFolder &dataFolder);
 
     // Why the export could not be written to `file`.
     static QString notExported(const QString &file, const WriteError &error);

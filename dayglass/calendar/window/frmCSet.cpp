@@ -23,7 +23,7 @@ QString noteDisplayText(std::string_view note) {
     return QString::fromStdString(NoteToText(note)).replace(u'\r', u'\n');
 }
 
-frmCSet::frmCSet(const std::filesystem::path &dataFolder, std::chrono::year_month_day date,
+frmCSet::frmCSet(const DataFolder &dataFolder, std::chrono::year_month_day date,
                  const StoredDay &day, SaveOver over)
     : SavingDialog(twipsRect(0, 0, 5295, 2190).size(), tr("メモを保存せずに閉じますか？"), nullptr),
       m_dataFolder(dataFolder), m_date(date), m_noteCut(day.noteCut),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "SavingDialog.h"
 #include "StoredDay.h"
 
@@ -39,8 +40,8 @@ enum class SaveOver {
 class frmCSet : public SavingDialog {
     Q_OBJECT
 public:
-    frmCSet(const std::filesystem::path &dataFolder, std::chrono::year_month_day date,
-            const StoredDay &day, SaveOver over = SaveOver::TheDayAsOpened);
+    frmCSet(const DataFolder &dataFolder, std::chrono::year_month_day date, const StoredDay &day,
+            SaveOver over = SaveOver::TheDayAsOpened);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -55,7 +56,7 @@ private:
     void save(const std::string &text, const std::optional<StoredDay> &over);
     void dayChangedMeanwhile(const std::string &text, const StoredDay &now);
 
-    const std::filesystem::path m_dataFolder;
+    const DataFolder m_dataFolder;
     const std::chrono::year_month_day m_date;
     // The file held more of the note than the editor was given.
     const bool m_noteCut;

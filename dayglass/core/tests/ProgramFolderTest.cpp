@@ -20,12 +20,29 @@ TEST(ProgramFolderTest, UnwritableProgramFolderUsesTheUserConfiguration) {
 }
 
 // Even for root, who may write anywhere, a program folder without write bits
-// is the user's sign that it must stay as it is.
-TEST(ProgramFolderTest, ReadOnlyProgramFolderUsesTheUserConfiguration) {
-    TemporaryFolder folder;
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(dataFolderFor(folder.path(), "/home/someone/.config"),
-              fs::path("/home/someone/.config/dayglass"));
+// is the user's sign that it must stay as it is: the files are kept in the
+// user's configuration, and those beside the program are read until the user
+// has saved one, unless another user may write the folder.
+TEST(ProgramFolderTest, ReadOnlyProgramFolderGivesItsFilesToRead) {
+    struct Row {
+        mode_t mode;
+        bool givesItsFiles;
+    };
+    for (const Row row : {Row{0555, true}, Row{0500, true}, Row{0557, false}}) {
+        TemporaryFolder folder;
+        writeBytes(folder / "Data.ini", "[EntSS]\r\nInf= 1\r\n");
+        fs::permissions(folder.path(), static_cast<fs::perms>(row.mode));
+        const DataFolder found = dataFolderFor(folder.path(), "/home/someone/.config");
+        EXPECT_EQ(found.path, fs::path("/home/someone/.config/dayglass")) << row.mode;
+        EXPECT_EQ(found.originals, row.givesItsFiles ? folder.path() : fs::path()) << row.mode;
+        EXPECT_EQ(found.readsOriginalsAlone({"Data.ini", "Calendar.ini"}), row.givesItsFiles);
+    }
+    TemporaryFolder originals;
+    TemporaryFolder user;
+    writeBytes(originals / "Data.ini", "");
+    writeBytes(user / "Calendar.ini", "");
+    EXPECT_FALSE(DataFolder(user.path(), originals.path())
+                     .readsOriginalsAlone({"Data.ini", "Calendar.ini"}));
 }
 
 // Installed with the system, the program keeps its files per user, even when

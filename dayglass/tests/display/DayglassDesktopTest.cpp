@@ -9,6 +9,7 @@
 #include "TextEncoding.h"
 #include "frmCSet.h"
 #include "frmSet.h"
+#include "frmWeek.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -193,6 +194,29 @@ private slots:
         QCOMPARE(heading, QStringLiteral("2005/10/14(金)"));
         QCOMPARE(readBytes(folder / calendarFileName),
                  "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\nCollar=0\r\n");
+    }
+
+    // Another program that saves the CALENDAR page while the TIMER page is
+    // shown moves no keys to a hidden day: Delete wipes nothing, and the focus
+    // goes to today's cell at the first tick after the user shows the calendar.
+    void aPageSavedFromOutsideLeavesTheKeysOnTheShownPage() {
+        TemporaryFolder folder;
+        const std::string note = "[2005/10/14\x28\x8B\xE0\x29]\r\nText=rain\r\nCollar=0\r\n";
+        writeBytes(folder / calendarFileName, note);
+        frmWeek window(contextAt(folder.path()));
+        RealInput::showActive(&window);
+        QVERIFY(child<QWidget>(&window, "FRM_Timer")->isVisible());
+        writeBytes(folder / "Data.ini", "[EntSS]\r\nInf= 1\r\n");
+        window.Timer_Timer();
+        QVERIFY(child<QWidget>(&window, "FRM_Timer")->isVisible());
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        RealInput::key(QStringLiteral("Delete"));
+        QCOMPARE(readBytes(folder / calendarFileName), note);
+
+        RealInput::click(child<QWidget>(&window, "CMD_Timer_1"));
+        QTRY_VERIFY(child<QWidget>(&window, "FRM_Calendar")->isVisible());
+        window.Timer_Timer();
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(&window, "chkDays_20"));
     }
 
     // The last item of the context menu turns the holidays on and off: on the

@@ -32,7 +32,7 @@ constexpr char warningLeadKey[] = "WarnBefore";
 
 // An accessor on Data.ini in `dataFolder`, which takes a file larger than
 // dataFileSizeLimit for none.
-cls_IniFile dataFileIn(const std::filesystem::path &dataFolder) {
+cls_IniFile dataFileIn(const DataFolder &dataFolder) {
     return iniFileIn(dataFolder, dataFileName, dataFileSizeLimit);
 }
 
@@ -53,14 +53,13 @@ std::string dateCaption(const DateTimeTexts &texts) {
     return texts.year + "/" + leftPadded("0", texts.month, 2) + "/" + leftPadded("0", texts.day, 2);
 }
 
-WriteResult writeOption(const std::filesystem::path &dataFolder, const char *key,
-                        std::string_view value) {
+WriteResult writeOption(const DataFolder &dataFolder, const char *key, std::string_view value) {
     return dataFileIn(dataFolder).SetDataStr(optionsSection, key, value);
 }
 
 } // namespace
 
-ShownPage readShownPage(const std::filesystem::path &dataFolder) {
+ShownPage readShownPage(const DataFolder &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
     const int index = ini.GetDataInt(shownPageSection, shownPageKey);
     if (ini.IsTooLarge())
@@ -68,7 +67,7 @@ ShownPage readShownPage(const std::filesystem::path &dataFolder) {
     return index;
 }
 
-WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
+WriteResult writeShownPage(const DataFolder &dataFolder, int index) {
     const WriteResult written =
         dataFileIn(dataFolder)
             .SetDataStr(shownPageSection, shownPageKey, " " + std::to_string(index));
@@ -78,7 +77,7 @@ WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index) {
     return !access && access.error() == std::errc::permission_denied ? WriteResult() : written;
 }
 
-PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
+PeriodTexts readPeriodTexts(const DataFolder &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
     PeriodTexts texts;
     for (const auto &[section, side] : periodSections) {
@@ -88,7 +87,7 @@ PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder) {
     return texts;
 }
 
-WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts) {
+WriteResult writePeriodTexts(const DataFolder &dataFolder, const PeriodTexts &texts) {
     cls_IniFile ini = dataFileIn(dataFolder);
     for (const auto &[section, side] : periodSections) {
         for (std::size_t i = 0; i < dateTimeFields.size(); ++i) {
@@ -131,7 +130,7 @@ std::optional<LocalSeconds> dateTimeFrom(const DateTimeTexts &texts) {
     return firstOfMonth + days{*day - 1} + hours{*hour} + minutes{*minute} + seconds{*second};
 }
 
-LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
+LoadedPeriod readPeriod(const DataFolder &dataFolder) {
     const PeriodTexts texts = readPeriodTexts(dataFolder);
     LoadedPeriod loaded{std::nullopt, dateCaption(texts.start), dateCaption(texts.end)};
     const auto start = dateTimeFrom(texts.start);
@@ -141,17 +140,17 @@ LoadedPeriod readPeriod(const std::filesystem::path &dataFolder) {
     return loaded;
 }
 
-HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder) {
+HolidayDisplay readHolidayDisplay(const DataFolder &dataFolder) {
     return dataFileIn(dataFolder).GetDataInt(optionsSection, holidaysKey) == 1
                ? HolidayDisplay::Shown
                : HolidayDisplay::Hidden;
 }
 
-WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display) {
+WriteResult writeHolidayDisplay(const DataFolder &dataFolder, HolidayDisplay display) {
     return writeOption(dataFolder, holidaysKey, display == HolidayDisplay::Shown ? "1" : "0");
 }
 
-TimerOptions readTimerOptions(const std::filesystem::path &dataFolder) {
+TimerOptions readTimerOptions(const DataFolder &dataFolder) {
     const cls_IniFile ini = dataFileIn(dataFolder);
     TimerOptions options;
     if (ini.GetDataInt(optionsSection, trayKey) == 1)
@@ -162,10 +161,10 @@ TimerOptions readTimerOptions(const std::filesystem::path &dataFolder) {
     return options;
 }
 
-WriteResult writeTrayChoice(const std::filesystem::path &dataFolder, TrayChoice choice) {
+WriteResult writeTrayChoice(const DataFolder &dataFolder, TrayChoice choice) {
     return writeOption(dataFolder, trayKey, choice == TrayChoice::On ? "1" : "0");
 }
 
-WriteResult writeWarningLead(const std::filesystem::path &dataFolder, std::chrono::minutes lead) {
+WriteResult writeWarningLead(const DataFolder &dataFolder, std::chrono::minutes lead) {
     return writeOption(dataFolder, warningLeadKey, std::to_string(lead.count()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "Period.h"
 #include "Result.h"
 #include "WriteError.h"
@@ -62,11 +63,11 @@ struct LoadedPeriod {
 };
 
 // The twelve period keys of Data.ini in `dataFolder`; missing ones read "".
-PeriodTexts readPeriodTexts(const std::filesystem::path &dataFolder);
+PeriodTexts readPeriodTexts(const DataFolder &dataFolder);
 
 // Writes the twelve keys exactly as given, "Start" first, one key at a time;
 // the first write that fails ends it and says why.
-WriteResult writePeriodTexts(const std::filesystem::path &dataFolder, const PeriodTexts &texts);
+WriteResult writePeriodTexts(const DataFolder &dataFolder, const PeriodTexts &texts);
 
 // The number that a period text holds, as the period dialog and the count-down
 // read it: decimal digits with an optional sign and decimal point, blanks
@@ -89,26 +90,26 @@ struct DataFileTooLarge {
 // The page shown last, as Data.ini in `dataFolder` keeps it (0 when it keeps
 // none).
 using ShownPage = Result<int, DataFileTooLarge>;
-ShownPage readShownPage(const std::filesystem::path &dataFolder);
+ShownPage readShownPage(const DataFolder &dataFolder);
 
 // Stores the page shown as a number written with room for its sign: a blank
 // in the place of the sign, then the digit. A Data.ini without write permission is left as it is
 // and that is no failure: the user who made it read-only chose that it keeps
 // what it holds, and the page is saved only as a by-product of looking.
-WriteResult writeShownPage(const std::filesystem::path &dataFolder, int index);
+WriteResult writeShownPage(const DataFolder &dataFolder, int index);
 
 // Reads Data.ini in `dataFolder` into the period and its captions.
-LoadedPeriod readPeriod(const std::filesystem::path &dataFolder);
+LoadedPeriod readPeriod(const DataFolder &dataFolder);
 
 // Whether the CALENDAR page shows Japan's national holidays.
 enum class HolidayDisplay { Hidden, Shown };
 
 // What Data.ini in `dataFolder` keeps of it: Shown for a stored 1 alone, so a
 // file without the key, or too large to read, shows none.
-HolidayDisplay readHolidayDisplay(const std::filesystem::path &dataFolder);
+HolidayDisplay readHolidayDisplay(const DataFolder &dataFolder);
 
 // Stores it as 1 (Shown) or 0 (Hidden).
-WriteResult writeHolidayDisplay(const std::filesystem::path &dataFolder, HolidayDisplay display);
+WriteResult writeHolidayDisplay(const DataFolder &dataFolder, HolidayDisplay display);
 
 // Whether the count-down is shown in the tray.
 enum class TrayChoice { Off, On };
@@ -125,10 +126,10 @@ struct TimerOptions {
 
 // Reads them from Data.ini in `dataFolder`: the tray on for a stored 1 alone,
 // and a lead that is none of the choices as none.
-TimerOptions readTimerOptions(const std::filesystem::path &dataFolder);
+TimerOptions readTimerOptions(const DataFolder &dataFolder);
 
 // Stores the tray choice as 1 or 0.
-WriteResult writeTrayChoice(const std::filesystem::path &dataFolder, TrayChoice choice);
+WriteResult writeTrayChoice(const DataFolder &dataFolder, TrayChoice choice);
 
 // Stores the lead in minutes.
-WriteResult writeWarningLead(const std::filesystem::path &dataFolder, std::chrono::minutes lead);
+WriteResult writeWarningLead(const DataFolder &dataFolder, std::chrono::minutes lead);

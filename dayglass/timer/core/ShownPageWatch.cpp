@@ -22,14 +22,14 @@ bool sameTime(const timespec &left, const timespec &right) {
 
 } // namespace
 
-ShownPageWatch::ShownPageWatch(std::filesystem::path dataFolder)
-    : m_path(std::move(dataFolder) / dataFileName) {}
+ShownPageWatch::ShownPageWatch(DataFolder dataFolder) : m_dataFolder(std::move(dataFolder)) {}
 
 ShownPage ShownPageWatch::read() {
-    const std::optional<FileStatus> status = statusOf(m_path);
+    // The file looked at is the one read, the original until the user has one.
+    const std::optional<FileStatus> status = statusOf(m_dataFolder.fileToRead(dataFileName));
     if (status && m_trusted && sameStatus(*status, *m_trusted))
         return m_page;
-    m_page = readShownPage(m_path.parent_path());
+    m_page = readShownPage(m_dataFolder);
     ++m_fileReads;
     // A write between the look and the read leaves the read newer than the
     // status, which then differs at the next tick and so costs one read more.

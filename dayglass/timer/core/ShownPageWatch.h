@@ -11,7 +11,7 @@
 // an idle tick costs one system call instead of opening and reading the file.
 class ShownPageWatch {
 public:
-    explicit ShownPageWatch(std::filesystem::path dataFolder);
+    explicit ShownPageWatch(DataFolder dataFolder);
 
     ShownPage read();
 
@@ -29,7 +29,7 @@ private:
     static std::optional<FileStatus> statusOf(const std::filesystem::path &path);
     static bool sameStatus(const FileStatus &left, const FileStatus &right);
 
-    const std::filesystem::path m_path;
+    const DataFolder m_dataFolder;
     ShownPage m_page = 0;
     // The status at the last read, while no later write can hide behind it.
     std::optional<FileStatus> m_trusted;

@@ -151,9 +151,9 @@ void frmWeek::tellDataFileTooLarge() {
     if (m_dataFileTooLargeShown)
         return;
     m_dataFileTooLargeShown = true;
-    MessageBoxes::inform(
-        this, QGuiApplication::applicationDisplayName(),
-        WriteErrorMessage::tooLargeToRead(m_context.dataFolder / dataFileName, dataFileSizeLimit));
+    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                         WriteErrorMessage::tooLargeToRead(
+                             m_context.dataFolder.fileToRead(dataFileName), dataFileSizeLimit));
 }
 
 void frmWeek::CMD_Timer_Click(int index) {
@@ -291,8 +291,12 @@ void frmWeek::Timer_Timer() {
     m_taskBarEntry->tick(countdown, now);
     m_trayIcon->showCountdown(countdown);
     // Data.ini is looked at in each tick until the CALENDAR page is the saved
-    // page, so the focus follows a switch made at any time.
-    if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex) {
+    // page, so the focus follows a switch made at any time. The focus goes only
+    // to a cell that is shown: a page saved by another program while the TIMER
+    // page is shown leaves the step waiting until the user shows the calendar,
+    // so that no key of the TIMER page reaches a hidden day.
+    if (!TodayFocusDone && readSavedPageTellingTooLarge() == calendarPageIndex &&
+        !m_calendarPage->isHidden()) {
         m_calendarPage->focusToday();
         TodayFocusDone = true;
     }

@@ -40,7 +40,7 @@ public:
 
     // One tick: the count-down, once, for the page, the end's notice and the
     // task bar; then, until it has once succeeded while the CALENDAR page is
-    // the saved page, the focus on today's day cell.
+    // the saved page and shown, the focus on today's day cell.
     void Timer_Timer();
 
 protected:

@@ -57,7 +57,7 @@ TEST_F(DayNoteStoreTest, TheEditorsSaveRefusesWithoutWriting) {
     EXPECT_TRUE(refusal("mine again", std::nullopt));
     EXPECT_EQ(readFriday(), (StoredDay{"mine again", 255}));
     EXPECT_TRUE(std::holds_alternative<WriteError>(
-        saveDay("relative", friday, {"x", 0}, std::nullopt).error()));
+        saveDay(std::filesystem::path("relative"), friday, {"x", 0}, std::nullopt).error()));
 }
 
 TEST_F(DayNoteStoreTest, ClearedDaysKeepEmptyKeysAndReadLikeUntouchedDays) {
@@ -77,6 +77,23 @@ TEST_F(DayNoteStoreTest, DeletingRemovesTheWholeFile) {
     EXPECT_FALSE(std::filesystem::exists(file()));
     EXPECT_EQ(readFriday(), StoredDay{});
     EXPECT_FALSE(holdsCalendar(m_folder.path()));
+}
+
+// The notes beside a program that the user may not write are read until the
+// user saves; the first save keeps them in the user's file, and a reset leaves
+// the user an empty file, so that they do not come back.
+TEST_F(DayNoteStoreTest, TheOriginalNotesAreKeptUntilTheReset) {
+    TemporaryFolder originals;
+    writeBytes(originals / calendarFileName, fridaySection + "\r\nText=rain\r\n");
+    const DataFolder folder(m_folder / "user", originals.path());
+    EXPECT_TRUE(holdsCalendar(folder));
+    ASSERT_TRUE(saveEditorText(folder, 2006y / January / 1, "another", 255));
+    EXPECT_EQ(DayNoteStore(m_folder / "user").day(friday).note, "rain");
+    for (const DataFolder &reset : {folder, DataFolder(m_folder / "fresh", originals.path())}) {
+        EXPECT_TRUE(deleteCalendar(reset));
+        EXPECT_EQ(readBytes(reset.path / calendarFileName), "");
+        EXPECT_EQ(DayNoteStore(reset).day(friday), StoredDay{});
+    }
 }
 
 // A folder is no calendar: the reset leaves it, empty or not.
