@@ -10,8 +10,7 @@ namespace {
 constexpr std::array<CommandLineOption, 1> options = {{
     {checkOption, "",
      QT_TRANSLATE_NOOP("CommandLine",
-                       "メニューを開かずに、フォルダーのメディアの Autorun.inf を調べて、"
-                       "見つけた問題を一行ずつ書き出します（問題があれば終了コード 1）")},
+                       "メニューを開かずに Autorun.inf を調べ、問題を一行ずつ書き出します")},
 }};
 
 constexpr ProgramUsage usage{
