@@ -163,11 +163,11 @@
     </message>
     <message>
         <location filename="../discgate/DiscgateUsage.cpp" line="+12"/>
-        <source>メニューを開かずに、フォルダーのメディアの Autorun.inf を調べて、見つけた問題を一行ずつ書き出します（問題があれば終了コード 1）</source>
-        <translation>Check the Autorun.inf of the medium in the folder without opening the menu, and print each problem found on a line (exit status 1 if there are any)</translation>
+        <source>メニューを開かずに Autorun.inf を調べ、問題を一行ずつ書き出します</source>
+        <translation>Check Autorun.inf without opening the menu, and print each problem on a line</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>[フォルダー|ファイル]</source>
         <translation>[FOLDER|FILE]</translation>
     </message>
