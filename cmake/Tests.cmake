@@ -24,8 +24,8 @@
 #                 window manager is missing.
 #   INPUT_METHOD  DISPLAY tests whose keys go through ibus with Mozc in Hiragana
 #                 (scripts/with-input-method.sh), skipped where those are missing.
-#   SCRIPT        One shell script, the suite, run with ARGS as the one case CASE;
-#                 status 77 means skipped.
+#   SCRIPT        One shell script, or Python script (.py), the suite, run with
+#                 ARGS as the one case CASE; status 77 means skipped.
 # A WINDOW source may be declared again with a VARIANT, its own ENVIRONMENT and
 # the functions it runs (ONLY). LAUNCHER runs the Qt Test program through
 # another command, such as dbus-run-session (on the virtual display, for the
@@ -60,7 +60,11 @@ function(dg_add_tests prefix kind)
     elseif(kind STREQUAL "SCRIPT")
         get_filename_component(suite ${files} NAME_WE)
         set(name ${prefix}.${suite}.${arg_CASE})
-        add_test(NAME ${name} COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/${files} ${arg_ARGS})
+        set(interpreter sh)
+        if(files MATCHES "\\.py$")
+            set(interpreter python3)
+        endif()
+        add_test(NAME ${name} COMMAND ${interpreter} ${CMAKE_CURRENT_SOURCE_DIR}/${files} ${arg_ARGS})
         set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 ${arg_PROPERTIES})
     else()
         set(launcher ${arg_LAUNCHER})

@@ -1,5 +1,6 @@
 #include "NoteCommand.h"
 
+#include "ApplicationSetup.h"
 #include "AutostartEntry.h"
 #include "DayglassUsage.h"
 #include "ExportFile.h"
@@ -32,7 +33,8 @@ int exportTo(const DataFolder &dataFolder, const QString &file) {
                               notes->days, QCoreApplication::translate("NoteCommand", "標準出力")));
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (const Result<void, QString> written = writeExportFile(file, notes->icalendar); !written) {
+    if (const Result<void, WriteError> written = writeExportFile(file, notes->icalendar);
+        !written) {
         writeLine(stderr, NoteTransferMessages::notExported(file, written.error()));
         return 1;
     }
@@ -65,6 +67,7 @@ std::optional<int> runNoteCommand(const CommandLine &commandLine, int argc, char
         return std::nullopt;
     // The program's folder decides where the notes are; no display is needed.
     const QCoreApplication application(argc, argv);
+    installTranslations();
     if (const Result<void, std::error_code> conversion = checkCp932Conversion(); !conversion) {
         writeLine(stderr, WriteErrorMessage::noCp932Conversion(conversion.error()));
         return 1;

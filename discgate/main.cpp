@@ -28,8 +28,11 @@ int main(int argc, char *argv[]) {
     // Pictures are checked against the budget by their headers before they
     // are decoded; Qt's own limit holds any decoder to the budget as a whole.
     QImageReader::setAllocationLimit(int(PixelBudget::limitBytes >> 20));
-    if (check)
+    if (check) {
+        // The author reads the report in the desktop's language too.
+        installTranslations();
         return check->wrongUsage ? refuseCommandLine(discgateUsage()) : runMenuCheck(*check);
+    }
     setUpApplication(application, QStringLiteral("discgate"));
     QApplication::setDesktopFileName(QStringLiteral(DISCGATE_APP_ID));
     frmMain::installAccessibleInterfaces();

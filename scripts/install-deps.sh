@@ -8,19 +8,18 @@ set -eu
 PACKAGES="
     build-essential cmake ninja-build pkg-config libglib2.0-dev libical-dev libicu-dev
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins
-    fonts-ipafont-gothic xdg-utils
+    qt6-l10n-tools qt6-tools-dev fonts-ipafont-gothic xdg-utils
 "
 # Only the tests need these: a build with tests, virtual displays and desktop
 # sessions, and the tools the tests check the desktop files with.
 TEST_PACKAGES="
-    libgtest-dev libgmock-dev libjpeg-dev lld devscripts qt6-l10n-tools
+    libgtest-dev libgmock-dev libjpeg-dev lld devscripts
     xvfb xauth xdotool x11-utils imagemagick faketime openbox
     weston xwayland qt6-wayland
     desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
     libglib2.0-bin shared-mime-info python3-gi
     ibus ibus-mozc python3-icalendar
     calcurse khal evolution-data-server gir1.2-ecal-2.0
-    qt6-l10n-tools
 "
 # Packages that only one script needs (clang for the fuzz targets) are named by
 # that script as arguments.

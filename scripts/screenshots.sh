@@ -1,6 +1,7 @@
 #!/bin/bash
 # Takes the README's screenshots of both programs on a virtual display, at a
-# fixed date (7 December 2026, noon). Needs the default build (scripts/build.sh).
+# fixed date (7 December 2026, noon), in Japanese and in English (named
+# *-en.png). Needs the default build (scripts/build.sh).
 # Usage: scripts/screenshots.sh [SCALE]   (default 1; 2 for a high-DPI screen)
 set -eu
 cd "$(dirname "$0")/.."
@@ -35,61 +36,80 @@ start_dayglass() {
     sleep 1
 }
 stop() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; }
-shot() { import -window "$1" "$out/$2$suffix.png"; }
+shot() { import -window "$1" "$out/$2$language$suffix.png"; }
 click() { xdotool mousemove --window "$window" "$(( $1 * scale ))" "$(( $2 * scale ))" click --repeat "${3:-1}" --delay 80 1; }
 
-running="2026 11 1 9 0 0 2027 3 30 18 0 0"
-start_dayglass "$running" 0
-shot "$window" timer-running
-click 68 252 # 時間設定
-sleep 1
-shot root period-dialog-screen
-convert "$out/period-dialog-screen$suffix.png" -gravity center -crop "$((353 * scale))x$((160 * scale))+0+0" +repage "$out/period-dialog$suffix.png"
-rm "$out/period-dialog-screen$suffix.png"
-stop
+# Takes the screenshots of the windows without a window manager in the
+# language of LANG, with $language in their names.
+shoot_all() {
+    running="2026 11 1 9 0 0 2027 3 30 18 0 0"
+    start_dayglass "$running" 0
+    shot "$window" timer-running
+    click 68 252 # 時間設定
+    sleep 1
+    shot root period-dialog-screen
+    convert "$out/period-dialog-screen$language$suffix.png" -gravity center -crop "$((353 * scale))x$((160 * scale))+0+0" +repage "$out/period-dialog$language$suffix.png"
+    rm "$out/period-dialog-screen$language$suffix.png"
+    stop
 
-start_dayglass "2026 6 1 0 0 0 2026 11 20 18 0 0" 0
-shot "$window" timer-ended
-stop
+    start_dayglass "2026 6 1 0 0 0 2026 11 20 18 0 0" 0
+    shot "$window" timer-ended
+    stop
 
-notes='[2026/12/03(木)]\r\nText=歯医者 15:00#CR#薬局で薬を受け取る\r\nCollar=65535\r\n[2026/12/07(月)]\r\nText=締め切り#CR#資料を送る\r\nCollar=16744576\r\n[2026/12/24(木)]\r\nText=クリスマス\r\nCollar=16711935\r\n[2026/12/31(木)]\r\nText=大掃除\r\nCollar=8454016\r\n'
-start_dayglass "$running" 1 "$(printf "$notes")"
-shot "$window" calendar
-click 115 85 2 # double click on the 3rd: the note editor
-sleep 1
-shot root note-editor-screen
-convert "$out/note-editor-screen$suffix.png" -gravity center -crop "$((353 * scale))x$((146 * scale))+0+0" +repage "$out/note-editor$suffix.png"
-rm "$out/note-editor-screen$suffix.png"
-stop
+    notes='[2026/12/03(木)]\r\nText=歯医者 15:00#CR#薬局で薬を受け取る\r\nCollar=65535\r\n[2026/12/07(月)]\r\nText=締め切り#CR#資料を送る\r\nCollar=16744576\r\n[2026/12/24(木)]\r\nText=クリスマス\r\nCollar=16711935\r\n[2026/12/31(木)]\r\nText=大掃除\r\nCollar=8454016\r\n'
+    start_dayglass "$running" 1 "$(printf "$notes")"
+    shot "$window" calendar
+    click 115 85 2 # double click on the 3rd: the note editor
+    sleep 1
+    shot root note-editor-screen
+    convert "$out/note-editor-screen$language$suffix.png" -gravity center -crop "$((353 * scale))x$((146 * scale))+0+0" +repage "$out/note-editor$language$suffix.png"
+    rm "$out/note-editor-screen$language$suffix.png"
+    stop
 
-# February 2024 with the holidays shown, on the substitute holiday of the 12th.
-notes='[2024/02/09(金)]\r\nText=締め切り\r\nCollar=65535\r\n[2024/02/12(月)]\r\nText=帰省から戻る#CR#新幹線 16:30\r\nCollar=16744576\r\n'
-start_dayglass "$running" 1 "$(printf "$notes")" '2024-02-12 12:00:00' '[Options]\r\nHolidays=1\r\n'
-shot "$window" calendar-holidays
-stop
+    # February 2024 with the holidays shown, on the substitute holiday of the 12th.
+    notes='[2024/02/09(金)]\r\nText=締め切り\r\nCollar=65535\r\n[2024/02/12(月)]\r\nText=帰省から戻る#CR#新幹線 16:30\r\nCollar=16744576\r\n'
+    start_dayglass "$running" 1 "$(printf "$notes")" '2024-02-12 12:00:00' '[Options]\r\nHolidays=1\r\n'
+    shot "$window" calendar-holidays
+    stop
 
-rm -rf "$work/medium" && cp -r examples/medium "$work/medium" && cp build/bin/discgate "$work/medium/"
-"$work/medium/discgate" 2>/dev/null &
-app=$!
-window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
-sleep 1
-xdotool mousemove --window "$window" "$(( 240 * scale ))" "$(( 162 * scale ))"
-sleep 0.5
-shot "$window" discgate
-stop
+    # The sample menu shows pictures alone, the same in every language.
+    [ -z "$language" ] || return 0
+    rm -rf "$work/medium" && cp -r examples/medium "$work/medium" && cp build/bin/discgate "$work/medium/"
+    "$work/medium/discgate" 2>/dev/null &
+    app=$!
+    window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
+    sleep 1
+    xdotool mousemove --window "$window" "$(( 240 * scale ))" "$(( 162 * scale ))"
+    sleep 0.5
+    shot "$window" discgate
+    stop
+}
+
+# Japanese, as under the C locale; then English.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
+language="" && shoot_all
+export LANG=en_US.UTF-8
+language="-en" && shoot_all
 
 # The plain menu of a disc made for the Windows shell alone, a normal window,
 # so with the title bar of a window manager.
 start_window_manager
 # The manager announces itself a moment before it takes the first window.
 sleep 1
-build/bin/discgate examples/driver-cd 2>/dev/null &
-app=$!
-window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
-sleep 1
-import -frame -window "$window" "$out/discgate-plain$suffix.png"
-stop
+for LANG in C.UTF-8 en_US.UTF-8; do
+    language="-en"
+    [ "$LANG" = C.UTF-8 ] && language=""
+    build/bin/discgate examples/driver-cd 2>/dev/null &
+    app=$!
+    window="$(xdotool search --sync --onlyvisible --pid "$app" | head -1)"
+    sleep 1
+    import -frame -window "$window" "$out/discgate-plain$language$suffix.png"
+    stop
+done
 
+export LANG=C.UTF-8
+language=""
 # The count-down in the tray of a panel (tint2's XEmbed tray, its clock at the
 # same moment), with the tooltip under the pointer.
 rm -rf "$work/dayglass" && mkdir -p "$work/dayglass" && cp build/bin/dayglass "$work/dayglass/"

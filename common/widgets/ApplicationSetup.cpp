@@ -2,8 +2,10 @@
 
 #include "EmbeddedIconEngine.h"
 #include "JapaneseFonts.h"
+#include "UiLanguage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -11,6 +13,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 namespace {
 
@@ -29,7 +32,68 @@ QIcon embeddedIcon(const QString &programName) {
     return QIcon(new EmbeddedIconEngine(pictures));
 }
 
+LocaleEnvironment localeEnvironment() {
+    const auto variable = [](const char *name) { return qEnvironmentVariable(name).toStdString(); };
+    return {variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG"), variable("LANGUAGE")};
+}
+
+// The translations built into the program, one for each language, named
+// after it ("en.qm").
+const QString translationFolder = QStringLiteral(":/i18n");
+
+std::vector<std::string> availableTranslations() {
+    std::vector<std::string> languages;
+    for (const QFileInfo &file : QDir(translationFolder).entryInfoList(QDir::Files))
+        languages.push_back(file.completeBaseName().toStdString());
+    return languages;
+}
+
+// Installs a translator, owned by the application, that was loaded.
+void install(std::unique_ptr<QTranslator> translator, bool loaded) {
+    if (!loaded)
+        return;
+    translator->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(translator.release());
+}
+
+void installOwnTranslation(const QString &language) {
+    auto translator = std::make_unique<QTranslator>();
+    const bool loaded = translator->load(language, translationFolder);
+    install(std::move(translator), loaded);
+}
+
+void installQtTranslation(const QLocale &locale) {
+    auto translator = std::make_unique<QTranslator>();
+    const bool loaded = translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(std::move(translator), loaded);
+}
+
 } // namespace
+
+void installTranslations() {
+    // Once for each application object, which owns the translators.
+    const char *const installed = "translationsInstalled";
+    QCoreApplication *const application = QCoreApplication::instance();
+    if (application->property(installed).toBool())
+        return;
+    application->setProperty(installed, true);
+    const std::string chosen =
+        chosenLanguage(wantedLanguages(localeEnvironment()), availableTranslations());
+    if (languageOf(chosen) == sourceLanguage) {
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+        installQtTranslation(QLocale(QLocale::Japanese));
+        return;
+    }
+    const QString language = QString::fromStdString(chosen);
+    QLocale::setDefault(QLocale(language));
+    installQtTranslation(QLocale(language));
+    // English stands under every other translation, so that a text that
+    // one lacks is read in English rather than in the source's Japanese.
+    installOwnTranslation(QString::fromLatin1(fallbackLanguage));
+    if (languageOf(chosen) != fallbackLanguage)
+        installOwnTranslation(language);
+}
 
 void setUpApplication(QApplication &application, const QString &programName) {
     QApplication::setApplicationName(programName);
@@ -42,11 +106,7 @@ void setUpApplication(QApplication &application, const QString &programName) {
                        [programName] { QApplication::setWindowIcon(embeddedIcon(programName)); });
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installJapaneseFontSubstitutes();
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    auto *translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    installTranslations();
 }
 
 void chooseWindowSystem() {

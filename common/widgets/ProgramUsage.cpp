@@ -1,5 +1,7 @@
 #include "ProgramUsage.h"
 
+#include "ApplicationSetup.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <algorithm>
@@ -70,6 +72,23 @@ QString problemText(const ProgramUsage &usage, const CommandLineStop &stop) {
     return {};
 }
 
+// Writes a text of the command line in the user's language. The translations
+// need an application object, made here for the text alone where the program
+// has none yet.
+template <typename Write> void writeInUsersLanguage(Write write) {
+    if (QCoreApplication::instance()) {
+        installTranslations();
+        write();
+        return;
+    }
+    char program[] = "program";
+    char *arguments[] = {program, nullptr};
+    int count = 1;
+    const QCoreApplication application(count, arguments);
+    installTranslations();
+    write();
+}
+
 } // namespace
 
 Result<CommandLine, int> readCommandLine(int argc, char *argv[], const ProgramUsage &usage) {
@@ -80,19 +99,22 @@ Result<CommandLine, int> readCommandLine(int argc, char *argv[], const ProgramUs
         return std::move(*commandLine);
     const CommandLineStop &stop = commandLine.error();
     if (stop.kind == CommandLineStop::Kind::Help) {
-        writeLine(stdout, usageText(usage));
+        writeInUsersLanguage([&] { writeLine(stdout, usageText(usage)); });
     } else if (stop.kind == CommandLineStop::Kind::Version) {
         writeLine(stdout,
                   QString::fromLatin1(usage.program) + u' ' + QStringLiteral(PROGRAM_VERSION));
     } else {
-        writeLine(stderr, problemText(usage, stop));
-        return Failure{refuseCommandLine(usage)};
+        writeInUsersLanguage([&] {
+            writeLine(stderr, problemText(usage, stop));
+            writeLine(stderr, usageText(usage));
+        });
+        return Failure{2};
     }
     return Failure{std::fflush(stdout) == 0 ? 0 : 1};
 }
 
 int refuseCommandLine(const ProgramUsage &usage) {
-    writeLine(stderr, usageText(usage));
+    writeInUsersLanguage([&] { writeLine(stderr, usageText(usage)); });
     return 2;
 }
 

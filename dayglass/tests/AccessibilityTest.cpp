@@ -1,4 +1,5 @@
 #include "AccessibleTree.h"
+#include "ApplicationSetup.h"
 #include "DataFile.h"
 #include "DayNoteStore.h"
 #include "DaySaving.h"
@@ -175,6 +176,42 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         QCOMPARE(names, (QStringList{u"2005/10/14(金)"_qs, u"2005/10/14(金)"_qs, u"#FF0000"_qs}));
         QCOMPARE(note, QStringLiteral("歯医者\n15:00"));
+    }
+
+    // Under another language than Japanese, nothing of the pages, the
+    // dialogs and the messages reads in Japanese but the note. Run by the
+    // variants under English and German locales.
+    void everyWindowSpeaksTheUsersLanguage() {
+        installTranslations();
+        if (QLocale().language() == QLocale::Japanese)
+            QSKIP("the variants under English and German locales run this");
+        const QStringList note{QStringLiteral("歯医者"), QStringLiteral("15:00")};
+        QVERIFY(saveEditorText(m_folder->path(), 2005y / October / 14, "歯医者\n15:00", oleRed));
+        open(0);
+        QStringList japanese = japaneseTexts(m_window.get());
+        pressAndInspect(QStringLiteral("Set period"), [&](QWidget *dialog) {
+            const auto closeAtEnd = closedAtEnd(dialog);
+            japanese += japaneseTexts(dialog);
+            dialog->findChild<QLineEdit *>(QStringLiteral("SMonth"))->setText(QStringLiteral("13"));
+            whenModalShown([&](QWidget *refusal) {
+                const auto closeRefusalAtEnd = closedAtEnd(refusal);
+                japanese += japaneseTexts(refusal);
+            });
+            QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("CMD_Timer_1")),
+                          Qt::LeftButton);
+        japanese += japaneseTexts(m_window.get(), note);
+        pressAndInspect(QStringLiteral("Edit"), [&](QWidget *editor) {
+            const auto closeAtEnd = closedAtEnd(editor);
+            japanese += japaneseTexts(editor, note);
+        });
+        pressAndInspect(QStringLiteral("Clear"), [&](QWidget *question) {
+            const auto closeAtEnd = closedAtEnd(question);
+            japanese += japaneseTexts(question);
+        });
+        QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(QLatin1Char('\n'))));
     }
 };
 

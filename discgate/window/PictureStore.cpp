@@ -138,7 +138,9 @@ Result<QPixmap, LoadError> PictureStore::decode(const std::string &content,
         return failure(LoadProblem::PicturesOverBudget);
     QImage image = reader.read();
     if (image.isNull())
-        return failure(LoadProblem::PictureInvalid, reader.errorString().toStdString());
+        // The message says that the picture cannot be read, in the program's
+        // words; Qt's own account of why is not in the user's language.
+        return failure(LoadProblem::PictureInvalid);
     if (!m_budget.take(image.width(), image.height()))
         return failure(LoadProblem::PicturesOverBudget);
     return QPixmap::fromImage(std::move(image));

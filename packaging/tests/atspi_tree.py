@@ -10,6 +10,9 @@ sets them.
 Each expectation is "ROLE|NAME" or "ROLE|NAME|DESCRIPTION", where NAME and
 DESCRIPTION are regular expressions matched against the whole text; it is met
 when some showing node of the program has that role, name and description.
+The expectation "no Japanese but|DATA" is met when no showing node has a
+Japanese character in its name or description outside what the regular
+expression DATA finds there (the user's notes, the medium's own labels).
 The tree is printed for the log. Exit status 1 names the unmet expectations."""
 
 import os
@@ -52,11 +55,22 @@ def showing_nodes(node, depth=0):
             yield from showing_nodes(child, depth + 1)
 
 
+JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u4dbf\u4e00-\u9fff\uff00-\uffef]")
+
+
+def speaks_japanese(entry, data):
+    return any(JAPANESE.search(re.sub(data, "", text or "", flags=re.S)) for text in entry[1:])
+
+
 def unmet_expectations(nodes, expectations):
     unmet = []
     for expectation in expectations:
         role, name, *description = expectation.split("|")
-        if not any(entry[0] == role and re.fullmatch(name, entry[1], re.S)
+        if role == "no Japanese but":
+            data = expectation.split("|", 1)[1]
+            unmet += [f"{expectation}: {entry!r}" for _, entry in nodes
+                      if speaks_japanese(entry, data)]
+        elif not any(entry[0] == role and re.fullmatch(name, entry[1], re.S)
                    and (not description or re.fullmatch(description[0], entry[2], re.S))
                    for _, entry in nodes):
             unmet.append(expectation)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
@@ -83,4 +84,25 @@ inline QStringList unreadableControls(QWidget *window) {
             faults << where + QStringLiteral(": value \"%1\"").arg(value);
     }
     return faults;
+}
+
+// What a screen reader reads in the window, its name, description and value
+// of each node, that holds a Japanese character besides the `data` (a note, a
+// medium's own label): one line per node. Under a language other than
+// Japanese every such text is a fault.
+inline QStringList japaneseTexts(QWidget *window, const QStringList &data = {}) {
+    static const QRegularExpression japanese(
+        QStringLiteral(u"[\u3000-\u30ff\u3400-\u4dbf\u4e00-\u9fff\uff00-\uffef]"));
+    QStringList found;
+    for (QAccessibleInterface *node : reachableInterfaces(window)) {
+        for (const QAccessible::Text kind :
+             {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
+            QString text = node->text(kind);
+            for (const QString &datum : data)
+                text.remove(datum);
+            if (text.contains(japanese))
+                found << node->text(kind);
+        }
+    }
+    return found;
 }

@@ -2,6 +2,11 @@
 
 using namespace std::chrono;
 
+// The names are shown to the user, and the window translates them (in the
+// context "HolidayNames"). The mark lets lupdate find them here, where the
+// law's list is kept once; it is the name itself.
+#define QT_TRANSLATE_NOOP(context, name) name
+
 namespace {
 
 constexpr year_month_day lawInForce = 1948y / July / 20;
@@ -13,7 +18,7 @@ constexpr year_month_day citizensHolidaysFrom = 1985y / December / 27;
 // holidays that follow the Sunday and let a citizens' holiday fall on any day.
 constexpr year amendmentOf2007 = 2007y;
 
-constexpr std::string_view restDay = "休日";
+constexpr std::string_view restDay = QT_TRANSLATE_NOOP("HolidayNames", "休日");
 
 enum class DayRule {
     Fixed,          // the same day every year
@@ -39,35 +44,45 @@ constexpr int stillInForce = static_cast<int>(lastRuledHolidayYear);
 // Emperor's Birthday: the Emperor born on 23 December abdicated on 30 April,
 // and his successor's birthday, 23 February, came before his accession.
 constexpr YearlyHoliday yearlyHolidays[] = {
-    {"元日", 1948, stillInForce, January, DayRule::Fixed, 1},
-    {"成人の日", 1948, 1999, January, DayRule::Fixed, 15},
-    {"成人の日", 2000, stillInForce, January, DayRule::Monday, 2},
-    {"建国記念の日", 1967, stillInForce, February, DayRule::Fixed, 11},
-    {"天皇誕生日", 2020, stillInForce, February, DayRule::Fixed, 23},
-    {"春分の日", 1948, stillInForce, March, DayRule::VernalEquinox},
-    {"天皇誕生日", 1948, 1988, April, DayRule::Fixed, 29},
-    {"みどりの日", 1989, 2006, April, DayRule::Fixed, 29},
-    {"昭和の日", 2007, stillInForce, April, DayRule::Fixed, 29},
-    {"憲法記念日", 1948, stillInForce, May, DayRule::Fixed, 3},
-    {"みどりの日", 2007, stillInForce, May, DayRule::Fixed, 4},
-    {"こどもの日", 1948, stillInForce, May, DayRule::Fixed, 5},
-    {"海の日", 1996, 2002, July, DayRule::Fixed, 20},
-    {"海の日", 2003, 2019, July, DayRule::Monday, 3},
-    {"海の日", 2022, stillInForce, July, DayRule::Monday, 3},
-    {"山の日", 2016, 2019, August, DayRule::Fixed, 11},
-    {"山の日", 2022, stillInForce, August, DayRule::Fixed, 11},
-    {"敬老の日", 1966, 2002, September, DayRule::Fixed, 15},
-    {"敬老の日", 2003, stillInForce, September, DayRule::Monday, 3},
-    {"秋分の日", 1948, stillInForce, September, DayRule::AutumnalEquinox},
-    {"体育の日", 1966, 1999, October, DayRule::Fixed, 10},
-    {"体育の日", 2000, 2018, October, DayRule::Monday, 2},
+    {QT_TRANSLATE_NOOP("HolidayNames", "元日"), 1948, stillInForce, January, DayRule::Fixed, 1},
+    {QT_TRANSLATE_NOOP("HolidayNames", "成人の日"), 1948, 1999, January, DayRule::Fixed, 15},
+    {QT_TRANSLATE_NOOP("HolidayNames", "成人の日"), 2000, stillInForce, January, DayRule::Monday,
+     2},
+    {QT_TRANSLATE_NOOP("HolidayNames", "建国記念の日"), 1967, stillInForce, February,
+     DayRule::Fixed, 11},
+    {QT_TRANSLATE_NOOP("HolidayNames", "天皇誕生日"), 2020, stillInForce, February, DayRule::Fixed,
+     23},
+    {QT_TRANSLATE_NOOP("HolidayNames", "春分の日"), 1948, stillInForce, March,
+     DayRule::VernalEquinox},
+    {QT_TRANSLATE_NOOP("HolidayNames", "天皇誕生日"), 1948, 1988, April, DayRule::Fixed, 29},
+    {QT_TRANSLATE_NOOP("HolidayNames", "みどりの日"), 1989, 2006, April, DayRule::Fixed, 29},
+    {QT_TRANSLATE_NOOP("HolidayNames", "昭和の日"), 2007, stillInForce, April, DayRule::Fixed, 29},
+    {QT_TRANSLATE_NOOP("HolidayNames", "憲法記念日"), 1948, stillInForce, May, DayRule::Fixed, 3},
+    {QT_TRANSLATE_NOOP("HolidayNames", "みどりの日"), 2007, stillInForce, May, DayRule::Fixed, 4},
+    {QT_TRANSLATE_NOOP("HolidayNames", "こどもの日"), 1948, stillInForce, May, DayRule::Fixed, 5},
+    {QT_TRANSLATE_NOOP("HolidayNames", "海の日"), 1996, 2002, July, DayRule::Fixed, 20},
+    {QT_TRANSLATE_NOOP("HolidayNames", "海の日"), 2003, 2019, July, DayRule::Monday, 3},
+    {QT_TRANSLATE_NOOP("HolidayNames", "海の日"), 2022, stillInForce, July, DayRule::Monday, 3},
+    {QT_TRANSLATE_NOOP("HolidayNames", "山の日"), 2016, 2019, August, DayRule::Fixed, 11},
+    {QT_TRANSLATE_NOOP("HolidayNames", "山の日"), 2022, stillInForce, August, DayRule::Fixed, 11},
+    {QT_TRANSLATE_NOOP("HolidayNames", "敬老の日"), 1966, 2002, September, DayRule::Fixed, 15},
+    {QT_TRANSLATE_NOOP("HolidayNames", "敬老の日"), 2003, stillInForce, September, DayRule::Monday,
+     3},
+    {QT_TRANSLATE_NOOP("HolidayNames", "秋分の日"), 1948, stillInForce, September,
+     DayRule::AutumnalEquinox},
+    {QT_TRANSLATE_NOOP("HolidayNames", "体育の日"), 1966, 1999, October, DayRule::Fixed, 10},
+    {QT_TRANSLATE_NOOP("HolidayNames", "体育の日"), 2000, 2018, October, DayRule::Monday, 2},
     // The Cabinet Office's table gives the day of 2019 the name it was to
     // bear from 2020 beside its old one.
-    {"体育の日（スポーツの日）", 2019, 2019, October, DayRule::Monday, 2},
-    {"スポーツの日", 2022, stillInForce, October, DayRule::Monday, 2},
-    {"文化の日", 1948, stillInForce, November, DayRule::Fixed, 3},
-    {"勤労感謝の日", 1948, stillInForce, November, DayRule::Fixed, 23},
-    {"天皇誕生日", 1989, 2018, December, DayRule::Fixed, 23},
+    {QT_TRANSLATE_NOOP("HolidayNames", "体育の日（スポーツの日）"), 2019, 2019, October,
+     DayRule::Monday, 2},
+    {QT_TRANSLATE_NOOP("HolidayNames", "スポーツの日"), 2022, stillInForce, October,
+     DayRule::Monday, 2},
+    {QT_TRANSLATE_NOOP("HolidayNames", "文化の日"), 1948, stillInForce, November, DayRule::Fixed,
+     3},
+    {QT_TRANSLATE_NOOP("HolidayNames", "勤労感謝の日"), 1948, stillInForce, November,
+     DayRule::Fixed, 23},
+    {QT_TRANSLATE_NOOP("HolidayNames", "天皇誕生日"), 1989, 2018, December, DayRule::Fixed, 23},
 };
 
 struct OneYearHoliday {
@@ -81,18 +96,18 @@ struct OneYearHoliday {
 // the days between them and their neighbours citizens' holidays; the earlier
 // ceremonies had no holiday beside them, so counting them so changes nothing.
 constexpr OneYearHoliday oneYearHolidays[] = {
-    {1959y / April / 10, "結婚の儀"},
-    {1989y / February / 24, "大喪の礼"},
-    {1990y / November / 12, "即位礼正殿の儀"},
-    {1993y / June / 9, "結婚の儀"},
-    {2019y / May / 1, "休日（祝日扱い）"},
-    {2019y / October / 22, "休日（祝日扱い）"},
-    {2020y / July / 23, "海の日"},
-    {2020y / July / 24, "スポーツの日"},
-    {2020y / August / 10, "山の日"},
-    {2021y / July / 22, "海の日"},
-    {2021y / July / 23, "スポーツの日"},
-    {2021y / August / 8, "山の日"},
+    {1959y / April / 10, QT_TRANSLATE_NOOP("HolidayNames", "結婚の儀")},
+    {1989y / February / 24, QT_TRANSLATE_NOOP("HolidayNames", "大喪の礼")},
+    {1990y / November / 12, QT_TRANSLATE_NOOP("HolidayNames", "即位礼正殿の儀")},
+    {1993y / June / 9, QT_TRANSLATE_NOOP("HolidayNames", "結婚の儀")},
+    {2019y / May / 1, QT_TRANSLATE_NOOP("HolidayNames", "休日（祝日扱い）")},
+    {2019y / October / 22, QT_TRANSLATE_NOOP("HolidayNames", "休日（祝日扱い）")},
+    {2020y / July / 23, QT_TRANSLATE_NOOP("HolidayNames", "海の日")},
+    {2020y / July / 24, QT_TRANSLATE_NOOP("HolidayNames", "スポーツの日")},
+    {2020y / August / 10, QT_TRANSLATE_NOOP("HolidayNames", "山の日")},
+    {2021y / July / 22, QT_TRANSLATE_NOOP("HolidayNames", "海の日")},
+    {2021y / July / 23, QT_TRANSLATE_NOOP("HolidayNames", "スポーツの日")},
+    {2021y / August / 8, QT_TRANSLATE_NOOP("HolidayNames", "山の日")},
 };
 
 // The day of the month of an equinox in Japan's time, by the formula that the

@@ -54,7 +54,7 @@ QString noteAreaText(const DayCell &cell) {
     const QString note = noteDisplayText(cell.stored.note);
     if (!cell.holiday)
         return note;
-    const QString holiday = QString::fromStdString(*cell.holiday);
+    const QString holiday = holidayName(*cell.holiday);
     return note.isEmpty() ? holiday : holiday + u'\n' + note;
 }
 

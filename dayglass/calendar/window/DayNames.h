@@ -5,11 +5,17 @@
 #include <QString>
 #include <chrono>
 #include <optional>
+#include <string>
 
 // How the calendar's windows and messages name months and days to the user.
 
-// "日" for Sunday through "土" for Saturday.
+// The label above the column of the weekday: "日" for Sunday through "土" for
+// Saturday.
 QString weekdayName(std::chrono::weekday day);
+
+// A holiday's name as the law or the Cabinet Office's table gives it (UTF-8),
+// in the user's language where it has a translation.
+QString holidayName(const std::string &name);
 
 // The heading of the month's page, as 2005  /  03.
 QString monthHeading(std::chrono::year_month month);

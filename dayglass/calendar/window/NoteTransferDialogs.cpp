@@ -16,8 +16,12 @@
 
 namespace {
 
-const QString calendarFilter =
-    QCoreApplication::translate("NoteTransferDialogs", "iCalendar (*.ics);;すべてのファイル (*)");
+// Asked for each time, as the translation is installed after the program's
+// start.
+QString calendarFilter() {
+    return QCoreApplication::translate("NoteTransferDialogs",
+                                       "iCalendar (*.ics);;すべてのファイル (*)");
+}
 // A message names this many of the texts an import left out, and of their
 // days.
 constexpr std::size_t listedDays = 10;
@@ -27,7 +31,7 @@ constexpr std::size_t listedDays = 10;
 void exportNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
     const QString file = QFileDialog::getSaveFileName(
         parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar に書き出す"),
-        QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter);
+        QDir::home().filePath(QStringLiteral("dayglass.ics")), calendarFilter());
     if (file.isEmpty())
         return;
     const Result<NotesExport, ExportProblem> notes = exportNotes(
@@ -37,7 +41,7 @@ void exportNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
                              NoteTransferMessages::notExported(notes.error(), dataFolder));
         return;
     }
-    const Result<void, QString> written = writeExportFile(file, notes->icalendar);
+    const Result<void, WriteError> written = writeExportFile(file, notes->icalendar);
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
                          written ? NoteTransferMessages::exported(notes->days, file)
                                  : NoteTransferMessages::notExported(file, written.error()));
@@ -46,7 +50,7 @@ void exportNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
 bool importNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
     const QString file = QFileDialog::getOpenFileName(
         parent, QCoreApplication::translate("NoteTransferDialogs", "iCalendar から読み込む"),
-        QDir::homePath(), calendarFilter);
+        QDir::homePath(), calendarFilter());
     if (file.isEmpty())
         return false;
     const QString reading =

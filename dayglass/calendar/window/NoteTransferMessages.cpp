@@ -6,8 +6,8 @@
 #include "ICalendarNotes.h"
 #include "IniText.h"
 #include "LibIcal.h"
-#include "QuotedName.h"
 #include "NoteText.h"
+#include "QuotedName.h"
 #include "WriteErrorMessage.h"
 
 #include <QStringList>
@@ -130,8 +130,9 @@ QString NoteTransferMessages::notExported(ExportProblem problem, const DataFolde
                                              FileStore::maximumFileSize);
 }
 
-QString NoteTransferMessages::notExported(const QString &file, const QString &reason) {
-    return tr("%1 に書き出せませんでした。\n%2").arg(quotedName(file), reason);
+QString NoteTransferMessages::notExported(const QString &file, const WriteError &error) {
+    return WriteErrorMessage::withReason(tr("%1 に書き出せませんでした。").arg(quotedName(file)),
+                                         error);
 }
 
 QString NoteTransferMessages::imported(const ImportOutcome &outcome, const QString &file,

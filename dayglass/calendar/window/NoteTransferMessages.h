@@ -2,6 +2,7 @@
 
 #include "NoteStorage.h"
 #include "NoteTransfer.h"
+#include "WriteError.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -20,7 +21,8 @@ public:
     // Why nothing was exported from the notes in `dataFolder`.
     static QString notExported(ExportProblem problem, const DataFolder &dataFolder);
 
-    static QString notExported(const QString &file, const QString &reason);
+    // Why the export could not be written to `file`.
+    static QString notExported(const QString &file, const WriteError &error);
 
     // What the import did, or why it did nothing. Of the texts some days
     // left out, and of their days, the first `listed` are named and the

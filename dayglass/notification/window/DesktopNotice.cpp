@@ -1,5 +1,6 @@
 #include "DesktopNotice.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -16,8 +17,10 @@ void sendDesktopNotice(const QString &body, QVariantMap hints) {
     // The desktop entry lets the desktop show the notice under the program's
     // menu entry, with its name and icon.
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral(DAYGLASS_APP_ID));
-    notify << programName << uint(0) << iconName << programName << body << QStringList() << hints
-           << int(-1);
+    //: The title of the program's notices: its name.
+    notify << programName << uint(0) << iconName
+           << QCoreApplication::translate("DesktopNotice", "dayglass") << body << QStringList()
+           << hints << int(-1);
     // The reply, an id or an error when there is no bus or nobody serves
     // notices, is not awaited: the tick goes on at once, and a desktop
     // without the service has the page and the window.

@@ -5,6 +5,7 @@
 #include "PeriodValidation.h"
 #include "QtColors.h"
 #include "ThreedPanel.h"
+#include "TranslatableText.h"
 #include "Twips.h"
 #include "WriteErrorMessage.h"
 
@@ -22,16 +23,24 @@ struct FieldColumn {
     int width;
     std::size_t maximumLength;
     const char *unit;
+    // The unit as a screen reader says it after the row's heading.
+    TranslatableText spokenUnit;
     int unitLeft;
 };
 
 constexpr std::array<FieldColumn, 6> columns = {{
-    {"Year", 120, 765, 4, QT_TRANSLATE_NOOP("frmSet", "年"), 870},
-    {"Month", 1230, 405, 2, QT_TRANSLATE_NOOP("frmSet", "月"), 1650},
-    {"Day", 2010, 405, 2, QT_TRANSLATE_NOOP("frmSet", "日"), 2430},
-    {"Hour", 2820, 405, 2, QT_TRANSLATE_NOOP("frmSet", "時"), 3240},
-    {"Minute", 3630, 405, 2, QT_TRANSLATE_NOOP("frmSet", "分"), 4050},
-    {"Second", 4410, 405, 2, QT_TRANSLATE_NOOP("frmSet", "秒"), 4830},
+    {"Year", 120, 765, 4, QT_TRANSLATE_NOOP("frmSet", "年"),
+     QT_TRANSLATE_NOOP3("frmSet", "年", "as a screen reader says it"), 870},
+    {"Month", 1230, 405, 2, QT_TRANSLATE_NOOP("frmSet", "月"),
+     QT_TRANSLATE_NOOP3("frmSet", "月", "as a screen reader says it"), 1650},
+    {"Day", 2010, 405, 2, QT_TRANSLATE_NOOP("frmSet", "日"),
+     QT_TRANSLATE_NOOP3("frmSet", "日", "as a screen reader says it"), 2430},
+    {"Hour", 2820, 405, 2, QT_TRANSLATE_NOOP("frmSet", "時"),
+     QT_TRANSLATE_NOOP3("frmSet", "時", "as a screen reader says it"), 3240},
+    {"Minute", 3630, 405, 2, QT_TRANSLATE_NOOP("frmSet", "分"),
+     QT_TRANSLATE_NOOP3("frmSet", "分", "as a screen reader says it"), 4050},
+    {"Second", 4410, 405, 2, QT_TRANSLATE_NOOP("frmSet", "秒"),
+     QT_TRANSLATE_NOOP3("frmSet", "秒", "as a screen reader says it"), 4830},
 }};
 
 constexpr int rowDistance = 840; // twips between the start row and the end row
@@ -114,7 +123,8 @@ void frmSet::createRow(int top, const QString &heading, int offset) {
         field->setObjectName(prefix + QString::fromLatin1(column.name));
         // A field is read under the captions that frame it on the screen: its
         // row's heading and the unit beside it.
-        field->setAccessibleName(heading + QLatin1Char(' ') + tr(column.unit));
+        field->setAccessibleName(heading + QLatin1Char(' ') +
+                                 translated("frmSet", column.spokenUnit));
         field->setGeometry(twipsRect(column.left, 450 + top, column.width, 360));
         field->setFont(dialogFont());
         field->setContextMenuPolicy(Qt::NoContextMenu);

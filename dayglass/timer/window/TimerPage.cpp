@@ -124,10 +124,10 @@ void TimerPage::createBar() {
     m_bar->setGeometry(twipsRect(barLeft, barTopMargin, barWidth, barFullHeight));
 
     const QFont markFont = designFont(FontFace::MsGothic, 9.75, FontWeight::Bold);
-    createLabel("FullLabel", QStringLiteral("F"), twipsRect(2580, 210, 255, 255))
-        ->setFont(markFont);
-    createLabel("EmptyLabel", QStringLiteral("E"), twipsRect(2580, 3330, 255, 195))
-        ->setFont(markFont);
+    //: The mark at the top of the bar, where all of the period is left.
+    createLabel("FullLabel", tr("F"), twipsRect(2580, 210, 255, 255))->setFont(markFont);
+    //: The mark at the bottom of the bar, where none of the period is left.
+    createLabel("EmptyLabel", tr("E"), twipsRect(2580, 3330, 255, 195))->setFont(markFont);
     for (std::size_t i = 0; i < barMarkLines.size(); ++i) {
         auto *line = new LineControl(barMarkLines[i].first, barMarkLines[i].second, this);
         line->setObjectName(QStringLiteral("Line1_%1").arg(i));

@@ -51,7 +51,8 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
       m_loginStart(new LoginStart(this)), m_trayIcon(new TrayIcon(m_loginStart, this)),
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmWeek"));
-    setWindowTitle(QStringLiteral("DG"));
+    //: The title of the main window.
+    setWindowTitle(tr("DG"));
     setFixedSize(twipsRect(0, 0, 2850, 4080).size());
     setAutoFillBackground(true);
     setPaletteColor(this, QPalette::Window, Qt::black);
@@ -77,13 +78,13 @@ frmWeek::frmWeek(const DayglassContext &context, QWidget *parent)
 void frmWeek::createTabButtons() {
     auto *group = new QButtonGroup(this);
     const std::array<std::pair<const char *, QRect>, 2> tabs = {{
-        {"TIMER", twipsRect(120, 90, 1305, 435)},
-        {"CALENDAR", twipsRect(1410, 90, 1305, 435)},
+        {QT_TR_NOOP("TIMER"), twipsRect(120, 90, 1305, 435)},
+        {QT_TR_NOOP("CALENDAR"), twipsRect(1410, 90, 1305, 435)},
     }};
     // Assistive technology reads each page under the caption of its tab.
     const std::array<QWidget *, 2> pages = {m_timerPage, m_calendarPage};
     for (int index = 0; index < 2; ++index) {
-        auto *tab = new TabButton(QString::fromLatin1(tabs[index].first), this);
+        auto *tab = new TabButton(tr(tabs[index].first), this);
         pages[index]->setAccessibleName(tab->text());
         tab->setObjectName(QStringLiteral("CMD_Timer_%1").arg(index));
         tab->setGeometry(tabs[index].second);

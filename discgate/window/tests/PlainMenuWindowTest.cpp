@@ -1,5 +1,7 @@
 #include "PlainMenuWindow.h"
 
+#include "AccessibleTree.h"
+#include "ApplicationSetup.h"
 #include "MenuDescription.h"
 #include "ModalDriver.h"
 #include "RecordingOpener.h"
@@ -106,6 +108,32 @@ private slots:
             QCOMPARE(finished.size(), source == MenuSource::Medium ? 1 : 0);
         }
         QVERIFY(m_opener.actions.empty());
+    }
+
+    // Under another language than Japanese, nothing of the menu and its
+    // messages reads in Japanese. Run by the variants under English and German
+    // locales.
+    void everyWindowSpeaksTheUsersLanguage() {
+        installTranslations();
+        if (QLocale().language() == QLocale::Japanese)
+            QSKIP("the variants under English and German locales run this");
+        writeBytes(m_medium->path() / "setup.exe", "MZ");
+        write("[autorun]\r\nopen=setup.exe\r\nlabel=Driver CD\r\n"
+              "shell\\manual=Manual\r\nshell\\manual\\command=..\\..\\manual.txt\r\n");
+        // The menu of the medium, with a choice off it; from a folder the
+        // program's start is asked about first.
+        QStringList japanese = japaneseTexts(showWindow(MenuSource::Medium).get());
+        auto window = showWindow(MenuSource::Folder);
+        QVERIFY(window);
+        bool answered = false;
+        whenModalShown([&](QWidget *question) {
+            japanese += japaneseTexts(question);
+            qobject_cast<QDialog *>(question)->reject();
+            answered = true;
+        });
+        QTest::mouseClick(window->findChildren<QPushButton *>().front(), Qt::LeftButton);
+        QTRY_VERIFY(answered);
+        QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(QLatin1Char('\n'))));
     }
 
     // The icon inside the disc's setup program heads the menu in the size
