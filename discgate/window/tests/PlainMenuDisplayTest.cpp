@@ -48,7 +48,7 @@ private slots:
             PlainMenuWindow window(
                 medium.path(), std::get<PlainMenu>(*readMenuDescription(medium.path())), opener);
             window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(QTest::qWaitForWindowExposed(&window, 20000));
             QSignalSpy finished(&window, &QDialog::finished);
             RealInput::click(window.findChildren<QPushButton *>().at(choice));
             QTRY_COMPARE_WITH_TIMEOUT(readBytes(desktop / "opened"), opened[choice] + "\n", 10000);

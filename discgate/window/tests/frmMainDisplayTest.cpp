@@ -69,7 +69,8 @@ private slots:
         m_window = std::make_unique<frmMain>(m_medium->path(), m_opener);
         QVERIFY(m_window->Form_Load(*readLauncherDescription(m_medium->path())));
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        // A busy machine may take a while to map it.
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), 20000));
         QTest::qWait(200);
     }
     void cleanup() { m_window.reset(); }
