@@ -10,29 +10,24 @@
 
 // Acts on the next modal window (a message box or a dialog) as soon as it is
 // shown, for tests of code that opens one and waits for it to close.
-// `action` receives the window and must close it. The progress dialog of work
-// in the background ("workProgress") comes and goes by itself on a slow
-// machine, so it is passed over unless `name` asks for it.
-inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs = 5000,
-                           const QString &name = {}) {
+// `action` receives the window and must close it.
+inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs = 5000) {
     auto *timer = new QTimer(qApp);
     auto elapsed = std::make_shared<int>(0);
     timer->setInterval(10);
-    QObject::connect(
-        timer, &QTimer::timeout, [timer, elapsed, action = std::move(action), timeoutMs, name]() {
-            *elapsed += 10;
-            QWidget *modal = QApplication::activeModalWidget();
-            const bool progress = modal && modal->objectName() == QLatin1String("workProgress");
-            if (modal && modal->isVisible() &&
-                (name.isEmpty() ? !progress : modal->objectName() == name)) {
-                timer->stop();
-                timer->deleteLater();
-                action(modal);
-            } else if (*elapsed > timeoutMs) {
-                timer->stop();
-                timer->deleteLater();
-            }
-        });
+    QObject::connect(timer, &QTimer::timeout,
+                     [timer, elapsed, action = std::move(action), timeoutMs]() {
+                         *elapsed += 10;
+                         QWidget *modal = QApplication::activeModalWidget();
+                         if (modal && modal->isVisible()) {
+                             timer->stop();
+                             timer->deleteLater();
+                             action(modal);
+                         } else if (*elapsed > timeoutMs) {
+                             timer->stop();
+                             timer->deleteLater();
+                         }
+                     });
     timer->start();
 }
 

@@ -12,8 +12,3 @@ class QWidget;
 // stays until the work has ended, which this waits for.
 void runInBackground(QWidget *parent, const QString &label,
                      const std::function<void(std::stop_token)> &work);
-
-// The same for work that cannot stop halfway, such as a save: its dialog has
-// no cancel button, and the windows take no input until it has ended, so that
-// nothing is started or closed under it.
-void runInBackground(QWidget *parent, const QString &label, const std::function<void()> &work);

@@ -9,7 +9,6 @@
 #include "QtColors.h"
 #include "ThreedPanel.h"
 #include "Twips.h"
-#include "WorkInBackground.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -121,13 +120,8 @@ void frmCSet::Setting_Click() {
 }
 
 void frmCSet::save(const std::string &text, const std::optional<StoredDay> &over) {
-    // A calendar of many years takes a while to rewrite: the windows go on
-    // repainting meanwhile.
-    std::optional<Result<void, DaySaveRefusal>> outcome;
-    runInBackground(this, tr("メモを保存しています…"), [&] {
-        outcome = saveDay(m_dataFolder, m_date, {TextToNote(text), m_colour}, over);
-    });
-    const Result<void, DaySaveRefusal> &saved = *outcome;
+    const Result<void, DaySaveRefusal> saved =
+        saveDay(m_dataFolder, m_date, {TextToNote(text), m_colour}, over);
     if (saved) {
         accept();
     } else if (const auto *note = std::get_if<NoteRefusal>(&saved.error())) {

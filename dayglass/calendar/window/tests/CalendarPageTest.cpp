@@ -468,12 +468,11 @@ private slots:
         ticker.start(5);
         std::atomic<bool> stopSeen = false;
         bool shownWhileStopping = false;
-        whenModalShown(
-            [&](QWidget *dialog) {
-                QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
-                shownWhileStopping = dialog->isVisible();
-            },
-            5000, QStringLiteral("workProgress"));
+        whenModalShown([&](QWidget *dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("workProgress"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+            shownWhileStopping = dialog->isVisible();
+        });
         runInBackground(&shown.page(), QStringLiteral("読み込んでいます"),
                         [&](std::stop_token stop) {
                             while (!stop.stop_requested())
