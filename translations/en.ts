@@ -1166,12 +1166,12 @@ Nothing was imported.</translation>
 <context>
     <name>WorkInBackground</name>
     <message>
-        <location filename="../dayglass/calendar/window/WorkInBackground.cpp" line="+36"/>
+        <location filename="../dayglass/calendar/window/WorkInBackground.cpp" line="+17"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>取り消しています…</source>
         <translation>Cancelling…</translation>
     </message>
@@ -1340,7 +1340,7 @@ System error: </translation>
 <context>
     <name>frmCSet</name>
     <message>
-        <location filename="../dayglass/calendar/window/frmCSet.cpp" line="+28"/>
+        <location filename="../dayglass/calendar/window/frmCSet.cpp" line="+27"/>
         <source>メモを保存せずに閉じますか？</source>
         <translation>Close without saving the note?</translation>
     </message>
@@ -1362,12 +1362,7 @@ System error: </translation>
 Saving it loses the rest. Save anyway?</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>メモを保存しています…</source>
-        <translation>Saving the note…</translation>
-    </message>
-    <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>この日のメモは、編集を始めた後にほかのウィンドウで保存されています。
 上書きするよ？いいの？
 
