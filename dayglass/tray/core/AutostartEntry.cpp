@@ -58,8 +58,8 @@ std::string quotedArgument(std::string_view argument) {
 }
 
 // The Exec line as the value of a string key: field codes' "%" doubled, and
-// the escapes of a string value applied after the quoting, as the
-// specification orders them.
+// the escapes of a string value applied after the quoting, in the order that
+// freedesktop.org's desktop entry format gives them.
 std::string escapedValue(std::string_view exec) {
     std::string value;
     for (const char c : exec) {

@@ -31,8 +31,9 @@ std::string autostartProgram(const std::filesystem::path &program,
                              std::span<const std::filesystem::path> searchFolders);
 
 // The Exec line of the entry for `program` (as autostartProgram names it):
-// each argument quoted where it holds a character that the desktop entry
-// specification reserves, a "%" doubled, then escaped as a string value is.
+// each argument quoted where it holds a character that freedesktop.org's
+// desktop entry format reserves, a "%" doubled, then escaped as a string
+// value is.
 // EILSEQ for a name that no entry can hold: one that is not UTF-8 or holds a
 // control character other than a tab or a line break.
 Result<std::string, std::error_code> autostartExec(std::string_view program);
