@@ -7,17 +7,26 @@
 set -eu
 [ -n "${ON_DESKTOP:-}" ] || ON_DESKTOP=1 exec sh "$2" sh "$0" "$@"
 fail() { echo "FAIL: $*"; exit 1; }
-# Waits up to ten seconds for discgate to show $1 windows.
+# Waits up to twenty seconds for discgate to show $1 windows.
 wait_for_windows() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -eq "$1" ] && return 0
         sleep 0.1
     done
     fail "discgate does not show $1 window(s)"
 }
+# Clicks the menu's button and waits until its question has the keyboard: keys
+# sent before the window manager gives the focus would go to the menu.
 click_the_button() {
-    xdotool mousemove --window "$(xdotool search --onlyvisible --pid "$pid")" 40 35 click 1
+    xdotool mousemove --window "$menu_window" 40 35 click 1
     wait_for_windows 2
+    for _ in $(seq 200); do
+        active=$(xdotool getactivewindow 2>/dev/null || true)
+        [ -n "$active" ] && [ "$active" != "$menu_window" ] &&
+            xdotool search --onlyvisible --pid "$pid" | grep -qx "$active" && return 0
+        sleep 0.1
+    done
+    fail "the question does not get the keyboard"
 }
 
 work=$(mktemp -d)
@@ -32,6 +41,7 @@ chmod 755 "$menu/run.sh"
 "$1" "$menu/autorun.inf" &
 pid=$!
 wait_for_windows 1
+menu_window=$(xdotool search --onlyvisible --pid "$pid")
 
 click_the_button
 xdotool key Return
