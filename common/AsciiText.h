@@ -13,7 +13,7 @@
 inline std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == text.npos)
-        return {};
+        return text.substr(text.size());
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 

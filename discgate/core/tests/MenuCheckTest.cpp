@@ -27,13 +27,14 @@ TEST(MenuCheckTest, FindsWhatAPlainMenuWouldGetWrong) {
     writeBytes(medium / "Autorun.inf", "[autorun]\r\nopen=gone.exe /s\r\nicon=broken.exe,1\n"
                                        "lable=Disc\rshell\\readme\\command=notepad readme.txt\r\n"
                                        "shell\\web\\command=start file:///etc/passwd\r\n"
-                                       "shellexecute=ms-settings:display\r\n");
+                                       "shellexecute=ms-settings:display\r\n =x\r\n");
     const std::vector<CheckFinding> expected = {
         {2, AuthoringProblem::TargetMissing, "gone.exe", ""},
         {3, NoProgramIcon::NotAProgram, (medium / "broken.exe").string(), ""},
         {4, AuthoringProblem::UnknownKey, "lable", "label"},
         {6, LaunchRefusal::OffMedium, "file:///etc/passwd", ""},
         {7, LaunchRefusal::AddressScheme, "ms-settings:display", ""},
+        {8, AuthoringProblem::UnknownKey, "", "open"},
     };
     EXPECT_EQ(checkMenu(medium.path(), pictureSizes), expected);
 
