@@ -259,10 +259,12 @@ std::string readableContent(std::string content) {
 
 std::string editedContent(std::string_view content,
                           const std::function<std::string(std::string_view)> &edit) {
+    const std::string oddByte(content.substr(content.size() & ~std::size_t{1}));
+    if (isUtf16BeText(content))
+        return utf16WithUnitsSwapped(editedContent(utf16WithUnitsSwapped(content), edit)) + oddByte;
     if (!isUtf16LeText(content))
         return edit(content);
-    const std::string_view oddByte = content.substr(content.size() & ~std::size_t{1});
-    return utf16LeFromUtf8(edit(utf8FromUtf16Le(content))) + std::string(oddByte);
+    return utf16LeFromUtf8(edit(utf8FromUtf16Le(content))) + oddByte;
 }
 
 void forEachSectionName(std::string_view content,

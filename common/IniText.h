@@ -27,7 +27,8 @@ std::string readableContent(std::string content);
 
 // The file's content once `edit` has changed its readable content. A
 // UTF-16LE file stays in UTF-16LE, as the Windows profile functions keep it,
-// with every character that the edit left as it was, an odd last byte too.
+// and a UTF-16BE file in UTF-16BE, with every character that the edit left
+// as it was, an odd last byte too.
 std::string editedContent(std::string_view content,
                           const std::function<std::string(std::string_view)> &edit);
 

@@ -108,11 +108,12 @@ private:
         return encodeText(trimmed(text), m_model.encoding());
     }
 
-    // Text as callers pass it, for a UTF-16LE file: in UTF-8, as every text
-    // of Qt's is. A UTF-16LE file cannot hold a byte that begins no UTF-8
+    // Text as callers pass it, for a UTF-16 file: in UTF-8, as every text of
+    // Qt's is. A UTF-16 file cannot hold a byte that begins no UTF-8
     // character, and stores U+FFFD in its place.
     std::string callerText(const std::string &text) const {
-        return isUtf16LeText(m_content) ? utf8FromUtf16Le(utf16LeFromUtf8(text)) : text;
+        const bool utf16 = isUtf16LeText(m_content) || isUtf16BeText(m_content);
+        return utf16 ? utf8FromUtf16Le(utf16LeFromUtf8(text)) : text;
     }
 
     std::string expectedText(const std::string &section, const std::string &key) const {

@@ -137,6 +137,8 @@ TEST(IniTextTest, WritesChangeOnlyTheKey) {
          utf16le(u"[A]\r\nx=1\r\ny=\u65E5\r\n")},
         {"utf16le_lone_surrogate_and_odd_byte_kept", utf16le(u";\xDC00\xD800\n[A]\nx=1\n") + "!",
          "A", "x", "😀", utf16le(u";\xDC00\xD800\n[A]\nx=\xD83D\xDE00\n") + "!"},
+        {"utf16be_kept", utf16WithUnitsSwapped(utf16le(u"[A]\r\nx=1\r\n")) + "!", "A", "y", "日",
+         utf16WithUnitsSwapped(utf16le(u"[A]\r\nx=1\r\ny=\u65E5\r\n")) + "!"},
     };
     for (const WriteCase &row : rows) {
         const auto one = [&row](std::string_view content) {
