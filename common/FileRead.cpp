@@ -3,7 +3,7 @@
 #include "FileDescriptor.h"
 #include "SystemError.h"
 
-#include <algorithm>
+#include <array>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -33,28 +33,23 @@ Result<std::string, FileReadError> readWholeFile(int descriptor, std::uintmax_t 
         return Failure{FileReadError{FileReadProblem::NotRegular}};
     if (static_cast<std::uintmax_t>(status.st_size) > sizeLimit)
         return Failure{FileReadError{FileReadProblem::TooLarge}};
-    // One byte more than the file's size, so that the read that finds the
-    // end needs no larger string; a file that grows meanwhile, or a file of
-    // /proc, which reports no size, doubles it, up to the limit.
+    // Read in pieces appended to a string of the file's size: a string
+    // filled first would cost a pass over all of it. A file that grows
+    // meanwhile, or a file of /proc, which reports no size, grows the
+    // string, up to the limit.
     std::string content;
-    content.resize(static_cast<std::size_t>(status.st_size) + 1);
-    std::size_t done = 0;
+    content.reserve(static_cast<std::size_t>(status.st_size));
+    std::array<char, 64 * 1024> piece;
     for (;;) {
-        if (done == content.size()) {
-            if (done > sizeLimit)
-                return Failure{FileReadError{FileReadProblem::TooLarge}};
-            content.resize(static_cast<std::size_t>(
-                std::min<std::uintmax_t>(content.size() * 2, sizeLimit + 1)));
-        }
-        const ssize_t result = ::read(descriptor, content.data() + done, content.size() - done);
+        const ssize_t result = ::read(descriptor, piece.data(), piece.size());
         if (result < 0 && errno == EINTR)
             continue;
         if (result < 0)
             return Failure{FileReadError{FileReadProblem::System, lastSystemError()}};
         if (result == 0)
-            break;
-        done += static_cast<std::size_t>(result);
+            return content;
+        if (content.size() + static_cast<std::size_t>(result) > sizeLimit)
+            return Failure{FileReadError{FileReadProblem::TooLarge}};
+        content.append(piece.data(), static_cast<std::size_t>(result));
     }
-    content.resize(done);
-    return content;
 }

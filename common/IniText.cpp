@@ -254,7 +254,9 @@ TextEncoding encodingOf(std::string_view content) {
 std::string readableContent(std::string content) {
     if (isUtf16BeText(content))
         return utf8FromUtf16Le(utf16WithUnitsSwapped(content));
-    return isUtf16LeText(content) ? utf8FromUtf16Le(content) : content;
+    if (isUtf16LeText(content))
+        return utf8FromUtf16Le(content);
+    return content;
 }
 
 std::string editedContent(std::string_view content,
@@ -303,8 +305,30 @@ Index::Index(std::string_view content) : m_content(content), m_encoding(encoding
     LineReader reader(content, m_encoding);
     while (const auto header = reader.nextSection())
         m_sections.push_back(sectionNamed(header->name, header->next));
-    // Sections of the same name stay in the order of the file, so that the
-    // first of them is the one kept: a later one is skipped as a whole.
+    keepFirstOfEachName();
+}
+
+Index::Index(std::string_view content, std::vector<std::string> sections)
+    : m_content(content), m_encoding(encodingOf(content)), m_only(std::move(sections)) {
+    std::vector<SectionStart> sought;
+    for (const std::string &name : *m_only)
+        sought.push_back(sectionNamed(name, 0));
+    const auto before = [this](const SectionStart &a, const SectionStart &b) {
+        return compare(a, b) < 0;
+    };
+    std::sort(sought.begin(), sought.end(), before);
+    LineReader reader(content, m_encoding);
+    while (const auto header = reader.nextSection()) {
+        const SectionStart found = sectionNamed(header->name, header->next);
+        if (std::binary_search(sought.begin(), sought.end(), found, before))
+            m_sections.push_back(found);
+    }
+    keepFirstOfEachName();
+}
+
+// Sections of the same name stay in the order of the file, so that the first
+// of them is the one kept: a later one is skipped as a whole.
+void Index::keepFirstOfEachName() {
     std::sort(m_sections.begin(), m_sections.end(),
               [this](const SectionStart &a, const SectionStart &b) {
                   const int order = compare(a, b);
@@ -315,6 +339,10 @@ Index::Index(std::string_view content) : m_content(content), m_encoding(encoding
     };
     m_sections.erase(std::unique(m_sections.begin(), m_sections.end(), sameName), m_sections.end());
     m_sections.shrink_to_fit();
+}
+
+bool Index::covers(std::string_view section) const {
+    return !m_only || std::find(m_only->begin(), m_only->end(), section) != m_only->end();
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {
@@ -402,9 +430,13 @@ std::string withValues(std::string_view content, const std::vector<Entry> &entri
         copied = after.next;
         unset.clear();
     };
-    // Outside the sections to be changed only the section headers matter.
+    // Outside the sections to be changed only the section headers matter,
+    // and past the last of them nothing does.
     LineReader reader(content, encoding);
-    while (const auto line = unset.empty() ? reader.nextSection() : reader.next()) {
+    while (!pending.empty() || !unset.empty()) {
+        const auto line = unset.empty() ? reader.nextSection() : reader.next();
+        if (!line)
+            break;
         if (line->kind == LineKind::Section) {
             addKeysToSection();
             lastKey.reset();

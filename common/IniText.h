@@ -67,6 +67,16 @@ class Index {
 public:
     explicit Index(std::string_view content);
 
+    // An index of the sections named in `sections` alone, for a caller that
+    // knows what it will look up: one pass over the content, with no sort of
+    // all its sections. Any other section reads as missing (see covers()).
+    Index(std::string_view content, std::vector<std::string> sections);
+
+    // Whether a lookup of the section finds what the content holds: any
+    // section for an index of the whole content, else the sections it was
+    // made for, named byte for byte as they were.
+    bool covers(std::string_view section) const;
+
     // The value of the first key named `key` in the first section named
     // `section` (ASCII letter case ignored), without surrounding blanks or one
     // pair of enclosing quotes, cut at a NUL and at maximumValueLength. No
@@ -104,12 +114,15 @@ private:
     };
 
     SectionStart sectionNamed(std::string_view name, std::size_t lines) const;
+    void keepFirstOfEachName();
     // Negative, zero or positive as the name of `a` comes before, matches or
     // comes after that of `b`.
     int compare(const SectionStart &a, const SectionStart &b) const;
 
     std::string_view m_content;
     TextEncoding m_encoding;
+    // The sections an index of some sections alone was made for.
+    std::optional<std::vector<std::string>> m_only;
     // The first section of each name, sorted by name: a lookup costs a
     // binary search whatever the names are, where a hash of names that a
     // file can choose to collide would cost a scan of them all. A sorted

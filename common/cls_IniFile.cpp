@@ -3,8 +3,18 @@
 #include "AsciiText.h"
 #include "IniText.h"
 
+#include <algorithm>
 #include <limits>
 #include <set>
+
+namespace {
+
+// A section or key name as the file carries it.
+std::string encodedName(std::string_view name, TextEncoding encoding) {
+    return encodeText(trimmed(name), encoding);
+}
+
+} // namespace
 
 // The content of the file as one accessor read it. Its index is built at the
 // first lookup, so that the many reads of one handler (a month redraw looks up
@@ -14,21 +24,35 @@ class cls_IniFile::Snapshot {
 public:
     // `content` as the file holds it; a UTF-16LE file is kept as UTF-8.
     explicit Snapshot(std::string content)
-        : m_content(IniText::readableContent(std::move(content))) {}
-    // The index refers to the content.
+        : m_owned(IniText::readableContent(std::move(content))), m_content(m_owned) {}
+    // Content that is readable as it is, and outlives the snapshot.
+    explicit Snapshot(std::string_view readableContent) : m_content(readableContent) {}
+    // The content and the index refer to the snapshot's own content.
     Snapshot(const Snapshot &) = delete;
     Snapshot &operator=(const Snapshot &) = delete;
 
-    const std::string &content() const { return m_content; }
+    std::string_view content() const { return m_content; }
     TextEncoding encoding() const { return IniText::encodingOf(m_content); }
-    const IniText::Index &index() const {
-        if (!m_index)
+
+    // An index that covers `section`: of the `expected` sections alone where
+    // it is one of them, else of the whole content.
+    const IniText::Index &index(std::string_view section,
+                                const std::vector<std::string> &expected) const {
+        if (m_index && m_index->covers(section))
+            return *m_index;
+        std::vector<std::string> sections;
+        for (const std::string &name : expected)
+            sections.push_back(encodedName(name, encoding()));
+        if (!m_index && std::find(sections.begin(), sections.end(), section) != sections.end())
+            m_index.emplace(m_content, std::move(sections));
+        else
             m_index.emplace(m_content);
         return *m_index;
     }
 
 private:
-    const std::string m_content;
+    const std::string m_owned;
+    const std::string_view m_content;
     mutable std::optional<IniText::Index> m_index;
 };
 
@@ -37,6 +61,7 @@ struct cls_IniFile::Read {
     // A file read: its content.
     explicit Read(std::string content)
         : snapshot(std::make_unique<const Snapshot>(std::move(content))) {}
+    explicit Read(std::unique_ptr<const Snapshot> snapshot) : snapshot(std::move(snapshot)) {}
     // A file not read, which is larger than the limit when `tooLarge`.
     explicit Read(bool tooLarge) : tooLarge(tooLarge) {}
 
@@ -50,11 +75,6 @@ struct cls_IniFile::Read {
 namespace {
 
 constexpr std::string_view missingValue = "Error";
-
-// A section or key name as the file carries it.
-std::string encodedName(std::string_view name, TextEncoding encoding) {
-    return encodeText(trimmed(name), encoding);
-}
 
 // A stored value as a read returns it: cut, decoded, and "Error", the
 // profile functions' answer for a missing key, as "".
@@ -123,6 +143,21 @@ cls_IniFile cls_IniFile::ofContent(std::string content) {
     return ini;
 }
 
+cls_IniFile cls_IniFile::viewing(std::string_view readableContent) {
+    cls_IniFile ini;
+    ini.m_read = std::make_unique<const Read>(std::make_unique<const Snapshot>(readableContent));
+    return ini;
+}
+
+void cls_IniFile::ExpectSections(std::vector<std::string> sections) {
+    m_expectedSections = std::move(sections);
+}
+
+const IniText::Index *cls_IniFile::indexFor(std::string_view section) const {
+    const Snapshot *file = read().snapshot.get();
+    return file ? &file->index(section, m_expectedSections) : nullptr;
+}
+
 // The file is read as FileRead.h reads: nothing stays open to keep a medium
 // from being unmounted, a FIFO in the file's place cannot hang the program,
 // and a huge file costs no more than a small one; and as FileStore.h reads,
@@ -146,11 +181,10 @@ bool cls_IniFile::IsTooLarge() const {
 
 std::optional<std::string> cls_IniFile::findValue(std::string_view section,
                                                   std::string_view key) const {
-    const Snapshot *file = read().snapshot.get();
-    if (!file)
-        return std::nullopt;
-    const TextEncoding encoding = file->encoding();
-    return file->index().findValue(encodedName(section, encoding), encodedName(key, encoding));
+    const TextEncoding encoding = Encoding();
+    const std::string name = encodedName(section, encoding);
+    const IniText::Index *index = indexFor(name);
+    return index ? index->findValue(name, encodedName(key, encoding)) : std::nullopt;
 }
 
 std::string cls_IniFile::GetDataStr(std::string_view section, std::string_view key) const {
@@ -168,33 +202,26 @@ WriteResult cls_IniFile::SetDataStr(std::string_view section, std::string_view k
 }
 
 WriteResult cls_IniFile::Edit(const std::function<std::string(std::string_view)> &edit) {
-    std::string written;
     bool originalTooLarge = false;
     const WriteResult result = FileStore::update(
         m_name,
         [&](const std::optional<std::string> &old) {
-            if (old) {
-                written = IniText::editedContent(*old, edit);
-                return written;
-            }
+            if (old)
+                return IniText::editedContent(*old, edit);
             Result<std::string, FileReadError> original = readOriginal();
             originalTooLarge = !original && original.error().problem == FileReadProblem::TooLarge;
             // A missing file that stays empty is not written.
-            written =
-                originalTooLarge
-                    ? std::string()
-                    : IniText::editedContent(original ? std::string_view(*original) : "", edit);
-            return written;
+            return originalTooLarge
+                       ? std::string()
+                       : IniText::editedContent(original ? std::string_view(*original) : "", edit);
         },
         m_sizeLimit);
+    // The next read looks at the file again, which holds what was written
+    // unless the write failed: the written content is not kept as well, which
+    // would cost a copy of a large calendar.
+    m_read.reset();
     if (originalTooLarge)
         return Failure{WriteError{WriteProblem::Oversized, m_originalName}};
-    // The file now holds what was written; after a failure the next read
-    // looks at the file again.
-    if (result)
-        m_read = std::make_unique<const Read>(std::move(written));
-    else
-        m_read.reset();
     return result;
 }
 
@@ -205,13 +232,10 @@ std::int32_t cls_IniFile::GetDataInt(std::string_view section, std::string_view 
 }
 
 std::size_t cls_IniFile::GetDataLength(std::string_view section, std::string_view key) const {
-    const Snapshot *file = read().snapshot.get();
-    if (!file)
-        return 0;
-    const TextEncoding encoding = file->encoding();
-    return file->index()
-        .valueLength(encodedName(section, encoding), encodedName(key, encoding))
-        .value_or(0);
+    const TextEncoding encoding = Encoding();
+    const std::string name = encodedName(section, encoding);
+    const IniText::Index *index = indexFor(name);
+    return index ? index->valueLength(name, encodedName(key, encoding)).value_or(0) : 0;
 }
 
 std::vector<std::string> cls_IniFile::SectionNames() const {
@@ -229,23 +253,24 @@ std::vector<std::string> cls_IniFile::SectionNames() const {
 }
 
 bool cls_IniFile::HasSection(std::string_view section) const {
-    const Snapshot *file = read().snapshot.get();
-    return file && file->index().hasSection(encodedName(section, file->encoding()));
+    const std::string name = encodedName(section, Encoding());
+    const IniText::Index *index = indexFor(name);
+    return index && index->hasSection(name);
 }
 
 void cls_IniFile::ForEachKeyStartingWith(
     std::string_view section, std::string_view lowerCasePrefix,
     const std::function<bool(const std::string &name, const std::string &value)> &visit) const {
-    const Snapshot *file = read().snapshot.get();
-    if (!file)
+    const TextEncoding encoding = Encoding();
+    const std::string sectionName = encodedName(section, encoding);
+    const IniText::Index *index = indexFor(sectionName);
+    if (!index)
         return;
-    const TextEncoding encoding = file->encoding();
-    file->index().forEachKey(
-        encodedName(section, encoding), [&](std::string_view name, std::string_view stored) {
-            if (!startsWithIgnoringCase(name, lowerCasePrefix))
-                return true;
-            return visit(decodeText(name, encoding), valueAsRead(stored, encoding));
-        });
+    index->forEachKey(sectionName, [&](std::string_view name, std::string_view stored) {
+        if (!startsWithIgnoringCase(name, lowerCasePrefix))
+            return true;
+        return visit(decodeText(name, encoding), valueAsRead(stored, encoding));
+    });
 }
 
 TextEncoding cls_IniFile::Encoding() const {

@@ -14,6 +14,10 @@
 #include <string_view>
 #include <vector>
 
+namespace IniText {
+class Index;
+}
+
 // Reads and writes one INI file by section and key, the way the Windows profile
 // functions do, so that Data.ini, Calendar.ini and Autorun.inf can be carried
 // between the platforms; both programs read their files through it. Strings
@@ -24,8 +28,8 @@
 // the names in the file are read, so " A " finds [A].
 //
 // An accessor reads its file once, at its first read, and keeps the content
-// in memory (no descriptor stays open) until it is destroyed; what it writes
-// it reads back at once. Each handler makes its own accessor, so every
+// in memory (no descriptor stays open) until it is destroyed or writes; after
+// a write it reads the file again. Each handler makes its own accessor, so every
 // handler sees the file as it is when it runs, and many reads in one handler
 // cost one read of the file. The launcher makes one over the bytes of
 // Autorun.inf that it read at its start (ofContent), so that the medium
@@ -45,6 +49,17 @@ public:
     // read the file already: an edit under the folder's lock, or the launcher,
     // which reads every file of its medium once, through one descriptor.
     static cls_IniFile ofContent(std::string content);
+
+    // An accessor without a file over content that is readable as it is (an
+    // edit's, see IniText::editedContent), which must outlive it: the check
+    // inside an edit of a large file then costs no copy of the file.
+    static cls_IniFile viewing(std::string_view readableContent);
+
+    // The reads that follow ask about these sections alone: the first of them
+    // indexes only these, which costs a pass over the file and no sort of all
+    // its sections. A read of any other section still finds it, at the cost
+    // of an index of the whole file.
+    void ExpectSections(std::vector<std::string> sections);
 
     const std::string &Name() const { return m_name; }
     void SetName(std::string path);
@@ -109,12 +124,16 @@ private:
     const Read &read() const;
     // The original's content; a missing one reads as a missing file.
     Result<std::string, FileReadError> readOriginal() const;
+    // The file's index, for a read of `section` (a name in the file's
+    // encoding); nothing when there is no file.
+    const IniText::Index *indexFor(std::string_view section) const;
     // The value in the file's encoding, cut as reads cut it.
     std::optional<std::string> findValue(std::string_view section, std::string_view key) const;
 
     std::string m_name;
     std::string m_originalName;
     std::uintmax_t m_sizeLimit = FileStore::maximumFileSize;
+    std::vector<std::string> m_expectedSections;
     mutable std::unique_ptr<const Read> m_read;
 };
 

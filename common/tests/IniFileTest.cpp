@@ -222,6 +222,18 @@ TEST_F(IniFileTest, StoredLengthCountsTheWholeValue) {
     EXPECT_EQ(iniAt("Missing.ini").GetDataLength("A", "Text"), 0u);
 }
 
+// A month's redraw indexes its days alone; whatever else is read is found all
+// the same.
+TEST_F(IniFileTest, ExpectedSectionsLeaveEveryOtherReadable) {
+    cls_IniFile ini = cls_IniFile::ofContent("[A]\r\nx=1\r\n[\x93\xFA]\r\nx=2\r\n[b]\r\nx=3\r\n");
+    ini.ExpectSections({"日", "C"});
+    EXPECT_EQ(ini.GetDataStr("日", "x"), "2");
+    EXPECT_FALSE(ini.HasSection("C"));
+    EXPECT_EQ(ini.GetDataStr("B", "x"), "3");
+    EXPECT_TRUE(ini.HasSection("a"));
+    EXPECT_EQ(ini.GetDataStr("日", "x"), "2");
+}
+
 // The launcher reads Autorun.inf from the bytes it read at its start: which
 // sections it has, and the keys whose names begin with a prefix.
 TEST_F(IniFileTest, ContentReadOnceAnswersForSectionsAndKeys) {

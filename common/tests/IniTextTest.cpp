@@ -86,6 +86,9 @@ TEST(IniTextTest, FindsValuesAsTheProfileFunctionsDo) {
         const std::string content = IniText::readableContent(row.content);
         EXPECT_EQ(IniText::Index(content).findValue(row.section, row.key), row.expected)
             << row.name;
+        EXPECT_EQ(IniText::Index(content, {row.section}).findValue(row.section, row.key),
+                  row.expected)
+            << row.name << ", indexing that section alone";
     }
 }
 

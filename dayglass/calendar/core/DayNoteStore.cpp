@@ -50,12 +50,28 @@ std::string inUtf8(std::string_view content) {
 
 } // namespace
 
-DayNoteStore::DayNoteStore(const DataFolder &dataFolder) : m_file(calendarFileIn(dataFolder)) {}
+DayNoteStore::DayNoteStore(const DataFolder &dataFolder)
+    : DayNoteStore(calendarFileIn(dataFolder), {}) {}
 
-DayNoteStore::DayNoteStore(cls_IniFile file) : m_file(std::move(file)) {}
+DayNoteStore::DayNoteStore(const DataFolder &dataFolder,
+                           const std::vector<std::chrono::year_month_day> &days)
+    : DayNoteStore(calendarFileIn(dataFolder), days) {}
+
+DayNoteStore::DayNoteStore(cls_IniFile file, const std::vector<std::chrono::year_month_day> &days)
+    : m_file(std::move(file)) {
+    std::vector<std::string> sections;
+    for (const std::chrono::year_month_day date : days)
+        sections.push_back(daySectionName(date));
+    m_file.ExpectSections(std::move(sections));
+}
 
 DayNoteStore DayNoteStore::ofContent(std::string content) {
-    return DayNoteStore(cls_IniFile::ofContent(std::move(content)));
+    return DayNoteStore(cls_IniFile::ofContent(std::move(content)), {});
+}
+
+DayNoteStore DayNoteStore::viewing(std::string_view content,
+                                   const std::vector<std::chrono::year_month_day> &days) {
+    return DayNoteStore(cls_IniFile::viewing(content), days);
 }
 
 // An empty "Collar" is black, as is anything that is no colour at all (only a
@@ -89,7 +105,12 @@ bool DayNoteStore::isTooLarge() const {
 }
 
 void readMonthNotes(const DataFolder &dataFolder, MonthGrid &grid) {
-    const DayNoteStore calendar(dataFolder);
+    std::vector<std::chrono::year_month_day> days;
+    for (const DayCell &cell : grid.cells) {
+        if (cell.date)
+            days.push_back(*cell.date);
+    }
+    const DayNoteStore calendar(dataFolder, days);
     for (DayCell &cell : grid.cells) {
         if (cell.date)
             cell.stored = calendar.day(*cell.date);
@@ -108,7 +129,7 @@ Result<void, DaySaveRefusal> saveDay(const DataFolder &dataFolder, std::chrono::
         if (auto checked = checkNoteStorable(day.note, IniText::encodingOf(content)); !checked) {
             refusal = checked.error();
         } else if (over) {
-            StoredDay now = DayNoteStore::ofContent(std::string(content)).day(date);
+            StoredDay now = DayNoteStore::viewing(content, {date}).day(date);
             if (now != *over)
                 refusal = DayChangedMeanwhile{std::move(now)};
         }
@@ -156,7 +177,7 @@ WriteResult saveNotes(const DataFolder &dataFolder,
     return updateCalendar(dataFolder, [&](std::string_view readable) {
         const std::string content =
             encoding == CalendarEncoding::Utf8 ? inUtf8(readable) : std::string(readable);
-        const DayNoteStore current = DayNoteStore::ofContent(content);
+        const DayNoteStore current = DayNoteStore::viewing(content);
         const TextEncoding fileEncoding = current.encoding();
         std::vector<IniText::Entry> notes;
         for (const auto &[date, note] : changes(current))

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 struct MonthGrid;
 
@@ -33,8 +34,19 @@ public:
     // and nothing is read from whatever the current folder is.
     explicit DayNoteStore(const DataFolder &dataFolder);
 
+    // The calendar in `dataFolder`, for reads of these days: they cost one
+    // pass over the file, however many days it holds (any other day reads
+    // as well, at the cost of an index of every day).
+    DayNoteStore(const DataFolder &dataFolder,
+                 const std::vector<std::chrono::year_month_day> &days);
+
     // A calendar of bytes read already, as under the folder's lock.
     static DayNoteStore ofContent(std::string content);
+
+    // The same over bytes that outlive it, which are not copied; reads of
+    // `days` cost one pass over them.
+    static DayNoteStore viewing(std::string_view content,
+                                const std::vector<std::chrono::year_month_day> &days = {});
 
     // A missing file, section or key reads as no note on black.
     StoredDay day(std::chrono::year_month_day date) const;
@@ -50,7 +62,7 @@ public:
     bool isTooLarge() const;
 
 private:
-    explicit DayNoteStore(cls_IniFile file);
+    DayNoteStore(cls_IniFile file, const std::vector<std::chrono::year_month_day> &days);
 
     cls_IniFile m_file;
 };

@@ -410,7 +410,8 @@ void CalendarPage::CalendarSet_Click() {
         return;
     // The day is read afresh: another window may have saved it since the
     // month was drawn.
-    frmCSet editor(m_context.dataFolder, *date, DayNoteStore(m_context.dataFolder).day(*date));
+    frmCSet editor(m_context.dataFolder, *date,
+                   DayNoteStore(m_context.dataFolder, {*date}).day(*date));
     editor.exec();
     ShowMonth();
     selectCell(index);
