@@ -1,17 +1,16 @@
-#include "TenYearCalendar.h"
+#include "DailyCalendar.h"
 
 #include "DaySection.h"
 #include "TextEncoding.h"
 
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 
 using namespace std::chrono;
 
-void writeTenYearCalendar(const std::filesystem::path &folder) {
+void writeDailyCalendar(const std::filesystem::path &folder, year first, year last) {
     std::string content;
-    for (local_days day{2000y / January / 1}; day < local_days{2010y / January / 1};
+    for (local_days day{first / January / 1}; day < local_days{(last + years{1}) / January / 1};
          day += days{1}) {
         const year_month_day date{day};
         char name[32];

@@ -1,10 +1,11 @@
 // How long the calendar's file work takes on a Calendar.ini of ten years of
-// notes: one read, one write, and the reads of one month's redraw.
+// notes: one read, one write, and the reads of one month's redraw; and what
+// the editor's open and save and the redraw after it cost on one of 63 MB.
 
+#include "DailyCalendar.h"
 #include "DayNoteStore.h"
 #include "IniText.h"
 #include "MonthGrid.h"
-#include "TenYearCalendar.h"
 #include "cls_IniFile.h"
 
 #include <benchmark/benchmark.h>
@@ -12,17 +13,20 @@
 
 namespace {
 
-// A folder in memory, so that a write's flush to disk is not measured.
+using namespace std::chrono;
+
+// A folder in memory holding a calendar of a note a day from the first year
+// to the last, so that a write's flush to disk is not measured.
 class MemoryFolder {
 public:
     MemoryFolder(MemoryFolder &&other) noexcept : m_path(std::exchange(other.m_path, {})) {}
-    MemoryFolder() {
+    MemoryFolder(year first, year last) {
         std::string pattern = "/dev/shm/dg-bench-XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr)
             pattern = std::filesystem::temp_directory_path() / "dg-bench";
         m_path = pattern;
         std::filesystem::create_directories(m_path);
-        writeTenYearCalendar(m_path);
+        writeDailyCalendar(m_path, first, last);
     }
     ~MemoryFolder() {
         if (!m_path.empty())
@@ -35,7 +39,12 @@ private:
 };
 
 const MemoryFolder &tenYears() {
-    static const MemoryFolder folder;
+    static const MemoryFolder folder(2000y, 2009y);
+    return folder;
+}
+
+const MemoryFolder &twoThousandYears() {
+    static const MemoryFolder folder(1000y, 2999y);
     return folder;
 }
 
@@ -69,15 +78,37 @@ void SetDataStr_TenYearCalendar(benchmark::State &state) {
 }
 BENCHMARK(SetDataStr_TenYearCalendar)->Unit(benchmark::kMicrosecond);
 
-void ShowMonth_TenYearCalendar(benchmark::State &state) {
-    using namespace std::chrono;
+void showMonth(benchmark::State &state, const MemoryFolder &folder) {
     for (auto _ : state) {
         MonthGrid grid = layOutMonth(2005y / October);
-        readMonthNotes(tenYears().path(), grid);
+        readMonthNotes(folder.path(), grid);
         benchmark::DoNotOptimize(grid);
     }
 }
-BENCHMARK(ShowMonth_TenYearCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(showMonth, TenYearCalendar, tenYears())->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(showMonth, LargeCalendar, twoThousandYears())->Unit(benchmark::kMillisecond);
+
+// The editor's open on the calendar of 63 MB: the day read afresh.
+void OpenDay_LargeCalendar(benchmark::State &state) {
+    constexpr year_month_day date = 2005y / October / 14;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DayNoteStore(twoThousandYears().path(), {date}).day(date));
+}
+BENCHMARK(OpenDay_LargeCalendar)->Unit(benchmark::kMillisecond);
+
+// The editor's save, with its check that the day did not change meanwhile.
+void SaveDay_LargeCalendar(benchmark::State &state) {
+    constexpr year_month_day date = 2005y / October / 14;
+    StoredDay day = DayNoteStore(twoThousandYears().path(), {date}).day(date);
+    for (auto _ : state) {
+        StoredDay changed = day;
+        changed.colour = day.colour == 255 ? 65280 : 255;
+        if (!saveDay(twoThousandYears().path(), date, changed, day))
+            return state.SkipWithError("the calendar could not be written");
+        day = changed;
+    }
+}
+BENCHMARK(SaveDay_LargeCalendar)->Unit(benchmark::kMillisecond);
 
 // An index over 65,536 sections, and 676 lookups in it, with names of four
 // kinds: short, with a long shared prefix, in descending order, and in kanji.
