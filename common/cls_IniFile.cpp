@@ -27,7 +27,7 @@ public:
         : m_owned(IniText::readableContent(std::move(content))), m_content(m_owned) {}
     // Content that is readable as it is, and outlives the snapshot.
     explicit Snapshot(std::string_view readableContent) : m_content(readableContent) {}
-    // The content and the index refer to the snapshot's own content.
+    // The content may be the snapshot's own, and the indexes refer to it.
     Snapshot(const Snapshot &) = delete;
     Snapshot &operator=(const Snapshot &) = delete;
 
@@ -35,25 +35,29 @@ public:
     TextEncoding encoding() const { return IniText::encodingOf(m_content); }
 
     // An index that covers `section`: of the `expected` sections alone where
-    // it is one of them, else of the whole content.
+    // the first lookup is one of them, else of the whole content. Neither is
+    // replaced once built, so a lookup during another's visit is safe.
     const IniText::Index &index(std::string_view section,
                                 const std::vector<std::string> &expected) const {
-        if (m_index && m_index->covers(section))
-            return *m_index;
-        std::vector<std::string> sections;
-        for (const std::string &name : expected)
-            sections.push_back(encodedName(name, encoding()));
-        if (!m_index && std::find(sections.begin(), sections.end(), section) != sections.end())
-            m_index.emplace(m_content, std::move(sections));
-        else
-            m_index.emplace(m_content);
-        return *m_index;
+        if (!m_someSections && !m_wholeContent) {
+            std::vector<std::string> sections;
+            for (const std::string &name : expected)
+                sections.push_back(encodedName(name, encoding()));
+            if (std::find(sections.begin(), sections.end(), section) != sections.end())
+                m_someSections.emplace(m_content, std::move(sections));
+        }
+        if (m_someSections && m_someSections->covers(section))
+            return *m_someSections;
+        if (!m_wholeContent)
+            m_wholeContent.emplace(m_content);
+        return *m_wholeContent;
     }
 
 private:
     const std::string m_owned;
     const std::string_view m_content;
-    mutable std::optional<IniText::Index> m_index;
+    mutable std::optional<IniText::Index> m_someSections;
+    mutable std::optional<IniText::Index> m_wholeContent;
 };
 
 // What one read of the file found.
