@@ -15,6 +15,11 @@ namespace {
 TEST(FileReadTest, ReadsRegularFilesUpToTheLimitAndRefusesAllElse) {
     TemporaryFolder folder;
     writeBytes(folder / "ten", "0123456789");
+    // Read in several pieces, none of them in the wrong place.
+    std::string large(200'001, '\0');
+    for (std::size_t i = 0; i < large.size(); ++i)
+        large[i] = static_cast<char>(i % 251);
+    writeBytes(folder / "large", large);
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
     fs::create_directory(folder / "folder");
     fs::create_symlink(folder / "ten", folder / "link");
@@ -29,6 +34,7 @@ TEST(FileReadTest, ReadsRegularFilesUpToTheLimitAndRefusesAllElse) {
     } rows[] = {
         {"ten", 10, LastLink::Follow, std::string("0123456789")},
         {"ten", 9, LastLink::Follow, refused(FileReadProblem::TooLarge)},
+        {"large", large.size(), LastLink::Follow, large},
         {"fifo", 10, LastLink::Follow, refused(FileReadProblem::NotRegular)},
         {"folder", 10, LastLink::Follow, refused(FileReadProblem::NotRegular)},
         {"missing", 10, LastLink::Follow,
