@@ -11,7 +11,9 @@ using namespace std::chrono;
 
 // Stands in for the desktop's StatusNotifierWatcher and the host behind it,
 // on the private session bus that the test runs on: it says that a host is
-// there and keeps the unique bus names of the items that register.
+// there and keeps the unique bus names of the items that register. It answers
+// from a thread of its own, as a tray icon of the test's own process asks it
+// while the test's thread waits for the answer.
 class StatusNotifierWatcherStandIn : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
@@ -19,16 +21,23 @@ class StatusNotifierWatcherStandIn : public QObject {
     Q_PROPERTY(int ProtocolVersion READ protocolVersion)
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
 public:
-    QStringList items;
     bool isHostRegistered() const { return true; }
     int protocolVersion() const { return 0; }
-    QStringList registeredItems() const { return items; }
+    QStringList registeredItems() const {
+        const QMutexLocker lock(&m_lock);
+        return m_items;
+    }
 
 public slots:
     void RegisterStatusNotifierItem(const QString &, const QDBusMessage &message) {
-        items << message.service();
+        const QMutexLocker lock(&m_lock);
+        m_items << message.service();
     }
     void RegisterStatusNotifierHost(const QString &) {}
+
+private:
+    mutable QMutex m_lock;
+    QStringList m_items;
 };
 
 namespace {
@@ -142,16 +151,40 @@ QString dataIni(const QDateTime &start, const QDateTime &end) {
 class TrayIconTest : public QObject {
     Q_OBJECT
     StatusNotifierWatcherStandIn m_watcher;
+    QThread m_watcherThread;
     QTemporaryDir m_home;
     int m_icons = 0;
     int m_toolTips = 0;
 
 private slots:
     void initTestCase() {
-        QVERIFY(bus().registerObject(u"/StatusNotifierWatcher"_qs, &m_watcher,
-                                     QDBusConnection::ExportAllContents));
+        m_watcher.moveToThread(&m_watcherThread);
+        m_watcherThread.start();
+        // Registered in its own thread, where the connection gives it a child.
+        bool registered = false;
+        QMetaObject::invokeMethod(
+            &m_watcher,
+            [&] {
+                registered = bus().registerObject(u"/StatusNotifierWatcher"_qs, &m_watcher,
+                                                  QDBusConnection::ExportAllContents);
+            },
+            Qt::BlockingQueuedConnection);
+        QVERIFY(registered);
         QVERIFY(bus().registerService(u"org.kde.StatusNotifierWatcher"_qs));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u"config"_qs)));
+    }
+
+    // The stand-in comes back to the test's thread, to be destroyed there.
+    void cleanupTestCase() {
+        QMetaObject::invokeMethod(
+            &m_watcher,
+            [this] {
+                bus().unregisterObject(u"/StatusNotifierWatcher"_qs);
+                m_watcher.moveToThread(QCoreApplication::instance()->thread());
+            },
+            Qt::BlockingQueuedConnection);
+        m_watcherThread.quit();
+        m_watcherThread.wait();
     }
 
     // The real program, copied to a folder whose name must be quoted, as a
@@ -172,8 +205,8 @@ private slots:
 
         QProcess first;
         first.start(program, {u"--in-tray"_qs});
-        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), 1, 20000);
-        const QString item = m_watcher.items[0];
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), 1, 20000);
+        const QString item = m_watcher.registeredItems()[0];
         QTRY_VERIFY_WITH_TIMEOUT(toolTip(item).startsWith(u"残り 2時間 29分"_qs), 20000);
         QVERIFY(toolTip(item).endsWith(u"終了 "_qs + now.addSecs(9000).toString(u"yyyy/MM/dd"_qs)));
         // Half of the period left: a green bar, filled to half its height.
@@ -215,8 +248,8 @@ private slots:
         data.write(dataIni(now.addSecs(-9000), now.addSecs(-60)).toLatin1());
         data.close();
         QCOMPARE(QProcess::execute(u"gio"_qs, {u"launch"_qs, entry}), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), 2, 20000);
-        const QString second = m_watcher.items[1];
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), 2, 20000);
+        const QString second = m_watcher.registeredItems()[1];
         QTRY_VERIFY_WITH_TIMEOUT(toolTip(second).startsWith(u"超過 "_qs), 20000);
         const QImage ended = largestPicture(second);
         QCOMPARE(ended.pixelColor(ended.width() / 2, ended.height() / 4), QColor(Qt::red));
@@ -241,10 +274,10 @@ private slots:
 
         const LocalSeconds start = local_days{2006y / March / 5} + 9h;
         const Period period{start, start + 1000s};
-        const qsizetype registered = m_watcher.items.size();
+        const qsizetype registered = m_watcher.registeredItems().size();
         tray.setShown(true);
         tray.showCountdown(countDown(period, start));
-        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.items.size(), registered + 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), registered + 1, 20000);
         QTest::qWait(200);
         m_icons = m_toolTips = 0;
 
