@@ -3,6 +3,7 @@
 #include "TemporaryFolder.h"
 
 #include <QtTest>
+#include <optional>
 
 Q_DECLARE_METATYPE(LaunchAction)
 
@@ -13,22 +14,26 @@ constexpr int started = -1;
 class DesktopOpenerTest : public QObject {
     Q_OBJECT
 
-    TemporaryFolder m_medium;
+    // Made when the tests start, as the listing of the test functions at build
+    // time ends the program before any destructor runs.
+    std::optional<TemporaryFolder> m_medium;
 
 private slots:
+    void initTestCase() { m_medium.emplace(); }
+
     void answersOnceWithWhatWentWrong_data() {
         QTest::addColumn<LaunchAction>("action");
         QTest::addColumn<int>("answerWaitMs");
         QTest::addColumn<int>("problem");
         const auto row = [this](const char *name, std::string content, int problem,
                                 int answerWaitMs = 15000) {
-            const std::filesystem::path path = m_medium / name;
+            const std::filesystem::path path = *m_medium / name;
             if (!content.empty()) {
                 writeBytes(path, content);
                 std::filesystem::permissions(path, std::filesystem::perms::owner_exec,
                                              std::filesystem::perm_options::add);
             }
-            QTest::newRow(name) << *decideLaunch(path.string(), m_medium.path()) << answerWaitMs
+            QTest::newRow(name) << *decideLaunch(path.string(), m_medium->path()) << answerWaitMs
                                 << problem;
         };
         row("readme.txt", "Read me.\n", int(OpenProblem::NoProgramForFile));

@@ -6,6 +6,7 @@
 #include <QtDBus>
 #include <QtTest>
 #include <QtWidgets>
+#include <optional>
 
 using namespace std::chrono;
 
@@ -152,12 +153,15 @@ class TrayIconTest : public QObject {
     Q_OBJECT
     StatusNotifierWatcherStandIn m_watcher;
     QThread m_watcherThread;
-    QTemporaryDir m_home;
+    // Made when the tests start, as the listing of the test functions at build
+    // time ends the program before any destructor runs.
+    std::optional<QTemporaryDir> m_home;
     int m_icons = 0;
     int m_toolTips = 0;
 
 private slots:
     void initTestCase() {
+        m_home.emplace();
         m_watcher.moveToThread(&m_watcherThread);
         m_watcherThread.start();
         // Registered in its own thread, where the connection gives it a child.
@@ -171,7 +175,7 @@ private slots:
             Qt::BlockingQueuedConnection);
         QVERIFY(registered);
         QVERIFY(bus().registerService(u"org.kde.StatusNotifierWatcher"_qs));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u"config"_qs)));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home->filePath(u"config"_qs)));
     }
 
     // The stand-in comes back to the test's thread, to be destroyed there.
@@ -191,7 +195,7 @@ private slots:
     // portable copy: its item, its window and menu, the entry that starts it
     // at login, and that entry's start in the tray.
     void theProgramLivesInTheTray() {
-        const QString folder = m_home.filePath(u"My Tools"_qs);
+        const QString folder = m_home->filePath(u"My Tools"_qs);
         const QString program = folder + u"/dayglass"_qs;
         for (const QString &tool : {u"xdotool"_qs, u"desktop-file-validate"_qs, u"gio"_qs})
             if (QStandardPaths::findExecutable(tool).isEmpty())
@@ -231,7 +235,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
         QCOMPARE(first.state(), QProcess::Running);
 
-        const QString entry = m_home.filePath(u"config/autostart/org.dayglass.dayglass.desktop"_qs);
+        const QString entry =
+            m_home->filePath(u"config/autostart/org.dayglass.dayglass.desktop"_qs);
         clickMenuItem(item, u"ログイン時に起動"_qs);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(entry), 20000);
         QProcess validate;
