@@ -54,14 +54,9 @@ new_khal $TZ
 khal import --batch -a calendar "$work/notes.ics"
 listing '{title}'
 "$python" - "$work/listing" "$work/notes/Calendar.ini" "$work/khal/calendar" <<'PYTHON'
-import datetime, icalendar, os, sys
+import icalendar, os, sys
 import client_notes
-listed, day = {}, None
-for line in open(sys.argv[1]).read().splitlines():
-    if line.startswith("DAY "):
-        day = datetime.date.fromisoformat(line[4:])
-    elif line:
-        listed[day] = line
+listed = {day: lines[-1] for day, lines in client_notes.listing(sys.argv[1], "DAY ").items()}
 # What khal keeps of each event, in its own files, read by the library that
 # khal reads them with; its list shows a description without blank lines.
 kept = {}
@@ -97,15 +92,9 @@ for zone in Asia/Tokyo America/New_York; do
     done
     listing '{title}'
     "$python" - "$work/listing" "$work/empty/Calendar.ini" "$zone" <<'PYTHON'
-import datetime, sys
+import sys
 import client_notes
-listed, day = {}, None
-for line in open(sys.argv[1]).read().splitlines():
-    if line.startswith("DAY "):
-        day = datetime.date.fromisoformat(line[4:])
-    elif line:
-        listed.setdefault(day, []).append(line)
-listed = {day: sorted(items) for day, items in listed.items()}
+listed = {day: sorted(lines) for day, lines in client_notes.listing(sys.argv[1], "DAY ").items()}
 held = client_notes.lines_by_day(sys.argv[2])
 assert held == listed, "%s\nkhal: %s\ndayglass: %s" % (sys.argv[3], listed, held)
 print("%s: dayglass holds khal's %d days" % (sys.argv[3], len(held)))
