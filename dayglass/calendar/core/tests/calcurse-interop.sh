@@ -10,18 +10,11 @@
 # Skipped (status 77) without calcurse.
 # Usage: calcurse-interop.sh DAYGLASS
 set -eu
-python=/usr/bin/python3
 tests=$(cd "$(dirname "$0")" && pwd)
 . "$tests/../../../../scripts/common.sh"
 require_commands calcurse
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" PYTHONPATH="$tests"
-unset DISPLAY WAYLAND_DISPLAY
-mkdir "$work/notes" "$work/calcurse"
-# A copy beside its own files is the portable use: they stay in its folder.
-cp "$1" "$work/notes/dayglass"
-cp "$tests/data/client-notes.ini" "$work/notes/Calendar.ini"
+. "$tests/client-scenario.sh"
+mkdir "$work/calcurse"
 printf 'format.outputdate=%%Y-%%m-%%d\n' >"$work/calcurse/conf"
 
 # calcurse lists each day with its items, as the scenario formats them.

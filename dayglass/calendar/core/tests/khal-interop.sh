@@ -9,14 +9,10 @@
 # Skipped (status 77) without khal.
 # Usage: khal-interop.sh DAYGLASS
 set -eu
-python=/usr/bin/python3
 tests=$(cd "$(dirname "$0")" && pwd)
 . "$tests/../../../../scripts/common.sh"
 require_commands khal
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" PYTHONPATH="$tests"
-unset DISPLAY WAYLAND_DISPLAY
+. "$tests/client-scenario.sh"
 
 # A fresh khal with one calendar, in the zone $1.
 new_khal() {
@@ -44,10 +40,6 @@ listing() {
     khal list --day-format 'DAY {date}' --format "$1" 2024-01-01 2025-01-01 >"$work/listing"
 }
 
-mkdir "$work/notes"
-# A copy beside its own files is the portable use: they stay in its folder.
-cp "$1" "$work/notes/dayglass"
-cp "$tests/data/client-notes.ini" "$work/notes/Calendar.ini"
 "$work/notes/dayglass" --export-notes "$work/notes.ics"
 export TZ=Asia/Tokyo
 new_khal $TZ
