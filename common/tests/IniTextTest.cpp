@@ -96,17 +96,13 @@ TEST(IniTextTest, CutsLongValuesWithoutSplittingACharacter) {
     const std::string ascii(1200, 'a');
     EXPECT_EQ(IniText::Index("[A]\nx=" + ascii + "\n").findValue("A", "x")->size(), 999u);
 
-    std::string kanji = "a";
+    std::string kanji;
     for (int i = 0; i < 600; ++i)
         kanji += "\x93\xFA"; // 日
-    const std::string value = *IniText::Index("[A]\nx=" + kanji + "\n").findValue("A", "x");
+    const std::string value = *IniText::Index("[A]\nx=a" + kanji + "\n").findValue("A", "x");
     EXPECT_EQ(value.size(), 999u);
     EXPECT_EQ(value.substr(997), "\x93\xFA");
-
-    std::string kanjiEven;
-    for (int i = 0; i < 600; ++i)
-        kanjiEven += "\x93\xFA";
-    EXPECT_EQ(IniText::Index("[A]\nx=" + kanjiEven + "\n").findValue("A", "x")->size(), 998u);
+    EXPECT_EQ(IniText::Index("[A]\nx=" + kanji + "\n").findValue("A", "x")->size(), 998u);
 }
 
 struct WriteCase {

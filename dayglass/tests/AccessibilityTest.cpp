@@ -50,11 +50,12 @@ private:
         return accessible(objectName)->text(QAccessible::Name);
     }
     // Presses a control through its accessible interface, as a screen reader
-    // does, and hands the modal window that opens to `inspect`, which must
-    // close it.
+    // does, and hands the modal window that opens to `inspect`; the window is
+    // closed once inspected.
     void pressAndInspect(const QString &buttonName, std::function<void(QWidget *)> inspect) {
         bool inspected = false;
         whenModalShown([&](QWidget *modal) {
+            const auto closer = closedAtEnd(modal);
             inspect(modal);
             inspected = true;
         });
@@ -136,7 +137,6 @@ private slots:
         QStringList names;
         QStringList values;
         pressAndInspect(QStringLiteral("時間設定"), [&](QWidget *dialog) {
-            const auto closeAtEnd = closedAtEnd(dialog);
             dialogName = QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
             for (QAccessibleInterface *node : reachableInterfaces(dialog)) {
                 if (node->role() == QAccessible::EditableText) {
@@ -160,7 +160,6 @@ private slots:
         QStringList names; // the editor's, the note's and the colour's
         QString note;
         pressAndInspect(QStringLiteral("設定"), [&](QWidget *editor) {
-            const auto closeAtEnd = closedAtEnd(editor);
             faults = unreadableControls(editor);
             const auto nameOf = [editor](const QString &objectName) {
                 QWidget *widget =
@@ -190,7 +189,6 @@ private slots:
         open(0);
         QStringList japanese = japaneseTexts(m_window.get());
         pressAndInspect(QStringLiteral("Set period"), [&](QWidget *dialog) {
-            const auto closeAtEnd = closedAtEnd(dialog);
             japanese += japaneseTexts(dialog);
             dialog->findChild<QLineEdit *>(QStringLiteral("SMonth"))->setText(QStringLiteral("13"));
             whenModalShown([&](QWidget *refusal) {
@@ -203,14 +201,10 @@ private slots:
         QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("CMD_Timer_1")),
                           Qt::LeftButton);
         japanese += japaneseTexts(m_window.get(), note);
-        pressAndInspect(QStringLiteral("Edit"), [&](QWidget *editor) {
-            const auto closeAtEnd = closedAtEnd(editor);
-            japanese += japaneseTexts(editor, note);
-        });
-        pressAndInspect(QStringLiteral("Clear"), [&](QWidget *question) {
-            const auto closeAtEnd = closedAtEnd(question);
-            japanese += japaneseTexts(question);
-        });
+        pressAndInspect(QStringLiteral("Edit"),
+                        [&](QWidget *editor) { japanese += japaneseTexts(editor, note); });
+        pressAndInspect(QStringLiteral("Clear"),
+                        [&](QWidget *question) { japanese += japaneseTexts(question); });
         QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(QLatin1Char('\n'))));
     }
 };

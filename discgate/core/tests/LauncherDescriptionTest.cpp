@@ -21,10 +21,8 @@ protected:
     }
 
     std::optional<LoadError> error() const {
-        DescriptionOrError result = readLauncherDescription(m_folder.path());
-        if (!result)
-            return result.error();
-        return std::nullopt;
+        const DescriptionOrError result = readLauncherDescription(m_folder.path());
+        return result ? std::nullopt : std::optional(result.error());
     }
 
     TemporaryFolder m_folder;

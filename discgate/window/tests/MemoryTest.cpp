@@ -97,58 +97,40 @@ void writeCopies(const fs::path &folder, const char *stem, const std::string &by
         writeBytes(folder / (stem + std::to_string(k)), bytes);
 }
 
+// Each medium's Autorun.inf and what it writes beside it.
 const struct HostileMedium {
     const char *name;
+    std::string description;
     void (*write)(const fs::path &folder);
 } hostileMedia[] = {
-    {"one 5700 x 5700 picture on 40 buttons",
-     [](const fs::path &folder) {
-         writeBytes(folder / "huge.png", flatPng(hugeSide));
-         writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "huge.png"));
-     }},
-    {"40 pictures of 5700 x 5700",
-     [](const fs::path &folder) {
-         writeCopies(folder, "huge", flatPng(hugeSide));
-         writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "huge#"));
-     }},
-    {"40 ICOs that claim one pixel and hold 5000 x 5000",
-     [](const fs::path &folder) {
-         writeCopies(folder, "icon", iconHolding(flatPng(5000)));
-         writeBytes(folder / "Autorun.inf", menu(640, buttonCount, "icon#"));
-     }},
+    {"one 5700 x 5700 picture on 40 buttons", menu(640, buttonCount, "huge.png"),
+     [](const fs::path &folder) { writeBytes(folder / "huge.png", flatPng(hugeSide)); }},
+    {"40 pictures of 5700 x 5700", menu(640, buttonCount, "huge#"),
+     [](const fs::path &folder) { writeCopies(folder, "huge", flatPng(hugeSide)); }},
+    {"40 ICOs that claim one pixel and hold 5000 x 5000", menu(640, buttonCount, "icon#"),
+     [](const fs::path &folder) { writeCopies(folder, "icon", iconHolding(flatPng(5000))); }},
     {"a progressive JPEG of 300 scans and 5600 x 5600 as background and hover picture",
-     [](const fs::path &folder) {
-         QVERIFY(copyProgressiveJpeg(folder / "scans.jpg", 5600, 300));
-         writeBytes(folder / "Autorun.inf",
-                    "[MainForm]\r\nWidth=640\r\nHeight=480\r\nBackground=scans.jpg\r\n"
-                    "[CloseBtn]\r\nDefaultBtn=back.png\r\nCrossBtn=scans.jpg\r\n");
-     }},
+     "[MainForm]\r\nWidth=640\r\nHeight=480\r\nBackground=scans.jpg\r\n"
+     "[CloseBtn]\r\nDefaultBtn=back.png\r\nCrossBtn=scans.jpg\r\n",
+     [](const fs::path &folder) { QVERIFY(copyProgressiveJpeg(folder / "scans.jpg", 5600, 300)); }},
     // Each text just below the 8 MB that the decoder inflates at most.
-    {"a PNG of one pixel with 200 compressed texts of 7.9 MB each",
+    {"a PNG of one pixel with 200 compressed texts of 7.9 MB each", menu(640, 1, "texts.png"),
      [](const fs::path &folder) {
          const std::string bomb = qCompress(QByteArray(7900000, 'a'), 9).mid(4).toStdString();
          writeBytes(folder / "texts.png", pngWithCompressedTexts(flatPng(1), bomb, 200));
-         writeBytes(folder / "Autorun.inf", menu(640, 1, "texts.png"));
      }},
-    {"a GIF of one pixel whose 1 MB of codes repeat its longest string",
+    {"a GIF of one pixel whose 1 MB of codes repeat its longest string", menu(640, 1, "codes.gif"),
      [](const fs::path &folder) {
          writeBytes(folder / "codes.gif", gifRepeatingLongestCode(700000));
-         writeBytes(folder / "Autorun.inf", menu(640, 1, "codes.gif"));
      }},
     {"an arithmetically coded progressive JPEG of 300 scans and 1464 x 1464",
+     menu(640, 1, "arithmetic.jpg"),
      [](const fs::path &folder) {
          QVERIFY(copyProgressiveJpeg(folder / "arithmetic.jpg", 1464, 300, true));
-         writeBytes(folder / "Autorun.inf", menu(640, 1, "arithmetic.jpg"));
      }},
-    {"a window of 32767 x 32767",
-     [](const fs::path &folder) {
-         writeBytes(folder / "Autorun.inf", menu(32767, buttonCount, "back.png"));
-     }},
-    {"30000 buttons of 1 x 1",
-     [](const fs::path &folder) {
-         writeBytes(folder / "dot.png", flatPng(1));
-         writeBytes(folder / "Autorun.inf", menu(640, 30000, "dot.png"));
-     }},
+    {"a window of 32767 x 32767", menu(32767, buttonCount, "back.png"), [](const fs::path &) {}},
+    {"30000 buttons of 1 x 1", menu(640, 30000, "dot.png"),
+     [](const fs::path &folder) { writeBytes(folder / "dot.png", flatPng(1)); }},
 };
 
 } // namespace
@@ -208,6 +190,7 @@ private slots:
         QImage(64, 48, QImage::Format_RGB32)
             .save(QString::fromStdString((folder / "back.png").string()));
         writeBytes(folder / "readme.txt", "Read me.\n");
+        writeBytes(folder / "Autorun.inf", hostileMedia[medium].description);
         hostileMedia[medium].write(folder.path());
         const Run run = runUntilIdle(folder.path());
         qInfo("peak resident size: %lld MB, processor time: %.2f s", run.peakKilobytes / 1024,

@@ -83,20 +83,16 @@ private slots:
         const QImage shown =
             m_window->screen()->grabWindow(0, frame.x(), frame.y(), 206, 156).toImage();
         const QRgb blue = QColor(Qt::blue).rgb();
-        QCOMPARE(shown.pixel(3, 3), blue);
-        QCOMPARE(shown.pixel(202, 152), blue);
-        QCOMPARE(shown.pixel(202, 3), blue);
-        QCOMPARE(shown.pixel(3, 152), blue);
-        const QPalette colours = m_window->palette();
-        QCOMPARE(shown.pixel(205, 80), colours.color(QPalette::Shadow).rgb());
-        QCOMPARE(shown.pixel(100, 155), colours.color(QPalette::Shadow).rgb());
-        QCOMPARE(shown.pixel(2, 80), colours.color(QPalette::Button).rgb());
-        QCOMPARE(shown.pixel(203, 80), colours.color(QPalette::Button).rgb());
         const QRgb red = QColor(Qt::red).rgb();
-        QCOMPARE(shown.pixel(23, 33), red);
-        QCOMPARE(shown.pixel(62, 62), red);
-        QCOMPARE(shown.pixel(22, 33), blue);
-        QCOMPARE(shown.pixel(63, 62), blue);
+        const QRgb shadow = m_window->palette().color(QPalette::Shadow).rgb();
+        const QRgb light = m_window->palette().color(QPalette::Button).rgb();
+        // The background's corners, the frame's edges, and the marker's.
+        const std::pair<QPoint, QRgb> pixels[] = {
+            {{3, 3}, blue},      {{202, 152}, blue},   {{202, 3}, blue}, {{3, 152}, blue},
+            {{205, 80}, shadow}, {{100, 155}, shadow}, {{2, 80}, light}, {{203, 80}, light},
+            {{23, 33}, red},     {{62, 62}, red},      {{22, 33}, blue}, {{63, 62}, blue}};
+        for (const auto &[point, colour] : pixels)
+            QCOMPARE(std::pair(point, shown.pixel(point)), std::pair(point, colour));
     }
 
     void doubleClickStartsOnce() {

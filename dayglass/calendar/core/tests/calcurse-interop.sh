@@ -10,18 +10,11 @@
 # Skipped (status 77) without calcurse.
 # Usage: calcurse-interop.sh DAYGLASS
 set -eu
-python=/usr/bin/python3
 tests=$(cd "$(dirname "$0")" && pwd)
 . "$tests/../../../../scripts/common.sh"
 require_commands calcurse
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" PYTHONPATH="$tests"
-unset DISPLAY WAYLAND_DISPLAY
-mkdir "$work/notes" "$work/calcurse"
-# A copy beside its own files is the portable use: they stay in its folder.
-cp "$1" "$work/notes/dayglass"
-cp "$tests/data/client-notes.ini" "$work/notes/Calendar.ini"
+. "$tests/client-scenario.sh"
+mkdir "$work/calcurse"
 printf 'format.outputdate=%%Y-%%m-%%d\n' >"$work/calcurse/conf"
 
 # calcurse lists each day with its items, as the scenario formats them.
@@ -35,13 +28,11 @@ listing() {
 calcurse -D "$work/calcurse" -i "$work/notes.ics"
 listing "$work/calcurse" >"$work/listing"
 "$python" - "$work/listing" "$work/notes/Calendar.ini" "$work/calcurse/notes" <<'PYTHON'
-import datetime, os, sys
+import os, sys
 import client_notes
-shown, day = {}, None
-for line in open(sys.argv[1]).read().splitlines():
-    if line.endswith(":"):
-        day = datetime.date.fromisoformat(line[:-1])
-    elif line:
+shown = {}
+for day, lines in client_notes.listing(sys.argv[1], suffix=":").items():
+    for line in lines:
         summary, note = line.split("@@")
         path = os.path.join(sys.argv[3], note)
         shown[day] = (summary, open(path).read()[:-1] if os.path.exists(path) else "")
@@ -71,15 +62,10 @@ for zone in Asia/Tokyo America/New_York; do
     [ "$(md5sum <"$work/empty/Calendar.ini")" = "$before" ]
     TZ=$zone listing "$work/calcurse" >"$work/listing"
     "$python" - "$work/listing" "$work/empty/Calendar.ini" "$zone" <<'PYTHON'
-import datetime, sys
+import sys
 import client_notes
-listed, day = {}, None
-for line in open(sys.argv[1]).read().splitlines():
-    if line.endswith(":"):
-        day = datetime.date.fromisoformat(line[:-1])
-    elif line:
-        listed.setdefault(day, []).append(line.split("@@")[0])
-listed = {day: sorted(items) for day, items in listed.items()}
+listed = {day: sorted(line.split("@@")[0] for line in lines)
+          for day, lines in client_notes.listing(sys.argv[1], suffix=":").items()}
 held = client_notes.lines_by_day(sys.argv[2])
 assert held == listed, "%s\ncalcurse: %s\ndayglass: %s" % (sys.argv[3], listed, held)
 print("%s: dayglass holds calcurse's %d days" % (sys.argv[3], len(held)))

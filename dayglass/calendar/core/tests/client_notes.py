@@ -28,6 +28,18 @@ def expected_events(path):
     return events
 
 
+def listing(path, prefix="", suffix=""):
+    """The lines under each day of another calendar's listing, in order: a
+    day begins at a line of its ISO date between `prefix` and `suffix`."""
+    listed, day = {}, None
+    for line in open(path).read().splitlines():
+        if line.startswith(prefix) and line.endswith(suffix):
+            day = datetime.date.fromisoformat(line[len(prefix):len(line) - len(suffix)])
+        elif line:
+            listed.setdefault(day, []).append(line)
+    return listed
+
+
 def lines_by_day(path):
     """The lines of each day's note, sorted, as dayglass holds them."""
     return {day: sorted(note.split("\n")) for day, (note, _) in sections(path).items() if note}

@@ -10,25 +10,19 @@
 # (gir1.2-ecal-2.0) or python3-gi.
 # Usage: evolution-interop.sh DAYGLASS
 set -eu
-python=/usr/bin/python3
 tests=$(cd "$(dirname "$0")" && pwd)
 . "$tests/../../../../scripts/common.sh"
 require_commands dbus-run-session
 require_python_module gi python3-gi
 [ -f /usr/share/dbus-1/services/org.gnome.evolution.dataserver.Calendar8.service ] ||
     skip "evolution-data-server is not installed"
-"$python" -c 'import gi; gi.require_version("ECal", "2.0")' 2>/dev/null ||
+/usr/bin/python3 -c 'import gi; gi.require_version("ECal", "2.0")' 2>/dev/null ||
     skip "gir1.2-ecal-2.0 is not installed"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" PYTHONPATH="$tests" GSETTINGS_BACKEND=memory
+. "$tests/client-scenario.sh"
+export GSETTINGS_BACKEND=memory
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
-unset DISPLAY WAYLAND_DISPLAY
-mkdir "$work/notes" "$work/empty"
-# A copy beside its own files is the portable use: they stay in its folder.
-cp "$1" "$work/notes/dayglass"
+mkdir "$work/empty"
 cp "$1" "$work/empty/dayglass"
-cp "$tests/data/client-notes.ini" "$work/notes/Calendar.ini"
 "$work/notes/dayglass" --export-notes "$work/notes.ics"
 
 # The bus and the data server say much on the standard error; it is shown

@@ -9,14 +9,10 @@
 # Skipped (status 77) without khal.
 # Usage: khal-interop.sh DAYGLASS
 set -eu
-python=/usr/bin/python3
 tests=$(cd "$(dirname "$0")" && pwd)
 . "$tests/../../../../scripts/common.sh"
 require_commands khal
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work" PYTHONPATH="$tests"
-unset DISPLAY WAYLAND_DISPLAY
+. "$tests/client-scenario.sh"
 
 # A fresh khal with one calendar, in the zone $1.
 new_khal() {
@@ -44,24 +40,15 @@ listing() {
     khal list --day-format 'DAY {date}' --format "$1" 2024-01-01 2025-01-01 >"$work/listing"
 }
 
-mkdir "$work/notes"
-# A copy beside its own files is the portable use: they stay in its folder.
-cp "$1" "$work/notes/dayglass"
-cp "$tests/data/client-notes.ini" "$work/notes/Calendar.ini"
 "$work/notes/dayglass" --export-notes "$work/notes.ics"
 export TZ=Asia/Tokyo
 new_khal $TZ
 khal import --batch -a calendar "$work/notes.ics"
 listing '{title}'
 "$python" - "$work/listing" "$work/notes/Calendar.ini" "$work/khal/calendar" <<'PYTHON'
-import datetime, icalendar, os, sys
+import icalendar, os, sys
 import client_notes
-listed, day = {}, None
-for line in open(sys.argv[1]).read().splitlines():
-    if line.startswith("DAY "):
-        day = datetime.date.fromisoformat(line[4:])
-    elif line:
-        listed[day] = line
+listed = {day: lines[-1] for day, lines in client_notes.listing(sys.argv[1], "DAY ").items()}
 # What khal keeps of each event, in its own files, read by the library that
 # khal reads them with; its list shows a description without blank lines.
 kept = {}
@@ -97,15 +84,9 @@ for zone in Asia/Tokyo America/New_York; do
     done
     listing '{title}'
     "$python" - "$work/listing" "$work/empty/Calendar.ini" "$zone" <<'PYTHON'
-import datetime, sys
+import sys
 import client_notes
-listed, day = {}, None
-for line in open(sys.argv[1]).read().splitlines():
-    if line.startswith("DAY "):
-        day = datetime.date.fromisoformat(line[4:])
-    elif line:
-        listed.setdefault(day, []).append(line)
-listed = {day: sorted(items) for day, items in listed.items()}
+listed = {day: sorted(lines) for day, lines in client_notes.listing(sys.argv[1], "DAY ").items()}
 held = client_notes.lines_by_day(sys.argv[2])
 assert held == listed, "%s\nkhal: %s\ndayglass: %s" % (sys.argv[3], listed, held)
 print("%s: dayglass holds khal's %d days" % (sys.argv[3], len(held)))

@@ -76,6 +76,7 @@ public:
         }
         return 0;
     }
+    std::pair<int, int> selectedAndFocusedCell() const { return {selectedCell(), focusedCell()}; }
     void press(const QKeySequence &keys) { QTest::keySequence(cell(focusedCell()), keys); }
     void click(const char *name) { QTest::mouseClick(child(name), Qt::LeftButton); }
 
@@ -203,8 +204,7 @@ private slots:
         ShownPage shown{year_month_day{local_days{days{start}}}};
         shown.press(keys);
         QCOMPARE(shown.heading(), heading);
-        QCOMPARE(shown.selectedCell(), cell);
-        QCOMPARE(shown.focusedCell(), cell);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(cell, cell));
         QCOMPARE(shown.cell(cell)->text(), caption);
         QVERIFY(shown.editorPanelShown());
     }
@@ -224,8 +224,7 @@ private slots:
         shown.press(keys);
         QCOMPARE(shown.note(), QString());
         QCOMPARE(shown.colourOf(20), QColor(Qt::black));
-        QCOMPARE(shown.selectedCell(), 20);
-        QCOMPARE(shown.focusedCell(), 20);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(20, 20));
         QVERIFY(shown.editorPanelShown());
         QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("wiped-day-beside-another.ini"));
     }
@@ -313,8 +312,7 @@ private slots:
         ShownPage shown(2005y / October / 14, calendarWith(october14, "today", "0"));
         shown.click("cmdR");
         QCOMPARE(shown.heading(), QStringLiteral("2005  /  11"));
-        QCOMPARE(shown.selectedCell(), 3);
-        QCOMPARE(shown.focusedCell(), 3);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(3, 3));
         shown.click("cmdL");
         shown.click("cmdL");
         QCOMPARE(shown.heading(), QStringLiteral("2005  /  09"));
@@ -322,8 +320,7 @@ private slots:
         QCOMPARE(shown.note(), QString());
         shown.click("cmdT");
         QCOMPARE(shown.heading(), QStringLiteral("2005  /  10"));
-        QCOMPARE(shown.selectedCell(), 20);
-        QCOMPARE(shown.focusedCell(), 20);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(20, 20));
         QCOMPARE(shown.note(), QStringLiteral("today"));
     }
 
@@ -360,8 +357,7 @@ private slots:
         QVERIFY(!std::filesystem::exists(shown.calendarFile()));
         QCOMPARE(shown.colourOf(20), QColor(Qt::black));
         QCOMPARE(shown.note(), QString());
-        QCOMPARE(shown.selectedCell(), 20);
-        QCOMPARE(shown.focusedCell(), 20);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(20, 20));
         QVERIFY(shown.editorPanelShown());
         shown.click("cmdR");
         QCOMPARE(shown.colourOf(3), QColor(Qt::black));
@@ -373,8 +369,7 @@ private slots:
         shown.page().showCurrentMonth();
         answerResetQuestion(QMessageBox::Yes);
         shown.click("SclFormat");
-        QCOMPARE(shown.selectedCell(), 7);
-        QCOMPARE(shown.focusedCell(), 7);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(7, 7));
     }
 
     void resetOfAFileThatCannotBeDeletedShowsItsNotes() {
@@ -415,8 +410,7 @@ private slots:
         shown.click("CalendarSet");
         QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("edited-day.ini"));
         QCOMPARE(shown.note(), QStringLiteral("first\nsecond and more"));
-        QCOMPARE(shown.selectedCell(), 20);
-        QCOMPARE(shown.focusedCell(), 20);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(20, 20));
         QVERIFY(shown.editorPanelShown());
     }
 
@@ -442,8 +436,7 @@ private slots:
         QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("saved-day.ini"));
         QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));
         QCOMPARE(shown.colourOf(20), QColor(0, 0, 255));
-        QCOMPARE(shown.selectedCell(), 20);
-        QCOMPARE(shown.focusedCell(), 20);
+        QCOMPARE(shown.selectedAndFocusedCell(), std::pair(20, 20));
 
         whenEditorShown([](QWidget *editor, QPlainTextEdit *text) {
             QCOMPARE(text->toPlainText(), QStringLiteral("今日は\n晴れ"));

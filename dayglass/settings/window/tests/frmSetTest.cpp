@@ -1,6 +1,6 @@
 #include "frmSet.h"
 
-#include "ModalDriver.h"
+#include "MessageBoxAnswer.h"
 #include "QuotedName.h"
 #include "TemporaryFolder.h"
 
@@ -48,14 +48,10 @@ private:
     // Clicks the save button, answers the message box and returns its text.
     QString messageOnSave() {
         QString text;
-        whenModalShown([&text](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
+        answerMessageBox(QMessageBox::Ok, [&text](QMessageBox *box) {
             text = box->text();
-            QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             QCOMPARE(box->buttons().size(), 1);
-            box->button(QMessageBox::Ok)->click();
         });
         clickSetting();
         return text;
@@ -219,9 +215,7 @@ private slots:
         QTest::keyClick(field("SMonth"), Qt::Key_Escape);
         QCOMPARE(question, QStringLiteral("dayglass:設定を保存せずに閉じますか？"));
         QVERIFY(m_dialog->isVisible());
-        whenModalShown([](QWidget *modal) {
-            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
-        });
+        answerMessageBox(QMessageBox::Yes, [](QMessageBox *) {});
         m_dialog->close();
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(dataFile(), storedPeriod);

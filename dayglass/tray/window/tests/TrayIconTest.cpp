@@ -137,14 +137,16 @@ bool windowActive(const QString &item) {
     return xdotool({u"getactivewindow"_qs, u"getwindowpid"_qs}) == processOf(item);
 }
 
-QString dataIni(const QDateTime &start, const QDateTime &end) {
+bool writeDataIni(const QString &path, const QDateTime &start, const QDateTime &end) {
     QString text;
     for (const auto &[section, moment] : {std::pair{u"Start"_qs, start}, {u"End"_qs, end}})
         text += moment
                     .toString(u"'[%1]\r\nYear='yyyy'\r\nMonth='M'\r\nDay='d'\r\nHour='H"
                               u"'\r\nMinute='m'\r\nSecond='s'\r\n'"_qs)
                     .arg(section);
-    return text + u"[Options]\r\nTray=1\r\n"_qs;
+    QFile data(path);
+    return data.open(QIODevice::WriteOnly) &&
+           data.write((text + u"[Options]\r\nTray=1\r\n"_qs).toLatin1()) > 0;
 }
 
 } // namespace
@@ -202,10 +204,8 @@ private slots:
                 QSKIP(qPrintable(tool + u" is missing"_qs));
         QVERIFY(QDir().mkpath(folder) && QFile::copy(QStringLiteral(DAYGLASS_PROGRAM), program));
         const QDateTime now = QDateTime::currentDateTime();
-        QFile data(folder + u"/Data.ini"_qs);
-        QVERIFY(data.open(QIODevice::WriteOnly));
-        data.write(dataIni(now.addSecs(-9000), now.addSecs(9000)).toLatin1());
-        data.close();
+        const QString data = folder + u"/Data.ini"_qs;
+        QVERIFY(writeDataIni(data, now.addSecs(-9000), now.addSecs(9000)));
 
         QProcess first;
         first.start(program, {u"--in-tray"_qs});
@@ -249,9 +249,7 @@ private slots:
         QCOMPARE(first.exitCode(), 0);
 
         // Started as the session starts it, after the end: in the tray, red.
-        QVERIFY(data.open(QIODevice::WriteOnly));
-        data.write(dataIni(now.addSecs(-9000), now.addSecs(-60)).toLatin1());
-        data.close();
+        QVERIFY(writeDataIni(data, now.addSecs(-9000), now.addSecs(-60)));
         QCOMPARE(QProcess::execute(u"gio"_qs, {u"launch"_qs, entry}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), 2, 20000);
         const QString second = m_watcher.registeredItems()[1];
