@@ -278,15 +278,6 @@ void forEachSectionName(std::string_view content,
     }
 }
 
-std::vector<std::string_view> sectionNames(std::string_view content) {
-    std::vector<std::string_view> names;
-    forEachSectionName(content, [&names](std::string_view name) {
-        names.push_back(name);
-        return true;
-    });
-    return names;
-}
-
 Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines) const {
     std::uint64_t prefix = 0;
     FoldedName folded(name, m_encoding);

@@ -248,11 +248,12 @@ std::vector<std::string> cls_IniFile::SectionNames() const {
         return {};
     std::vector<std::string> names;
     std::set<std::string> seen;
-    for (const std::string_view name : IniText::sectionNames(file->content())) {
+    IniText::forEachSectionName(file->content(), [&](std::string_view name) {
         std::string decoded = decodeText(name, file->encoding());
         if (seen.insert(decoded).second)
             names.push_back(std::move(decoded));
-    }
+        return true;
+    });
     return names;
 }
 
