@@ -119,15 +119,11 @@ std::int32_t parseProfileInt(std::string_view value) {
 } // namespace
 
 cls_IniFile::cls_IniFile() = default;
-cls_IniFile::cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
+cls_IniFile::cls_IniFile(std::string path, std::uintmax_t sizeLimit)
+    : m_name(std::move(path)), m_sizeLimit(sizeLimit) {}
 cls_IniFile::cls_IniFile(cls_IniFile &&) noexcept = default;
 cls_IniFile &cls_IniFile::operator=(cls_IniFile &&) noexcept = default;
 cls_IniFile::~cls_IniFile() = default;
-
-void cls_IniFile::SetName(std::string path) {
-    m_name = std::move(path);
-    m_read.reset();
-}
 
 void cls_IniFile::SetOriginal(std::string path) {
     m_originalName = std::move(path);
@@ -284,9 +280,7 @@ TextEncoding cls_IniFile::Encoding() const {
 }
 
 cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {
-    cls_IniFile ini(sizeLimit);
-    ini.SetName(path);
-    return ini;
+    return cls_IniFile(path, sizeLimit);
 }
 
 cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,
