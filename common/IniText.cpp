@@ -333,7 +333,7 @@ void Index::keepFirstOfEachName() {
 }
 
 bool Index::covers(std::string_view section) const {
-    return !m_only || std::find(m_only->begin(), m_only->end(), section) != m_only->end();
+    return !m_only || std::ranges::find(*m_only, section) != m_only->end();
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {

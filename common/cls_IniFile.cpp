@@ -43,7 +43,7 @@ public:
             std::vector<std::string> sections;
             for (const std::string &name : expected)
                 sections.push_back(encodedName(name, encoding()));
-            if (std::find(sections.begin(), sections.end(), section) != sections.end())
+            if (std::ranges::find(sections, section) != sections.end())
                 m_someSections.emplace(m_content, std::move(sections));
         }
         if (m_someSections && m_someSections->covers(section))

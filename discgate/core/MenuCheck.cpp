@@ -300,8 +300,7 @@ private:
             findings.push_back(std::move(pending.finding));
         }
         // The file as a whole comes first.
-        std::stable_partition(findings.begin(), findings.end(),
-                              [](const CheckFinding &f) { return f.line == 0; });
+        std::ranges::stable_partition(findings, [](const CheckFinding &f) { return f.line == 0; });
         return findings;
     }
 
