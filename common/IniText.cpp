@@ -107,7 +107,6 @@ public:
     // Continues at `position`, which must begin a line.
     void seek(std::size_t position) { m_position = position; }
 
-    // The next line.
     std::optional<Line> next() {
         if (m_position >= m_content.size())
             return std::nullopt;
