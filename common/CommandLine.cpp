@@ -17,11 +17,6 @@ constexpr std::array<std::string_view, 4> qtFlags = {"reverse", "widgetcount", "
 constexpr std::array<std::string_view, 3> qtOptionsWithEquals = {
     "style=", "stylesheet=", "qmljsdebugger="};
 
-template <std::size_t size>
-bool listed(const std::array<std::string_view, size> &names, std::string_view name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 // How many arguments a Qt option takes with it: nothing when `argument` is
 // none of Qt's.
 std::optional<std::size_t> qtOptionArguments(std::string_view argument) {
@@ -30,19 +25,18 @@ std::optional<std::size_t> qtOptionArguments(std::string_view argument) {
     if (!argument.starts_with('-'))
         return std::nullopt;
     argument.remove_prefix(1);
-    if (listed(qtOptionsWithValue, argument))
+    if (std::ranges::find(qtOptionsWithValue, argument) != qtOptionsWithValue.end())
         return 1;
-    if (listed(qtFlags, argument) ||
-        std::any_of(qtOptionsWithEquals.begin(), qtOptionsWithEquals.end(),
-                    [argument](std::string_view name) { return argument.starts_with(name); }))
+    if (std::ranges::find(qtFlags, argument) != qtFlags.end() ||
+        std::ranges::any_of(qtOptionsWithEquals, [argument](std::string_view name) {
+            return argument.starts_with(name);
+        }))
         return 0;
     return std::nullopt;
 }
 
 const CommandLineOption *optionNamed(const CommandLineSyntax &syntax, std::string_view name) {
-    const auto found =
-        std::find_if(syntax.options.begin(), syntax.options.end(),
-                     [name](const CommandLineOption &option) { return option.name == name; });
+    const auto found = std::ranges::find(syntax.options, name, &CommandLineOption::name);
     return found == syntax.options.end() ? nullptr : &*found;
 }
 

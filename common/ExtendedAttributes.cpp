@@ -92,7 +92,7 @@ Result<void, std::error_code> copyExtendedAttributes(int from, int to) {
     if (!present)
         return Failure{present.error()};
     for (const std::string &name : *present) {
-        if (std::find(names->begin(), names->end(), name) == names->end() && !isTheSystems(name)) {
+        if (std::ranges::find(*names, name) == names->end() && !isTheSystems(name)) {
             if (auto removed = judged(name, ::fremovexattr(to, name.c_str())); !removed)
                 return removed;
         }

@@ -107,7 +107,6 @@ public:
     // Continues at `position`, which must begin a line.
     void seek(std::size_t position) { m_position = position; }
 
-    // The next line.
     std::optional<Line> next() {
         if (m_position >= m_content.size())
             return std::nullopt;
@@ -278,15 +277,6 @@ void forEachSectionName(std::string_view content,
     }
 }
 
-std::vector<std::string_view> sectionNames(std::string_view content) {
-    std::vector<std::string_view> names;
-    forEachSectionName(content, [&names](std::string_view name) {
-        names.push_back(name);
-        return true;
-    });
-    return names;
-}
-
 Index::SectionStart Index::sectionNamed(std::string_view name, std::size_t lines) const {
     std::uint64_t prefix = 0;
     FoldedName folded(name, m_encoding);
@@ -342,7 +332,7 @@ void Index::keepFirstOfEachName() {
 }
 
 bool Index::covers(std::string_view section) const {
-    return !m_only || std::find(m_only->begin(), m_only->end(), section) != m_only->end();
+    return !m_only || std::ranges::find(*m_only, section) != m_only->end();
 }
 
 std::optional<std::string> Index::findValue(std::string_view section, std::string_view key) const {

@@ -32,11 +32,8 @@ std::string readableContent(std::string content);
 std::string editedContent(std::string_view content,
                           const std::function<std::string(std::string_view)> &edit);
 
-// The names of the content's sections, in the order of the file, each as
-// often as the file holds it.
-std::vector<std::string_view> sectionNames(std::string_view content);
-
-// Calls `visit` with the same names, each a view into `content`, until it
+// Calls `visit` with the names of the content's sections, in the order of the
+// file, each as often as the file holds it and a view into `content`, until it
 // returns false.
 void forEachSectionName(std::string_view content,
                         const std::function<bool(std::string_view name)> &visit);

@@ -79,8 +79,7 @@ bool isCp932TrailByte(unsigned char byte) {
 // nothing else, so it is read without iconv, whose CP932 tables are loaded
 // only for the first text that needs them.
 bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 constexpr std::string_view utf16LeByteOrderMark = "\xFF\xFE";

@@ -18,7 +18,7 @@ void addWithItsLanguage(std::vector<std::string> &languages, const std::string &
     if (isPlainLocale(name))
         return;
     for (const std::string &wanted : {name, languageOf(name)}) {
-        if (std::find(languages.begin(), languages.end(), wanted) == languages.end())
+        if (std::ranges::find(languages, wanted) == languages.end())
             languages.push_back(wanted);
     }
 }
@@ -55,7 +55,7 @@ std::string chosenLanguage(const std::vector<std::string> &wanted,
         return sourceLanguage;
     for (const std::string &name : wanted) {
         if (languageOf(name) == sourceLanguage ||
-            std::find(available.begin(), available.end(), name) != available.end())
+            std::ranges::find(available, name) != available.end())
             return name;
     }
     return fallbackLanguage;

@@ -43,7 +43,7 @@ public:
             std::vector<std::string> sections;
             for (const std::string &name : expected)
                 sections.push_back(encodedName(name, encoding()));
-            if (std::find(sections.begin(), sections.end(), section) != sections.end())
+            if (std::ranges::find(sections, section) != sections.end())
                 m_someSections.emplace(m_content, std::move(sections));
         }
         if (m_someSections && m_someSections->covers(section))
@@ -119,15 +119,11 @@ std::int32_t parseProfileInt(std::string_view value) {
 } // namespace
 
 cls_IniFile::cls_IniFile() = default;
-cls_IniFile::cls_IniFile(std::uintmax_t sizeLimit) : m_sizeLimit(sizeLimit) {}
+cls_IniFile::cls_IniFile(std::string path, std::uintmax_t sizeLimit)
+    : m_name(std::move(path)), m_sizeLimit(sizeLimit) {}
 cls_IniFile::cls_IniFile(cls_IniFile &&) noexcept = default;
 cls_IniFile &cls_IniFile::operator=(cls_IniFile &&) noexcept = default;
 cls_IniFile::~cls_IniFile() = default;
-
-void cls_IniFile::SetName(std::string path) {
-    m_name = std::move(path);
-    m_read.reset();
-}
 
 void cls_IniFile::SetOriginal(std::string path) {
     m_originalName = std::move(path);
@@ -248,11 +244,12 @@ std::vector<std::string> cls_IniFile::SectionNames() const {
         return {};
     std::vector<std::string> names;
     std::set<std::string> seen;
-    for (const std::string_view name : IniText::sectionNames(file->content())) {
+    IniText::forEachSectionName(file->content(), [&](std::string_view name) {
         std::string decoded = decodeText(name, file->encoding());
         if (seen.insert(decoded).second)
             names.push_back(std::move(decoded));
-    }
+        return true;
+    });
     return names;
 }
 
@@ -283,9 +280,7 @@ TextEncoding cls_IniFile::Encoding() const {
 }
 
 cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {
-    cls_IniFile ini(sizeLimit);
-    ini.SetName(path);
-    return ini;
+    return cls_IniFile(path, sizeLimit);
 }
 
 cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,

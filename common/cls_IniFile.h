@@ -39,8 +39,9 @@ public:
     // The constructors and the destructor are defined where the type of the
     // file's snapshot is complete.
     cls_IniFile();
-    // An accessor that takes a file larger than `sizeLimit` for none.
-    explicit cls_IniFile(std::uintmax_t sizeLimit);
+    // An accessor on the file at `path` that takes a file larger than
+    // `sizeLimit` for none.
+    cls_IniFile(std::string path, std::uintmax_t sizeLimit);
     cls_IniFile(cls_IniFile &&) noexcept;
     cls_IniFile &operator=(cls_IniFile &&) noexcept;
     ~cls_IniFile();
@@ -62,7 +63,6 @@ public:
     void ExpectSections(std::vector<std::string> sections);
 
     const std::string &Name() const { return m_name; }
-    void SetName(std::string path);
 
     // The file that is read in place of the one at Name while there is none
     // there, and that the first write to Name starts from, so that it keeps

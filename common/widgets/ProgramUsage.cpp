@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -76,15 +77,12 @@ QString problemText(const ProgramUsage &usage, const CommandLineStop &stop) {
 // need an application object, made here for the text alone where the program
 // has none yet.
 template <typename Write> void writeInUsersLanguage(Write write) {
-    if (QCoreApplication::instance()) {
-        installTranslations();
-        write();
-        return;
-    }
     char program[] = "program";
     char *arguments[] = {program, nullptr};
     int count = 1;
-    const QCoreApplication application(count, arguments);
+    std::optional<QCoreApplication> application;
+    if (!QCoreApplication::instance())
+        application.emplace(count, arguments);
     installTranslations();
     write();
 }

@@ -4,8 +4,7 @@
 #include "AutorunMenu.h"
 #include "IniText.h"
 #include "LauncherDescription.h"
-#include "MediumFile.h"
-#include "MediumPath.h"
+#include "MenuDescription.h"
 #include "PlainMenu.h"
 #include "ProgramIcon.h"
 #include "TwipsPerPixel.h"
@@ -300,8 +299,7 @@ private:
             findings.push_back(std::move(pending.finding));
         }
         // The file as a whole comes first.
-        std::stable_partition(findings.begin(), findings.end(),
-                              [](const CheckFinding &f) { return f.line == 0; });
+        std::ranges::stable_partition(findings, [](const CheckFinding &f) { return f.line == 0; });
         return findings;
     }
 
@@ -325,15 +323,10 @@ std::string nearestKey(std::string_view key, const Keys &known) {
 }
 
 std::vector<CheckFinding> checkMenu(const fs::path &mediumRoot, const PictureSizes &pictureSizes) {
-    std::string path = mediumFilePath(mediumRoot, descriptionFileName);
-    auto content = readMediumFile(path, mediumRoot);
-    if (!content)
-        return {{0,
-                 content.error() == MediumFileProblem::TooLarge ? LoadProblem::DescriptionTooLarge
-                                                                : LoadProblem::DescriptionMissing,
-                 path,
-                 {}}};
-    return MenuChecker(mediumRoot, IniText::readableContent(std::move(*content)), std::move(path),
-                       pictureSizes)
+    auto file = readDescriptionFile(mediumRoot);
+    if (!file)
+        return {{0, file.error().problem, file.error().file, {}}};
+    return MenuChecker(mediumRoot, IniText::readableContent(std::move(file->content)),
+                       std::move(file->path), pictureSizes)
         .run();
 }

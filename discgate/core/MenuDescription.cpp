@@ -6,14 +6,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Autorun.inf as read, and the path under which errors name it.
-struct DescriptionFile {
-    std::string path;
-    cls_IniFile ini;
-};
-
 Result<DescriptionFile, LoadError> readDescriptionFile(const fs::path &mediumRoot) {
     std::string path = mediumFilePath(mediumRoot, descriptionFileName);
     auto content = readMediumFile(path, mediumRoot);
@@ -23,26 +15,26 @@ Result<DescriptionFile, LoadError> readDescriptionFile(const fs::path &mediumRoo
                                      : LoadProblem::DescriptionMissing,
                                  path,
                                  {}}};
-    return DescriptionFile{std::move(path), cls_IniFile::ofContent(std::move(*content))};
+    return DescriptionFile{std::move(path), std::move(*content)};
 }
 
-} // namespace
-
 Result<MenuDescription, LoadError> readMenuDescription(const fs::path &mediumRoot) {
-    const auto file = readDescriptionFile(mediumRoot);
+    auto file = readDescriptionFile(mediumRoot);
     if (!file)
         return Failure{file.error()};
-    if (!file->ini.HasSection("MainForm"))
-        return MenuDescription(plainMenuOf(parseAutorunMenu(file->ini, thisProcessor), mediumRoot));
-    auto description = launcherDescriptionOf(file->ini, mediumRoot, file->path);
+    const cls_IniFile ini = cls_IniFile::ofContent(std::move(file->content));
+    if (!ini.HasSection("MainForm"))
+        return MenuDescription(plainMenuOf(parseAutorunMenu(ini, thisProcessor), mediumRoot));
+    auto description = launcherDescriptionOf(ini, mediumRoot, file->path);
     if (!description)
         return Failure{description.error()};
     return MenuDescription(std::move(*description));
 }
 
 DescriptionOrError readLauncherDescription(const fs::path &mediumRoot) {
-    const auto file = readDescriptionFile(mediumRoot);
+    auto file = readDescriptionFile(mediumRoot);
     if (!file)
         return Failure{file.error()};
-    return launcherDescriptionOf(file->ini, mediumRoot, file->path);
+    return launcherDescriptionOf(cls_IniFile::ofContent(std::move(file->content)), mediumRoot,
+                                 file->path);
 }

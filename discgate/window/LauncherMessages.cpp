@@ -28,40 +28,38 @@ QString listed(std::span<const std::string_view> names) {
 QString LauncherMessages::loadProblem(LoadProblem problem) {
     switch (problem) {
     case LoadProblem::DescriptionMissing:
-        return LauncherMessages::tr("メニューの設定ファイルが見つからないか、読み込めません。");
+        return tr("メニューの設定ファイルが見つからないか、読み込めません。");
     case LoadProblem::DescriptionTooLarge:
-        return LauncherMessages::tr("メニューの設定ファイルが大きすぎます (%1 まで)。")
+        return tr("メニューの設定ファイルが大きすぎます (%1 まで)。")
             .arg(megabytes(FileStore::maximumFileSize));
     case LoadProblem::Overflow:
-        return LauncherMessages::tr(
-            "オーバーフローしました。ウィンドウの大きさか位置が大きすぎます。");
+        return tr("オーバーフローしました。ウィンドウの大きさか位置が大きすぎます。");
     case LoadProblem::WindowTooLarge:
-        return LauncherMessages::tr("ウィンドウが大きすぎます。幅と高さは %1 ピクセルまでです。")
+        return tr("ウィンドウが大きすぎます。幅と高さは %1 ピクセルまでです。")
             .arg(maximumWindowSide);
     case LoadProblem::TooManyButtons:
-        return LauncherMessages::tr("ボタンが多すぎます。起動ボタンは %1 個までです。")
-            .arg(maximumLaunchButtons);
+        return tr("ボタンが多すぎます。起動ボタンは %1 個までです。").arg(maximumLaunchButtons);
     case LoadProblem::PictureMissing:
-        return LauncherMessages::tr("画像ファイルが見つかりません。");
+        return tr("画像ファイルが見つかりません。");
     case LoadProblem::PictureInvalid:
-        return LauncherMessages::tr("画像ファイルを読み込めません。");
+        return tr("画像ファイルを読み込めません。");
     case LoadProblem::PictureOffMedium:
-        return LauncherMessages::tr("画像ファイルがメディアの外にあります。");
+        return tr("画像ファイルがメディアの外にあります。");
     case LoadProblem::PictureTooLarge:
-        return LauncherMessages::tr("画像ファイルが大きすぎます (%1 まで)。")
+        return tr("画像ファイルが大きすぎます (%1 まで)。")
             .arg(megabytes(FileStore::maximumFileSize));
     case LoadProblem::PictureFormatRefused:
-        return LauncherMessages::tr("この形式の画像は使えません。使えるのは %1 の画像です。")
+        return tr("この形式の画像は使えません。使えるのは %1 の画像です。")
             .arg(listed(menuPictureFormats));
     case LoadProblem::PicturesOverBudget:
-        return LauncherMessages::tr("画像が大きすぎます。メニューの画像は合わせて %1 までです。")
+        return tr("画像が大きすぎます。メニューの画像は合わせて %1 までです。")
             .arg(megabytes(PixelBudget::limitBytes));
     case LoadProblem::PictureTooManyScans:
-        return LauncherMessages::tr("JPEG 画像のスキャンが多すぎるか、画像が大きすぎます。"
-                                    "読み込むと長い時間がかかります。");
+        return tr("JPEG 画像のスキャンが多すぎるか、画像が大きすぎます。"
+                  "読み込むと長い時間がかかります。");
     case LoadProblem::PictureDataBeyondFrames:
-        return LauncherMessages::tr("GIF 画像のデータが画像の大きさに比べて多すぎます。"
-                                    "読み込むと長い時間がかかります。");
+        return tr("GIF 画像のデータが画像の大きさに比べて多すぎます。"
+                  "読み込むと長い時間がかかります。");
     }
     return {};
 }
@@ -90,16 +88,15 @@ QString reasonText(const OpenFailure &failure) {
 QString LauncherMessages::refusal(LaunchRefusal refusal) {
     switch (refusal) {
     case LaunchRefusal::OffMedium:
-        return LauncherMessages::tr("メディアの外にあるファイルは開けません。");
+        return tr("メディアの外にあるファイルは開けません。");
     case LaunchRefusal::ProgramOnNoexecMedium:
-        return LauncherMessages::tr("このメディアはプログラムの実行が許可されていない設定 (noexec) "
-                                    "でマウントされているため、プログラムを起動できません。");
+        return tr("このメディアはプログラムの実行が許可されていない設定 (noexec) "
+                  "でマウントされているため、プログラムを起動できません。");
     case LaunchRefusal::AddressScheme:
-        return LauncherMessages::tr(
-                   "この種類のアドレスは開けません。開けるのは %1 のアドレスだけです。")
+        return tr("この種類のアドレスは開けません。開けるのは %1 のアドレスだけです。")
             .arg(listed(linkSchemes));
     case LaunchRefusal::MailAttachment:
-        return LauncherMessages::tr("ファイルを添付するメールのアドレスは開けません。");
+        return tr("ファイルを添付するメールのアドレスは開けません。");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "LauncherMessages.h"
 #include "MediumPath.h"
+#include "MenuCheck.h"
 #include "PictureStore.h"
 
 #include <QStringList>
@@ -83,15 +84,17 @@ QString problemText(const CheckFinding &finding, const QString &subject) {
     return withSubject(programIconText(std::get<NoProgramIcon>(finding.problem)));
 }
 
-} // namespace
-
-QString MenuCheckReport::findingLine(const CheckFinding &finding, const QString &fileName,
-                                     const fs::path &mediumRoot) {
+// The line of one finding in the file named `fileName`; paths on the medium
+// are shown relative to `mediumRoot`.
+QString findingLine(const CheckFinding &finding, const QString &fileName,
+                    const fs::path &mediumRoot) {
     const QString place =
         finding.line == 0 ? fileName : fileName + QLatin1Char(':') + QString::number(finding.line);
     return place + QStringLiteral(": ") +
            problemText(finding, shownPath(finding.subject, mediumRoot));
 }
+
+} // namespace
 
 int MenuCheckReport::checkMedium(const fs::path &mediumRoot, QTextStream &out) {
     PictureStore pictures(mediumRoot);

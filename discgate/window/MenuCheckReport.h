@@ -1,7 +1,5 @@
 #pragma once
 
-#include "MenuCheck.h"
-
 #include <QCoreApplication>
 #include <QString>
 #include <filesystem>
@@ -19,9 +17,4 @@ public:
     // would, and prints the report to `out`: status 0 when nothing was found,
     // 1 otherwise.
     static int checkMedium(const std::filesystem::path &mediumRoot, QTextStream &out);
-
-    // The line of one finding in the file named `fileName`; paths on the
-    // medium are shown relative to `mediumRoot`.
-    static QString findingLine(const CheckFinding &finding, const QString &fileName,
-                               const std::filesystem::path &mediumRoot);
 };
