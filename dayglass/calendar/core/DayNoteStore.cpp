@@ -50,9 +50,6 @@ std::string inUtf8(std::string_view content) {
 
 } // namespace
 
-DayNoteStore::DayNoteStore(const DataFolder &dataFolder)
-    : DayNoteStore(calendarFileIn(dataFolder), {}) {}
-
 DayNoteStore::DayNoteStore(const DataFolder &dataFolder,
                            const std::vector<std::chrono::year_month_day> &days)
     : DayNoteStore(calendarFileIn(dataFolder), days) {}
