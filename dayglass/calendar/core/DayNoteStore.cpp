@@ -93,14 +93,6 @@ DayNotes DayNoteStore::annotatedDays() const {
     return days;
 }
 
-TextEncoding DayNoteStore::encoding() const {
-    return m_file.Encoding();
-}
-
-bool DayNoteStore::isTooLarge() const {
-    return m_file.IsTooLarge();
-}
-
 void readMonthNotes(const DataFolder &dataFolder, MonthGrid &grid) {
     std::vector<std::chrono::year_month_day> days;
     for (const DayCell &cell : grid.cells) {

@@ -53,10 +53,10 @@ public:
     // shown, and are left out.
     DayNotes annotatedDays() const;
 
-    TextEncoding encoding() const;
+    TextEncoding encoding() const { return m_file.Encoding(); }
 
     // Whether the file is too large to be read: it then reads as empty.
-    bool isTooLarge() const;
+    bool isTooLarge() const { return m_file.IsTooLarge(); }
 
 private:
     DayNoteStore(cls_IniFile file, const std::vector<std::chrono::year_month_day> &days);

@@ -260,10 +260,6 @@ void CalendarPage::createNoteArea() {
     paintWhiteOnBlack(m_lblText);
 }
 
-DayCellButton *CalendarPage::dayCell(int index) const {
-    return m_chkDays.at(static_cast<std::size_t>(index - 1));
-}
-
 std::optional<int> CalendarPage::selectedCell() const {
     for (int index = 1; index <= dayCellCount; ++index) {
         if (dayCell(index)->isChecked())
