@@ -139,15 +139,23 @@ std::optional<std::string> zoneFound(icalcomponent *root, const char *name) {
     return std::nullopt;
 }
 
+// Calls `visit` with each event of the calendar, until it returns false.
+template <typename Visit> void forEachEvent(icalcomponent *root, const Visit &visit) {
+    for (icalcomponent *event =
+             ical().icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
+         event; event = ical().icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+        if (!visit(event))
+            return;
+    }
+}
+
 // Names each zone of the events as libical finds it, or drops the zone of a
 // time that names none. libical would look a name the file does not define
 // up as a file below the system's zone folder, where "../" leads anywhere, a
 // FIFO that never answers included.
 void nameZonesFound(icalcomponent *root) {
     std::map<std::string, std::optional<std::string>, std::less<>> found;
-    for (icalcomponent *event =
-             ical().icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
-         event; event = ical().icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+    forEachEvent(root, [&](icalcomponent *event) {
         for (icalproperty *property =
                  ical().icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY);
              property;
@@ -165,7 +173,8 @@ void nameZonesFound(icalcomponent *root) {
             else if (*known->second != name)
                 ical().icalparameter_set_tzid(zone, known->second->c_str());
         }
-    }
+        return true;
+    });
 }
 
 // Spreads the events of one file over the days they cover, within a budget
@@ -390,20 +399,11 @@ additionsFromICalendar(std::string_view text, std::size_t dayLimit, WorkBudget &
     nameZonesFound(root.get());
     std::optional<ImportFailure> failure;
     EventSpreader spreader(root.get(), dayLimit, work);
-    const auto eachEvent = [&root](const auto &visit) {
-        for (icalcomponent *event =
-                 ical().icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
-             event;
-             event = ical().icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT)) {
-            if (!visit(event))
-                return;
-        }
-    };
-    eachEvent([&](icalcomponent *event) {
+    forEachEvent(root.get(), [&](icalcomponent *event) {
         spreader.noteReplacement(event);
         return true;
     });
-    eachEvent([&](icalcomponent *event) {
+    forEachEvent(root.get(), [&](icalcomponent *event) {
         if (ical().icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
             return true;
         const icaltimetype start = ical().icalcomponent_get_dtstart(event);
