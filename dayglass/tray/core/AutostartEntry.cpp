@@ -61,24 +61,12 @@ std::string quotedArgument(std::string_view argument) {
 // the escapes of a string value applied after the quoting, in the order that
 // freedesktop.org's desktop entry format gives them.
 std::string escapedValue(std::string_view exec) {
+    using Escape = std::pair<char, std::string_view>;
+    constexpr Escape escapes[] = {{'%', "%%"}, {'\\', "\\\\"}, {'\n', "\\n"}, {'\t', "\\t"}};
     std::string value;
     for (const char c : exec) {
-        switch (c) {
-        case '%':
-            value += "%%";
-            break;
-        case '\\':
-            value += "\\\\";
-            break;
-        case '\n':
-            value += "\\n";
-            break;
-        case '\t':
-            value += "\\t";
-            break;
-        default:
-            value += c;
-        }
+        const auto escape = std::ranges::find(escapes, c, &Escape::first);
+        value += escape == std::end(escapes) ? std::string_view(&c, 1) : escape->second;
     }
     return value;
 }
