@@ -29,11 +29,7 @@ template <auto release> struct Release {
 using Component = std::unique_ptr<icalcomponent, Release<&LibIcal::icalcomponent_free>>;
 
 icaltimetype icalDate(year_month_day date) {
-    icaltimetype value = ical().icaltime_null_date();
-    value.year = static_cast<int>(date.year());
-    value.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    value.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    return value;
+    return withWallTime(ical().icaltime_null_date(), local_days{date});
 }
 
 year_month_day dateOf(const icaltimetype &time) {
