@@ -178,7 +178,7 @@ void nameZonesFound(icalcomponent *root) {
 class EventSpreader {
 public:
     EventSpreader(icalcomponent *root, std::size_t dayBudget, WorkBudget &work)
-        : m_budget(dayBudget), m_work(work), m_zones(root, work) {}
+        : m_days(dayBudget), m_work(work), m_zones(root, work) {}
 
     NoteAdditions &additions() { return m_additions; }
 
@@ -228,13 +228,6 @@ private:
     }
 
     std::time_t momentOf(const icaltimetype &time) { return m_zones.momentOf(time); }
-
-    bool spend() {
-        if (m_budget == 0)
-            return false;
-        --m_budget;
-        return true;
-    }
 
     // Gives `take` the start of every occurrence, as it is found: the
     // event's own, those of its rule up to `limit`, and its extra dates.
@@ -322,7 +315,7 @@ private:
             last = sys_days{localDay(moment + m_spanSeconds - 1)};
         last = std::min(last, sys_days{year_month_day{first} + years{maximumEventYears}});
         for (sys_days covered = first; covered <= last; covered += days{1}) {
-            if (!spend())
+            if (!m_days.spend())
                 return false;
             std::vector<std::size_t> &texts = m_additions.days[year_month_day{covered}];
             if (texts.empty() || texts.back() != m_text)
@@ -331,7 +324,7 @@ private:
         return true;
     }
 
-    std::size_t m_budget;
+    WorkBudget m_days;
     WorkBudget &m_work;
     FileTimeZones m_zones;
     NoteAdditions m_additions;
