@@ -10,18 +10,13 @@
 
 namespace {
 
+// In the order of TimeUnit.
+constexpr const char *partTexts[] = {
+    QT_TRANSLATE_NOOP("TrayIcon", "%1日"), QT_TRANSLATE_NOOP("TrayIcon", "%1時間"),
+    QT_TRANSLATE_NOOP("TrayIcon", "%1分"), QT_TRANSLATE_NOOP("TrayIcon", "%1秒")};
+
 QString partText(const TimePart &part) {
-    switch (part.unit) {
-    case TimeUnit::Day:
-        return TrayIcon::tr("%1日").arg(part.count);
-    case TimeUnit::Hour:
-        return TrayIcon::tr("%1時間").arg(part.count);
-    case TimeUnit::Minute:
-        return TrayIcon::tr("%1分").arg(part.count);
-    case TimeUnit::Second:
-        break;
-    }
-    return TrayIcon::tr("%1秒").arg(part.count);
+    return TrayIcon::tr(partTexts[static_cast<std::size_t>(part.unit)]).arg(part.count);
 }
 
 QString toolTipText(const RemainingTime &remaining, const QString &endCaption) {
