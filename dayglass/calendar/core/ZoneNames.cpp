@@ -56,10 +56,7 @@ std::string ianaZoneOfWindowsName(std::string_view name) {
         windowsName, static_cast<int32_t>(name.size()), nullptr, iana, longestZoneName, &status);
     if (U_FAILURE(status) || length <= 0 || length > static_cast<int32_t>(longestZoneName))
         return {};
-    std::string ianaName;
-    for (int32_t at = 0; at < length; ++at)
-        ianaName += static_cast<char>(iana[at]);
-    return ianaName;
+    return std::string(iana, iana + length);
 }
 
 } // namespace
