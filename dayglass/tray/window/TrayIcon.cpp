@@ -101,10 +101,6 @@ void TrayIcon::showPeriodEnd(const QString &endCaption) {
 void TrayIcon::showCountdown(const Countdown &countdown) {
     // Without the icon the count-down is only kept for when it is shown, and
     // with it nine of ten ticks fall in the second of the one before.
-    if (!m_icon) {
-        m_countdown = countdown;
-        return;
-    }
     if (std::exchange(m_countdown, countdown) != countdown)
         update();
 }
