@@ -54,8 +54,7 @@ void TrayIcon::setShown(bool shown) {
         QTimer::singleShot(0, this, &TrayIcon::createIcon);
         return;
     }
-    delete m_icon;
-    m_icon = nullptr;
+    delete std::exchange(m_icon, nullptr);
     m_picture.reset();
     m_remaining.reset();
 }
