@@ -47,9 +47,8 @@ bool TrayIcon::isTrayAvailable() {
 }
 
 void TrayIcon::setShown(bool shown) {
-    if (shown == m_shown)
+    if (std::exchange(m_shown, shown) == shown)
         return;
-    m_shown = shown;
     if (shown) {
         QTimer::singleShot(0, this, &TrayIcon::createIcon);
         return;
