@@ -43,8 +43,7 @@ std::string_view withoutLibicalPrefix(std::string_view name) {
 }
 
 std::string ianaZoneOfWindowsName(std::string_view name) {
-    const bool printable =
-        std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    const bool printable = std::ranges::all_of(name, [](char c) { return c >= ' ' && c <= '~'; });
     if (name.empty() || name.size() > longestZoneName || !printable)
         return {};
     // Printable ASCII is the same in UTF-16, code for code.
