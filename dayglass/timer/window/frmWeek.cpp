@@ -140,8 +140,7 @@ void frmWeek::closeEvent(QCloseEvent *event) {
 }
 
 int frmWeek::readSavedPageTellingTooLarge() {
-    const ShownPage page = m_shownPage.read();
-    if (page)
+    if (const ShownPage page = m_shownPage.read())
         return *page;
     tellDataFileTooLarge();
     return 0;
