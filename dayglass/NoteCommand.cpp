@@ -16,9 +16,6 @@
 
 namespace {
 
-// The messages name this many of the days and texts, and count the others.
-constexpr std::size_t listed = 10;
-
 int exportTo(const DataFolder &dataFolder, const QString &file) {
     const Result<NotesExport, ExportProblem> notes = exportNotes(
         dataFolder, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
@@ -44,7 +41,7 @@ int exportTo(const DataFolder &dataFolder, const QString &file) {
 
 int importFrom(const DataFolder &dataFolder, const QString &file, UnstorableChoice choice) {
     const ImportOutcome outcome = importNotes(dataFolder, fileSystemPath(file), choice);
-    QString text = NoteTransferMessages::imported(outcome, file, listed);
+    QString text = NoteTransferMessages::imported(outcome, file);
     if (!outcome && outcome.error().problem == ImportProblem::NotInShiftJis)
         text += u'\n' +
                 NoteTransferMessages::unstorableOptions(replaceUnstorableOption, storeInUtf8Option);

@@ -16,15 +16,6 @@ cls_IniFile calendarFileIn(const DataFolder &dataFolder) {
     return iniFileIn(dataFolder, calendarFileName);
 }
 
-// Edits Calendar.ini in one read and one write under the folder's lock. A
-// file in UTF-16LE is edited as the accessor reads it, and stays in UTF-16LE.
-// An edit that leaves the content as it was writes nothing (and a missing
-// file stays missing).
-WriteResult updateCalendar(const DataFolder &dataFolder,
-                           const std::function<std::string(std::string_view)> &edit) {
-    return calendarFileIn(dataFolder).Edit(edit);
-}
-
 // The content with every key of the day set, in one pass: to what stores
 // `day`, or, to clear the day, to empty values, which read back as no note on
 // black. A day section name has no blanks around it, so it goes into the file
@@ -49,9 +40,6 @@ std::string inUtf8(std::string_view content) {
 }
 
 } // namespace
-
-DayNoteStore::DayNoteStore(const DataFolder &dataFolder)
-    : DayNoteStore(calendarFileIn(dataFolder), {}) {}
 
 DayNoteStore::DayNoteStore(const DataFolder &dataFolder,
                            const std::vector<std::chrono::year_month_day> &days)
@@ -96,14 +84,6 @@ DayNotes DayNoteStore::annotatedDays() const {
     return days;
 }
 
-TextEncoding DayNoteStore::encoding() const {
-    return m_file.Encoding();
-}
-
-bool DayNoteStore::isTooLarge() const {
-    return m_file.IsTooLarge();
-}
-
 void readMonthNotes(const DataFolder &dataFolder, MonthGrid &grid) {
     std::vector<std::chrono::year_month_day> days;
     for (const DayCell &cell : grid.cells) {
@@ -118,14 +98,15 @@ void readMonthNotes(const DataFolder &dataFolder, MonthGrid &grid) {
 }
 
 WriteResult clearDay(const DataFolder &dataFolder, std::chrono::year_month_day date) {
-    return updateCalendar(
-        dataFolder, [&](std::string_view content) { return withDay(content, date, std::nullopt); });
+    return calendarFileIn(dataFolder).Edit([&](std::string_view content) {
+        return withDay(content, date, std::nullopt);
+    });
 }
 
 Result<void, DaySaveRefusal> saveDay(const DataFolder &dataFolder, std::chrono::year_month_day date,
                                      const StoredDay &day, const std::optional<StoredDay> &over) {
     std::optional<DaySaveRefusal> refusal;
-    const WriteResult written = updateCalendar(dataFolder, [&](std::string_view content) {
+    const WriteResult written = calendarFileIn(dataFolder).Edit([&](std::string_view content) {
         if (auto checked = checkNoteStorable(day.note, IniText::encodingOf(content)); !checked) {
             refusal = checked.error();
         } else if (over) {
@@ -174,7 +155,7 @@ WriteResult saveNotes(const DataFolder &dataFolder,
         return Failure{WriteError{WriteProblem::NoFolder, dataFolder.path}};
     if (encoding == CalendarEncoding::AsItIs && changes(DayNoteStore(dataFolder)).empty())
         return {};
-    return updateCalendar(dataFolder, [&](std::string_view readable) {
+    return calendarFileIn(dataFolder).Edit([&](std::string_view readable) {
         const std::string content =
             encoding == CalendarEncoding::Utf8 ? inUtf8(readable) : std::string(readable);
         const DayNoteStore current = DayNoteStore::viewing(content);

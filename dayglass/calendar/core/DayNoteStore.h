@@ -31,14 +31,11 @@ inline constexpr char calendarFileName[] = "Calendar.ini";
 class DayNoteStore {
 public:
     // The calendar in `dataFolder`. Without an absolute folder there is none,
-    // and nothing is read from whatever the current folder is.
-    explicit DayNoteStore(const DataFolder &dataFolder);
-
-    // The calendar in `dataFolder`, for reads of these days: they cost one
-    // pass over the file, however many days it holds (any other day reads
-    // as well, at the cost of an index of every day).
-    DayNoteStore(const DataFolder &dataFolder,
-                 const std::vector<std::chrono::year_month_day> &days);
+    // and nothing is read from whatever the current folder is. Reads of
+    // `days` cost one pass over the file, however many days it holds (any
+    // other day reads as well, at the cost of an index of every day).
+    explicit DayNoteStore(const DataFolder &dataFolder,
+                          const std::vector<std::chrono::year_month_day> &days = {});
 
     // A calendar of bytes read already, as under the folder's lock.
     static DayNoteStore ofContent(std::string content);
@@ -56,10 +53,10 @@ public:
     // shown, and are left out.
     DayNotes annotatedDays() const;
 
-    TextEncoding encoding() const;
+    TextEncoding encoding() const { return m_file.Encoding(); }
 
     // Whether the file is too large to be read: it then reads as empty.
-    bool isTooLarge() const;
+    bool isTooLarge() const { return m_file.IsTooLarge(); }
 
 private:
     DayNoteStore(cls_IniFile file, const std::vector<std::chrono::year_month_day> &days);

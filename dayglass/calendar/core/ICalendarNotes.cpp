@@ -29,11 +29,7 @@ template <auto release> struct Release {
 using Component = std::unique_ptr<icalcomponent, Release<&LibIcal::icalcomponent_free>>;
 
 icaltimetype icalDate(year_month_day date) {
-    icaltimetype value = ical().icaltime_null_date();
-    value.year = static_cast<int>(date.year());
-    value.month = static_cast<int>(static_cast<unsigned>(date.month()));
-    value.day = static_cast<int>(static_cast<unsigned>(date.day()));
-    return value;
+    return withWallTime(ical().icaltime_null_date(), local_days{date});
 }
 
 year_month_day dateOf(const icaltimetype &time) {
@@ -139,15 +135,23 @@ std::optional<std::string> zoneFound(icalcomponent *root, const char *name) {
     return std::nullopt;
 }
 
+// Calls `visit` with each event of the calendar, until it returns false.
+template <typename Visit> void forEachEvent(icalcomponent *root, const Visit &visit) {
+    for (icalcomponent *event =
+             ical().icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
+         event; event = ical().icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+        if (!visit(event))
+            return;
+    }
+}
+
 // Names each zone of the events as libical finds it, or drops the zone of a
 // time that names none. libical would look a name the file does not define
 // up as a file below the system's zone folder, where "../" leads anywhere, a
 // FIFO that never answers included.
 void nameZonesFound(icalcomponent *root) {
     std::map<std::string, std::optional<std::string>, std::less<>> found;
-    for (icalcomponent *event =
-             ical().icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
-         event; event = ical().icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+    forEachEvent(root, [&](icalcomponent *event) {
         for (icalproperty *property =
                  ical().icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY);
              property;
@@ -165,7 +169,8 @@ void nameZonesFound(icalcomponent *root) {
             else if (*known->second != name)
                 ical().icalparameter_set_tzid(zone, known->second->c_str());
         }
-    }
+        return true;
+    });
 }
 
 // Spreads the events of one file over the days they cover, within a budget
@@ -173,7 +178,7 @@ void nameZonesFound(icalcomponent *root) {
 class EventSpreader {
 public:
     EventSpreader(icalcomponent *root, std::size_t dayBudget, WorkBudget &work)
-        : m_budget(dayBudget), m_work(work), m_zones(root, work) {}
+        : m_days(dayBudget), m_work(work), m_zones(root, work) {}
 
     NoteAdditions &additions() { return m_additions; }
 
@@ -223,13 +228,6 @@ private:
     }
 
     std::time_t momentOf(const icaltimetype &time) { return m_zones.momentOf(time); }
-
-    bool spend() {
-        if (m_budget == 0)
-            return false;
-        --m_budget;
-        return true;
-    }
 
     // Gives `take` the start of every occurrence, as it is found: the
     // event's own, those of its rule up to `limit`, and its extra dates.
@@ -317,7 +315,7 @@ private:
             last = sys_days{localDay(moment + m_spanSeconds - 1)};
         last = std::min(last, sys_days{year_month_day{first} + years{maximumEventYears}});
         for (sys_days covered = first; covered <= last; covered += days{1}) {
-            if (!spend())
+            if (!m_days.spend())
                 return false;
             std::vector<std::size_t> &texts = m_additions.days[year_month_day{covered}];
             if (texts.empty() || texts.back() != m_text)
@@ -326,7 +324,7 @@ private:
         return true;
     }
 
-    std::size_t m_budget;
+    WorkBudget m_days;
     WorkBudget &m_work;
     FileTimeZones m_zones;
     NoteAdditions m_additions;
@@ -390,20 +388,11 @@ additionsFromICalendar(std::string_view text, std::size_t dayLimit, WorkBudget &
     nameZonesFound(root.get());
     std::optional<ImportFailure> failure;
     EventSpreader spreader(root.get(), dayLimit, work);
-    const auto eachEvent = [&root](const auto &visit) {
-        for (icalcomponent *event =
-                 ical().icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
-             event;
-             event = ical().icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT)) {
-            if (!visit(event))
-                return;
-        }
-    };
-    eachEvent([&](icalcomponent *event) {
+    forEachEvent(root.get(), [&](icalcomponent *event) {
         spreader.noteReplacement(event);
         return true;
     });
-    eachEvent([&](icalcomponent *event) {
+    forEachEvent(root.get(), [&](icalcomponent *event) {
         if (ical().icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
             return true;
         const icaltimetype start = ical().icalcomponent_get_dtstart(event);

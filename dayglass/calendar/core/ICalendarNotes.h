@@ -46,9 +46,3 @@ inline constexpr std::size_t maximumImportWork = 5'000'000;
 // NoLibrary.
 Result<NoteAdditions, ImportFailure> additionsFromICalendar(std::string_view text,
                                                             std::size_t dayLimit, WorkBudget &work);
-
-inline Result<NoteAdditions, ImportFailure>
-additionsFromICalendar(std::string_view text, std::size_t dayLimit = maximumImportedDays) {
-    WorkBudget work(maximumImportWork);
-    return additionsFromICalendar(text, dayLimit, work);
-}

@@ -19,8 +19,8 @@ void addDay(std::vector<Group> &groups, std::map<Key, std::size_t> &groupOf, con
         days.push_back(date);
 }
 
-} // namespace
-
+// The characters that the calendar's file cannot keep, grouped as the texts
+// hold them, in the order of their first days; none for a file in UTF-8.
 std::vector<UnstorableCharacters> unstorableCharacters(const NoteAdditions &additions,
                                                        TextEncoding encoding) {
     std::vector<UnstorableCharacters> groups;
@@ -38,6 +38,8 @@ std::vector<UnstorableCharacters> unstorableCharacters(const NoteAdditions &addi
     }
     return groups;
 }
+
+} // namespace
 
 Result<ImportPlan, std::vector<UnstorableCharacters>>
 planImport(const DayNoteStore &calendar, const NoteAdditions &additions, UnstorableChoice choice) {

@@ -51,11 +51,6 @@ struct ImportPlan {
     std::vector<TextLeftOut> leftOut;
 };
 
-// The characters that the calendar's file cannot keep, grouped as the texts
-// hold them, in the order of their first days; none for a file in UTF-8.
-std::vector<UnstorableCharacters> unstorableCharacters(const NoteAdditions &additions,
-                                                       TextEncoding encoding);
-
 // The mark that stands for a character that Shift-JIS lacks: the geta mark,
 // which Japanese printing and computing have long used for one.
 inline constexpr char unstorableMark[] = "〓";

@@ -43,8 +43,7 @@ std::string_view withoutLibicalPrefix(std::string_view name) {
 }
 
 std::string ianaZoneOfWindowsName(std::string_view name) {
-    const bool printable =
-        std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    const bool printable = std::ranges::all_of(name, [](char c) { return c >= ' ' && c <= '~'; });
     if (name.empty() || name.size() > longestZoneName || !printable)
         return {};
     // Printable ASCII is the same in UTF-16, code for code.
@@ -56,10 +55,7 @@ std::string ianaZoneOfWindowsName(std::string_view name) {
         windowsName, static_cast<int32_t>(name.size()), nullptr, iana, longestZoneName, &status);
     if (U_FAILURE(status) || length <= 0 || length > static_cast<int32_t>(longestZoneName))
         return {};
-    std::string ianaName;
-    for (int32_t at = 0; at < length; ++at)
-        ianaName += static_cast<char>(iana[at]);
-    return ianaName;
+    return std::string(iana, iana + length);
 }
 
 } // namespace

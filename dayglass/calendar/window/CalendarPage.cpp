@@ -61,12 +61,12 @@ QString noteAreaText(const DayCell &cell) {
 } // namespace
 
 CalendarPage::CalendarPage(const DayglassContext &context, QWidget *parent)
-    : QFrame(parent), m_context(context), m_CalYear(monthOf(context.clock()).year()),
-      m_CalMonth(monthOf(context.clock()).month()) {
+    : QFrame(parent), m_context(context) {
     setObjectName(QStringLiteral("FRM_Calendar"));
     setFrameShape(QFrame::NoFrame);
     resize(twipsRect(0, 0, 2745, 3585).size());
     paintWhiteOnBlack(this);
+    showCurrentMonth();
 }
 
 void CalendarPage::setVisible(bool visible) {
@@ -260,10 +260,6 @@ void CalendarPage::createNoteArea() {
     paintWhiteOnBlack(m_lblText);
 }
 
-DayCellButton *CalendarPage::dayCell(int index) const {
-    return m_chkDays.at(static_cast<std::size_t>(index - 1));
-}
-
 std::optional<int> CalendarPage::selectedCell() const {
     for (int index = 1; index <= dayCellCount; ++index) {
         if (dayCell(index)->isChecked())
@@ -404,8 +400,7 @@ void CalendarPage::CalendarSet_Click() {
     const auto selected = selectedCell();
     if (!selected)
         return;
-    const int index = *selected;
-    const auto date = m_grid.cell(index).date;
+    const auto date = m_grid.cell(*selected).date;
     if (!date)
         return;
     // The day is read afresh: another window may have saved it since the
@@ -414,7 +409,7 @@ void CalendarPage::CalendarSet_Click() {
                    DayNoteStore(m_context.dataFolder, {*date}).day(*date));
     editor.exec();
     ShowMonth();
-    selectCell(index);
+    selectCell(*selected);
 }
 
 void CalendarPage::SclFormat_Click() {

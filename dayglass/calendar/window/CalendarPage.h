@@ -68,7 +68,9 @@ private:
     void switchHolidays(HolidayDisplay display);
     void tell(const QString &text);
 
-    DayCellButton *dayCell(int index) const;
+    DayCellButton *dayCell(int index) const {
+        return m_chkDays.at(static_cast<std::size_t>(index - 1));
+    }
     std::optional<int> selectedCell() const;
     // Value true: the cell becomes the only one selected and shows its note.
     void setValue(int index);

@@ -52,10 +52,6 @@ void DayCellButton::setCaptionColor(const QColor &colour) {
     update();
 }
 
-void DayCellButton::setNameAsToolTip(bool shown) {
-    m_nameAsToolTip = shown;
-}
-
 bool DayCellButton::event(QEvent *event) {
     // The name is shown without becoming the toolTip property: assistive
     // technology reads that as the description of a day without a note, and

@@ -16,7 +16,7 @@ public:
     void setBackColor(const QColor &colour);
     void setCaptionColor(const QColor &colour);
     // Whether the pointer resting on the cell shows its accessible name.
-    void setNameAsToolTip(bool shown);
+    void setNameAsToolTip(bool shown) { m_nameAsToolTip = shown; }
 
 signals:
     void gotFocus();

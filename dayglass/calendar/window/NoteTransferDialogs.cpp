@@ -22,9 +22,6 @@ QString calendarFilter() {
     return QCoreApplication::translate("NoteTransferDialogs",
                                        "iCalendar (*.ics);;すべてのファイル (*)");
 }
-// A message names this many of the texts an import left out, and of their
-// days.
-constexpr std::size_t listedDays = 10;
 
 } // namespace
 
@@ -74,6 +71,6 @@ bool importNotesWithDialog(QWidget *parent, const DataFolder &dataFolder) {
         });
     }
     MessageBoxes::inform(parent, QGuiApplication::applicationDisplayName(),
-                         NoteTransferMessages::imported(*outcome, file, listedDays));
+                         NoteTransferMessages::imported(*outcome, file));
     return *outcome && (*outcome)->changedDays > 0;
 }

@@ -11,6 +11,7 @@
 #include "WriteErrorMessage.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -45,27 +46,19 @@ QString groupLines(const std::vector<Group> &groups, std::size_t listed, Line li
 // its neighbour (a control, a format character, a blank, a combining mark,
 // one not yet assigned) by its code, as U+200B.
 QString visibleCharacters(const std::string &utf8) {
+    constexpr QChar::Category unseen[] = {
+        QChar::Other_Control,         QChar::Other_Format,        QChar::Other_NotAssigned,
+        QChar::Other_PrivateUse,      QChar::Other_Surrogate,     QChar::Separator_Space,
+        QChar::Separator_Line,        QChar::Separator_Paragraph, QChar::Mark_NonSpacing,
+        QChar::Mark_SpacingCombining, QChar::Mark_Enclosing};
     QString shown;
     for (const char32_t character : QString::fromStdString(utf8).toUcs4()) {
-        switch (QChar::category(character)) {
-        case QChar::Other_Control:
-        case QChar::Other_Format:
-        case QChar::Other_NotAssigned:
-        case QChar::Other_PrivateUse:
-        case QChar::Other_Surrogate:
-        case QChar::Separator_Space:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-        case QChar::Mark_NonSpacing:
-        case QChar::Mark_SpacingCombining:
-        case QChar::Mark_Enclosing:
+        if (std::ranges::find(unseen, QChar::category(character)) == std::end(unseen))
+            shown += QString::fromUcs4(&character, 1);
+        else
             shown += QStringLiteral(" U+%1 ")
                          .arg(static_cast<uint>(character), 4, 16, QChar(u'0'))
                          .toUpper();
-            break;
-        default:
-            shown += QString::fromUcs4(&character, 1);
-        }
     }
     return shown.simplified();
 }

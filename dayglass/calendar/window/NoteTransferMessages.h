@@ -27,7 +27,8 @@ public:
     // What the import did, or why it did nothing. Of the texts some days
     // left out, and of their days, the first `listed` are named and the
     // others counted.
-    static QString imported(const ImportOutcome &outcome, const QString &file, std::size_t listed);
+    static QString imported(const ImportOutcome &outcome, const QString &file,
+                            std::size_t listed = 10);
 
     // The characters that the file cannot keep, a line for each group with
     // the days it would go to; of the groups, and of each one's days, the

@@ -22,8 +22,6 @@ bool sameTime(const timespec &left, const timespec &right) {
 
 } // namespace
 
-ShownPageWatch::ShownPageWatch(DataFolder dataFolder) : m_dataFolder(std::move(dataFolder)) {}
-
 ShownPage ShownPageWatch::read() {
     // The file looked at is the one read, the original until the user has one.
     const std::optional<FileStatus> status = statusOf(m_dataFolder.fileToRead(dataFileName));

@@ -11,7 +11,7 @@
 // an idle tick costs one system call instead of opening and reading the file.
 class ShownPageWatch {
 public:
-    explicit ShownPageWatch(DataFolder dataFolder);
+    explicit ShownPageWatch(DataFolder dataFolder) : m_dataFolder(std::move(dataFolder)) {}
 
     ShownPage read();
 

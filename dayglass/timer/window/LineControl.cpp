@@ -14,10 +14,8 @@ LineControl::LineControl(QPoint fromTwips, QPoint toTwips, QWidget *parent) : QW
 }
 
 void LineControl::setLineColor(const QColor &color) {
-    if (color == m_color)
-        return;
-    m_color = color;
-    update();
+    if (std::exchange(m_color, color) != color)
+        update();
 }
 
 void LineControl::paintEvent(QPaintEvent *) {

@@ -182,9 +182,8 @@ void TimerPage::showUnits(const Countdown &countdown) {
 }
 
 void TimerPage::paint(const QColor &textColor) {
-    if (textColor == m_textColour)
+    if (std::exchange(m_textColour, textColor) == textColor)
         return;
-    m_textColour = textColor;
     for (QLabel *label : findChildren<QLabel *>())
         setPaletteColor(label, QPalette::WindowText, textColor);
     for (LineControl *line : findChildren<LineControl *>())

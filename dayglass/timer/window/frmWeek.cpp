@@ -140,20 +140,17 @@ void frmWeek::closeEvent(QCloseEvent *event) {
 }
 
 int frmWeek::readSavedPageTellingTooLarge() {
-    const ShownPage page = m_shownPage.read();
-    if (page)
+    if (const ShownPage page = m_shownPage.read())
         return *page;
     tellDataFileTooLarge();
     return 0;
 }
 
 void frmWeek::tellDataFileTooLarge() {
-    if (m_dataFileTooLargeShown)
-        return;
-    m_dataFileTooLargeShown = true;
-    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                         WriteErrorMessage::tooLargeToRead(
-                             m_context.dataFolder.fileToRead(dataFileName), dataFileSizeLimit));
+    if (!std::exchange(m_dataFileTooLargeShown, true))
+        MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
+                             WriteErrorMessage::tooLargeToRead(
+                                 m_context.dataFolder.fileToRead(dataFileName), dataFileSizeLimit));
 }
 
 void frmWeek::CMD_Timer_Click(int index) {
@@ -175,11 +172,8 @@ void frmWeek::savePage(int index) {
     const WriteResult written = writeShownPage(m_context.dataFolder, index);
     if (!written && written.error().problem == WriteProblem::Oversized)
         return tellDataFileTooLarge();
-    if (written || m_pageSaveFailureShown)
-        return;
-    m_pageSaveFailureShown = true;
-    MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
-                         WriteErrorMessage::notSaved(written.error()));
+    if (!written && !std::exchange(m_pageSaveFailureShown, true))
+        tellNotSaved(written);
 }
 
 // A right click on the TIMER page, or the menu key while the focus is on a
@@ -211,16 +205,16 @@ void frmWeek::applyTrayChoice(TrayChoice choice) {
 // A choice that cannot be saved holds for this run, and the user is told.
 void frmWeek::chooseTray(bool on) {
     const TrayChoice choice = on ? TrayChoice::On : TrayChoice::Off;
-    tellOptionNotSaved(writeTrayChoice(m_context.dataFolder, choice));
+    tellNotSaved(writeTrayChoice(m_context.dataFolder, choice));
     applyTrayChoice(choice);
 }
 
 void frmWeek::chooseWarningLead(std::chrono::minutes lead) {
-    tellOptionNotSaved(writeWarningLead(m_context.dataFolder, lead));
+    tellNotSaved(writeWarningLead(m_context.dataFolder, lead));
     m_warningNotifier->leadChosen(lead, m_context.clock());
 }
 
-void frmWeek::tellOptionNotSaved(const WriteResult &written) {
+void frmWeek::tellNotSaved(const WriteResult &written) {
     if (!written)
         MessageBoxes::inform(this, QGuiApplication::applicationDisplayName(),
                              WriteErrorMessage::notSaved(written.error()));

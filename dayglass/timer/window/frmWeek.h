@@ -64,7 +64,7 @@ private:
     void applyTrayChoice(TrayChoice choice);
     void chooseTray(bool on);
     void chooseWarningLead(std::chrono::minutes lead);
-    void tellOptionNotSaved(const WriteResult &written);
+    void tellNotSaved(const WriteResult &written);
     void showAndRaise();
     void toggleFromTray();
     void settingFromTray();

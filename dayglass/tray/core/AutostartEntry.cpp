@@ -61,26 +61,50 @@ std::string quotedArgument(std::string_view argument) {
 // the escapes of a string value applied after the quoting, in the order that
 // freedesktop.org's desktop entry format gives them.
 std::string escapedValue(std::string_view exec) {
+    using Escape = std::pair<char, std::string_view>;
+    constexpr Escape escapes[] = {{'%', "%%"}, {'\\', "\\\\"}, {'\n', "\\n"}, {'\t', "\\t"}};
     std::string value;
     for (const char c : exec) {
-        switch (c) {
-        case '%':
-            value += "%%";
-            break;
-        case '\\':
-            value += "\\\\";
-            break;
-        case '\n':
-            value += "\\n";
-            break;
-        case '\t':
-            value += "\\t";
-            break;
-        default:
-            value += c;
-        }
+        const auto escape = std::ranges::find(escapes, c, &Escape::first);
+        value += escape == std::end(escapes) ? std::string_view(&c, 1) : escape->second;
     }
     return value;
+}
+
+// The whole entry whose Exec line is `exec`.
+std::string autostartEntryText(std::string_view exec) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=dayglass\n"
+           "Comment=Count down to the end of a period, started at login\n"
+           "Comment[ja]=ログイン時に起動して、期間の終わりまでの残り時間を数えます\n"
+           "Icon=dayglass\n"
+           "Exec=" +
+           std::string(exec) + "\nTerminal=false\n";
+}
+
+// Whether the entry `content` starts what `exec` starts: its Exec line is
+// that one, and it is not hidden, which is how an entry is switched off.
+bool entryStarts(std::string_view content, std::string_view exec) {
+    bool inEntry = false;
+    bool starts = false;
+    while (!content.empty()) {
+        const std::size_t end = std::min(content.find('\n'), content.size());
+        const std::string_view line = trimmed(content.substr(0, end));
+        content.remove_prefix(std::min(end + 1, content.size()));
+        if (line.starts_with('['))
+            inEntry = line == desktopEntryGroup;
+        const std::size_t equals = line.find('=');
+        if (!inEntry || equals == line.npos)
+            continue;
+        const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view value = trimmed(line.substr(equals + 1));
+        if (key == "Hidden" && value == "true")
+            return false;
+        if (key == "Exec")
+            starts = value == exec;
+    }
+    return starts;
 }
 
 } // namespace
@@ -110,39 +134,6 @@ Result<std::string, std::error_code> autostartExec(std::string_view program) {
     if (controlCharacter || !isUtf8(program))
         return Failure{std::make_error_code(std::errc::illegal_byte_sequence)};
     return escapedValue(quotedArgument(program) + ' ' + inTrayOption);
-}
-
-std::string autostartEntryText(std::string_view exec) {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=dayglass\n"
-           "Comment=Count down to the end of a period, started at login\n"
-           "Comment[ja]=ログイン時に起動して、期間の終わりまでの残り時間を数えます\n"
-           "Icon=dayglass\n"
-           "Exec=" +
-           std::string(exec) + "\nTerminal=false\n";
-}
-
-bool entryStarts(std::string_view content, std::string_view exec) {
-    bool inEntry = false;
-    bool starts = false;
-    while (!content.empty()) {
-        const std::size_t end = std::min(content.find('\n'), content.size());
-        const std::string_view line = trimmed(content.substr(0, end));
-        content.remove_prefix(std::min(end + 1, content.size()));
-        if (line.starts_with('['))
-            inEntry = line == desktopEntryGroup;
-        const std::size_t equals = line.find('=');
-        if (!inEntry || equals == line.npos)
-            continue;
-        const std::string_view key = trimmed(line.substr(0, equals));
-        const std::string_view value = trimmed(line.substr(equals + 1));
-        if (key == "Hidden" && value == "true")
-            return false;
-        if (key == "Exec")
-            starts = value == exec;
-    }
-    return starts;
 }
 
 WriteResult writeAutostartEntry(const std::filesystem::path &path, std::string_view program) {

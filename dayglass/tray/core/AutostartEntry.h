@@ -38,13 +38,6 @@ std::string autostartProgram(const std::filesystem::path &program,
 // control character other than a tab or a line break.
 Result<std::string, std::error_code> autostartExec(std::string_view program);
 
-// The whole entry whose Exec line is `exec`.
-std::string autostartEntryText(std::string_view exec);
-
-// Whether the entry `content` starts what `exec` starts: its Exec line is
-// that one, and it is not hidden, which is how an entry is switched off.
-bool entryStarts(std::string_view content, std::string_view exec);
-
 // Writes the entry that starts `program` at `path` in one step, or removes
 // it; a missing entry is removed already.
 WriteResult writeAutostartEntry(const std::filesystem::path &path, std::string_view program);

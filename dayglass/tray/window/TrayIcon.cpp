@@ -10,18 +10,13 @@
 
 namespace {
 
+// In the order of TimeUnit.
+constexpr const char *partTexts[] = {
+    QT_TRANSLATE_NOOP("TrayIcon", "%1日"), QT_TRANSLATE_NOOP("TrayIcon", "%1時間"),
+    QT_TRANSLATE_NOOP("TrayIcon", "%1分"), QT_TRANSLATE_NOOP("TrayIcon", "%1秒")};
+
 QString partText(const TimePart &part) {
-    switch (part.unit) {
-    case TimeUnit::Day:
-        return TrayIcon::tr("%1日").arg(part.count);
-    case TimeUnit::Hour:
-        return TrayIcon::tr("%1時間").arg(part.count);
-    case TimeUnit::Minute:
-        return TrayIcon::tr("%1分").arg(part.count);
-    case TimeUnit::Second:
-        break;
-    }
-    return TrayIcon::tr("%1秒").arg(part.count);
+    return TrayIcon::tr(partTexts[static_cast<std::size_t>(part.unit)]).arg(part.count);
 }
 
 QString toolTipText(const RemainingTime &remaining, const QString &endCaption) {
@@ -52,15 +47,13 @@ bool TrayIcon::isTrayAvailable() {
 }
 
 void TrayIcon::setShown(bool shown) {
-    if (shown == m_shown)
+    if (std::exchange(m_shown, shown) == shown)
         return;
-    m_shown = shown;
     if (shown) {
         QTimer::singleShot(0, this, &TrayIcon::createIcon);
         return;
     }
-    delete m_icon;
-    m_icon = nullptr;
+    delete std::exchange(m_icon, nullptr);
     m_picture.reset();
     m_remaining.reset();
 }
@@ -106,10 +99,6 @@ void TrayIcon::showPeriodEnd(const QString &endCaption) {
 void TrayIcon::showCountdown(const Countdown &countdown) {
     // Without the icon the count-down is only kept for when it is shown, and
     // with it nine of ten ticks fall in the second of the one before.
-    if (!m_icon) {
-        m_countdown = countdown;
-        return;
-    }
     if (std::exchange(m_countdown, countdown) != countdown)
         update();
 }

@@ -25,6 +25,13 @@ DayTexts dayTexts(const NoteAdditions &additions) {
     return texts;
 }
 
+// An import within the budget that the program gives one.
+Result<NoteAdditions, ImportFailure>
+additionsFromICalendar(std::string_view text, std::size_t dayLimit = maximumImportedDays) {
+    WorkBudget work(maximumImportWork);
+    return ::additionsFromICalendar(text, dayLimit, work);
+}
+
 std::string calendarOf(const std::string &body) {
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + body + "END:VCALENDAR\r\n";
 }
