@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QScopeGuard>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -38,5 +40,16 @@ inline auto closedAtEnd(QWidget *modal) {
     return qScopeGuard([modal] {
         if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && dialog->isVisible())
             dialog->done(QDialog::Rejected);
+    });
+}
+
+// Acts on the next modal window, which must be a message box, as soon as it
+// is shown; a box that a failed check left open is closed.
+inline void whenMessageBoxShown(std::function<void(QMessageBox *)> action) {
+    whenModalShown([action = std::move(action)](QWidget *modal) {
+        const auto closer = closedAtEnd(modal);
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        action(box);
     });
 }

@@ -38,10 +38,7 @@ template <typename Widget> Widget *child(QWidget *parent, const char *name) {
 
 // Presses Return on the next message box, as a user does, and keeps its text.
 void answerMessageByKey(QString &text) {
-    whenModalShown([&text](QWidget *modal) {
-        const auto closer = closedAtEnd(modal);
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
+    whenMessageBoxShown([&text](QMessageBox *box) {
         QVERIFY(RealInput::waitForKeys(box));
         text = box->text();
         RealInput::key(QStringLiteral("Return"));

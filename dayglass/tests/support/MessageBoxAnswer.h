@@ -11,10 +11,7 @@
 // of the program's, captioned with its name, and `check` has looked at it.
 inline void answerMessageBox(QMessageBox::StandardButton answer,
                              std::function<void(QMessageBox *)> check) {
-    whenModalShown([answer, check = std::move(check)](QWidget *modal) {
-        const auto closer = closedAtEnd(modal);
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
+    whenMessageBoxShown([answer, check = std::move(check)](QMessageBox *box) {
         QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
         check(box);
         box->button(answer)->click();

@@ -94,8 +94,7 @@ private slots:
             auto window = showWindow(source);
             QSignalSpy finished(window.get(), &QDialog::finished);
             QString shown;
-            whenModalShown([&](QWidget *modal) {
-                auto *box = qobject_cast<QMessageBox *>(modal);
+            whenMessageBoxShown([&](QMessageBox *box) {
                 shown = box->text();
                 box->button(source == MenuSource::Medium ? QMessageBox::Ok : QMessageBox::No)
                     ->click();

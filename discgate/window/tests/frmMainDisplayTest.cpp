@@ -109,10 +109,7 @@ private slots:
         QString text;
         QString caption;
         Qt::TextFormat format = Qt::RichText;
-        whenModalShown([&](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
-            const auto closeAtEnd = closedAtEnd(box);
+        whenMessageBoxShown([&](QMessageBox *box) {
             const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             QVERIFY(label);
             text = label->text();
@@ -135,10 +132,7 @@ private slots:
         QSignalSpy endings(m_window.get(), &frmMain::ended);
         QString text;
         bool aloneInFront = false;
-        whenModalShown([&](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
-            const auto closeAtEnd = closedAtEnd(box);
+        whenMessageBoxShown([&](QMessageBox *box) {
             QVERIFY(RealInput::waitForKeys(box));
             text = box->windowTitle() + QLatin1Char('|') + box->text();
             // On a busy machine the box may reach the screen a while after

@@ -215,9 +215,7 @@ private slots:
         QString shownText;
         int endingsWhileShown = -1;
         bool shownAlone = false;
-        whenModalShown([&](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
+        whenMessageBoxShown([&](QMessageBox *box) {
             shownText = box->text();
             endingsWhileShown = int(endings.size());
             shownAlone = !box->parentWidget() && !m_window->isVisible();
@@ -274,9 +272,7 @@ private slots:
 
         bool asked = false;
         if (!message.isEmpty())
-            whenModalShown([&](QWidget *modal) {
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                QVERIFY(box);
+            whenMessageBoxShown([&](QMessageBox *box) {
                 asked = true;
                 QCOMPARE(box->windowTitle(), title.isEmpty() ? QStringLiteral("discgate") : title);
                 QCOMPARE(box->text(), message);
@@ -404,9 +400,7 @@ private slots:
         set("CloseBtn", "DefaultBtn", "gone.png");
         QString shownText;
         bool windowVisible = true;
-        whenModalShown([&](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
+        whenMessageBoxShown([&](QMessageBox *box) {
             shownText = box->text();
             windowVisible = visibleLauncher() != nullptr;
             box->button(QMessageBox::Ok)->click();

@@ -206,9 +206,7 @@ private slots:
 
         // Now Escape and the close ask; Enter takes the default, No.
         QString question;
-        whenModalShown([&question](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            QVERIFY(box);
+        whenMessageBoxShown([&question](QMessageBox *box) {
             question = box->windowTitle() + QLatin1Char(':') + box->text();
             QTest::keyClick(box, Qt::Key_Return);
         });
