@@ -108,17 +108,15 @@ TEST_F(MediumFolderTest, TheWalkUpStaysOnTheFileSystemWhereItStarts) {
     // A link planted on the medium leads onto another file system; the walk
     // from there must not come back through the link to the medium's menu.
     const fs::path disc = medium("disc");
-    std::string pattern = "/dev/shm/dg-test-XXXXXX";
+    const TemporaryFolder elsewhere("/dev/shm");
     struct stat discStatus {
     }, shmStatus{};
-    if (::mkdtemp(pattern.data()) == nullptr || ::stat(disc.c_str(), &discStatus) != 0 ||
-        ::stat(pattern.c_str(), &shmStatus) != 0 || discStatus.st_dev == shmStatus.st_dev)
+    if (::stat(disc.c_str(), &discStatus) != 0 ||
+        ::stat(elsewhere.path().c_str(), &shmStatus) != 0 || discStatus.st_dev == shmStatus.st_dev)
         GTEST_SKIP() << "/dev/shm is not a file system of its own here";
-    const fs::path elsewhere = pattern;
     fs::create_directories(elsewhere / "sub");
-    fs::create_directory_symlink(elsewhere, disc / "link");
+    fs::create_directory_symlink(elsewhere.path(), disc / "link");
     EXPECT_EQ(climbToMedium(disc / "link/sub").root, disc / "link/sub");
-    fs::remove_all(elsewhere);
 }
 
 TEST_F(MediumFolderTest, ArgumentsArePathsOrLocalFileUris) {
