@@ -35,8 +35,7 @@ long long statusKilobytes(qint64 pid, const std::string &key) {
 // system time, the 14th and 15th fields of its stat line, counted from the
 // third, which follows the program's name.
 long long cpuTicks(qint64 pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    const std::string text = readBytes("/proc/" + std::to_string(pid) + "/stat");
     std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::string skipped;
     for (int index = 3; index < 14; ++index)
