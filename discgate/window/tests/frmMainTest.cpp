@@ -412,10 +412,8 @@ private slots:
 
     void runEndsWithSuccessOnTheCloseButton() {
         // Ends a run that would otherwise wait forever for a click that never came.
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        watchdog.start(10000);
+        const QObject watchdog;
+        QTimer::singleShot(10000, &watchdog, [] { QCoreApplication::exit(99); });
         QTimer::singleShot(0, [] {
             frmMain *launcher = visibleLauncher();
             QVERIFY(launcher);
