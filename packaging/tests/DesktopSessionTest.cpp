@@ -78,9 +78,9 @@ private slots:
         QCOMPARE(month->text(), QStringLiteral("13"));
 
         QString message;
-        whenModalShown([&message](QWidget *modal) {
-            message = qobject_cast<QMessageBox *>(modal)->text();
-            modal->close();
+        whenModalShownAs<QMessageBox>([&message](QMessageBox *box) {
+            message = box->text();
+            box->close();
         });
         QTest::mouseClick(dialog.findChild<QWidget *>(QStringLiteral("Setting")), Qt::LeftButton);
         QTRY_COMPARE(message, QStringLiteral("開始月が不正です"));

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -43,13 +42,14 @@ inline auto closedAtEnd(QWidget *modal) {
     });
 }
 
-// Acts on the next modal window, which must be a message box, as soon as it
-// is shown; a box that a failed check left open is closed.
-inline void whenMessageBoxShown(std::function<void(QMessageBox *)> action) {
-    whenModalShown([action = std::move(action)](QWidget *modal) {
-        const auto closer = closedAtEnd(modal);
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        action(box);
+// Acts on the next modal window, which must be a `Modal` (a message box, a
+// colour or file dialog), as soon as it is shown; one that a failed check left
+// open is closed.
+template <typename Modal> void whenModalShownAs(std::function<void(Modal *)> action) {
+    whenModalShown([action = std::move(action)](QWidget *widget) {
+        const auto closer = closedAtEnd(widget);
+        auto *modal = qobject_cast<Modal *>(widget);
+        QVERIFY(modal);
+        action(modal);
     });
 }

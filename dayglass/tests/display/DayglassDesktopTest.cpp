@@ -38,7 +38,7 @@ template <typename Widget> Widget *child(QWidget *parent, const char *name) {
 
 // Presses Return on the next message box, as a user does, and keeps its text.
 void answerMessageByKey(QString &text) {
-    whenMessageBoxShown([&text](QMessageBox *box) {
+    whenModalShownAs<QMessageBox>([&text](QMessageBox *box) {
         QVERIFY(RealInput::waitForKeys(box));
         text = box->text();
         RealInput::key(QStringLiteral("Return"));

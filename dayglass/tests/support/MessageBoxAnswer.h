@@ -11,7 +11,7 @@
 // of the program's, captioned with its name, and `check` has looked at it.
 inline void answerMessageBox(QMessageBox::StandardButton answer,
                              std::function<void(QMessageBox *)> check) {
-    whenMessageBoxShown([answer, check = std::move(check)](QMessageBox *box) {
+    whenModalShownAs<QMessageBox>([answer, check = std::move(check)](QMessageBox *box) {
         QCOMPARE(box->windowTitle(), QStringLiteral("dayglass"));
         check(box);
         box->button(answer)->click();

@@ -35,10 +35,7 @@ private slots:
     void withoutAMediumTheUserPicksAFolder() {
         TemporaryFolder media;
         fs::create_directories(media / "DISC");
-        whenModalShown([&media](QWidget *modal) {
-            const auto closer = closedAtEnd(modal);
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            QVERIFY(dialog);
+        whenModalShownAs<QFileDialog>([&media](QFileDialog *dialog) {
             QCOMPARE(dialog->windowTitle(),
                      QStringLiteral("メニューのあるメディアを選んでください - discgate"));
             QCOMPARE(dialog->directory().absolutePath().toStdString(), media.path().string());
@@ -51,9 +48,9 @@ private slots:
 
     void aUriOfAnotherComputerIsRefusedWithAMessage() {
         QString text;
-        whenModalShown([&text](QWidget *modal) {
-            text = qobject_cast<QMessageBox *>(modal)->text();
-            modal->close();
+        whenModalShownAs<QMessageBox>([&text](QMessageBox *box) {
+            text = box->text();
+            box->close();
         });
         QCOMPARE(mediumSearchOf({"smb://server/disc"}), std::nullopt);
         QVERIFY2(text.contains(QStringLiteral("smb://server/disc")), qPrintable(text));

@@ -94,7 +94,7 @@ private slots:
             auto window = showWindow(source);
             QSignalSpy finished(window.get(), &QDialog::finished);
             QString shown;
-            whenMessageBoxShown([&](QMessageBox *box) {
+            whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
                 shown = box->text();
                 box->button(source == MenuSource::Medium ? QMessageBox::Ok : QMessageBox::No)
                     ->click();

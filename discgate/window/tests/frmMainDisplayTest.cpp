@@ -109,7 +109,7 @@ private slots:
         QString text;
         QString caption;
         Qt::TextFormat format = Qt::RichText;
-        whenMessageBoxShown([&](QMessageBox *box) {
+        whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
             const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             QVERIFY(label);
             text = label->text();
@@ -132,7 +132,7 @@ private slots:
         QSignalSpy endings(m_window.get(), &frmMain::ended);
         QString text;
         bool aloneInFront = false;
-        whenMessageBoxShown([&](QMessageBox *box) {
+        whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
             QVERIFY(RealInput::waitForKeys(box));
             text = box->windowTitle() + QLatin1Char('|') + box->text();
             // On a busy machine the box may reach the screen a while after

@@ -215,7 +215,7 @@ private slots:
         QString shownText;
         int endingsWhileShown = -1;
         bool shownAlone = false;
-        whenMessageBoxShown([&](QMessageBox *box) {
+        whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
             shownText = box->text();
             endingsWhileShown = int(endings.size());
             shownAlone = !box->parentWidget() && !m_window->isVisible();
@@ -272,7 +272,7 @@ private slots:
 
         bool asked = false;
         if (!message.isEmpty())
-            whenMessageBoxShown([&](QMessageBox *box) {
+            whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
                 asked = true;
                 QCOMPARE(box->windowTitle(), title.isEmpty() ? QStringLiteral("discgate") : title);
                 QCOMPARE(box->text(), message);
@@ -400,7 +400,7 @@ private slots:
         set("CloseBtn", "DefaultBtn", "gone.png");
         QString shownText;
         bool windowVisible = true;
-        whenMessageBoxShown([&](QMessageBox *box) {
+        whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
             shownText = box->text();
             windowVisible = visibleLauncher() != nullptr;
             box->button(QMessageBox::Ok)->click();

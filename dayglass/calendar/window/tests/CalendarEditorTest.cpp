@@ -117,10 +117,7 @@ private slots:
         QFETCH(QColor, shown);
         QFETCH(QString, collar);
         OpenEditor open({{}, colour});
-        whenModalShown([](QWidget *modal) {
-            const auto closer = closedAtEnd(modal);
-            auto *chooser = qobject_cast<QColorDialog *>(modal);
-            QVERIFY(chooser);
+        whenModalShownAs<QColorDialog>([](QColorDialog *chooser) {
             chooser->setCurrentColor(Qt::blue);
             chooser->reject();
         });

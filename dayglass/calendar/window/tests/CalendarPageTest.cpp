@@ -421,10 +421,7 @@ private slots:
             QTest::keyClick(text, Qt::Key_Return);
             QTest::keyClick(text, Qt::Key_Return);
             commitText(text, QStringLiteral("晴れ"));
-            whenModalShown([](QWidget *chooser) {
-                const auto closer = closedAtEnd(chooser);
-                auto *colours = qobject_cast<QColorDialog *>(chooser);
-                QVERIFY(colours);
+            whenModalShownAs<QColorDialog>([](QColorDialog *colours) {
                 colours->setCurrentColor(QColor(0, 0, 255));
                 colours->accept();
             });
@@ -489,9 +486,7 @@ private slots:
                    "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20051014\r\n"
                    "SUMMARY:Café\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
         QString message;
-        whenModalShown([&](QWidget *modal) {
-            auto *const files = qobject_cast<QFileDialog *>(modal);
-            QVERIFY(files);
+        whenModalShownAs<QFileDialog>([&](QFileDialog *files) {
             files->selectFile(QString::fromStdString((folder / "school.ics").string()));
             static_cast<QDialog *>(files)->accept();
             whenModalShown([&](QWidget *question) {

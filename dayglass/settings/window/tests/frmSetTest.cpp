@@ -206,7 +206,7 @@ private slots:
 
         // Now Escape and the close ask; Enter takes the default, No.
         QString question;
-        whenMessageBoxShown([&question](QMessageBox *box) {
+        whenModalShownAs<QMessageBox>([&question](QMessageBox *box) {
             question = box->windowTitle() + QLatin1Char(':') + box->text();
             QTest::keyClick(box, Qt::Key_Return);
         });
