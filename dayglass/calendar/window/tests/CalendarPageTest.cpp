@@ -61,17 +61,15 @@ public:
     bool editorPanelShown() const { return !child("CalendarSet")->isHidden(); }
     QColor colourOf(int index) const { return cell(index)->palette().color(QPalette::Button); }
 
-    // The checked cell, 0 when none is.
-    int selectedCell() const {
-        for (int index = 1; index <= dayCellCount; ++index) {
-            if (cell(index)->isChecked())
-                return index;
-        }
-        return 0;
-    }
+    // The checked or the focused cell, 0 when none is.
+    int selectedCell() const { return cellWhere(&QAbstractButton::isChecked); }
     int focusedCell() const {
+        return cellWhere(
+            [this](const QAbstractButton *button) { return m_page->focusWidget() == button; });
+    }
+    int cellWhere(const std::function<bool(const QAbstractButton *)> &holds) const {
         for (int index = 1; index <= dayCellCount; ++index) {
-            if (m_page->focusWidget() == cell(index))
+            if (holds(cell(index)))
                 return index;
         }
         return 0;
