@@ -161,16 +161,14 @@ private slots:
         QString note;
         pressAndInspect(QStringLiteral("設定"), [&](QWidget *editor) {
             faults = unreadableControls(editor);
-            const auto nameOf = [editor](const QString &objectName) {
+            const auto read = [editor](const QString &objectName, QAccessible::Text text) {
                 QWidget *widget =
                     objectName.isEmpty() ? editor : editor->findChild<QWidget *>(objectName);
-                return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+                return QAccessible::queryAccessibleInterface(widget)->text(text);
             };
-            names = {nameOf({}), nameOf(QStringLiteral("Tex")),
-                     nameOf(QStringLiteral("ColorPanel"))};
-            note = QAccessible::queryAccessibleInterface(
-                       editor->findChild<QWidget *>(QStringLiteral("Tex")))
-                       ->text(QAccessible::Value);
+            names = {read({}, QAccessible::Name), read(u"Tex"_qs, QAccessible::Name),
+                     read(u"ColorPanel"_qs, QAccessible::Name)};
+            note = read(u"Tex"_qs, QAccessible::Value);
         });
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         QCOMPARE(names, (QStringList{u"2005/10/14(金)"_qs, u"2005/10/14(金)"_qs, u"#FF0000"_qs}));
