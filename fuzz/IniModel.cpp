@@ -84,9 +84,7 @@ std::optional<std::string> IniModel::value(std::string_view section, std::string
 std::optional<std::size_t> IniModel::wholeLength(std::string_view section,
                                                  std::string_view key) const {
     const auto whole = wholeValue(section, key);
-    if (!whole)
-        return std::nullopt;
-    return whole->size();
+    return whole ? std::optional(whole->size()) : std::nullopt;
 }
 
 std::optional<std::string_view> IniModel::wholeValue(std::string_view section,
