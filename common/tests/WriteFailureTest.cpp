@@ -1,4 +1,5 @@
 #include "FolderLock.h"
+#include "SmallFileSystem.h"
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
@@ -48,28 +49,10 @@ WriteResult saveLongNote(const fs::path &folder) {
         .SetDataStr("2005/10/14(金)", "Text", longNote);
 }
 
-// A small file system of its own, which root can fill or make read-only; a
-// private folder, where a file of two names is written in place.
-class SmallFileSystem {
-public:
-    SmallFileSystem() {
-        if (::mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, "size=128k,mode=0700") == 0)
-            m_mounted = true;
-    }
-    ~SmallFileSystem() {
-        if (m_mounted)
-            ::umount2(m_folder.path().c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    const fs::path &path() const { return m_folder.path(); }
-
-private:
-    TemporaryFolder m_folder;
-    bool m_mounted = false;
-};
-
 TEST(WriteFailureTest, FullDiskAndReadOnlyFileSystemAreReported) {
-    SmallFileSystem disk;
+    // A file system that root can fill or make read-only; a private folder,
+    // where a file of two names is written in place.
+    const SmallFileSystem disk("size=128k,mode=0700");
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small tmpfs needs root";
     // The note alone is larger than the whole file system.

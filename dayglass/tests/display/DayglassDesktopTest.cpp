@@ -5,6 +5,7 @@
 #include "ModalDriver.h"
 #include "QuotedName.h"
 #include "RealInput.h"
+#include "SmallFileSystem.h"
 #include "TemporaryFolder.h"
 #include "TextEncoding.h"
 #include "frmCSet.h"
@@ -18,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QToolTip>
 #include <QtTest>
-#include <sys/mount.h>
 
 using namespace std::chrono;
 
@@ -87,36 +87,16 @@ QStringList redDayNumbers(QWidget *page) {
     return numbers;
 }
 
-// A tmpfs mounted over a fresh folder, filled to the last byte. Only root may
-// mount one.
-class FullFileSystem {
-public:
-    FullFileSystem() {
-        m_mounted = ::mount("tmpfs", m_folder.path().c_str(), "tmpfs", 0, "size=64k") == 0;
-        if (!m_mounted)
-            return;
-        const std::string block(4096, 'x');
-        std::FILE *filler = std::fopen((m_folder / "filler").c_str(), "wb");
-        while (filler && std::fwrite(block.data(), 1, block.size(), filler) == block.size() &&
-               std::fflush(filler) == 0) {
-        }
-        if (filler)
-            std::fclose(filler);
+// Fills the file system of `folder` to the last byte.
+void fillUp(const std::filesystem::path &folder) {
+    const std::string block(4096, 'x');
+    std::FILE *filler = std::fopen((folder / "filler").c_str(), "wb");
+    while (filler && std::fwrite(block.data(), 1, block.size(), filler) == block.size() &&
+           std::fflush(filler) == 0) {
     }
-    ~FullFileSystem() {
-        if (m_mounted)
-            ::umount2(m_folder.path().c_str(), MNT_DETACH);
-    }
-    FullFileSystem(const FullFileSystem &) = delete;
-    FullFileSystem &operator=(const FullFileSystem &) = delete;
-
-    bool mounted() const { return m_mounted; }
-    const std::filesystem::path &path() const { return m_folder.path(); }
-
-private:
-    TemporaryFolder m_folder;
-    bool m_mounted = false;
-};
+    if (filler)
+        std::fclose(filler);
+}
 
 } // namespace
 
@@ -281,12 +261,14 @@ private slots:
     void aFailedSaveKeepsTheEditorAndItsText() {
         QFETCH(bool, fullDisk);
         QFETCH(QString, reason);
-        FullFileSystem full;
+        const SmallFileSystem full("size=64k");
         TemporaryFolder plain;
         if (fullDisk && !full.mounted())
             QSKIP("Mounting a small file system needs root.");
         const std::filesystem::path folder = fullDisk ? full.path() : plain.path();
-        if (!fullDisk) {
+        if (fullDisk) {
+            fillUp(folder);
+        } else {
             writeBytes(folder / calendarFileName, "");
             std::filesystem::permissions(folder / calendarFileName,
                                          std::filesystem::perms::owner_read);
