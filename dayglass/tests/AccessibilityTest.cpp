@@ -8,6 +8,7 @@
 #include "frmWeek.h"
 
 #include <QAccessibleValueInterface>
+#include <QMessageBox>
 #include <QtTest>
 
 using namespace std::chrono;
@@ -189,10 +190,8 @@ private slots:
         pressAndInspect(QStringLiteral("Set period"), [&](QWidget *dialog) {
             japanese += japaneseTexts(dialog);
             dialog->findChild<QLineEdit *>(QStringLiteral("SMonth"))->setText(QStringLiteral("13"));
-            whenModalShown([&](QWidget *refusal) {
-                const auto closeRefusalAtEnd = closedAtEnd(refusal);
-                japanese += japaneseTexts(refusal);
-            });
+            whenModalShownAs<QMessageBox>(
+                [&](QMessageBox *refusal) { japanese += japaneseTexts(refusal); });
             QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
                               Qt::LeftButton);
         });

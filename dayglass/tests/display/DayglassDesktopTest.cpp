@@ -160,8 +160,7 @@ private slots:
         RealInput::showActive(&page);
         page.focusToday();
         QString heading;
-        whenModalShown([&heading](QWidget *editor) {
-            const auto closer = closedAtEnd(editor);
+        whenModalShownAs<frmCSet>([&heading](frmCSet *editor) {
             QVERIFY(RealInput::waitForKeys(editor));
             heading = editor->accessibleName();
             RealInput::type(QStringLiteral("rain"));
@@ -289,12 +288,11 @@ private slots:
         RealInput::key(QStringLiteral("Escape"));
         QCOMPARE(message, QStringLiteral("メモを保存せずに閉じますか？"));
         QTRY_VERIFY(editor.isActiveWindow());
-        whenModalShown([](QWidget *modal) {
-            const auto closer = closedAtEnd(modal);
-            QVERIFY(RealInput::waitForKeys(modal));
+        whenModalShownAs<QMessageBox>([](QMessageBox *question) {
+            QVERIFY(RealInput::waitForKeys(question));
             // The Yes button's mnemonic, which presses the button a moment later.
             RealInput::key(QStringLiteral("y"));
-            QTRY_VERIFY(!modal->isVisible());
+            QTRY_VERIFY(!question->isVisible());
         });
         RealInput::key(QStringLiteral("Escape"));
         QTRY_VERIFY(!editor.isVisible());
