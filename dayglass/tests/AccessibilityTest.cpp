@@ -79,8 +79,7 @@ private slots:
         open(0);
         QStringList faults = unreadableControls(m_window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-        QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("CMD_Timer_1")),
-                          Qt::LeftButton);
+        clickChild(m_window.get(), "CMD_Timer_1");
         faults = unreadableControls(m_window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
@@ -127,7 +126,7 @@ private slots:
         QVERIFY(accessible("chkDays_1")->state().invisible);
 
         // The names follow the month shown.
-        QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("cmdR")), Qt::LeftButton);
+        clickChild(m_window.get(), "cmdR");
         QCOMPARE(name("chkDays_3"), QStringLiteral("2005年11月1日(火)"));
         QCOMPARE(accessible("chkDays_3")->text(QAccessible::Description), QString());
     }
@@ -192,11 +191,9 @@ private slots:
             dialog->findChild<QLineEdit *>(QStringLiteral("SMonth"))->setText(QStringLiteral("13"));
             whenModalShownAs<QMessageBox>(
                 [&](QMessageBox *refusal) { japanese += japaneseTexts(refusal); });
-            QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
-                              Qt::LeftButton);
+            clickChild(dialog, "Setting");
         });
-        QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("CMD_Timer_1")),
-                          Qt::LeftButton);
+        clickChild(m_window.get(), "CMD_Timer_1");
         japanese += japaneseTexts(m_window.get(), note);
         pressAndInspect(QStringLiteral("Edit"),
                         [&](QWidget *editor) { japanese += japaneseTexts(editor, note); });

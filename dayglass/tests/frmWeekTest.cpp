@@ -291,8 +291,7 @@ private slots:
         whenModalShown([](QWidget *dialog) {
             auto *endYear = dialog->findChild<QLineEdit *>(QStringLiteral("EYear"));
             endYear->setText(QStringLiteral("2010"));
-            QTest::mouseClick(dialog->findChild<QWidget *>(QStringLiteral("Setting")),
-                              Qt::LeftButton);
+            clickChild(dialog, "Setting");
         });
         QTest::mouseClick(child("Setting"), Qt::LeftButton);
         QCOMPARE(child<QLabel>("ETime")->text(), QStringLiteral("2010/12/30"));

@@ -82,7 +82,7 @@ private slots:
             message = box->text();
             box->close();
         });
-        QTest::mouseClick(dialog.findChild<QWidget *>(QStringLiteral("Setting")), Qt::LeftButton);
+        clickChild(&dialog, "Setting");
         QTRY_COMPARE(message, QStringLiteral("開始月が不正です"));
         QVERIFY(dialog.isVisible());
     }

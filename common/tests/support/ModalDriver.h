@@ -32,6 +32,11 @@ inline void whenModalShown(std::function<void(QWidget *)> action, int timeoutMs 
     timer->start();
 }
 
+// Clicks the child of `window` named `name`, as a user does with the mouse.
+inline void clickChild(const QWidget *window, const char *name) {
+    QTest::mouseClick(window->findChild<QWidget *>(QString::fromLatin1(name)), Qt::LeftButton);
+}
+
 // Closes a modal window that a failed check left open, so that the test fails
 // instead of waiting for the window forever. Hold the result for as long as
 // the checks on the window run.

@@ -33,9 +33,7 @@ public:
             ->palette()
             .color(QPalette::Window);
     }
-    void click(const char *name) {
-        QTest::mouseClick(m_editor.findChild<QWidget *>(QString::fromLatin1(name)), Qt::LeftButton);
-    }
+    void click(const char *name) { clickChild(&m_editor, name); }
     std::string saved() const { return readBytes(m_folder / calendarFileName); }
     std::filesystem::path file() const { return m_folder / calendarFileName; }
 

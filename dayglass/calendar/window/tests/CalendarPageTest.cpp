@@ -402,8 +402,7 @@ private slots:
                      QColor(255, 255, 0));
             text->moveCursor(QTextCursor::End);
             QTest::keyClicks(text, QStringLiteral(" and more"));
-            QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("Setting")),
-                              Qt::LeftButton);
+            clickChild(editor, "Setting");
         });
         shown.click("CalendarSet");
         QCOMPARE(readBytes(shown.calendarFile()), expectedBytes("edited-day.ini"));
@@ -423,8 +422,7 @@ private slots:
                 colours->setCurrentColor(QColor(0, 0, 255));
                 colours->accept();
             });
-            QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("ColorSet")),
-                              Qt::LeftButton);
+            clickChild(editor, "ColorSet");
             QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
         });
         QTest::mouseDClick(shown.cell(20), Qt::LeftButton);
@@ -435,8 +433,7 @@ private slots:
 
         whenEditorShown([](QWidget *editor, QPlainTextEdit *text) {
             QCOMPARE(text->toPlainText(), QStringLiteral("今日は\n晴れ"));
-            QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("Setting")),
-                              Qt::LeftButton);
+            clickChild(editor, "Setting");
         });
         shown.click("CalendarSet");
         QCOMPARE(shown.note(), QStringLiteral("今日は\n晴れ"));

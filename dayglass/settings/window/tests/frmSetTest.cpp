@@ -39,10 +39,7 @@ private:
     QColor background(const char *name) const {
         return field(name)->palette().color(QPalette::Base);
     }
-    void clickSetting() {
-        QTest::mouseClick(m_dialog->findChild<QWidget *>(QStringLiteral("Setting")),
-                          Qt::LeftButton);
-    }
+    void clickSetting() { clickChild(m_dialog.get(), "Setting"); }
     std::string dataFile() const { return readBytes(m_folder->path() / "Data.ini"); }
 
     // Clicks the save button, answers the message box and returns its text.
