@@ -78,9 +78,8 @@ private slots:
         QVERIFY(saveEditorText(m_folder->path(), 2005y / October / 14, "歯医者\n15:00", oleRed));
         open(0);
         QStringList faults = unreadableControls(m_window.get());
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         clickChild(m_window.get(), "CMD_Timer_1");
-        faults = unreadableControls(m_window.get());
+        faults += unreadableControls(m_window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
