@@ -26,7 +26,5 @@ signals:
     void periodEnded();
 
 private:
-    void notifyDesktop(LocalSeconds end) const;
-
     PeriodEndWatch m_watch;
 };
