@@ -15,16 +15,12 @@ constexpr const char *partTexts[] = {
     QT_TRANSLATE_NOOP("TrayIcon", "%1日"), QT_TRANSLATE_NOOP("TrayIcon", "%1時間"),
     QT_TRANSLATE_NOOP("TrayIcon", "%1分"), QT_TRANSLATE_NOOP("TrayIcon", "%1秒")};
 
-QString partText(const TimePart &part) {
-    return TrayIcon::tr(partTexts[static_cast<std::size_t>(part.unit)]).arg(part.count);
-}
-
 QString toolTipText(const RemainingTime &remaining, const QString &endCaption) {
     if (remaining.state == CountdownState::Unusable)
         return TrayIcon::tr("期間が設定されていません");
     QStringList parts;
     for (const TimePart &part : remaining.parts)
-        parts << partText(part);
+        parts << TrayIcon::tr(partTexts[static_cast<std::size_t>(part.unit)]).arg(part.count);
     const QString time = parts.join(QLatin1Char(' '));
     return (remaining.state == CountdownState::Ended ? TrayIcon::tr("超過 %1").arg(time)
                                                      : TrayIcon::tr("残り %1").arg(time)) +
