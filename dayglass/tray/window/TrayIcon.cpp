@@ -27,12 +27,6 @@ QString toolTipText(const RemainingTime &remaining, const QString &endCaption) {
            QLatin1Char('\n') + TrayIcon::tr("終了 %1").arg(endCaption);
 }
 
-QIcon iconOf(const TrayPicture &picture) {
-    if (picture.kind == TrayPictureKind::ProgramIcon)
-        return QApplication::windowIcon();
-    return QIcon(new TrayPictureEngine(picture));
-}
-
 } // namespace
 
 TrayIcon::TrayIcon(LoginStart *loginStart, QWidget *window)
@@ -104,7 +98,9 @@ void TrayIcon::update() {
         return;
     if (const TrayPicture picture = trayPictureFor(m_countdown); picture != m_picture) {
         m_picture = picture;
-        m_icon->setIcon(iconOf(picture));
+        m_icon->setIcon(picture.kind == TrayPictureKind::ProgramIcon
+                            ? QApplication::windowIcon()
+                            : QIcon(new TrayPictureEngine(picture)));
     }
     if (RemainingTime remaining = remainingTimeOf(m_countdown); remaining != m_remaining) {
         m_icon->setToolTip(toolTipText(remaining, m_endCaption));
