@@ -32,10 +32,6 @@ QString toolTipText(const RemainingTime &remaining, const QString &endCaption) {
 TrayIcon::TrayIcon(LoginStart *loginStart, QWidget *window)
     : QObject(window), m_window(window), m_loginStart(loginStart) {}
 
-bool TrayIcon::isTrayAvailable() {
-    return QSystemTrayIcon::isSystemTrayAvailable();
-}
-
 void TrayIcon::setShown(bool shown) {
     if (std::exchange(m_shown, shown) == shown)
         return;
