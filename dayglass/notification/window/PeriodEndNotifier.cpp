@@ -3,10 +3,6 @@
 #include "DesktopNotice.h"
 #include "EndMoment.h"
 
-void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
-    m_watch.periodLoaded(period, now);
-}
-
 void PeriodEndNotifier::tick(const Countdown &countdown) {
     if (const auto end = m_watch.reachedEnd(countdown)) {
         // Desktops that play sounds play the sound theme's alarm clock; a
