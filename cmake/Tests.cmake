@@ -31,8 +31,6 @@
 # another command, such as dbus-run-session (on the virtual display, for the
 # DISPLAY kinds).
 
-set(DG_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
-
 # GoogleTest's header takes a third of the time of each test source, so it is
 # compiled once, by a program that tests nothing, and every GoogleTest program
 # reuses it. GCC takes a precompiled header only where each definition made
@@ -110,7 +108,7 @@ function(_dg_list_test_functions target)
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -D PROGRAM=$<TARGET_FILE:${target}>
                 -D OUTPUT=${CMAKE_CURRENT_BINARY_DIR}/${target}.functions
-                -P ${DG_TESTS_DIR}/ListTestFunctions.cmake
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/ListTestFunctions.cmake
         BYPRODUCTS ${CMAKE_CURRENT_BINARY_DIR}/${target}.functions VERBATIM)
 endfunction()
 

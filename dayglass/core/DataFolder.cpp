@@ -30,9 +30,9 @@ cls_IniFile iniFileIn(const DataFolder &folder, const char *fileName, std::uintm
 
 bool DataFolder::readsOriginalsAlone(std::initializer_list<const char *> fileNames) const {
     const auto holdsOneOf = [fileNames](const std::filesystem::path &folder) {
-        return !folder.empty() &&
-               std::any_of(fileNames.begin(), fileNames.end(),
-                           [&](const char *name) { return holdsAnyEntry(folder / name); });
+        return !folder.empty() && std::ranges::any_of(fileNames, [&](const char *name) {
+            return holdsAnyEntry(folder / name);
+        });
     };
     return holdsOneOf(originals) && !holdsOneOf(path);
 }

@@ -36,10 +36,6 @@ void drawBevel(QPainter &painter, const QRectF &box, bool sunken) {
 
 } // namespace
 
-TabButton::TabButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {
-    setCheckable(true);
-}
-
 void TabButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const bool sunken = isChecked();

@@ -9,7 +9,9 @@
 class TabButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit TabButton(const QString &caption, QWidget *parent);
+    explicit TabButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {
+        setCheckable(true);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -25,7 +25,7 @@ std::optional<LocalSeconds> PeriodWarningWatch::reachedWarning(const Countdown &
         m_armed = false;
         return std::nullopt;
     }
-    const std::chrono::seconds remaining{countdown.units[timeUnitCount - 1]};
+    const std::chrono::seconds remaining{countdown.units.back()};
     if (remaining > m_lead)
         return std::nullopt;
     m_armed = false;

@@ -3,22 +3,12 @@
 #include "DesktopNotice.h"
 #include "EndMoment.h"
 
-void PeriodEndNotifier::periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
-    m_watch.periodLoaded(period, now);
-}
-
 void PeriodEndNotifier::tick(const Countdown &countdown) {
     if (const auto end = m_watch.reachedEnd(countdown)) {
-        notifyDesktop(*end);
+        // Desktops that play sounds play the sound theme's alarm clock.
+        sendDesktopNotice(
+            tr("設定した期間が終了しました（%1）").arg(QString::fromStdString(endMomentText(*end))),
+            {{QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}});
         emit periodEnded();
     }
-}
-
-// Desktops that play sounds play the sound theme's alarm clock; a desktop
-// without the notification service has the red page and the window's request
-// for attention.
-void PeriodEndNotifier::notifyDesktop(LocalSeconds end) const {
-    sendDesktopNotice(
-        tr("設定した期間が終了しました（%1）").arg(QString::fromStdString(endMomentText(end))),
-        {{QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed")}});
 }

@@ -16,7 +16,9 @@ public:
     using QObject::QObject;
 
     // Called whenever LoadPeriod has read the period, with the time.
-    void periodLoaded(const std::optional<Period> &period, LocalSeconds now);
+    void periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
+        m_watch.periodLoaded(period, now);
+    }
 
     // Called at every tick of the main window, with the count-down that the
     // tick paints the page from, so that the notice comes with the red page.
@@ -26,7 +28,5 @@ signals:
     void periodEnded();
 
 private:
-    void notifyDesktop(LocalSeconds end) const;
-
     PeriodEndWatch m_watch;
 };

@@ -3,14 +3,6 @@
 #include "DesktopNotice.h"
 #include "EndMoment.h"
 
-void PeriodWarningNotifier::periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
-    m_watch.periodLoaded(period, now);
-}
-
-void PeriodWarningNotifier::leadChosen(std::chrono::minutes lead, LocalSeconds now) {
-    m_watch.leadChosen(lead, now);
-}
-
 void PeriodWarningNotifier::tick(const Countdown &countdown) {
     if (const auto end = m_watch.reachedWarning(countdown))
         sendDesktopNotice(

@@ -14,10 +14,12 @@ public:
     using QObject::QObject;
 
     // Called whenever LoadPeriod has read the period, with the time.
-    void periodLoaded(const std::optional<Period> &period, LocalSeconds now);
+    void periodLoaded(const std::optional<Period> &period, LocalSeconds now) {
+        m_watch.periodLoaded(period, now);
+    }
 
     // Called with the lead read at start-up and each one the user chooses.
-    void leadChosen(std::chrono::minutes lead, LocalSeconds now);
+    void leadChosen(std::chrono::minutes lead, LocalSeconds now) { m_watch.leadChosen(lead, now); }
 
     // Called at every tick of the main window with its count-down.
     void tick(const Countdown &countdown);

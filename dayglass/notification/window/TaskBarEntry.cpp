@@ -3,18 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-void TaskBarEntry::tick(const Countdown &countdown, LocalSeconds now) {
-    send(m_progress.tick(countdown, now));
-}
-
-void TaskBarEntry::periodEnded(bool windowActive) {
-    send(m_progress.periodEnded(windowActive));
-}
-
-void TaskBarEntry::windowActivated() {
-    send(m_progress.windowActivated());
-}
-
 void TaskBarEntry::send(const std::optional<TaskBarState> &state) const {
     if (!state)
         return;

@@ -15,13 +15,15 @@ public:
     using QObject::QObject;
 
     // Called at every tick of the main window with its count-down and the time.
-    void tick(const Countdown &countdown, LocalSeconds now);
+    void tick(const Countdown &countdown, LocalSeconds now) {
+        send(m_progress.tick(countdown, now));
+    }
 
     // Called when the period has just ended.
-    void periodEnded(bool windowActive);
+    void periodEnded(bool windowActive) { send(m_progress.periodEnded(windowActive)); }
 
     // Called when the main window becomes the active one.
-    void windowActivated();
+    void windowActivated() { send(m_progress.windowActivated()); }
 
 private:
     void send(const std::optional<TaskBarState> &state) const;

@@ -27,6 +27,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 namespace {
@@ -189,15 +190,15 @@ void frmWeek::showTimerMenu(QPoint position) {
         connect(m_timerMenu, &TimerMenu::trayChosen, this, &frmWeek::chooseTray);
         connect(m_timerMenu, &TimerMenu::warningLeadChosen, this, &frmWeek::chooseWarningLead);
     }
-    m_timerMenu->popUpAt(position, m_trayChoice == TrayChoice::On, TrayIcon::isTrayAvailable(),
-                         m_warningNotifier->lead());
+    m_timerMenu->popUpAt(position, m_trayChoice == TrayChoice::On,
+                         QSystemTrayIcon::isSystemTrayAvailable(), m_warningNotifier->lead());
 }
 
 // The icon goes into the tray when the user chose it and the desktop has a
 // tray; only then does the program go on without its window.
 void frmWeek::applyTrayChoice(TrayChoice choice) {
     m_trayChoice = choice;
-    const bool shown = choice == TrayChoice::On && TrayIcon::isTrayAvailable();
+    const bool shown = choice == TrayChoice::On && QSystemTrayIcon::isSystemTrayAvailable();
     m_trayIcon->setShown(shown);
     QGuiApplication::setQuitOnLastWindowClosed(!shown);
 }

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr std::size_t secondsUnit = timeUnitCount - 1;
 constexpr std::size_t shownUnits = 3;
 
 struct UnitLength {
@@ -23,7 +22,7 @@ RemainingTime remainingTimeOf(const Countdown &countdown) {
     RemainingTime remaining{countdown.state, {}};
     if (countdown.state == CountdownState::Unusable)
         return remaining;
-    std::int64_t seconds = std::llabs(countdown.units[secondsUnit]);
+    std::int64_t seconds = std::llabs(countdown.units.back());
     for (const auto &[unit, length] : unitLengths) {
         const std::int64_t count = seconds / length;
         seconds %= length;

@@ -15,36 +15,22 @@ constexpr const char *partTexts[] = {
     QT_TRANSLATE_NOOP("TrayIcon", "%1日"), QT_TRANSLATE_NOOP("TrayIcon", "%1時間"),
     QT_TRANSLATE_NOOP("TrayIcon", "%1分"), QT_TRANSLATE_NOOP("TrayIcon", "%1秒")};
 
-QString partText(const TimePart &part) {
-    return TrayIcon::tr(partTexts[static_cast<std::size_t>(part.unit)]).arg(part.count);
-}
-
 QString toolTipText(const RemainingTime &remaining, const QString &endCaption) {
     if (remaining.state == CountdownState::Unusable)
         return TrayIcon::tr("期間が設定されていません");
     QStringList parts;
     for (const TimePart &part : remaining.parts)
-        parts << partText(part);
+        parts << TrayIcon::tr(partTexts[static_cast<std::size_t>(part.unit)]).arg(part.count);
     const QString time = parts.join(QLatin1Char(' '));
     return (remaining.state == CountdownState::Ended ? TrayIcon::tr("超過 %1").arg(time)
                                                      : TrayIcon::tr("残り %1").arg(time)) +
            QLatin1Char('\n') + TrayIcon::tr("終了 %1").arg(endCaption);
 }
 
-QIcon iconOf(const TrayPicture &picture) {
-    if (picture.kind == TrayPictureKind::ProgramIcon)
-        return QApplication::windowIcon();
-    return QIcon(new TrayPictureEngine(picture));
-}
-
 } // namespace
 
 TrayIcon::TrayIcon(LoginStart *loginStart, QWidget *window)
     : QObject(window), m_window(window), m_loginStart(loginStart) {}
-
-bool TrayIcon::isTrayAvailable() {
-    return QSystemTrayIcon::isSystemTrayAvailable();
-}
 
 void TrayIcon::setShown(bool shown) {
     if (std::exchange(m_shown, shown) == shown)
@@ -108,7 +94,9 @@ void TrayIcon::update() {
         return;
     if (const TrayPicture picture = trayPictureFor(m_countdown); picture != m_picture) {
         m_picture = picture;
-        m_icon->setIcon(iconOf(picture));
+        m_icon->setIcon(picture.kind == TrayPictureKind::ProgramIcon
+                            ? QApplication::windowIcon()
+                            : QIcon(new TrayPictureEngine(picture)));
     }
     if (RemainingTime remaining = remainingTimeOf(m_countdown); remaining != m_remaining) {
         m_icon->setToolTip(toolTipText(remaining, m_endCaption));

@@ -24,9 +24,6 @@ public:
     // menu shares with the TIMER page's.
     TrayIcon(LoginStart *loginStart, QWidget *window);
 
-    // Whether the desktop has a tray to show the icon in; asks the desktop.
-    static bool isTrayAvailable();
-
     // Puts the icon into the tray or takes it away. It goes in once the event
     // loop runs, when the program's own icon, its picture without a period,
     // has been given.
