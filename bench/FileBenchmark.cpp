@@ -6,10 +6,10 @@
 #include "DayNoteStore.h"
 #include "IniText.h"
 #include "MonthGrid.h"
+#include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,25 +17,11 @@ using namespace std::chrono;
 
 // A folder in memory holding a calendar of a note a day from the first year
 // to the last, so that a write's flush to disk is not measured.
-class MemoryFolder {
-public:
-    MemoryFolder(MemoryFolder &&other) noexcept : m_path(std::exchange(other.m_path, {})) {}
-    MemoryFolder(year first, year last) {
-        std::string pattern = "/dev/shm/dg-bench-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
-            pattern = std::filesystem::temp_directory_path() / "dg-bench";
-        m_path = pattern;
-        std::filesystem::create_directories(m_path);
-        writeDailyCalendar(m_path, first, last);
-    }
-    ~MemoryFolder() {
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path);
-    }
-    const std::filesystem::path &path() const { return m_path; }
+struct MemoryFolder {
+    MemoryFolder(year first, year last) { writeDailyCalendar(folder.path(), first, last); }
+    const std::filesystem::path &path() const { return folder.path(); }
 
-private:
-    std::filesystem::path m_path;
+    const TemporaryFolder folder{"/dev/shm"};
 };
 
 const MemoryFolder &tenYears() {
