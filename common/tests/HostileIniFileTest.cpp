@@ -2,10 +2,7 @@
 #include "TemporaryFolder.h"
 #include "cls_IniFile.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;

@@ -6,7 +6,6 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
