@@ -76,7 +76,7 @@ public:
     }
     std::pair<int, int> selectedAndFocusedCell() const { return {selectedCell(), focusedCell()}; }
     void press(const QKeySequence &keys) { QTest::keySequence(cell(focusedCell()), keys); }
-    void click(const char *name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    void click(const char *name) { clickChild(m_page.get(), name); }
 
 private:
     TemporaryFolder m_folder;
@@ -487,8 +487,7 @@ private slots:
             whenModalShown([&](QWidget *question) {
                 const auto closer = closedAtEnd(question);
                 QVERIFY(readBytes(shown.calendarFile()) == calendarWith(october14, "メモ", "255"));
-                QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdReplace")),
-                                  Qt::LeftButton);
+                clickChild(question, "cmdReplace");
                 readMessage(message);
             });
         });
