@@ -1,10 +1,10 @@
 #include "DailyCalendar.h"
 
 #include "DaySection.h"
+#include "TemporaryFolder.h"
 #include "TextEncoding.h"
 
 #include <cstdio>
-#include <fstream>
 
 using namespace std::chrono;
 
@@ -21,6 +21,5 @@ void writeDailyCalendar(const std::filesystem::path &folder, year first, year la
         content += "Text=" + std::string(name) + " の予定：買い物#CR#夜は友人と食事\r\n";
         content += "Collar=" + std::to_string((unsigned(date.day()) * 40503u) % 16777216u) + "\r\n";
     }
-    std::ofstream(folder / "Calendar.ini", std::ios::binary)
-        << encodeText(content, TextEncoding::Cp932);
+    writeBytes(folder / "Calendar.ini", encodeText(content, TextEncoding::Cp932));
 }
