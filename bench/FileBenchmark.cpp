@@ -42,20 +42,21 @@ std::string tenYearCalendar() {
 // file and indexes it, and one lookup.
 void GetDataStr_NewAccessor_TenYearCalendar(benchmark::State &state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(iniFileAt(tenYearCalendar()).GetDataStr("2005/10/14(金)", "Text"));
+        benchmark::DoNotOptimize(
+            cls_IniFile(tenYearCalendar()).GetDataStr("2005/10/14(金)", "Text"));
 }
 BENCHMARK(GetDataStr_NewAccessor_TenYearCalendar)->Unit(benchmark::kMicrosecond);
 
 // Every further lookup of the same handler.
 void GetDataStr_SameAccessor_TenYearCalendar(benchmark::State &state) {
-    const cls_IniFile ini = iniFileAt(tenYearCalendar());
+    const cls_IniFile ini(tenYearCalendar());
     for (auto _ : state)
         benchmark::DoNotOptimize(ini.GetDataStr("2005/10/14(金)", "Text"));
 }
 BENCHMARK(GetDataStr_SameAccessor_TenYearCalendar);
 
 void SetDataStr_TenYearCalendar(benchmark::State &state) {
-    cls_IniFile ini = iniFileAt(tenYearCalendar());
+    cls_IniFile ini(tenYearCalendar());
     int round = 0;
     for (auto _ : state) {
         if (!ini.SetDataStr("2005/10/14(金)", "Collar", std::to_string(++round % 2 ? 255 : 65280)))

@@ -279,12 +279,8 @@ TextEncoding cls_IniFile::Encoding() const {
     return file ? file->encoding() : TextEncoding::Cp932;
 }
 
-cls_IniFile iniFileAt(const std::string &path, std::uintmax_t sizeLimit) {
-    return cls_IniFile(path, sizeLimit);
-}
-
 cls_IniFile iniFileIn(const std::filesystem::path &folder, const char *fileName,
                       std::uintmax_t sizeLimit) {
-    return iniFileAt(folder.is_absolute() ? (folder / fileName).string() : std::string(),
-                     sizeLimit);
+    return cls_IniFile(folder.is_absolute() ? (folder / fileName).string() : std::string(),
+                       sizeLimit);
 }

@@ -41,7 +41,7 @@ public:
     cls_IniFile();
     // An accessor on the file at `path` that takes a file larger than
     // `sizeLimit` for none.
-    cls_IniFile(std::string path, std::uintmax_t sizeLimit);
+    explicit cls_IniFile(std::string path, std::uintmax_t sizeLimit = FileStore::maximumFileSize);
     cls_IniFile(cls_IniFile &&) noexcept;
     cls_IniFile &operator=(cls_IniFile &&) noexcept;
     ~cls_IniFile();
@@ -136,10 +136,6 @@ private:
     std::vector<std::string> m_expectedSections;
     mutable std::unique_ptr<const Read> m_read;
 };
-
-// An accessor on the file at `path`.
-cls_IniFile iniFileAt(const std::string &path,
-                      std::uintmax_t sizeLimit = FileStore::maximumFileSize);
 
 // An accessor on the file `fileName` in `folder`. Without a folder (an empty
 // or relative path) its Name stays empty: it reads nothing and writes nowhere,

@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkPlainMenu(content);
     checkAuthorsCheck(content);
     const DescriptionOrError result = readLauncherDescription(medium());
-    const cls_IniFile ini = iniFileAt(file.string());
+    const cls_IniFile ini(file.string());
     if (!result) {
         const LoadError &error = result.error();
         require((error.problem == LoadProblem::Overflow ||

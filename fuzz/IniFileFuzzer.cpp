@@ -38,7 +38,7 @@ void fail(const char *what, const std::string &section, const std::string &key,
 class IniSession {
 public:
     IniSession(FuzzedDataProvider &input, const std::string &path)
-        : m_input(input), m_ini(iniFileAt(path)), m_content(initialContent(path)),
+        : m_input(input), m_ini(path), m_content(initialContent(path)),
           m_model(IniText::readableContent(m_content)) {}
 
     void run() {

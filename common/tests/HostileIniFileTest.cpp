@@ -71,7 +71,7 @@ struct PlantedFile {
     const std::string content;
     const TemporaryFolder folder;
     const fs::path path = folder / "Calendar.ini";
-    cls_IniFile ini = iniFileAt(path.string(), sizeLimit);
+    cls_IniFile ini{path.string(), sizeLimit};
 };
 
 TEST(HostileIniFileTest, ReadsGiveTheDefinedValueAndChangeNothing) {
@@ -107,7 +107,7 @@ TEST(HostileIniFileTest, FileWithoutPermissionsIsNeverChanged) {
     const fs::path path = folder / "Data.ini";
     writeBytes(path, "[A]\r\nx=1\r\n");
     fs::permissions(path, fs::perms::none);
-    cls_IniFile ini = iniFileAt(path.string());
+    cls_IniFile ini(path.string());
     EXPECT_EQ(ini.GetDataStr("A", "x"), ::geteuid() == 0 ? "1" : "");
     EXPECT_FALSE(ini.SetDataStr("A", "x", "2"));
     EXPECT_FALSE(ini.SetDataStr("B", "y", "3"));

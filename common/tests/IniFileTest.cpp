@@ -12,7 +12,7 @@ namespace {
 class IniFileTest : public testing::Test {
 protected:
     cls_IniFile iniAt(const std::string &name) const {
-        return iniFileAt((m_folder / name).string());
+        return cls_IniFile((m_folder / name).string());
     }
     TemporaryFolder m_folder;
 };
@@ -146,7 +146,7 @@ TEST_F(IniFileTest, WriteKeepsFileModeAndFollowsSymbolicLinks) {
 }
 
 TEST_F(IniFileTest, WriteCreatesAMissingFolderAndLeavesNoTemporaryFiles) {
-    cls_IniFile ini = iniFileAt((m_folder / "config" / "dayglass" / "Data.ini").string());
+    cls_IniFile ini((m_folder / "config" / "dayglass" / "Data.ini").string());
     ASSERT_TRUE(ini.SetDataStr("A", "x", "1"));
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     writeBytes(m_folder / "config" / "dayglass" / ".Data.ini.abcdef", "left by a crash");
@@ -168,7 +168,7 @@ TEST_F(IniFileTest, AnOriginalIsReadUntilTheFirstWriteStartsFromIt) {
     const std::string content = "; kept\r\n[A]\r\nx=1\r\n[B]\r\ny=2\r\n";
     writeBytes(original, content);
     const auto accessor = [&](const fs::path &originalPath, std::uintmax_t sizeLimit) {
-        cls_IniFile ini = iniFileAt((m_folder / "config" / "Data.ini").string(), sizeLimit);
+        cls_IniFile ini((m_folder / "config" / "Data.ini").string(), sizeLimit);
         ini.SetOriginal(originalPath.string());
         return ini;
     };

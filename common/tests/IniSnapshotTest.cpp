@@ -42,7 +42,7 @@ class IniSnapshotTest : public testing::Test {
 protected:
     // A handler's read: an accessor of its own.
     std::string read(const char *key) const {
-        return iniFileAt(m_path.string()).GetDataStr("A", key);
+        return cls_IniFile(m_path.string()).GetDataStr("A", key);
     }
     TemporaryFolder m_folder;
     const fs::path m_path = m_folder / "Data.ini";
@@ -57,7 +57,7 @@ TEST_F(IniSnapshotTest, EveryHandlerSeesTheFileAsItIsNow) {
     } rows[] = {
         {"written by another accessor",
          [](const fs::path &path) {
-             EXPECT_TRUE(iniFileAt(path.string()).SetDataStr("A", "x", "2"));
+             EXPECT_TRUE(cls_IniFile(path.string()).SetDataStr("A", "x", "2"));
          },
          "2"},
         {"changed in place, same size",
@@ -83,7 +83,7 @@ TEST_F(IniSnapshotTest, EveryHandlerSeesTheFileAsItIsNow) {
 // month redraw cost one read, and the medium can be unmounted meanwhile.
 TEST_F(IniSnapshotTest, AnAccessorReadsItsFileOnceAndSeesItsOwnWrites) {
     writeBytes(m_path, "[A]\r\nx=1\r\ny=1\r\n");
-    cls_IniFile ini = iniFileAt(m_path.string());
+    cls_IniFile ini(m_path.string());
     EXPECT_EQ(ini.GetDataStr("A", "x"), "1");
     EXPECT_EQ(descriptorsOpenOn(m_path), 0);
     overwriteInPlace(m_path, "[A]\r\nx=2\r\ny=2\r\n");

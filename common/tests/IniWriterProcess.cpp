@@ -12,7 +12,7 @@
 int main(int argc, char **argv) {
     if (argc != 5)
         return 2;
-    cls_IniFile ini = iniFileAt(argv[1]);
+    cls_IniFile ini(argv[1]);
     const std::string section = argv[2];
     const std::string key = argv[3];
     if (std::string(argv[4]) == "forever") {

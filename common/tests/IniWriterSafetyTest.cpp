@@ -80,7 +80,7 @@ TEST(IniWriterSafetyTest, KilledWriterLeavesTheOldOrTheNewFile) {
 
             // The next open completes a write in place that the kill stopped.
             journalsLeft += std::filesystem::exists(FileJournal::journalOf(path));
-            static_cast<void>(iniFileAt(path.string()).GetDataStr("Counter", "n"));
+            static_cast<void>(cls_IniFile(path.string()).GetDataStr("Counter", "n"));
             ASSERT_FALSE(std::filesystem::exists(FileJournal::journalOf(path))) << round;
             const std::string content = readBytes(path);
             const std::optional<std::string> counter = counterIn(content);
@@ -116,7 +116,7 @@ TEST(IniWriterSafetyTest, TwoWritersAtOnceLoseNoKey) {
         EXPECT_EQ(waitFor(first), 0);
         EXPECT_EQ(waitFor(second), 0);
 
-        const cls_IniFile ini = iniFileAt(path.string());
+        const cls_IniFile ini(path.string());
         int missing = 0;
         for (int i = 0; i < keysPerWriter; ++i) {
             for (const char *prefix : {"first", "second"}) {

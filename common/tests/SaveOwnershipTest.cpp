@@ -21,7 +21,7 @@ struct stat statusOf(const fs::path &path) {
 }
 
 WriteResult write(const fs::path &path) {
-    return iniFileAt(path.string()).SetDataStr("A", "x", "new");
+    return cls_IniFile(path.string()).SetDataStr("A", "x", "new");
 }
 
 // A save replaces the file with a new one, which must not change who owns it

@@ -45,7 +45,7 @@ void expectFailureKeepsTheOldFile(const fs::path &folder, WriteProblem problem,
 }
 
 WriteResult saveLongNote(const fs::path &folder) {
-    return iniFileAt((folder / "Calendar.ini").string())
+    return cls_IniFile((folder / "Calendar.ini").string())
         .SetDataStr("2005/10/14(金)", "Text", longNote);
 }
 
@@ -150,7 +150,7 @@ TEST(WriteFailureTest, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
         writeBytes(path, oldContent);
         fs::resize_file(path, row.size);
         const std::uintmax_t readBefore = bytesRead();
-        cls_IniFile ini = iniFileAt(path.string(), row.limit);
+        cls_IniFile ini(path.string(), row.limit);
         EXPECT_EQ(ini.GetDataStr("2005/10/14(金)", "Text"), "") << row.name;
         EXPECT_TRUE(ini.IsTooLarge()) << row.name;
         const WriteResult result = ini.SetDataStr("2005/10/14(金)", "Text", "new");
@@ -162,7 +162,7 @@ TEST(WriteFailureTest, FileAboveTheSizeLimitIsNeitherReadNorWritten) {
     // Within the limit the same accessor reads and writes as ever.
     TemporaryFolder folder;
     writeBytes(folder / "Calendar.ini", oldContent);
-    cls_IniFile small = iniFileAt((folder / "Calendar.ini").string(), 64 * 1024);
+    cls_IniFile small((folder / "Calendar.ini").string(), 64 * 1024);
     EXPECT_EQ(small.GetDataStr("2005/10/14(金)", "Text"), "old note");
     EXPECT_FALSE(small.IsTooLarge());
     EXPECT_TRUE(small.SetDataStr("2005/10/14(金)", "Text", "new"));

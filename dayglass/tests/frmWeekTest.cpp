@@ -39,7 +39,7 @@ private:
 
     std::filesystem::path dataFile() const { return m_folder->path() / "Data.ini"; }
     void savePage(const char *value) {
-        QVERIFY(iniFileAt(dataFile().string()).SetDataStr("EntSS", "Inf", value));
+        QVERIFY(cls_IniFile(dataFile().string()).SetDataStr("EntSS", "Inf", value));
     }
     void open() { open(m_folder->path()); }
     void open(const DataFolder &folder) {
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(tab(1)->isChecked());
         QCOMPARE(selectedCell(), cell(todaysCell));
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), cell(todaysCell), 1000);
-        QCOMPARE(iniFileAt(dataFile().string()).GetDataStr("EntSS", "Inf"), "1");
+        QCOMPARE(cls_IniFile(dataFile().string()).GetDataStr("EntSS", "Inf"), "1");
         verifyNoStyleSheet();
     }
 

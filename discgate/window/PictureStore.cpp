@@ -9,8 +9,6 @@
 #include <QImageReader>
 #include <algorithm>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 bool isMenuFormat(const QByteArray &format) {
@@ -67,8 +65,6 @@ Result<void, LoadProblem> takeDecodingWork(const QByteArray &format, const std::
 }
 
 } // namespace
-
-PictureStore::PictureStore(fs::path mediumRoot) : m_mediumRoot(std::move(mediumRoot)) {}
 
 Result<QPixmap, LoadError> PictureStore::picture(const std::string &path) {
     const auto real = realPathOnMedium(path, m_mediumRoot);

@@ -11,6 +11,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The pictures of one medium, each file read once, through one descriptor
@@ -25,7 +26,7 @@
 // decoding would keep the window back (see JpegCost.h and GifWork.h).
 class PictureStore {
 public:
-    explicit PictureStore(std::filesystem::path mediumRoot);
+    explicit PictureStore(std::filesystem::path mediumRoot) : m_mediumRoot(std::move(mediumRoot)) {}
 
     // The picture in the file at `path`, as Autorun.inf's reader joined it;
     // errors name that path.

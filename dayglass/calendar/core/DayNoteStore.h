@@ -8,7 +8,6 @@
 #include "cls_IniFile.h"
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>

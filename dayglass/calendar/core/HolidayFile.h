@@ -5,7 +5,6 @@
 #include "HolidayTable.h"
 #include "Result.h"
 
-#include <filesystem>
 #include <system_error>
 
 // The Cabinet Office's table of holidays that the user may put beside

@@ -7,9 +7,7 @@
 #include "WorkBudget.h"
 
 #include <chrono>
-#include <string>
 #include <string_view>
-#include <vector>
 
 // Day notes as other calendars take and give them: iCalendar text (RFC 5545),
 // read and written through libical.

@@ -2,8 +2,6 @@
 
 #include "DataFolder.h"
 
-#include <filesystem>
-
 class QWidget;
 
 // The export and import of notes as the CALENDAR page's context menu offers

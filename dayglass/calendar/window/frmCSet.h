@@ -5,7 +5,6 @@
 #include "StoredDay.h"
 
 #include <chrono>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>

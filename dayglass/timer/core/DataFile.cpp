@@ -6,7 +6,6 @@
 #include "WriteAccess.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 

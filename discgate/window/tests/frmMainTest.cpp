@@ -425,7 +425,7 @@ private slots:
 
 private:
     void set(const std::string &section, const std::string &key, const std::string &value) {
-        QVERIFY(iniFileAt((*m_medium / "Autorun.inf").string()).SetDataStr(section, key, value));
+        QVERIFY(cls_IniFile((*m_medium / "Autorun.inf").string()).SetDataStr(section, key, value));
     }
 
     std::string onMedium(const std::string &name) const {
