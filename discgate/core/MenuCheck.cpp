@@ -299,7 +299,8 @@ private:
             findings.push_back(std::move(pending.finding));
         }
         // The file as a whole comes first.
-        std::ranges::stable_partition(findings, [](const CheckFinding &f) { return f.line == 0; });
+        std::stable_partition(findings.begin(), findings.end(),
+                              [](const CheckFinding &f) { return f.line == 0; });
         return findings;
     }
 
