@@ -67,6 +67,24 @@ PictureButton *buttonOf(const QWidget *window, int index) {
     return window->findChildren<PictureButton *>(QStringLiteral("imgBotton")).value(index);
 }
 
+// A click on button `index` (0 the close button) whose section holds these
+// Message, Title and Close, the answer to its question, and what follows.
+struct Click {
+    int index;
+    const char *message, *title, *close;
+    bool answerYes;
+    int starts;
+    bool ends;
+};
+
+// A key of Autorun.inf set to a value that fails the load (no section: no
+// Autorun.inf), and the problem and file that the failure names.
+struct BadKey {
+    const char *section, *key, *value;
+    LoadProblem problem;
+    const char *file;
+};
+
 } // namespace
 
 class frmMainTest : public QObject {
@@ -231,61 +249,46 @@ private slots:
     }
 
     void answersClicks_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("close");
-        QTest::addColumn<bool>("answerYes");
-        QTest::addColumn<int>("starts");
-        QTest::addColumn<bool>("ends");
-        const auto row = [](const char *name, int index, const char *message, const char *title,
-                            const char *close, bool answerYes, int starts, bool ends) {
-            QTest::newRow(name) << index << message << title << close << answerYes << starts
-                                << ends;
-        };
-        row("close", 0, "", "", "", false, 0, true);
-        row("close, Close=No ignored", 0, "", "", "No", false, 0, true);
-        row("close, No", 0, "終了しますか？", "終了", "", false, 0, false);
-        row("close, Yes", 0, "終了しますか？", "終了", "", true, 0, true);
-        row("launch", 1, "", "", "", false, 1, false);
-        row("launch, Close=Yes", 1, "", "", "Yes", false, 1, true);
-        row("launch, Close=yes", 1, "", "", "yes", false, 1, false);
-        row("launch, Close=No", 1, "", "", "No", false, 1, false);
-        row("launch, No", 2, "開きますか？", "", "Yes", false, 0, false);
-        row("launch, Yes", 2, "開きますか？", "", "Yes", true, 1, true);
+        QTest::addColumn<Click>("click");
+        QTest::newRow("close") << Click{0, "", "", "", false, 0, true};
+        QTest::newRow("close, Close=No ignored") << Click{0, "", "", "No", false, 0, true};
+        QTest::newRow("close, No") << Click{0, "終了しますか？", "終了", "", false, 0, false};
+        QTest::newRow("close, Yes") << Click{0, "終了しますか？", "終了", "", true, 0, true};
+        QTest::newRow("launch") << Click{1, "", "", "", false, 1, false};
+        QTest::newRow("launch, Close=Yes") << Click{1, "", "", "Yes", false, 1, true};
+        QTest::newRow("launch, Close=yes") << Click{1, "", "", "yes", false, 1, false};
+        QTest::newRow("launch, Close=No") << Click{1, "", "", "No", false, 1, false};
+        QTest::newRow("launch, No") << Click{2, "開きますか？", "", "Yes", false, 0, false};
+        QTest::newRow("launch, Yes") << Click{2, "開きますか？", "", "Yes", true, 1, true};
     }
 
     void answersClicks() {
-        QFETCH(int, index);
-        QFETCH(QString, message);
-        QFETCH(QString, title);
-        QFETCH(QString, close);
-        QFETCH(bool, answerYes);
-        QFETCH(int, starts);
-        QFETCH(bool, ends);
-        const std::string section = index == 0 ? "CloseBtn" : "Btn" + std::to_string(index);
-        set(section, "Message", message.toStdString());
-        set(section, "Title", title.toStdString());
-        set(section, "Close", close.toStdString());
+        QFETCH(Click, click);
+        const std::string section =
+            click.index == 0 ? "CloseBtn" : "Btn" + std::to_string(click.index);
+        set(section, "Message", click.message);
+        set(section, "Title", click.title);
+        set(section, "Close", click.close);
         showLoaded();
         QSignalSpy endings(m_window.get(), &frmMain::ended);
 
         bool asked = false;
-        if (!message.isEmpty())
+        if (*click.message)
             whenModalShownAs<QMessageBox>([&](QMessageBox *box) {
                 asked = true;
-                QCOMPARE(box->windowTitle(), title.isEmpty() ? QStringLiteral("discgate") : title);
-                QCOMPARE(box->text(), message);
+                QCOMPARE(box->windowTitle(),
+                         QString::fromUtf8(*click.title ? click.title : "discgate"));
+                QCOMPARE(box->text(), QString::fromUtf8(click.message));
                 QCOMPARE(box->icon(), QMessageBox::NoIcon);
                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-                box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
+                box->button(click.answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
             });
-        QTest::mouseClick(button(index), Qt::LeftButton);
-        QCOMPARE(asked, !message.isEmpty());
-        QCOMPARE(int(m_opener.actions.size()), starts);
-        QCOMPARE(endings.size(), ends ? 1 : 0);
+        QTest::mouseClick(button(click.index), Qt::LeftButton);
+        QCOMPARE(asked, *click.message != '\0');
+        QCOMPARE(int(m_opener.actions.size()), click.starts);
+        QCOMPARE(endings.size(), click.ends ? 1 : 0);
         // A start that ends the launcher hides the menu before it is made.
-        QCOMPARE(m_window->isVisible(), !(ends && index != 0));
+        QCOMPARE(m_window->isVisible(), !(click.ends && click.index != 0));
     }
 
     // A button whose start the desktop has not answered yet does not start
@@ -317,49 +320,38 @@ private slots:
     }
 
     void failsToLoadWithoutShowing_data() {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("problem");
-        QTest::addColumn<QString>("file");
-        const auto row = [](const char *name, const char *section, const char *key,
-                            const char *value, LoadProblem problem, const char *file) {
-            QTest::newRow(name) << section << key << value << int(problem) << file;
-        };
+        QTest::addColumn<BadKey>("bad");
         const LoadProblem missing = LoadProblem::PictureMissing;
         const LoadProblem invalid = LoadProblem::PictureInvalid;
         const LoadProblem overflow = LoadProblem::Overflow;
-        row("no Autorun.inf", "", "", "", LoadProblem::DescriptionMissing, "Autorun.inf");
-        row("no background", "MainForm", "Background", "", missing, "");
-        row("background missing", "MainForm", "Background", "gone.png", missing, "gone.png");
-        row("background is text", "MainForm", "Background", "notes.txt", invalid, "notes.txt");
-        row("background claims a huge size", "MainForm", "Background", "huge.bmp", invalid,
-            "huge.bmp");
-        row("background off the medium", "MainForm", "Background", "..\\back.png",
-            LoadProblem::PictureOffMedium, "../back.png");
-        row("window of 32767 pixels", "MainForm", "Width", "32767", LoadProblem::WindowTooLarge,
-            "Autorun.inf");
-        row("close picture missing", "CloseBtn", "DefaultBtn", "gone.png", missing, "gone.png");
-        row("launch picture is text", "Btn2", "DefaultBtn", "notes.txt", invalid, "notes.txt");
-        row("Num 3 without Btn3", "BtmMax", "Num", "3", missing, "");
-        row("width overflows", "MainForm", "Width", "143165577", overflow, "Autorun.inf");
-        row("position overflows", "OpenPosition", "Y", "-200000000", overflow, "Autorun.inf");
+        const auto row = [](const char *name, BadKey bad) { QTest::newRow(name) << bad; };
+        row("no Autorun.inf", {"", "", "", LoadProblem::DescriptionMissing, "Autorun.inf"});
+        row("no background", {"MainForm", "Background", "", missing, ""});
+        row("background missing", {"MainForm", "Background", "gone.png", missing, "gone.png"});
+        row("background is text", {"MainForm", "Background", "notes.txt", invalid, "notes.txt"});
+        row("background claims a huge size",
+            {"MainForm", "Background", "huge.bmp", invalid, "huge.bmp"});
+        row("background off the medium", {"MainForm", "Background", "..\\back.png",
+                                          LoadProblem::PictureOffMedium, "../back.png"});
+        row("window of 32767 pixels",
+            {"MainForm", "Width", "32767", LoadProblem::WindowTooLarge, "Autorun.inf"});
+        row("close picture missing", {"CloseBtn", "DefaultBtn", "gone.png", missing, "gone.png"});
+        row("launch picture is text", {"Btn2", "DefaultBtn", "notes.txt", invalid, "notes.txt"});
+        row("Num 3 without Btn3", {"BtmMax", "Num", "3", missing, ""});
+        row("width overflows", {"MainForm", "Width", "143165577", overflow, "Autorun.inf"});
+        row("position overflows", {"OpenPosition", "Y", "-200000000", overflow, "Autorun.inf"});
     }
 
     void failsToLoadWithoutShowing() {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QFETCH(int, problem);
-        QFETCH(QString, file);
-        if (section.isEmpty())
+        QFETCH(BadKey, bad);
+        if (!*bad.section)
             std::filesystem::remove(*m_medium / "Autorun.inf");
         else
-            set(section.toStdString(), key.toStdString(), value.toStdString());
+            set(bad.section, bad.key, bad.value);
         const auto loaded = load();
         QVERIFY(!loaded);
-        QCOMPARE(int(loaded.error().problem), problem);
-        QCOMPARE(loaded.error().file, onMedium(file.toStdString()));
+        QCOMPARE(int(loaded.error().problem), int(bad.problem));
+        QCOMPARE(loaded.error().file, onMedium(bad.file));
         QVERIFY(!m_window->isVisible());
     }
 
