@@ -58,12 +58,10 @@ private:
         return m_window->findChild<QAbstractButton *>(name);
     }
     QAbstractButton *selectedCell() const {
-        for (int i = 1; i <= 37; ++i) {
-            if (QAbstractButton *candidate = cell(QStringLiteral("chkDays_%1").arg(i));
-                candidate->isChecked())
-                return candidate;
-        }
-        return nullptr;
+        const auto cells =
+            m_window->findChildren<QAbstractButton *>(QRegularExpression(u"^chkDays_"_qs));
+        const auto checked = std::ranges::find_if(cells, &QAbstractButton::isChecked);
+        return checked == cells.end() ? nullptr : *checked;
     }
     // A style sheet would load Qt's whole style sheet machinery for the run.
     void verifyNoStyleSheet() const {

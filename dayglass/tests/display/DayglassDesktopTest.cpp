@@ -63,14 +63,11 @@ void chooseLastMenuItem() {
 
 // Whether the picture holds red: white, the bevels' greys and black do not.
 bool holdsRed(const QImage &picture) {
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb pixel = picture.pixel(x, y);
-            if (qRed(pixel) > 128 && qGreen(pixel) < 64 && qBlue(pixel) < 64)
-                return true;
-        }
-    }
-    return false;
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(rgb.constBits());
+    return std::any_of(pixels, pixels + rgb.width() * rgb.height(), [](QRgb pixel) {
+        return qRed(pixel) > 128 && qGreen(pixel) < 64 && qBlue(pixel) < 64;
+    });
 }
 
 // The day numbers drawn in red on what the X server shows of `page`.

@@ -14,9 +14,6 @@
 
 namespace {
 
-// 2005/10/14(金) in CP932, as the section heading of Calendar.ini.
-const std::string fridaySection = "[2005/10/14\x28\x8B\xE0\x29]\r\n";
-
 // An editor for 14 October 2005 on screen, with Calendar.ini in a fresh
 // folder.
 class OpenEditor {
@@ -54,8 +51,9 @@ private:
     frmCSet m_editor;
 };
 
+// Calendar.ini holding a note for 2005/10/14(金), whose heading is in CP932.
 std::string fridayWith(const std::string &text, const std::string &collar) {
-    return fridaySection + "Text=" + text + "\r\nCollar=" + collar + "\r\n";
+    return "[2005/10/14\x28\x8B\xE0\x29]\r\nText=" + text + "\r\nCollar=" + collar + "\r\n";
 }
 
 } // namespace
