@@ -15,26 +15,30 @@ using namespace std::chrono;
 // there and keeps the unique bus names of the items that register. It answers
 // from a thread of its own, as a tray icon of the test's own process asks it
 // while the test's thread waits for the answer.
-class StatusNotifierWatcherStandIn : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+class StatusNotifierWatcherStandIn : public QDBusVirtualObject {
 public:
-    bool isHostRegistered() const { return true; }
-    int protocolVersion() const { return 0; }
+    QString introspect(const QString &) const override {
+        return u"<interface name=\"org.kde.StatusNotifierWatcher\"><property "
+               u"name=\"IsStatusNotifierHostRegistered\" type=\"b\" access=\"read\"/>"
+               u"</interface>"_qs;
+    }
+    // Introspection is answered from the text above, and every property read
+    // is a read of that one property.
+    bool handleMessage(const QDBusMessage &call, const QDBusConnection &bus) override {
+        if (call.member() == u"Introspect")
+            return false;
+        if (call.member() == u"Get")
+            return bus.send(call.createReply(QVariant::fromValue(QDBusVariant(true))));
+        if (call.member() == u"RegisterStatusNotifierItem") {
+            const QMutexLocker lock(&m_lock);
+            m_items << call.service();
+        }
+        return bus.send(call.createReply());
+    }
     QStringList registeredItems() const {
         const QMutexLocker lock(&m_lock);
         return m_items;
     }
-
-public slots:
-    void RegisterStatusNotifierItem(const QString &, const QDBusMessage &message) {
-        const QMutexLocker lock(&m_lock);
-        m_items << message.service();
-    }
-    void RegisterStatusNotifierHost(const QString &) {}
 
 private:
     mutable QMutex m_lock;
@@ -72,8 +76,7 @@ QImage largestPicture(const QString &item) {
         if (width <= largest.width() || bytes.size() != width * height * 4)
             continue;
         largest = QImage(width, height, QImage::Format_ARGB32);
-        for (int i = 0; i < width * height; ++i)
-            largest.setPixel(i % width, i / width, qFromBigEndian<quint32>(bytes.data() + 4 * i));
+        qFromBigEndian<quint32>(bytes.constData(), width * height, largest.bits());
     }
     pictures.endArray();
     return largest;
@@ -153,42 +156,28 @@ bool writeDataIni(const QString &path, const QDateTime &start, const QDateTime &
 
 class TrayIconTest : public QObject {
     Q_OBJECT
-    StatusNotifierWatcherStandIn m_watcher;
-    QThread m_watcherThread;
     // Made when the tests start, as the listing of the test functions at build
-    // time ends the program before any destructor runs.
+    // time ends the program before any destructor runs; the stand-in is deleted
+    // in its own thread as that thread ends.
     std::optional<QTemporaryDir> m_home;
+    StatusNotifierWatcherStandIn *m_watcher = nullptr;
+    QThread m_watcherThread;
     int m_icons = 0;
     int m_toolTips = 0;
 
 private slots:
     void initTestCase() {
         m_home.emplace();
-        m_watcher.moveToThread(&m_watcherThread);
+        m_watcher = new StatusNotifierWatcherStandIn;
+        m_watcher->moveToThread(&m_watcherThread);
+        connect(&m_watcherThread, &QThread::finished, m_watcher, &QObject::deleteLater);
         m_watcherThread.start();
-        // Registered in its own thread, where the connection gives it a child.
-        bool registered = false;
-        QMetaObject::invokeMethod(
-            &m_watcher,
-            [&] {
-                registered = bus().registerObject(u"/StatusNotifierWatcher"_qs, &m_watcher,
-                                                  QDBusConnection::ExportAllContents);
-            },
-            Qt::BlockingQueuedConnection);
-        QVERIFY(registered);
+        QVERIFY(bus().registerVirtualObject(u"/StatusNotifierWatcher"_qs, m_watcher));
         QVERIFY(bus().registerService(u"org.kde.StatusNotifierWatcher"_qs));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home->filePath(u"config"_qs)));
     }
 
-    // The stand-in comes back to the test's thread, to be destroyed there.
     void cleanupTestCase() {
-        QMetaObject::invokeMethod(
-            &m_watcher,
-            [this] {
-                bus().unregisterObject(u"/StatusNotifierWatcher"_qs);
-                m_watcher.moveToThread(QCoreApplication::instance()->thread());
-            },
-            Qt::BlockingQueuedConnection);
         m_watcherThread.quit();
         m_watcherThread.wait();
     }
@@ -209,8 +198,8 @@ private slots:
 
         QProcess first;
         first.start(program, {u"--in-tray"_qs});
-        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), 1, 20000);
-        const QString item = m_watcher.registeredItems()[0];
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher->registeredItems().size(), 1, 20000);
+        const QString item = m_watcher->registeredItems()[0];
         QTRY_VERIFY_WITH_TIMEOUT(toolTip(item).startsWith(u"残り 2時間 29分"_qs), 20000);
         QVERIFY(toolTip(item).endsWith(u"終了 "_qs + now.addSecs(9000).toString(u"yyyy/MM/dd"_qs)));
         // Half of the period left: a green bar, filled to half its height.
@@ -251,8 +240,8 @@ private slots:
         // Started as the session starts it, after the end: in the tray, red.
         QVERIFY(writeDataIni(data, now.addSecs(-9000), now.addSecs(-60)));
         QCOMPARE(QProcess::execute(u"gio"_qs, {u"launch"_qs, entry}), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), 2, 20000);
-        const QString second = m_watcher.registeredItems()[1];
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher->registeredItems().size(), 2, 20000);
+        const QString second = m_watcher->registeredItems()[1];
         QTRY_VERIFY_WITH_TIMEOUT(toolTip(second).startsWith(u"超過 "_qs), 20000);
         const QImage ended = largestPicture(second);
         QCOMPARE(ended.pixelColor(ended.width() / 2, ended.height() / 4), QColor(Qt::red));
@@ -277,10 +266,10 @@ private slots:
 
         const LocalSeconds start = local_days{2006y / March / 5} + 9h;
         const Period period{start, start + 1000s};
-        const qsizetype registered = m_watcher.registeredItems().size();
+        const qsizetype registered = m_watcher->registeredItems().size();
         tray.setShown(true);
         tray.showCountdown(countDown(period, start));
-        QTRY_COMPARE_WITH_TIMEOUT(m_watcher.registeredItems().size(), registered + 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_watcher->registeredItems().size(), registered + 1, 20000);
         QTest::qWait(200);
         m_icons = m_toolTips = 0;
 
