@@ -216,12 +216,22 @@ private slots:
         bus().call(activate);
         QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
         // Closed through the window manager, the window goes into the tray.
+        // The window manager closes the window that has the keyboard; the keys
+        // go through the X server once it has it (typed at a window they would
+        // pass the window manager by), and again should a press go unanswered,
+        // as one in some thirty did.
         bus().call(activate);
         QTRY_VERIFY_WITH_TIMEOUT(windowShown(item), 20000);
         const QString window =
             xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, processOf(item)});
-        xdotool({u"windowactivate"_qs, u"--sync"_qs, window, u"key"_qs, u"alt+F4"_qs});
-        QTRY_VERIFY_WITH_TIMEOUT(!windowShown(item), 20000);
+        xdotool({u"windowactivate"_qs, window});
+        QTRY_COMPARE_WITH_TIMEOUT(xdotool({u"getwindowfocus"_qs}), window, 20000);
+        bool closed = false;
+        for (int press = 0; press < 5 && !closed; ++press) {
+            xdotool({u"key"_qs, u"alt+F4"_qs});
+            closed = QTest::qWaitFor([&] { return !windowShown(item); }, 4000);
+        }
+        QVERIFY(closed);
         QCOMPARE(first.state(), QProcess::Running);
 
         const QString entry =
