@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 
 // Content for the hostile-file tests, the same at every run.
 
@@ -16,6 +17,14 @@ inline std::string binaryGarbage(std::size_t size, std::uint32_t seed = 20051014
             bytes[i + b] = static_cast<char>(word >> (8 * b));
     }
     return bytes;
+}
+
+// `piece` written `times` times over.
+inline std::string repeated(std::string_view piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
 }
 
 // The bytes of a string literal, NULs inside it included.

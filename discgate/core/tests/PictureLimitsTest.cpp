@@ -1,4 +1,5 @@
 #include "GifWork.h"
+#include "HostileInput.h"
 #include "JpegCost.h"
 #include "PixelBudget.h"
 #include "PngChunks.h"
@@ -42,13 +43,6 @@ constexpr std::uint64_t fullBand = huffmanBlockWork.fixed + 64 * huffmanBlockWor
 
 std::string jpeg(const std::string &segments) {
     return "\xFF\xD8" + segments + "\xFF\xD9";
-}
-
-std::string repeated(const std::string &part, int count) {
-    std::string parts;
-    for (int i = 0; i < count; ++i)
-        parts += part;
-    return parts;
 }
 
 const std::vector<FrameComponent> colour444 = {{1, 0x11}, {2, 0x11}, {3, 0x11}};

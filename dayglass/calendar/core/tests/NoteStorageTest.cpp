@@ -1,15 +1,10 @@
 #include "NoteStorage.h"
 
+#include "HostileInput.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string repeated(std::string_view piece, std::size_t times) {
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i)
-        text += piece;
-    return text;
-}
 
 TEST(NoteStorageTest, RefusesNotesThatWouldNotReadBackAsWritten) {
     using enum TextEncoding;
