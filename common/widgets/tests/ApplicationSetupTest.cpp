@@ -12,9 +12,6 @@
 #include <QtTest>
 #include <algorithm>
 
-Q_DECLARE_METATYPE(FontFace)
-Q_DECLARE_METATYPE(FontWeight)
-
 class ApplicationSetupTest : public QObject {
     Q_OBJECT
 

@@ -5,8 +5,6 @@
 #include <QtTest>
 #include <optional>
 
-Q_DECLARE_METATYPE(LaunchAction)
-
 constexpr int started = -1;
 
 // The real opener on a desktop without a single application: every XDG folder

@@ -8,8 +8,6 @@
 #include <QTest>
 #include <sys/stat.h>
 
-Q_DECLARE_METATYPE(std::string)
-
 // Pictures that Autorun.inf may name, whatever they hold: each gives an error
 // within a second, never a crash or gigabytes of memory.
 class HostilePictureTest : public QObject {

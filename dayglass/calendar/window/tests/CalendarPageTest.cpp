@@ -156,7 +156,7 @@ private slots:
     }
 
     void keysStepFromDayToDay_data() {
-        QTest::addColumn<int>("start");
+        QTest::addColumn<year_month_day>("start");
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<int>("cell");
@@ -164,8 +164,7 @@ private slots:
 
         const auto row = [](const char *name, year_month_day start, const QKeySequence &keys,
                             const char *heading, int cell, const char *caption) {
-            QTest::newRow(name) << static_cast<int>(local_days{start}.time_since_epoch().count())
-                                << keys << QString::fromLatin1(heading) << cell
+            QTest::newRow(name) << start << keys << QString::fromLatin1(heading) << cell
                                 << QString::fromLatin1(caption);
         };
         const QKeySequence enter(Qt::Key_Return);
@@ -194,12 +193,12 @@ private slots:
         row("other keys change nothing", 2005y / October / 14, Qt::Key_A, "2005  /  10", 20, "14");
     }
     void keysStepFromDayToDay() {
-        QFETCH(int, start);
+        QFETCH(year_month_day, start);
         QFETCH(QKeySequence, keys);
         QFETCH(QString, heading);
         QFETCH(int, cell);
         QFETCH(QString, caption);
-        ShownPage shown{year_month_day{local_days{days{start}}}};
+        ShownPage shown{start};
         shown.press(keys);
         QCOMPARE(shown.heading(), heading);
         QCOMPARE(shown.selectedAndFocusedCell(), std::pair(cell, cell));

@@ -5,8 +5,6 @@
 
 using namespace std::chrono;
 
-Q_DECLARE_METATYPE(LocalSeconds)
-
 namespace {
 
 const LocalSeconds periodStart = local_days{2005y / October / 10} + 9h;
