@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QToolTip>
 #include <QtTest>
+#include <fstream>
 
 using namespace std::chrono;
 
@@ -87,12 +88,9 @@ QStringList redDayNumbers(QWidget *page) {
 // Fills the file system of `folder` to the last byte.
 void fillUp(const std::filesystem::path &folder) {
     const std::string block(4096, 'x');
-    std::FILE *filler = std::fopen((folder / "filler").c_str(), "wb");
-    while (filler && std::fwrite(block.data(), 1, block.size(), filler) == block.size() &&
-           std::fflush(filler) == 0) {
+    std::ofstream filler(folder / "filler", std::ios::binary);
+    while (filler.write(block.data(), std::streamsize(block.size())).flush()) {
     }
-    if (filler)
-        std::fclose(filler);
 }
 
 } // namespace
