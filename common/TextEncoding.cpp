@@ -1,5 +1,6 @@
 #include "TextEncoding.h"
 
+#include "AsciiText.h"
 #include "SystemError.h"
 
 #include <algorithm>
@@ -73,13 +74,6 @@ bool isCp932LeadByte(unsigned char byte) {
 
 bool isCp932TrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
-// ASCII text reads the same in every encoding of our files. Data.ini holds
-// nothing else, so it is read without iconv, whose CP932 tables are loaded
-// only for the first text that needs them.
-bool isAscii(std::string_view text) {
-    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 constexpr std::string_view utf16LeByteOrderMark = "\xFF\xFE";
@@ -179,6 +173,8 @@ std::string encodeText(std::string_view utf8, TextEncoding encoding) {
 }
 
 std::string decodeText(std::string_view bytes, TextEncoding encoding) {
+    // Data.ini holds ASCII alone, so it is read without iconv, whose CP932
+    // tables are loaded only for the first text that needs them.
     if (isAscii(bytes))
         return std::string(bytes);
     thread_local const IconvHandle fromCp932("UTF-8", "CP932");

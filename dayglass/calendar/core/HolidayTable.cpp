@@ -1,5 +1,6 @@
 #include "HolidayTable.h"
 
+#include "AsciiText.h"
 #include "TextEncoding.h"
 
 #include <algorithm>
@@ -14,10 +15,6 @@ struct TableRow {
     year_month_day date;
     std::string name;
 };
-
-bool holdsBeyondAscii(std::string_view text) {
-    return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
 
 bool isControlCharacter(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -108,7 +105,7 @@ Result<HolidayTable, HolidayTableError> parseHolidayTable(std::string_view bytes
             line.remove_suffix(1);
         if (line.empty())
             continue;
-        if (savedAsUtf8 && holdsBeyondAscii(line))
+        if (savedAsUtf8 && !isAscii(line))
             return refusal(HolidayTableProblem::NotShiftJis, lineNumber);
         auto row = tableRow(line);
         // The header's wording is the Cabinet Office's to change; only a
