@@ -23,7 +23,7 @@ namespace {
 // Friday 14 October 2005: October 2005 begins on a Saturday, so day 14 is
 // cell 20.
 const LocalSeconds today = local_days{2005y / October / 14} + 12h;
-const QString todaysCell = QStringLiteral("chkDays_20");
+const char todaysCell[] = "chkDays_20";
 
 } // namespace
 
@@ -54,9 +54,7 @@ private:
     QPushButton *tab(int index) const {
         return m_window->findChild<QPushButton *>(QStringLiteral("CMD_Timer_%1").arg(index));
     }
-    QAbstractButton *cell(const QString &name) const {
-        return m_window->findChild<QAbstractButton *>(name);
-    }
+    QAbstractButton *cell(const char *name) const { return child<QAbstractButton>(name); }
     QAbstractButton *selectedCell() const {
         const auto cells =
             m_window->findChildren<QAbstractButton *>(QRegularExpression(u"^chkDays_"_qs));
@@ -134,14 +132,14 @@ private slots:
         m_window->Timer_Timer();
         QCOMPARE(QApplication::focusWidget(), cell(todaysCell));
 
-        QTest::mouseClick(cell(QStringLiteral("chkDays_25")), Qt::LeftButton);
+        QTest::mouseClick(cell("chkDays_25"), Qt::LeftButton);
         QTest::mouseClick(tab(0), Qt::LeftButton);
         QVERIFY(child("FRM_Timer")->isVisible());
         QCOMPARE(readBytes(dataFile()), "[EntSS]\r\nInf= 0\r\n");
 
         QTest::mouseClick(tab(1), Qt::LeftButton);
-        QCOMPARE(selectedCell(), cell(QStringLiteral("chkDays_25")));
-        QCOMPARE(QApplication::focusWidget(), cell(QStringLiteral("chkDays_25")));
+        QCOMPARE(selectedCell(), cell("chkDays_25"));
+        QCOMPARE(QApplication::focusWidget(), cell("chkDays_25"));
     }
 
     void focusStepFollowsTheFileUntilTheCalendarIsSaved() {
@@ -152,12 +150,12 @@ private slots:
         // to today's cell, even when another day was chosen in between; later
         // ticks leave the focus alone.
         QTest::mouseClick(tab(1), Qt::LeftButton);
-        QTest::mouseClick(cell(QStringLiteral("chkDays_8")), Qt::LeftButton);
+        QTest::mouseClick(cell("chkDays_8"), Qt::LeftButton);
         m_window->Timer_Timer();
         QCOMPARE(QApplication::focusWidget(), cell(todaysCell));
-        QTest::mouseClick(cell(QStringLiteral("chkDays_8")), Qt::LeftButton);
+        QTest::mouseClick(cell("chkDays_8"), Qt::LeftButton);
         m_window->Timer_Timer();
-        QCOMPARE(QApplication::focusWidget(), cell(QStringLiteral("chkDays_8")));
+        QCOMPARE(QApplication::focusWidget(), cell("chkDays_8"));
     }
 
     // The CALENDAR page shows the month of the start even when it is first
@@ -168,7 +166,7 @@ private slots:
         m_now += 1s;
         QTest::mouseClick(tab(1), Qt::LeftButton);
         QCOMPARE(child<QLabel>("lblDate")->text(), QStringLiteral("2005  /  10"));
-        QCOMPARE(selectedCell(), cell(QStringLiteral("chkDays_7")));
+        QCOMPARE(selectedCell(), cell("chkDays_7"));
     }
 
     // A Data.ini in a folder that may not be written starts without a word
